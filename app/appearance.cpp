@@ -1,0 +1,18 @@
+#include "appearance.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+void setUpAppearance(QApplication &app)
+{
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Liberation Serif and Sans have the metrics of Times New Roman and Arial,
+    // so captions fill their laid-out boxes as they were designed to.
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "pacer.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+
+class ScenePicture;
+
+// Waits out a countdown while the window keeps painting: the picture is
+// presented, then a local event loop that holds back user input runs until a
+// precise timer fires; the last fraction of a millisecond is slept. Lateness
+// of one wake-up is taken off the next wait, so a run's waits add up to the
+// nominal total instead of drifting. Input held back meanwhile is delivered,
+// in order, once the run returns to the main event loop. One pacer per run.
+class EventLoopPacer : public Pacer {
+public:
+    explicit EventLoopPacer(ScenePicture &picture);
+    void countDown(long long steps) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    ScenePicture &picture_;
+    QEventLoop loop_;
+    QTimer timer_;
+    Clock::duration lateness_{0};
+};

@@ -1,0 +1,27 @@
+#include "surfacelabel.h"
+
+#include <QPainter>
+
+SurfaceLabel::SurfaceLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(false);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void SurfaceLabel::paintOnto(QPainter &painter) const
+{
+    const QRect box = geometry();
+    painter.save();
+    painter.setClipRect(box);
+    painter.fillRect(box, palette().color(QPalette::Window));
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(box, int(alignment()) | Qt::TextSingleLine, text());
+    painter.restore();
+}
+
+void SurfaceLabel::paintEvent(QPaintEvent *)
+{
+    // The picture beneath shows this label as it was rendered into it.
+}

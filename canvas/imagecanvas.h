@@ -1,0 +1,61 @@
+#pragma once
+
+#include "canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QRegion>
+
+// The canvas over a kept image. The image is made at a device pixel ratio and
+// drawn in logical pixels, so a 1-pixel line at ratio 2 is 2 sharp device pixels.
+// Operations are batched into one QPainter; flush() ends the batch and hands
+// back the logical region that changed since the last flush.
+class ImageCanvas : public Canvas {
+public:
+    enum class Unit { Twips, Pixels };
+
+    // logicalDpi sets the image's resolution so text drawn into it matches the widgets'.
+    ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background, int logicalDpi = 96);
+    ~ImageCanvas() override;
+    ImageCanvas(const ImageCanvas &) = delete;
+    ImageCanvas &operator=(const ImageCanvas &) = delete;
+
+    void line(float x1, float y1, float x2, float y2,
+              std::optional<Colour> colour = std::nullopt) override;
+    void circle(float x, float y, float radius,
+                std::optional<Colour> colour = std::nullopt) override;
+    void setDrawWidth(int pixels) override;
+    void setFillStyleSolid() override;
+    void setFillColour(Colour colour) override;
+    void setUnitPixels() override;
+
+    // A painter on the image for drawing outside the run (labels); joins the current batch.
+    QPainter &painter();
+    // Marks a logical rectangle as changed by drawing done through painter().
+    void markDirty(const QRect &rect);
+    // Ends the painting batch; returns and forgets the changed logical region.
+    QRegion flush();
+
+    // The image, with no painter active on it.
+    const QImage &image();
+    QSize logicalSize() const { return logicalSize_; }
+
+    int drawWidth() const { return drawWidth_; }
+    bool fillSolid() const { return fillSolid_; }
+    Colour fillColour() const { return fillColour_; }
+    Unit unit() const { return unit_; }
+
+private:
+    QPen pen(std::optional<Colour> colour) const;
+
+    QSize logicalSize_;
+    QImage image_;
+    QPainter painter_;
+    QRegion dirty_;
+    int drawWidth_ = 1;
+    bool fillSolid_ = false;
+    Colour fillColour_ = colours::black;
+    Colour foreground_ = colours::black;
+    Unit unit_ = Unit::Twips;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <chrono>
+
+// One step of the slow-down countdown lasts this long, so a run at slow-down 1
+// waits 399 × 30000 × 100 ns ≈ 1.2 s in all.
+constexpr std::chrono::nanoseconds countdownStep{100};
+
+// Waits out a countdown of the given number of steps, each countdownStep long.
+// The window's pacer keeps the picture repainting meanwhile; a benchmark's does not wait.
+class Pacer {
+public:
+    virtual ~Pacer() = default;
+    virtual void countDown(long long steps) = 0;
+};

@@ -1,0 +1,75 @@
+#include "plot.h"
+
+#include "canvas.h"
+#include "photonrandom.h"
+#include "scan.h"
+#include "scenegeometry.h"
+#include "settings.h"
+
+#include <array>
+
+namespace {
+struct Gain {
+    const char *distance;
+    double k;
+};
+// Tried in this order.
+constexpr std::array<Gain, 3> SlitMarkerGains{{{"200", 20000}, {"150", 12500}, {"100", 7000}}};
+
+float f(double v) { return static_cast<float>(v); }
+
+void PlotBar(const ScanPoint &p, double axisX, Canvas &canvas)
+{
+    canvas.line(f(axisX), f(p.pointY), f(axisX + p.intensity), f(p.pointY));
+}
+
+void PlotPhotons(ScanPoint &p, double axisX, Canvas &canvas, PhotonRandom &random)
+{
+    using namespace plot;
+    canvas.setDrawWidth(1);
+    const double left = axisX + PhotonStripOffset;
+    canvas.line(f(left), f(p.pointY), f(left + PhotonStripWidth), f(p.pointY));
+    canvas.setFillColour(colours::white);
+    p.intensity = (PhotonScale * p.intensity) * p.weight;
+    const double n = p.intensity;
+    // n is compared as a real number: floor(n) dots, none below 1.
+    for (double k = 1; k <= n; k += 1) {
+        // The dot's x is worked out in single precision: 620 + 100 × r.
+        const float x = f(left) + f(PhotonStripWidth) * random.next();
+        canvas.circle(x, f(p.pointY), f(dotRadius), colours::white);
+    }
+}
+
+void PlotSlitMarkers(const ScanPoint &p, double axisX, const Settings &settings, Canvas &canvas)
+{
+    const std::optional<double> gain = SlitMarkerGain(settings.text(Setting::nVzdalenost));
+    if (!gain)
+        return;
+    const double k = *gain;
+    canvas.setFillColour(colours::blue);
+    canvas.circle(f(axisX - k / p.falloffA), f(p.pointY), f(plot::dotRadius), colours::blue);
+    canvas.circle(f(axisX - k / p.falloffB), f(p.pointY), f(plot::dotRadius), colours::blue);
+    canvas.circle(f((axisX - k / p.falloffA) - k / p.falloffB), f(p.pointY), f(plot::dotRadius));
+}
+} // namespace
+
+std::optional<double> SlitMarkerGain(const QString &distance)
+{
+    for (const Gain &g : SlitMarkerGains) {
+        if (distance == QLatin1String(g.distance))
+            return g.k;
+    }
+    return std::nullopt;
+}
+
+void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings,
+               Canvas &canvas, PhotonRandom &random)
+{
+    const double axisX = geometry.plotAxisX;
+    if (settings.text(Setting::nInterference) != QLatin1String("2"))
+        PlotBar(point, axisX, canvas);
+    else
+        PlotPhotons(point, axisX, canvas, random);
+    canvas.setDrawWidth(1);
+    PlotSlitMarkers(point, axisX, settings, canvas);
+}

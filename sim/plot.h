@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+struct ScanPoint;
+struct SceneGeometry;
+class Canvas;
+class Settings;
+class PhotonRandom;
+
+namespace plot {
+constexpr double PhotonStripOffset = 20;  // the photon line starts this far right of the plot axis
+constexpr double PhotonStripWidth = 100;
+constexpr double PhotonScale = 3.9;
+constexpr double dotRadius = 1;
+} // namespace plot
+
+// The marker gain K for a distance text ("200", "150", "100"), exact match only.
+std::optional<double> SlitMarkerGain(const QString &distance);
+
+// Draws one point's share of the pattern at its height: the bar, or in mode "2"
+// the photon line with its dots (and the intensity replaced by the dot count n),
+// then the slit markers. Starts at draw width 2 and leaves width 1; leaves the
+// fill colour blue after markers, else white in mode "2", else as it found it.
+void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings,
+               Canvas &canvas, PhotonRandom &random);

@@ -1,0 +1,40 @@
+#include "run.h"
+
+#include "labels.h"
+#include "pacer.h"
+#include "plot.h"
+#include "scaling.h"
+#include "scan.h"
+#include "scene.h"
+#include "settings.h"
+
+#include <algorithm>
+#include <cmath>
+
+long long SlowDown(const Settings &settings, Pacer &pacer)
+{
+    const double delayCount = settingNumber(settings, Setting::nSpomaleni) * double(run::delayFactor);
+    // Counting down by one from a value above zero takes as many steps as it needs to reach
+    // zero or below; the cap only keeps an absurd value from overflowing.
+    const long long steps =
+        delayCount > 0 ? static_cast<long long>(std::ceil(std::min(delayCount, 1e15))) : 0;
+    pacer.countDown(steps);
+    return steps;
+}
+
+void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
+                PhotonRandom &random, Pacer &pacer)
+{
+    const SceneGeometry geometry = DrawScene(canvas, settings);
+    const double waveNumber = settingNumber(settings, Setting::nKmitočet);
+    ScanPoint point;
+    for (int index = 1; index <= scan::pointCount; ++index) {
+        ScanOnePoint(point, index, geometry, waveNumber, canvas);
+        ScaleIntensity(point, settings);
+        PlotPoint(point, geometry, settings, canvas, random);
+        DrawPlotAxis(canvas, geometry);
+        SlowDown(settings, pacer);
+    }
+    DrawPlotAxis(canvas, geometry);
+    PlaceLabels(labels, settings, geometry);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+class Canvas;
+class Settings;
+class SceneLabels;
+class PhotonRandom;
+class Pacer;
+
+namespace run {
+constexpr long long delayFactor = 30000; // countdown steps per unit of slow-down
+} // namespace run
+
+// The countdown after a point: delayCount := slow-down × 30000, then down to
+// zero, stopping as soon as it is no longer above zero. Returns the steps taken.
+long long SlowDown(const Settings &settings, Pacer &pacer);
+
+// One whole run, as the Start button performs it: the scene, the scan of 399
+// points bottom to top (scale, plot, axis, slow-down after each), the axis once
+// more and the labels. Throws SettingNotNumber if a setting read as a number is not one.
+void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
+                PhotonRandom &random, Pacer &pacer);

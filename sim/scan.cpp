@@ -1,0 +1,65 @@
+#include "scan.h"
+
+#include "canvas.h"
+
+#include <cmath>
+
+namespace {
+constexpr double pointMarkRadius = 2;
+
+float f(double v) { return static_cast<float>(v); }
+} // namespace
+
+// Every square below is a difference multiplied by itself and every falloff term
+// is (0.008 × dx) × dx + dy × dy, in that order: the last digits depend on it.
+void ScanOnePoint(ScanPoint &p, int index, const SceneGeometry &g, double waveNumber,
+                  Canvas &canvas)
+{
+    using namespace scan;
+    const bool construction = index % constructionInterval == 0;
+    const double d = g.slitOffset;
+    const double slitAY = g.centreY - d;
+    const double slitBY = g.centreY + d;
+
+    p.index = index;
+    p.pointX = g.screenX;
+    p.pointY = g.barrierBottom - index;
+    p.tipX = p.pointX;
+    p.tipY = p.pointY;
+
+    const double dx = g.barrierX - p.pointX;
+    const double dyB = p.pointY - slitBY;
+    p.pathB = std::sqrt(dx * dx + dyB * dyB);
+    const double phaseB = waveNumber * p.pathB;
+    if (construction) {
+        canvas.line(f(p.pointX), f(p.pointY), f(p.pointX + phasorLength * std::cos(phaseB)),
+                    f(p.pointY + phasorLength * std::sin(phaseB)));
+        canvas.line(f(g.barrierX), f(slitBY), f(p.pointX), f(p.pointY), colours::paleCyan);
+        canvas.circle(f(p.pointX), f(p.pointY), f(pointMarkRadius));
+    }
+    p.tipX = p.tipX + phasorLength * std::cos(phaseB);
+    p.tipY = p.tipY + phasorLength * std::sin(phaseB);
+
+    // Measured from P, not from the moved tip.
+    const double dyA = p.pointY - slitAY;
+    p.pathA = std::sqrt(dx * dx + dyA * dyA);
+    const double phaseA = waveNumber * p.pathA;
+    if (construction) {
+        canvas.line(f(p.tipX), f(p.tipY), f(p.tipX + phasorLength * std::cos(phaseA)),
+                    f(p.tipY + phasorLength * std::sin(phaseA)));
+        canvas.line(f(g.barrierX), f(slitAY), f(p.pointX), f(p.pointY), colours::paleCyan);
+    }
+    p.tipX = p.tipX + phasorLength * std::cos(phaseA);
+    p.tipY = p.tipY + phasorLength * std::sin(phaseA);
+
+    canvas.setDrawWidth(2);
+    if (construction)
+        canvas.line(f(p.pointX), f(p.pointY), f(p.tipX), f(p.tipY), colours::green);
+
+    const double sumX = p.pointX - p.tipX;
+    const double sumY = p.pointY - p.tipY;
+    p.intensity = intensityFactor * (sumX * sumX + sumY * sumY);
+    p.falloffA = horizontalFalloff * dx * dx + dyA * dyA;
+    p.falloffB = horizontalFalloff * dx * dx + dyB * dyB;
+    p.weight = 1 / p.falloffA + 1 / p.falloffB;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// The five settings, each the text of one hidden text field of the window.
+enum class Setting {
+    nVzdalenost,   // detector-screen distance: "100", "150", "200"
+    nOdchylka,     // slit spacing: "40", "15", "10", "5", "0"
+    nKmitočet,     // frequency: "0.1", "0.3", "0.5", "2" (the user's decimal separator)
+    nInterference, // pattern mode: "0" light, "1" interference, "2" photon density
+    nSpomaleni,    // slow-down: "1" to "20"
+};
+
+// A read-only view of the settings. Every read fetches the current text afresh.
+class Settings {
+public:
+    virtual ~Settings() = default;
+    virtual QString text(Setting setting) const = 0;
+};
+
+// A setting text that is not a number. The window never writes one; a run that
+// meets one stops and says so instead of going on with a made-up value.
+class SettingNotNumber : public std::runtime_error {
+public:
+    SettingNotNumber(Setting setting, const QString &text);
+    Setting setting;
+    QString text;
+};
+
+// The setting read as a number, with the user's locale's decimal separator.
+double settingNumber(const Settings &settings, Setting setting);
+
+// The text a whole number or a fraction is written as, in the user's locale ("0.1" or "0,1").
+QString numberText(double value);
