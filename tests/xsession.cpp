@@ -1,0 +1,132 @@
+#include "xsession.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+QString XSession::missingTools()
+{
+    QStringList missing;
+    for (const char *tool : {"Xvfb", "xdotool", "import"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing << QString::fromLatin1(tool);
+    }
+    return missing.join(", ");
+}
+
+XSession::XSession()
+{
+    if (const QString missing = missingTools(); !missing.isEmpty()) {
+        why_ = "not installed: " + missing;
+        return;
+    }
+    // -displayfd 1: the server picks a free display and writes its number to stdout.
+    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted(5000)) {
+        why_ = "Xvfb did not start";
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray number;
+    while (!number.contains('\n') && clock.elapsed() < 10000) {
+        server_.waitForReadyRead(200);
+        number += server_.readAllStandardOutput();
+    }
+    if (!number.contains('\n')) {
+        why_ = "Xvfb did not report its display";
+        return;
+    }
+    display_ = ":" + QString::fromLatin1(number.trimmed());
+}
+
+XSession::~XSession()
+{
+    for (auto &program : programs_) {
+        if (program->state() != QProcess::NotRunning) {
+            program->kill();
+            program->waitForFinished(3000);
+        }
+    }
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        if (!server_.waitForFinished(3000))
+            server_.kill();
+        server_.waitForFinished(1000);
+    }
+}
+
+QProcessEnvironment XSession::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("QT_SCALE_FACTOR");
+    return env;
+}
+
+QProcess *XSession::launch(const QString &program, const QStringList &arguments)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(program, arguments);
+    process->waitForStarted(5000);
+    programs_.push_back(std::move(process));
+    return programs_.back().get();
+}
+
+bool XSession::xdotool(const QStringList &arguments, QString *output)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment());
+    tool.start("xdotool", arguments);
+    if (!tool.waitForFinished(10000))
+        return false;
+    if (output)
+        *output = QString::fromLocal8Bit(tool.readAllStandardOutput());
+    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+QRect XSession::waitForWindow(const QString &title, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        QString ids;
+        if (xdotool({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"},
+                    &ids)) {
+            const QString id = ids.split('\n', Qt::SkipEmptyParts).value(0);
+            QString shell;
+            if (!id.isEmpty() && xdotool({"getwindowgeometry", "--shell", id}, &shell)) {
+                QHash<QString, int> values;
+                for (const QString &line : shell.split('\n', Qt::SkipEmptyParts))
+                    values.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
+                const QRect geometry(values.value("X"), values.value("Y"), values.value("WIDTH"),
+                                     values.value("HEIGHT"));
+                if (geometry.width() > 100)
+                    return geometry;
+            }
+        }
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+void XSession::click(QPoint at)
+{
+    xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+}
+
+void XSession::key(const QString &keysym) { xdotool({"key", keysym}); }
+
+QImage XSession::screenshot()
+{
+    QProcess import;
+    import.setProcessEnvironment(environment());
+    import.start("import", {"-window", "root", "png:-"});
+    if (!import.waitForFinished(20000))
+        return {};
+    return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
