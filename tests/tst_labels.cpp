@@ -1,0 +1,135 @@
+#include "labels.h"
+#include "scenegeometry.h"
+#include "textsettings.h"
+
+#include <QtTest>
+#include <map>
+
+namespace {
+// Every call, in order, as "label: what".
+class RecordingLabels : public SceneLabels {
+public:
+    QStringList calls;
+    std::map<SceneLabel, bool> visible;
+    std::map<SceneLabel, QPointF> position;
+
+    void showLabel(SceneLabel label, bool shown) override
+    {
+        calls << QString("%1 %2").arg(int(label)).arg(shown ? "show" : "hide");
+        visible[label] = shown;
+    }
+    void setLabelLeft(SceneLabel label, float x) override
+    {
+        calls << QString("%1 left").arg(int(label));
+        position[label].setX(x);
+    }
+    void setLabelTop(SceneLabel label, float y) override
+    {
+        calls << QString("%1 top").arg(int(label));
+        position[label].setY(y);
+    }
+};
+
+SceneGeometry geometry(double distance, double spacing)
+{
+    SceneGeometry g;
+    g.screenX = 250 + distance;
+    g.slitOffset = spacing;
+    return g;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(SceneLabel)
+
+class TestLabels : public QObject {
+    Q_OBJECT
+private slots:
+    // Each label beside the thing it names, for the start-up settings and for spacing 40 at distance 100.
+    void positions_data()
+    {
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<SceneLabel>("label");
+        QTest::addColumn<QPointF>("at");
+        using L = SceneLabel;
+        const struct { L label; QPointF startUp, wide; } rows[] = {
+            {L::labClona, {210, 90}, {210, 90}},       {L::labHustota, {540, 150}, {540, 150}},
+            {L::labInterObr, {620, 60}, {620, 60}},    {L::labZdroj, {130, 310}, {130, 310}},
+            {L::labDetektor, {450, 60}, {350, 60}},    {L::labA, {220, 250}, {220, 225}},
+            {L::labB, {220, 335}, {220, 360}},
+        };
+        for (const auto &row : rows) {
+            QTest::addRow("start-up %d", int(row.label)) << "200" << "15" << row.label << row.startUp;
+            QTest::addRow("40 at 100 %d", int(row.label)) << "100" << "40" << row.label << row.wide;
+        }
+    }
+    void positions()
+    {
+        QFETCH(QString, distance);
+        QFETCH(QString, spacing);
+        QFETCH(SceneLabel, label);
+        QFETCH(QPointF, at);
+        RecordingLabels labels;
+        PlaceLabels(labels, TextSettings(distance, spacing, "2", "0"),
+                    geometry(distance.toDouble(), spacing.toDouble()));
+        QVERIFY(labels.visible.at(label));
+        QCOMPARE(labels.position.at(label), at);
+    }
+
+    // The title follows the mode as a number: only mode 1 shows the interference title.
+    void titleByMode_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("interference");
+        QTest::newRow("light") << "0" << false;
+        QTest::newRow("interference") << "1" << true;
+        QTest::newRow("photon density") << "2" << false;
+    }
+    void titleByMode()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, interference);
+        RecordingLabels labels;
+        PlaceLabels(labels, TextSettings("200", "15", "2", mode), geometry(200, 15));
+        const SceneLabel shown = interference ? SceneLabel::labPravde : SceneLabel::labInterObr;
+        const SceneLabel hidden = interference ? SceneLabel::labInterObr : SceneLabel::labPravde;
+        QVERIFY(labels.visible.at(shown));
+        QVERIFY(!labels.visible.at(hidden));
+        QCOMPARE(labels.position.at(shown), QPointF(620, 60));
+        QVERIFY(!labels.position.count(hidden));
+        // Seven shown in all, whatever the mode.
+        QCOMPARE(std::count_if(labels.visible.begin(), labels.visible.end(),
+                               [](const auto &entry) { return entry.second; }),
+                 7);
+    }
+
+    // Each label is shown before it is moved, left edge before top edge, in the fixed label order.
+    void orderOfSteps()
+    {
+        RecordingLabels labels;
+        PlaceLabels(labels, TextSettings("200", "15", "2", "1"), geometry(200, 15));
+        const auto steps = [](SceneLabel l) {
+            const int n = int(l);
+            return QStringList{QString("%1 show").arg(n), QString("%1 left").arg(n), QString("%1 top").arg(n)};
+        };
+        using L = SceneLabel;
+        QStringList expected = steps(L::labClona) + steps(L::labHustota);
+        expected << QString("%1 hide").arg(int(L::labInterObr));
+        expected += steps(L::labPravde) + steps(L::labZdroj) + steps(L::labDetektor) + steps(L::labA)
+            + steps(L::labB);
+        QCOMPARE(labels.calls, expected);
+    }
+
+    // A mode text that is no number stops the placement instead of guessing.
+    void modeNotANumberStops()
+    {
+        RecordingLabels labels;
+        QVERIFY_THROWS_EXCEPTION(SettingNotNumber,
+                                 PlaceLabels(labels, TextSettings("200", "15", "2", "x"), geometry(200, 15)));
+        QVERIFY(labels.visible.at(SceneLabel::labClona));
+        QVERIFY(!labels.visible.count(SceneLabel::labZdroj));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLabels)
+#include "tst_labels.moc"
