@@ -170,6 +170,7 @@ void frmQuarnel::buildControls()
     HScroll1_->setPageStep(1);
     // Only a settled value counts, not each step of a thumb drag.
     HScroll1_->setTracking(false);
+    HScroll1_->setFocusPolicy(Qt::StrongFocus);
     tabChain.emplace_back(41, HScroll1_);
     connect(HScroll1_, &QScrollBar::valueChanged, this, &frmQuarnel::HScroll1_Change);
 
