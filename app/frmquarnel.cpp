@@ -2,6 +2,7 @@
 
 #include "eventlooppacer.h"
 #include "run.h"
+#include "runtrace.h"
 #include "scenepicture.h"
 #include "surfacelabel.h"
 
@@ -315,6 +316,7 @@ void frmQuarnel::cmdStart_Click()
 
 void frmQuarnel::runOnce()
 {
+    const RunTrace trace(*this);
     running_ = true;
     try {
         EventLoopPacer pacer(*picture_);
