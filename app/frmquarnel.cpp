@@ -1,6 +1,8 @@
 #include "frmquarnel.h"
 
+#include "accessibility.h"
 #include "eventlooppacer.h"
+#include "picturedescription.h"
 #include "run.h"
 #include "runtrace.h"
 #include "scenepicture.h"
@@ -125,6 +127,7 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
 
     buildControls();
     Form_Load();
+    setUpAccessibility(*this);
 }
 
 frmQuarnel::~frmQuarnel() = default;
@@ -319,8 +322,9 @@ void frmQuarnel::runOnce()
     const RunTrace trace(*this);
     running_ = true;
     try {
-        EventLoopPacer pacer(*picture_);
-        PerformRun(picture_->canvas(), *this, *this, random_, pacer);
+        EventLoopPacer ownPacer(*picture_);
+        PerformRun(picture_->canvas(), *this, *this, random_, pacer_ ? *pacer_ : ownPacer);
+        picture_->setAccessibleDescription(describePicture(*this));
     } catch (const SettingNotNumber &error) {
         QMessageBox::warning(this, caption,
                              tr("The run stopped: the setting text \"%1\" is not a number.")

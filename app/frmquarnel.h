@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class Pacer;
 class ScenePicture;
 class SurfaceLabel;
 
@@ -41,6 +42,9 @@ public:
 
     ScenePicture &picture() { return *picture_; }
     bool isRunning() const { return running_; }
+    // The pacer every later run waits through, owned by the caller; nullptr (the
+    // default) waits out the slow-down with the window's own EventLoopPacer.
+    void setPacer(Pacer *pacer) { pacer_ = pacer; }
 
     void Form_Load();
     void cmdStart_Click();
@@ -94,4 +98,5 @@ private:
     bool running_ = false;
     int pendingStarts_ = 0;
     bool closeAfterRun_ = false;
+    Pacer *pacer_ = nullptr;
 };
