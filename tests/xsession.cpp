@@ -22,7 +22,10 @@ XSession::XSession()
         return;
     }
     // -displayfd 1: the server picks a free display and writes its number to stdout.
-    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    // -noreset: without it the server resets whenever its last client leaves, and a
+    // program launched next on the same session can fail to connect meanwhile.
+    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                           "-noreset"});
     if (!server_.waitForStarted(5000)) {
         why_ = "Xvfb did not start";
         return;
