@@ -1,13 +1,13 @@
 #include "accessibility.h"
 
-#include "optiongroupkeys.h"
+#include "arrowkeys.h"
 #include "picturedescription.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QRadioButton>
-#include <algorithm>
+#include <QScrollBar>
 
 namespace {
 struct ControlText {
@@ -70,23 +70,16 @@ QAccessibleInterface *pictureInterface(const QString &className, QObject *object
     return nullptr;
 }
 
-// Tab enters an option group at its selected button, as Qt itself arranges once
-// a button of the group has had the focus; until then it would stop at
-// whichever button comes first in the tab order.
-void makeSelectedButtonsTabStops(QWidget &window)
+// Tab enters an option group at its selected button: that button alone of its
+// frame is a tab stop. (Qt arranges the same once a button has had the focus;
+// until then Tab would stop at whichever button comes first in the tab order.)
+void makeTabStop(QRadioButton *selected)
 {
-    for (QGroupBox *frame : window.findChildren<QGroupBox *>()) {
-        const QList<QRadioButton *> group =
-            frame->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
-        const bool anySelected =
-            std::any_of(group.begin(), group.end(), [](QRadioButton *b) { return b->isChecked(); });
-        if (!anySelected)
-            continue;
-        for (QRadioButton *button : group) {
-            const int policy = button->isChecked() ? (button->focusPolicy() | Qt::TabFocus)
-                                                   : (button->focusPolicy() & ~Qt::TabFocus);
-            button->setFocusPolicy(Qt::FocusPolicy(policy));
-        }
+    for (QRadioButton *button :
+         selected->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)) {
+        const int policy = button == selected ? (button->focusPolicy() | Qt::TabFocus)
+                                              : (button->focusPolicy() & ~Qt::TabFocus);
+        button->setFocusPolicy(Qt::FocusPolicy(policy));
     }
 }
 } // namespace
@@ -110,8 +103,16 @@ void setUpAccessibility(QWidget &window)
     if (QWidget *picture = window.findChild<QWidget *>(QStringLiteral("picture")))
         picture->setAccessibleDescription(describeEmptyPicture());
 
-    makeSelectedButtonsTabStops(window);
-    auto *keys = new OptionGroupKeys(&window);
-    for (QRadioButton *button : window.findChildren<QRadioButton *>())
+    auto *keys = new ArrowKeys(&window);
+    for (QRadioButton *button : window.findChildren<QRadioButton *>()) {
         keys->watch(button);
+        if (button->isChecked())
+            makeTabStop(button);
+        QObject::connect(button, &QRadioButton::toggled, button, [button](bool checked) {
+            if (checked)
+                makeTabStop(button);
+        });
+    }
+    for (QScrollBar *scrollBar : window.findChildren<QScrollBar *>())
+        keys->watch(scrollBar);
 }

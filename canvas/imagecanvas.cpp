@@ -59,6 +59,16 @@ QPen ImageCanvas::pen(std::optional<Colour> colour) const
     return p;
 }
 
+// At ratio 1 the aliased rasteriser puts the middle of an odd-width figure half a
+// pixel right of and below its point (a 1-pixel line at y 300 fills row 300); at
+// any other ratio the figure is centred on the point (at ratio 2, device rows 599
+// and 600). Moving odd widths half a logical pixel makes them cover the same
+// logical pixels at every ratio: rows 600 and 601 at ratio 2.
+qreal ImageCanvas::alignment() const
+{
+    return (drawWidth_ % 2 != 0 && image_.devicePixelRatio() != 1.0) ? 0.5 : 0.0;
+}
+
 // The changed area of a figure: its bounding box grown by the pen on every side.
 static QRect reach(float left, float top, float right, float bottom, int width)
 {
@@ -71,7 +81,8 @@ void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Col
 {
     QPainter &p = painter();
     p.setPen(pen(colour));
-    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    const qreal a = alignment();
+    p.drawLine(QPointF(x1 + a, y1 + a), QPointF(x2 + a, y2 + a));
     markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
                     drawWidth_));
 }
@@ -84,7 +95,8 @@ void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> c
         p.setBrush(toQColor(fillColour_));
     else
         p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(x, y), qreal(radius), qreal(radius));
+    const qreal a = alignment();
+    p.drawEllipse(QPointF(x + a, y + a), qreal(radius), qreal(radius));
     markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));
 }
 

@@ -48,6 +48,8 @@ public:
 
 private:
     QPen pen(std::optional<Colour> colour) const;
+    // How far a figure of the current width moves right and down, in logical pixels.
+    qreal alignment() const;
 
     QSize logicalSize_;
     QImage image_;

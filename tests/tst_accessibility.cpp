@@ -1,0 +1,321 @@
+#include "appearance.h"
+#include "frmquarnel.h"
+#include "nowaitpacer.h"
+#include "scenepicture.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+namespace {
+QString u(const char *text) { return QString::fromUtf8(text); }
+
+QString accessibleText(QWidget *widget, QAccessible::Text text)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(text) : QString();
+}
+
+// The window shown and active, so that keys reach the focused control; its runs
+// go straight through.
+struct ShownWindow {
+    frmQuarnel window;
+    NoWaitPacer pacer;
+    ShownWindow()
+    {
+        window.setPacer(&pacer);
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    bool ready() { return QTest::qWaitForWindowActive(&window); }
+    QWidget *focus() const { return QApplication::focusWidget(); }
+    QString focusName() const { return focus() ? focus()->objectName() : QString(); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focus() ? focus() : &window, key, modifiers);
+    }
+    QRadioButton *option(const char *name) const
+    {
+        return window.findChild<QRadioButton *>(u(name));
+    }
+    QString pictureDescription()
+    {
+        return accessibleText(&window.picture(), QAccessible::Description);
+    }
+};
+
+// The rows the bar plot reaches furthest right of the axis (x 600, 2 pixels wide).
+struct Bars {
+    int longest = 0;
+    std::vector<int> lengths; // by row
+};
+Bars barLengths(const QImage &image)
+{
+    Bars bars;
+    bars.lengths.assign(image.height(), 0);
+    for (int y = 100; y <= 500; ++y) {
+        // The optical axis runs on through row 300 to x 750.
+        if (y == 300)
+            continue;
+        int x = 601;
+        while (x < image.width() && qGray(image.pixel(x, y)) < 64)
+            ++x;
+        bars.lengths[y] = x - 601;
+        bars.longest = std::max(bars.longest, bars.lengths[y]);
+    }
+    return bars;
+}
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpAppearance(*qApp); }
+
+    // A control without a name is read out as a bare "scroll bar" or "text".
+    void everyControlHasAName()
+    {
+        frmQuarnel window;
+        QStringList unnamed;
+        int controls = 0;
+        for (QWidget *widget : window.findChildren<QWidget *>()) {
+            const bool control = qobject_cast<QAbstractButton *>(widget)
+                                 || qobject_cast<QAbstractSlider *>(widget)
+                                 || qobject_cast<QGroupBox *>(widget) || qobject_cast<QLineEdit *>(widget)
+                                 || qobject_cast<QLabel *>(widget) || qobject_cast<ScenePicture *>(widget);
+            if (!control)
+                continue;
+            ++controls;
+            if (accessibleText(widget, QAccessible::Name).trimmed().isEmpty())
+                unnamed << widget->objectName();
+        }
+        QCOMPARE(controls, 43);
+        QCOMPARE(unnamed, QStringList());
+    }
+
+    // "large" and "middle" stand in two frames each; the description must say which
+    // setting a button or the scroll bar sets, or two buttons sound the same.
+    void ambiguousCaptionsAreDescribed()
+    {
+        frmQuarnel window;
+        QStringList heard;
+        for (QRadioButton *button : window.findChildren<QRadioButton *>()) {
+            const auto *frame = qobject_cast<QGroupBox *>(button->parentWidget());
+            QVERIFY(frame);
+            const QString name = accessibleText(button, QAccessible::Name);
+            const QString description = accessibleText(button, QAccessible::Description);
+            QVERIFY2(name.contains(button->text()), qPrintable(button->objectName()));
+            QVERIFY2(description.startsWith(accessibleText(const_cast<QGroupBox *>(frame),
+                                                           QAccessible::Name),
+                                            Qt::CaseInsensitive)
+                         || description.contains(u("Animation")),
+                     qPrintable(button->objectName() + ": " + description));
+            heard << name + " / " + description;
+        }
+        QWidget *scrollBar = window.findChild<QScrollBar *>("HScroll1");
+        QVERIFY(accessibleText(scrollBar, QAccessible::Description).contains("slow-down", Qt::CaseInsensitive));
+        heard.removeDuplicates();
+        QCOMPARE(heard.size(), window.findChildren<QRadioButton *>().size());
+    }
+
+    // The picture is announced as a graphic whose description follows each run.
+    void pictureDescriptionFollowsTheRuns()
+    {
+        ShownWindow w;
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(&w.window.picture());
+        QVERIFY(picture);
+        QCOMPARE(picture->role(), QAccessible::Graphic);
+        QVERIFY(!picture->text(QAccessible::Name).isEmpty());
+        const QString before = w.pictureDescription();
+        QVERIFY(!before.isEmpty());
+
+        w.window.cmdStart_Click();
+        const QString first = w.pictureDescription();
+        QVERIFY2(first != before, qPrintable(first));
+        QVERIFY2(first.contains("Light pattern") && first.contains("spacing 15")
+                     && first.contains("distance 200") && first.contains("frequency 2"),
+                 qPrintable(first));
+
+        w.option("opDopad")->setChecked(true);
+        w.option("opdc100")->setChecked(true);
+        w.window.cmdStart_Click();
+        const QString second = w.pictureDescription();
+        QVERIFY2(second.contains("Photon density") && second.contains("distance 100"),
+                 qPrintable(second));
+    }
+
+    // Equal paths meet in phase on the axis, and with one slit (spacing 0) every
+    // point is in phase: the brightest band is then level with the source. Where
+    // the bars vary, the band named is where the picture's longest bar is drawn.
+    void brightestBandIsWhereTheLongestBarIs_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("start-up") << QStringList{};
+        QTest::newRow("large spacing, near screen") << QStringList{"opVelka", "opdc100"};
+        QTest::newRow("large spacing, near, high") << QStringList{"opVelka", "opdc100", "op05"};
+        QTest::newRow("interference") << QStringList{"op40", "opDc150", "op03", "opFoton"};
+        QTest::newRow("small spacing, low") << QStringList{"op20", "opdc100", "op01"};
+        QTest::newRow("one slit") << QStringList{"op0", "opDc150"};
+    }
+    void brightestBandIsWhereTheLongestBarIs()
+    {
+        QFETCH(QStringList, options);
+        ShownWindow w;
+        for (const QString &name : options)
+            w.option(name.toUtf8().constData())->setChecked(true);
+        w.window.cmdStart_Click();
+        const QString description = w.pictureDescription();
+
+        std::vector<int> named;
+        const QRegularExpressionMatch offset = QRegularExpression(
+            "brightest (?:is|are) (\\d+) pixels? (above and below|above|below)").match(description);
+        if (description.contains("level with the source")) {
+            named = {300};
+        } else {
+            QVERIFY2(offset.hasMatch(), qPrintable(description));
+            const int n = offset.captured(1).toInt();
+            const QString side = offset.captured(2);
+            if (side != "below")
+                named.push_back(300 - n);
+            if (side != "above")
+                named.push_back(300 + n);
+        }
+        if (options.contains("op0") || options.contains("opFoton") || options.isEmpty())
+            QCOMPARE(named, std::vector<int>{300});
+
+        const Bars bars = barLengths(w.window.picture().canvas().image());
+        QVERIFY2(bars.longest < 199, "a bar reaches the picture's edge: no longest bar to find");
+        // A bar 2 pixels wide at height y covers rows y - 1 and y (row 300 is left out).
+        for (int y : named) {
+            const int length = std::max(bars.lengths[y - 1], bars.lengths[y]);
+            QVERIFY2(length >= bars.longest - 1,
+                     qPrintable(QString("%1: bar at %2 is %3, longest %4")
+                                    .arg(description).arg(y).arg(length).arg(bars.longest)));
+        }
+    }
+
+    // Tab enters each option group at its selected button, in the laid-out order,
+    // and Shift+Tab goes back the same way.
+    void tabStopsAtTheSelectedOptions()
+    {
+        ShownWindow w;
+        QVERIFY(w.ready());
+        const QStringList forward{"cmdStart", "cmdKonec", "opDc200", "op60", u("opSvětlo"), "op2",
+                                  "HScroll1", "cmdStart"};
+        QStringList visited{w.focusName()};
+        for (int i = 1; i < forward.size(); ++i) {
+            w.press(Qt::Key_Tab);
+            visited << w.focusName();
+        }
+        QCOMPARE(visited, forward);
+
+        QStringList backward{w.focusName()};
+        for (int i = 1; i < forward.size(); ++i) {
+            w.press(Qt::Key_Backtab, Qt::ShiftModifier);
+            backward << w.focusName();
+        }
+        std::reverse(backward.begin(), backward.end());
+        QCOMPARE(backward, forward);
+
+        // A new selection becomes the group's stop.
+        w.option("opDc150")->click();
+        w.window.findChild<QWidget *>("cmdKonec")->setFocus();
+        w.press(Qt::Key_Tab);
+        QCOMPARE(w.focusName(), QString("opDc150"));
+    }
+
+    // The arrow keys walk a group's buttons in their order, selecting each, and wrap
+    // at the ends; Qt alone moves by position and skips buttons in the staircases.
+    void arrowKeysWalkTheGroup_data()
+    {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("slit spacing") << QStringList{"opVelka", "op60", "op40", "op20", "op0"}
+                                      << int(Setting::nOdchylka)
+                                      << QStringList{"40", "15", "10", "5", "0"};
+        QTest::newRow("distance") << QStringList{"opDc200", "opDc150", "opdc100"}
+                                  << int(Setting::nVzdalenost) << QStringList{"200", "150", "100"};
+        QTest::newRow("frequency") << QStringList{"op2", "op05", "op03", "op01"}
+                                   << int(Setting::nKmitočet)
+                                   << QStringList{"2", QLocale().toString(0.5),
+                                                  QLocale().toString(0.3), QLocale().toString(0.1)};
+        QTest::newRow("pattern") << QStringList{u("opSvětlo"), "opFoton", "opDopad"}
+                                 << int(Setting::nInterference) << QStringList{"0", "1", "2"};
+    }
+    void arrowKeysWalkTheGroup()
+    {
+        QFETCH(QStringList, buttons);
+        QFETCH(int, setting);
+        QFETCH(QStringList, texts);
+        for (const Qt::Key next : {Qt::Key_Down, Qt::Key_Right}) {
+            ShownWindow w;
+            QVERIFY(w.ready());
+            QRadioButton *first = w.option(buttons.first().toUtf8().constData());
+            first->click();
+            first->setFocus();
+            for (int step = 1; step <= buttons.size(); ++step) {
+                w.press(next);
+                const int i = step % buttons.size();
+                QCOMPARE(w.focusName(), buttons[i]);
+                QVERIFY(w.option(buttons[i].toUtf8().constData())->isChecked());
+                QCOMPARE(w.window.text(Setting(setting)), texts[i]);
+            }
+        }
+        for (const Qt::Key previous : {Qt::Key_Up, Qt::Key_Left}) {
+            ShownWindow w;
+            QVERIFY(w.ready());
+            QRadioButton *first = w.option(buttons.first().toUtf8().constData());
+            first->click();
+            first->setFocus();
+            for (int step = 1; step <= buttons.size(); ++step) {
+                w.press(previous);
+                const int i = (buttons.size() - step) % buttons.size();
+                QCOMPARE(w.focusName(), buttons[i]);
+                QCOMPARE(w.window.text(Setting(setting)), texts[i]);
+            }
+        }
+    }
+
+    // Space presses the focused control: Start runs, an option is selected, Exit closes.
+    void spacePressesTheFocusedControl()
+    {
+        ShownWindow w;
+        QVERIFY(w.ready());
+        const QString before = w.pictureDescription();
+        QCOMPARE(w.focusName(), QString("cmdStart"));
+        w.press(Qt::Key_Space);
+        QVERIFY2(w.pictureDescription() != before, "Space on Start made no run");
+
+        w.option("op40")->setFocus();
+        w.press(Qt::Key_Space);
+        QCOMPARE(w.window.text(Setting::nOdchylka), QString("10"));
+
+        w.window.findChild<QWidget *>("cmdKonec")->setFocus();
+        w.press(Qt::Key_Space);
+        QTRY_VERIFY(!w.window.isVisible());
+    }
+
+    // The slow-down is reachable from the keyboard and its keys set it.
+    void scrollBarTakesKeys()
+    {
+        ShownWindow w;
+        QVERIFY(w.ready());
+        w.window.findChild<QWidget *>("HScroll1")->setFocus();
+        QCOMPARE(w.focusName(), QString("HScroll1"));
+        w.press(Qt::Key_Right);
+        QCOMPARE(w.window.text(Setting::nSpomaleni), QString("2"));
+        w.press(Qt::Key_End);
+        QCOMPARE(w.window.text(Setting::nSpomaleni), QString("20"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

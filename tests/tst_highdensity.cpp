@@ -1,0 +1,213 @@
+#include "appearance.h"
+#include "frmquarnel.h"
+#include "nowaitpacer.h"
+#include "scenepicture.h"
+#include "xsession.h"
+
+#include <QApplication>
+#include <QtTest>
+
+// The window at a scale factor of 2, as on a high-density screen: this program
+// sets QT_SCALE_FACTOR=2 before its QApplication exists.
+namespace {
+constexpr int scale = 2;
+const QRgb silver = qRgb(192, 192, 192);
+const QRgb black = qRgb(0, 0, 0);
+
+// The window after one run with the start-up settings, straight through.
+struct RunWindow {
+    frmQuarnel window;
+    NoWaitPacer pacer;
+    RunWindow()
+    {
+        window.setPacer(&pacer);
+        window.show();
+        window.cmdStart_Click();
+    }
+    QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+// The mean difference in grey level between a logical rectangle of the window
+// rendered at ratio 1 and the ratio-2 window at that rectangle moved by `offset`,
+// each 2 × 2 block of device pixels averaged to one logical pixel.
+double meanDifference(const QImage &single, const QImage &dense, const QRect &area,
+                      QPoint offset = {})
+{
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            int block = 0;
+            for (int dy = 0; dy < scale; ++dy)
+                for (int dx = 0; dx < scale; ++dx)
+                    block += qGray(dense.pixel(scale * (x + offset.x()) + dx,
+                                               scale * (y + offset.y()) + dy));
+            sum += std::abs(double(block) / (scale * scale) - qGray(single.pixel(x, y)));
+        }
+    }
+    return sum / (area.width() * area.height());
+}
+} // namespace
+
+class TestHighDensity : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        setUpAppearance(*qApp);
+        QCOMPARE(qApp->devicePixelRatio(), qreal(scale));
+    }
+
+    // A window or picture left at its logical size would show half as large.
+    void windowAndPictureAreTwiceTheSize()
+    {
+        RunWindow run;
+        QCOMPARE(run.window.devicePixelRatioF(), qreal(scale));
+        QCOMPARE(run.grab().size(), run.window.size() * scale);
+        const QImage &picture = run.window.picture().canvas().image();
+        QCOMPARE(picture.size(), ScenePicture::pictureSize * scale);
+        QCOMPARE(picture.devicePixelRatio(), qreal(scale));
+    }
+
+    // A line drawn at the logical resolution and scaled up smoothly has grey edges,
+    // and one that is centred on the point at ratio 2 but not at ratio 1 sits half a
+    // pixel off: each line covers whole logical pixels, every device pixel black.
+    void linesAreSharpAndInPlace_data()
+    {
+        QTest::addColumn<QPoint>("start");  // the first device pixel across the line
+        QTest::addColumn<QPoint>("across"); // one device pixel further across it
+        QTest::addColumn<int>("width");     // the line's width in device pixels
+        // The barrier, width 2, at x 250: logical columns 249 and 250, at y 150.
+        QTest::newRow("barrier") << QPoint(249 * scale, 150 * scale) << QPoint(1, 0) << 2 * scale;
+        // The screen line, width 2, at x 450 above the barrier's top, at y 95.
+        QTest::newRow("screen line") << QPoint(449 * scale, 95 * scale) << QPoint(1, 0) << 2 * scale;
+        // The optical axis, width 1, at y 300: logical row 300, between source and barrier.
+        QTest::newRow("optical axis") << QPoint(200 * scale, 300 * scale) << QPoint(0, 1) << 1 * scale;
+    }
+    void linesAreSharpAndInPlace()
+    {
+        QFETCH(QPoint, start);
+        QFETCH(QPoint, across);
+        QFETCH(int, width);
+        RunWindow run;
+        const QImage image = run.grab();
+        QCOMPARE(image.pixel(start - across), silver);
+        for (int i = 0; i < width; ++i)
+            QCOMPARE(image.pixel(start + i * across), black);
+        QCOMPARE(image.pixel(start + width * across), silver);
+    }
+
+    // A picture drawn at the logical resolution and scaled up pixel for pixel has
+    // only uniform 2 × 2 blocks; drawn at device resolution, slanted lines step by
+    // single device pixels.
+    void pictureHasDeviceDetail()
+    {
+        RunWindow run;
+        const QImage image = run.grab();
+        // The rays and phasors between the barrier and the screen.
+        const QRect rays(260, 110, 200, 380);
+        int mixed = 0;
+        for (int y = rays.top(); y <= rays.bottom(); ++y) {
+            for (int x = rays.left(); x <= rays.right(); ++x) {
+                const QRgb first = image.pixel(scale * x, scale * y);
+                if (image.pixel(scale * x + 1, scale * y) != first
+                    || image.pixel(scale * x, scale * y + 1) != first
+                    || image.pixel(scale * x + 1, scale * y + 1) != first)
+                    ++mixed;
+            }
+        }
+        QVERIFY2(mixed > 500, qPrintable(QString::number(mixed)));
+    }
+
+    // Every control, label and the picture stand where the layout puts them, scaled:
+    // the ratio-2 window, averaged down, looks like the same window rendered at ratio 1.
+    void everythingSitsWhereTheLayoutPutsIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"labInterference", "cmdStart", "cmdKonec", "HScroll1", "frmnRozteč",
+              "frmVzdalenostDetektoru", "frmKmitočet", "frmInterfeSvetloFoton", "labClona",
+              "labZdroj", "labDetektor", "labA", "labB", "labHustota", "labInterObr", "picture"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void everythingSitsWhereTheLayoutPutsIt()
+    {
+        QFETCH(QString, name);
+        RunWindow run;
+        const QImage dense = run.grab();
+        QImage single(run.window.size(), QImage::Format_RGB32);
+        single.setDevicePixelRatio(1);
+        run.window.render(&single);
+        const QWidget *control = run.window.findChild<QWidget *>(name);
+        QVERIFY(control && control->isVisible());
+        // Two pixels of margin inside the window, for the misplaced comparison below.
+        const QRect area = QRect(control->mapTo(&run.window, QPoint(0, 0)), control->size())
+                               .intersected(run.window.rect().adjusted(2, 2, -2, -2));
+        const double inPlace = meanDifference(single, dense, area);
+        // The same comparison two pixels off shows what a misplaced control looks like.
+        const double shifted = std::min(meanDifference(single, dense, area, {2, 0}),
+                                        meanDifference(single, dense, area, {0, 2}));
+        QVERIFY2(inPlace < 0.6 * shifted,
+                 qPrintable(QString("%1 in place, %2 two pixels off").arg(inPlace).arg(shifted)));
+    }
+
+    // Through a real X server: the window maps at twice its size, and what reaches
+    // the screen is the sharp device-resolution picture, not a scaled copy.
+    void realWindowOnAnXServer()
+    {
+        XSession x;
+        if (!x.isReady())
+            QSKIP(qPrintable("no X server: " + x.why()));
+        QProcessEnvironment environment = x.environment();
+        environment.insert("QT_SCALE_FACTOR", QString::number(scale));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QUARNEL_BINARY, {});
+        QVERIFY(program.waitForStarted(5000));
+        const auto stop = qScopeGuard([&] {
+            program.kill();
+            program.waitForFinished(3000);
+        });
+
+        const QRect geometry = x.waitForWindow(frmQuarnel::caption);
+        QCOMPARE(geometry.size(), frmQuarnel::initialClientSize * scale);
+
+        // Space presses Start, which has the focus (the screen is too small to click it).
+        QString ids;
+        QVERIFY(x.xdotool({"search", "--onlyvisible", "--name", "^Quarnel  - "}, &ids));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", ids.split('\n', Qt::SkipEmptyParts).value(0)}));
+        x.key("space");
+
+        // The barrier, drawn first, at logical y 150; the optical axis at logical x 200.
+        const QPoint barrier = geometry.topLeft() + QPoint(249, 150) * scale;
+        const QPoint axis = geometry.topLeft() + QPoint(200, 300) * scale;
+        QImage screen;
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            QTest::qWait(200);
+            screen = x.screenshot();
+        } while (clock.elapsed() < 15000 && (screen.isNull() || screen.pixel(barrier) != black));
+        QVERIFY2(!screen.isNull(), "no screenshot");
+        const QRgb background = qRgb(192, 192, 192);
+        QCOMPARE(screen.pixel(barrier - QPoint(1, 0)), background);
+        for (int i = 0; i < 2 * scale; ++i)
+            QCOMPARE(screen.pixel(barrier + QPoint(i, 0)), black);
+        QCOMPARE(screen.pixel(barrier + QPoint(2 * scale, 0)), background);
+        QCOMPARE(screen.pixel(axis - QPoint(0, 1)), background);
+        for (int i = 0; i < scale; ++i)
+            QCOMPARE(screen.pixel(axis + QPoint(0, i)), black);
+        QCOMPARE(screen.pixel(axis + QPoint(0, scale)), background);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    QApplication app(argc, argv);
+    TestHighDensity test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_highdensity.moc"
