@@ -10,7 +10,9 @@
 // The canvas over a kept image. The image is made at a device pixel ratio and
 // drawn in logical pixels, so a 1-pixel line at ratio 2 is 2 sharp device pixels.
 // Operations are batched into one QPainter; flush() ends the batch and hands
-// back the logical region that changed since the last flush.
+// back the logical region that changed since the last flush. At ratio 1 the
+// figures a run draws most (level and upright lines, radius-1 dots) are written
+// straight into the image, pixel for pixel as the painter would draw them.
 class ImageCanvas : public Canvas {
 public:
     enum class Unit { Twips, Pixels };
@@ -48,6 +50,11 @@ public:
 
 private:
     QPen pen(std::optional<Colour> colour) const;
+    // The painter's own pixels without the painter; false where no shortcut is known.
+    bool writeLine(float x1, float y1, float x2, float y2, QRgb rgb);
+    bool writeDot(float x, float y, QRgb pen);
+    // Fills the device pixels from (left, top) to (right, bottom), both included.
+    void fillPixels(int left, int top, int right, int bottom, QRgb rgb);
     // How far a figure of the current width moves right and down, in logical pixels.
     qreal alignment() const;
 
@@ -55,6 +62,7 @@ private:
     QImage image_;
     QPainter painter_;
     QRegion dirty_;
+    QRect gathering_; // neighbouring changes gathered before they join dirty_
     int drawWidth_ = 1;
     bool fillSolid_ = false;
     Colour fillColour_ = colours::black;

@@ -24,14 +24,16 @@ public:
     {
         QPainter p(&image);
         p.setPen(pen(colour));
-        p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        const qreal a = alignment();
+        p.drawLine(QPointF(x1 + a, y1 + a), QPointF(x2 + a, y2 + a));
     }
     void circle(float x, float y, float radius, std::optional<Colour> colour) override
     {
         QPainter p(&image);
         p.setPen(pen(colour));
         p.setBrush(fillSolid_ ? QBrush(toQColor(fillColour_)) : QBrush(Qt::NoBrush));
-        p.drawEllipse(QPointF(x, y), qreal(radius), qreal(radius));
+        const qreal a = alignment();
+        p.drawEllipse(QPointF(x + a, y + a), qreal(radius), qreal(radius));
     }
     void setDrawWidth(int pixels) override { width_ = pixels; }
     void setFillStyleSolid() override { fillSolid_ = true; }
@@ -39,6 +41,13 @@ public:
     void setUnitPixels() override {}
 
 private:
+    // Odd widths move half a logical pixel at ratios other than 1, so that they
+    // cover whole logical pixels as at ratio 1.
+    qreal alignment() const
+    {
+        return (width_ % 2 != 0 && image.devicePixelRatio() != 1.0) ? 0.5 : 0.0;
+    }
+
     QPen pen(std::optional<Colour> colour) const
     {
         QPen p(toQColor(colour.value_or(colours::black)));

@@ -166,7 +166,7 @@ private slots:
         QTest::newRow("light") << "0" << 1.0 << QByteArray("f2e1c3e78fda968262440a416ed40af0bc66cede");
         QTest::newRow("interference") << "1" << 1.0 << QByteArray("6e7b4cfdd5ba75183498fa537ea477172c44e507");
         QTest::newRow("photons") << "2" << 1.0 << QByteArray("1476426343641e0c8059284f6c61d348a33f4b4a");
-        QTest::newRow("photons at ratio 2") << "2" << 2.0 << QByteArray("b0dcc4a757f0f90c486525bedc5a1a0d0e8620c7");
+        QTest::newRow("photons at ratio 2") << "2" << 2.0 << QByteArray("b79bdc69889e6bd3d74ab0f14d4550b63645b375");
     }
     void runsMatchRecordedPictures()
     {
