@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils)
+  # The benchmarks and the start-up timer of scripts/perf.sh.
+  packages+=(libbenchmark-dev libx11-dev)
 fi
 
 missing=()

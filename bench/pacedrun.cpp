@@ -1,0 +1,123 @@
+// Paced runs through the real window: the slow-down is set with the window's
+// scroll bar and each run is the Start button's own handler, so the waits are
+// those of the window's event-loop pacer. Prints key=value lines:
+//   work_ms            a run with every wait left out (drawing and showing each
+//                      point, no countdown), the median of several
+//   slowdown<S>_wall_ms, _cpu_ms, _nominal_ms, _expected_ms, _deviation_pct
+//                      for each slow-down S given: the run's wall and CPU time,
+//                      its nominal waiting (399 × 30000 × S × 100 ns), nominal plus
+//                      work, and how far the wall time lies from that
+// Usage: pacedrun [SLOWDOWN...]   (default: 1 5)
+#include "appearance.h"
+#include "benchrun.h"
+#include "frmquarnel.h"
+#include "photonrandom.h"
+#include "run.h"
+#include "scan.h"
+#include "scenepicture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+constexpr int workRepeats = 7;
+
+double cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](timeval t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Shows every point as the window's pacer does, without waiting.
+class ShowingPacer : public Pacer {
+public:
+    explicit ShowingPacer(ScenePicture &picture) : picture_(picture) {}
+    void countDown(long long) override
+    {
+        picture_.present();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    ScenePicture &picture_;
+};
+
+void settle(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setUpAppearance(app);
+    std::vector<int> slowDowns;
+    for (int i = 1; i < argc; ++i)
+        slowDowns.push_back(std::atoi(argv[i]));
+    if (slowDowns.empty())
+        slowDowns = {1, 5};
+
+    frmQuarnel window;
+    window.show();
+    settle(500);
+
+    // The run's own work: the window's settings and picture, no countdown.
+    std::vector<double> work;
+    for (int i = 0; i < workRepeats; ++i) {
+        PhotonRandom random;
+        NoLabels labels;
+        ShowingPacer pacer(window.picture());
+        const Clock::time_point start = Clock::now();
+        PerformRun(window.picture().canvas(), window, labels, random, pacer);
+        window.picture().present();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        work.push_back(msSince(start));
+    }
+    std::sort(work.begin(), work.end());
+    const double workMs = work[work.size() / 2];
+    std::printf("work_ms=%.3f\n", workMs);
+
+    auto *scrollBar = window.findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    for (int slowDown : slowDowns) {
+        scrollBar->setValue(slowDown);
+        if (window.text(Setting::nSpomaleni) != QString::number(slowDown)) {
+            std::fprintf(stderr, "pacedrun: the scroll bar did not set slow-down %d\n", slowDown);
+            return 1;
+        }
+        settle(200);
+        const double cpuBefore = cpuMs();
+        const Clock::time_point start = Clock::now();
+        window.cmdStart_Click();
+        const double wallMs = msSince(start);
+        const double cpu = cpuMs() - cpuBefore;
+        const double nominalMs = scan::pointCount * double(run::delayFactor) * slowDown
+            * std::chrono::duration<double, std::milli>(countdownStep).count();
+        const double expectedMs = nominalMs + workMs;
+        std::printf("slowdown%d_wall_ms=%.3f\n", slowDown, wallMs);
+        std::printf("slowdown%d_cpu_ms=%.3f\n", slowDown, cpu);
+        std::printf("slowdown%d_nominal_ms=%.3f\n", slowDown, nominalMs);
+        std::printf("slowdown%d_expected_ms=%.3f\n", slowDown, expectedMs);
+        std::printf("slowdown%d_deviation_pct=%.3f\n", slowDown,
+                    100.0 * (wallMs - expectedMs) / expectedMs);
+        std::fflush(stdout);
+    }
+    return 0;
+}
