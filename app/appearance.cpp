@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStyleFactory>
 
 void setUpAppearance(QApplication &app)
 {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The icon every window and dialog shows, and the launcher (data/) that
+    // desktops match the running program to.
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/org.quarnel.Quarnel.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quarnel.Quarnel"));
     // Liberation Serif and Sans have the metrics of Times New Roman and Arial,
     // so captions fill their laid-out boxes as they were designed to.
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),

@@ -10,6 +10,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils)
   # The benchmarks and the start-up timer of scripts/perf.sh.
   packages+=(libbenchmark-dev libx11-dev)
+  # The install and package tests: the desktop's validators, the Debian package's
+  # dependency scan (dpkg-shlibdeps, file) and the icon renderer.
+  packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin)
 fi
 
 missing=()

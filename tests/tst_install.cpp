@@ -1,0 +1,266 @@
+#include "appearance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+// The installed tree, the launcher and metadata as the desktop's validators see
+// them, and the Debian package. The build directory, CMake and CPack come from
+// the build (QUARNEL_BUILD_DIR, QUARNEL_CMAKE, QUARNEL_CPACK, QUARNEL_VERSION).
+namespace {
+const QString appId = QStringLiteral("org.quarnel.Quarnel");
+
+struct Result {
+    bool started = false;
+    int exitCode = -1;
+    QString output; // standard output and error together
+};
+
+Result run(const QString &program, const QStringList &arguments, const QString &directory = {},
+           int timeoutMs = 120000)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (!directory.isEmpty())
+        process.setWorkingDirectory(directory);
+    process.start(program, arguments);
+    Result result;
+    result.started = process.waitForStarted(10000);
+    if (result.started && process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    result.output = QString::fromLocal8Bit(process.readAll());
+    return result;
+}
+
+QString tool(const char *name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
+
+// The keys of a desktop entry's [Desktop Entry] group (QSettings would take ';' for a comment).
+QHash<QString, QString> desktopEntry(const QString &path)
+{
+    QFile file(path);
+    QHash<QString, QString> keys;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return keys;
+    bool inGroup = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith('['))
+            inGroup = line == "[Desktop Entry]";
+        else if (inGroup && line.contains('=') && !line.startsWith('#'))
+            keys.insert(line.section('=', 0, 0).trimmed(), line.section('=', 1).trimmed());
+    }
+    return keys;
+}
+
+// The text of every element of a metainfo file, by element name (the first of each).
+QHash<QString, QString> metainfoElements(const QString &path, QHash<QString, QString> *attributes)
+{
+    QFile file(path);
+    QHash<QString, QString> elements;
+    if (!file.open(QIODevice::ReadOnly))
+        return elements;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString name = xml.name().toString();
+        for (const QXmlStreamAttribute &attribute : xml.attributes())
+            attributes->insert(name + "@" + attribute.name().toString(), attribute.value().toString());
+        if (name != "description" && name != "component" && name != "screenshots"
+            && name != "screenshot" && name != "releases" && name != "provides"
+            && !elements.contains(name))
+            elements.insert(name, xml.readElementText(QXmlStreamReader::IncludeChildElements));
+    }
+    if (xml.hasError())
+        elements.insert("error", xml.errorString());
+    return elements;
+}
+} // namespace
+
+class TestInstall : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir prefix_;
+    QString installLog_;
+
+    QString installed(const QString &path) const { return prefix_.filePath(path); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(prefix_.isValid());
+        const Result install =
+            run(QUARNEL_CMAKE, {"--install", QUARNEL_BUILD_DIR, "--prefix", prefix_.path()});
+        installLog_ = install.output;
+        QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+    }
+
+    // A file missing from the install rules leaves the launcher, menu or software
+    // centre without it; the paths are the ones the freedesktop.org specifications read.
+    void installedTree_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("executable");
+        QTest::newRow("program") << "bin/quarnel" << true;
+        QTest::newRow("desktop entry") << "share/applications/" + appId + ".desktop" << false;
+        QTest::newRow("metainfo") << "share/metainfo/" + appId + ".metainfo.xml" << false;
+        QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + appId + ".svg" << false;
+        QTest::newRow("256 pixel icon") << "share/icons/hicolor/256x256/apps/" + appId + ".png" << false;
+    }
+    void installedTree()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, executable);
+        const QFileInfo file(installed(path));
+        QVERIFY2(file.isFile() && file.size() > 0, qPrintable(path + "\n" + installLog_));
+        QCOMPARE(file.isExecutable(), executable);
+    }
+
+    // desktop-file-validate passes the launcher (hints are no failures).
+    void desktopEntryValidates()
+    {
+        const QString validator = tool("desktop-file-validate");
+        if (validator.isEmpty())
+            QSKIP("desktop-file-validate is not installed (Debian: desktop-file-utils)");
+        const Result result =
+            run(validator, {installed("share/applications/" + appId + ".desktop")});
+        qInfo("desktop-file-validate: %s", qPrintable(result.output.trimmed()));
+        QVERIFY2(result.exitCode == 0 && !result.output.contains("error:"), qPrintable(result.output));
+    }
+
+    // appstreamcli passes the metadata without looking anything up on the network.
+    void metainfoValidates()
+    {
+        const QString validator = tool("appstreamcli");
+        if (validator.isEmpty())
+            QSKIP("appstreamcli is not installed (Debian: appstream)");
+        const Result result = run(validator, {"validate", "--no-net",
+                                              installed("share/metainfo/" + appId + ".metainfo.xml")});
+        qInfo("appstreamcli validate --no-net: %s", qPrintable(result.output.trimmed()));
+        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+    }
+
+    // Each file names the others by the same id: a launcher whose Icon or Exec
+    // names nothing installed shows a blank icon or does not start; metadata whose
+    // launchable names another file is not shown with the program.
+    void filesNameEachOther()
+    {
+        const QHash<QString, QString> entry =
+            desktopEntry(installed("share/applications/" + appId + ".desktop"));
+        QVERIFY(QFileInfo(installed("bin/" + entry.value("Exec"))).isExecutable());
+        QCOMPARE(entry.value("Icon"), appId);
+        const QStringList categories = entry.value("Categories").split(';', Qt::SkipEmptyParts);
+        for (const char *category : {"Education", "Science", "Physics"})
+            QVERIFY2(categories.contains(category), category);
+
+        QHash<QString, QString> attributes;
+        const QHash<QString, QString> metainfo =
+            metainfoElements(installed("share/metainfo/" + appId + ".metainfo.xml"), &attributes);
+        QVERIFY2(!metainfo.contains("error"), qPrintable(metainfo.value("error")));
+        QCOMPARE(metainfo.value("id"), appId);
+        QCOMPARE(metainfo.value("launchable"), appId + ".desktop");
+        QCOMPARE(metainfo.value("binary"), entry.value("Exec"));
+        QCOMPARE(attributes.value("release@version"), QString(QUARNEL_VERSION));
+        QVERIFY(metainfo.value("image").startsWith("https://"));
+        QVERIFY(metainfo.value("image").endsWith("/quarnel.png"));
+    }
+
+    // The PNG icon, installed and shown as the window's icon, is the SVG rendered
+    // afresh: an SVG changed without its PNG fails here.
+    void pngIconIsTheSvgRendered()
+    {
+        const QImage png(installed("share/icons/hicolor/256x256/apps/" + appId + ".png"));
+        QCOMPARE(png.size(), QSize(256, 256));
+        QVERIFY2(!qApp->windowIcon().isNull(), "the icon resource is not in the program");
+        const QImage windowIcon = qApp->windowIcon().pixmap(256).toImage();
+        QCOMPARE(windowIcon.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+        const QString rsvg = tool("rsvg-convert");
+        if (rsvg.isEmpty())
+            QSKIP("rsvg-convert is not installed (Debian: librsvg2-bin)");
+        QTemporaryDir scratch;
+        const QString fresh = scratch.filePath("icon.png");
+        const Result render = run(rsvg, {"-w", "256", "-h", "256", "-o", fresh,
+                                         installed("share/icons/hicolor/scalable/apps/" + appId + ".svg")});
+        QVERIFY2(render.exitCode == 0, qPrintable(render.output));
+        const QImage a = QImage(fresh).convertToFormat(QImage::Format_ARGB32);
+        const QImage b = png.convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(a.size(), b.size());
+        int differing = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2
+                    || std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2)
+                    ++differing;
+            }
+        QVERIFY2(differing == 0, qPrintable(QString("%1 pixels differ; cmake --build build --target "
+                                                    "icon-png renders it again").arg(differing)));
+    }
+
+    // CPack's Debian package holds the installed tree under /usr, depends on the
+    // Qt libraries, the X11 platform plugin and the fonts, and its program starts.
+    void debianPackage()
+    {
+        const QString dpkgDeb = tool("dpkg-deb");
+        if (dpkgDeb.isEmpty())
+            QSKIP("dpkg-deb is not installed: not a Debian system");
+        QTemporaryDir out;
+        const Result pack = run(QUARNEL_CPACK, {"-G", "DEB", "-B", out.path()}, QUARNEL_BUILD_DIR, 300000);
+        QVERIFY2(pack.exitCode == 0, qPrintable(pack.output));
+        const QStringList debs = QDir(out.path()).entryList({"quarnel_*.deb"});
+        QCOMPARE(debs.size(), 1);
+        const QString deb = out.filePath(debs.first());
+        qInfo("%s: %lld bytes", qPrintable(debs.first()), QFileInfo(deb).size());
+
+        const Result fields = run(dpkgDeb, {"--field", deb, "Package", "Version", "Depends"});
+        QVERIFY2(fields.exitCode == 0, qPrintable(fields.output));
+        QVERIFY(fields.output.contains("Package: quarnel\n"));
+        QVERIFY(fields.output.contains("Version: " + QString(QUARNEL_VERSION)));
+        for (const char *dependency : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6",
+                                       "qt6-qpa-plugins", "fonts-liberation"})
+            QVERIFY2(fields.output.contains(QRegularExpression(QString("[ ,]%1[ ,(\\n]|%1$").arg(dependency))),
+                     qPrintable(QString(dependency) + " missing from: " + fields.output));
+
+        const Result contents = run(dpkgDeb, {"--contents", deb});
+        for (const QString &path :
+             QStringList{"./usr/bin/quarnel", "./usr/share/applications/" + appId + ".desktop",
+              "./usr/share/metainfo/" + appId + ".metainfo.xml",
+              "./usr/share/icons/hicolor/scalable/apps/" + appId + ".svg",
+              "./usr/share/icons/hicolor/256x256/apps/" + appId + ".png"})
+            QVERIFY2(contents.output.contains(" " + path + "\n"), qPrintable(path));
+
+        // The packaged program, unpacked, starts and keeps running.
+        const Result extract = run(dpkgDeb, {"--extract", deb, out.filePath("root")});
+        QVERIFY2(extract.exitCode == 0, qPrintable(extract.output));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(out.filePath("root/usr/bin/quarnel"), {});
+        QVERIFY(program.waitForStarted(5000));
+        QVERIFY2(!program.waitForFinished(1500), qPrintable(program.readAll()));
+        program.kill();
+        program.waitForFinished(3000);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setUpAppearance(app);
+    TestInstall test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_install.moc"

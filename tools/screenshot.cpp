@@ -1,0 +1,40 @@
+// quarnel_screenshot FILE.png: renders the Quarnel window after one run with the
+// start-up settings, offscreen and through the window's own code, and writes it
+// to FILE.png. The run goes straight through, without the slow-down's waits.
+// `cmake --build build --target screenshot` refreshes data/screenshots/quarnel.png.
+
+#include "appearance.h"
+#include "frmquarnel.h"
+#include "nowaitpacer.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // Without a display by default, so the picture never depends on a desktop.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quarnel_screenshot FILE.png\n");
+        return 2;
+    }
+    setUpAppearance(app);
+
+    frmQuarnel window;
+    NoWaitPacer pacer;
+    window.setPacer(&pacer);
+    window.show();
+    window.cmdStart_Click();
+    QApplication::processEvents();
+
+    const QImage image = window.grab().toImage();
+    if (!image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+        std::fprintf(stderr, "quarnel_screenshot: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
