@@ -1,10 +1,12 @@
 #include "appearance.h"
+#include "fontwarmup.h"
 #include "frmquarnel.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    const FontWarmUp fonts; // overlaps fontconfig's start with the display connection
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarnel"));
     setUpAppearance(app);

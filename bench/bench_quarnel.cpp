@@ -126,8 +126,8 @@ void BM_BarePainter(benchmark::State &state)
             }
         }
     }
-    state.SetLabel(std::string("mode ") + modes[state.range(0)]);
-    state.counters["figures"] = double(figures.size());
+    state.SetLabel(std::string("mode ") + modes[state.range(0)] + ", "
+                   + std::to_string(figures.size()) + " figures");
 }
 BENCHMARK(BM_BarePainter)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,7 @@
 #include "imagecanvas.h"
 
 #include <QPen>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -98,19 +99,25 @@ static QRect reach(float left, float top, float right, float bottom, int width)
 
 void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
 {
-    if (!writeLine(x1, y1, x2, y2, toQColor(colour.value_or(foreground_)).rgb())) {
+    const Written written = writeLine(x1, y1, x2, y2, toQColor(colour.value_or(foreground_)).rgb());
+    if (written == Written::NoShortcut) {
         QPainter &p = painter();
         p.setPen(pen(colour));
         const qreal a = alignment();
         p.drawLine(QPointF(x1 + a, y1 + a), QPointF(x2 + a, y2 + a));
     }
-    markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
+    // A line over pixels of its own colour (the plot axis after every point) changes nothing to show.
+    if (written != Written::Unchanged)
+        markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
                     drawWidth_));
 }
 
 void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> colour)
 {
-    if (radius != 1.0f || !writeDot(x, y, toQColor(colour.value_or(foreground_)).rgb())) {
+    const Written written = radius == 1.0f
+        ? writeDot(x, y, toQColor(colour.value_or(foreground_)).rgb())
+        : Written::NoShortcut;
+    if (written == Written::NoShortcut) {
         QPainter &p = painter();
         p.setPen(pen(colour));
         if (fillSolid_)
@@ -120,7 +127,8 @@ void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> c
         const qreal a = alignment();
         p.drawEllipse(QPointF(x + a, y + a), qreal(radius), qreal(radius));
     }
-    markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));
+    if (written != Written::Unchanged)
+        markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));
 }
 
 // The shortcuts below write what Qt 6.4's raster engine draws for these figures
@@ -175,71 +183,83 @@ const DotShape &dotShape(float x)
 }
 } // namespace
 
-void ImageCanvas::fillPixels(int left, int top, int right, int bottom, QRgb rgb)
+ImageCanvas::Written ImageCanvas::fillPixels(int left, int top, int right, int bottom, QRgb rgb)
 {
     left = std::max(left, 0);
     right = std::min(right, image_.width() - 1);
+    Written written = Written::Unchanged;
     for (int y = top; y <= bottom; ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-        std::fill(row + left, row + right + 1, rgb);
+        QRgb *first = std::find_if(row + left, row + right + 1, [rgb](QRgb p) { return p != rgb; });
+        if (first != row + right + 1) {
+            std::fill(first, row + right + 1, rgb);
+            written = Written::Changed;
+        }
     }
+    return written;
 }
 
-bool ImageCanvas::writeLine(float x1, float y1, float x2, float y2, QRgb rgb)
+ImageCanvas::Written ImageCanvas::writeLine(float x1, float y1, float x2, float y2, QRgb rgb)
 {
     if (image_.devicePixelRatio() != 1.0)
-        return false;
+        return Written::NoShortcut;
     const int width = image_.width(), height = image_.height();
     const auto inside = [&](float x, float y) { return x >= 0 && x < width && y >= 0 && y < height; };
     if (drawWidth_ == 1) {
         // Whole end points inside the image: every pixel from one to the other, both included.
         if ((x1 != x2 && y1 != y2) || !whole(x1) || !whole(y1) || !whole(x2) || !whole(y2)
             || !inside(x1, y1) || !inside(x2, y2))
-            return false;
+            return Written::NoShortcut;
         if (painter_.isActive())
             painter_.end();
-        fillPixels(int(std::min(x1, x2)), int(std::min(y1, y2)), int(std::max(x1, x2)),
-                   int(std::max(y1, y2)), rgb);
-        return true;
+        return fillPixels(int(std::min(x1, x2)), int(std::min(y1, y2)), int(std::max(x1, x2)),
+                          int(std::max(y1, y2)), rgb);
     }
     if (drawWidth_ == 2) {
         // A level line drawn left to right at a whole y: rows y − 1 and y, and the
         // columns whose centres lie in (x1 − 1, x2 + 1], the square caps included.
         if (y1 != y2 || !whole(y1) || y1 < 1 || y1 >= height || x1 > x2
             || !inRange(x1, coarseFrom) || !inRange(x2, coarseFrom))
-            return false;
+            return Written::NoShortcut;
         const int left = int(std::floor(double(x1) - 0.5));
         const int right = int(std::floor(double(x2) + 0.5));
         if (left >= width)
-            return true;
+            return Written::Unchanged;
         if (painter_.isActive())
             painter_.end();
-        fillPixels(left, int(y1) - 1, right, int(y1), rgb);
-        return true;
+        return fillPixels(left, int(y1) - 1, right, int(y1), rgb);
     }
-    return false;
+    return Written::NoShortcut;
 }
 
-bool ImageCanvas::writeDot(float x, float y, QRgb pen)
+ImageCanvas::Written ImageCanvas::writeDot(float x, float y, QRgb pen)
 {
     if (image_.devicePixelRatio() != 1.0 || drawWidth_ != 1 || !whole(y)
         || !inRange(x, coarseFrom))
-        return false;
+        return Written::NoShortcut;
     const int cx = int(std::floor(x)), cy = int(y);
     if (cx + dotLeft < 0 || cx + dotRight >= image_.width() || cy + dotTop < 0
         || cy + dotBottom >= image_.height())
-        return false;
+        return Written::NoShortcut;
     if (painter_.isActive())
         painter_.end();
     const DotShape &shape = dotShape(x);
+    Written written = Written::Unchanged;
+    const auto put = [&](int px, int py, QRgb rgb) {
+        QRgb &pixel = reinterpret_cast<QRgb *>(image_.scanLine(py))[px];
+        if (pixel != rgb) {
+            pixel = rgb;
+            written = Written::Changed;
+        }
+    };
     // The fill goes first and the outline over it, as the painter draws them.
     if (shape.centreFilled && fillSolid_)
-        reinterpret_cast<QRgb *>(image_.scanLine(cy))[cx] = toQColor(fillColour_).rgb();
+        put(cx, cy, toQColor(fillColour_).rgb());
     for (int i = 0; i < shape.outlineCount; ++i) {
         const Offset o = shape.outline[std::size_t(i)];
-        reinterpret_cast<QRgb *>(image_.scanLine(cy + o.dy))[cx + o.dx] = pen;
+        put(cx + o.dx, cy + o.dy, pen);
     }
-    return true;
+    return written;
 }
 
 void ImageCanvas::setDrawWidth(int pixels) { drawWidth_ = pixels; }

@@ -50,11 +50,12 @@ public:
 
 private:
     QPen pen(std::optional<Colour> colour) const;
-    // The painter's own pixels without the painter; false where no shortcut is known.
-    bool writeLine(float x1, float y1, float x2, float y2, QRgb rgb);
-    bool writeDot(float x, float y, QRgb pen);
+    // The painter's own pixels without the painter, where a shortcut is known.
+    enum class Written { NoShortcut, Unchanged, Changed };
+    Written writeLine(float x1, float y1, float x2, float y2, QRgb rgb);
+    Written writeDot(float x, float y, QRgb pen);
     // Fills the device pixels from (left, top) to (right, bottom), both included.
-    void fillPixels(int left, int top, int right, int bottom, QRgb rgb);
+    Written fillPixels(int left, int top, int right, int bottom, QRgb rgb);
     // How far a figure of the current width moves right and down, in logical pixels.
     qreal alignment() const;
 

@@ -5,7 +5,7 @@
 # Skips apt-get altogether when everything is installed already.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils)
   # The benchmarks and the start-up timer of scripts/perf.sh.
@@ -13,6 +13,8 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The install and package tests: the desktop's validators, the Debian package's
   # dependency scan (dpkg-shlibdeps, file) and the icon renderer.
   packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin)
+  # The reliability tests: memcheck of a whole run; Xlib to send a window its close request.
+  packages+=(valgrind libx11-dev)
 fi
 
 missing=()
