@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Measures Quarnel against its performance budgets on this machine, in one go,
+# and prints a table of figures and ratios (Markdown, as in the README):
+#   - start-up to the window shown, and peak memory after a whole run, against
+#     a minimal Qt Widgets program (one window, one button) from the same build,
+#     launched alternately under a private Xvfb;
+#   - a run's own work per mode, pacing aside, against the same figures drawn
+#     with one bare QPainter (Google Benchmark, bench/quarnel_bench);
+#   - the cost of showing one point, against repainting the whole picture;
+#   - paced runs through the real window at slow-down 1 and 5.
+# Usage: scripts/perf.sh [LAUNCHES]   (start-up launches per program, default 21)
+# Not part of the test suite: it takes about a minute and its figures depend on
+# what else the machine is doing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+launches=${1:-21}
+build=${QUARNEL_PERF_BUILD:-build-perf}
+
+scripts/setup-debian.sh --tests
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target quarnel minimal_widgets windowtimer pacedrun quarnel_bench >/dev/null
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private X server; it writes the display number it chose to fd 3.
+# -noreset keeps it from resetting each time the last program leaves.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s "$work/display" ]] && break
+  sleep 0.1
+done
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+value() { sed -n "s/^$1=//p" "$2"; }
+
+# 1. Start-up and memory. Each launch is timed from fork to the window's
+# MapNotify; the memory is the peak resident set after a click on the first
+# button (Start: a whole run at slow-down 1, about 1.2 s) and 2.5 s of settling.
+quarnel="$build/app/quarnel"
+baseline="$build/bench/minimal_widgets"
+timer="$build/bench/windowtimer"
+"$timer" --settle 0 -- "$quarnel" >/dev/null 2>&1   # a first launch warms the caches
+"$timer" --settle 0 -- "$baseline" >/dev/null 2>&1
+for i in $(seq "$launches"); do
+  "$timer" --click 572,24 --settle 2500 -- "$quarnel" >"$work/q$i" 2>/dev/null
+  "$timer" --click 60,35 --settle 2500 -- "$baseline" >"$work/b$i" 2>/dev/null
+done
+collect() { for f in "$work"/$1*; do value "$2" "$f"; done | median; }
+q_shown=$(collect q shown_ms); b_shown=$(collect b shown_ms)
+q_peak=$(collect q peak_kib); b_peak=$(collect b peak_kib)
+
+# 2. and 3. Benchmarks: medians of 7 repetitions, wall-clock time.
+"$build/bench/quarnel_bench" --benchmark_repetitions=7 --benchmark_report_aggregates_only=true \
+  --benchmark_format=csv >"$work/bench.csv" 2>/dev/null
+# The median's real time in the benchmark's unit, converted to ms.
+bench() {
+  awk -F, -v name="\"$1_median\"" '$1 == name {
+    t = $3; u = $5; gsub(/"/, "", u)
+    if (u == "ns") t /= 1e6; else if (u == "us") t /= 1e3; else if (u == "s") t *= 1e3
+    printf "%.4f\n", t }' "$work/bench.csv"
+}
+
+# 4. Paced runs through the real window.
+"$build/bench/pacedrun" 1 5 >"$work/paced" 2>/dev/null
+
+f() { awk -v v="$1" -v d="${2:-2}" 'BEGIN { printf "%.*f", d, v }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+holds() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b) ? "yes" : "**no**" }'; }
+abs() { awk -v a="$1" 'BEGIN { print (a < 0) ? -a : a }'; }
+
+echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores ($(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1)), Qt $(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null), Xvfb; start-up: median of $launches alternate launches each."
+echo
+echo "| Measure | Quarnel | Reference | Ratio | Budget | Holds |"
+echo "|---|---:|---:|---:|---|---|"
+r=$(ratio "$q_shown" "$b_shown")
+echo "| Start-up to the window shown, ms | $(f "$q_shown" 1) | $(f "$b_shown" 1) (one window, one button) | $r | ratio ≤ 1.10 | $(holds "$r" 1.10) |"
+r=$(ratio "$q_peak" "$b_peak")
+echo "| Peak resident set after a run, MiB | $(f "$(awk -v k="$q_peak" 'BEGIN{print k/1024}')" 1) | $(f "$(awk -v k="$b_peak" 'BEGIN{print k/1024}')" 1) (one window, one button) | $r | ratio ≤ 1.25 | $(holds "$r" 1.25) |"
+slowest=0
+for mode in 0 1 2; do
+  run=$(bench "BM_WholeRun/$mode"); bare=$(bench "BM_BarePainter/$mode")
+  slowest=$(awk -v a="$slowest" -v b="$run" 'BEGIN { print (b > a) ? b : a }')
+  echo "| A run's own work, mode \"$mode\", ms | $(f "$run") | $(f "$bare") (same figures, one bare QPainter) | $(ratio "$run" "$bare") | small multiple | $(holds "$(ratio "$run" "$bare")" 3) |"
+done
+echo "| Slowest mode's run, ms | $(f "$slowest") | | | ≤ 5 ms | $(holds "$slowest" 5) |"
+echo "| Scan arithmetic of 399 points, ms | $(f "$(bench BM_ScanArithmetic)" 3) | | | | |"
+echo "| Scene with its clear, ms | $(f "$(bench BM_DrawScene)" 3) | | | | |"
+point=$(bench BM_PresentPoint); whole=$(bench BM_PresentWhole)
+echo "| Showing one point (its changed region), µs | $(f "$(awk -v t="$point" 'BEGIN{print t*1000}')" 1) | $(f "$(awk -v t="$whole" 'BEGIN{print t*1000}')" 1) (whole picture) | $(ratio "$point" "$whole") | region only | $(holds "$point" "$whole") |"
+work_ms=$(value work_ms "$work/paced")
+echo "| A run's own work in the window (drawn and shown, no waiting), ms | $(f "$work_ms" 1) | | | | |"
+for s in 1 5; do
+  wall=$(value "slowdown${s}_wall_ms" "$work/paced"); expected=$(value "slowdown${s}_expected_ms" "$work/paced")
+  deviation=$(value "slowdown${s}_deviation_pct" "$work/paced"); cpu=$(value "slowdown${s}_cpu_ms" "$work/paced")
+  echo "| Paced run at slow-down $s, ms | $(f "$wall" 1) | $(f "$expected" 1) (nominal wait + own work) | $(ratio "$wall" "$expected") | within 5 % | $(holds "$(abs "$deviation")" 5) |"
+  cpu_share=$(awk -v c="$cpu" -v w="$wall" 'BEGIN { printf "%.3f", c / w }')
+  if [[ $s == 5 ]]; then
+    echo "| CPU time / wall time at slow-down $s | $cpu_share | | | < 0.10 | $(awk -v a="$cpu_share" 'BEGIN { print (a < 0.10) ? "yes" : "**no**" }') |"
+  else
+    echo "| CPU time / wall time at slow-down $s | $cpu_share | | | | |"
+  fi
+done
