@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRect>
+#include <QStringList>
+#include <vector>
+
+class XSession;
+
+// The real program on an XSession's display with QUARNEL_TRACE set, its stderr
+// read line by line: which runs started and ended (and when, on this side's
+// clock), which sanitizer reports it printed, and how it ended. Killed if it
+// is still running when this object goes.
+class TracedQuarnel {
+public:
+    struct Run {
+        int number = 0;
+        QString settings;  // "distance 200, spacing 15, …" as the run started with them
+        QString slowDown;  // the slow-down's text alone
+        qint64 startMs = -1; // when this side read the line, ms since launch
+        qint64 endMs = -1;
+    };
+
+    TracedQuarnel(XSession &session, const QString &binary);
+    ~TracedQuarnel();
+    TracedQuarnel(const TracedQuarnel &) = delete;
+    TracedQuarnel &operator=(const TracedQuarnel &) = delete;
+
+    // Waits for the window to be mapped; its X window id, 0 if it never came.
+    unsigned long waitForWindow(int timeoutMs = 20000);
+    unsigned long windowId() const { return window_; }
+    QRect geometry() const { return geometry_; }
+
+    // Reads what the program wrote meanwhile, waiting at most this long for it.
+    void poll(int waitMs = 0);
+    // Polls until the condition holds or the time is up; whether it holds.
+    template <typename Condition>
+    bool waitFor(Condition condition, int timeoutMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            poll(0);
+            if (condition())
+                return true;
+            if (clock.elapsed() >= timeoutMs)
+                return false;
+            poll(20);
+        }
+    }
+    bool waitForRunsStarted(int count, int timeoutMs);
+    bool waitForRunsEnded(int count, int timeoutMs);
+    // Waits for the program to end by itself; false (and kills it) when it does not.
+    bool waitForExit(int timeoutMs);
+
+    bool isAlive() const { return process_.state() != QProcess::NotRunning; }
+    int runsStarted() const { return int(runs_.size()); }
+    int runsEnded() const { return ended_; }
+    bool inRun() const { return runsStarted() > ended_; }
+    const std::vector<Run> &runs() const { return runs_; }
+    qint64 sinceLaunchMs() const { return clock_.elapsed(); }
+
+    // Trace lines out of order: a start before the previous end, an end without its start.
+    const QStringList &orderFaults() const { return orderFaults_; }
+    // Lines of AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer reports.
+    const QStringList &sanitizerReports() const { return sanitizerReports_; }
+    // Whether it ended by itself with status 0.
+    bool exitedCleanly() const;
+    QString exitDescription() const;
+    // Everything it wrote on stderr so far, for failure messages.
+    QString log() const { return QString::fromLocal8Bit(log_); }
+
+private:
+    void readLine(const QByteArray &line);
+
+    XSession &session_;
+    QProcess process_;
+    QElapsedTimer clock_;
+    QByteArray pending_;
+    QByteArray log_;
+    std::vector<Run> runs_;
+    int ended_ = 0;
+    QStringList orderFaults_;
+    QStringList sanitizerReports_;
+    unsigned long window_ = 0;
+    QRect geometry_;
+    bool killed_ = false;
+};

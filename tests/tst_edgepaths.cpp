@@ -1,0 +1,218 @@
+#include "appearance.h"
+#include "closerequest.h"
+#include "controlmap.h"
+#include "tracedquarnel.h"
+#include "xsession.h"
+
+#include <QApplication>
+#include <QtTest>
+#include <memory>
+
+namespace {
+// A run at slow-down s waits 399 × s × 30000 × 100 ns.
+qint64 nominalRunMs(int slowDown) { return qint64(399) * slowDown * 3; }
+// Generous: a sanitizer build draws several times slower than the waits.
+int runTimeoutMs(int slowDown) { return int(nominalRunMs(slowDown) * 4 + 20000); }
+
+bool isBlack(QRgb pixel) { return qRed(pixel) < 40 && qGreen(pixel) < 40 && qBlue(pixel) < 40; }
+
+// Share of black pixels in a column of the screenshot between two rows, both included.
+double blackShare(const QImage &image, int x, int top, int bottom)
+{
+    int black = 0;
+    for (int y = top; y <= bottom; ++y)
+        black += isBlack(image.pixel(x, y)) ? 1 : 0;
+    return double(black) / (bottom - top + 1);
+}
+} // namespace
+
+class TestEdgePaths : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void closeRequest_data();
+    void closeRequest();
+    void startPressedFiveTimesDuringRun();
+    void resizedDuringRun();
+
+private:
+    std::unique_ptr<XSession> session_;
+    std::unique_ptr<ControlMap> map_;
+    std::unique_ptr<TracedQuarnel> launch();
+    void click(const QString &control);
+    void setSlowDown(TracedQuarnel &program, int slowDown);
+    void checkEndedCleanly(TracedQuarnel &program);
+    void checkScene(const QImage &shot);
+};
+
+void TestEdgePaths::initTestCase()
+{
+    setUpAppearance(*qobject_cast<QApplication *>(QCoreApplication::instance()));
+    map_ = std::make_unique<ControlMap>();
+    session_ = std::make_unique<XSession>();
+    if (!session_->isReady())
+        QSKIP(qPrintable("no X session: " + session_->why()));
+}
+
+std::unique_ptr<TracedQuarnel> TestEdgePaths::launch()
+{
+    auto program = std::make_unique<TracedQuarnel>(*session_, QStringLiteral(QUARNEL_BINARY));
+    if (!program->waitForWindow())
+        qWarning("the window never showed:\n%s", qPrintable(program->log()));
+    return program;
+}
+
+void TestEdgePaths::click(const QString &control) { session_->click(map_->centre(control)); }
+
+// Clicks the scroll bar's add arrow until a run would start with this slow-down.
+void TestEdgePaths::setSlowDown(TracedQuarnel &program, int slowDown)
+{
+    const QPoint arrow = map_->scrollBarAddArrow().center();
+    for (int value = map_->scrollBarMinimum(); value < slowDown; ++value)
+        session_->click(arrow);
+    program.poll(100);
+}
+
+void TestEdgePaths::checkEndedCleanly(TracedQuarnel &program)
+{
+    QVERIFY2(program.exitedCleanly(), qPrintable(program.exitDescription() + "\n" + program.log()));
+    QVERIFY2(program.sanitizerReports().isEmpty(), qPrintable(program.log()));
+    QVERIFY2(program.orderFaults().isEmpty(), qPrintable(program.orderFaults().join('\n')));
+    QCOMPARE(program.runsEnded(), program.runsStarted());
+}
+
+// The apparatus of the start-up settings, at the window's top left corner.
+void TestEdgePaths::checkScene(const QImage &shot)
+{
+    QVERIFY(shot.width() >= 801 && shot.height() >= 581);
+    // The plot axis, redrawn after every point, is black from end to end.
+    QCOMPARE(blackShare(shot, 600, 100, 500), 1.0);
+    // The barrier, open only at the slits (300 ± 15) and crossed by the optical axis.
+    QVERIFY(blackShare(shot, 250, 100, 280) > 0.95);
+    QVERIFY(blackShare(shot, 250, 320, 500) > 0.95);
+    // The screen line at 250 + 200; the phasors drawn across it are black too.
+    QVERIFY(blackShare(shot, 450, 100, 500) > 0.8);
+    // The plot: bars reach right of the axis at some heights.
+    int barRows = 0;
+    for (int y = 101; y < 500; ++y)
+        barRows += isBlack(shot.pixel(605, y)) ? 1 : 0;
+    QVERIFY2(barRows > 20, qPrintable(QString("bars on %1 rows").arg(barRows)));
+}
+
+// A close that comes during a run must wait for the run; one that comes
+// between runs ends the program at once. Either way the status is 0.
+void TestEdgePaths::closeRequest_data()
+{
+    QTest::addColumn<bool>("duringRun");
+    QTest::newRow("between runs") << false;
+    QTest::newRow("during a run") << true;
+}
+
+void TestEdgePaths::closeRequest()
+{
+    QFETCH(bool, duringRun);
+    const int slowDown = 4;
+    auto program = launch();
+    QVERIFY(program->windowId() != 0);
+    if (duringRun) {
+        setSlowDown(*program, slowDown);
+        click("cmdStart");
+        QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
+        QCOMPARE(program->runs().front().slowDown, QString::number(slowDown));
+        QTest::qWait(300);
+    }
+    QVERIFY(sendCloseRequest(session_->display(), program->windowId()));
+    if (duringRun) {
+        program->poll(500);
+        QVERIFY2(program->isAlive(), "the close cut the run short");
+        QCOMPARE(program->runsEnded(), 0);
+        QVERIFY2(program->waitForRunsEnded(1, runTimeoutMs(slowDown)), qPrintable(program->log()));
+        const TracedQuarnel::Run &run = program->runs().front();
+        QVERIFY(run.endMs - run.startMs >= nominalRunMs(slowDown) * 95 / 100);
+    }
+    QVERIFY(program->waitForExit(20000));
+    checkEndedCleanly(*program);
+    QCOMPARE(program->runsStarted(), duringRun ? 1 : 0);
+}
+
+// Presses held back during a run must each start one whole run afterwards,
+// one after the other, none lost, none nested, none cut short.
+void TestEdgePaths::startPressedFiveTimesDuringRun()
+{
+    const int slowDown = 2;
+    const int extraPresses = 5;
+    auto program = launch();
+    QVERIFY(program->windowId() != 0);
+    setSlowDown(*program, slowDown);
+    click("cmdStart");
+    QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
+    for (int i = 0; i < extraPresses; ++i)
+        click("cmdStart");
+    QVERIFY2(program->waitForRunsEnded(1 + extraPresses, (1 + extraPresses) * runTimeoutMs(slowDown)),
+             qPrintable(program->log()));
+    // No further run follows.
+    program->poll(1500);
+    QTest::qWait(1500);
+    program->poll(0);
+    QCOMPARE(program->runsStarted(), 1 + extraPresses);
+    QVERIFY2(program->orderFaults().isEmpty(), qPrintable(program->orderFaults().join('\n')));
+    for (const TracedQuarnel::Run &run : program->runs()) {
+        QCOMPARE(run.slowDown, QString::number(slowDown));
+        QVERIFY2(run.endMs - run.startMs >= nominalRunMs(slowDown) * 95 / 100,
+                 qPrintable(QString("run %1 took %2 ms").arg(run.number).arg(run.endMs - run.startMs)));
+    }
+    click("cmdKonec");
+    QVERIFY(program->waitForExit(20000));
+    checkEndedCleanly(*program);
+}
+
+// Resizing the window small and large while a run draws must neither crash
+// it nor lose the picture; the picture also survives resizes after the run.
+void TestEdgePaths::resizedDuringRun()
+{
+    const int slowDown = 3;
+    auto program = launch();
+    const unsigned long window = program->windowId();
+    QVERIFY(window != 0);
+    const QSize full = map_->windowSize();
+    const auto resize = [&](QSize size) {
+        QVERIFY(session_->xdotool({"windowsize", QString::number(window),
+                                   QString::number(size.width()), QString::number(size.height())}));
+    };
+    setSlowDown(*program, slowDown);
+    click("cmdStart");
+    QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
+    for (const QSize size : {QSize(320, 200), QSize(1000, 740), QSize(120, 90), full}) {
+        resize(size);
+        QTest::qWait(400);
+        program->poll(0);
+    }
+    QVERIFY2(program->waitForRunsEnded(1, runTimeoutMs(slowDown)), qPrintable(program->log()));
+    QVERIFY(program->isAlive());
+    QTest::qWait(300);
+    const QImage afterRun = session_->screenshot();
+    checkScene(afterRun);
+
+    resize(QSize(200, 150));
+    QTest::qWait(300);
+    resize(QSize(1000, 740));
+    QTest::qWait(500);
+    const QImage large = session_->screenshot();
+    checkScene(large);
+    // The whole scene, right of the option groups and below the buttons,
+    // whose hover and focus looks may differ between the two shots.
+    const QRect scene(QPoint(190, 60), QPoint(full.width() - 1, full.height() - 1));
+    QCOMPARE(large.copy(scene), afterRun.copy(scene));
+    // Beyond the picture the window is plain silver.
+    QCOMPARE(large.pixel(900, 700), qRgb(192, 192, 192));
+
+    resize(full);
+    QTest::qWait(300);
+    click("cmdKonec");
+    QVERIFY(program->waitForExit(20000));
+    checkEndedCleanly(*program);
+    QCOMPARE(program->runsStarted(), 1);
+}
+
+QTEST_MAIN(TestEdgePaths)
+#include "tst_edgepaths.moc"
