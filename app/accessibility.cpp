@@ -5,6 +5,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -113,6 +115,12 @@ void setUpAccessibility(QWidget &window)
                 makeTabStop(button);
         });
     }
-    for (QScrollBar *scrollBar : window.findChildren<QScrollBar *>())
+    for (QScrollBar *scrollBar : window.findChildren<QScrollBar *>()) {
         keys->watch(scrollBar);
+        // The widget style shows no focus on a scroll bar: a frame rings it while it has the focus.
+        auto *ring = new QFocusFrame(&window);
+        QObject::connect(qApp, &QApplication::focusChanged, ring, [ring, scrollBar](QWidget *, QWidget *now) {
+            ring->setWidget(now == scrollBar ? scrollBar : nullptr);
+        });
+    }
 }

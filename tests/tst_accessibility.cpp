@@ -303,17 +303,25 @@ private slots:
         QTRY_VERIFY(!w.window.isVisible());
     }
 
-    // The slow-down is reachable from the keyboard and its keys set it.
+    // The slow-down is reachable from the keyboard, shows that it has the focus
+    // (the widget style draws nothing for it), and Left and Right move it the way
+    // the thumb goes (Qt's scroll bars swap them).
     void scrollBarTakesKeys()
     {
         ShownWindow w;
         QVERIFY(w.ready());
-        w.window.findChild<QWidget *>("HScroll1")->setFocus();
+        QWidget *scrollBar = w.window.findChild<QWidget *>("HScroll1");
+        const QRect around = scrollBar->geometry().adjusted(-4, -4, 4, 4);
+        const QImage unfocused = w.window.grab(around).toImage();
+        scrollBar->setFocus();
         QCOMPARE(w.focusName(), QString("HScroll1"));
+        QVERIFY(w.window.grab(around).toImage() != unfocused);
         w.press(Qt::Key_Right);
         QCOMPARE(w.window.text(Setting::nSpomaleni), QString("2"));
         w.press(Qt::Key_End);
         QCOMPARE(w.window.text(Setting::nSpomaleni), QString("20"));
+        w.press(Qt::Key_Left);
+        QCOMPARE(w.window.text(Setting::nSpomaleni), QString("19"));
     }
 };
 
