@@ -255,31 +255,21 @@ private slots:
         QFETCH(QStringList, buttons);
         QFETCH(int, setting);
         QFETCH(QStringList, texts);
-        for (const Qt::Key next : {Qt::Key_Down, Qt::Key_Right}) {
+        const qsizetype count = buttons.size();
+        for (const auto &[key, step] : {std::pair{Qt::Key_Down, 1}, std::pair{Qt::Key_Right, 1},
+                                        std::pair{Qt::Key_Up, -1}, std::pair{Qt::Key_Left, -1}}) {
             ShownWindow w;
             QVERIFY(w.ready());
             QRadioButton *first = w.option(buttons.first().toUtf8().constData());
             first->click();
             first->setFocus();
-            for (int step = 1; step <= buttons.size(); ++step) {
-                w.press(next);
-                const int i = step % buttons.size();
-                QCOMPARE(w.focusName(), buttons[i]);
-                QVERIFY(w.option(buttons[i].toUtf8().constData())->isChecked());
-                QCOMPARE(w.window.text(Setting(setting)), texts[i]);
-            }
-        }
-        for (const Qt::Key previous : {Qt::Key_Up, Qt::Key_Left}) {
-            ShownWindow w;
-            QVERIFY(w.ready());
-            QRadioButton *first = w.option(buttons.first().toUtf8().constData());
-            first->click();
-            first->setFocus();
-            for (int step = 1; step <= buttons.size(); ++step) {
-                w.press(previous);
-                const int i = (buttons.size() - step) % buttons.size();
-                QCOMPARE(w.focusName(), buttons[i]);
-                QCOMPARE(w.window.text(Setting(setting)), texts[i]);
+            // Once round the group, back to the first button.
+            for (qsizetype i = step; i != step * (count + 1); i += step) {
+                w.press(key);
+                const qsizetype at = (i % count + count) % count;
+                QCOMPARE(w.focusName(), buttons[at]);
+                QVERIFY(w.option(buttons[at].toUtf8().constData())->isChecked());
+                QCOMPARE(w.window.text(Setting(setting)), texts[at]);
             }
         }
     }
