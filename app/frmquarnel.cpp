@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 const QString frmQuarnel::caption = QStringLiteral("Quarnel  - https://quarnel.org");
@@ -236,14 +237,23 @@ void frmQuarnel::buildControls()
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain[i - 1].second, tabChain[i].second);
 
-    // The visible labels are part of the surface from the start.
+    // The visible labels are part of the surface from the start; their text is
+    // rendered at the picture's first paint (or a run's start, if that comes
+    // first), so that the window is shown without waiting for it.
+    picture_->setBeforeFirstPaint([this] { paintInitialLabels(); });
+    cmdStart_->setFocus();
+}
+
+void frmQuarnel::paintInitialLabels()
+{
+    if (std::exchange(initialLabelsPainted_, true))
+        return;
     QPainter &painter = picture_->canvas().painter();
     for (SurfaceLabel *label : {labInterference_, labKlepnete_, Label1_}) {
         label->paintOnto(painter);
         picture_->canvas().markDirty(label->geometry());
     }
     picture_->present();
-    cmdStart_->setFocus();
 }
 
 QLineEdit *frmQuarnel::field(Setting setting) const { return fields_[std::size_t(setting)]; }
@@ -320,6 +330,7 @@ void frmQuarnel::cmdStart_Click()
 void frmQuarnel::runOnce()
 {
     const RunTrace trace(*this);
+    paintInitialLabels();
     running_ = true;
     try {
         EventLoopPacer ownPacer(*picture_);

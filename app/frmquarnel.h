@@ -81,6 +81,8 @@ private:
     SurfaceLabel *sceneLabel(SceneLabel label) const;
     // Renders the visible labels that were shown or moved into the picture.
     void renderPendingLabels();
+    // Renders the labels shown from the start into the picture, once.
+    void paintInitialLabels();
     void runOnce();
 
     ScenePicture *picture_ = nullptr;
@@ -96,6 +98,7 @@ private:
 
     PhotonRandom random_; // the one generator of the program's lifetime
     bool running_ = false;
+    bool initialLabelsPainted_ = false;
     int pendingStarts_ = 0;
     bool closeAfterRun_ = false;
     Pacer *pacer_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 ScenePicture::ScenePicture(QWidget *parent)
     : QWidget(parent),
@@ -21,6 +22,8 @@ void ScenePicture::present()
 
 void ScenePicture::paintEvent(QPaintEvent *event)
 {
+    if (const std::function<void()> draw = std::exchange(beforeFirstPaint_, {}))
+        draw();
     QPainter painter(this);
     const QImage &image = canvas_.image();
     const qreal ratio = image.devicePixelRatio();

@@ -3,6 +3,7 @@
 #include "imagecanvas.h"
 
 #include <QWidget>
+#include <functional>
 
 // The window's drawing surface: a kept image that a run paints into, shown
 // beneath every control. It survives the window being covered or resized;
@@ -18,10 +19,13 @@ public:
     ImageCanvas &canvas() { return canvas_; }
     // Shows what was drawn since the last call: schedules a repaint of just that region.
     void present();
+    // Runs once, at the start of the first paint, to draw what the picture starts with.
+    void setBeforeFirstPaint(std::function<void()> draw) { beforeFirstPaint_ = std::move(draw); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     ImageCanvas canvas_;
+    std::function<void()> beforeFirstPaint_;
 };
