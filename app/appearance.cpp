@@ -1,5 +1,7 @@
 #include "appearance.h"
 
+#include "windowicon.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -10,7 +12,7 @@ void setUpAppearance(QApplication &app)
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The icon every window and dialog shows, and the launcher (data/) that
     // desktops match the running program to.
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/org.quarnel.Quarnel.png")));
+    app.setWindowIcon(quarnelWindowIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarnel.Quarnel"));
     // Liberation Serif and Sans have the metrics of Times New Roman and Arial,
     // so captions fill their laid-out boxes as they were designed to.
