@@ -2,11 +2,13 @@
 
 #include <fontconfig/fontconfig.h>
 
-// FcInit is safe to race with Qt's own call: the first configuration to be
-// published wins and a second one is dropped.
+// FcInit would also be safe to race with Qt's own call (the first configuration
+// published wins), but the race would do the work twice.
 FontWarmUp::FontWarmUp() : thread_([] { FcInit(); }) {}
 
-FontWarmUp::~FontWarmUp()
+FontWarmUp::~FontWarmUp() { wait(); }
+
+void FontWarmUp::wait()
 {
     if (thread_.joinable())
         thread_.join();

@@ -4,13 +4,15 @@
 
 // Start-up: fontconfig reads its configuration and font cache (several
 // milliseconds of XML parsing) on a second thread while the main thread
-// connects to the display. The window's first font then finds fontconfig
-// ready instead of waiting for it. Made before the QApplication; the thread
-// is joined when this is destroyed.
+// connects to the display. Made before the QApplication; wait() before the
+// first font is used, so that the main thread never loads a second copy of
+// the configuration alongside this one.
 class FontWarmUp {
 public:
     FontWarmUp();
     ~FontWarmUp();
+    // Returns once fontconfig is ready.
+    void wait();
     FontWarmUp(const FontWarmUp &) = delete;
     FontWarmUp &operator=(const FontWarmUp &) = delete;
 

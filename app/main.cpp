@@ -6,10 +6,11 @@
 
 int main(int argc, char *argv[])
 {
-    const FontWarmUp fonts; // overlaps fontconfig's start with the display connection
+    FontWarmUp fonts; // overlaps fontconfig's start with the display connection
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarnel"));
     setUpAppearance(app);
+    fonts.wait(); // the window's controls are the first to use a font
     frmQuarnel window;
     window.show();
     return app.exec();
