@@ -26,9 +26,13 @@ TracedQuarnel::~TracedQuarnel()
     }
 }
 
+namespace {
+QString titlePattern() { return "^" + QRegularExpression::escape(frmQuarnel::caption) + "$"; }
+} // namespace
+
 unsigned long TracedQuarnel::waitForWindow(int timeoutMs)
 {
-    const QString title = "^" + QRegularExpression::escape(frmQuarnel::caption) + "$";
+    const QString title = titlePattern();
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs && isAlive()) {
@@ -50,6 +54,13 @@ unsigned long TracedQuarnel::waitForWindow(int timeoutMs)
         poll(100);
     }
     return 0;
+}
+
+bool TracedQuarnel::windowShows()
+{
+    QString ids;
+    session_.xdotool({"search", "--onlyvisible", "--name", titlePattern()}, &ids);
+    return window_ != 0 && ids.split('\n', Qt::SkipEmptyParts).contains(QString::number(window_));
 }
 
 void TracedQuarnel::poll(int waitMs)

@@ -30,6 +30,8 @@ public:
     // Waits for the window to be mapped; its X window id, 0 if it never came.
     unsigned long waitForWindow(int timeoutMs = 20000);
     unsigned long windowId() const { return window_; }
+    // Whether the window found by waitForWindow is mapped at this moment.
+    bool windowShows();
     QRect geometry() const { return geometry_; }
 
     // Reads what the program wrote meanwhile, waiting at most this long for it.

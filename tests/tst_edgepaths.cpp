@@ -126,6 +126,7 @@ void TestEdgePaths::closeRequest()
         program->poll(500);
         QVERIFY2(program->isAlive(), "the close cut the run short");
         QCOMPARE(program->runsEnded(), 0);
+        QVERIFY2(program->windowShows(), "the window closed before the run ended");
         QVERIFY2(program->waitForRunsEnded(1, runTimeoutMs(slowDown)), qPrintable(program->log()));
         const TracedQuarnel::Run &run = program->runs().front();
         QVERIFY(run.endMs - run.startMs >= nominalRunMs(slowDown) * 95 / 100);
