@@ -14,13 +14,25 @@ constexpr int bandHeight = 8;
 ImageCanvas::ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background,
                          int logicalDpi)
     : logicalSize_(logicalSize),
-      image_(logicalSize * devicePixelRatio, QImage::Format_RGB32)
+      devicePixelRatio_(devicePixelRatio),
+      background_(background),
+      logicalDpi_(logicalDpi)
 {
-    const int dotsPerMeter = qRound(logicalDpi / 0.0254);
-    image_.setDotsPerMeterX(dotsPerMeter);
-    image_.setDotsPerMeterY(dotsPerMeter);
-    image_.setDevicePixelRatio(devicePixelRatio);
-    image_.fill(toQColor(background));
+}
+
+// The image is made and filled when it is first drawn on or shown, not with the
+// canvas: the window is then shown without first touching two megabytes.
+QImage &ImageCanvas::pixels()
+{
+    if (image_.isNull()) {
+        image_ = QImage(logicalSize_ * devicePixelRatio_, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(logicalDpi_ / 0.0254);
+        image_.setDotsPerMeterX(dotsPerMeter);
+        image_.setDotsPerMeterY(dotsPerMeter);
+        image_.setDevicePixelRatio(devicePixelRatio_);
+        image_.fill(toQColor(background_));
+    }
+    return image_;
 }
 
 ImageCanvas::~ImageCanvas()
@@ -32,7 +44,7 @@ ImageCanvas::~ImageCanvas()
 QPainter &ImageCanvas::painter()
 {
     if (!painter_.isActive()) {
-        painter_.begin(&image_);
+        painter_.begin(&pixels());
         painter_.setRenderHint(QPainter::Antialiasing, false);
     }
     return painter_;
@@ -67,7 +79,7 @@ const QImage &ImageCanvas::image()
 {
     if (painter_.isActive())
         painter_.end();
-    return image_;
+    return pixels();
 }
 
 QPen ImageCanvas::pen(std::optional<Colour> colour) const
@@ -86,7 +98,7 @@ QPen ImageCanvas::pen(std::optional<Colour> colour) const
 // logical pixels at every ratio: rows 600 and 601 at ratio 2.
 qreal ImageCanvas::alignment() const
 {
-    return (drawWidth_ % 2 != 0 && image_.devicePixelRatio() != 1.0) ? 0.5 : 0.0;
+    return (drawWidth_ % 2 != 0 && devicePixelRatio_ != 1.0) ? 0.5 : 0.0;
 }
 
 // The changed area of a figure: its bounding box grown by the pen on every side.
@@ -201,9 +213,9 @@ ImageCanvas::Written ImageCanvas::fillPixels(int left, int top, int right, int b
 
 ImageCanvas::Written ImageCanvas::writeLine(float x1, float y1, float x2, float y2, QRgb rgb)
 {
-    if (image_.devicePixelRatio() != 1.0)
+    if (devicePixelRatio_ != 1.0)
         return Written::NoShortcut;
-    const int width = image_.width(), height = image_.height();
+    const int width = pixels().width(), height = pixels().height();
     const auto inside = [&](float x, float y) { return x >= 0 && x < width && y >= 0 && y < height; };
     if (drawWidth_ == 1) {
         // Whole end points inside the image: every pixel from one to the other, both included.
@@ -234,9 +246,9 @@ ImageCanvas::Written ImageCanvas::writeLine(float x1, float y1, float x2, float 
 
 ImageCanvas::Written ImageCanvas::writeDot(float x, float y, QRgb pen)
 {
-    if (image_.devicePixelRatio() != 1.0 || drawWidth_ != 1 || !whole(y)
-        || !inRange(x, coarseFrom))
+    if (devicePixelRatio_ != 1.0 || drawWidth_ != 1 || !whole(y) || !inRange(x, coarseFrom))
         return Written::NoShortcut;
+    pixels();
     const int cx = int(std::floor(x)), cy = int(y);
     if (cx + dotLeft < 0 || cx + dotRight >= image_.width() || cy + dotTop < 0
         || cy + dotBottom >= image_.height())

@@ -50,6 +50,8 @@ public:
 
 private:
     QPen pen(std::optional<Colour> colour) const;
+    // The image, made on first use.
+    QImage &pixels();
     // The painter's own pixels without the painter, where a shortcut is known.
     enum class Written { NoShortcut, Unchanged, Changed };
     Written writeLine(float x1, float y1, float x2, float y2, QRgb rgb);
@@ -60,6 +62,9 @@ private:
     qreal alignment() const;
 
     QSize logicalSize_;
+    qreal devicePixelRatio_;
+    Colour background_;
+    int logicalDpi_;
     QImage image_;
     QPainter painter_;
     QRegion dirty_;
