@@ -1,5 +1,6 @@
 #include "imagecanvas.h"
 
+#include <QByteArray>
 #include <QPen>
 #include <algorithm>
 #include <array>
@@ -154,6 +155,14 @@ constexpr float coarseFrom = 256;
 constexpr float shortcutLimit = 16384;
 
 bool whole(float v) { return v == std::floor(v); }
+
+// Another Qt's raster engine may place these pixels differently: there every
+// figure goes through the painter.
+bool shortcutsHold()
+{
+    static const bool hold = QByteArray(qVersion()).startsWith("6.4.");
+    return hold;
+}
 bool inRange(float v, float low) { return v >= low && v < shortcutLimit; }
 
 // A radius-1 circle with a 1-pixel outline covers a handful of pixels around
@@ -213,7 +222,7 @@ ImageCanvas::Written ImageCanvas::fillPixels(int left, int top, int right, int b
 
 ImageCanvas::Written ImageCanvas::writeLine(float x1, float y1, float x2, float y2, QRgb rgb)
 {
-    if (devicePixelRatio_ != 1.0)
+    if (devicePixelRatio_ != 1.0 || !shortcutsHold())
         return Written::NoShortcut;
     const int width = pixels().width(), height = pixels().height();
     const auto inside = [&](float x, float y) { return x >= 0 && x < width && y >= 0 && y < height; };
@@ -246,7 +255,8 @@ ImageCanvas::Written ImageCanvas::writeLine(float x1, float y1, float x2, float 
 
 ImageCanvas::Written ImageCanvas::writeDot(float x, float y, QRgb pen)
 {
-    if (devicePixelRatio_ != 1.0 || drawWidth_ != 1 || !whole(y) || !inRange(x, coarseFrom))
+    if (devicePixelRatio_ != 1.0 || drawWidth_ != 1 || !whole(y) || !inRange(x, coarseFrom)
+        || !shortcutsHold())
         return Written::NoShortcut;
     pixels();
     const int cx = int(std::floor(x)), cy = int(y);
