@@ -312,6 +312,11 @@ void frmQuarnel::Form_Load()
 
 void frmQuarnel::cmdStart_Click()
 {
+    // A press queued behind Exit or a close finds the window closed or about to
+    // close. It starts no run: a run's local event loop would drop the quit that
+    // the closing posted, and the program would go on with no window.
+    if (closed_ || closeAfterRun_)
+        return;
     // A press that reaches the window during a run (never real input, which
     // the run holds back) starts its run after this one, as a held click would.
     if (running_) {
@@ -358,6 +363,7 @@ void frmQuarnel::closeEvent(QCloseEvent *event)
         return;
     }
     QWidget::closeEvent(event);
+    closed_ = event->isAccepted();
 }
 
 void frmQuarnel::resizeEvent(QResizeEvent *event)

@@ -101,5 +101,6 @@ private:
     bool initialLabelsPainted_ = false;
     int pendingStarts_ = 0;
     bool closeAfterRun_ = false;
+    bool closed_ = false; // the close was accepted: the program is ending
     Pacer *pacer_ = nullptr;
 };

@@ -33,6 +33,8 @@ private slots:
     void closeRequest_data();
     void closeRequest();
     void startPressedFiveTimesDuringRun();
+    void startQueuedBehindAClose_data();
+    void startQueuedBehindAClose();
     void resizedDuringRun();
 
 private:
@@ -165,6 +167,36 @@ void TestEdgePaths::startPressedFiveTimesDuringRun()
     click("cmdKonec");
     QVERIFY(program->waitForExit(20000));
     checkEndedCleanly(*program);
+}
+
+// Exit or the close button, then Start, both pressed during a run: the queued
+// Start must not open a run in the closed window, whose local event loop would
+// drop the pending quit and leave the program running with no window.
+void TestEdgePaths::startQueuedBehindAClose_data()
+{
+    QTest::addColumn<bool>("exitButton");
+    QTest::newRow("Exit, then Start") << true;
+    QTest::newRow("close request, then Start") << false;
+}
+
+void TestEdgePaths::startQueuedBehindAClose()
+{
+    QFETCH(bool, exitButton);
+    const int slowDown = 2;
+    auto program = launch();
+    QVERIFY(program->windowId() != 0);
+    setSlowDown(*program, slowDown);
+    click("cmdStart");
+    QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
+    if (exitButton)
+        click("cmdKonec");
+    else
+        QVERIFY(sendCloseRequest(session_->display(), program->windowId()));
+    click("cmdStart");
+    QVERIFY2(program->waitForExit(runTimeoutMs(slowDown) + 20000),
+             qPrintable(program->exitDescription() + "\n" + program->log() + program->stacksAtKill()));
+    checkEndedCleanly(*program);
+    QCOMPARE(program->runsStarted(), 1);
 }
 
 // Resizing the window small and large while a run draws must neither crash
