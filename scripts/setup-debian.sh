@@ -13,8 +13,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The install and package tests: the desktop's validators, the Debian package's
   # dependency scan (dpkg-shlibdeps, file) and the icon renderer.
   packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin)
-  # The reliability tests: memcheck of a whole run; Xlib to send a window its close request.
-  packages+=(valgrind libx11-dev)
+  # The reliability tests: memcheck of a whole run; Xlib to send a window its close
+  # request; gdb for the stacks of a program that hung.
+  packages+=(valgrind libx11-dev gdb)
 fi
 
 missing=()

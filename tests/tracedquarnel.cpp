@@ -4,6 +4,7 @@
 #include "xsession.h"
 
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QThread>
 
 TracedQuarnel::TracedQuarnel(XSession &session, const QString &binary) : session_(session)
@@ -119,6 +120,16 @@ bool TracedQuarnel::waitForExit(int timeoutMs)
         return true;
     }
     killed_ = true;
+    if (QStandardPaths::findExecutable("gdb").isEmpty()) {
+        stacksAtKill_ = "(no stacks: gdb is not installed)";
+    } else {
+        QProcess gdb;
+        gdb.setProcessChannelMode(QProcess::MergedChannels);
+        gdb.start("gdb", {"-p", QString::number(process_.processId()), "-batch", "-ex",
+                          "thread apply all bt 40"});
+        gdb.waitForFinished(120000);
+        stacksAtKill_ = QString::fromLocal8Bit(gdb.readAll());
+    }
     process_.kill();
     process_.waitForFinished(5000);
     poll(0);

@@ -53,8 +53,12 @@ public:
     }
     bool waitForRunsStarted(int count, int timeoutMs);
     bool waitForRunsEnded(int count, int timeoutMs);
-    // Waits for the program to end by itself; false (and kills it) when it does not.
+    // Waits for the program to end by itself; false (and kills it) when it does not,
+    // after taking the stacks of all its threads for stacksAtKill().
     bool waitForExit(int timeoutMs);
+    // Where each thread of a program that had to be killed stood: gdb's
+    // backtraces, or why there are none (gdb missing).
+    const QString &stacksAtKill() const { return stacksAtKill_; }
 
     bool isAlive() const { return process_.state() != QProcess::NotRunning; }
     int runsStarted() const { return int(runs_.size()); }
@@ -88,4 +92,5 @@ private:
     unsigned long window_ = 0;
     QRect geometry_;
     bool killed_ = false;
+    QString stacksAtKill_;
 };

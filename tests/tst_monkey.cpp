@@ -23,6 +23,9 @@ constexpr int startBacklogLimit = 2;
 constexpr int slowDownCeiling = 6;
 // A pause of up to this long after each event spreads the storm over about a minute and a half.
 constexpr int longestPauseMs = 40;
+// Every so many events the window must still show, unless its program ends within the wait.
+constexpr int windowCheckInterval = 25;
+constexpr int exitAfterWindowMs = 10000;
 // After the storm: how long the last queued runs may take, and the quiet that ends the wait.
 constexpr int drainLimitMs = 240000;
 constexpr int quietMs = 3000;
@@ -79,7 +82,9 @@ private:
     bool slowDownCorrected_ = true;
     int startPresses_ = 0; // this launch
 
+    void note(const QString &event);
     std::map<QString, int> sent_;
+    QStringList recent_; // the last events sent, for a failure's report
     int events_ = 0;
     int launches_ = 0;
     int exits_ = 0;
@@ -99,9 +104,17 @@ void TestMonkey::initTestCase()
         QSKIP(qPrintable("no X session: " + session_->why()));
 }
 
+void TestMonkey::note(const QString &event)
+{
+    constexpr int kept = 40;
+    recent_ << QString("%1 ms: %2").arg(program_ ? program_->sinceLaunchMs() : 0).arg(event);
+    if (recent_.size() > kept)
+        recent_.removeFirst();
+}
+
 void TestMonkey::fault(const QString &what)
 {
-    faults_ << what;
+    faults_ << what + "\nthe last events sent:\n  " + recent_.join("\n  ");
     qWarning("%s", qPrintable(what));
 }
 
@@ -109,6 +122,7 @@ void TestMonkey::launch()
 {
     program_ = std::make_unique<TracedQuarnel>(*session_, QStringLiteral(QUARNEL_BINARY));
     ++launches_;
+    note(QString("launch %1").arg(launches_));
     if (!program_->waitForWindow()) {
         fault("launch " + QString::number(launches_) + ": the window never showed\n" + program_->log());
         return;
@@ -129,7 +143,7 @@ void TestMonkey::retire()
     runsEnded_ += p.runsEnded();
     const QString which = "launch " + QString::number(launches_) + ": ";
     if (!p.exitedCleanly())
-        fault(which + p.exitDescription() + "\n" + p.log().right(6000));
+        fault(which + p.exitDescription() + "\n" + p.log().right(6000) + p.stacksAtKill());
     if (!p.sanitizerReports().isEmpty())
         fault(which + "sanitizer report\n" + p.log().right(12000));
     if (!p.orderFaults().isEmpty())
@@ -141,6 +155,7 @@ void TestMonkey::retire()
 // A press and a release with no pause between them (xdotool's click waits 100 ms).
 void TestMonkey::clickAt(QPoint at)
 {
+    note(QString("click at %1, %2").arg(at.x()).arg(at.y()));
     session_->xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "mousedown",
                        "1", "mouseup", "1"});
 }
@@ -165,6 +180,7 @@ void TestMonkey::dragThumb(int from, int to)
     const QPoint start = map_->scrollBarThumb(from).center();
     const QPoint end = map_->scrollBarThumb(to).center();
     const QPoint middle = (start + end) / 2;
+    note(QString("drag from %1, %2 to %3, %4").arg(start.x()).arg(start.y()).arg(end.x()).arg(end.y()));
     session_->xdotool({"mousemove", QString::number(start.x()), QString::number(start.y()),
                        "mousedown", "1", "mousemove", QString::number(middle.x()),
                        QString::number(middle.y() + int(random_.bounded(7)) - 3), "mousemove",
@@ -187,6 +203,13 @@ void TestMonkey::step()
         believedSlowDown_ = runs.back().slowDown.toInt();
         slowestRun_ = std::max(slowestRun_, believedSlowDown_);
         slowDownCorrected_ = believedSlowDown_ <= slowDownCeiling;
+    }
+    // A program that goes on after its window has gone can no longer be ended by its user.
+    if (events_ % windowCheckInterval == 0 && !program_->windowShows()
+        && !program_->waitFor([&] { return !program_->isAlive(); }, exitAfterWindowMs)) {
+        fault(QString("launch %1: the window is gone but the program still runs\n").arg(launches_)
+              + program_->log().right(6000));
+        return;
     }
     if (program_->inRun()) {
         const TracedQuarnel::Run &run = runs.back();
@@ -258,6 +281,7 @@ void TestMonkey::step()
             pick -= k.weight;
         }
         ++sent_[QString("key ") + keysym];
+        note(QString("key ") + keysym);
         session_->xdotool({"key", "--delay", "0", QString::fromLatin1(keysym)});
         break;
     }
@@ -283,6 +307,7 @@ void TestMonkey::step()
     case Action::Resize: {
         size_ = QSize(120 + int(random_.bounded(900)), 90 + int(random_.bounded(670)));
         ++sent_["resize"];
+        note(QString("resize to %1 × %2").arg(size_.width()).arg(size_.height()));
         session_->xdotool({"windowsize", QString::number(program_->windowId()),
                            QString::number(size_.width()), QString::number(size_.height())});
         break;
