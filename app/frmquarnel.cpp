@@ -124,6 +124,12 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     silver.setColor(QPalette::WindowText, Qt::black);
     setPalette(silver);
     setAutoFillBackground(true);
+    // The window's own font, which controls without a font of their own use: the
+    // classic dialog font, regular.
+    QFont dialogFont(QStringLiteral("MS Sans Serif"));
+    dialogFont.setPointSizeF(8.25);
+    dialogFont.setWeight(QFont::Normal);
+    setFont(dialogFont);
     resize(initialClientSize);
 
     buildControls();
@@ -202,6 +208,7 @@ void frmQuarnel::buildControls()
             auto *option = new QRadioButton(fromUtf8(optionLayout.caption), frame);
             option->setObjectName(fromUtf8(optionLayout.name));
             option->setGeometry(optionLayout.geometry);
+            option->setFont(font()); // the window's, not the frame's bold one
             tabChain.emplace_back(optionLayout.tabIndex, option);
             // Selecting a button, by a click, a key or in code, runs its handler at once.
             const auto handler = optionLayout.handler;

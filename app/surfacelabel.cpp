@@ -5,7 +5,9 @@
 SurfaceLabel::SurfaceLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setWordWrap(false);
+    // A fixed-size label breaks its caption at blanks where the caption is wider
+    // than the label, and clips what still does not fit.
+    setWordWrap(true);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -17,7 +19,7 @@ void SurfaceLabel::paintOnto(QPainter &painter) const
     painter.fillRect(box, palette().color(QPalette::Window));
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(box, int(alignment()) | Qt::TextSingleLine, text());
+    painter.drawText(box, int(alignment()) | Qt::TextWordWrap, text());
     painter.restore();
 }
 
