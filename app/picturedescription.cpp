@@ -1,6 +1,6 @@
 #include "picturedescription.h"
 
-#include "canvas.h"
+#include "nullcanvas.h"
 #include "plot.h"
 #include "scaling.h"
 #include "scan.h"
@@ -11,17 +11,6 @@
 #include <vector>
 
 namespace {
-// The description needs the numbers of the scan, not its drawing.
-class NoCanvas : public Canvas {
-public:
-    void line(float, float, float, float, std::optional<Colour>) override {}
-    void circle(float, float, float, std::optional<Colour>) override {}
-    void setDrawWidth(int) override {}
-    void setFillStyleSolid() override {}
-    void setFillColour(Colour) override {}
-    void setUnitPixels() override {}
-};
-
 // A band is bright where the plot reaches at least this share of its longest value.
 constexpr double brightShare = 0.5;
 // Values this close to the largest count as equally bright; the band nearest the
@@ -42,7 +31,7 @@ QString modeName(const QString &mode)
 
 QString describePicture(const Settings &settings)
 {
-    NoCanvas nowhere;
+    NullCanvas nowhere;
     const SceneGeometry geometry = DrawScene(nowhere, settings);
     const double waveNumber = settingNumber(settings, Setting::nKmitočet);
     const QString mode = settings.text(Setting::nInterference);

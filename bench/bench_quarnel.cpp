@@ -6,6 +6,7 @@
 //   BM_PresentPoint     one point's changed region shown by the window's picture
 //   BM_PresentWhole     the same with the whole picture repainted, for comparison
 #include "benchrun.h"
+#include "nullcanvas.h"
 #include "photonrandom.h"
 #include "plot.h"
 #include "recordingcanvas.h"
@@ -21,16 +22,6 @@
 
 namespace {
 const char *const modes[] = {"0", "1", "2"};
-
-class NullCanvas : public Canvas {
-public:
-    void line(float, float, float, float, std::optional<Colour>) override {}
-    void circle(float, float, float, std::optional<Colour>) override {}
-    void setDrawWidth(int) override {}
-    void setFillStyleSolid() override {}
-    void setFillColour(Colour) override {}
-    void setUnitPixels() override {}
-};
 
 void BM_ScanArithmetic(benchmark::State &state)
 {
