@@ -6,8 +6,7 @@
 #include "appearance.h"
 #include "frmquarnel.h"
 #include "imagecanvas.h"
-#include "labels.h"
-#include "pacer.h"
+#include "nullrunparts.h"
 #include "photonrandom.h"
 #include "run.h"
 #include "scenepicture.h"
@@ -17,18 +16,6 @@
 #include <cstdio>
 
 namespace {
-class NoLabels : public SceneLabels {
-public:
-    void showLabel(SceneLabel, bool) override {}
-    void setLabelLeft(SceneLabel, float) override {}
-    void setLabelTop(SceneLabel, float) override {}
-};
-
-class NoWait : public Pacer {
-public:
-    void countDown(long long) override {}
-};
-
 // The plot axis at x 600 runs black from y 100 to 500 after any whole run.
 bool showsPlotAxis(const QImage &image)
 {

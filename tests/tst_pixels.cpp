@@ -1,6 +1,5 @@
 #include "imagecanvas.h"
-#include "labels.h"
-#include "pacer.h"
+#include "nullrunparts.h"
 #include "photonrandom.h"
 #include "referencecanvas.h"
 #include "run.h"
@@ -12,18 +11,6 @@
 namespace {
 // The kept picture's size in logical pixels: a run draws up to x 800 and y 580.
 const QSize pictureSize{801, 581};
-
-class NoLabels : public SceneLabels {
-public:
-    void showLabel(SceneLabel, bool) override {}
-    void setLabelLeft(SceneLabel, float) override {}
-    void setLabelTop(SceneLabel, float) override {}
-};
-
-class NoWait : public Pacer {
-public:
-    void countDown(long long) override {}
-};
 
 // After every point: every pixel that changed since the last point lies in the
 // region the canvas hands back, and that region is far smaller than the picture.
