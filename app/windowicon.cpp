@@ -8,15 +8,24 @@
 QIcon quarnelWindowIcon()
 {
     const QResource raw(QStringLiteral(":/icons/org.quarnel.Quarnel.argb"));
-    // The resource is stored uncompressed, so its data is the pixels themselves.
-    if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression && raw.size() >= 8) {
+    // The resource is stored uncompressed, so its data is the pixels themselves:
+    // records of width, height and rows, one per size.
+    QIcon icon;
+    if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression) {
         const uchar *data = raw.data();
-        const int width = int(qFromLittleEndian<quint32>(data));
-        const int height = int(qFromLittleEndian<quint32>(data + 4));
-        if (width > 0 && height > 0 && raw.size() == 8 + qint64(width) * height * 4) {
-            const QImage pixels(data + 8, width, height, width * 4, QImage::Format_ARGB32);
-            return QIcon(QPixmap::fromImage(pixels));
+        qint64 left = raw.size();
+        while (left >= 8) {
+            const int width = int(qFromLittleEndian<quint32>(data));
+            const int height = int(qFromLittleEndian<quint32>(data + 4));
+            const qint64 bytes = 8 + qint64(width) * height * 4;
+            if (width <= 0 || height <= 0 || bytes > left)
+                return QIcon(QStringLiteral(":/icons/org.quarnel.Quarnel.png"));
+            icon.addPixmap(QPixmap::fromImage(QImage(data + 8, width, height, width * 4, QImage::Format_ARGB32)));
+            data += bytes;
+            left -= bytes;
         }
+        if (left == 0 && !icon.isNull())
+            return icon;
     }
     return QIcon(QStringLiteral(":/icons/org.quarnel.Quarnel.png"));
 }

@@ -172,16 +172,23 @@ private slots:
         QVERIFY(metainfo.value("image").endsWith("/quarnel.png"));
     }
 
-    // The PNG icon, installed and shown as the window's icon, is the SVG rendered
-    // afresh: an SVG changed without its PNG fails here.
+    // The PNG icon, installed and shown (scaled down) as the window's icon, is
+    // the SVG rendered afresh: an SVG changed without its PNG fails here, and so
+    // does a window icon left over from an older PNG.
     void pngIconIsTheSvgRendered()
     {
         const QImage png(installed("share/icons/hicolor/256x256/apps/" + appId + ".png"));
         QCOMPARE(png.size(), QSize(256, 256));
         QVERIFY2(!qApp->windowIcon().isNull(), "the icon resource is not in the program");
-        const QImage windowIcon = qApp->windowIcon().pixmap(256).toImage();
-        QCOMPARE(windowIcon.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        const QList<QSize> sizes = qApp->windowIcon().availableSizes();
+        QVERIFY2(!sizes.isEmpty() && sizes.size() <= 4, "the window icon is not the small set of sizes");
+        for (const QSize &size : sizes) {
+            QVERIFY2(size.width() <= 64, "a window icon larger than a window is ever shown with");
+            const QImage windowIcon = qApp->windowIcon().pixmap(size).toImage();
+            const QImage expected = png.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            QCOMPARE(windowIcon.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
 
         const QString rsvg = tool("rsvg-convert");
         if (rsvg.isEmpty())
