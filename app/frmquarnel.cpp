@@ -220,7 +220,12 @@ void frmQuarnel::buildControls()
     }
 
     for (const FieldLayout &fieldLayout : fieldLayouts) {
-        auto *edit = new QLineEdit(fromUtf8(fieldLayout.placeholder), this);
+        // A field only holds its setting and is never shown. With nothing to
+        // display it lays out no text: each text written to it would otherwise
+        // be shaped, its glyphs loaded and hinted, before the window appears.
+        auto *edit = new QLineEdit(this);
+        edit->setEchoMode(QLineEdit::NoEcho);
+        edit->setText(fromUtf8(fieldLayout.placeholder));
         edit->setObjectName(fromUtf8(fieldLayout.name));
         edit->setGeometry(fieldLayout.geometry);
         edit->setVisible(false);
