@@ -22,4 +22,16 @@ void setUpAppearance(QApplication &app)
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // Also the font a text field lays out its first (empty) line in before it
+    // takes its own: with the desktop's default there, the first field would
+    // load a font that nothing in the program shows.
+    QApplication::setFont(dialogFont());
+}
+
+QFont dialogFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
 }

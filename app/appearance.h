@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QFont>
+
 class QApplication;
 
 // The look every Quarnel window shares: one widget style on every desktop,
 // metric-compatible stand-ins for the laid-out fonts where those are missing,
-// and the program's icon.
+// the classic dialog font as the program's default, and the program's icon.
 void setUpAppearance(QApplication &app);
+
+// The classic dialog font, regular: the main window's own font, which its
+// controls without a font of their own use, and every other window's.
+QFont dialogFont();

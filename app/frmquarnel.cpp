@@ -1,6 +1,7 @@
 #include "frmquarnel.h"
 
 #include "accessibility.h"
+#include "appearance.h"
 #include "eventlooppacer.h"
 #include "picturedescription.h"
 #include "run.h"
@@ -124,12 +125,7 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     silver.setColor(QPalette::WindowText, Qt::black);
     setPalette(silver);
     setAutoFillBackground(true);
-    // The window's own font, which controls without a font of their own use: the
-    // classic dialog font, regular.
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setPointSizeF(8.25);
-    dialogFont.setWeight(QFont::Normal);
-    setFont(dialogFont);
+    setFont(dialogFont());
     resize(initialClientSize);
 
     buildControls();
