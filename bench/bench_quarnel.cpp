@@ -75,9 +75,7 @@ std::vector<Figure> recordedFigures(const char *mode)
 {
     RecordingCanvas recording;
     NoLabels labels;
-    class NoWait : public Pacer {
-        void countDown(long long) override {}
-    } pacer;
+    NoWaitPacer pacer;
     PhotonRandom random;
     PerformRun(recording, FixedSettings(QString::fromLatin1(mode)), labels, random, pacer);
     std::vector<Figure> figures;

@@ -29,13 +29,6 @@ private:
     std::array<QString, 5> texts_;
 };
 
-class NoLabels : public SceneLabels {
-public:
-    void showLabel(SceneLabel, bool) override {}
-    void setLabelLeft(SceneLabel, float) override {}
-    void setLabelTop(SceneLabel, float) override {}
-};
-
 // Ends each point's painting batch as the window's pacer does, and waits for nothing.
 class FlushingPacer : public Pacer {
 public:

@@ -15,6 +15,14 @@ public:
     virtual void setLabelTop(SceneLabel label, float y) = 0;
 };
 
+// Labels that go nowhere, for drawing the picture alone.
+class NoLabels : public SceneLabels {
+public:
+    void showLabel(SceneLabel, bool) override {}
+    void setLabelLeft(SceneLabel, float) override {}
+    void setLabelTop(SceneLabel, float) override {}
+};
+
 // Shows seven labels beside the things they name, the plot title chosen by the
 // pattern mode read as a number; for each label: visibility, then left, then top.
 void PlaceLabels(SceneLabels &labels, const Settings &settings, const SceneGeometry &geometry);

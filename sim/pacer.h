@@ -13,3 +13,11 @@ public:
     virtual ~Pacer() = default;
     virtual void countDown(long long steps) = 0;
 };
+
+// A pacer that waits for nothing: a run goes straight through, as fast as it
+// can draw. For rendering the picture without a display (the screenshot tool,
+// tests, benchmarks); the program itself always waits out the slow-down.
+class NoWaitPacer : public Pacer {
+public:
+    void countDown(long long) override {}
+};

@@ -6,7 +6,8 @@
 #include "appearance.h"
 #include "frmquarnel.h"
 #include "imagecanvas.h"
-#include "nullrunparts.h"
+#include "labels.h"
+#include "pacer.h"
 #include "photonrandom.h"
 #include "run.h"
 #include "scenepicture.h"
@@ -37,7 +38,7 @@ int main(int argc, char *argv[])
     ImageCanvas canvas(ScenePicture::pictureSize, 1.0, colours::silver);
     NoLabels labels;
     PhotonRandom random;
-    NoWait pacer;
+    NoWaitPacer pacer;
     PerformRun(canvas, TextSettings("200", "15", "2", "2", "1"), labels, random, pacer);
     if (!showsPlotAxis(canvas.image())) {
         std::fprintf(stderr, "headlessrun: the run alone drew no plot axis\n");

@@ -32,7 +32,7 @@ endif()
 # Memcheck of one whole run; valgrind cannot watch a sanitizer build.
 find_program(VALGRIND valgrind)
 if(VALGRIND AND NOT QUARNEL_SANITIZE)
-  add_executable(headlessrun headlessrun.cpp nullrunparts.h textsettings.h)
+  add_executable(headlessrun headlessrun.cpp textsettings.h)
   target_link_libraries(headlessrun PRIVATE quarnel_app)
   target_include_directories(headlessrun PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   add_test(NAME memcheck

@@ -1,6 +1,6 @@
 #include "appearance.h"
 #include "frmquarnel.h"
-#include "nowaitpacer.h"
+#include "pacer.h"
 #include "scenepicture.h"
 
 #include <QAccessible>

@@ -1,5 +1,6 @@
 #include "imagecanvas.h"
-#include "nullrunparts.h"
+#include "labels.h"
+#include "pacer.h"
 #include "photonrandom.h"
 #include "referencecanvas.h"
 #include "run.h"
@@ -133,7 +134,7 @@ private slots:
         ReferenceCanvas reference(pictureSize, ratio, colours::silver);
         PhotonRandom random, referenceRandom;
         NoLabels labels;
-        NoWait pacer;
+        NoWaitPacer pacer;
         for (const Run &r : runs) {
             const TextSettings settings(r.distance, r.spacing, r.frequency, r.mode, "1");
             PerformRun(canvas, settings, labels, random, pacer);
@@ -166,7 +167,7 @@ private slots:
         ImageCanvas canvas(pictureSize, ratio, colours::silver);
         PhotonRandom random;
         NoLabels labels;
-        NoWait pacer;
+        NoWaitPacer pacer;
         PerformRun(canvas, TextSettings("200", "15", "2", mode, "1"), labels, random, pacer);
         QCOMPARE(pixelHash(canvas.image()), sha1);
     }

@@ -5,7 +5,7 @@
 
 #include "appearance.h"
 #include "frmquarnel.h"
-#include "nowaitpacer.h"
+#include "pacer.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,3 +1,0 @@
-#include "nowaitpacer.h"
-
-void NoWaitPacer::countDown(long long) {}
