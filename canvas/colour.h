@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <cstdint>
 
 // A colour as one number: red + 256 × green + 65536 × blue.
@@ -20,8 +19,3 @@ constexpr Colour blue = rgbColour(0, 0, 255);
 constexpr Colour green = rgbColour(0, 255, 0);
 constexpr Colour paleCyan = rgbColour(192, 255, 255); // the rays of a construction
 } // namespace colours
-
-inline QColor toQColor(Colour c)
-{
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}

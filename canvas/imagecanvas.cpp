@@ -36,6 +36,23 @@ QImage &ImageCanvas::pixels()
     return image_;
 }
 
+void ImageCanvas::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio == devicePixelRatio_)
+        return;
+    if (painter_.isActive())
+        painter_.end();
+    const QImage old = std::exchange(image_, QImage());
+    devicePixelRatio_ = ratio;
+    if (old.isNull())
+        return;
+    QPainter scaler(&pixels());
+    scaler.setRenderHint(QPainter::SmoothPixmapTransform);
+    scaler.drawImage(QRect(QPoint(0, 0), logicalSize_), old);
+    scaler.end();
+    markDirty(QRect(QPoint(0, 0), logicalSize_));
+}
+
 ImageCanvas::~ImageCanvas()
 {
     if (painter_.isActive())

@@ -2,10 +2,16 @@
 
 #include "canvas.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
+
+inline QColor toQColor(Colour c)
+{
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
 
 // The canvas over a kept image. The image is made at a device pixel ratio and
 // drawn in logical pixels, so a 1-pixel line at ratio 2 is 2 sharp device pixels.
@@ -42,6 +48,11 @@ public:
     // The image, with no painter active on it.
     const QImage &image();
     QSize logicalSize() const { return logicalSize_; }
+    qreal devicePixelRatio() const { return devicePixelRatio_; }
+    // Remakes the image at another ratio (the window moved to a screen of another
+    // scale): what it shows is carried over, scaled, and the whole image is marked
+    // changed; the drawing state stays.
+    void setDevicePixelRatio(qreal ratio);
 
     int drawWidth() const { return drawWidth_; }
     bool fillSolid() const { return fillSolid_; }

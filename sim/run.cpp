@@ -3,6 +3,7 @@
 #include "labels.h"
 #include "pacer.h"
 #include "plot.h"
+#include "runobserver.h"
 #include "scaling.h"
 #include "scan.h"
 #include "scene.h"
@@ -23,15 +24,19 @@ long long SlowDown(const Settings &settings, Pacer &pacer)
 }
 
 void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
-                PhotonRandom &random, Pacer &pacer)
+                PhotonRandom &random, Pacer &pacer, RunObserver *observer)
 {
+    RunObserver silent;
+    RunObserver &heard = observer ? *observer : silent;
     const SceneGeometry geometry = DrawScene(canvas, settings);
+    heard.sceneDrawn(geometry);
     const double waveNumber = settingNumber(settings, Setting::nKmitočet);
     ScanPoint point;
     for (int index = 1; index <= scan::pointCount; ++index) {
         ScanOnePoint(point, index, geometry, waveNumber, canvas);
         ScaleIntensity(point, settings);
         PlotPoint(point, geometry, settings, canvas, random);
+        heard.pointPlotted(point);
         DrawPlotAxis(canvas, geometry);
         SlowDown(settings, pacer);
     }

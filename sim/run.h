@@ -5,6 +5,7 @@ class Settings;
 class SceneLabels;
 class PhotonRandom;
 class Pacer;
+class RunObserver;
 
 namespace run {
 constexpr long long delayFactor = 30000; // countdown steps per unit of slow-down
@@ -17,5 +18,6 @@ long long SlowDown(const Settings &settings, Pacer &pacer);
 // One whole run, as the Start button performs it: the scene, the scan of 399
 // points bottom to top (scale, plot, axis, slow-down after each), the axis once
 // more and the labels. Throws SettingNotNumber if a setting read as a number is not one.
+// The observer, if any, hears of the scene and of every point as it is plotted.
 void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
-                PhotonRandom &random, Pacer &pacer);
+                PhotonRandom &random, Pacer &pacer, RunObserver *observer = nullptr);

@@ -4,11 +4,6 @@
 #include "settings.h"
 
 namespace {
-// The area every run clears first (both ends included).
-constexpr int clearLeft = 5;
-constexpr int clearRight = 800;
-constexpr int clearTop = 30;
-constexpr int clearBottom = 580;
 constexpr double sourceRadius = 5;
 constexpr double slitGapRadius = 2;
 constexpr double screenOverhang = 10;     // the screen line reaches this far past the barrier's ends
@@ -20,8 +15,9 @@ SceneGeometry DrawScene(Canvas &canvas, const Settings &settings)
 {
     canvas.setUnitPixels();
     // One silver line per row erases the previous picture; the width is the one in force (1).
-    for (int y = clearTop; y <= clearBottom; ++y)
-        canvas.line(float(clearLeft), float(y), float(clearRight), float(y), colours::silver);
+    const QRect &clear = sceneClearArea;
+    for (int y = clear.top(); y <= clear.bottom(); ++y)
+        canvas.line(float(clear.left()), float(y), float(clear.right()), float(y), colours::silver);
 
     SceneGeometry g;
     // The distance is added to 250 as a number: "200" gives 450.

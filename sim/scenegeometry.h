@@ -1,5 +1,11 @@
 #pragma once
 
+#include <QSize>
+
+// The scene reaches x 800 and y 580: the picture, and the window's client area
+// that shows it, are this large, in pixels.
+inline constexpr QSize sceneSize{801, 581};
+
 // Where the apparatus stands, in pixels. DrawScene sets it at the start of a run;
 // the scan and the label placement read it.
 struct SceneGeometry {

@@ -1,10 +1,6 @@
 #include "picturedescription.h"
 
-#include "nullcanvas.h"
-#include "plot.h"
-#include "scaling.h"
-#include "scan.h"
-#include "scene.h"
+#include "runrecord.h"
 #include "settings.h"
 
 #include <cmath>
@@ -29,25 +25,18 @@ QString modeName(const QString &mode)
 }
 } // namespace
 
-QString describePicture(const Settings &settings)
+QString describePicture(const RunRecord &run, const Settings &settings)
 {
-    NullCanvas nowhere;
-    const SceneGeometry geometry = DrawScene(nowhere, settings);
-    const double waveNumber = settingNumber(settings, Setting::nKmitočet);
+    const SceneGeometry &geometry = run.geometry();
     const QString mode = settings.text(Setting::nInterference);
 
     // What the plot shows at each point, bottom to top: the bar's length, or in
     // photon mode the number of dots the point draws on average.
     std::vector<double> shown;
     std::vector<double> heights;
-    const bool photons = mode == QLatin1String("2");
-    ScanPoint point;
-    for (int index = 1; index <= scan::pointCount; ++index) {
-        ScanOnePoint(point, index, geometry, waveNumber, nowhere);
-        ScaleIntensity(point, settings);
-        shown.push_back(photons ? (plot::PhotonScale * point.intensity) * point.weight
-                                : point.intensity);
-        heights.push_back(point.pointY);
+    for (const RunRecord::Point &point : run.points()) {
+        shown.push_back(point.shown);
+        heights.push_back(point.y);
     }
 
     double brightest = 0;
