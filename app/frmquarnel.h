@@ -1,33 +1,44 @@
 #pragma once
 
-#include "labels.h"
 #include "photonrandom.h"
 #include "settings.h"
 
 #include <QWidget>
 #include <array>
 
-class QGroupBox;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class Pacer;
 class ScenePicture;
-class SurfaceLabel;
+struct ControlRow;
 
 // The program's one window. It holds the settings as the texts of five hidden
-// text fields, and the picture as a kept image under the controls.
+// text fields, and the picture as a kept image under the controls; every
+// control is one row of the control table (controltable.h).
 //
 // The handlers carry the names of their controls; several of these contain
 // Czech letters, which moc cannot read, so they are plain member functions
 // connected by pointer, not slots.
-class frmQuarnel : public QWidget, public Settings, public SceneLabels {
+//
+// Runs. Start performs a whole run inside its handler; while the run is on the
+// stack, the run's pacer spins a local event loop that paints and runs timers
+// but holds back user input, which reaches the window, in order, after the run.
+// What can still arrive during a run, and what becomes of it:
+// - Start pressed by code or an accessibility action: counted; each such press
+//   starts one more run after this one, unless the window is closing by then.
+// - The close request (the title bar's button, Exit by code): ignored for now;
+//   the state becomes RunningThenClose and the window closes when the run ends.
+// - Keys, clicks and the scroll bar's input: held back with the other input.
+class frmQuarnel : public QWidget, public Settings {
     Q_OBJECT
 public:
+    enum class RunState {
+        Idle,
+        Running,
+        RunningThenClose, // a close request came during the run
+        Closed,           // the close is decided: no run starts any more
+    };
+
     static const QString caption;
-    // The whole scene must show: it reaches x 800 and y 580.
-    static constexpr QSize initialClientSize{801, 581};
 
     explicit frmQuarnel(QWidget *parent = nullptr);
     ~frmQuarnel() override;
@@ -35,13 +46,9 @@ public:
     // Settings: the current text of the setting's hidden field.
     QString text(Setting setting) const override;
 
-    // SceneLabels, as the run's last step sets them.
-    void showLabel(SceneLabel label, bool visible) override;
-    void setLabelLeft(SceneLabel label, float x) override;
-    void setLabelTop(SceneLabel label, float y) override;
-
     ScenePicture &picture() { return *picture_; }
-    bool isRunning() const { return running_; }
+    RunState runState() const { return state_; }
+    bool isRunning() const { return state_ == RunState::Running || state_ == RunState::RunningThenClose; }
     // The pacer every later run waits through, owned by the caller; nullptr (the
     // default) waits out the slow-down with the window's own EventLoopPacer.
     void setPacer(Pacer *pacer) { pacer_ = pacer; }
@@ -76,31 +83,16 @@ protected:
 
 private:
     void buildControls();
+    QWidget *makeControl(const ControlRow &row, QWidget *frame);
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
-    SurfaceLabel *sceneLabel(SceneLabel label) const;
-    // Renders the visible labels that were shown or moved into the picture.
-    void renderPendingLabels();
-    // Renders the labels shown from the start into the picture, once.
-    void paintInitialLabels();
     void runOnce();
 
     ScenePicture *picture_ = nullptr;
-    SurfaceLabel *labInterference_ = nullptr;
-    SurfaceLabel *labKlepnete_ = nullptr;
-    SurfaceLabel *Label1_ = nullptr;
-    QPushButton *cmdStart_ = nullptr;
-    QPushButton *cmdKonec_ = nullptr;
-    QScrollBar *HScroll1_ = nullptr;
-    std::array<QLineEdit *, 5> fields_{};        // indexed by Setting
-    std::array<SurfaceLabel *, 8> sceneLabels_{}; // indexed by SceneLabel
-    std::array<bool, 8> labelPending_{};
+    std::array<QLineEdit *, 5> fields_{}; // indexed by Setting
 
     PhotonRandom random_; // the one generator of the program's lifetime
-    bool running_ = false;
-    bool initialLabelsPainted_ = false;
+    RunState state_ = RunState::Idle;
     int pendingStarts_ = 0;
-    bool closeAfterRun_ = false;
-    bool closed_ = false; // the close was accepted: the program is ending
     Pacer *pacer_ = nullptr;
 };

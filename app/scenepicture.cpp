@@ -1,17 +1,22 @@
 #include "scenepicture.h"
 
+#include "scene.h"
+#include "surfacelabel.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <utility>
 
 ScenePicture::ScenePicture(QWidget *parent)
     : QWidget(parent),
-      canvas_(pictureSize, parent ? parent->devicePixelRatioF() : 1.0, colours::silver,
+      canvas_(sceneSize, parent ? parent->devicePixelRatioF() : 1.0, colours::silver,
               parent ? parent->logicalDpiY() : 96)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
+
+ScenePicture::~ScenePicture() = default;
 
 void ScenePicture::present()
 {
@@ -20,14 +25,95 @@ void ScenePicture::present()
         update(changed);
 }
 
+void ScenePicture::addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }
+
+void ScenePicture::addSceneLabel(SceneLabel which, SurfaceLabel *label)
+{
+    sceneLabels_[std::size_t(which)] = label;
+}
+
+void ScenePicture::render(SurfaceLabel *label)
+{
+    label->paintOnto(canvas_.painter());
+    canvas_.markDirty(label->geometry());
+}
+
+void ScenePicture::renderInitialLabels()
+{
+    if (std::exchange(initialLabelsRendered_, true))
+        return;
+    for (SurfaceLabel *label : surfaceLabels_)
+        render(label);
+    present();
+}
+
+void ScenePicture::matchScreenResolution()
+{
+    if (canvas_.devicePixelRatio() == devicePixelRatioF())
+        return;
+    canvas_.setDevicePixelRatio(devicePixelRatioF());
+    present();
+}
+
+void ScenePicture::prepareRun()
+{
+    matchScreenResolution();
+    renderInitialLabels();
+}
+
+void ScenePicture::sceneDrawn(const SceneGeometry &geometry)
+{
+    record_.sceneDrawn(geometry);
+    for (SurfaceLabel *label : surfaceLabels_) {
+        if (!sceneClearArea.contains(label->geometry()))
+            render(label);
+    }
+}
+
+void ScenePicture::pointPlotted(const ScanPoint &point) { record_.pointPlotted(point); }
+
+void ScenePicture::showLabel(SceneLabel label, bool visible)
+{
+    sceneLabels_[std::size_t(label)]->setVisible(visible);
+    pending_[std::size_t(label)] = visible;
+}
+
+void ScenePicture::setLabelLeft(SceneLabel label, float x)
+{
+    SurfaceLabel *l = sceneLabels_[std::size_t(label)];
+    l->move(qRound(x), l->y());
+    pending_[std::size_t(label)] = true;
+}
+
+void ScenePicture::setLabelTop(SceneLabel label, float y)
+{
+    SurfaceLabel *l = sceneLabels_[std::size_t(label)];
+    l->move(l->x(), qRound(y));
+    pending_[std::size_t(label)] = true;
+}
+
+void ScenePicture::renderPendingLabels()
+{
+    // In the order of SceneLabel: where two labels overlap, the later one shows.
+    for (std::size_t i = 0; i < sceneLabels_.size(); ++i) {
+        if (std::exchange(pending_[i], false) && !sceneLabels_[i]->isHidden())
+            render(sceneLabels_[i]);
+    }
+    present();
+}
+
 void ScenePicture::paintEvent(QPaintEvent *event)
 {
-    if (const std::function<void()> draw = std::exchange(beforeFirstPaint_, {}))
-        draw();
+    // The labels shown from the start are rendered here, not before the window is shown.
+    renderInitialLabels();
+    if (canvas_.devicePixelRatio() != devicePixelRatioF()) {
+        matchScreenResolution();
+        update();
+    }
     QPainter painter(this);
     const QImage &image = canvas_.image();
     const qreal ratio = image.devicePixelRatio();
-    const QRect pictureArea(QPoint(0, 0), pictureSize);
+    const QRect pictureArea(QPoint(0, 0), sceneSize);
     for (const QRect &rect : event->region()) {
         const QRect inside = rect & pictureArea;
         if (!inside.isEmpty()) {

@@ -1,31 +1,71 @@
 #pragma once
 
 #include "imagecanvas.h"
+#include "labels.h"
+#include "runrecord.h"
 
 #include <QWidget>
-#include <functional>
+#include <array>
+#include <vector>
+
+class SurfaceLabel;
 
 // The window's drawing surface: a kept image that a run paints into, shown
-// beneath every control. It survives the window being covered or resized;
-// a repaint copies only the region that asks for it.
-class ScenePicture : public QWidget {
+// beneath every control, and the labels that are part of that surface. It
+// survives the window being covered or resized; a repaint copies only the
+// region that asks for it.
+//
+// Labels are rendered into the image, so drawing covers them: the labels shown
+// from the start at the first paint (or a run's start, if that comes first);
+// the scene labels when a run shows or moves them. The clear at the start of a
+// run erases the previous picture; the labels it does not wholly cover (the
+// title) are rendered again over it.
+//
+// As a run's observer it keeps the record of the last run, which the window
+// describes to screen readers.
+class ScenePicture : public QWidget, public SceneLabels, public RunObserver {
     Q_OBJECT
 public:
-    // The picture covers the whole scene: a run draws up to x 800 and y 580.
-    static constexpr QSize pictureSize{801, 581};
-
     explicit ScenePicture(QWidget *parent);
+    ~ScenePicture() override;
 
     ImageCanvas &canvas() { return canvas_; }
     // Shows what was drawn since the last call: schedules a repaint of just that region.
     void present();
-    // Runs once, at the start of the first paint, to draw what the picture starts with.
-    void setBeforeFirstPaint(std::function<void()> draw) { beforeFirstPaint_ = std::move(draw); }
+
+    // A label shown from the start.
+    void addSurfaceLabel(SurfaceLabel *label);
+    // A label hidden at start that runs show and move.
+    void addSceneLabel(SceneLabel which, SurfaceLabel *label);
+
+    // Before a run draws: the first labels are in the image, and the image has
+    // the resolution of the screen the window is on now.
+    void prepareRun();
+    // After a run: the scene labels it showed or moved go into the image.
+    void renderPendingLabels();
+    const RunRecord &lastRun() const { return record_; }
+
+    // SceneLabels, as the run's last step sets them.
+    void showLabel(SceneLabel label, bool visible) override;
+    void setLabelLeft(SceneLabel label, float x) override;
+    void setLabelTop(SceneLabel label, float y) override;
+
+    // RunObserver
+    void sceneDrawn(const SceneGeometry &geometry) override;
+    void pointPlotted(const ScanPoint &point) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void render(SurfaceLabel *label);
+    void renderInitialLabels();
+    void matchScreenResolution();
+
     ImageCanvas canvas_;
-    std::function<void()> beforeFirstPaint_;
+    RunRecord record_;
+    std::vector<SurfaceLabel *> surfaceLabels_;
+    std::array<SurfaceLabel *, 8> sceneLabels_{}; // indexed by SceneLabel
+    std::array<bool, 8> pending_{};
+    bool initialLabelsRendered_ = false;
 };

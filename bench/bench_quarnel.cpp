@@ -39,7 +39,7 @@ BENCHMARK(BM_ScanArithmetic)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawScene(benchmark::State &state)
 {
-    ImageCanvas canvas(benchPictureSize, 1.0, colours::silver);
+    ImageCanvas canvas(sceneSize, 1.0, colours::silver);
     const FixedSettings settings(QStringLiteral("0"));
     for (auto _ : state) {
         DrawScene(canvas, settings);
@@ -50,7 +50,7 @@ BENCHMARK(BM_DrawScene)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeRun(benchmark::State &state)
 {
-    ImageCanvas canvas(benchPictureSize, 1.0, colours::silver);
+    ImageCanvas canvas(sceneSize, 1.0, colours::silver);
     const FixedSettings settings(QString::fromLatin1(modes[state.range(0)]));
     NoLabels labels;
     FlushingPacer pacer(canvas);
@@ -101,7 +101,7 @@ std::vector<Figure> recordedFigures(const char *mode)
 void BM_BarePainter(benchmark::State &state)
 {
     const std::vector<Figure> figures = recordedFigures(modes[state.range(0)]);
-    QImage image(benchPictureSize, QImage::Format_RGB32);
+    QImage image(sceneSize, QImage::Format_RGB32);
     image.fill(toQColor(colours::silver));
     for (auto _ : state) {
         QPainter painter(&image);
@@ -132,7 +132,7 @@ struct PresentFixture {
 
     PresentFixture()
     {
-        window.resize(benchPictureSize);
+        window.resize(sceneSize);
         picture = new ScenePicture(&window);
         picture->setGeometry(window.rect());
         window.show();

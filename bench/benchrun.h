@@ -3,6 +3,7 @@
 #include "imagecanvas.h"
 #include "labels.h"
 #include "pacer.h"
+#include "scenegeometry.h"
 #include "settings.h"
 
 #include <QSize>
@@ -12,8 +13,6 @@
 // What the benchmarks and the paced-run harness share: a run with fixed
 // settings, no waiting and no labels, drawn into a kept image.
 
-// The kept picture's size in logical pixels, as the window makes it.
-inline constexpr QSize benchPictureSize{801, 581};
 
 // Settings fixed for a measurement: the start-up ones unless told otherwise.
 class FixedSettings : public Settings {

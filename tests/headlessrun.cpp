@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     setUpAppearance(app);
 
     // Photon mode draws the most: the line and its dots at every point.
-    ImageCanvas canvas(ScenePicture::pictureSize, 1.0, colours::silver);
+    ImageCanvas canvas(sceneSize, 1.0, colours::silver);
     NoLabels labels;
     PhotonRandom random;
     NoWaitPacer pacer;

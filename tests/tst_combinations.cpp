@@ -13,12 +13,11 @@
 #include <cmath>
 
 namespace {
-const QSize pictureSize{801, 581};
 
 // The kept-image canvas, noting every coordinate or radius it is handed that is not finite.
 class FiniteCheckingCanvas : public Canvas {
 public:
-    FiniteCheckingCanvas() : image_(pictureSize, 1.0, colours::silver) {}
+    FiniteCheckingCanvas() : image_(sceneSize, 1.0, colours::silver) {}
 
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override
     {

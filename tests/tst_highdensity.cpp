@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(run.window.devicePixelRatioF(), qreal(scale));
         QCOMPARE(run.grab().size(), run.window.size() * scale);
         const QImage &picture = run.window.picture().canvas().image();
-        QCOMPARE(picture.size(), ScenePicture::pictureSize * scale);
+        QCOMPARE(picture.size(), sceneSize * scale);
         QCOMPARE(picture.devicePixelRatio(), qreal(scale));
     }
 
@@ -170,7 +170,7 @@ private slots:
         });
 
         const QRect geometry = x.waitForWindow(frmQuarnel::caption);
-        QCOMPARE(geometry.size(), frmQuarnel::initialClientSize * scale);
+        QCOMPARE(geometry.size(), sceneSize * scale);
 
         // Space presses Start, which has the focus (the screen is too small to click it).
         QString ids;

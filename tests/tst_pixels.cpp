@@ -4,14 +4,13 @@
 #include "photonrandom.h"
 #include "referencecanvas.h"
 #include "run.h"
+#include "scenegeometry.h"
 #include "textsettings.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
 
 namespace {
-// The kept picture's size in logical pixels: a run draws up to x 800 and y 580.
-const QSize pictureSize{801, 581};
 
 // After every point: every pixel that changed since the last point lies in the
 // region the canvas hands back, and that region is far smaller than the picture.
@@ -130,8 +129,8 @@ private slots:
     {
         QFETCH(QList<Run>, runs);
         QFETCH(qreal, ratio);
-        ImageCanvas canvas(pictureSize, ratio, colours::silver);
-        ReferenceCanvas reference(pictureSize, ratio, colours::silver);
+        ImageCanvas canvas(sceneSize, ratio, colours::silver);
+        ReferenceCanvas reference(sceneSize, ratio, colours::silver);
         PhotonRandom random, referenceRandom;
         NoLabels labels;
         NoWaitPacer pacer;
@@ -164,7 +163,7 @@ private slots:
         // Rasterisation is Qt's: the pictures were recorded with the raster engine of Qt 6.4.2.
         if (QByteArray(qVersion()) != "6.4.2")
             QSKIP("the recorded pictures come from Qt 6.4.2's raster engine");
-        ImageCanvas canvas(pictureSize, ratio, colours::silver);
+        ImageCanvas canvas(sceneSize, ratio, colours::silver);
         PhotonRandom random;
         NoLabels labels;
         NoWaitPacer pacer;
@@ -187,14 +186,14 @@ private slots:
     {
         QFETCH(QString, mode);
         QFETCH(qreal, ratio);
-        ImageCanvas canvas(pictureSize, ratio, colours::silver);
+        ImageCanvas canvas(sceneSize, ratio, colours::silver);
         PhotonRandom random;
         NoLabels labels;
         DirtyRegionWatch watch(canvas);
         PerformRun(canvas, TextSettings("200", "15", "2", mode, "1"), labels, random, watch);
         QCOMPARE(watch.points, 399);
         QVERIFY2(watch.missed.isEmpty(), qPrintable(watch.missed));
-        const qint64 picture = qint64(pictureSize.width()) * pictureSize.height();
+        const qint64 picture = qint64(sceneSize.width()) * sceneSize.height();
         QVERIFY2(watch.largestArea * 8 < picture,
                  qPrintable(QStringLiteral("largest region per point: %1 of %2 pixels")
                                 .arg(watch.largestArea).arg(picture)));

@@ -105,9 +105,9 @@ private slots:
         QFETCH(QString, spacing);
         const int sx = 250 + distance.toInt();
         const int d = spacing.toInt();
-        ImageCanvas canvas(QSize(801, 581), 1.0, colours::silver);
+        ImageCanvas canvas(sceneSize, 1.0, colours::silver);
         // A previous picture: the clear must remove it inside the scene area only.
-        canvas.painter().fillRect(QRect(0, 0, 801, 581), Qt::red);
+        canvas.painter().fillRect(QRect(QPoint(0, 0), sceneSize), Qt::red);
         canvas.flush();
         DrawScene(canvas, TextSettings(distance, spacing));
         const QImage image = canvas.image();

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include "controltable.h"
+
+#include "frmquarnel.h"
+#include "scenegeometry.h"
+
+namespace {
+using K = ControlKind;
+using F = frmQuarnel;
+constexpr ControlFont times(qreal points) { return {"Times New Roman", points}; }
+constexpr ControlFont arial(qreal points) { return {"Arial", points}; }
+constexpr ControlFont msSans{"MS Sans Serif", 8.25};
+constexpr ControlFont dialog{};
+constexpr bool hidden = false;
+constexpr bool centred = true;
+
+// The same captions ("large", "middle") stand for different settings in
+// different frames; the descriptions tell them apart.
+const ControlRow rows[] = {
+    {"picture", K::Picture, "", {QPoint(0, 0), sceneSize}, dialog, -1, {}, "Interference picture", nullptr},
+    {"labInterference", K::Label, "Interference and light pattern", {96, 8, 361, 25}, times(15.75), 0, {},
+     nullptr, nullptr, true, centred},
+    {"cmdStart", K::PushButton, "Start", {536, 8, 73, 33}, times(14.25), 1, &F::cmdStart_Click, nullptr,
+     "Runs the scan of the screen with the chosen settings and plots the pattern"},
+    {"cmdKonec", K::PushButton, "Exit", {616, 8, 65, 33}, times(14.25), 2, &F::cmdKonec_Click, nullptr,
+     "Closes Quarnel"},
+    {"HScroll1", K::ScrollBar, "", {144, 40, 153, 17}, dialog, 41, &F::HScroll1_Change, "Slow-down",
+     "Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24"},
+    {"labKlepnete", K::Label, "Please press button Start", {208, 280, 273, 33}, times(15.75), 24, {},
+     nullptr, nullptr, true, centred},
+    // One pixel high, so its caption never shows.
+    {"Label1", K::Label, "Label1", {600, 24, 17, 1}, dialog, 22, {}, nullptr, nullptr},
+
+    {"frmnRozteč", K::Frame, "Slit spacing", {16, 64, 89, 105}, msSans, 3, {}, nullptr,
+     "How far each slit lies from the optical axis"},
+    {"opVelka", K::Option, "large", {16, 16, 49, 17}, dialog, 32, &F::opVelka_Click, nullptr,
+     "Slit spacing large: each slit 40 pixels from the optical axis"},
+    {"op60", K::Option, "minor", {16, 33, 49, 13}, dialog, 13, &F::op60_Click, nullptr,
+     "Slit spacing minor: each slit 15 pixels from the optical axis"},
+    {"op40", K::Option, "middle", {16, 48, 57, 17}, dialog, 12, &F::op40_Click, nullptr,
+     "Slit spacing middle: each slit 10 pixels from the optical axis"},
+    {"op20", K::Option, "small", {16, 64, 57, 13}, dialog, 11, &F::op20_Click, nullptr,
+     "Slit spacing small: each slit 5 pixels from the optical axis"},
+    {"op0", K::Option, "0", {16, 80, 49, 17}, dialog, 8, &F::op0_Click, nullptr,
+     "Slit spacing 0: both slits on the optical axis"},
+
+    {"frmVzdalenostDetektoru", K::Frame, "Detector-Screen distance", {16, 184, 169, 73}, msSans, 5, {},
+     nullptr, "How far the screen stands behind the barrier"},
+    {"opDc200", K::Option, "large", {32, 16, 49, 13}, dialog, 9, &F::opDc200_Click, nullptr,
+     "Detector-screen distance large: the screen 200 pixels behind the barrier"},
+    {"opDc150", K::Option, "middle", {56, 32, 65, 17}, dialog, 10, &F::opDc150_Click, nullptr,
+     "Detector-screen distance middle: the screen 150 pixels behind the barrier"},
+    {"opdc100", K::Option, "near", {88, 48, 65, 17}, dialog, 6, &F::opdc100_Click, nullptr,
+     "Detector-screen distance near: the screen 100 pixels behind the barrier"},
+
+    {"frmKmitočet", K::Frame, "Frequency", {16, 264, 105, 81}, arial(8.25), 14, {}, nullptr,
+     "The wave number of the light: how fast the phase turns along a path"},
+    {"op2", K::Option, "higher", {8, 16, 57, 17}, dialog, 31, &F::op2_Click, nullptr,
+     "Frequency higher: the phase turns 2 radians per pixel of path"},
+    {"op05", K::Option, "high", {24, 32, 57, 17}, dialog, 15, &F::op05_Click, nullptr,
+     "Frequency high: the phase turns 0.5 radians per pixel of path"},
+    {"op03", K::Option, "middle", {40, 48, 57, 13}, dialog, 17, &F::op03_Click, nullptr,
+     "Frequency middle: the phase turns 0.3 radians per pixel of path"},
+    {"op01", K::Option, "low", {56, 64, 41, 13}, dialog, 18, &F::op01_Click, nullptr,
+     "Frequency low: the phase turns 0.1 radians per pixel of path"},
+
+    {"frmInterfeSvetloFoton", K::Frame, "Pattern", {16, 352, 113, 73}, msSans, 28, {}, nullptr,
+     "What the plot beside the screen shows"},
+    {"opSvětlo", K::Option, "Light", {8, 16, 65, 13}, dialog, 29, &F::opSvětlo_Click, nullptr,
+     "Pattern light: the interference weighted by the distance from each slit, as bars"},
+    {"opFoton", K::Option, "Interference", {8, 32, 89, 13}, dialog, 30, &F::opFoton_Click, nullptr,
+     "Pattern interference: the squared length of the phasor sum, as bars"},
+    {"opDopad", K::Option, "Photon density", {8, 48, 97, 13}, dialog, 35, &F::opDopad_Click, nullptr,
+     "Pattern photon density: at each height as many random dots as photons arrive"},
+
+    {"frmAnimace", K::Frame, "Animace", {16, 440, 81, 65}, msSans, 37, {}, nullptr, "Animation speed",
+     hidden},
+    {"opRychlá", K::Option, "Rychlá", {8, 16, 65, 17}, dialog, 38, &F::opRychlá_Click, nullptr,
+     "Animation speed fast: slow-down 1"},
+    {"opPomalejší", K::Option, "Pomalejší", {8, 32, 65, 17}, dialog, 39, &F::opPomalejší_Click, nullptr,
+     "Animation speed slower: slow-down 10"},
+    {"opPomalá", K::Option, "Pomalá", {8, 48, 65, 13}, dialog, 40, &F::opPomalá_Click, nullptr,
+     "Animation speed slow: slow-down 20"},
+
+    // The caption of a field is the placeholder that the start-up settings replace.
+    {"nOdchylka", K::Field, "Odchylka", {136, 88, 73, 19}, dialog, 4, {}, "Slit spacing setting",
+     "The chosen slit spacing in pixels, as text", hidden, false, Setting::nOdchylka},
+    {"nVzdalenost", K::Field, "Vzdalenost", {112, 152, 73, 19}, dialog, 7, {},
+     "Detector-screen distance setting", "The chosen distance in pixels, as text", hidden, false,
+     Setting::nVzdalenost},
+    {"nKmitočet", K::Field, "Kmitočet", {143, 272, 42, 19}, dialog, 16, {}, "Frequency setting",
+     "The chosen wave number, as text", hidden, false, Setting::nKmitočet},
+    {"nInterference", K::Field, "Interference", {176, 368, 73, 19}, dialog, 27, {}, "Pattern setting",
+     "The chosen pattern: 0 light, 1 interference, 2 photon density", hidden, false,
+     Setting::nInterference},
+    {"nSpomaleni", K::Field, "Spomaleni", {184, 64, 65, 19}, dialog, 36, {}, "Slow-down setting",
+     "The chosen slow-down, 1 to 20, as text", hidden, false, Setting::nSpomaleni},
+
+    {"labClona", K::SceneLabel, "Screen", {16, 8, 49, 17}, arial(9.75), 19, {}, nullptr, nullptr, hidden,
+     false, SceneLabel::labClona},
+    {"labZdroj", K::SceneLabel, "Source", {64, 8, 49, 25}, arial(9.75), 21, {}, nullptr, nullptr, hidden,
+     false, SceneLabel::labZdroj},
+    {"labDetektor", K::SceneLabel, "Detektor", {464, 8, 57, 25}, arial(9.75), 23, {}, nullptr, nullptr,
+     hidden, false, SceneLabel::labDetektor},
+    {"labA", K::SceneLabel, "A", {216, 88, 17, 17}, times(12), 25, {}, nullptr, nullptr, hidden, false,
+     SceneLabel::labA},
+    {"labB", K::SceneLabel, "B", {256, 64, 17, 17}, times(12), 26, {}, nullptr, nullptr, hidden, false,
+     SceneLabel::labB},
+    {"labHustota", K::SceneLabel, "Photon density", {128, 64, 49, 33}, msSans, 33, {}, nullptr, nullptr,
+     hidden, false, SceneLabel::labHustota},
+    {"labInterObr", K::SceneLabel, "Light pattern", {312, 40, 97, 33}, arial(9.75), 34, {}, nullptr,
+     nullptr, hidden, centred, SceneLabel::labInterObr},
+    {"labPravde", K::SceneLabel, "Intrference pattern", {8, 32, 121, 33}, arial(9.75), 20, {}, nullptr,
+     nullptr, hidden, centred, SceneLabel::labPravde},
+};
+} // namespace
+
+std::span<const ControlRow> controlTable() { return rows; }

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "labels.h"
+#include "settings.h"
+
+#include <QRect>
+#include <QtGlobal>
+#include <span>
+#include <variant>
+
+class frmQuarnel;
+
+// The kinds of control the window is built of.
+enum class ControlKind {
+    Picture,    // the kept picture beneath every control
+    Label,      // a label shown from the start, part of the picture's surface
+    PushButton,
+    ScrollBar,
+    Frame,      // a captioned group; the option rows that follow it belong to it
+    Option,
+    Field,      // a hidden text field holding one setting
+    SceneLabel, // hidden at start; a run shows it beside a part of the scene
+};
+
+// A laid-out font, bold; no family: the window's regular dialog font.
+struct ControlFont {
+    const char *family = nullptr;
+    qreal points = 0;
+};
+
+using ClickHandler = void (frmQuarnel::*)();
+using ValueHandler = void (frmQuarnel::*)(int);
+
+// One control: everything the window and a screen reader know of it.
+struct ControlRow {
+    const char *name;
+    ControlKind kind;
+    const char *caption;
+    QRect geometry; // pixels in its container: the window, or an option's frame
+    ControlFont font;
+    int tabIndex;
+    std::variant<std::monostate, ClickHandler, ValueHandler> handler;
+    const char *accessibleName;        // nullptr: the caption
+    const char *accessibleDescription; // what it sets, where the caption alone does not say
+    bool visible = true;               // a hidden frame hides its options too
+    bool centred = false;              // a label's caption centred in its box
+    std::variant<std::monostate, Setting, SceneLabel> holds = {};
+};
+
+// The window's controls in the order they are made, which is also their
+// stacking order, bottom to top.
+std::span<const ControlRow> controlTable();
