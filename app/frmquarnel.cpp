@@ -226,6 +226,10 @@ void frmQuarnel::runOnce()
         QMessageBox::warning(this, caption,
                              tr("The run stopped: the setting text \"%1\" is not a number.")
                                  .arg(error.text));
+    } catch (const SettingOutOfRange &error) {
+        QMessageBox::warning(this, caption,
+                             tr("The run stopped: the setting text \"%1\" is not a value of its control.")
+                                 .arg(error.text));
     }
     picture_->renderPendingLabels();
     // Input held back during the run waits in the queue until the loop wakes.

@@ -120,11 +120,17 @@ qreal ImageCanvas::alignment() const
 }
 
 // The changed area of a figure: its bounding box grown by the pen on every side.
+// Coordinates far outside the picture are held to a range where the whole-number
+// arithmetic cannot overflow; what lies beyond the picture is dropped later anyway.
 static QRect reach(float left, float top, float right, float bottom, int width)
 {
+    static constexpr float far = 1 << 20;
+    const auto whole = [](float v, float (*round)(float)) {
+        return int(std::isnan(v) ? 0.0f : std::clamp(round(v), -far, far));
+    };
     const int margin = width + 1;
-    return QRect(QPoint(int(std::floor(left)) - margin, int(std::floor(top)) - margin),
-                 QPoint(int(std::ceil(right)) + margin, int(std::ceil(bottom)) + margin));
+    return QRect(QPoint(whole(left, std::floor) - margin, whole(top, std::floor) - margin),
+                 QPoint(whole(right, std::ceil) + margin, whole(bottom, std::ceil) + margin));
 }
 
 void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour)

@@ -16,9 +16,8 @@ long long SlowDown(const Settings &settings, Pacer &pacer)
 {
     const double delayCount = settingNumber(settings, Setting::nSpomaleni) * double(run::delayFactor);
     // Counting down by one from a value above zero takes as many steps as it needs to reach
-    // zero or below; the cap only keeps an absurd value from overflowing.
-    const long long steps =
-        delayCount > 0 ? static_cast<long long>(std::ceil(std::min(delayCount, 1e15))) : 0;
+    // zero or below.
+    const long long steps = delayCount > 0 ? static_cast<long long>(std::ceil(delayCount)) : 0;
     pacer.countDown(steps);
     return steps;
 }

@@ -17,7 +17,8 @@ long long SlowDown(const Settings &settings, Pacer &pacer);
 
 // One whole run, as the Start button performs it: the scene, the scan of 399
 // points bottom to top (scale, plot, axis, slow-down after each), the axis once
-// more and the labels. Throws SettingNotNumber if a setting read as a number is not one.
+// more and the labels. Throws SettingRefused (see settingNumber) at the first
+// setting read as a number that is not one of its control's values, before it is used.
 // The observer, if any, hears of the scene and of every point as it is plotted.
 void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
                 PhotonRandom &random, Pacer &pacer, RunObserver *observer = nullptr);

@@ -19,16 +19,33 @@ public:
     virtual QString text(Setting setting) const = 0;
 };
 
-// A setting text that is not a number. The window never writes one; a run that
-// meets one stops and says so instead of going on with a made-up value.
-class SettingNotNumber : public std::runtime_error {
+// A setting text that a run will not go on with. The window never writes one; a
+// run that meets one stops and says so instead of going on with a made-up value.
+class SettingRefused : public std::runtime_error {
 public:
-    SettingNotNumber(Setting setting, const QString &text);
+    SettingRefused(Setting setting, const QString &text, const char *why);
     Setting setting;
     QString text;
 };
 
+// A setting text that is not a number.
+class SettingNotNumber : public SettingRefused {
+public:
+    SettingNotNumber(Setting setting, const QString &text);
+};
+
+// A number that none of the controls writes for its setting (a slow-down of
+// 100000 would wait for hours, a distance of 0 puts the screen on the slits,
+// where a photon count is infinite).
+class SettingOutOfRange : public SettingRefused {
+public:
+    SettingOutOfRange(Setting setting, const QString &text);
+};
+
 // The setting read as a number, with the user's locale's decimal separator.
+// Throws SettingNotNumber or SettingOutOfRange unless it is one of the values
+// the controls write: distance 100, 150, 200; spacing 0, 5, 10, 15, 40;
+// frequency 0.1, 0.3, 0.5, 2; mode 0, 1, 2; slow-down a whole number 1 to 20.
 double settingNumber(const Settings &settings, Setting setting);
 
 // The text a whole number or a fraction is written as, in the user's locale ("0.1" or "0,1").

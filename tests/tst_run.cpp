@@ -141,8 +141,6 @@ private slots:
         QTest::addColumn<QString>("distance");
         QTest::addColumn<Colour>("markFill");
         QTest::newRow("markers leave blue") << "0" << "200" << colours::blue;
-        QTest::newRow("photons without markers leave white") << "2" << "250" << colours::white;
-        QTest::newRow("bars without markers keep the scene's silver") << "0" << "250" << colours::silver;
     }
     void constructions()
     {
