@@ -22,9 +22,9 @@ void EventLoopPacer::countDown(long long steps)
     const auto whole = duration_cast<milliseconds>(deadline - Clock::now());
     if (whole.count() >= 1) {
         timer_.start(whole);
-        loop_.exec(QEventLoop::ExcludeUserInputEvents);
+        loop_.exec();
     } else {
-        loop_.processEvents(QEventLoop::ExcludeUserInputEvents);
+        loop_.processEvents();
     }
     std::this_thread::sleep_until(deadline);
     lateness_ = (lateness_ - credit) + (Clock::now() - deadline);

@@ -9,11 +9,11 @@
 class ScenePicture;
 
 // Waits out a countdown while the window keeps painting: the picture is
-// presented, then a local event loop that holds back user input runs until a
-// precise timer fires; the last fraction of a millisecond is slept. Lateness
-// of one wake-up is taken off the next wait, so a run's waits add up to the
-// nominal total instead of drifting. Input held back meanwhile is delivered,
-// in order, once the run returns to the main event loop. One pacer per run.
+// presented, then a local event loop runs until a precise timer fires; the
+// last fraction of a millisecond is slept. Lateness of one wake-up is taken off
+// the next wait, so a run's waits add up to the nominal total instead of
+// drifting. The window's RunGate keeps user input from acting meanwhile. One
+// pacer per run.
 class EventLoopPacer : public Pacer {
 public:
     explicit EventLoopPacer(ScenePicture &picture);

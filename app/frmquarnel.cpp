@@ -7,18 +7,20 @@
 #include "framebox.h"
 #include "picturedescription.h"
 #include "run.h"
+#include "rungate.h"
 #include "runtrace.h"
 #include "scenepicture.h"
 #include "surfacelabel.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -53,6 +55,7 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     setFont(dialogFont());
     resize(sceneSize);
 
+    gate_ = new RunGate(*this);
     buildControls();
     Form_Load();
     setUpAccessibility(*this);
@@ -135,7 +138,9 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         // Only a settled value counts, not each step of a thumb drag.
         bar->setTracking(false);
         bar->setFocusPolicy(Qt::StrongFocus);
-        connect(bar, &QScrollBar::valueChanged, this, std::get<ValueHandler>(row.handler));
+        const ValueHandler handler = std::get<ValueHandler>(row.handler);
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, handler](int value) { scrollBarChanged(handler, value); });
         return bar;
     }
     case ControlKind::Frame: {
@@ -147,10 +152,8 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         auto *option = new QRadioButton(caption, frame);
         // Selecting a button, by a click, a key or in code, runs its handler at once.
         const ClickHandler handler = std::get<ClickHandler>(row.handler);
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
-            if (checked)
-                (this->*handler)();
-        });
+        connect(option, &QRadioButton::toggled, this,
+                [this, option, handler](bool checked) { optionToggled(option, handler, checked); });
         return option;
     }
     case ControlKind::Field: {
@@ -159,8 +162,16 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         // be shaped, its glyphs loaded and hinted, before the window appears.
         auto *edit = new QLineEdit(this);
         edit->setEchoMode(QLineEdit::NoEcho);
+        edit->setReadOnly(true);
+        const auto index = std::size_t(std::get<Setting>(row.holds));
+        written_[index] = caption;
         edit->setText(caption);
-        fields_[std::size_t(std::get<Setting>(row.holds))] = edit;
+        fields_[index] = edit;
+        // Only the handlers write a setting: any other text is taken back at once.
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, index](const QString &text) {
+            if (text != written_[index])
+                edit->setText(written_[index]);
+        });
         return edit;
     }
     }
@@ -171,7 +182,51 @@ QLineEdit *frmQuarnel::field(Setting setting) const { return fields_[std::size_t
 
 QString frmQuarnel::text(Setting setting) const { return field(setting)->text(); }
 
-void frmQuarnel::writeSetting(Setting setting, const QString &text) { field(setting)->setText(text); }
+void frmQuarnel::writeSetting(Setting setting, const QString &text)
+{
+    written_[std::size_t(setting)] = text;
+    field(setting)->setText(text);
+}
+
+void frmQuarnel::optionToggled(QRadioButton *option, void (frmQuarnel::*handler)(), bool checked)
+{
+    if (!checked || undoing_)
+        return;
+    QWidget *frame = option->parentWidget();
+    if (!isRunning()) {
+        selected_[frame] = option;
+        (this->*handler)();
+        return;
+    }
+    // Selected during a run: the run's option comes back now, this one after the run.
+    if (QRadioButton *previous = selected_.value(frame)) {
+        const QScopedValueRollback undoing(undoing_, true);
+        previous->setChecked(true);
+    }
+    gate_->holdBack([option] { option->setChecked(true); });
+}
+
+void frmQuarnel::scrollBarChanged(void (frmQuarnel::*handler)(int), int value)
+{
+    if (undoing_)
+        return;
+    if (!isRunning()) {
+        scrollBarValue_ = value;
+        (this->*handler)(value);
+        return;
+    }
+    auto *bar = qobject_cast<QScrollBar *>(sender());
+    if (!bar)
+        return;
+    {
+        const QScopedValueRollback undoing(undoing_, true);
+        bar->setValue(scrollBarValue_);
+    }
+    gate_->holdBack([bar = QPointer<QScrollBar>(bar), value] {
+        if (bar)
+            bar->setValue(value);
+    });
+}
 
 void frmQuarnel::Form_Load()
 {
@@ -185,6 +240,9 @@ void frmQuarnel::Form_Load()
 
 void frmQuarnel::cmdStart_Click()
 {
+    // A press made during a run that was stopped is dropped with it.
+    if (gate_->replayingStoppedRun())
+        return;
     switch (state_) {
     case RunState::Closed:
     case RunState::RunningThenClose:
@@ -194,8 +252,8 @@ void frmQuarnel::cmdStart_Click()
         return;
     case RunState::Running:
         // A press that reaches the window during a run (never real input, which
-        // the run holds back) starts its run after this one, as a held click would.
-        ++pendingStarts_;
+        // the gate keeps) starts its run after this one, as a held click does.
+        gate_->holdBack([this] { cmdStart_Click(); });
         return;
     case RunState::Idle:
         break;
@@ -207,20 +265,33 @@ void frmQuarnel::cmdStart_Click()
         return;
     }
     state_ = RunState::Idle;
-    if (pendingStarts_ > 0) {
-        --pendingStarts_;
-        QTimer::singleShot(0, this, &frmQuarnel::cmdStart_Click);
-    }
 }
+
+namespace {
+// The window's pacer, or one given for tests, stopped through the run's gate.
+class GatedPacer : public Pacer {
+public:
+    GatedPacer(Pacer &pacer, const RunGate &gate) : pacer_(pacer), gate_(gate) {}
+    void countDown(long long steps) override { pacer_.countDown(steps); }
+    bool stopRequested() const override { return gate_.stopRequested(); }
+
+private:
+    Pacer &pacer_;
+    const RunGate &gate_;
+};
+} // namespace
 
 void frmQuarnel::runOnce()
 {
-    const RunTrace trace(*this);
+    RunTrace trace(*this);
     picture_->prepareRun();
     state_ = RunState::Running;
+    gate_->shut();
+    RunEnd end = RunEnd::Finished;
     try {
         EventLoopPacer ownPacer(*picture_);
-        PerformRun(picture_->canvas(), *this, *picture_, random_, pacer_ ? *pacer_ : ownPacer, picture_);
+        GatedPacer pacer(pacer_ ? *pacer_ : ownPacer, *gate_);
+        end = PerformRun(picture_->canvas(), *this, *picture_, random_, pacer, picture_);
         picture_->setAccessibleDescription(describePicture(picture_->lastRun(), *this));
     } catch (const SettingNotNumber &error) {
         QMessageBox::warning(this, caption,
@@ -232,17 +303,21 @@ void frmQuarnel::runOnce()
                                  .arg(error.text));
     }
     picture_->renderPendingLabels();
-    // Input held back during the run waits in the queue until the loop wakes.
-    QCoreApplication::eventDispatcher()->wakeUp();
+    if (end == RunEnd::Stopped)
+        trace.setStopped();
+    gate_->open(end == RunEnd::Stopped);
 }
 
 void frmQuarnel::cmdKonec_Click() { close(); }
 
 void frmQuarnel::closeEvent(QCloseEvent *event)
 {
-    // A close that reaches the window during a run takes effect when the run ends.
+    // A close that reaches the window during a run takes effect when the run
+    // ends; the window system's close request also stops the run at once.
     if (isRunning()) {
         state_ = RunState::RunningThenClose;
+        if (event->spontaneous())
+            gate_->requestStop();
         event->ignore();
         return;
     }

@@ -3,11 +3,14 @@
 #include "photonrandom.h"
 #include "settings.h"
 
+#include <QHash>
 #include <QWidget>
 #include <array>
 
 class QLineEdit;
+class QRadioButton;
 class Pacer;
+class RunGate;
 class ScenePicture;
 struct ControlRow;
 
@@ -20,14 +23,22 @@ struct ControlRow;
 // connected by pointer, not slots.
 //
 // Runs. Start performs a whole run inside its handler; while the run is on the
-// stack, the run's pacer spins a local event loop that paints and runs timers
-// but holds back user input, which reaches the window, in order, after the run.
-// What can still arrive during a run, and what becomes of it:
-// - Start pressed by code or an accessibility action: counted; each such press
-//   starts one more run after this one, unless the window is closing by then.
-// - The close request (the title bar's button, Exit by code): ignored for now;
-//   the state becomes RunningThenClose and the window closes when the run ends.
-// - Keys, clicks and the scroll bar's input: held back with the other input.
+// stack, the run's pacer spins a local event loop that paints and runs timers,
+// and the RunGate keeps user input from acting until the run has ended. Nothing
+// changes a run's settings once it has started. What can arrive during a run,
+// and what becomes of it:
+// - Keys, clicks, wheel and shortcuts from the window system: kept by the gate
+//   and replayed in order after the run; Escape stops the run instead.
+// - Start pressed by code or an accessibility action: held back like a click;
+//   it starts one more run after this one, unless the window is closing by then
+//   or the run was stopped (then it is dropped).
+// - An option selected or the scroll bar set by code, an accessibility action
+//   or a timer (an arrow's auto-repeat): undone at once and done again after the run.
+// - A text written into a setting field by anything but the handlers: undone.
+// - The window system's close request (the title bar's button, Alt+F4, logging
+//   out): stops the run; the window closes when the run has unwound, and the
+//   program ends. Exit pressed by code: RunningThenClose, the window closes when
+//   the run ends.
 class frmQuarnel : public QWidget, public Settings {
     Q_OBJECT
 public:
@@ -87,12 +98,19 @@ private:
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
     void runOnce();
+    // Handlers of an option and the scroll bar, through the run's gate.
+    void optionToggled(QRadioButton *option, void (frmQuarnel::*handler)(), bool checked);
+    void scrollBarChanged(void (frmQuarnel::*handler)(int), int value);
 
     ScenePicture *picture_ = nullptr;
-    std::array<QLineEdit *, 5> fields_{}; // indexed by Setting
+    RunGate *gate_ = nullptr;
+    std::array<QLineEdit *, 5> fields_{};  // indexed by Setting
+    std::array<QString, 5> written_;       // what the handlers last wrote, by Setting
+    QHash<QWidget *, QRadioButton *> selected_; // each frame's option whose handler ran last
+    int scrollBarValue_ = 1;               // the value whose handler ran last
+    bool undoing_ = false;                 // putting back what came during a run
 
     PhotonRandom random_; // the one generator of the program's lifetime
     RunState state_ = RunState::Idle;
-    int pendingStarts_ = 0;
     Pacer *pacer_ = nullptr;
 };

@@ -38,6 +38,6 @@ RunTrace::~RunTrace()
 {
     if (!enabled())
         return;
-    std::fprintf(stderr, "quarnel: run %d end\n", number_);
+    std::fprintf(stderr, "quarnel: run %d %s\n", number_, stopped_ ? "stopped" : "end");
     std::fflush(stderr);
 }

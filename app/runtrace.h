@@ -8,6 +8,8 @@ class Settings;
 // Made at the top of a run and destroyed when the run has returned:
 //   quarnel: run 3 start, distance 200, spacing 15, frequency 2, mode 0, slow-down 1
 //   quarnel: run 3 end
+// or, for a run that was stopped before its last point,
+//   quarnel: run 3 stopped
 // Runs are numbered from 1 within one launch.
 class RunTrace {
 public:
@@ -17,7 +19,9 @@ public:
     RunTrace &operator=(const RunTrace &) = delete;
 
     static bool enabled();
+    void setStopped() { stopped_ = true; }
 
 private:
     int number_ = 0;
+    bool stopped_ = false;
 };

@@ -12,6 +12,8 @@ class Pacer {
 public:
     virtual ~Pacer() = default;
     virtual void countDown(long long steps) = 0;
+    // Asked after each point's countdown: true ends the run there, before the next point.
+    virtual bool stopRequested() const { return false; }
 };
 
 // A pacer that waits for nothing: a run goes straight through, as fast as it

@@ -22,7 +22,7 @@ long long SlowDown(const Settings &settings, Pacer &pacer)
     return steps;
 }
 
-void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
+RunEnd PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
                 PhotonRandom &random, Pacer &pacer, RunObserver *observer)
 {
     RunObserver silent;
@@ -38,7 +38,10 @@ void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
         heard.pointPlotted(point);
         DrawPlotAxis(canvas, geometry);
         SlowDown(settings, pacer);
+        if (pacer.stopRequested())
+            return RunEnd::Stopped;
     }
     DrawPlotAxis(canvas, geometry);
     PlaceLabels(labels, settings, geometry);
+    return RunEnd::Finished;
 }

@@ -81,7 +81,7 @@ void TracedQuarnel::readLine(const QByteArray &line)
 {
     log_ += line + '\n';
     static const QRegularExpression start(R"(^quarnel: run (\d+) start, (.*slow-down (\S+))$)");
-    static const QRegularExpression end(R"(^quarnel: run (\d+) end$)");
+    static const QRegularExpression end(R"(^quarnel: run (\d+) (end|stopped)$)");
     const QString text = QString::fromLocal8Bit(line);
     if (const auto m = start.match(text); m.hasMatch()) {
         const int number = m.captured(1).toInt();
@@ -94,6 +94,7 @@ void TracedQuarnel::readLine(const QByteArray &line)
             return;
         }
         runs_.back().endMs = sinceLaunchMs();
+        runs_.back().stopped = m.captured(2) == QLatin1String("stopped");
         ++ended_;
     } else if (text.contains("ERROR: AddressSanitizer") || text.contains("ERROR: LeakSanitizer")
                || text.contains("runtime error:") || text.startsWith("SUMMARY: ")) {

@@ -20,6 +20,7 @@ public:
         QString slowDown;  // the slow-down's text alone
         qint64 startMs = -1; // when this side read the line, ms since launch
         qint64 endMs = -1;
+        bool stopped = false; // ended before its last point
     };
 
     TracedQuarnel(XSession &session, const QString &binary);

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include "appearance.h"
+#include "frmquarnel.h"
+#include "imagecanvas.h"
+#include "labels.h"
+#include "pacer.h"
+#include "photonrandom.h"
+#include "run.h"
+#include "scenepicture.h"
+#include "textsettings.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QtTest>
+#include <cfloat>
+#include <functional>
+
+namespace {
+// Counts the countdowns and, at one of them, does something to the window.
+class ActingPacer : public Pacer {
+public:
+    std::vector<long long> counts;
+    int actAt = 0;
+    std::function<void()> act;
+    void countDown(long long steps) override
+    {
+        counts.push_back(steps);
+        if (int(counts.size()) == actAt && act)
+            act();
+    }
+};
+
+QAccessibleInterface *face(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
+
+// The scroll bar's arrow that adds a step, in the bar's own coordinates.
+QPoint addArrow(QScrollBar *bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    return bar->style()
+        ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar)
+        .center();
+}
+} // namespace
+
+class TestRunGuards : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpAppearance(*qApp); }
+
+    // A setting text no control writes must stop the run before it loops for ever
+    // (distance 0 in photon mode), waits for hours, or overflows (spacing 1e300).
+    void hostileSettings_data()
+    {
+        QTest::addColumn<QStringList>("texts"); // distance, spacing, frequency, mode, slow-down
+        QTest::newRow("slow-down of hours") << QStringList{"200", "15", "2", "0", "100000"};
+        QTest::newRow("slow-down 0") << QStringList{"200", "15", "2", "0", "0"};
+        QTest::newRow("slow-down negative") << QStringList{"200", "15", "2", "0", "-3"};
+        QTest::newRow("slow-down a fraction") << QStringList{"200", "15", "2", "0", "0.00001"};
+        QTest::newRow("screen on the slits, photons") << QStringList{"0", "15", "2", "2", "1"};
+        QTest::newRow("distance off the table") << QStringList{"250", "15", "2", "0", "1"};
+        QTest::newRow("spacing 1e300") << QStringList{"200", "1e300", "2", "0", "1"};
+        QTest::newRow("frequency infinite") << QStringList{"200", "15", "inf", "0", "1"};
+        QTest::newRow("frequency not a number") << QStringList{"200", "15", "nan", "1", "1"};
+        QTest::newRow("frequency huge") << QStringList{"200", "15", "1e308", "2", "1"};
+        QTest::newRow("mode unknown") << QStringList{"200", "15", "2", "7", "1"};
+    }
+    void hostileSettings()
+    {
+        QFETCH(QStringList, texts);
+        ImageCanvas canvas(sceneSize, 1.0, colours::silver);
+        NoLabels labels;
+        PhotonRandom random;
+        ActingPacer pacer;
+        const TextSettings settings(texts[0], texts[1], texts[2], texts[3], texts[4]);
+        QVERIFY_THROWS_EXCEPTION(SettingRefused, PerformRun(canvas, settings, labels, random, pacer));
+        for (long long steps : pacer.counts)
+            QVERIFY(steps <= 20 * 30000);
+    }
+
+    // The canvas takes any finite coordinate: the changed-area arithmetic must not overflow.
+    void farCoordinates_data()
+    {
+        QTest::addColumn<float>("far");
+        QTest::newRow("1e30") << 1e30f;
+        QTest::newRow("-1e30") << -1e30f;
+        QTest::newRow("largest float") << FLT_MAX;
+        QTest::newRow("just past int") << 2.2e9f;
+    }
+    void farCoordinates()
+    {
+        QFETCH(float, far);
+        ImageCanvas canvas(sceneSize, 1.0, colours::silver);
+        canvas.line(10, 10, far, 10);
+        canvas.line(far, far, 20, 20);
+        canvas.circle(far, 300, 2);
+        canvas.circle(300, 300, 1);
+        canvas.line(400, 100, 400, 200);
+        const QRegion changed = canvas.flush();
+        QVERIFY(changed.contains(QPoint(400, 150)));
+        QVERIFY(QRect(QPoint(0, 0), sceneSize).contains(changed.boundingRect()));
+        QCOMPARE(canvas.image().pixel(400, 150), qRgb(0, 0, 0));
+    }
+
+    // Nothing that reaches the window during a run changes it: an option toggled and
+    // the scroll bar set through the accessibility interfaces, a setting field written
+    // from outside, a scroll-bar arrow held down since before the run. What the
+    // controls were asked to do happens after the run, in order.
+    void runKeepsItsSettings()
+    {
+        frmQuarnel reference;
+        NoWaitPacer noWait;
+        reference.setPacer(&noWait);
+        reference.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reference));
+
+        frmQuarnel window;
+        ActingPacer pacer;
+        window.setPacer(&pacer);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *bar = window.findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+        auto *interference = window.findChild<QRadioButton *>(QStringLiteral("opFoton"));
+        auto *spacing = window.findChild<QLineEdit *>(QStringLiteral("nOdchylka"));
+        // Held down before the run: one step at once, more every 50 ms after 500 ms.
+        QTest::mousePress(bar, Qt::LeftButton, {}, addArrow(bar));
+        QCOMPARE(bar->value(), 2);
+        reference.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(2);
+
+        pacer.actAt = 100;
+        pacer.act = [&] {
+            face(interference)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            face(bar)->valueInterface()->setCurrentValue(20);
+            face(spacing)->setText(QAccessible::Value, QStringLiteral("1e300"));
+            spacing->setText(QStringLiteral("0"));
+            QTest::qWait(800); // the held arrow's repeat would step the value meanwhile
+        };
+        window.cmdStart_Click();
+        reference.cmdStart_Click();
+
+        QCOMPARE(pacer.counts, std::vector<long long>(399, 2 * 30000));
+        QCOMPARE(window.picture().canvas().image(), reference.picture().canvas().image());
+        QCOMPARE(window.text(Setting::nOdchylka), QStringLiteral("15"));
+
+        // After the run the held-back requests take effect, in order; the arrow is released.
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow(bar));
+        QTRY_COMPARE(window.text(Setting::nInterference), QStringLiteral("1"));
+        QTRY_COMPARE(window.text(Setting::nSpomaleni), QStringLiteral("20"));
+        QVERIFY(interference->isChecked());
+        QCOMPARE(window.text(Setting::nOdchylka), QStringLiteral("15"));
+    }
+};
+
+QTEST_MAIN(TestRunGuards)
+#include "tst_runguards.moc"
