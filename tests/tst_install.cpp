@@ -335,7 +335,7 @@ private slots:
         QTest::addColumn<QString>("checker");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("debianPackage");
-        QTest::newRow("lintian") << "lintian" << QStringList{"--info", "--pedantic", "deb"} << "lintian";
+        QTest::newRow("lintian") << "lintian" << QStringList{"--display-info", "--pedantic", "deb"} << "lintian";
         // Fortification needs the optimiser and is left out with the sanitizers. The
         // control-flow marking needs start files that have it, which Debian 12's lack.
         QStringList hardening{"--nocfprotection", "usr/bin/quarnel"};
