@@ -1,4 +1,5 @@
 #include "appearance.h"
+#include "commandline.h"
 #include "fontwarmup.h"
 #include "frmquarnel.h"
 
@@ -6,9 +7,12 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status; // --help, --version or an argument the program does not know
     FontWarmUp fonts; // overlaps fontconfig's start with the display connection
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarnel"));
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight); // the layout is fixed; -reverse too
     setUpAppearance(app);
     fonts.wait(); // the window's controls are the first to use a font
     frmQuarnel window;

@@ -6,6 +6,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation fonts-dejavu-core)
+# The manual page is made from the program's --help at build time.
+packages+=(help2man)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils)
   # The benchmarks and the start-up timer of scripts/perf.sh.
@@ -13,6 +15,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The install and package tests: the desktop's validators, the Debian package's
   # dependency scan (dpkg-shlibdeps, file) and the icon renderer.
   packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin)
+  # What a Debian or Flathub packager checks the package with: lintian, the second
+  # AppStream validator, and hardening-check (in devscripts).
+  packages+=(lintian appstream-util devscripts)
   # The reliability tests: memcheck of a whole run; Xlib to send a window its close
   # request; gdb for the stacks of a program that hung.
   packages+=(valgrind libx11-dev gdb)

@@ -41,6 +41,15 @@ Result run(const QString &program, const QStringList &arguments, const QString &
 
 QString tool(const char *name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
 
+// The environment with no display to connect to.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    return environment;
+}
+
 // The keys of a desktop entry's [Desktop Entry] group (QSettings would take ';' for a comment).
 QHash<QString, QString> desktopEntry(const QString &path)
 {
@@ -89,8 +98,30 @@ class TestInstall : public QObject {
 private:
     QTemporaryDir prefix_;
     QString installLog_;
+    QTemporaryDir packageDir_;
+    QString deb_, packageLog_; // made once, by the first test that needs it
 
     QString installed(const QString &path) const { return prefix_.filePath(path); }
+    QString unpacked(const QString &path) const { return packageDir_.filePath("root/" + path); }
+
+    // CPack's Debian package, and its files unpacked beside it; empty on failure.
+    QString package()
+    {
+        if (!deb_.isEmpty() || !packageLog_.isEmpty())
+            return deb_;
+        const Result pack =
+            run(QUARNEL_CPACK, {"-G", "DEB", "-B", packageDir_.path()}, QUARNEL_BUILD_DIR, 300000);
+        const QStringList debs = QDir(packageDir_.path()).entryList({"quarnel_*.deb"});
+        packageLog_ = pack.output + "\n";
+        if (pack.exitCode != 0 || debs.size() != 1)
+            return {};
+        const QString deb = packageDir_.filePath(debs.first());
+        const Result extract = run(tool("dpkg-deb"), {"--extract", deb, packageDir_.filePath("root")});
+        packageLog_ += extract.output;
+        if (extract.exitCode == 0)
+            deb_ = deb;
+        return deb_;
+    }
 
 private slots:
     void initTestCase()
@@ -135,15 +166,29 @@ private slots:
         QVERIFY2(result.exitCode == 0 && !result.output.contains("error:"), qPrintable(result.output));
     }
 
-    // appstreamcli passes the metadata without looking anything up on the network.
+    // Both validators the software centres and Flathub use pass the metadata,
+    // pedantic hints and infos aside, without looking anything up on the network.
+    void metainfoValidates_data()
+    {
+        QTest::addColumn<QString>("validator");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("debianPackage");
+        QTest::newRow("appstreamcli") << "appstreamcli" << QStringList{"validate", "--pedantic", "--no-net"}
+                                      << "appstream";
+        QTest::newRow("appstream-util") << "appstream-util" << QStringList{"validate", "--nonet"}
+                                        << "appstream-util";
+    }
     void metainfoValidates()
     {
-        const QString validator = tool("appstreamcli");
-        if (validator.isEmpty())
-            QSKIP("appstreamcli is not installed (Debian: appstream)");
-        const Result result = run(validator, {"validate", "--no-net",
-                                              installed("share/metainfo/" + appId + ".metainfo.xml")});
-        qInfo("appstreamcli validate --no-net: %s", qPrintable(result.output.trimmed()));
+        QFETCH(QString, validator);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, debianPackage);
+        const QString program = tool(qPrintable(validator));
+        if (program.isEmpty())
+            QSKIP(qPrintable(validator + " is not installed (Debian: " + debianPackage + ")"));
+        const Result result =
+            run(program, arguments << installed("share/metainfo/" + appId + ".metainfo.xml"));
+        qInfo("%s: %s", qPrintable(validator), qPrintable(result.output.trimmed()));
         QVERIFY2(result.exitCode == 0, qPrintable(result.output));
     }
 
@@ -220,13 +265,9 @@ private slots:
         const QString dpkgDeb = tool("dpkg-deb");
         if (dpkgDeb.isEmpty())
             QSKIP("dpkg-deb is not installed: not a Debian system");
-        QTemporaryDir out;
-        const Result pack = run(QUARNEL_CPACK, {"-G", "DEB", "-B", out.path()}, QUARNEL_BUILD_DIR, 300000);
-        QVERIFY2(pack.exitCode == 0, qPrintable(pack.output));
-        const QStringList debs = QDir(out.path()).entryList({"quarnel_*.deb"});
-        QCOMPARE(debs.size(), 1);
-        const QString deb = out.filePath(debs.first());
-        qInfo("%s: %lld bytes", qPrintable(debs.first()), QFileInfo(deb).size());
+        const QString deb = package();
+        QVERIFY2(!deb.isEmpty(), qPrintable(packageLog_));
+        qInfo("%s: %lld bytes", qPrintable(QFileInfo(deb).fileName()), QFileInfo(deb).size());
 
         const Result fields = run(dpkgDeb, {"--field", deb, "Package", "Version", "Depends"});
         QVERIFY2(fields.exitCode == 0, qPrintable(fields.output));
@@ -242,22 +283,104 @@ private slots:
              QStringList{"./usr/bin/quarnel", "./usr/share/applications/" + appId + ".desktop",
               "./usr/share/metainfo/" + appId + ".metainfo.xml",
               "./usr/share/icons/hicolor/scalable/apps/" + appId + ".svg",
-              "./usr/share/icons/hicolor/256x256/apps/" + appId + ".png"})
+              "./usr/share/icons/hicolor/256x256/apps/" + appId + ".png",
+              "./usr/share/doc/quarnel/copyright", "./usr/share/doc/quarnel/changelog.gz",
+              "./usr/share/man/man1/quarnel.1.gz"})
             QVERIFY2(contents.output.contains(" " + path + "\n"), qPrintable(path));
 
-        // The packaged program, unpacked, starts and keeps running.
-        const Result extract = run(dpkgDeb, {"--extract", deb, out.filePath("root")});
-        QVERIFY2(extract.exitCode == 0, qPrintable(extract.output));
+        // The changelog's latest entry is this version: a release must add its entry.
+        const Result changelog = run(tool("gzip"), {"-dc", unpacked("usr/share/doc/quarnel/changelog.gz")});
+        QVERIFY2(changelog.output.startsWith("quarnel (" + QString(QUARNEL_VERSION) + ") "),
+                 qPrintable(changelog.output));
+
+        // The packaged program, unpacked, starts and keeps running, with Qt's own
+        // options on its command line reaching Qt: no display, the platform named there.
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(withoutDisplay());
         program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(out.filePath("root/usr/bin/quarnel"), {});
+        program.start(unpacked("usr/bin/quarnel"), {"-platform", "offscreen", "-reverse", "-style", "fusion"});
         QVERIFY(program.waitForStarted(5000));
         QVERIFY2(!program.waitForFinished(1500), qPrintable(program.readAll()));
         program.kill();
         program.waitForFinished(3000);
+    }
+
+    // What a Debian packager checks: lintian finds no error and no warning (a missing
+    // licence, changelog, maintainer address or manual page is one), and the program
+    // is built with the hardening Debian builds with.
+    void packageChecks_data()
+    {
+        QTest::addColumn<QString>("checker");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("debianPackage");
+        QTest::newRow("lintian") << "lintian" << QStringList{"--display-info", "--pedantic", "deb"} << "lintian";
+        // Fortification needs the optimiser and is left out with the sanitizers. The
+        // control-flow marking needs start files that have it, which Debian 12's lack.
+        QStringList hardening{"--nocfprotection", "usr/bin/quarnel"};
+        if (!QUARNEL_FORTIFIED)
+            hardening.prepend("--nofortify");
+        QTest::newRow("hardening-check") << "hardening-check" << hardening << "devscripts";
+    }
+    void packageChecks()
+    {
+        QFETCH(QString, checker);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, debianPackage);
+        const QString program = tool(qPrintable(checker));
+        if (program.isEmpty())
+            QSKIP(qPrintable(checker + " is not installed (Debian: " + debianPackage + ")"));
+        const QString deb = package();
+        QVERIFY2(!deb.isEmpty(), qPrintable(packageLog_));
+        arguments.replaceInStrings(QRegularExpression("^deb$"), deb);
+        arguments.replaceInStrings(QRegularExpression("^usr/"), unpacked("usr/"));
+        const Result result = run(program, arguments);
+        qInfo("%s: %s", qPrintable(checker), qPrintable(result.output.trimmed()));
+        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+        QVERIFY2(!result.output.contains(QRegularExpression("^[EW]: ", QRegularExpression::MultilineOption)),
+                 qPrintable(result.output));
+    }
+
+    // --help and --version answer on standard output, anything else is refused with
+    // one line on standard error, and none of it opens a window: the program runs
+    // with no display to connect to, so a QApplication made first would abort.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString refused = "^quarnel: [^\\n]*%1[^\\n]*--help[^\\n]*\\n$";
+        QTest::newRow("--version") << QStringList{"--version"} << 0
+                                   << "^quarnel " + QRegularExpression::escape(QUARNEL_VERSION) + "\n" << "^$";
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << "^Usage: quarnel \\[options\\]\n.*--version.*\nReport bugs at https?://"
+                                << "^$";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "^$" << refused.arg("'--bogus'");
+        QTest::newRow("unknown option with a value")
+            << QStringList{"-bogus=1"} << 2 << "^$" << refused.arg("'-bogus'");
+        QTest::newRow("file name") << QStringList{"picture.png"} << 2 << "^$" << refused.arg("'picture.png'");
+        QTest::newRow("Qt option without its value")
+            << QStringList{"-platform"} << 2 << "^$" << refused.arg("'-platform'");
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess program;
+        QProcessEnvironment environment = withoutDisplay();
+        environment.insert("QT_QPA_PLATFORM", "xcb"); // a QApplication would abort at once
+        program.setProcessEnvironment(environment);
+        program.start(installed("bin/quarnel"), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        const QString stdOut = program.readAllStandardOutput(), stdErr = program.readAllStandardError();
+        const QString report = "out: " + stdOut + "\nerr: " + stdErr;
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == exitCode,
+                 qPrintable(report));
+        const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+        QVERIFY2(stdOut.contains(QRegularExpression(out, dotAll)), qPrintable(report));
+        QVERIFY2(stdErr.contains(QRegularExpression(err, dotAll)), qPrintable(report));
     }
 };
 
