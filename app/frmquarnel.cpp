@@ -6,6 +6,7 @@
 #include "eventlooppacer.h"
 #include "framebox.h"
 #include "picturedescription.h"
+#include "quarnelinfo.h"
 #include "run.h"
 #include "rungate.h"
 #include "runtrace.h"
@@ -26,7 +27,7 @@
 #include <utility>
 #include <vector>
 
-const QString frmQuarnel::caption = QStringLiteral("Quarnel  - https://quarnel.org");
+const QString frmQuarnel::caption = QStringLiteral("Quarnel  - " QUARNEL_HOMEPAGE_URL);
 
 namespace {
 // Every laid-out font is bold.
