@@ -11,7 +11,7 @@
 #include "photonrandom.h"
 #include "run.h"
 #include "scenepicture.h"
-#include "textsettings.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -4,7 +4,7 @@
 
 find_package(X11 REQUIRED)
 
-quarnel_test(tst_combinations SOURCES tst_combinations.cpp textsettings.h LIBS sim canvas)
+quarnel_test(tst_combinations SOURCES tst_combinations.cpp LIBS sim canvas)
 
 # Drives the real program on a private X server and reads its run trace.
 add_library(windowdriver STATIC
@@ -32,7 +32,7 @@ endif()
 # Memcheck of one whole run; valgrind cannot watch a sanitizer build.
 find_program(VALGRIND valgrind)
 if(VALGRIND AND NOT QUARNEL_SANITIZE)
-  add_executable(headlessrun headlessrun.cpp textsettings.h)
+  add_executable(headlessrun headlessrun.cpp)
   target_link_libraries(headlessrun PRIVATE quarnel_app)
   target_include_directories(headlessrun PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   add_test(NAME memcheck

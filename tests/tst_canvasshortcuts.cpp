@@ -1,5 +1,5 @@
 #include "imagecanvas.h"
-#include "referencecanvas.h"
+#include "testsupport.h"
 
 #include <QtTest>
 #include <cmath>

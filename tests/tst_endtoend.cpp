@@ -1,7 +1,6 @@
-#include "recordingcanvas.h"
+#include "testsupport.h"
 #include "scaling.h"
 #include "scan.h"
-#include "textsettings.h"
 #include "xsession.h"
 
 #include <QtTest>

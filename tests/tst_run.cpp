@@ -1,62 +1,25 @@
 #include "labels.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "recordingcanvas.h"
+#include "testsupport.h"
 #include "run.h"
 #include "scan.h"
-#include "textsettings.h"
 
 #include <QtTest>
 
 namespace {
-// Notes each countdown in the canvas log position and the settings log.
-class RecordingPacer : public Pacer {
-public:
-    RecordingPacer(const RecordingCanvas &canvas, TextSettings &settings)
-        : canvas_(canvas), settings_(settings)
-    {
-    }
-    void countDown(long long steps) override
-    {
-        counts.push_back(steps);
-        opsAt.push_back(canvas_.ops.size());
-        settings_.reads << QStringLiteral("wait");
-    }
-    std::vector<long long> counts;
-    std::vector<std::size_t> opsAt;
-
-private:
-    const RecordingCanvas &canvas_;
-    TextSettings &settings_;
-};
-
-class CountingLabels : public SceneLabels {
-public:
-    explicit CountingLabels(const RecordingPacer &pacer) : pacer_(pacer) {}
-    void showLabel(SceneLabel, bool) override { note(); }
-    void setLabelLeft(SceneLabel, float) override { note(); }
-    void setLabelTop(SceneLabel, float) override { note(); }
-    std::size_t countdownsBeforeFirstCall = 0;
-    int calls = 0;
-
-private:
-    void note()
-    {
-        if (calls++ == 0)
-            countdownsBeforeFirstCall = pacer_.counts.size();
-    }
-    const RecordingPacer &pacer_;
-};
-
 struct Run {
     RecordingCanvas canvas;
     TextSettings settings;
-    RecordingPacer pacer{canvas, settings};
-    CountingLabels labels{pacer};
+    CountingPacer pacer;
+    RecordingLabels labels;
     PhotonRandom random;
 
     explicit Run(TextSettings s) : settings(std::move(s))
     {
+        pacer.canvas = &canvas;
+        pacer.reads = &settings.reads;
+        labels.pacer = &pacer;
         PerformRun(canvas, settings, labels, random, pacer);
     }
     // The operations of one point: from the end of the previous point's countdown to its own.
@@ -218,7 +181,7 @@ private slots:
     void labelsOnlyAtTheEnd()
     {
         const Run run{TextSettings()};
-        QVERIFY(run.labels.calls > 0);
+        QVERIFY(!run.labels.calls.isEmpty());
         QCOMPARE(run.labels.countdownsBeforeFirstCall, std::size_t(399));
     }
 
@@ -247,9 +210,8 @@ private slots:
     // The slow-down is read after every point, so the countdown follows each read.
     void countdownReadsEachTime()
     {
-        RecordingCanvas canvas;
         TextSettings settings("200", "15", "2", "0", "4");
-        RecordingPacer pacer(canvas, settings);
+        CountingPacer pacer;
         QCOMPARE(SlowDown(settings, pacer), 120000LL);
         settings.set(Setting::nSpomaleni, "13");
         QCOMPARE(SlowDown(settings, pacer), 390000LL);
@@ -262,8 +224,8 @@ private slots:
         const auto dots = [](PhotonRandom &random) {
             RecordingCanvas canvas;
             TextSettings settings("200", "15", "2", "2");
-            RecordingPacer pacer(canvas, settings);
-            CountingLabels labels(pacer);
+            CountingPacer pacer;
+            NoLabels labels;
             PerformRun(canvas, settings, labels, random, pacer);
             std::vector<float> xs;
             for (const CanvasOp &op : canvas.of(CanvasOp::Circle))
