@@ -22,7 +22,8 @@ public:
         qint64 endMs = -1;
     };
 
-    TracedQuarnel(XSession &session, const QString &binary);
+    // `environment` adds to or overrides the session's environment.
+    TracedQuarnel(XSession &session, const QString &binary, const QProcessEnvironment &environment = {});
     ~TracedQuarnel();
     TracedQuarnel(const TracedQuarnel &) = delete;
     TracedQuarnel &operator=(const TracedQuarnel &) = delete;
