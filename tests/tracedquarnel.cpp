@@ -7,9 +7,13 @@
 #include <QStandardPaths>
 #include <QThread>
 
-TracedQuarnel::TracedQuarnel(XSession &session, const QString &binary) : session_(session)
+TracedQuarnel::TracedQuarnel(XSession &session, const QString &binary,
+                             const QProcessEnvironment &environment)
+    : session_(session)
 {
     QProcessEnvironment env = session.environment();
+    for (const QString &key : environment.keys())
+        env.insert(key, environment.value(key));
     env.insert("QUARNEL_TRACE", "1");
     process_.setProcessEnvironment(env);
     // Its stdout is of no interest; a full pipe must never block it.

@@ -23,7 +23,8 @@ public:
         bool stopped = false; // ended before its last point
     };
 
-    TracedQuarnel(XSession &session, const QString &binary);
+    // `environment` adds to or overrides the session's environment.
+    TracedQuarnel(XSession &session, const QString &binary, const QProcessEnvironment &environment = {});
     ~TracedQuarnel();
     TracedQuarnel(const TracedQuarnel &) = delete;
     TracedQuarnel &operator=(const TracedQuarnel &) = delete;

@@ -1,5 +1,5 @@
 #include "imagecanvas.h"
-#include "referencecanvas.h"
+#include "testsupport.h"
 
 #include <QtTest>
 #include <cmath>
@@ -292,6 +292,26 @@ private slots:
             failure = pair.check([&](Canvas &c) { c.line(start, 300.5f, start + 50, 300.5f); },
                                  QRect(int(start) - 3, 297, 57, 8), QStringLiteral("bar at a half row"));
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    // The picture lost, or moved, when the window goes to a screen of another scale.
+    void changingTheRatioKeepsThePicture()
+    {
+        ImageCanvas canvas(imageSize, 1.0, background);
+        canvas.setDrawWidth(1);
+        canvas.line(100, 50, 200, 50, colours::black);
+        canvas.flush();
+        canvas.setDevicePixelRatio(2.0);
+        const QImage &image = canvas.image();
+        QCOMPARE(image.size(), imageSize * 2);
+        const auto grey = [&](int x, int y) { return qGray(image.pixel(x, y)); };
+        for (int x = 101; x < 200; x += 7) {
+            // Logical row 50 is device rows 100 and 101; rows 49 and 51 keep the background.
+            QVERIFY2(grey(2 * x, 100) < 64 && grey(2 * x + 1, 101) < 64, qPrintable(QString::number(x)));
+            QCOMPARE(image.pixel(2 * x, 97), toQColor(background).rgb());
+            QCOMPARE(image.pixel(2 * x, 104), toQColor(background).rgb());
+        }
+        QCOMPARE(image.pixel(2 * 300, 100), toQColor(background).rgb());
     }
 };
 

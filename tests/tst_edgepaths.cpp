@@ -1,6 +1,7 @@
 #include "appearance.h"
 #include "closerequest.h"
 #include "controlmap.h"
+#include "testsupport.h"
 #include "tracedquarnel.h"
 #include "xsession.h"
 
@@ -14,14 +15,12 @@ qint64 nominalRunMs(int slowDown) { return qint64(399) * slowDown * 3; }
 // Generous: a sanitizer build draws several times slower than the waits.
 int runTimeoutMs(int slowDown) { return int(nominalRunMs(slowDown) * 4 + 20000); }
 
-bool isBlack(QRgb pixel) { return qRed(pixel) < 40 && qGreen(pixel) < 40 && qBlue(pixel) < 40; }
-
 // Share of black pixels in a column of the screenshot between two rows, both included.
 double blackShare(const QImage &image, int x, int top, int bottom)
 {
     int black = 0;
     for (int y = top; y <= bottom; ++y)
-        black += isBlack(image.pixel(x, y)) ? 1 : 0;
+        black += pixels::dark(image, x, y) ? 1 : 0;
     return double(black) / (bottom - top + 1);
 }
 } // namespace
@@ -97,7 +96,7 @@ void TestEdgePaths::checkScene(const QImage &shot)
     // The plot: bars reach right of the axis at some heights.
     int barRows = 0;
     for (int y = 101; y < 500; ++y)
-        barRows += isBlack(shot.pixel(605, y)) ? 1 : 0;
+        barRows += pixels::dark(shot, 605, y) ? 1 : 0;
     QVERIFY2(barRows > 20, qPrintable(QString("bars on %1 rows").arg(barRows)));
 }
 

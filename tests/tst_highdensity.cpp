@@ -1,7 +1,6 @@
 #include "appearance.h"
-#include "frmquarnel.h"
-#include "pacer.h"
-#include "scenepicture.h"
+#include "testsupport.h"
+#include "tracedquarnel.h"
 #include "xsession.h"
 
 #include <QApplication>
@@ -11,20 +10,12 @@
 // sets QT_SCALE_FACTOR=2 before its QApplication exists.
 namespace {
 constexpr int scale = 2;
-const QRgb silver = qRgb(192, 192, 192);
-const QRgb black = qRgb(0, 0, 0);
+using pixels::black;
+using pixels::silver;
 
 // The window after one run with the start-up settings, straight through.
-struct RunWindow {
-    frmQuarnel window;
-    NoWaitPacer pacer;
-    RunWindow()
-    {
-        window.setPacer(&pacer);
-        window.show();
-        window.cmdStart_Click();
-    }
-    QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+struct RunWindow : ShownWindow {
+    RunWindow() { window.cmdStart_Click(); }
 };
 
 // The mean difference in grey level between a logical rectangle of the window
@@ -157,37 +148,23 @@ private slots:
         XSession x;
         if (!x.isReady())
             QSKIP(qPrintable("no X server: " + x.why()));
-        QProcessEnvironment environment = x.environment();
+        QProcessEnvironment environment;
         environment.insert("QT_SCALE_FACTOR", QString::number(scale));
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QUARNEL_BINARY, {});
-        QVERIFY(program.waitForStarted(5000));
-        const auto stop = qScopeGuard([&] {
-            program.kill();
-            program.waitForFinished(3000);
-        });
-
-        const QRect geometry = x.waitForWindow(frmQuarnel::caption);
+        TracedQuarnel program(x, QUARNEL_BINARY, environment);
+        QVERIFY2(program.waitForWindow(), qPrintable(program.log()));
+        const QRect geometry = program.geometry();
         QCOMPARE(geometry.size(), sceneSize * scale);
 
         // Space presses Start, which has the focus (the screen is too small to click it).
-        QString ids;
-        QVERIFY(x.xdotool({"search", "--onlyvisible", "--name", "^Quarnel  - "}, &ids));
-        QVERIFY(x.xdotool({"windowfocus", "--sync", ids.split('\n', Qt::SkipEmptyParts).value(0)}));
+        QVERIFY(x.xdotool({"windowfocus", "--sync", QString::number(program.windowId())}));
         x.key("space");
+        QVERIFY2(program.waitForRunsEnded(1, 20000), qPrintable(program.log()));
 
         // The barrier, drawn first, at logical y 150; the optical axis at logical x 200.
         const QPoint barrier = geometry.topLeft() + QPoint(249, 150) * scale;
         const QPoint axis = geometry.topLeft() + QPoint(200, 300) * scale;
-        QImage screen;
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            QTest::qWait(200);
-            screen = x.screenshot();
-        } while (clock.elapsed() < 15000 && (screen.isNull() || screen.pixel(barrier) != black));
+        QTest::qWait(300);
+        const QImage screen = x.screenshot();
         QVERIFY2(!screen.isNull(), "no screenshot");
         const QRgb background = qRgb(192, 192, 192);
         QCOMPARE(screen.pixel(barrier - QPoint(1, 0)), background);

@@ -1,35 +1,9 @@
-#include "labels.h"
 #include "scenegeometry.h"
-#include "textsettings.h"
+#include "testsupport.h"
 
 #include <QtTest>
-#include <map>
 
 namespace {
-// Every call, in order, as "label: what".
-class RecordingLabels : public SceneLabels {
-public:
-    QStringList calls;
-    std::map<SceneLabel, bool> visible;
-    std::map<SceneLabel, QPointF> position;
-
-    void showLabel(SceneLabel label, bool shown) override
-    {
-        calls << QString("%1 %2").arg(int(label)).arg(shown ? "show" : "hide");
-        visible[label] = shown;
-    }
-    void setLabelLeft(SceneLabel label, float x) override
-    {
-        calls << QString("%1 left").arg(int(label));
-        position[label].setX(x);
-    }
-    void setLabelTop(SceneLabel label, float y) override
-    {
-        calls << QString("%1 top").arg(int(label));
-        position[label].setY(y);
-    }
-};
-
 SceneGeometry geometry(double distance, double spacing)
 {
     SceneGeometry g;

@@ -2,10 +2,9 @@
 #include "labels.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "referencecanvas.h"
+#include "testsupport.h"
 #include "run.h"
 #include "scenegeometry.h"
-#include "textsettings.h"
 
 #include <QCryptographicHash>
 #include <QtTest>

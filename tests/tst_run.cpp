@@ -1,62 +1,25 @@
 #include "labels.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "recordingcanvas.h"
+#include "testsupport.h"
 #include "run.h"
 #include "scan.h"
-#include "textsettings.h"
 
 #include <QtTest>
 
 namespace {
-// Notes each countdown in the canvas log position and the settings log.
-class RecordingPacer : public Pacer {
-public:
-    RecordingPacer(const RecordingCanvas &canvas, TextSettings &settings)
-        : canvas_(canvas), settings_(settings)
-    {
-    }
-    void countDown(long long steps) override
-    {
-        counts.push_back(steps);
-        opsAt.push_back(canvas_.ops.size());
-        settings_.reads << QStringLiteral("wait");
-    }
-    std::vector<long long> counts;
-    std::vector<std::size_t> opsAt;
-
-private:
-    const RecordingCanvas &canvas_;
-    TextSettings &settings_;
-};
-
-class CountingLabels : public SceneLabels {
-public:
-    explicit CountingLabels(const RecordingPacer &pacer) : pacer_(pacer) {}
-    void showLabel(SceneLabel, bool) override { note(); }
-    void setLabelLeft(SceneLabel, float) override { note(); }
-    void setLabelTop(SceneLabel, float) override { note(); }
-    std::size_t countdownsBeforeFirstCall = 0;
-    int calls = 0;
-
-private:
-    void note()
-    {
-        if (calls++ == 0)
-            countdownsBeforeFirstCall = pacer_.counts.size();
-    }
-    const RecordingPacer &pacer_;
-};
-
 struct Run {
     RecordingCanvas canvas;
     TextSettings settings;
-    RecordingPacer pacer{canvas, settings};
-    CountingLabels labels{pacer};
+    CountingPacer pacer;
+    RecordingLabels labels;
     PhotonRandom random;
 
     explicit Run(TextSettings s) : settings(std::move(s))
     {
+        pacer.canvas = &canvas;
+        pacer.reads = &settings.reads;
+        labels.pacer = &pacer;
         PerformRun(canvas, settings, labels, random, pacer);
     }
     // The operations of one point: from the end of the previous point's countdown to its own.
@@ -98,95 +61,6 @@ private slots:
         QCOMPARE(run.canvas.ops.back().width, 1);
     }
 
-    // Every point starts its plot at width 2 and leaves width 1; the bar is drawn at width 2.
-    void drawWidthAroundEveryPlot_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("light") << "0";
-        QTest::newRow("interference") << "1";
-        QTest::newRow("photon") << "2";
-    }
-    void drawWidthAroundEveryPlot()
-    {
-        QFETCH(QString, mode);
-        const Run run(TextSettings("150", "10", "0.5", mode));
-        for (int index = 1; index <= 399; ++index) {
-            const std::vector<CanvasOp> ops = run.point(index);
-            // The last Width(2) of the point is step 9; what follows it (bar or sum) is drawn at 2.
-            const auto width2 = std::find_if(ops.rbegin(), ops.rend(), [](const CanvasOp &op) {
-                return op.kind == CanvasOp::Width && op.width == 2;
-            });
-            QVERIFY(width2 != ops.rend());
-            const CanvasOp &next = *(width2.base());
-            if (mode == "2" && index % 20 != 0) {
-                // The photon plot begins by setting width 1 itself.
-                QCOMPARE(next.kind, CanvasOp::Width);
-                QCOMPARE(next.width, 1);
-            } else {
-                QCOMPARE(next.width, 2);
-            }
-            if (mode != "2") {
-                const CanvasOp &bar = index % 20 == 0 ? *(width2.base() + 1) : next;
-                QCOMPARE(bar.x1, 600.f);
-                QCOMPARE(bar.width, 2);
-            }
-            QCOMPARE(run.canvas.ops[run.pacer.opsAt[std::size_t(index - 1)] - 1].width, 1);
-        }
-    }
-
-    // Exactly 19 constructions, at indexes 20 … 380, with their six items in order.
-    void constructions_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("distance");
-        QTest::addColumn<Colour>("markFill");
-        QTest::newRow("markers leave blue") << "0" << "200" << colours::blue;
-    }
-    void constructions()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QString, distance);
-        QFETCH(Colour, markFill);
-        const Run run(TextSettings(distance, "40", "0.3", mode));
-        const float sx = 250 + distance.toFloat();
-        int constructions = 0;
-        for (int index = 1; index <= 399; ++index) {
-            const std::vector<CanvasOp> ops = run.point(index);
-            const bool hasGreen = std::any_of(ops.begin(), ops.end(), [](const CanvasOp &op) {
-                return op.colour == colours::green;
-            });
-            QCOMPARE(hasGreen, index % 20 == 0);
-            if (!hasGreen)
-                continue;
-            ++constructions;
-            const float y = float(500 - index);
-            QCOMPARE(ops.size() >= 7, true);
-            const CanvasOp &phasorB = ops[0], &rayB = ops[1], &mark = ops[2], &phasorA = ops[3],
-                           &rayA = ops[4], &width = ops[5], &sum = ops[6];
-            QCOMPARE(QPointF(phasorB.x1, phasorB.y1), QPointF(sx, y));
-            QVERIFY(!phasorB.colour);
-            QCOMPARE(QLineF(rayB.x1, rayB.y1, rayB.x2, rayB.y2), QLineF(250, 340, sx, y));
-            QCOMPARE(rayB.colour, colours::paleCyan);
-            QCOMPARE(mark.kind, CanvasOp::Circle);
-            QCOMPARE(QPointF(mark.x1, mark.y1), QPointF(sx, y));
-            QCOMPARE(mark.x2, 2.f);
-            QVERIFY(!mark.colour);
-            QCOMPARE(mark.fill, markFill);
-            QCOMPARE(QPointF(phasorA.x1, phasorA.y1), QPointF(phasorB.x2, phasorB.y2));
-            QVERIFY(!phasorA.colour);
-            QCOMPARE(QLineF(rayA.x1, rayA.y1, rayA.x2, rayA.y2), QLineF(250, 260, sx, y));
-            QCOMPARE(rayA.colour, colours::paleCyan);
-            for (const CanvasOp *op : {&phasorB, &rayB, &mark, &phasorA, &rayA})
-                QCOMPARE(op->width, 1);
-            QCOMPARE(width.kind, CanvasOp::Width);
-            QCOMPARE(QPointF(sum.x1, sum.y1), QPointF(sx, y));
-            QCOMPARE(QPointF(sum.x2, sum.y2), QPointF(phasorA.x2, phasorA.y2));
-            QCOMPARE(sum.colour, colours::green);
-            QCOMPARE(sum.width, 2);
-        }
-        QCOMPARE(constructions, 19);
-    }
-
     // Settings are read at their moments: the scene, the frequency once, per point the
     // scaling, the plot and the slow-down, and at the end the labels.
     void settingsReadAtTheirMoments_data()
@@ -216,7 +90,7 @@ private slots:
     void labelsOnlyAtTheEnd()
     {
         const Run run{TextSettings()};
-        QVERIFY(run.labels.calls > 0);
+        QVERIFY(!run.labels.calls.isEmpty());
         QCOMPARE(run.labels.countdownsBeforeFirstCall, std::size_t(399));
     }
 
@@ -242,9 +116,8 @@ private slots:
     // The slow-down is read after every point, so the countdown follows each read.
     void countdownReadsEachTime()
     {
-        RecordingCanvas canvas;
         TextSettings settings("200", "15", "2", "0", "4");
-        RecordingPacer pacer(canvas, settings);
+        CountingPacer pacer;
         QCOMPARE(SlowDown(settings, pacer), 120000LL);
         settings.set(Setting::nSpomaleni, "13");
         QCOMPARE(SlowDown(settings, pacer), 390000LL);
@@ -257,8 +130,8 @@ private slots:
         const auto dots = [](PhotonRandom &random) {
             RecordingCanvas canvas;
             TextSettings settings("200", "15", "2", "2");
-            RecordingPacer pacer(canvas, settings);
-            CountingLabels labels(pacer);
+            CountingPacer pacer;
+            NoLabels labels;
             PerformRun(canvas, settings, labels, random, pacer);
             std::vector<float> xs;
             for (const CanvasOp &op : canvas.of(CanvasOp::Circle))

@@ -7,7 +7,7 @@
 #include "photonrandom.h"
 #include "run.h"
 #include "scenepicture.h"
-#include "textsettings.h"
+#include "testsupport.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -21,14 +21,13 @@
 
 namespace {
 // Counts the countdowns and, at one of them, does something to the window.
-class ActingPacer : public Pacer {
+class ActingPacer : public CountingPacer {
 public:
-    std::vector<long long> counts;
     int actAt = 0;
     std::function<void()> act;
     void countDown(long long steps) override
     {
-        counts.push_back(steps);
+        CountingPacer::countDown(steps);
         if (int(counts.size()) == actAt && act)
             act();
     }

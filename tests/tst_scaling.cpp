@@ -1,6 +1,6 @@
 #include "scaling.h"
 #include "scan.h"
-#include "textsettings.h"
+#include "testsupport.h"
 
 #include <QtTest>
 
@@ -100,26 +100,6 @@ private slots:
         QCOMPARE(scaled(8765.4321, 0.004, TextSettings(distance, spacing, "2", mode)), 8765.4321);
     }
 
-    // The mode is read first, the distance only in light mode, the spacing only for a known distance.
-    void settingsReadInOrder_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("distance");
-        QTest::addColumn<QStringList>("reads");
-        QTest::newRow("light") << "0" << "150" << QStringList{"mode", "distance", "spacing"};
-        QTest::newRow("light, unknown distance") << "0" << "250" << QStringList{"mode", "distance"};
-        QTest::newRow("interference") << "1" << "150" << QStringList{"mode"};
-        QTest::newRow("photon") << "2" << "150" << QStringList{"mode"};
-    }
-    void settingsReadInOrder()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QString, distance);
-        QFETCH(QStringList, reads);
-        TextSettings settings(distance, "10", "2", mode);
-        scaled(5000, 0.01, settings);
-        QCOMPARE(settings.reads, reads);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestScaling)

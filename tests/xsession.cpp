@@ -1,9 +1,7 @@
 #include "xsession.h"
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QStandardPaths>
-#include <QThread>
 
 QString XSession::missingTools()
 {
@@ -46,12 +44,6 @@ XSession::XSession()
 
 XSession::~XSession()
 {
-    for (auto &program : programs_) {
-        if (program->state() != QProcess::NotRunning) {
-            program->kill();
-            program->waitForFinished(3000);
-        }
-    }
     if (server_.state() != QProcess::NotRunning) {
         server_.terminate();
         if (!server_.waitForFinished(3000))
@@ -69,17 +61,6 @@ QProcessEnvironment XSession::environment() const
     return env;
 }
 
-QProcess *XSession::launch(const QString &program, const QStringList &arguments)
-{
-    auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environment());
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(program, arguments);
-    process->waitForStarted(5000);
-    programs_.push_back(std::move(process));
-    return programs_.back().get();
-}
-
 bool XSession::xdotool(const QStringList &arguments, QString *output)
 {
     QProcess tool;
@@ -90,31 +71,6 @@ bool XSession::xdotool(const QStringList &arguments, QString *output)
     if (output)
         *output = QString::fromLocal8Bit(tool.readAllStandardOutput());
     return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
-}
-
-QRect XSession::waitForWindow(const QString &title, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        QString ids;
-        if (xdotool({"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"},
-                    &ids)) {
-            const QString id = ids.split('\n', Qt::SkipEmptyParts).value(0);
-            QString shell;
-            if (!id.isEmpty() && xdotool({"getwindowgeometry", "--shell", id}, &shell)) {
-                QHash<QString, int> values;
-                for (const QString &line : shell.split('\n', Qt::SkipEmptyParts))
-                    values.insert(line.section('=', 0, 0), line.section('=', 1).toInt());
-                const QRect geometry(values.value("X"), values.value("Y"), values.value("WIDTH"),
-                                     values.value("HEIGHT"));
-                if (geometry.width() > 100)
-                    return geometry;
-            }
-        }
-        QThread::msleep(100);
-    }
-    return {};
 }
 
 void XSession::click(QPoint at)

@@ -4,7 +4,6 @@
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
-#include <memory>
 
 // A private X server (Xvfb) for end-to-end tests, with real input through
 // xdotool and screenshots through ImageMagick. Without a window manager a
@@ -22,11 +21,6 @@ public:
     QString display() const { return display_; }
     QProcessEnvironment environment() const;
 
-    // Starts a program on this display; it is killed when the session ends.
-    QProcess *launch(const QString &program, const QStringList &arguments = {});
-    // Waits until a window with this exact title is mapped; its geometry on the screen.
-    QRect waitForWindow(const QString &title, int timeoutMs = 10000);
-
     // Real input: a left click at a screen position, keys by X keysym name.
     void click(QPoint at);
     void key(const QString &keysym);
@@ -41,5 +35,4 @@ private:
     QProcess server_;
     QString display_;
     QString why_;
-    std::vector<std::unique_ptr<QProcess>> programs_;
 };

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The scaffolding the tests share: settings held as texts, a canvas that records
+// and one that paints plainly, labels and a pacer that record, pixel predicates
+// and, for tests that link the window, a window whose runs go straight through.
+
+#include "canvas.h"
+#include "imagecanvas.h"
+#include "labels.h"
+#include "pacer.h"
+#include "settings.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QPointF>
+#include <QStringList>
+#include <array>
+#include <map>
+#include <optional>
+#include <vector>
+
+// Settings held as plain texts; every read is logged by the setting's name.
+class TextSettings : public Settings {
+public:
+    explicit TextSettings(QString distance = "200", QString spacing = "15", QString frequency = "2",
+                          QString mode = "0", QString slowDown = "1")
+        : texts{distance, spacing, frequency, mode, slowDown}
+    {
+    }
+
+    QString text(Setting setting) const override
+    {
+        static const char *const names[] = {"distance", "spacing", "frequency", "mode", "slowdown"};
+        reads << QLatin1String(names[int(setting)]);
+        return texts[std::size_t(setting)];
+    }
+    void set(Setting setting, const QString &value) { texts[std::size_t(setting)] = value; }
+
+    std::array<QString, 5> texts;
+    mutable QStringList reads;
+};
+
+// A canvas that draws nothing and keeps every operation, with the drawing
+// state it was made in, so tests can check a run's exact sequence.
+struct CanvasOp {
+    enum Kind { Line, Circle, Width, FillSolid, FillColour, UnitPixels } kind;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a circle: centre (x1, y1), radius x2
+    std::optional<Colour> colour;         // Line, Circle: the colour given; FillColour: the colour set
+    int width = 0;                        // the draw width in force (Width: the width set)
+    Colour fill = colours::black;         // the fill colour in force
+};
+
+class RecordingCanvas : public Canvas {
+public:
+    std::vector<CanvasOp> ops;
+    int width = 1;
+    Colour fill = colours::black;
+
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override
+    {
+        ops.push_back({CanvasOp::Line, x1, y1, x2, y2, colour, width, fill});
+    }
+    void circle(float x, float y, float r, std::optional<Colour> colour) override
+    {
+        ops.push_back({CanvasOp::Circle, x, y, r, 0, colour, width, fill});
+    }
+    void setDrawWidth(int pixels) override
+    {
+        width = pixels;
+        ops.push_back({CanvasOp::Width, 0, 0, 0, 0, {}, pixels, fill});
+    }
+    void setFillStyleSolid() override { ops.push_back({CanvasOp::FillSolid, 0, 0, 0, 0, {}, width, fill}); }
+    void setFillColour(Colour c) override
+    {
+        fill = c;
+        ops.push_back({CanvasOp::FillColour, 0, 0, 0, 0, c, width, fill});
+    }
+    void setUnitPixels() override { ops.push_back({CanvasOp::UnitPixels, 0, 0, 0, 0, {}, width, fill}); }
+
+    std::vector<CanvasOp> of(CanvasOp::Kind kind) const
+    {
+        std::vector<CanvasOp> found;
+        for (const CanvasOp &op : ops)
+            if (op.kind == kind)
+                found.push_back(op);
+        return found;
+    }
+};
+
+// The plainest canvas over an image: every operation opens its own QPainter,
+// sets the pen and brush from scratch and draws. The kept-image canvas must
+// give exactly these pixels however it batches or shortcuts its drawing.
+class ReferenceCanvas : public Canvas {
+public:
+    ReferenceCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background)
+        : image(logicalSize * devicePixelRatio, QImage::Format_RGB32)
+    {
+        image.setDevicePixelRatio(devicePixelRatio);
+        image.fill(toQColor(background));
+    }
+
+    QImage image;
+
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override
+    {
+        QPainter p(&image);
+        p.setPen(pen(colour));
+        const qreal a = alignment();
+        p.drawLine(QPointF(x1 + a, y1 + a), QPointF(x2 + a, y2 + a));
+    }
+    void circle(float x, float y, float radius, std::optional<Colour> colour) override
+    {
+        QPainter p(&image);
+        p.setPen(pen(colour));
+        p.setBrush(fillSolid_ ? QBrush(toQColor(fillColour_)) : QBrush(Qt::NoBrush));
+        const qreal a = alignment();
+        p.drawEllipse(QPointF(x + a, y + a), qreal(radius), qreal(radius));
+    }
+    void setDrawWidth(int pixels) override { width_ = pixels; }
+    void setFillStyleSolid() override { fillSolid_ = true; }
+    void setFillColour(Colour colour) override { fillColour_ = colour; }
+    void setUnitPixels() override {}
+
+private:
+    // Odd widths move half a logical pixel at ratios other than 1, so that they
+    // cover whole logical pixels as at ratio 1.
+    qreal alignment() const
+    {
+        return (width_ % 2 != 0 && image.devicePixelRatio() != 1.0) ? 0.5 : 0.0;
+    }
+
+    QPen pen(std::optional<Colour> colour) const
+    {
+        QPen p(toQColor(colour.value_or(colours::black)));
+        p.setWidth(width_);
+        p.setCapStyle(Qt::SquareCap);
+        p.setJoinStyle(Qt::MiterJoin);
+        return p;
+    }
+
+    int width_ = 1;
+    bool fillSolid_ = false;
+    Colour fillColour_ = colours::black;
+};
+
+// Counts the countdowns and keeps their steps; notes, where asked, how far the
+// canvas's log had come at each, and a "wait" among the settings' reads.
+class CountingPacer : public Pacer {
+public:
+    std::vector<long long> counts;
+    std::vector<std::size_t> opsAt;
+    const RecordingCanvas *canvas = nullptr;
+    QStringList *reads = nullptr;
+
+    void countDown(long long steps) override
+    {
+        counts.push_back(steps);
+        if (canvas)
+            opsAt.push_back(canvas->ops.size());
+        if (reads)
+            *reads << QStringLiteral("wait");
+    }
+};
+
+// Every label call in order, as "label what", and where each label ended up;
+// with a pacer to watch, how many countdowns came before the first call.
+class RecordingLabels : public SceneLabels {
+public:
+    QStringList calls;
+    std::map<SceneLabel, bool> visible;
+    std::map<SceneLabel, QPointF> position;
+    const CountingPacer *pacer = nullptr;
+    std::size_t countdownsBeforeFirstCall = 0;
+
+    void showLabel(SceneLabel label, bool shown) override
+    {
+        note(QString("%1 %2").arg(int(label)).arg(shown ? "show" : "hide"));
+        visible[label] = shown;
+    }
+    void setLabelLeft(SceneLabel label, float x) override
+    {
+        note(QString("%1 left").arg(int(label)));
+        position[label].setX(x);
+    }
+    void setLabelTop(SceneLabel label, float y) override
+    {
+        note(QString("%1 top").arg(int(label)));
+        position[label].setY(y);
+    }
+
+private:
+    void note(const QString &call)
+    {
+        if (calls.isEmpty() && pacer)
+            countdownsBeforeFirstCall = pacer->counts.size();
+        calls << call;
+    }
+};
+
+// Pixel predicates. Pictures drawn here are compared by exact colour; pictures
+// that went through a window or a screen, by darkness.
+namespace pixels {
+inline bool is(const QImage &image, int x, int y, QRgb colour)
+{
+    return (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+}
+inline bool dark(const QImage &image, int x, int y) { return qGray(image.pixel(x, y)) < 64; }
+// A line 2 pixels wide at x covers x or the column left of it.
+inline bool darkAtOrLeft(const QImage &image, int x, int y)
+{
+    return dark(image, x, y) || dark(image, x - 1, y);
+}
+// How many pixels of the area the predicate holds for.
+template <typename Predicate>
+int count(const QImage &image, const QRect &area, Predicate holds)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += holds(image, x, y) ? 1 : 0;
+    return n;
+}
+inline auto colour(QRgb rgb)
+{
+    return [rgb](const QImage &image, int x, int y) { return is(image, x, y, rgb); };
+}
+const QRgb black = qRgb(0, 0, 0);
+const QRgb white = qRgb(255, 255, 255);
+const QRgb silver = qRgb(192, 192, 192);
+} // namespace pixels
+
+#if __has_include("frmquarnel.h")
+#include "frmquarnel.h"
+#include "scenepicture.h"
+
+#include <QApplication>
+#include <QRadioButton>
+
+// The window shown and made active, so that keys reach the focused control;
+// its runs go straight through.
+struct ShownWindow {
+    frmQuarnel window;
+    NoWaitPacer pacer;
+    ShownWindow()
+    {
+        window.setPacer(&pacer);
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    QWidget *focus() const { return QApplication::focusWidget(); }
+    QString focusName() const { return focus() ? focus()->objectName() : QString(); }
+    QRadioButton *option(const QString &name) const { return window.findChild<QRadioButton *>(name); }
+    QImage picture() { return window.picture().canvas().image().convertToFormat(QImage::Format_RGB32); }
+    QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+#endif
