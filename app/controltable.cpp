@@ -118,3 +118,17 @@ const ControlRow rows[] = {
 } // namespace
 
 std::span<const ControlRow> controlTable() { return rows; }
+
+bool neverShown(const ControlRow &row)
+{
+    switch (row.kind) {
+    case ControlKind::Field:
+        return true;
+    case ControlKind::Frame:
+        return !row.visible;
+    case ControlKind::Label:
+        return row.geometry.height() <= 1;
+    default:
+        return false;
+    }
+}

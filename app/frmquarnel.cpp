@@ -52,6 +52,7 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
     setFont(dialogFont());
     resize(sceneSize);
+    installAccessibleInterfaces();
 
     buildControls();
     Form_Load();
@@ -74,6 +75,8 @@ void frmQuarnel::buildControls()
             control->setFont(font()); // the window's, not the frame's bold one
         if (!row.visible)
             control->setVisible(false);
+        if (neverShown(row))
+            markNeverShown(*control);
         control->setAccessibleName(row.accessibleName ? fromUtf8(row.accessibleName)
                                                       : fromUtf8(row.caption));
         if (row.accessibleDescription)
@@ -159,6 +162,7 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         // be shaped, its glyphs loaded and hinted, before the window appears.
         auto *edit = new QLineEdit(this);
         edit->setEchoMode(QLineEdit::NoEcho);
+        markNeverShown(*edit); // before its first text, which is not announced
         edit->setText(caption);
         fields_[std::size_t(std::get<Setting>(row.holds))] = edit;
         return edit;
