@@ -2,23 +2,115 @@
 
 #include "arrowkeys.h"
 #include "picturedescription.h"
+#include "surfacelabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
 namespace {
-// The picture is announced as a graphic, not as an empty pane.
-QAccessibleInterface *pictureInterface(const QString &className, QObject *object)
+const char *const neverShownProperty = "quarnelNeverShown";
+
+// The window is a frame named by its caption (Qt would call a plain top-level
+// widget a filler); its children are the controls the user can see.
+class WindowInterface : public QAccessibleWidget {
+public:
+    explicit WindowInterface(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return int(shownChildren().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> children = shownChildren();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
+                                                     : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        return int(shownChildren().indexOf(qobject_cast<QWidget *>(child->object())));
+    }
+
+private:
+    // As Qt lists a widget's children, less those the user never sees.
+    QList<QWidget *> shownChildren() const
+    {
+        QList<QWidget *> shown;
+        for (QObject *object : widget()->children()) {
+            auto *child = qobject_cast<QWidget *>(object);
+            if (child && !child->isWindow() && !qobject_cast<QFocusFrame *>(child) && !isNeverShown(child))
+                shown << child;
+        }
+        return shown;
+    }
+};
+
+// A label painted into the picture shows while the picture shows it: a run's
+// clear covers it until the run renders it again.
+class SurfaceLabelInterface : public QAccessibleWidget {
+public:
+    explicit SurfaceLabelInterface(SurfaceLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!static_cast<const SurfaceLabel *>(widget())->inPicture())
+            state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("ScenePicture") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    // The picture is announced as a graphic, not as an empty pane.
+    if (className == QLatin1String("ScenePicture"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("frmQuarnel"))
+        return new WindowInterface(widget);
+    if (className == QLatin1String("SurfaceLabel"))
+        return new SurfaceLabelInterface(static_cast<SurfaceLabel *>(widget));
     return nullptr;
 }
+
+// Changes of a control the user never sees (a setting field taking its new
+// text) are not announced; every other event goes on to the screen reader.
+void announceUnlessNeverShown(QAccessibleEvent *event)
+{
+    if (isNeverShown(event->object()))
+        return;
+    // Without a handler Qt hands the event to the platform's screen-reader bridge.
+    const QAccessible::UpdateHandler self = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(self);
+}
+
+// Enter presses the focused push button, as Space does.
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || (key->modifiers() & ~Qt::KeypadModifier) || key->isAutoRepeat())
+            return false;
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
 
 // Tab enters an option group at its selected button: that button alone of its
 // frame is a tab stop. (Qt arranges the same once a button has had the focus;
@@ -32,15 +124,40 @@ void makeTabStop(QRadioButton *selected)
         button->setFocusPolicy(Qt::FocusPolicy(policy));
     }
 }
+
+// "Slow-down 3 of 20": what the scroll bar sets and where it stands.
+void nameSlowDown(QScrollBar *scrollBar)
+{
+    scrollBar->setAccessibleName(QCoreApplication::translate("frmQuarnel", "Slow-down %1 of %2")
+                                     .arg(scrollBar->value())
+                                     .arg(scrollBar->maximum()));
+}
 } // namespace
+
+void installAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(interfaceFor);
+        QAccessible::installUpdateHandler(announceUnlessNeverShown);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void markNeverShown(QWidget &control) { control.setProperty(neverShownProperty, true); }
+
+bool isNeverShown(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (object->property(neverShownProperty).toBool())
+            return true;
+    }
+    return false;
+}
 
 void setUpAccessibility(QWidget &window)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(pictureInterface);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installAccessibleInterfaces();
 
     if (QWidget *picture = window.findChild<QWidget *>(QStringLiteral("picture")))
         picture->setAccessibleDescription(describeEmptyPicture());
@@ -55,8 +172,14 @@ void setUpAccessibility(QWidget &window)
                 makeTabStop(button);
         });
     }
+    auto *enter = new EnterPresses(&window);
+    for (QPushButton *button : window.findChildren<QPushButton *>())
+        button->installEventFilter(enter);
     for (QScrollBar *scrollBar : window.findChildren<QScrollBar *>()) {
         keys->watch(scrollBar);
+        nameSlowDown(scrollBar);
+        QObject::connect(scrollBar, &QScrollBar::valueChanged, scrollBar,
+                         [scrollBar] { nameSlowDown(scrollBar); });
         // The widget style shows no focus on a scroll bar: a frame rings it while it has the focus.
         auto *ring = new QFocusFrame(&window);
         QObject::connect(qApp, &QApplication::focusChanged, ring, [ring, scrollBar](QWidget *, QWidget *now) {

@@ -3,10 +3,12 @@
 
 #include "frmquarnel.h"
 #include "scenegeometry.h"
+#include "settingcaptions.h"
 
 namespace {
 using K = ControlKind;
 using F = frmQuarnel;
+using namespace settingchoices; // the options' captions, which the picture's description repeats
 constexpr ControlFont times(qreal points) { return {"Times New Roman", points}; }
 constexpr ControlFont arial(qreal points) { return {"Arial", points}; }
 constexpr ControlFont msSans{"MS Sans Serif", 8.25};
@@ -33,44 +35,44 @@ const ControlRow rows[] = {
 
     {"frmnRozteč", K::Frame, "Slit spacing", {16, 64, 89, 105}, msSans, 3, {}, nullptr,
      "How far each slit lies from the optical axis"},
-    {"opVelka", K::Option, "large", {16, 16, 49, 17}, dialog, 32, &F::opVelka_Click, nullptr,
+    {"opVelka", K::Option, spacing[0].caption, {16, 16, 49, 17}, dialog, 32, &F::opVelka_Click, nullptr,
      "Slit spacing large: each slit 40 pixels from the optical axis"},
-    {"op60", K::Option, "minor", {16, 33, 49, 13}, dialog, 13, &F::op60_Click, nullptr,
+    {"op60", K::Option, spacing[1].caption, {16, 33, 49, 13}, dialog, 13, &F::op60_Click, nullptr,
      "Slit spacing minor: each slit 15 pixels from the optical axis"},
-    {"op40", K::Option, "middle", {16, 48, 57, 17}, dialog, 12, &F::op40_Click, nullptr,
+    {"op40", K::Option, spacing[2].caption, {16, 48, 57, 17}, dialog, 12, &F::op40_Click, nullptr,
      "Slit spacing middle: each slit 10 pixels from the optical axis"},
-    {"op20", K::Option, "small", {16, 64, 57, 13}, dialog, 11, &F::op20_Click, nullptr,
+    {"op20", K::Option, spacing[3].caption, {16, 64, 57, 13}, dialog, 11, &F::op20_Click, nullptr,
      "Slit spacing small: each slit 5 pixels from the optical axis"},
-    {"op0", K::Option, "0", {16, 80, 49, 17}, dialog, 8, &F::op0_Click, nullptr,
+    {"op0", K::Option, spacing[4].caption, {16, 80, 49, 17}, dialog, 8, &F::op0_Click, nullptr,
      "Slit spacing 0: both slits on the optical axis"},
 
     {"frmVzdalenostDetektoru", K::Frame, "Detector-Screen distance", {16, 184, 169, 73}, msSans, 5, {},
      nullptr, "How far the screen stands behind the barrier"},
-    {"opDc200", K::Option, "large", {32, 16, 49, 13}, dialog, 9, &F::opDc200_Click, nullptr,
+    {"opDc200", K::Option, distance[0].caption, {32, 16, 49, 13}, dialog, 9, &F::opDc200_Click, nullptr,
      "Detector-screen distance large: the screen 200 pixels behind the barrier"},
-    {"opDc150", K::Option, "middle", {56, 32, 65, 17}, dialog, 10, &F::opDc150_Click, nullptr,
+    {"opDc150", K::Option, distance[1].caption, {56, 32, 65, 17}, dialog, 10, &F::opDc150_Click, nullptr,
      "Detector-screen distance middle: the screen 150 pixels behind the barrier"},
-    {"opdc100", K::Option, "near", {88, 48, 65, 17}, dialog, 6, &F::opdc100_Click, nullptr,
+    {"opdc100", K::Option, distance[2].caption, {88, 48, 65, 17}, dialog, 6, &F::opdc100_Click, nullptr,
      "Detector-screen distance near: the screen 100 pixels behind the barrier"},
 
     {"frmKmitočet", K::Frame, "Frequency", {16, 264, 105, 81}, arial(8.25), 14, {}, nullptr,
      "The wave number of the light: how fast the phase turns along a path"},
-    {"op2", K::Option, "higher", {8, 16, 57, 17}, dialog, 31, &F::op2_Click, nullptr,
+    {"op2", K::Option, frequency[0].caption, {8, 16, 57, 17}, dialog, 31, &F::op2_Click, nullptr,
      "Frequency higher: the phase turns 2 radians per pixel of path"},
-    {"op05", K::Option, "high", {24, 32, 57, 17}, dialog, 15, &F::op05_Click, nullptr,
+    {"op05", K::Option, frequency[1].caption, {24, 32, 57, 17}, dialog, 15, &F::op05_Click, nullptr,
      "Frequency high: the phase turns 0.5 radians per pixel of path"},
-    {"op03", K::Option, "middle", {40, 48, 57, 13}, dialog, 17, &F::op03_Click, nullptr,
+    {"op03", K::Option, frequency[2].caption, {40, 48, 57, 13}, dialog, 17, &F::op03_Click, nullptr,
      "Frequency middle: the phase turns 0.3 radians per pixel of path"},
-    {"op01", K::Option, "low", {56, 64, 41, 13}, dialog, 18, &F::op01_Click, nullptr,
+    {"op01", K::Option, frequency[3].caption, {56, 64, 41, 13}, dialog, 18, &F::op01_Click, nullptr,
      "Frequency low: the phase turns 0.1 radians per pixel of path"},
 
     {"frmInterfeSvetloFoton", K::Frame, "Pattern", {16, 352, 113, 73}, msSans, 28, {}, nullptr,
      "What the plot beside the screen shows"},
-    {"opSvětlo", K::Option, "Light", {8, 16, 65, 13}, dialog, 29, &F::opSvětlo_Click, nullptr,
+    {"opSvětlo", K::Option, pattern[0].caption, {8, 16, 65, 13}, dialog, 29, &F::opSvětlo_Click, nullptr,
      "Pattern light: the interference weighted by the distance from each slit, as bars"},
-    {"opFoton", K::Option, "Interference", {8, 32, 89, 13}, dialog, 30, &F::opFoton_Click, nullptr,
+    {"opFoton", K::Option, pattern[1].caption, {8, 32, 89, 13}, dialog, 30, &F::opFoton_Click, nullptr,
      "Pattern interference: the squared length of the phasor sum, as bars"},
-    {"opDopad", K::Option, "Photon density", {8, 48, 97, 13}, dialog, 35, &F::opDopad_Click, nullptr,
+    {"opDopad", K::Option, pattern[2].caption, {8, 48, 97, 13}, dialog, 35, &F::opDopad_Click, nullptr,
      "Pattern photon density: at each height as many random dots as photons arrive"},
 
     {"frmAnimace", K::Frame, "Animace", {16, 440, 81, 65}, msSans, 37, {}, nullptr, "Animation speed",
@@ -116,3 +118,17 @@ const ControlRow rows[] = {
 } // namespace
 
 std::span<const ControlRow> controlTable() { return rows; }
+
+bool neverShown(const ControlRow &row)
+{
+    switch (row.kind) {
+    case ControlKind::Field:
+        return true;
+    case ControlKind::Frame:
+        return !row.visible;
+    case ControlKind::Label:
+        return row.geometry.height() <= 1;
+    default:
+        return false;
+    }
+}

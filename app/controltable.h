@@ -51,3 +51,7 @@ struct ControlRow {
 // The window's controls in the order they are made, which is also their
 // stacking order, bottom to top.
 std::span<const ControlRow> controlTable();
+
+// A control the user never sees: a setting field, a frame laid out hidden (with
+// its buttons), a label too low for its caption to show.
+bool neverShown(const ControlRow &row);

@@ -55,6 +55,7 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
     setFont(dialogFont());
     resize(sceneSize);
+    installAccessibleInterfaces();
 
     gate_ = new RunGate(*this);
     buildControls();
@@ -78,6 +79,8 @@ void frmQuarnel::buildControls()
             control->setFont(font()); // the window's, not the frame's bold one
         if (!row.visible)
             control->setVisible(false);
+        if (neverShown(row))
+            markNeverShown(*control);
         control->setAccessibleName(row.accessibleName ? fromUtf8(row.accessibleName)
                                                       : fromUtf8(row.caption));
         if (row.accessibleDescription)
@@ -166,6 +169,7 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         edit->setReadOnly(true);
         const auto index = std::size_t(std::get<Setting>(row.holds));
         written_[index] = caption;
+        markNeverShown(*edit); // before its first text, which is not announced
         edit->setText(caption);
         fields_[index] = edit;
         // Only the handlers write a setting: any other text is taken back at once.

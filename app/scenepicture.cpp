@@ -36,6 +36,7 @@ void ScenePicture::render(SurfaceLabel *label)
 {
     label->paintOnto(canvas_.painter());
     canvas_.markDirty(label->geometry());
+    label->setInPicture(true);
 }
 
 void ScenePicture::renderInitialLabels()
@@ -67,6 +68,13 @@ void ScenePicture::sceneDrawn(const SceneGeometry &geometry)
     for (SurfaceLabel *label : surfaceLabels_) {
         if (!sceneClearArea.contains(label->geometry()))
             render(label);
+        else
+            label->setInPicture(false);
+    }
+    // The scene labels wait under the clear until the run shows them again.
+    for (SurfaceLabel *label : sceneLabels_) {
+        if (sceneClearArea.contains(label->geometry()))
+            label->setInPicture(false);
     }
 }
 
@@ -75,6 +83,8 @@ void ScenePicture::pointPlotted(const ScanPoint &point) { record_.pointPlotted(p
 void ScenePicture::showLabel(SceneLabel label, bool visible)
 {
     sceneLabels_[std::size_t(label)]->setVisible(visible);
+    if (!visible)
+        sceneLabels_[std::size_t(label)]->setInPicture(false);
     pending_[std::size_t(label)] = visible;
 }
 

@@ -1,5 +1,6 @@
 #include "surfacelabel.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 SurfaceLabel::SurfaceLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
@@ -26,4 +27,17 @@ void SurfaceLabel::paintOnto(QPainter &painter) const
 void SurfaceLabel::paintEvent(QPaintEvent *)
 {
     // The picture beneath shows this label as it was rendered into it.
+}
+
+void SurfaceLabel::setInPicture(bool shown)
+{
+    if (shown == inPicture_)
+        return;
+    inPicture_ = shown;
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.invisible = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }

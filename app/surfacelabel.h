@@ -15,6 +15,14 @@ public:
     // Paints the opaque background and the caption at the label's geometry.
     void paintOnto(QPainter &painter) const;
 
+    // Whether the picture shows this label now: rendered into it and not drawn
+    // over since. Screen readers hear it as showing only then.
+    bool inPicture() const { return inPicture_; }
+    void setInPicture(bool shown);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool inPicture_ = false;
 };

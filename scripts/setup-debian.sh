@@ -21,6 +21,9 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The reliability tests: memcheck of a whole run; Xlib to send a window its close
   # request; gdb for the stacks of a program that hung.
   packages+=(valgrind libx11-dev gdb)
+  # The screen-reader test: its own session bus and accessibility bus, and the
+  # tree read through the same library a screen reader reads it with.
+  packages+=(dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()

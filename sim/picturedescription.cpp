@@ -1,107 +1,239 @@
 #include "picturedescription.h"
 
 #include "runrecord.h"
+#include "settingcaptions.h"
 #include "settings.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
 // A band is bright where the plot reaches at least this share of its longest value.
 constexpr double brightShare = 0.5;
-// Values this close to the largest count as equally bright; the band nearest the
-// axis is named, so rounding in the last digits cannot move it to a far fringe.
+// Values this close to the largest count as equally bright, so that rounding in
+// the last digits cannot tell a band from its mirror image.
 constexpr double sameBrightness = 1e-6;
+// Two bands on either side of the axis whose middles lie this many pixels or
+// fewer from each other's mirror image are a pair.
+constexpr double pairTolerance = 2;
+// More pairs than this are summed up by their nearest and farthest.
+constexpr std::size_t pairsListed = 4;
 
-QString modeName(const QString &mode)
+QString tr(const char *text) { return QCoreApplication::translate("PictureDescription", text); }
+
+QString pixels(long n) { return (n == 1 ? tr("%1 pixel") : tr("%1 pixels")).arg(n); }
+
+// The setting's caption as the user chose it, or its text where no option writes it.
+QString chosen(const Settings &settings, Setting setting)
 {
-    if (mode == QLatin1String("0"))
-        return QStringLiteral("Light pattern");
-    if (mode == QLatin1String("1"))
-        return QStringLiteral("Interference pattern");
-    if (mode == QLatin1String("2"))
-        return QStringLiteral("Photon density");
-    return QStringLiteral("Pattern");
+    const QString caption = chosenCaption(settings, setting);
+    return caption.isEmpty() ? settings.text(setting) : caption;
+}
+
+// One run of neighbouring bright points, in pixels above the optical axis.
+struct Band {
+    double low;
+    double high;
+    double peak; // its largest value
+    double middle() const { return (low + high) / 2; }
+    bool acrossAxis() const { return low <= 0 && high >= 0; }
+};
+
+// Bands described together: the one across the axis, a pair mirrored across
+// it, or a band on one side alone.
+struct Group {
+    enum Kind { Across, Pair, Single } kind;
+    long offset; // the middle's pixels from the axis; a band alone: up positive
+    long below;  // Across: how far it reaches below and above the axis
+    long above;
+    double peak;
+    int bands() const { return kind == Pair ? 2 : 1; }
+};
+
+std::vector<Band> brightBands(const RunRecord &run, double brightest)
+{
+    std::vector<Band> bands;
+    bool inBand = false;
+    for (const RunRecord::Point &point : run.points()) {
+        const double up = run.geometry().centreY - point.y;
+        const bool bright = point.shown >= brightShare * brightest;
+        if (bright && !inBand)
+            bands.push_back({up, up, point.shown});
+        if (bright) {
+            Band &band = bands.back();
+            band.low = std::min(band.low, up);
+            band.high = std::max(band.high, up);
+            band.peak = std::max(band.peak, point.shown);
+        }
+        inBand = bright;
+    }
+    return bands;
+}
+
+// The bands grouped, nearest the axis first.
+std::vector<Group> groupBands(std::vector<Band> bands)
+{
+    std::stable_sort(bands.begin(), bands.end(), [](const Band &a, const Band &b) {
+        return std::abs(a.middle()) < std::abs(b.middle());
+    });
+    std::vector<Group> groups;
+    std::vector<bool> used(bands.size(), false);
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        if (used[i])
+            continue;
+        used[i] = true;
+        const Band &band = bands[i];
+        if (band.acrossAxis()) {
+            groups.push_back({Group::Across, 0, std::lround(-band.low), std::lround(band.high), band.peak});
+            continue;
+        }
+        std::size_t mirror = i + 1;
+        while (mirror < bands.size()
+               && (used[mirror] || bands[mirror].acrossAxis() || bands[mirror].middle() * band.middle() > 0
+                   || std::abs(bands[mirror].middle() + band.middle()) > pairTolerance))
+            ++mirror;
+        if (mirror < bands.size()) {
+            used[mirror] = true;
+            groups.push_back({Group::Pair, std::lround(std::abs(band.middle())), 0, 0,
+                              std::max(band.peak, bands[mirror].peak)});
+        } else {
+            groups.push_back({Group::Single, std::lround(band.middle()), 0, 0, band.peak});
+        }
+    }
+    return groups;
+}
+
+// Where a band lies that is not one of a pair.
+QString placeOf(const Group &group)
+{
+    if (group.kind == Group::Across) {
+        if (group.below == group.above)
+            return tr("across the optical axis, reaching %1 above and below it").arg(pixels(group.above));
+        return tr("across the optical axis, from %1 below to %2 above it")
+            .arg(pixels(group.below), pixels(group.above));
+    }
+    return (group.offset > 0 ? tr("%1 above the optical axis") : tr("%1 below the optical axis"))
+        .arg(pixels(std::labs(group.offset)));
+}
+
+// Where the bands lie: the one across the axis, the pairs, the bands alone.
+QString placesOf(const std::vector<Group> &groups)
+{
+    QStringList places;
+    std::vector<long> pairs;
+    QStringList alone;
+    for (const Group &group : groups) {
+        if (group.kind == Group::Pair)
+            pairs.push_back(group.offset);
+        else if (group.kind == Group::Across)
+            places << tr("one %1").arg(placeOf(group));
+        else
+            alone << tr("one %1").arg(placeOf(group));
+    }
+    if (pairs.size() == 1) {
+        places << tr("a pair %1 above and below the optical axis").arg(pixels(pairs.front()));
+    } else if (pairs.size() > 1 && pairs.size() <= pairsListed) {
+        QStringList nearer;
+        for (std::size_t i = 0; i + 1 < pairs.size(); ++i)
+            nearer << QString::number(pairs[i]);
+        places << tr("pairs %1 and %2 above and below the optical axis")
+                      .arg(nearer.join(QLatin1String(", ")), pixels(pairs.back()));
+    } else if (pairs.size() > pairsListed) {
+        places << tr("%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 "
+                     "from it")
+                      .arg(QString::number(pairs.size()), pixels(pairs.front()), pixels(pairs.back()));
+    }
+    places << alone;
+    if (places.size() == 1)
+        return places.first();
+    return tr("%1; and %2").arg(places.mid(0, places.size() - 1).join(QLatin1String("; ")), places.last());
+}
+
+// Where the brightest points lie, and in which of the bands.
+QString brightestPhrase(const RunRecord &run, double brightest, const Group &holder)
+{
+    const double centreY = run.geometry().centreY;
+    const auto isBrightest = [&](double shown) { return shown >= brightest * (1 - sameBrightness); };
+    double nearest = HUGE_VAL;
+    double nearestUp = 0;
+    for (const RunRecord::Point &point : run.points()) {
+        const double up = centreY - point.y;
+        if (isBrightest(point.shown) && std::abs(up) < nearest) {
+            nearest = std::abs(up);
+            nearestUp = up;
+        }
+    }
+    const long up = std::lround(nearestUp);
+    bool mirrored = false;
+    for (const RunRecord::Point &point : run.points()) {
+        if (std::lround(centreY - point.y) == -up && isBrightest(point.shown))
+            mirrored = true;
+    }
+    QString where;
+    if (up == 0)
+        where = tr("the brightest is level with the source, on the optical axis");
+    else if (mirrored)
+        where = tr("the brightest are %1 above and below the optical axis").arg(pixels(std::labs(up)));
+    else
+        where = (up > 0 ? tr("the brightest is %1 above the optical axis")
+                        : tr("the brightest is %1 below the optical axis"))
+                    .arg(pixels(std::labs(up)));
+    switch (holder.kind) {
+    case Group::Across:
+        return tr("%1, in the band across the axis").arg(where);
+    case Group::Pair:
+        return tr("%1, in the pair of bands whose middles lie %2 above and below it")
+            .arg(where, pixels(holder.offset));
+    case Group::Single:
+        return tr("%1, in the band %2").arg(where, placeOf(holder));
+    }
+    return where;
 }
 } // namespace
 
 QString describePicture(const RunRecord &run, const Settings &settings)
 {
     const SceneGeometry &geometry = run.geometry();
-    const QString mode = settings.text(Setting::nInterference);
-
-    // What the plot shows at each point, bottom to top: the bar's length, or in
-    // photon mode the number of dots the point draws on average.
-    std::vector<double> shown;
-    std::vector<double> heights;
-    for (const RunRecord::Point &point : run.points()) {
-        shown.push_back(point.shown);
-        heights.push_back(point.y);
-    }
+    const QString pattern = tr("%1 pattern").arg(chosen(settings, Setting::nInterference));
+    const QString spacing =
+        settings.text(Setting::nOdchylka) == numberText(0)
+            ? tr("0 (both slits on the optical axis)")
+            : tr("%1 (each slit %2 from the optical axis)")
+                  .arg(chosen(settings, Setting::nOdchylka), pixels(std::lround(geometry.slitOffset)));
+    const QString distance = tr("%1 (%2 behind the barrier)")
+                                 .arg(chosen(settings, Setting::nVzdalenost),
+                                      pixels(std::lround(geometry.screenX - geometry.barrierX)));
+    const QString settingsText =
+        tr("%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.")
+            .arg(pattern, spacing, distance, chosen(settings, Setting::nKmitočet));
 
     double brightest = 0;
-    for (double value : shown)
-        brightest = std::max(brightest, value);
-
-    const QString settingsText =
-        QStringLiteral("%1 after a run with slit spacing %2, detector-screen distance %3 and "
-                       "frequency %4.")
-            .arg(modeName(mode), settings.text(Setting::nOdchylka),
-                 settings.text(Setting::nVzdalenost), settings.text(Setting::nKmitočet));
+    for (const RunRecord::Point &point : run.points())
+        brightest = std::max(brightest, point.shown);
     if (!(brightest > 0))
-        return settingsText + QLatin1Char(' ') + QStringLiteral("The plot stays dark.");
+        return settingsText + QLatin1Char(' ') + tr("The plot stays dark.");
 
-    int bands = 0;
-    bool inBand = false;
-    for (double value : shown) {
-        const bool bright = value >= brightShare * brightest;
-        if (bright && !inBand)
-            ++bands;
-        inBand = bright;
+    // Every band is in one group, so the count and the places always agree.
+    const std::vector<Group> groups = groupBands(brightBands(run, brightest));
+    int count = 0;
+    const Group *holder = nullptr;
+    for (const Group &group : groups) {
+        count += group.bands();
+        if (!holder && group.peak >= brightest * (1 - sameBrightness))
+            holder = &group;
     }
-    // The brightest band nearest the axis; a pattern that is the same above and
-    // below the axis has its pair on the other side.
-    const auto brightestAt = [&](double y) {
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            if (heights[i] == y && shown[i] >= brightest * (1 - sameBrightness))
-                return true;
-        }
-        return false;
-    };
-    std::size_t named = 0;
-    double namedOffset = HUGE_VAL;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        const double offset = std::abs(heights[i] - geometry.centreY);
-        if (shown[i] >= brightest * (1 - sameBrightness) && offset < namedOffset) {
-            named = i;
-            namedOffset = offset;
-        }
-    }
-
-    // Pixels above the optical axis (y grows downwards).
-    const long above = std::lround(geometry.centreY - heights[named]);
-    const bool mirrored = brightestAt(2 * geometry.centreY - heights[named]);
-    QString where;
-    if (above == 0)
-        where = QStringLiteral("the brightest is level with the source, on the optical axis");
-    else if (mirrored)
-        where = QStringLiteral("the brightest are %1 %2 above and below the optical axis")
-                    .arg(std::labs(above))
-                    .arg(QLatin1String(std::labs(above) == 1 ? "pixel" : "pixels"));
-    else
-        where = QStringLiteral("the brightest is %1 %2 %3 the optical axis")
-                    .arg(std::labs(above))
-                    .arg(QLatin1String(std::labs(above) == 1 ? "pixel" : "pixels"))
-                    .arg(QLatin1String(above > 0 ? "above" : "below"));
-    return settingsText
-           + QStringLiteral(" %1 bright %2; %3.")
-                 .arg(bands)
-                 .arg(QLatin1String(bands == 1 ? "band" : "bands"))
-                 .arg(where);
+    const QString bands = count == 1 ? tr("The plot shows 1 bright band, %1").arg(placeOf(groups.front()))
+                                     : tr("The plot shows %1 bright bands: %2")
+                                           .arg(QString::number(count), placesOf(groups));
+    return settingsText + QLatin1Char(' ') + bands + QLatin1String("; ")
+           + brightestPhrase(run, brightest, *holder) + QLatin1Char('.');
 }
 
 QString describeEmptyPicture()
 {
-    return QStringLiteral("Nothing drawn yet: Start draws the light source, the barrier with "
-                          "two slits, the screen and the pattern.");
+    return tr("Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen "
+              "and the pattern.");
 }
