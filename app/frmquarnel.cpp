@@ -5,6 +5,7 @@
 #include "controltable.h"
 #include "eventlooppacer.h"
 #include "framebox.h"
+#include "helpwindow.h"
 #include "picturedescription.h"
 #include "quarnelinfo.h"
 #include "run.h"
@@ -14,7 +15,15 @@
 #include "surfacelabel.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -59,6 +68,7 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
 
     gate_ = new RunGate(*this);
     buildControls();
+    buildActions();
     Form_Load();
     setUpAccessibility(*this);
 }
@@ -231,6 +241,106 @@ void frmQuarnel::scrollBarChanged(void (frmQuarnel::*handler)(int), int value)
         if (bar)
             bar->setValue(value);
     });
+}
+
+void frmQuarnel::buildActions()
+{
+    struct ActionRow {
+        const char *name;
+        const char *text;
+        QList<QKeySequence> keys;
+        void (frmQuarnel::*handler)();
+    };
+    const ActionRow rows[] = {
+        {"copyPicture", QT_TR_NOOP("&Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
+         &frmQuarnel::copyPicture},
+        {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
+         &frmQuarnel::savePictureAs},
+        {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents),
+         &frmQuarnel::showHelp},
+        {"about", QT_TR_NOOP("&About Quarnel"), {}, &frmQuarnel::showAbout},
+    };
+    for (const ActionRow &row : rows) {
+        auto *action = new QAction(tr(row.text), this);
+        action->setObjectName(QString::fromLatin1(row.name));
+        action->setShortcuts(row.keys);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, row.handler);
+        addAction(action);
+        pictureActions_ << action;
+    }
+    // The menu from the keyboard, where the window system sends no menu key of its own.
+    auto *menuKey = new QAction(this);
+    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(menuKey, &QAction::triggered, this,
+            [this] { showPictureMenu(picture_->mapToGlobal(picture_->rect().center())); });
+    addAction(menuKey);
+}
+
+void frmQuarnel::contextMenuEvent(QContextMenuEvent *event)
+{
+    showPictureMenu(event->globalPos());
+}
+
+void frmQuarnel::showPictureMenu(const QPoint &globalPos)
+{
+    QMenu menu(this);
+    menu.setAccessibleName(tr("Picture"));
+    menu.addActions(pictureActions_);
+    menu.insertSeparator(pictureActions_.at(2));
+    menu.exec(globalPos);
+}
+
+void frmQuarnel::copyPicture() { QGuiApplication::clipboard()->setImage(picture_->canvas().image()); }
+
+void frmQuarnel::savePictureAs()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString path = QFileDialog::getSaveFileName(this, tr("Save picture as"),
+                                                QDir(folder).filePath(tr("interference.png")),
+                                                tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1String(".png");
+    QString error;
+    if (!writePicture(path, &error))
+        QMessageBox::warning(this, caption,
+                             tr("The picture could not be saved as \"%1\": %2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+}
+
+bool frmQuarnel::writePicture(const QString &path, QString *error)
+{
+    // Written to a temporary file beside the target and renamed over it only when whole.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && picture_->canvas().image().save(&file, "PNG") && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+void frmQuarnel::showHelp()
+{
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void frmQuarnel::showAbout()
+{
+    QMessageBox::about(
+        this, tr("About Quarnel"),
+        tr("<h3>Quarnel %1</h3>"
+           "<p>A teaching program that shows the interference of light behind two slits.</p>"
+           "<p>Licence: MIT</p>"
+           "<p><a href=\"%2\">%2</a></p>"
+           "<p>Qt %3</p>")
+            .arg(QStringLiteral(QUARNEL_VERSION_STRING), QStringLiteral(QUARNEL_HOMEPAGE_URL),
+                 QString::fromLatin1(qVersion())));
 }
 
 void frmQuarnel::Form_Load()

@@ -4,9 +4,12 @@
 #include "settings.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
+class QAction;
+class QContextMenuEvent;
 class QLineEdit;
 class QRadioButton;
 class Pacer;
@@ -88,12 +91,23 @@ public:
     void opPomalejší_Click();
     void opPomalá_Click();
 
+    // The picture's commands, also in its context menu.
+    void copyPicture();
+    void savePictureAs();
+    void showHelp();
+    void showAbout();
+    // Writes the picture as a PNG file, whole or not at all; says why it could not.
+    bool writePicture(const QString &path, QString *error);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
+    void buildActions();
+    void showPictureMenu(const QPoint &globalPos);
     QWidget *makeControl(const ControlRow &row, QWidget *frame);
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
@@ -104,6 +118,8 @@ private:
 
     ScenePicture *picture_ = nullptr;
     RunGate *gate_ = nullptr;
+    QList<QAction *> pictureActions_; // the context menu's entries, in order
+    QPointer<QWidget> help_;
     std::array<QLineEdit *, 5> fields_{};  // indexed by Setting
     std::array<QString, 5> written_;       // what the handlers last wrote, by Setting
     QHash<QWidget *, QRadioButton *> selected_; // each frame's option whose handler ran last
