@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-l
 # The manual page is made from the program's --help at build time.
 packages+=(help2man)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb xauth xdotool imagemagick x11-utils)
+  packages+=(xvfb xauth xdotool imagemagick x11-utils xclip)
   # The benchmarks and the start-up timer of scripts/perf.sh.
   packages+=(libbenchmark-dev libx11-dev)
   # The install and package tests: the desktop's validators, the Debian package's

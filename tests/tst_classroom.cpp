@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+#include "appearance.h"
+#include "controlmap.h"
+#include "frmquarnel.h"
+#include "scenepicture.h"
+#include "testsupport.h"
+#include "tracedquarnel.h"
+#include "xsession.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// The escapes and conveniences a class needs: Escape out of a slow run, the
+// picture copied and saved.
+class TestClassroom : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        setUpAppearance(*qobject_cast<QApplication *>(QCoreApplication::instance()));
+        map_ = std::make_unique<ControlMap>();
+        session_ = std::make_unique<XSession>();
+        QVERIFY2(session_->isReady(), qPrintable(session_->why()));
+    }
+
+    // Escape must stop a slow run at once, and the Start presses made during it
+    // must not start the runs a teacher was escaping from; the program goes on.
+    void escapeStopsASlowRun()
+    {
+        TracedQuarnel program(*session_, QStringLiteral(QUARNEL_BINARY));
+        QVERIFY(program.waitForWindow() != 0);
+        session_->click(map_->scrollBarThumb(1).center());
+        session_->key(QStringLiteral("End")); // slow-down 20: a run of 24 s
+        session_->click(map_->centre(QStringLiteral("cmdStart")));
+        QVERIFY2(program.waitForRunsStarted(1, 10000), qPrintable(program.log()));
+        QCOMPARE(program.runs().front().slowDown, QStringLiteral("20"));
+        QTest::qWait(1000);
+        session_->click(map_->centre(QStringLiteral("cmdStart")));
+        session_->click(map_->centre(QStringLiteral("cmdStart")));
+        const qint64 escapedAt = program.sinceLaunchMs();
+        session_->key(QStringLiteral("Escape"));
+        QVERIFY2(program.waitForRunsEnded(1, 3000), qPrintable(program.log()));
+        QVERIFY(program.runs().front().stopped);
+        QVERIFY2(program.runs().front().endMs - escapedAt < 1000, qPrintable(program.log()));
+        program.poll(1500);
+        QCOMPARE(program.runsStarted(), 1);
+        QVERIFY(program.isAlive() && program.windowShows());
+        session_->click(map_->centre(QStringLiteral("cmdKonec")));
+        QVERIFY(program.waitForExit(10000));
+        QVERIFY2(program.exitedCleanly(), qPrintable(program.exitDescription()));
+    }
+
+    // Ctrl+C must put the picture on the clipboard as an image of the picture's size.
+    void copyPutsThePictureOnTheClipboard()
+    {
+        TracedQuarnel program(*session_, QStringLiteral(QUARNEL_BINARY));
+        QVERIFY(program.waitForWindow() != 0);
+        session_->click(map_->centre(QStringLiteral("cmdStart")));
+        QVERIFY2(program.waitForRunsEnded(1, 20000), qPrintable(program.log()));
+        session_->key(QStringLiteral("ctrl+c"));
+        QProcess xclip;
+        xclip.setProcessEnvironment(session_->environment());
+        QImage copied;
+        for (int attempt = 0; attempt < 20 && copied.isNull(); ++attempt) {
+            program.poll(100);
+            xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", "image/png", "-o"});
+            QVERIFY(xclip.waitForFinished(5000));
+            copied.loadFromData(xclip.readAllStandardOutput(), "PNG");
+        }
+        QCOMPARE(copied.size(), sceneSize);
+        // The plot axis the run left, black from end to end.
+        for (int y = 100; y <= 500; y += 50)
+            QVERIFY(pixels::dark(copied, 600, y));
+        session_->key(QStringLiteral("Escape"));
+        session_->click(map_->centre(QStringLiteral("cmdKonec")));
+        QVERIFY(program.waitForExit(10000));
+    }
+
+    // Saving writes the whole picture or nothing: a failure leaves no partial or temporary file.
+    void savingIsWholeOrNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("a new file") << "picture.png" << true;
+        QTest::newRow("the name of a folder") << "folder" << false;
+        QTest::newRow("in a folder that does not exist") << "missing/picture.png" << false;
+    }
+    void savingIsWholeOrNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        frmQuarnel window;
+        NoWaitPacer pacer;
+        window.setPacer(&pacer);
+        window.cmdStart_Click();
+        QString error;
+        QCOMPARE(window.writePicture(dir.filePath(name), &error), saved);
+        QCOMPARE(error.isEmpty(), saved);
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        if (saved) {
+            QCOMPARE(left, QStringList{name});
+            QCOMPARE(QImage(dir.filePath(name)), window.picture().canvas().image());
+        } else {
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+        }
+    }
+
+private:
+    std::unique_ptr<XSession> session_;
+    std::unique_ptr<ControlMap> map_;
+};
+
+QTEST_MAIN(TestClassroom)
+#include "tst_classroom.moc"
