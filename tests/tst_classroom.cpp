@@ -79,6 +79,21 @@ private slots:
         QVERIFY(program.waitForExit(10000));
     }
 
+    // The window must open and run on an 8-bit screen, where the widget style's
+    // group-box drawing once crashed the program at start-up.
+    void runsOnAnEightBitScreen()
+    {
+        XSession eightBit(8);
+        QVERIFY2(eightBit.isReady(), qPrintable(eightBit.why()));
+        TracedQuarnel program(eightBit, QStringLiteral(QUARNEL_BINARY));
+        QVERIFY2(program.waitForWindow() != 0, qPrintable(program.log()));
+        eightBit.click(map_->centre(QStringLiteral("cmdStart")));
+        QVERIFY2(program.waitForRunsEnded(1, 20000), qPrintable(program.log()));
+        eightBit.click(map_->centre(QStringLiteral("cmdKonec")));
+        QVERIFY2(program.waitForExit(10000), qPrintable(program.log()));
+        QVERIFY2(program.exitedCleanly(), qPrintable(program.exitDescription() + "\n" + program.log()));
+    }
+
     // Saving writes the whole picture or nothing: a failure leaves no partial or temporary file.
     void savingIsWholeOrNothing_data()
     {

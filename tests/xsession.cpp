@@ -13,7 +13,7 @@ QString XSession::missingTools()
     return missing.join(", ");
 }
 
-XSession::XSession()
+XSession::XSession(int depth)
 {
     if (const QString missing = missingTools(); !missing.isEmpty()) {
         why_ = "not installed: " + missing;
@@ -22,8 +22,8 @@ XSession::XSession()
     // -displayfd 1: the server picks a free display and writes its number to stdout.
     // -noreset: without it the server resets whenever its last client leaves, and a
     // program launched next on the same session can fail to connect meanwhile.
-    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                           "-noreset"});
+    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", QString("1024x768x%1").arg(depth),
+                           "-nolisten", "tcp", "-noreset"});
     if (!server_.waitForStarted(5000)) {
         why_ = "Xvfb did not start";
         return;

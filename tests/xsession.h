@@ -10,7 +10,8 @@
 // window opens at (0, 0) and its client area is the window itself.
 class XSession {
 public:
-    XSession();
+    // A screen of 1024 x 768 pixels at this colour depth.
+    explicit XSession(int depth = 24);
     ~XSession();
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
