@@ -1,6 +1,7 @@
 #include "frmquarnel.h"
 
 #include "accessibility.h"
+#include "captionfit.h"
 #include "appearance.h"
 #include "controltable.h"
 #include "eventlooppacer.h"
@@ -89,6 +90,9 @@ void frmQuarnel::buildControls()
             control->setFont(font()); // the window's, not the frame's bold one
         if (!row.visible)
             control->setVisible(false);
+        // With fallback fonts wider than the laid-out ones, captions are set smaller.
+        if (row.visible && !layoutFontsPresent())
+            shrinkToFit(*control);
         if (neverShown(row))
             markNeverShown(*control);
         control->setAccessibleName(row.accessibleName ? fromUtf8(row.accessibleName)
