@@ -21,7 +21,10 @@ bool fits(const QWidget &control, const QFontMetrics &metrics)
         const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 10 * box.height() + 100),
                                                   int(label->alignment()) | Qt::TextWordWrap,
                                                   label->text());
-        return needed.width() <= box.width() && needed.height() <= box.height();
+        bool wordsFit = true;
+        for (const QString &word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            wordsFit = wordsFit && metrics.horizontalAdvance(word) <= box.width();
+        return wordsFit && needed.width() <= box.width() && needed.height() <= box.height();
     }
     if (const auto *button = qobject_cast<const QAbstractButton *>(&control)) {
         QStyleOptionButton option;

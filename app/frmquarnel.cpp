@@ -91,7 +91,7 @@ void frmQuarnel::buildControls()
         if (!row.visible)
             control->setVisible(false);
         // With fallback fonts wider than the laid-out ones, captions are set smaller.
-        if (row.visible && !layoutFontsPresent())
+        if (!layoutFontsPresent())
             shrinkToFit(*control);
         if (neverShown(row))
             markNeverShown(*control);

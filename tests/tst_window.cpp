@@ -103,6 +103,9 @@ private slots:
         if (auto *label = qobject_cast<QLabel *>(control)) {
             const QRect ink = captionInk(label);
             QVERIFY(!ink.isEmpty());
+            // A word is never broken: each must fit the width on its own.
+            for (const QString &word : label->text().split(' ', Qt::SkipEmptyParts))
+                QVERIFY2(metrics.horizontalAdvance(word) <= box.width(), qPrintable(word));
             QVERIFY2(QRect(QPoint(0, 0), box).contains(ink),
                      qPrintable(QString("ink reaches %1, %2").arg(ink.right()).arg(ink.bottom())));
         } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
