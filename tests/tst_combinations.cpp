@@ -3,6 +3,7 @@
 #include "runobserver.h"
 #include "scan.h"
 #include "scenegeometry.h"
+#include "combinations.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -75,22 +76,7 @@ private slots:
     // falloff, a missing factor row) in a point's working values or on the
     // canvas, a scene part drawn in the wrong place or not at all, or a run
     // that stops early, in any one combination.
-    void everyCombinationDrawsAFiniteWholeScene_data()
-    {
-        QTest::addColumn<QString>("distance");
-        QTest::addColumn<QString>("spacing");
-        QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("mode");
-        for (const char *spacing : {"40", "15", "10", "5", "0"})
-            for (const char *distance : {"200", "150", "100"})
-                for (double frequency : {2.0, 0.5, 0.3, 0.1})
-                    for (const char *mode : {"0", "1", "2"}) {
-                        const QString text = numberText(frequency);
-                        QTest::addRow("distance %s spacing %s frequency %s mode %s", distance,
-                                      spacing, qPrintable(text), mode)
-                            << distance << spacing << text << mode;
-                    }
-    }
+    void everyCombinationDrawsAFiniteWholeScene_data() { addEveryCombination(); }
     void everyCombinationDrawsAFiniteWholeScene()
     {
         QFETCH(QString, distance);

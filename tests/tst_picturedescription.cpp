@@ -6,6 +6,7 @@
 #include "picturedescription.h"
 #include "run.h"
 #include "runrecord.h"
+#include "combinations.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -60,19 +61,7 @@ class TestPictureDescription : public QObject {
 private slots:
     // A description whose count disagrees with the plot or with the places it
     // names (a band across the axis is one, a mirrored pair two).
-    void countAgreesWithPlotAndPlaces_data()
-    {
-        QTest::addColumn<QString>("spacing");
-        QTest::addColumn<QString>("distance");
-        QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("mode");
-        for (const char *spacing : {"40", "15", "10", "5", "0"})
-            for (const char *distance : {"200", "150", "100"})
-                for (const char *frequency : {"2", "0.5", "0.3", "0.1"})
-                    for (const char *mode : {"0", "1", "2"})
-                        QTest::addRow("%s %s %s %s", spacing, distance, frequency, mode)
-                            << spacing << distance << frequency << mode;
-    }
+    void countAgreesWithPlotAndPlaces_data() { addEveryCombination(); }
     void countAgreesWithPlotAndPlaces()
     {
         QFETCH(QString, spacing);
