@@ -1,5 +1,8 @@
 #include "closerequest.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 #include <X11/Xlib.h>
 
 bool sendCloseRequest(const QString &display, unsigned long window)
@@ -18,4 +21,43 @@ bool sendCloseRequest(const QString &display, unsigned long window)
     XSync(x, False);
     XCloseDisplay(x);
     return sent != 0;
+}
+
+bool answersPing(const QString &display, unsigned long window, int timeoutMs)
+{
+    Display *x = XOpenDisplay(display.toLocal8Bit().constData());
+    if (!x)
+        return false;
+    const Window root = DefaultRootWindow(x);
+    // The answer goes to the root window, to clients watching its substructure.
+    XSelectInput(x, root, SubstructureNotifyMask);
+    const Atom protocols = XInternAtom(x, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(x, "_NET_WM_PING", False);
+    const long stamp = 0x5a5a;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = protocols;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(ping);
+    event.xclient.data.l[1] = stamp;
+    event.xclient.data.l[2] = long(window);
+    XSendEvent(x, window, False, NoEventMask, &event);
+    XSync(x, False);
+    bool answered = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!answered && clock.elapsed() < timeoutMs) {
+        if (!XPending(x)) {
+            QThread::msleep(10);
+            continue;
+        }
+        XEvent reply;
+        XNextEvent(x, &reply);
+        answered = reply.type == ClientMessage && reply.xclient.message_type == protocols
+            && Atom(reply.xclient.data.l[0]) == ping && reply.xclient.data.l[1] == stamp
+            && reply.xclient.data.l[2] == long(window);
+    }
+    XCloseDisplay(x);
+    return answered;
 }
