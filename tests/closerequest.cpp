@@ -5,9 +5,27 @@
 
 #include <X11/Xlib.h>
 
+namespace {
+// A window gone meanwhile is no reason to end this process, as Xlib's own handler would.
+bool failed = false;
+int noteError(Display *, XErrorEvent *)
+{
+    failed = true;
+    return 0;
+}
+
+// The display, with errors noted instead of ending this process.
+Display *open(const QString &display)
+{
+    XSetErrorHandler(noteError);
+    failed = false;
+    return XOpenDisplay(display.toLocal8Bit().constData());
+}
+} // namespace
+
 bool sendCloseRequest(const QString &display, unsigned long window)
 {
-    Display *x = XOpenDisplay(display.toLocal8Bit().constData());
+    Display *x = open(display);
     if (!x)
         return false;
     XEvent event{};
@@ -20,17 +38,17 @@ bool sendCloseRequest(const QString &display, unsigned long window)
     const Status sent = XSendEvent(x, window, False, NoEventMask, &event);
     XSync(x, False);
     XCloseDisplay(x);
-    return sent != 0;
+    return sent != 0 && !failed;
 }
 
 bool answersPing(const QString &display, unsigned long window, int timeoutMs)
 {
-    Display *x = XOpenDisplay(display.toLocal8Bit().constData());
+    Display *x = open(display);
     if (!x)
         return false;
     const Window root = DefaultRootWindow(x);
-    // The answer goes to the root window, to clients watching its substructure.
-    XSelectInput(x, root, SubstructureNotifyMask);
+    // The answer goes to the root window, to clients watching its structure.
+    XSelectInput(x, root, StructureNotifyMask);
     const Atom protocols = XInternAtom(x, "WM_PROTOCOLS", False);
     const Atom ping = XInternAtom(x, "_NET_WM_PING", False);
     const long stamp = 0x5a5a;
@@ -45,6 +63,8 @@ bool answersPing(const QString &display, unsigned long window, int timeoutMs)
     XSendEvent(x, window, False, NoEventMask, &event);
     XSync(x, False);
     bool answered = false;
+    if (failed)
+        timeoutMs = 0;
     QElapsedTimer clock;
     clock.start();
     while (!answered && clock.elapsed() < timeoutMs) {
