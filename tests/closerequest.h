@@ -9,3 +9,8 @@
 // _NET_CLOSE_WINDOW request (wmctrl -c). False when the display cannot be
 // opened or the message cannot be sent.
 bool sendCloseRequest(const QString &display, unsigned long window);
+
+// Sends the window a _NET_WM_PING, as a window manager does to find a hung
+// program, and waits for the answer, which only a program whose event loop
+// runs sends back. False when no answer came within the time.
+bool answersPing(const QString &display, unsigned long window, int timeoutMs);

@@ -3,6 +3,8 @@
 #include "frmquarnel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QScrollBar>
 #include <QStyle>
@@ -61,6 +63,25 @@ QRect ControlMap::scrollBarAddArrow() const
 {
     QScrollBar *bar = window_->findChild<QScrollBar *>();
     return subControl(bar, QStyle::SC_ScrollBarAddLine, bar->value());
+}
+
+QRect ControlMap::scrollBarSubArrow() const
+{
+    QScrollBar *bar = window_->findChild<QScrollBar *>();
+    return subControl(bar, QStyle::SC_ScrollBarSubLine, bar->value());
+}
+
+int ControlMap::tabsBetween(const QString &from, const QString &to) const
+{
+    QApplication::setActiveWindow(window_.get());
+    window_->findChild<QWidget *>(from)->setFocus(Qt::MouseFocusReason);
+    int tabs = 0;
+    for (; tabs < controls_.size() && QApplication::focusWidget()
+           && QApplication::focusWidget()->objectName() != to; ++tabs) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+    }
+    return tabs;
 }
 
 QSize ControlMap::windowSize() const { return window_->size(); }

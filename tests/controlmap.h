@@ -23,8 +23,11 @@ public:
     QRect scrollBarThumb(int value) const;
     int scrollBarMinimum() const;
     int scrollBarMaximum() const;
-    // The scroll bar's arrow button that adds a step.
+    // The scroll bar's arrow buttons that add and take away a step.
     QRect scrollBarAddArrow() const;
+    QRect scrollBarSubArrow() const;
+    // How many Tab presses move the keyboard focus from one control to another.
+    int tabsBetween(const QString &from, const QString &to) const;
     QSize windowSize() const;
 
 private:

@@ -147,6 +147,20 @@ bool TracedQuarnel::exitedCleanly() const
         && process_.exitCode() == 0;
 }
 
+QString TracedQuarnel::endFaults() const
+{
+    QStringList faults;
+    if (!exitedCleanly())
+        faults << exitDescription() + "\n" + log().right(6000) + stacksAtKill();
+    if (!sanitizerReports().isEmpty())
+        faults << "sanitizer report\n" + log().right(12000);
+    if (!orderFaults().isEmpty())
+        faults << "runs out of order: " + orderFaults().join("; ");
+    if (runsEnded() != runsStarted())
+        faults << QString("%1 runs started, %2 ended").arg(runsStarted()).arg(runsEnded());
+    return faults.join('\n');
+}
+
 QString TracedQuarnel::exitDescription() const
 {
     if (isAlive())

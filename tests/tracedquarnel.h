@@ -8,6 +8,11 @@
 
 class XSession;
 
+// A run at slow-down s waits 399 × s × 3 ms; how long one may take, drawing
+// included, in a sanitizer build that draws several times slower than it waits.
+inline qint64 nominalRunMs(int slowDown) { return qint64(399) * 3 * slowDown; }
+inline int runTimeoutMs(int slowDown) { return int(nominalRunMs(slowDown) * 4 + 20000); }
+
 // The real program on an XSession's display with QUARNEL_TRACE set, its stderr
 // read line by line: which runs started and ended (and when, on this side's
 // clock), which sanitizer reports it printed, and how it ended. Killed if it
@@ -75,6 +80,9 @@ public:
     const QStringList &sanitizerReports() const { return sanitizerReports_; }
     // Whether it ended by itself with status 0.
     bool exitedCleanly() const;
+    // What was wrong with how it ended, empty when nothing: not by itself with
+    // status 0, a sanitizer report, trace lines out of order, a run unfinished.
+    QString endFaults() const;
     QString exitDescription() const;
     // Everything it wrote on stderr so far, for failure messages.
     QString log() const { return QString::fromLocal8Bit(log_); }

@@ -34,9 +34,13 @@ public:
         reference_.setFillColour(colour);
     }
 
-    // An empty text when both drew the same pixels inside `area`.
-    QString check(const std::function<void(Canvas &)> &draw, const QRect &area, const QString &what)
+    // The first figure whose pixels inside its area differed; later ones are not drawn.
+    QString failure;
+
+    void check(const std::function<void(Canvas &)> &draw, const QRect &area, const QString &what)
     {
+        if (!failure.isEmpty())
+            return;
         draw(canvas_);
         draw(reference_);
         const QImage &mine = canvas_.image();
@@ -56,7 +60,7 @@ public:
             }
         }
         clear(inside);
-        return difference;
+        failure = difference;
     }
 
 private:
@@ -119,13 +123,10 @@ private slots:
         Pair pair;
         pair.setWidth(1);
         pair.setFill(fill);
-        QString failure;
         eachFloat(base, base + 1, [&](float x) {
-            if (failure.isEmpty())
-                failure = pair.check([&](Canvas &c) { c.circle(x, 300, 1, outline); },
-                                     around(x, 300, 4), dotText(x, 300));
+            pair.check([&](Canvas &c) { c.circle(x, 300, 1, outline); }, around(x, 300, 4), dotText(x, 300));
         });
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(pair.failure.isEmpty(), qPrintable(pair.failure));
     }
 
     // A shape that holds at one whole x or one row but not another: every whole
@@ -137,28 +138,21 @@ private slots:
         pair.setFill(colours::blue);
         // Fractions (in 2^-15) at which the shape of a dot changes, and their neighbours.
         const int changes[] = {0, 1, 7038, 16384, 19587, 26112, 26243, 26494, 26624, 32767};
-        QString failure;
-        for (int whole = 256; whole <= 1022 && failure.isEmpty(); ++whole) {
+        for (int whole = 256; whole <= 1022 && pair.failure.isEmpty(); ++whole) {
             for (int change : changes) {
                 for (int step = std::max(change - 2, 0); step <= std::min(change + 2, 32767); ++step) {
                     const float x = float(whole) + float(step) / 32768.0f; // rounds to the float spacing
                     const float y = float(101 + (whole * 7 + step) % 399);
-                    failure = pair.check([&](Canvas &c) { c.circle(x, y, 1, colours::black); },
-                                         around(x, y, 4), dotText(x, y));
-                    if (!failure.isEmpty())
-                        break;
+                    pair.check([&](Canvas &c) { c.circle(x, y, 1, colours::black); }, around(x, y, 4), dotText(x, y));
                 }
             }
         }
-        for (int row = 0; row < imageSize.height() && failure.isEmpty(); ++row) {
-            for (float x : {620.0f, 620.1f, 620.3f, 620.55f, 620.7f, 620.798f, 620.805f, 620.81f, 620.9f}) {
-                failure = pair.check([&](Canvas &c) { c.circle(x, float(row), 1, colours::white); },
-                                     around(x, float(row), 4), dotText(x, float(row)));
-                if (!failure.isEmpty())
-                    break;
-            }
+        for (int row = 0; row < imageSize.height() && pair.failure.isEmpty(); ++row) {
+            for (float x : {620.0f, 620.1f, 620.3f, 620.55f, 620.7f, 620.798f, 620.805f, 620.81f, 620.9f})
+                pair.check([&](Canvas &c) { c.circle(x, float(row), 1, colours::white); },
+                           around(x, float(row), 4), dotText(x, float(row)));
         }
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(pair.failure.isEmpty(), qPrintable(pair.failure));
     }
 
     // The shortcut's limits: an outline-only dot, a dot at a half row, at x
@@ -210,15 +204,14 @@ private slots:
         QFETCH(bool, upright);
         Pair pair;
         pair.setWidth(1);
-        QString failure;
-        for (int length = 0; length <= 40 && failure.isEmpty(); ++length) {
+        for (int length = 0; length <= 40 && pair.failure.isEmpty(); ++length) {
             for (int start : {0, 5, 100, 561}) {
                 for (bool backwards : {false, true}) {
                     const float a = float(start), b = float(start + length), at = 300;
                     const float from = backwards ? b : a, to = backwards ? a : b;
                     const QRect area = upright ? QRect(297, start - 3, 7, length + 7)
                                                : QRect(start - 3, 297, length + 7, 7);
-                    failure = pair.check(
+                    pair.check(
                         [&](Canvas &c) {
                             if (upright)
                                 c.line(at, from, at, to, colours::black);
@@ -226,8 +219,6 @@ private slots:
                                 c.line(from, at, to, at, colours::black);
                         },
                         area, QStringLiteral("line from %1 to %2").arg(double(from)).arg(double(to)));
-                    if (!failure.isEmpty())
-                        break;
                 }
             }
         }
@@ -236,15 +227,11 @@ private slots:
         const QList<QRectF> lines{{5, 30, 795, 0},   {5, 580, 795, 0},  {620, 499, 100, 0},
                                   {600, 100, 0, 400}, {130, 300, 620, 0}, {620.5, 300, 100, 0},
                                   {600, 100.25, 0, 400}, {1090, 300, 20, 0}};
-        for (const QRectF &l : lines) {
-            if (!failure.isEmpty())
-                break;
-            failure = pair.check([&](Canvas &c) { c.line(l.left(), l.top(), l.right(), l.bottom()); },
-                                 l.toAlignedRect().adjusted(-3, -3, 3, 3),
-                                 QStringLiteral("line (%1, %2) to (%3, %4)")
-                                     .arg(l.left()).arg(l.top()).arg(l.right()).arg(l.bottom()));
-        }
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        for (const QRectF &l : lines)
+            pair.check([&](Canvas &c) { c.line(l.left(), l.top(), l.right(), l.bottom()); },
+                       l.toAlignedRect().adjusted(-3, -3, 3, 3),
+                       QStringLiteral("line (%1, %2) to (%3, %4)").arg(l.left()).arg(l.top()).arg(l.right()).arg(l.bottom()));
+        QVERIFY2(pair.failure.isEmpty(), qPrintable(pair.failure));
     }
 
     // A bar a pixel too long or short for some fraction of its length: every
@@ -264,34 +251,26 @@ private slots:
         QFETCH(float, start);
         Pair pair;
         pair.setWidth(2);
-        QString failure;
         const auto bar = [&](float end, float y) {
-            return pair.check([&](Canvas &c) { c.line(start, y, end, y); },
+            pair.check([&](Canvas &c) { c.line(start, y, end, y); },
                               QRect(QPoint(int(start) - 3, int(y) - 3),
                                     QPoint(std::min(int(end) + 3, imageSize.width() - 1), int(y) + 3)),
                               QStringLiteral("bar from %1 to %2 at %3")
                                   .arg(double(start), 0, 'f', 9).arg(double(end), 0, 'f', 9).arg(double(y)));
         };
-        eachFloat(start, start + 3, [&](float end) {
-            if (failure.isEmpty())
-                failure = bar(end, 300);
-        });
-        for (float end = start; end < 16000 && failure.isEmpty(); end = end * 1.01f + 0.37f)
-            failure = bar(end, float(1 + int(end) % 598));
+        eachFloat(start, start + 3, [&](float end) { bar(end, 300); });
+        for (float end = start; end < 16000 && pair.failure.isEmpty(); end = end * 1.01f + 0.37f)
+            bar(end, float(1 + int(end) % 598));
         // Zero and full length, the bottom and top rows, and a bar drawn right to left.
         for (float y : {1.0f, 101.0f, 499.0f, 599.0f}) {
-            if (failure.isEmpty())
-                failure = bar(start, y);
-            if (failure.isEmpty())
-                failure = bar(start + 100, y);
+            bar(start, y);
+            bar(start + 100, y);
         }
-        if (failure.isEmpty())
-            failure = pair.check([&](Canvas &c) { c.line(start + 50, 300, start, 300); },
-                                 QRect(int(start) - 3, 297, 57, 7), QStringLiteral("bar right to left"));
-        if (failure.isEmpty())
-            failure = pair.check([&](Canvas &c) { c.line(start, 300.5f, start + 50, 300.5f); },
-                                 QRect(int(start) - 3, 297, 57, 8), QStringLiteral("bar at a half row"));
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        pair.check([&](Canvas &c) { c.line(start + 50, 300, start, 300); }, QRect(int(start) - 3, 297, 57, 7),
+                   QStringLiteral("bar right to left"));
+        pair.check([&](Canvas &c) { c.line(start, 300.5f, start + 50, 300.5f); }, QRect(int(start) - 3, 297, 57, 8),
+                   QStringLiteral("bar at a half row"));
+        QVERIFY2(pair.failure.isEmpty(), qPrintable(pair.failure));
     }
 
     // The picture lost, or moved, when the window goes to a screen of another scale.
