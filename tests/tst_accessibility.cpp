@@ -3,8 +3,6 @@
 
 #include <QAccessible>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -59,27 +57,6 @@ class TestAccessibility : public QObject {
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
 
-    // A control without a name is read out as a bare "scroll bar" or "text".
-    void everyControlHasAName()
-    {
-        frmQuarnel window;
-        QStringList unnamed;
-        int controls = 0;
-        for (QWidget *widget : window.findChildren<QWidget *>()) {
-            const bool control = qobject_cast<QAbstractButton *>(widget)
-                                 || qobject_cast<QAbstractSlider *>(widget)
-                                 || qobject_cast<QGroupBox *>(widget) || qobject_cast<QLineEdit *>(widget)
-                                 || qobject_cast<QLabel *>(widget) || qobject_cast<ScenePicture *>(widget);
-            if (!control)
-                continue;
-            ++controls;
-            if (accessibleText(widget, QAccessible::Name).trimmed().isEmpty())
-                unnamed << widget->objectName();
-        }
-        QCOMPARE(controls, 43);
-        QCOMPARE(unnamed, QStringList());
-    }
-
     // "large" and "middle" stand in two frames each; the description must say which
     // setting a button or the scroll bar sets, or two buttons sound the same.
     void ambiguousCaptionsAreDescribed()
@@ -103,32 +80,6 @@ private slots:
         QVERIFY(accessibleText(scrollBar, QAccessible::Description).contains("slow-down", Qt::CaseInsensitive));
         heard.removeDuplicates();
         QCOMPARE(heard.size(), window.findChildren<QRadioButton *>().size());
-    }
-
-    // The picture is announced as a graphic whose description follows each run.
-    void pictureDescriptionFollowsTheRuns()
-    {
-        ShownWindow w;
-        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(&w.window.picture());
-        QVERIFY(picture);
-        QCOMPARE(picture->role(), QAccessible::Graphic);
-        QVERIFY(!picture->text(QAccessible::Name).isEmpty());
-        const QString before = pictureDescription(w);
-        QVERIFY(!before.isEmpty());
-
-        w.window.cmdStart_Click();
-        const QString first = pictureDescription(w);
-        QVERIFY2(first != before, qPrintable(first));
-        QVERIFY2(first.contains("Light pattern") && first.contains("spacing minor")
-                     && first.contains("distance large") && first.contains("frequency higher"),
-                 qPrintable(first));
-
-        w.option("opDopad")->setChecked(true);
-        w.option("opdc100")->setChecked(true);
-        w.window.cmdStart_Click();
-        const QString second = pictureDescription(w);
-        QVERIFY2(second.contains("Photon density") && second.contains("distance near"),
-                 qPrintable(second));
     }
 
     // Equal paths meet in phase on the axis, and with one slit (spacing 0) every
