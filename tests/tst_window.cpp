@@ -1,5 +1,6 @@
 #include "appearance.h"
 #include "controltable.h"
+#include "quarnelinfo.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -179,7 +180,8 @@ private slots:
         frmQuarnel window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QString("Quarnel  - https://quarnel.org"));
+        // The name, two blanks, a hyphen, a blank and the homepage the build was configured with.
+        QCOMPARE(window.windowTitle(), QString("Quarnel  - " QUARNEL_HOMEPAGE_URL));
         QVERIFY(window.width() >= 801 && window.height() >= 581);
         QCOMPARE(window.palette().color(QPalette::Window), QColor(192, 192, 192));
         QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget *>("cmdStart"));
