@@ -1,5 +1,6 @@
 #include "appearance.h"
 #include "controltable.h"
+#include "translations.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -73,28 +74,39 @@ class TestWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
+    // The window in English again for the next test.
+    void cleanup() { installTranslations(QLocale::c()); }
 
-    // A caption clipped by its box: a label's wrapped text taller or wider than
-    // the label, a button's text wider than its face, an option's indicator and
-    // text wider than the button, a frame's caption running past the border.
+    // A caption clipped by its box, in English or in any language the program
+    // speaks: a label's wrapped text taller or wider than the label, a button's
+    // text wider than its face, an option's indicator and text wider than the
+    // button, a frame's caption running past the border.
     void captionsFit_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        bool frameShows = true;
-        for (const ControlRow &row : controlTable()) {
-            if (row.kind == ControlKind::Frame)
-                frameShows = row.visible;
-            // What never shows cannot be clipped: the fields, the hidden frame and its
-            // options, and Label1, whose box is one pixel high so that its caption never shows.
-            if (row.kind != ControlKind::Picture && row.kind != ControlKind::ScrollBar
-                && row.kind != ControlKind::Field && QByteArray(row.name) != "Label1"
-                && (frameShows || (row.kind != ControlKind::Frame && row.kind != ControlKind::Option)))
-                QTest::newRow(row.name) << u(row.name);
+        const QStringList languages =
+            QStringList{"en"} + QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts);
+        for (const QString &language : languages) {
+            bool frameShows = true;
+            for (const ControlRow &row : controlTable()) {
+                if (row.kind == ControlKind::Frame)
+                    frameShows = row.visible;
+                // What never shows cannot be clipped: the fields, the hidden frame and its
+                // options, and Label1, whose box is one pixel high so that its caption never shows.
+                if (row.kind != ControlKind::Picture && row.kind != ControlKind::ScrollBar
+                    && row.kind != ControlKind::Field && QByteArray(row.name) != "Label1"
+                    && (frameShows || (row.kind != ControlKind::Frame && row.kind != ControlKind::Option)))
+                    QTest::addRow("%s %s", qPrintable(language), row.name) << language << u(row.name);
+            }
         }
     }
     void captionsFit()
     {
+        QFETCH(QString, language);
         QFETCH(QString, name);
+        // English is the source language: no translation is installed for it.
+        QCOMPARE(installTranslations(QLocale(language)), language == "en" ? QString() : language);
         frmQuarnel window;
         QWidget *control = window.findChild<QWidget *>(name);
         QVERIFY(control);
