@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>minor</source>
-        <translation>menší</translation>
+        <translation>mírná</translation>
     </message>
     <message>
         <source>middle</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>low</source>
-        <translation>nízký</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Light</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Rozteč štěrbin menší: každá štěrbina 15 pixelů od optické osy</translation>
+        <translation>Rozteč štěrbin mírná: každá štěrbina 15 pixelů od optické osy</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>

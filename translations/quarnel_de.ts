@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>minor</source>
-        <translation>kleiner</translation>
+        <translation>enger</translation>
     </message>
     <message>
         <source>middle</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Spaltabstand kleiner: jeder Spalt 15 Pixel von der optischen Achse</translation>
+        <translation>Spaltabstand enger: jeder Spalt 15 Pixel von der optischen Achse</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>

@@ -122,11 +122,11 @@
     <name>SettingCaption</name>
     <message>
         <source>large</source>
-        <translation>grande</translation>
+        <translation>larga</translation>
     </message>
     <message>
         <source>minor</source>
-        <translation>menor</translation>
+        <translation>corta</translation>
     </message>
     <message>
         <source>middle</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>small</source>
-        <translation>pequeña</translation>
+        <translation>chica</translation>
     </message>
     <message>
         <source>0</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Densidad de fotones</translation>
+        <translation>Fotones</translation>
     </message>
 </context>
 <context>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
-        <translation>Separación de rendijas grande: cada rendija a 40 píxeles del eje óptico</translation>
+        <translation>Separación de rendijas larga: cada rendija a 40 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Separación de rendijas menor: cada rendija a 15 píxeles del eje óptico</translation>
+        <translation>Separación de rendijas corta: cada rendija a 15 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
-        <translation>Separación de rendijas pequeña: cada rendija a 5 píxeles del eje óptico</translation>
+        <translation>Separación de rendijas chica: cada rendija a 5 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
-        <translation>Distancia de la pantalla grande: la pantalla a 200 píxeles detrás de la barrera</translation>
+        <translation>Distancia de la pantalla larga: la pantalla a 200 píxeles detrás de la barrera</translation>
     </message>
     <message>
         <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Densidad de fotones</translation>
+        <translation>Fotones</translation>
     </message>
     <message>
         <source>Light pattern</source>

@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
-        <translation>Rien n&apos;est encore dessiné : Démarrer dessine la source de lumière, la plaque percée de deux fentes, l&apos;écran et la figure.</translation>
+        <translation>Rien n'est encore dessiné : Lancer dessine la source de lumière, la plaque percée de deux fentes, l'écran et la figure.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>minor</source>
-        <translation>moindre</translation>
+        <translation>serré</translation>
     </message>
     <message>
         <source>middle</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>higher</source>
-        <translation>plus haute</translation>
+        <translation>max</translation>
     </message>
     <message>
         <source>high</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>low</source>
-        <translation>basse</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Light</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Densité de photons</translation>
+        <translation>Photons</translation>
     </message>
 </context>
 <context>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Start</source>
-        <translation>Démarrer</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
@@ -209,11 +209,11 @@
     </message>
     <message>
         <source>Please press button Start</source>
-        <translation>Appuyez sur Démarrer</translation>
+        <translation>Appuyez sur Lancer</translation>
     </message>
     <message>
         <source>Slit spacing</source>
-        <translation>Écart des fentes</translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>How far each slit lies from the optical axis</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Écart des fentes moindre : chaque fente à 15 pixels de l&apos;axe optique</translation>
+        <translation>Écart des fentes serré : chaque fente à 15 pixels de l&apos;axe optique</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Densité de photons</translation>
+        <translation>Photons</translation>
     </message>
     <message>
         <source>Light pattern</source>

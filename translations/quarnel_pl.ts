@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>minor</source>
-        <translation>mniejszy</translation>
+        <translation>spory</translation>
     </message>
     <message>
         <source>middle</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>low</source>
-        <translation>niska</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Light</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Gęstość fotonów</translation>
+        <translation>Fotony</translation>
     </message>
 </context>
 <context>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Odstęp szczelin mniejszy: każda szczelina 15 pikseli od osi optycznej</translation>
+        <translation>Odstęp szczelin spory: każda szczelina 15 pikseli od osi optycznej</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>

@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>minor</source>
-        <translation>menšia</translation>
+        <translation>užšia</translation>
     </message>
     <message>
         <source>middle</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>low</source>
-        <translation>nízka</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Light</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Vzdialenosť štrbín menšia: každá štrbina 15 pixelov od optickej osi</translation>
+        <translation>Vzdialenosť štrbín užšia: každá štrbina 15 pixelov od optickej osi</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
