@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
-        <translation>Rien n'est encore dessiné : Lancer dessine la source de lumière, la plaque percée de deux fentes, l'écran et la figure.</translation>
+        <translation>Rien n&apos;est encore dessiné : Lancer dessine la source de lumière, la plaque percée de deux fentes, l&apos;écran et la figure.</translation>
     </message>
 </context>
 <context>
