@@ -134,6 +134,27 @@ private slots:
         QCOMPARE(updated.size(), original.size());
     }
 
+    // A launcher or metainfo text left untranslated or fuzzy in po/<language>.po,
+    // or one of po/quarnel.pot that the .po lacks (msgfmt would install English).
+    void poComplete_data() { languages_data(); }
+    void poComplete()
+    {
+        QFETCH(QString, language);
+        const QString po = QStringLiteral(QUARNEL_SOURCE_DIR "/po/%1.po").arg(language);
+        QProcess msgfmt;
+        msgfmt.start("msgfmt", {"--check", "--statistics", "-o", "/dev/null", po});
+        QVERIFY(msgfmt.waitForFinished(30000));
+        const QString statistics = QString::fromLocal8Bit(msgfmt.readAllStandardError());
+        QVERIFY2(msgfmt.exitCode() == 0, qPrintable(statistics));
+        QVERIFY2(statistics.contains("translated") && !statistics.contains("fuzzy")
+                     && !statistics.contains("untranslated"),
+                 qPrintable(statistics));
+        QProcess msgcmp;
+        msgcmp.start("msgcmp", {po, QStringLiteral(QUARNEL_SOURCE_DIR "/po/quarnel.pot")});
+        QVERIFY(msgcmp.waitForFinished(30000));
+        QVERIFY2(msgcmp.exitCode() == 0, msgcmp.readAllStandardError().constData());
+    }
+
     // A translation that drops or adds a %1, or writes a number with another
     // language's decimal separator ("0.5" in a Czech sentence).
     void placeholdersAndNumbers_data() { languages_data(); }
