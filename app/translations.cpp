@@ -20,8 +20,10 @@ QString installTranslations(const QLocale &locale)
         return {};
     const QString language = own->language();
     // Qt's texts (the buttons of a message box, a text field's menu) in the same
-    // language as the window's, never in another one.
-    if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // language as the window's, never in another one: qtbase_cs.qm for "cs" or
+    // "cs_CZ".
+    if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt.get());
     QCoreApplication::installTranslator(own.get());
     return language;

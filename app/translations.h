@@ -10,5 +10,6 @@
 // the program's resources (:/i18n/quarnel_<language>.qm), Qt's from Qt's
 // translations folder. Without a translation of Quarnel nothing is installed, so
 // the window stays in English throughout. Replaces what an earlier call
-// installed. Returns the language installed, or an empty string.
+// installed. Returns the language of the translation installed ("cs", or
+// "it_IT" as lupdate names a new one), or an empty string.
 QString installTranslations(const QLocale &locale = QLocale::system());

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 QString u(const char *text) { return QString::fromUtf8(text); }
@@ -106,7 +108,11 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, name);
         // English is the source language: no translation is installed for it.
-        QCOMPARE(installTranslations(QLocale(language)), language == "en" ? QString() : language);
+        const QString installed = installTranslations(QLocale(language));
+        if (language == "en")
+            QVERIFY(installed.isEmpty());
+        else
+            QCOMPARE(QLocale(installed).language(), QLocale(language).language());
         frmQuarnel window;
         QWidget *control = window.findChild<QWidget *>(name);
         QVERIFY(control);
@@ -135,6 +141,27 @@ private slots:
         } else {
             QFAIL("a captioned control of an unknown kind");
         }
+    }
+
+    // Qt's own texts (a text field's menu) left English in a translated
+    // window, or in another language than the window's.
+    void qtTextsFollowTheWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void qtTextsFollowTheWindow()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        QTranslator qtOnly;
+        QVERIFY(qtOnly.load(QLocale(language), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        const QString copy = QCoreApplication::translate("QLineEdit", "&Copy");
+        QVERIFY(copy != "&Copy");
+        QCOMPARE(copy, qtOnly.translate("QLineEdit", "&Copy"));
+        installTranslations(QLocale::c());
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QString("&Copy"));
     }
 
     // A control placed off the window, an option over its frame's border or
