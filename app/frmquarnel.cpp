@@ -50,6 +50,19 @@ QFont layoutFont(const ControlFont &font)
 }
 
 QString fromUtf8(const char *text) { return QString::fromUtf8(text); }
+
+// A text of the control table in the user's language; as it is where no
+// translation has it.
+QString translated(const char *text) { return QCoreApplication::translate("frmQuarnel", text); }
+
+QString captionOf(const ControlRow &row)
+{
+    if (row.kind == ControlKind::Field)
+        return fromUtf8(row.caption); // a setting's text, never a word to translate
+    if (row.kind == ControlKind::Option)
+        return QCoreApplication::translate("SettingCaption", row.caption);
+    return translated(row.caption);
+}
 } // namespace
 
 frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
@@ -95,10 +108,9 @@ void frmQuarnel::buildControls()
             shrinkToFit(*control);
         if (neverShown(row))
             markNeverShown(*control);
-        control->setAccessibleName(row.accessibleName ? fromUtf8(row.accessibleName)
-                                                      : fromUtf8(row.caption));
+        control->setAccessibleName(row.accessibleName ? translated(row.accessibleName) : captionOf(row));
         if (row.accessibleDescription)
-            control->setAccessibleDescription(fromUtf8(row.accessibleDescription));
+            control->setAccessibleDescription(translated(row.accessibleDescription));
         if (row.kind == ControlKind::Frame)
             frame = control;
         if (control->focusPolicy() != Qt::NoFocus)
@@ -113,7 +125,7 @@ void frmQuarnel::buildControls()
 
 QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
 {
-    const QString caption = fromUtf8(row.caption);
+    const QString caption = captionOf(row);
     switch (row.kind) {
     case ControlKind::Picture:
         picture_ = new ScenePicture(this);

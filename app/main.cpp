@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "fontwarmup.h"
 #include "frmquarnel.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarnel"));
     QGuiApplication::setLayoutDirection(Qt::LeftToRight); // the layout is fixed; -reverse too
+    installTranslations(); // the desktop's language, before the window's first text
     setUpAppearance(app);
     fonts.wait(); // the window's controls are the first to use a font
     frmQuarnel window;

@@ -8,6 +8,10 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation fonts-dejavu-core)
 # The manual page is made from the program's --help at build time.
 packages+=(help2man)
+# The translations: Qt's lupdate and lrelease with their CMake functions, Qt's
+# own texts in each language, and gettext's msgfmt for the launcher and the
+# metainfo (xgettext and AppStream's rules to make po/quarnel.pot).
+packages+=(qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n gettext appstream)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils xclip)
   # The benchmarks and the start-up timer of scripts/perf.sh.

@@ -23,9 +23,17 @@ constexpr double pairTolerance = 2;
 // More pairs than this are summed up by their nearest and farthest.
 constexpr std::size_t pairsListed = 4;
 
-QString tr(const char *text) { return QCoreApplication::translate("PictureDescription", text); }
+// The description's texts, translated in the context "PictureDescription".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PictureDescription)
+};
 
-QString pixels(long n) { return (n == 1 ? tr("%1 pixel") : tr("%1 pixels")).arg(n); }
+// Both forms count, so that a language with more plural forms than two (Czech
+// "2 pixely", "5 pixelů") picks its own; in English they read "1 pixel", "2 pixels".
+QString pixels(long n)
+{
+    return n == 1 ? Text::tr("%n pixel", nullptr, int(n)) : Text::tr("%n pixels", nullptr, int(n));
+}
 
 // The setting's caption as the user chose it, or its text where no option writes it.
 QString chosen(const Settings &settings, Setting setting)
@@ -112,11 +120,11 @@ QString placeOf(const Group &group)
 {
     if (group.kind == Group::Across) {
         if (group.below == group.above)
-            return tr("across the optical axis, reaching %1 above and below it").arg(pixels(group.above));
-        return tr("across the optical axis, from %1 below to %2 above it")
+            return Text::tr("across the optical axis, reaching %1 above and below it").arg(pixels(group.above));
+        return Text::tr("across the optical axis, from %1 below to %2 above it")
             .arg(pixels(group.below), pixels(group.above));
     }
-    return (group.offset > 0 ? tr("%1 above the optical axis") : tr("%1 below the optical axis"))
+    return (group.offset > 0 ? Text::tr("%1 above the optical axis") : Text::tr("%1 below the optical axis"))
         .arg(pixels(std::labs(group.offset)));
 }
 
@@ -130,27 +138,27 @@ QString placesOf(const std::vector<Group> &groups)
         if (group.kind == Group::Pair)
             pairs.push_back(group.offset);
         else if (group.kind == Group::Across)
-            places << tr("one %1").arg(placeOf(group));
+            places << Text::tr("one %1").arg(placeOf(group));
         else
-            alone << tr("one %1").arg(placeOf(group));
+            alone << Text::tr("one %1").arg(placeOf(group));
     }
     if (pairs.size() == 1) {
-        places << tr("a pair %1 above and below the optical axis").arg(pixels(pairs.front()));
+        places << Text::tr("a pair %1 above and below the optical axis").arg(pixels(pairs.front()));
     } else if (pairs.size() > 1 && pairs.size() <= pairsListed) {
         QStringList nearer;
         for (std::size_t i = 0; i + 1 < pairs.size(); ++i)
             nearer << QString::number(pairs[i]);
-        places << tr("pairs %1 and %2 above and below the optical axis")
+        places << Text::tr("pairs %1 and %2 above and below the optical axis")
                       .arg(nearer.join(QLatin1String(", ")), pixels(pairs.back()));
     } else if (pairs.size() > pairsListed) {
-        places << tr("%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 "
+        places << Text::tr("%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 "
                      "from it")
                       .arg(QString::number(pairs.size()), pixels(pairs.front()), pixels(pairs.back()));
     }
     places << alone;
     if (places.size() == 1)
         return places.first();
-    return tr("%1; and %2").arg(places.mid(0, places.size() - 1).join(QLatin1String("; ")), places.last());
+    return Text::tr("%1; and %2").arg(places.mid(0, places.size() - 1).join(QLatin1String("; ")), places.last());
 }
 
 // Where the brightest points lie, and in which of the bands.
@@ -175,21 +183,21 @@ QString brightestPhrase(const RunRecord &run, double brightest, const Group &hol
     }
     QString where;
     if (up == 0)
-        where = tr("the brightest is level with the source, on the optical axis");
+        where = Text::tr("the brightest is level with the source, on the optical axis");
     else if (mirrored)
-        where = tr("the brightest are %1 above and below the optical axis").arg(pixels(std::labs(up)));
+        where = Text::tr("the brightest are %1 above and below the optical axis").arg(pixels(std::labs(up)));
     else
-        where = (up > 0 ? tr("the brightest is %1 above the optical axis")
-                        : tr("the brightest is %1 below the optical axis"))
+        where = (up > 0 ? Text::tr("the brightest is %1 above the optical axis")
+                        : Text::tr("the brightest is %1 below the optical axis"))
                     .arg(pixels(std::labs(up)));
     switch (holder.kind) {
     case Group::Across:
-        return tr("%1, in the band across the axis").arg(where);
+        return Text::tr("%1, in the band across the axis").arg(where);
     case Group::Pair:
-        return tr("%1, in the pair of bands whose middles lie %2 above and below it")
+        return Text::tr("%1, in the pair of bands whose middles lie %2 above and below it")
             .arg(where, pixels(holder.offset));
     case Group::Single:
-        return tr("%1, in the band %2").arg(where, placeOf(holder));
+        return Text::tr("%1, in the band %2").arg(where, placeOf(holder));
     }
     return where;
 }
@@ -198,17 +206,17 @@ QString brightestPhrase(const RunRecord &run, double brightest, const Group &hol
 QString describePicture(const RunRecord &run, const Settings &settings)
 {
     const SceneGeometry &geometry = run.geometry();
-    const QString pattern = tr("%1 pattern").arg(chosen(settings, Setting::nInterference));
+    const QString pattern = Text::tr("%1 pattern").arg(chosen(settings, Setting::nInterference));
     const QString spacing =
         settings.text(Setting::nOdchylka) == numberText(0)
-            ? tr("0 (both slits on the optical axis)")
-            : tr("%1 (each slit %2 from the optical axis)")
+            ? Text::tr("0 (both slits on the optical axis)")
+            : Text::tr("%1 (each slit %2 from the optical axis)")
                   .arg(chosen(settings, Setting::nOdchylka), pixels(std::lround(geometry.slitOffset)));
-    const QString distance = tr("%1 (%2 behind the barrier)")
+    const QString distance = Text::tr("%1 (%2 behind the barrier)")
                                  .arg(chosen(settings, Setting::nVzdalenost),
                                       pixels(std::lround(geometry.screenX - geometry.barrierX)));
     const QString settingsText =
-        tr("%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.")
+        Text::tr("%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.")
             .arg(pattern, spacing, distance, chosen(settings, Setting::nKmitočet));
 
     // A stopped run's plot is only its lower part: where it ended is what can be said of it.
@@ -231,7 +239,7 @@ QString describePicture(const RunRecord &run, const Settings &settings)
     for (const RunRecord::Point &point : run.points())
         brightest = std::max(brightest, point.shown);
     if (!(brightest > 0))
-        return settingsText + QLatin1Char(' ') + tr("The plot stays dark.");
+        return settingsText + QLatin1Char(' ') + Text::tr("The plot stays dark.");
 
     // Every band is in one group, so the count and the places always agree.
     const std::vector<Group> groups = groupBands(brightBands(run, brightest));
@@ -242,8 +250,8 @@ QString describePicture(const RunRecord &run, const Settings &settings)
         if (!holder && group.peak >= brightest * (1 - sameBrightness))
             holder = &group;
     }
-    const QString bands = count == 1 ? tr("The plot shows 1 bright band, %1").arg(placeOf(groups.front()))
-                                     : tr("The plot shows %1 bright bands: %2")
+    const QString bands = count == 1 ? Text::tr("The plot shows 1 bright band, %1").arg(placeOf(groups.front()))
+                                     : Text::tr("The plot shows %1 bright bands: %2")
                                            .arg(QString::number(count), placesOf(groups));
     return settingsText + QLatin1Char(' ') + bands + QLatin1String("; ")
            + brightestPhrase(run, brightest, *holder) + QLatin1Char('.');
@@ -251,6 +259,6 @@ QString describePicture(const RunRecord &run, const Settings &settings)
 
 QString describeEmptyPicture()
 {
-    return tr("Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen "
+    return Text::tr("Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen "
               "and the pattern.");
 }

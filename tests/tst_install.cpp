@@ -203,6 +203,53 @@ private slots:
         QVERIFY(metainfo.value("image").endsWith("/quarnel.png"));
     }
 
+    // A language of po/LINGUAS left out of what is installed: on that desktop the
+    // launcher's name, comment and keywords, or the software centre's summary,
+    // description and screenshot caption, would stay English.
+    void everyLanguageInstalled_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void everyLanguageInstalled()
+    {
+        QFETCH(QString, language);
+        const QHash<QString, QString> entry =
+            desktopEntry(installed("share/applications/" + appId + ".desktop"));
+        for (const QString key : {"GenericName", "Comment", "Keywords"}) {
+            const QString translated = entry.value(key + "[" + language + "]");
+            QVERIFY2(!translated.isEmpty() && translated != entry.value(key), qPrintable(key));
+        }
+
+        // Each translatable element by its path, in English and in this language.
+        QFile file(installed("share/metainfo/" + appId + ".metainfo.xml"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList path;
+        QHash<QString, int> english, translated;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isEndElement())
+                path.removeLast();
+            if (!xml.isStartElement())
+                continue;
+            path << xml.name().toString();
+            const QString where = path.join('/');
+            if (where != "component/summary" && where != "component/screenshots/screenshot/caption"
+                && !(where.startsWith("component/description/") && (path.last() == "p" || path.last() == "li")))
+                continue;
+            const QString lang = xml.attributes().value("xml:lang").toString();
+            if (lang.isEmpty())
+                ++english[where];
+            else if (lang == language)
+                ++translated[where];
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(english.contains("component/description/p"));
+        QCOMPARE(translated, english);
+    }
+
     // The PNG icon, installed and shown (scaled down) as the window's icon, is
     // the SVG rendered afresh: an SVG changed without its PNG fails here, and so
     // does a window icon left over from an older PNG.

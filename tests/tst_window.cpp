@@ -1,6 +1,7 @@
 #include "appearance.h"
 #include "controltable.h"
 #include "quarnelinfo.h"
+#include "translations.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 QString u(const char *text) { return QString::fromUtf8(text); }
@@ -74,28 +77,43 @@ class TestWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
+    // The window in English again for the next test.
+    void cleanup() { installTranslations(QLocale::c()); }
 
-    // A caption clipped by its box: a label's wrapped text taller or wider than
-    // the label, a button's text wider than its face, an option's indicator and
-    // text wider than the button, a frame's caption running past the border.
+    // A caption clipped by its box, in English or in any language the program
+    // speaks: a label's wrapped text taller or wider than the label, a button's
+    // text wider than its face, an option's indicator and text wider than the
+    // button, a frame's caption running past the border.
     void captionsFit_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        bool frameShows = true;
-        for (const ControlRow &row : controlTable()) {
-            if (row.kind == ControlKind::Frame)
-                frameShows = row.visible;
-            // What never shows cannot be clipped: the fields, the hidden frame and its
-            // options, and Label1, whose box is one pixel high so that its caption never shows.
-            if (row.kind != ControlKind::Picture && row.kind != ControlKind::ScrollBar
-                && row.kind != ControlKind::Field && QByteArray(row.name) != "Label1"
-                && (frameShows || (row.kind != ControlKind::Frame && row.kind != ControlKind::Option)))
-                QTest::newRow(row.name) << u(row.name);
+        const QStringList languages =
+            QStringList{"en"} + QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts);
+        for (const QString &language : languages) {
+            bool frameShows = true;
+            for (const ControlRow &row : controlTable()) {
+                if (row.kind == ControlKind::Frame)
+                    frameShows = row.visible;
+                // What never shows cannot be clipped: the fields, the hidden frame and its
+                // options, and Label1, whose box is one pixel high so that its caption never shows.
+                if (row.kind != ControlKind::Picture && row.kind != ControlKind::ScrollBar
+                    && row.kind != ControlKind::Field && QByteArray(row.name) != "Label1"
+                    && (frameShows || (row.kind != ControlKind::Frame && row.kind != ControlKind::Option)))
+                    QTest::addRow("%s %s", qPrintable(language), row.name) << language << u(row.name);
+            }
         }
     }
     void captionsFit()
     {
+        QFETCH(QString, language);
         QFETCH(QString, name);
+        // English is the source language: no translation is installed for it.
+        const QString installed = installTranslations(QLocale(language));
+        if (language == "en")
+            QVERIFY(installed.isEmpty());
+        else
+            QCOMPARE(QLocale(installed).language(), QLocale(language).language());
         frmQuarnel window;
         QWidget *control = window.findChild<QWidget *>(name);
         QVERIFY(control);
@@ -127,6 +145,27 @@ private slots:
         } else {
             QFAIL("a captioned control of an unknown kind");
         }
+    }
+
+    // Qt's own texts (a text field's menu) left English in a translated
+    // window, or in another language than the window's.
+    void qtTextsFollowTheWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void qtTextsFollowTheWindow()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        QTranslator qtOnly;
+        QVERIFY(qtOnly.load(QLocale(language), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        const QString copy = QCoreApplication::translate("QLineEdit", "&Copy");
+        QVERIFY(copy != "&Copy");
+        QCOMPARE(copy, qtOnly.translate("QLineEdit", "&Copy"));
+        installTranslations(QLocale::c());
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QString("&Copy"));
     }
 
     // A control placed off the window, an option over its frame's border or

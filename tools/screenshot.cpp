@@ -1,11 +1,13 @@
 // quarnel_screenshot FILE.png: renders the Quarnel window after one run with the
 // start-up settings, offscreen and through the window's own code, and writes it
 // to FILE.png. The run goes straight through, without the slow-down's waits.
-// `cmake --build build --target screenshot` refreshes data/screenshots/quarnel.png.
+// `cmake --build build --target screenshot` refreshes data/screenshots/quarnel.png,
+// in English; run by hand it speaks the desktop's language (LANGUAGE=cs).
 
 #include "appearance.h"
 #include "frmquarnel.h"
 #include "pacer.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QImage>
@@ -22,6 +24,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: quarnel_screenshot FILE.png\n");
         return 2;
     }
+    installTranslations(); // the desktop's language, as the program itself
     setUpAppearance(app);
 
     frmQuarnel window;

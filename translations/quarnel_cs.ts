@@ -1,0 +1,341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>PictureDescription</name>
+    <message numerus="yes">
+        <source>%n pixel</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixels</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixely</numerusform>
+            <numerusform>%n pixelů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>across the optical axis, reaching %1 above and below it</source>
+        <translation>přes optickou osu, sahá %1 nad ni i pod ni</translation>
+    </message>
+    <message>
+        <source>across the optical axis, from %1 below to %2 above it</source>
+        <translation>přes optickou osu, od %1 pod ní po %2 nad ní</translation>
+    </message>
+    <message>
+        <source>%1 above the optical axis</source>
+        <translation>%1 nad optickou osou</translation>
+    </message>
+    <message>
+        <source>%1 below the optical axis</source>
+        <translation>%1 pod optickou osou</translation>
+    </message>
+    <message>
+        <source>one %1</source>
+        <translation>jeden pruh %1</translation>
+    </message>
+    <message>
+        <source>a pair %1 above and below the optical axis</source>
+        <translation>dvojice %1 nad optickou osou a pod ní</translation>
+    </message>
+    <message>
+        <source>pairs %1 and %2 above and below the optical axis</source>
+        <translation>dvojice %1 a %2 nad optickou osou a pod ní</translation>
+    </message>
+    <message>
+        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <translation>%1 dvojic nad optickou osou a pod ní, nejbližší %2 a nejvzdálenější %3 od ní</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; a %2</translation>
+    </message>
+    <message>
+        <source>the brightest is level with the source, on the optical axis</source>
+        <translation>nejjasnější místo je ve výšce zdroje, na optické ose</translation>
+    </message>
+    <message>
+        <source>the brightest are %1 above and below the optical axis</source>
+        <translation>nejjasnější místa jsou %1 nad optickou osou a pod ní</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 above the optical axis</source>
+        <translation>nejjasnější místo je %1 nad optickou osou</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 below the optical axis</source>
+        <translation>nejjasnější místo je %1 pod optickou osou</translation>
+    </message>
+    <message>
+        <source>%1, in the band across the axis</source>
+        <translation>%1, v pruhu přes osu</translation>
+    </message>
+    <message>
+        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <translation>%1, ve dvojici pruhů, jejichž středy leží %2 nad osou a pod ní</translation>
+    </message>
+    <message>
+        <source>%1, in the band %2</source>
+        <translation>%1, v pruhu %2</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>Obrazec „%1“</translation>
+    </message>
+    <message>
+        <source>0 (both slits on the optical axis)</source>
+        <translation>0 (obě štěrbiny na optické ose)</translation>
+    </message>
+    <message>
+        <source>%1 (each slit %2 from the optical axis)</source>
+        <translation>%1 (každá štěrbina %2 od optické osy)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 behind the barrier)</source>
+        <translation>%1 (%2 za clonou)</translation>
+    </message>
+    <message>
+        <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <translation>%1 po běhu s roztečí štěrbin %2, vzdáleností stínítka %3 a kmitočtem %4.</translation>
+    </message>
+    <message>
+        <source>The plot stays dark.</source>
+        <translation>Graf zůstává tmavý.</translation>
+    </message>
+    <message>
+        <source>The plot shows 1 bright band, %1</source>
+        <translation>Graf ukazuje 1 světlý pruh, %1</translation>
+    </message>
+    <message>
+        <source>The plot shows %1 bright bands: %2</source>
+        <translation>Graf ukazuje světlé pruhy (%1): %2</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <translation>Zatím nic nenakresleno: Start nakreslí zdroj světla, clonu se dvěma štěrbinami, stínítko a obrazec.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingCaption</name>
+    <message>
+        <source>large</source>
+        <translation>velká</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>mírná</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <translation>střední</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>malá</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>blízko</translation>
+    </message>
+    <message>
+        <source>higher</source>
+        <translation>vyšší</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>vysoký</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Světlo</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interference</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Hustota fotonů</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuarnel</name>
+    <message>
+        <source>Slow-down %1 of %2</source>
+        <translation>Zpomalení %1 z %2</translation>
+    </message>
+    <message>
+        <source>Interference picture</source>
+        <translation>Obrázek interference</translation>
+    </message>
+    <message>
+        <source>Interference and light pattern</source>
+        <translation>Interference a světelný obrazec</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <translation>Projde stínítko bod po bodu se zvoleným nastavením a vykreslí obrazec</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Closes Quarnel</source>
+        <translation>Zavře Quarnel</translation>
+    </message>
+    <message>
+        <source>Slow-down</source>
+        <translation>Zpomalení</translation>
+    </message>
+    <message>
+        <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <translation>Zpomalení animace, 1 až 20: při 1 trvá běh asi 1,2 sekundy, při 20 asi 24</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Stiskněte tlačítko Start</translation>
+    </message>
+    <message>
+        <source>Slit spacing</source>
+        <translation>Rozteč</translation>
+    </message>
+    <message>
+        <source>How far each slit lies from the optical axis</source>
+        <translation>Jak daleko leží každá štěrbina od optické osy</translation>
+    </message>
+    <message>
+        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <translation>Rozteč štěrbin velká: každá štěrbina 40 pixelů od optické osy</translation>
+    </message>
+    <message>
+        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <translation>Rozteč štěrbin mírná: každá štěrbina 15 pixelů od optické osy</translation>
+    </message>
+    <message>
+        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <translation>Rozteč štěrbin střední: každá štěrbina 10 pixelů od optické osy</translation>
+    </message>
+    <message>
+        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <translation>Rozteč štěrbin malá: každá štěrbina 5 pixelů od optické osy</translation>
+    </message>
+    <message>
+        <source>Slit spacing 0: both slits on the optical axis</source>
+        <translation>Rozteč štěrbin 0: obě štěrbiny na optické ose</translation>
+    </message>
+    <message>
+        <source>Detector-Screen distance</source>
+        <translation>Vzdálenost stínítka</translation>
+    </message>
+    <message>
+        <source>How far the screen stands behind the barrier</source>
+        <translation>Jak daleko stojí stínítko za clonou</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <translation>Vzdálenost stínítka velká: stínítko 200 pixelů za clonou</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <translation>Vzdálenost stínítka střední: stínítko 150 pixelů za clonou</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <translation>Vzdálenost stínítka blízko: stínítko 100 pixelů za clonou</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Kmitočet</translation>
+    </message>
+    <message>
+        <source>The wave number of the light: how fast the phase turns along a path</source>
+        <translation>Vlnové číslo světla: jak rychle se fáze otáčí podél dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <translation>Kmitočet vyšší: fáze se otočí o 2 radiány na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <translation>Kmitočet vysoký: fáze se otočí o 0,5 radiánu na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <translation>Kmitočet střední: fáze se otočí o 0,3 radiánu na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <translation>Kmitočet nízký: fáze se otočí o 0,1 radiánu na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Obrazec</translation>
+    </message>
+    <message>
+        <source>What the plot beside the screen shows</source>
+        <translation>Co ukazuje graf vedle stínítka</translation>
+    </message>
+    <message>
+        <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <translation>Obrazec světlo: interference vážená vzdáleností od každé štěrbiny, jako sloupce</translation>
+    </message>
+    <message>
+        <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <translation>Obrazec interference: druhá mocnina délky součtu fázorů, jako sloupce</translation>
+    </message>
+    <message>
+        <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <translation>Obrazec hustota fotonů: v každé výšce tolik náhodných teček, kolik dopadá fotonů</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Clona</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Detektor</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Hustota fotonů</translation>
+    </message>
+    <message>
+        <source>Light pattern</source>
+        <translation>Světelný obrazec</translation>
+    </message>
+    <message>
+        <source>Intrference pattern</source>
+        <translation>Interferenční obrazec</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Běh se zastavil: text nastavení „%1“ není číslo.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Běh se zastavil: text nastavení „%1“ není hodnota jeho ovládacího prvku.</translation>
+    </message>
+</context>
+</TS>

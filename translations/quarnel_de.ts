@@ -1,0 +1,339 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>PictureDescription</name>
+    <message numerus="yes">
+        <source>%n pixel</source>
+        <translation>
+            <numerusform>%n Pixel</numerusform>
+            <numerusform>%n Pixel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixels</source>
+        <translation>
+            <numerusform>%n Pixel</numerusform>
+            <numerusform>%n Pixel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>across the optical axis, reaching %1 above and below it</source>
+        <translation>auf der optischen Achse, reicht %1 darüber und darunter</translation>
+    </message>
+    <message>
+        <source>across the optical axis, from %1 below to %2 above it</source>
+        <translation>auf der optischen Achse, von %1 darunter bis %2 darüber</translation>
+    </message>
+    <message>
+        <source>%1 above the optical axis</source>
+        <translation>%1 über der optischen Achse</translation>
+    </message>
+    <message>
+        <source>%1 below the optical axis</source>
+        <translation>%1 unter der optischen Achse</translation>
+    </message>
+    <message>
+        <source>one %1</source>
+        <translation>ein Streifen %1</translation>
+    </message>
+    <message>
+        <source>a pair %1 above and below the optical axis</source>
+        <translation>ein Paar %1 über und unter der optischen Achse</translation>
+    </message>
+    <message>
+        <source>pairs %1 and %2 above and below the optical axis</source>
+        <translation>Paare %1 und %2 über und unter der optischen Achse</translation>
+    </message>
+    <message>
+        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <translation>%1 Paare über und unter der optischen Achse, das nächste %2 und das fernste %3 von ihr</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; und %2</translation>
+    </message>
+    <message>
+        <source>the brightest is level with the source, on the optical axis</source>
+        <translation>die hellste Stelle liegt auf Höhe der Quelle, auf der optischen Achse</translation>
+    </message>
+    <message>
+        <source>the brightest are %1 above and below the optical axis</source>
+        <translation>die hellsten Stellen liegen %1 über und unter der optischen Achse</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 above the optical axis</source>
+        <translation>die hellste Stelle liegt %1 über der optischen Achse</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 below the optical axis</source>
+        <translation>die hellste Stelle liegt %1 unter der optischen Achse</translation>
+    </message>
+    <message>
+        <source>%1, in the band across the axis</source>
+        <translation>%1, im Streifen auf der Achse</translation>
+    </message>
+    <message>
+        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <translation>%1, im Streifenpaar, dessen Mitten %2 über und unter ihr liegen</translation>
+    </message>
+    <message>
+        <source>%1, in the band %2</source>
+        <translation>%1, im Streifen %2</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>Muster „%1“</translation>
+    </message>
+    <message>
+        <source>0 (both slits on the optical axis)</source>
+        <translation>0 (beide Spalte auf der optischen Achse)</translation>
+    </message>
+    <message>
+        <source>%1 (each slit %2 from the optical axis)</source>
+        <translation>%1 (jeder Spalt %2 von der optischen Achse)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 behind the barrier)</source>
+        <translation>%1 (%2 hinter der Blende)</translation>
+    </message>
+    <message>
+        <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <translation>%1 nach einem Durchlauf mit Spaltabstand %2, Schirmabstand %3 und Frequenz %4.</translation>
+    </message>
+    <message>
+        <source>The plot stays dark.</source>
+        <translation>Das Diagramm bleibt dunkel.</translation>
+    </message>
+    <message>
+        <source>The plot shows 1 bright band, %1</source>
+        <translation>Das Diagramm zeigt 1 hellen Streifen, %1</translation>
+    </message>
+    <message>
+        <source>The plot shows %1 bright bands: %2</source>
+        <translation>Das Diagramm zeigt %1 helle Streifen: %2</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <translation>Noch nichts gezeichnet: Start zeichnet die Lichtquelle, die Blende mit dem Doppelspalt, den Schirm und das Muster.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingCaption</name>
+    <message>
+        <source>large</source>
+        <translation>groß</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>enger</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>klein</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>nah</translation>
+    </message>
+    <message>
+        <source>higher</source>
+        <translation>höher</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>tief</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interferenz</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Photonendichte</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuarnel</name>
+    <message>
+        <source>Slow-down %1 of %2</source>
+        <translation>Verlangsamung %1 von %2</translation>
+    </message>
+    <message>
+        <source>Interference picture</source>
+        <translation>Interferenzbild</translation>
+    </message>
+    <message>
+        <source>Interference and light pattern</source>
+        <translation>Interferenz und Lichtmuster</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <translation>Tastet den Schirm mit den gewählten Einstellungen Punkt für Punkt ab und zeichnet das Muster</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Closes Quarnel</source>
+        <translation>Schließt Quarnel</translation>
+    </message>
+    <message>
+        <source>Slow-down</source>
+        <translation>Verlangsamung</translation>
+    </message>
+    <message>
+        <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <translation>Verlangsamung der Animation, 1 bis 20: bei 1 dauert ein Durchlauf etwa 1,2 Sekunden, bei 20 etwa 24</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Bitte Start drücken</translation>
+    </message>
+    <message>
+        <source>Slit spacing</source>
+        <translation>Spaltabstand</translation>
+    </message>
+    <message>
+        <source>How far each slit lies from the optical axis</source>
+        <translation>Wie weit jeder Spalt von der optischen Achse entfernt liegt</translation>
+    </message>
+    <message>
+        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <translation>Spaltabstand groß: jeder Spalt 40 Pixel von der optischen Achse</translation>
+    </message>
+    <message>
+        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <translation>Spaltabstand enger: jeder Spalt 15 Pixel von der optischen Achse</translation>
+    </message>
+    <message>
+        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <translation>Spaltabstand mittel: jeder Spalt 10 Pixel von der optischen Achse</translation>
+    </message>
+    <message>
+        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <translation>Spaltabstand klein: jeder Spalt 5 Pixel von der optischen Achse</translation>
+    </message>
+    <message>
+        <source>Slit spacing 0: both slits on the optical axis</source>
+        <translation>Spaltabstand 0: beide Spalte auf der optischen Achse</translation>
+    </message>
+    <message>
+        <source>Detector-Screen distance</source>
+        <translation>Schirmabstand</translation>
+    </message>
+    <message>
+        <source>How far the screen stands behind the barrier</source>
+        <translation>Wie weit der Schirm hinter der Blende steht</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <translation>Schirmabstand groß: der Schirm 200 Pixel hinter der Blende</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <translation>Schirmabstand mittel: der Schirm 150 Pixel hinter der Blende</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <translation>Schirmabstand nah: der Schirm 100 Pixel hinter der Blende</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>The wave number of the light: how fast the phase turns along a path</source>
+        <translation>Die Wellenzahl des Lichts: wie schnell sich die Phase längs eines Weges dreht</translation>
+    </message>
+    <message>
+        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <translation>Frequenz höher: die Phase dreht sich um 2 Radiant je Pixel Weg</translation>
+    </message>
+    <message>
+        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <translation>Frequenz hoch: die Phase dreht sich um 0,5 Radiant je Pixel Weg</translation>
+    </message>
+    <message>
+        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <translation>Frequenz mittel: die Phase dreht sich um 0,3 Radiant je Pixel Weg</translation>
+    </message>
+    <message>
+        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <translation>Frequenz tief: die Phase dreht sich um 0,1 Radiant je Pixel Weg</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>What the plot beside the screen shows</source>
+        <translation>Was das Diagramm neben dem Schirm zeigt</translation>
+    </message>
+    <message>
+        <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <translation>Muster Licht: die Interferenz, gewichtet mit dem Abstand von jedem Spalt, als Balken</translation>
+    </message>
+    <message>
+        <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <translation>Muster Interferenz: das Quadrat der Länge der Zeigersumme, als Balken</translation>
+    </message>
+    <message>
+        <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <translation>Muster Photonendichte: auf jeder Höhe so viele zufällige Punkte, wie Photonen ankommen</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Detektor</source>
+        <translation>Schirm</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Photonendichte</translation>
+    </message>
+    <message>
+        <source>Light pattern</source>
+        <translation>Lichtmuster</translation>
+    </message>
+    <message>
+        <source>Intrference pattern</source>
+        <translation>Interferenzmuster</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist kein Wert seines Bedienelements.</translation>
+    </message>
+</context>
+</TS>

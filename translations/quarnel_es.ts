@@ -1,0 +1,339 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>PictureDescription</name>
+    <message numerus="yes">
+        <source>%n pixel</source>
+        <translation>
+            <numerusform>%n píxel</numerusform>
+            <numerusform>%n píxel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixels</source>
+        <translation>
+            <numerusform>%n píxel</numerusform>
+            <numerusform>%n píxeles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>across the optical axis, reaching %1 above and below it</source>
+        <translation>sobre el eje óptico, llega a %1 por encima y por debajo</translation>
+    </message>
+    <message>
+        <source>across the optical axis, from %1 below to %2 above it</source>
+        <translation>sobre el eje óptico, desde %1 por debajo hasta %2 por encima</translation>
+    </message>
+    <message>
+        <source>%1 above the optical axis</source>
+        <translation>a %1 por encima del eje óptico</translation>
+    </message>
+    <message>
+        <source>%1 below the optical axis</source>
+        <translation>a %1 por debajo del eje óptico</translation>
+    </message>
+    <message>
+        <source>one %1</source>
+        <translation>una franja %1</translation>
+    </message>
+    <message>
+        <source>a pair %1 above and below the optical axis</source>
+        <translation>un par a %1 por encima y por debajo del eje óptico</translation>
+    </message>
+    <message>
+        <source>pairs %1 and %2 above and below the optical axis</source>
+        <translation>pares a %1 y %2 por encima y por debajo del eje óptico</translation>
+    </message>
+    <message>
+        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <translation>%1 pares por encima y por debajo del eje óptico, el más cercano a %2 y el más lejano a %3 del eje</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; y %2</translation>
+    </message>
+    <message>
+        <source>the brightest is level with the source, on the optical axis</source>
+        <translation>el punto más brillante está a la altura de la fuente, en el eje óptico</translation>
+    </message>
+    <message>
+        <source>the brightest are %1 above and below the optical axis</source>
+        <translation>los puntos más brillantes están a %1 por encima y por debajo del eje óptico</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 above the optical axis</source>
+        <translation>el punto más brillante está a %1 por encima del eje óptico</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 below the optical axis</source>
+        <translation>el punto más brillante está a %1 por debajo del eje óptico</translation>
+    </message>
+    <message>
+        <source>%1, in the band across the axis</source>
+        <translation>%1, en la franja sobre el eje</translation>
+    </message>
+    <message>
+        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <translation>%1, en el par de franjas cuyos centros están a %2 por encima y por debajo del eje</translation>
+    </message>
+    <message>
+        <source>%1, in the band %2</source>
+        <translation>%1, en la franja %2</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>Patrón «%1»</translation>
+    </message>
+    <message>
+        <source>0 (both slits on the optical axis)</source>
+        <translation>0 (ambas rendijas en el eje óptico)</translation>
+    </message>
+    <message>
+        <source>%1 (each slit %2 from the optical axis)</source>
+        <translation>%1 (cada rendija a %2 del eje óptico)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 behind the barrier)</source>
+        <translation>%1 (%2 detrás de la barrera)</translation>
+    </message>
+    <message>
+        <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <translation>%1 tras un barrido con separación de rendijas %2, distancia de la pantalla %3 y frecuencia %4.</translation>
+    </message>
+    <message>
+        <source>The plot stays dark.</source>
+        <translation>La gráfica queda oscura.</translation>
+    </message>
+    <message>
+        <source>The plot shows 1 bright band, %1</source>
+        <translation>La gráfica muestra 1 franja brillante, %1</translation>
+    </message>
+    <message>
+        <source>The plot shows %1 bright bands: %2</source>
+        <translation>La gráfica muestra %1 franjas brillantes: %2</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <translation>Aún no hay nada dibujado: Iniciar dibuja la fuente de luz, la barrera con la doble rendija, la pantalla y el patrón.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingCaption</name>
+    <message>
+        <source>large</source>
+        <translation>larga</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>corta</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>chica</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>cerca</translation>
+    </message>
+    <message>
+        <source>higher</source>
+        <translation>mayor</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>baja</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Luz</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interferencia</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Fotones</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuarnel</name>
+    <message>
+        <source>Slow-down %1 of %2</source>
+        <translation>Ralentización %1 de %2</translation>
+    </message>
+    <message>
+        <source>Interference picture</source>
+        <translation>Imagen de la interferencia</translation>
+    </message>
+    <message>
+        <source>Interference and light pattern</source>
+        <translation>Interferencia y patrón de luz</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <translation>Recorre la pantalla punto a punto con los ajustes elegidos y dibuja el patrón</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Closes Quarnel</source>
+        <translation>Cierra Quarnel</translation>
+    </message>
+    <message>
+        <source>Slow-down</source>
+        <translation>Ralentización</translation>
+    </message>
+    <message>
+        <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <translation>Ralentización de la animación, de 1 a 20: con 1 un barrido dura unos 1,2 segundos, con 20 unos 24</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Pulse el botón Iniciar</translation>
+    </message>
+    <message>
+        <source>Slit spacing</source>
+        <translation>Separación</translation>
+    </message>
+    <message>
+        <source>How far each slit lies from the optical axis</source>
+        <translation>A qué distancia del eje óptico está cada rendija</translation>
+    </message>
+    <message>
+        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <translation>Separación de rendijas larga: cada rendija a 40 píxeles del eje óptico</translation>
+    </message>
+    <message>
+        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <translation>Separación de rendijas corta: cada rendija a 15 píxeles del eje óptico</translation>
+    </message>
+    <message>
+        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <translation>Separación de rendijas media: cada rendija a 10 píxeles del eje óptico</translation>
+    </message>
+    <message>
+        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <translation>Separación de rendijas chica: cada rendija a 5 píxeles del eje óptico</translation>
+    </message>
+    <message>
+        <source>Slit spacing 0: both slits on the optical axis</source>
+        <translation>Separación de rendijas 0: ambas rendijas en el eje óptico</translation>
+    </message>
+    <message>
+        <source>Detector-Screen distance</source>
+        <translation>Distancia de la pantalla</translation>
+    </message>
+    <message>
+        <source>How far the screen stands behind the barrier</source>
+        <translation>A qué distancia detrás de la barrera está la pantalla</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <translation>Distancia de la pantalla larga: la pantalla a 200 píxeles detrás de la barrera</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <translation>Distancia de la pantalla media: la pantalla a 150 píxeles detrás de la barrera</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <translation>Distancia de la pantalla cerca: la pantalla a 100 píxeles detrás de la barrera</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>The wave number of the light: how fast the phase turns along a path</source>
+        <translation>El número de onda de la luz: con qué rapidez gira la fase a lo largo de un camino</translation>
+    </message>
+    <message>
+        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <translation>Frecuencia mayor: la fase gira 2 radianes por píxel de camino</translation>
+    </message>
+    <message>
+        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <translation>Frecuencia alta: la fase gira 0,5 radianes por píxel de camino</translation>
+    </message>
+    <message>
+        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <translation>Frecuencia media: la fase gira 0,3 radianes por píxel de camino</translation>
+    </message>
+    <message>
+        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <translation>Frecuencia baja: la fase gira 0,1 radianes por píxel de camino</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Patrón</translation>
+    </message>
+    <message>
+        <source>What the plot beside the screen shows</source>
+        <translation>Qué muestra la gráfica junto a la pantalla</translation>
+    </message>
+    <message>
+        <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <translation>Patrón luz: la interferencia ponderada por la distancia a cada rendija, en barras</translation>
+    </message>
+    <message>
+        <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <translation>Patrón interferencia: el cuadrado de la longitud de la suma de fasores, en barras</translation>
+    </message>
+    <message>
+        <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <translation>Patrón densidad de fotones: en cada altura tantos puntos aleatorios como fotones llegan</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Barrera</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Detektor</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Fotones</translation>
+    </message>
+    <message>
+        <source>Light pattern</source>
+        <translation>Patrón de luz</translation>
+    </message>
+    <message>
+        <source>Intrference pattern</source>
+        <translation>Patrón de interferencia</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>El barrido se detuvo: el texto de ajuste «%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>El barrido se detuvo: el texto de ajuste «%1» no es un valor de su control.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,339 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>PictureDescription</name>
+    <message numerus="yes">
+        <source>%n pixel</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixels</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>across the optical axis, reaching %1 above and below it</source>
+        <translation>à cheval sur l&apos;axe optique, s&apos;étendant à %1 au-dessus et au-dessous</translation>
+    </message>
+    <message>
+        <source>across the optical axis, from %1 below to %2 above it</source>
+        <translation>à cheval sur l&apos;axe optique, de %1 au-dessous à %2 au-dessus</translation>
+    </message>
+    <message>
+        <source>%1 above the optical axis</source>
+        <translation>à %1 au-dessus de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>%1 below the optical axis</source>
+        <translation>à %1 au-dessous de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>one %1</source>
+        <translation>une frange %1</translation>
+    </message>
+    <message>
+        <source>a pair %1 above and below the optical axis</source>
+        <translation>une paire à %1 au-dessus et au-dessous de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>pairs %1 and %2 above and below the optical axis</source>
+        <translation>des paires à %1 et %2 au-dessus et au-dessous de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <translation>%1 paires au-dessus et au-dessous de l&apos;axe optique, la plus proche à %2 et la plus éloignée à %3 de l&apos;axe</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1 ; et %2</translation>
+    </message>
+    <message>
+        <source>the brightest is level with the source, on the optical axis</source>
+        <translation>le point le plus lumineux est à la hauteur de la source, sur l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>the brightest are %1 above and below the optical axis</source>
+        <translation>les points les plus lumineux sont à %1 au-dessus et au-dessous de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 above the optical axis</source>
+        <translation>le point le plus lumineux est à %1 au-dessus de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 below the optical axis</source>
+        <translation>le point le plus lumineux est à %1 au-dessous de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>%1, in the band across the axis</source>
+        <translation>%1, dans la frange à cheval sur l&apos;axe</translation>
+    </message>
+    <message>
+        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <translation>%1, dans la paire de franges dont les milieux sont à %2 au-dessus et au-dessous de l&apos;axe</translation>
+    </message>
+    <message>
+        <source>%1, in the band %2</source>
+        <translation>%1, dans la frange %2</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>Figure « %1 »</translation>
+    </message>
+    <message>
+        <source>0 (both slits on the optical axis)</source>
+        <translation>0 (les deux fentes sur l&apos;axe optique)</translation>
+    </message>
+    <message>
+        <source>%1 (each slit %2 from the optical axis)</source>
+        <translation>%1 (chaque fente à %2 de l&apos;axe optique)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 behind the barrier)</source>
+        <translation>%1 (%2 derrière la plaque)</translation>
+    </message>
+    <message>
+        <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <translation>%1 après un balayage avec l&apos;écart des fentes %2, la distance de l&apos;écran %3 et la fréquence %4.</translation>
+    </message>
+    <message>
+        <source>The plot stays dark.</source>
+        <translation>Le graphique reste sombre.</translation>
+    </message>
+    <message>
+        <source>The plot shows 1 bright band, %1</source>
+        <translation>Le graphique montre 1 frange brillante, %1</translation>
+    </message>
+    <message>
+        <source>The plot shows %1 bright bands: %2</source>
+        <translation>Le graphique montre %1 franges brillantes : %2</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <translation>Rien n&apos;est encore dessiné : Lancer dessine la source de lumière, la plaque percée de deux fentes, l&apos;écran et la figure.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingCaption</name>
+    <message>
+        <source>large</source>
+        <translation>grand</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>serré</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <translation>moyen</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>petit</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>proche</translation>
+    </message>
+    <message>
+        <source>higher</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>haute</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Lumière</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interférence</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Photons</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuarnel</name>
+    <message>
+        <source>Slow-down %1 of %2</source>
+        <translation>Ralenti %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Interference picture</source>
+        <translation>Image de l&apos;interférence</translation>
+    </message>
+    <message>
+        <source>Interference and light pattern</source>
+        <translation>Interférences et figure lumineuse</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <translation>Balaie l&apos;écran point par point avec les réglages choisis et trace la figure</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Closes Quarnel</source>
+        <translation>Ferme Quarnel</translation>
+    </message>
+    <message>
+        <source>Slow-down</source>
+        <translation>Ralenti</translation>
+    </message>
+    <message>
+        <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <translation>Ralenti de l&apos;animation, de 1 à 20 : à 1 un balayage dure environ 1,2 seconde, à 20 environ 24</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Appuyez sur Lancer</translation>
+    </message>
+    <message>
+        <source>Slit spacing</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>How far each slit lies from the optical axis</source>
+        <translation>À quelle distance de l&apos;axe optique se trouve chaque fente</translation>
+    </message>
+    <message>
+        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <translation>Écart des fentes grand : chaque fente à 40 pixels de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <translation>Écart des fentes serré : chaque fente à 15 pixels de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <translation>Écart des fentes moyen : chaque fente à 10 pixels de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <translation>Écart des fentes petit : chaque fente à 5 pixels de l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>Slit spacing 0: both slits on the optical axis</source>
+        <translation>Écart des fentes 0 : les deux fentes sur l&apos;axe optique</translation>
+    </message>
+    <message>
+        <source>Detector-Screen distance</source>
+        <translation>Distance de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>How far the screen stands behind the barrier</source>
+        <translation>À quelle distance derrière la plaque se trouve l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <translation>Distance de l&apos;écran grande : l&apos;écran à 200 pixels derrière la plaque</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <translation>Distance de l&apos;écran moyenne : l&apos;écran à 150 pixels derrière la plaque</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <translation>Distance de l&apos;écran proche : l&apos;écran à 100 pixels derrière la plaque</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>The wave number of the light: how fast the phase turns along a path</source>
+        <translation>Le nombre d&apos;onde de la lumière : à quelle vitesse la phase tourne le long d&apos;un chemin</translation>
+    </message>
+    <message>
+        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <translation>Fréquence plus haute : la phase tourne de 2 radians par pixel de chemin</translation>
+    </message>
+    <message>
+        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <translation>Fréquence haute : la phase tourne de 0,5 radian par pixel de chemin</translation>
+    </message>
+    <message>
+        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <translation>Fréquence moyenne : la phase tourne de 0,3 radian par pixel de chemin</translation>
+    </message>
+    <message>
+        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <translation>Fréquence basse : la phase tourne de 0,1 radian par pixel de chemin</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>What the plot beside the screen shows</source>
+        <translation>Ce que montre le graphique à côté de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <translation>Figure lumière : l&apos;interférence pondérée par la distance à chaque fente, en barres</translation>
+    </message>
+    <message>
+        <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <translation>Figure interférence : le carré de la longueur de la somme des vecteurs de Fresnel, en barres</translation>
+    </message>
+    <message>
+        <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <translation>Figure densité de photons : à chaque hauteur autant de points aléatoires que de photons arrivant</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Plaque</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Detektor</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Photons</translation>
+    </message>
+    <message>
+        <source>Light pattern</source>
+        <translation>Figure lumineuse</translation>
+    </message>
+    <message>
+        <source>Intrference pattern</source>
+        <translation>Figure d&apos;interférence</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas une valeur de sa commande.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk" sourcelanguage="en">
+<context>
+    <name>PictureDescription</name>
+    <message numerus="yes">
+        <source>%n pixel</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixels</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixely</numerusform>
+            <numerusform>%n pixelov</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>across the optical axis, reaching %1 above and below it</source>
+        <translation>cez optickú os, siaha %1 nad ňu aj pod ňu</translation>
+    </message>
+    <message>
+        <source>across the optical axis, from %1 below to %2 above it</source>
+        <translation>cez optickú os, od %1 pod ňou po %2 nad ňou</translation>
+    </message>
+    <message>
+        <source>%1 above the optical axis</source>
+        <translation>%1 nad optickou osou</translation>
+    </message>
+    <message>
+        <source>%1 below the optical axis</source>
+        <translation>%1 pod optickou osou</translation>
+    </message>
+    <message>
+        <source>one %1</source>
+        <translation>jeden pás %1</translation>
+    </message>
+    <message>
+        <source>a pair %1 above and below the optical axis</source>
+        <translation>dvojica %1 nad optickou osou a pod ňou</translation>
+    </message>
+    <message>
+        <source>pairs %1 and %2 above and below the optical axis</source>
+        <translation>dvojice %1 a %2 nad optickou osou a pod ňou</translation>
+    </message>
+    <message>
+        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <translation>dvojice nad optickou osou a pod ňou (%1), najbližšia %2 a najvzdialenejšia %3 od nej</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; a %2</translation>
+    </message>
+    <message>
+        <source>the brightest is level with the source, on the optical axis</source>
+        <translation>najjasnejšie miesto je vo výške zdroja, na optickej osi</translation>
+    </message>
+    <message>
+        <source>the brightest are %1 above and below the optical axis</source>
+        <translation>najjasnejšie miesta sú %1 nad optickou osou a pod ňou</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 above the optical axis</source>
+        <translation>najjasnejšie miesto je %1 nad optickou osou</translation>
+    </message>
+    <message>
+        <source>the brightest is %1 below the optical axis</source>
+        <translation>najjasnejšie miesto je %1 pod optickou osou</translation>
+    </message>
+    <message>
+        <source>%1, in the band across the axis</source>
+        <translation>%1, v páse cez os</translation>
+    </message>
+    <message>
+        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <translation>%1, v dvojici pásov, ktorých stredy ležia %2 nad osou a pod ňou</translation>
+    </message>
+    <message>
+        <source>%1, in the band %2</source>
+        <translation>%1, v páse %2</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>Obrazec „%1“</translation>
+    </message>
+    <message>
+        <source>0 (both slits on the optical axis)</source>
+        <translation>0 (obe štrbiny na optickej osi)</translation>
+    </message>
+    <message>
+        <source>%1 (each slit %2 from the optical axis)</source>
+        <translation>%1 (každá štrbina %2 od optickej osi)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 behind the barrier)</source>
+        <translation>%1 (%2 za clonou)</translation>
+    </message>
+    <message>
+        <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <translation>%1 po behu so vzdialenosťou štrbín %2, vzdialenosťou tienidla %3 a frekvenciou %4.</translation>
+    </message>
+    <message>
+        <source>The plot stays dark.</source>
+        <translation>Graf zostáva tmavý.</translation>
+    </message>
+    <message>
+        <source>The plot shows 1 bright band, %1</source>
+        <translation>Graf ukazuje 1 svetlý pás, %1</translation>
+    </message>
+    <message>
+        <source>The plot shows %1 bright bands: %2</source>
+        <translation>Graf ukazuje svetlé pásy (%1): %2</translation>
+    </message>
+    <message>
+        <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <translation>Zatiaľ nič nenakreslené: Štart nakreslí zdroj svetla, clonu s dvoma štrbinami, tienidlo a obrazec.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingCaption</name>
+    <message>
+        <source>large</source>
+        <translation>veľká</translation>
+    </message>
+    <message>
+        <source>minor</source>
+        <translation>užšia</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <translation>stredná</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation>malá</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>near</source>
+        <translation>blízko</translation>
+    </message>
+    <message>
+        <source>higher</source>
+        <translation>vyššia</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>vysoká</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Svetlo</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interferencia</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Hustota fotónov</translation>
+    </message>
+</context>
+<context>
+    <name>frmQuarnel</name>
+    <message>
+        <source>Slow-down %1 of %2</source>
+        <translation>Spomalenie %1 z %2</translation>
+    </message>
+    <message>
+        <source>Interference picture</source>
+        <translation>Obrázok interferencie</translation>
+    </message>
+    <message>
+        <source>Interference and light pattern</source>
+        <translation>Interferencia a svetelný obrazec</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Štart</translation>
+    </message>
+    <message>
+        <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <translation>Prejde tienidlo bod po bode so zvoleným nastavením a vykreslí obrazec</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Closes Quarnel</source>
+        <translation>Zavrie Quarnel</translation>
+    </message>
+    <message>
+        <source>Slow-down</source>
+        <translation>Spomalenie</translation>
+    </message>
+    <message>
+        <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <translation>Spomalenie animácie, 1 až 20: pri 1 trvá beh asi 1,2 sekundy, pri 20 asi 24</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Stlačte tlačidlo Štart</translation>
+    </message>
+    <message>
+        <source>Slit spacing</source>
+        <translation>Štrbiny</translation>
+    </message>
+    <message>
+        <source>How far each slit lies from the optical axis</source>
+        <translation>Ako ďaleko leží každá štrbina od optickej osi</translation>
+    </message>
+    <message>
+        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <translation>Vzdialenosť štrbín veľká: každá štrbina 40 pixelov od optickej osi</translation>
+    </message>
+    <message>
+        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <translation>Vzdialenosť štrbín užšia: každá štrbina 15 pixelov od optickej osi</translation>
+    </message>
+    <message>
+        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <translation>Vzdialenosť štrbín stredná: každá štrbina 10 pixelov od optickej osi</translation>
+    </message>
+    <message>
+        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <translation>Vzdialenosť štrbín malá: každá štrbina 5 pixelov od optickej osi</translation>
+    </message>
+    <message>
+        <source>Slit spacing 0: both slits on the optical axis</source>
+        <translation>Vzdialenosť štrbín 0: obe štrbiny na optickej osi</translation>
+    </message>
+    <message>
+        <source>Detector-Screen distance</source>
+        <translation>Vzdialenosť tienidla</translation>
+    </message>
+    <message>
+        <source>How far the screen stands behind the barrier</source>
+        <translation>Ako ďaleko stojí tienidlo za clonou</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <translation>Vzdialenosť tienidla veľká: tienidlo 200 pixelov za clonou</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <translation>Vzdialenosť tienidla stredná: tienidlo 150 pixelov za clonou</translation>
+    </message>
+    <message>
+        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <translation>Vzdialenosť tienidla blízko: tienidlo 100 pixelov za clonou</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekvencia</translation>
+    </message>
+    <message>
+        <source>The wave number of the light: how fast the phase turns along a path</source>
+        <translation>Vlnové číslo svetla: ako rýchlo sa fáza otáča pozdĺž dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <translation>Frekvencia vyššia: fáza sa otočí o 2 radiány na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <translation>Frekvencia vysoká: fáza sa otočí o 0,5 radiánu na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <translation>Frekvencia stredná: fáza sa otočí o 0,3 radiánu na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <translation>Frekvencia nízka: fáza sa otočí o 0,1 radiánu na pixel dráhy</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Obrazec</translation>
+    </message>
+    <message>
+        <source>What the plot beside the screen shows</source>
+        <translation>Čo ukazuje graf vedľa tienidla</translation>
+    </message>
+    <message>
+        <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <translation>Obrazec svetlo: interferencia vážená vzdialenosťou od každej štrbiny, ako stĺpce</translation>
+    </message>
+    <message>
+        <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <translation>Obrazec interferencia: druhá mocnina dĺžky súčtu fázorov, ako stĺpce</translation>
+    </message>
+    <message>
+        <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <translation>Obrazec hustota fotónov: v každej výške toľko náhodných bodiek, koľko dopadá fotónov</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Clona</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Detektor</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Photon density</source>
+        <translation>Hustota fotónov</translation>
+    </message>
+    <message>
+        <source>Light pattern</source>
+        <translation>Svetelný obrazec</translation>
+    </message>
+    <message>
+        <source>Intrference pattern</source>
+        <translation>Interferenčný obrazec</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Beh sa zastavil: text nastavenia „%1“ nie je číslo.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Beh sa zastavil: text nastavenia „%1“ nie je hodnota jeho ovládacieho prvku.</translation>
+    </message>
+</context>
+</TS>
