@@ -222,13 +222,13 @@ QString describePicture(const RunRecord &run, const Settings &settings)
     // A stopped run's plot is only its lower part: where it ended is what can be said of it.
     if (run.points().size() < std::size_t(scan::pointCount)) {
         if (run.points().empty())
-            return settingsText + QLatin1Char(' ') + tr("The run was stopped before its first point.");
+            return settingsText + QLatin1Char(' ') + Text::tr("The run was stopped before its first point.");
         const long up = std::lround(geometry.centreY - run.points().back().y);
-        const QString height = up == 0 ? tr("level with the optical axis")
-            : up > 0                   ? tr("%1 above the optical axis").arg(pixels(up))
-                                       : tr("%1 below the optical axis").arg(pixels(-up));
+        const QString height = up == 0 ? Text::tr("level with the optical axis")
+            : up > 0                   ? Text::tr("%1 above the optical axis").arg(pixels(up))
+                                       : Text::tr("%1 below the optical axis").arg(pixels(-up));
         return settingsText + QLatin1Char(' ')
-               + tr("The run was stopped after %1 of %2 points: the plot reaches from the bottom up "
+               + Text::tr("The run was stopped after %1 of %2 points: the plot reaches from the bottom up "
                     "to %3.")
                      .arg(run.points().size())
                      .arg(scan::pointCount)
