@@ -5,6 +5,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <utility>
 
 ScenePicture::ScenePicture(QWidget *parent)
@@ -14,15 +15,43 @@ ScenePicture::ScenePicture(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    frameEnd_.setSingleShot(true);
+    frameEnd_.setTimerType(Qt::PreciseTimer);
+    connect(&frameEnd_, &QTimer::timeout, this, &ScenePicture::showNow);
 }
 
 ScenePicture::~ScenePicture() = default;
 
+std::chrono::nanoseconds ScenePicture::frameInterval() const
+{
+    const QScreen *shownOn = screen();
+    const qreal hertz = shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0;
+    return std::chrono::nanoseconds(qRound64(1e9 / hertz));
+}
+
 void ScenePicture::present()
 {
+    using namespace std::chrono;
+    if (frameEnd_.isActive() || !canvas_.hasChanges())
+        return; // the frame's end shows this too, or there is nothing to show
+    const nanoseconds frame = frameInterval();
+    const nanoseconds since(sinceShown_.isValid() ? sinceShown_.nsecsElapsed() : frame.count());
+    if (since >= frame) {
+        showNow();
+        return;
+    }
+    // Whole milliseconds, rounded up: never twice within one frame.
+    frameEnd_.start(ceil<milliseconds>(frame - since));
+}
+
+void ScenePicture::showNow()
+{
+    frameEnd_.stop();
     const QRegion changed = canvas_.flush();
-    if (!changed.isEmpty())
-        update(changed);
+    if (changed.isEmpty())
+        return;
+    update(changed);
+    sinceShown_.start();
 }
 
 void ScenePicture::addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }

@@ -4,8 +4,11 @@
 #include "labels.h"
 #include "runrecord.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <vector>
 
 class SurfaceLabel;
@@ -30,8 +33,15 @@ public:
     ~ScenePicture() override;
 
     ImageCanvas &canvas() { return canvas_; }
-    // Shows what was drawn since the last call: schedules a repaint of just that region.
+    // Shows what was drawn since the last call: schedules a repaint of just that
+    // region, at most once per frame of the screen. What comes within a frame of
+    // the last repaint waits for the frame's end, and is then shown with
+    // everything drawn meanwhile.
     void present();
+    // Shows what was drawn since the last repaint at once, whatever the frame.
+    void showNow();
+    // How long a frame of the window's screen lasts (60 Hz where it is unknown).
+    std::chrono::nanoseconds frameInterval() const;
 
     // A label shown from the start.
     void addSurfaceLabel(SurfaceLabel *label);
@@ -68,4 +78,6 @@ private:
     std::array<SurfaceLabel *, 8> sceneLabels_{}; // indexed by SceneLabel
     std::array<bool, 8> pending_{};
     bool initialLabelsRendered_ = false;
+    QElapsedTimer sinceShown_; // since the last repaint was asked for
+    QTimer frameEnd_;           // shows what waits for the current frame's end
 };

@@ -48,7 +48,7 @@ public:
     explicit ShowingPacer(ScenePicture &picture) : picture_(picture) {}
     void countDown(long long) override
     {
-        picture_.present();
+        picture_.showNow();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
         ShowingPacer pacer(window.picture());
         const Clock::time_point start = Clock::now();
         PerformRun(window.picture().canvas(), window, labels, random, pacer);
-        window.picture().present();
+        window.picture().showNow();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         work.push_back(msSince(start));
     }

@@ -42,6 +42,8 @@ public:
     QPainter &painter();
     // Marks a logical rectangle as changed by drawing done through painter().
     void markDirty(const QRect &rect);
+    // Whether anything changed since the last flush.
+    bool hasChanges() const { return !gathering_.isEmpty() || !dirty_.isEmpty(); }
     // Ends the painting batch; returns and forgets the changed logical region.
     QRegion flush();
 
