@@ -51,6 +51,11 @@ public:
     // Before a run draws: the first labels are in the image, and the image has
     // the resolution of the screen the window is on now.
     void prepareRun();
+    // Shows the picture at a zoom: the widget shows the laid-out picture that
+    // much larger, and the image is made again at the zoom times the screen's
+    // ratio, so its lines stay sharp.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
     // After a run: the scene labels it showed or moved go into the image.
     void renderPendingLabels();
     const RunRecord &lastRun() const { return record_; }
@@ -78,6 +83,8 @@ private:
     std::array<SurfaceLabel *, 8> sceneLabels_{}; // indexed by SceneLabel
     std::array<bool, 8> pending_{};
     bool initialLabelsRendered_ = false;
+    ImageCanvas::Mark runStart_; // where the record stood when the current run began
+    int zoom_ = 100;
     QElapsedTimer sinceShown_; // since the last repaint was asked for
     QTimer frameEnd_;           // shows what waits for the current frame's end
 };
