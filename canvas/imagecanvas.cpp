@@ -3,6 +3,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -161,13 +162,23 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
                                    std::max(f.x1, right) + radius, std::max(f.y1, bottom) + radius,
                                    f.width));
     };
-    // How many figures ahead of each one are kept, to move the paintings' places with them.
     before.figures = std::min(before.figures, figures_.size());
+    const auto hash = [](const Figure &f) {
+        std::size_t h = std::size_t(f.kind) ^ (std::size_t(f.width) << 1) ^ (std::size_t(f.pen) << 3);
+        for (float v : {f.x1, f.y1, f.x2, f.y2})
+            h = h * 1000003u ^ std::hash<float>{}(v);
+        return h;
+    };
+    // The figures since: one drawn again paints the same pixels the same colour.
+    const std::unordered_set<Figure, decltype(hash)> since(
+        figures_.begin() + std::ptrdiff_t(before.figures), figures_.end(), 16, hash);
+    const auto forgotten = [&](const Figure &f) { return covered(f) || since.contains(f); };
+    // How many figures ahead of each one are kept, to move the paintings' places with them.
     std::vector<std::size_t> keptAhead(before.figures + 1);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < before.figures; ++i) {
         keptAhead[i] = kept;
-        if (!covered(figures_[i]))
+        if (!forgotten(figures_[i]))
             figures_[kept++] = figures_[i];
     }
     keptAhead[before.figures] = kept;
@@ -213,9 +224,9 @@ void ImageCanvas::draw(const Figure &f)
 
 void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
 {
-    const Figure figure{Figure::Kind::Line, fillSolid_, drawWidth_,
-                        toQColor(colour.value_or(foreground_)).rgb(), toQColor(fillColour_).rgb(),
-                        x1, y1, x2, y2};
+    // A line has no fill: figures that paint the same pixels compare equal.
+    const Figure figure{Figure::Kind::Line, false, drawWidth_,
+                        toQColor(colour.value_or(foreground_)).rgb(), 0, x1, y1, x2, y2};
     draw(figure);
     figures_.push_back(figure);
     markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
@@ -225,8 +236,8 @@ void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Col
 void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> colour)
 {
     const Figure figure{Figure::Kind::Circle, fillSolid_, drawWidth_,
-                        toQColor(colour.value_or(foreground_)).rgb(), toQColor(fillColour_).rgb(),
-                        x, y, radius, 0.0f};
+                        toQColor(colour.value_or(foreground_)).rgb(),
+                        fillSolid_ ? toQColor(fillColour_).rgb() : 0, x, y, radius, 0.0f};
     draw(figure);
     figures_.push_back(figure);
     markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));

@@ -55,8 +55,9 @@ public:
         std::size_t figures = 0, paintings = 0;
     };
     Mark mark() const { return {figures_.size(), paintings_.size()}; }
-    // What was drawn before `before` and lies wholly within `area` is forgotten:
-    // everything since then has covered the area.
+    // What was drawn before `before` and has been covered since is forgotten: what
+    // lies wholly within `area`, which everything since then has covered, and any
+    // figure drawn again since exactly as it was.
     void forgetCovered(Mark before, const QRect &area);
     // How many figures and paintings are kept.
     std::size_t keptCount() const { return figures_.size() + paintings_.size(); }
@@ -89,6 +90,7 @@ private:
         QRgb pen;
         QRgb fill;
         float x1, y1, x2, y2; // a circle: centre (x1, y1), radius x2
+        bool operator==(const Figure &) const = default;
     };
     struct KeptPainting {
         std::size_t beforeFigure; // painted before this figure, after the one ahead of it
