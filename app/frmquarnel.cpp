@@ -14,6 +14,7 @@
 #include "runtrace.h"
 #include "scenepicture.h"
 #include "surfacelabel.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,6 +31,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -108,6 +110,10 @@ void frmQuarnel::buildControls()
             shrinkToFit(*control);
         if (neverShown(row))
             markNeverShown(*control);
+        if (auto *label = qobject_cast<SurfaceLabel *>(control))
+            label->setLaidOut(row.geometry, control->font());
+        else
+            laidOut_.push_back({control, row.geometry, control->font()});
         control->setAccessibleName(row.accessibleName ? translated(row.accessibleName) : captionOf(row));
         if (row.accessibleDescription)
             control->setAccessibleDescription(translated(row.accessibleDescription));
@@ -272,11 +278,24 @@ void frmQuarnel::buildActions()
          &frmQuarnel::copyPicture},
         {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
          &frmQuarnel::savePictureAs},
+        {nullptr, nullptr, {}, nullptr},
+        {"zoomIn", QT_TR_NOOP("Zoom &in"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &frmQuarnel::zoomIn},
+        {"zoomOut", QT_TR_NOOP("Zoom &out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &frmQuarnel::zoomOut},
+        {"zoomReset", QT_TR_NOOP("&Normal size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         &frmQuarnel::zoomReset},
+        {"fullScreen", QT_TR_NOOP("&Full screen"), {QKeySequence(Qt::Key_F11)},
+         &frmQuarnel::toggleFullScreen},
+        {nullptr, nullptr, {}, nullptr},
         {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents),
          &frmQuarnel::showHelp},
         {"about", QT_TR_NOOP("&About Quarnel"), {}, &frmQuarnel::showAbout},
     };
     for (const ActionRow &row : rows) {
+        if (!row.name) {
+            pictureActions_ << nullptr; // a separator
+            continue;
+        }
         auto *action = new QAction(tr(row.text), this);
         action->setObjectName(QString::fromLatin1(row.name));
         action->setShortcuts(row.keys);
@@ -293,6 +312,44 @@ void frmQuarnel::buildActions()
     addAction(menuKey);
 }
 
+void frmQuarnel::setZoom(int percent)
+{
+    if (std::find(zoom::steps.begin(), zoom::steps.end(), percent) == zoom::steps.end()
+        || percent == zoom_)
+        return;
+    zoom_ = percent;
+    applyZoom();
+}
+
+void frmQuarnel::applyZoom()
+{
+    for (const LaidOut &control : laidOut_) {
+        control.control->setGeometry(zoom::scaled(control.geometry, zoom_));
+        control.control->setFont(zoom::scaled(control.font, zoom_));
+    }
+    // The labels with the picture, which knows where a run has moved them.
+    picture_->setZoom(zoom_);
+    if (!isFullScreen())
+        resize(zoom::scaled(sceneSize, zoom_));
+}
+
+void frmQuarnel::zoomIn() { setZoom(zoom::next(zoom_, +1)); }
+void frmQuarnel::zoomOut() { setZoom(zoom::next(zoom_, -1)); }
+void frmQuarnel::zoomReset() { setZoom(zoom::steps.front()); }
+
+void frmQuarnel::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        showNormal();
+        setZoom(zoomOutOfFullScreen_);
+        return;
+    }
+    zoomOutOfFullScreen_ = zoom_;
+    const QScreen *shownOn = screen();
+    setZoom(zoom::largestFitting(sceneSize, shownOn ? shownOn->geometry().size() : size()));
+    showFullScreen();
+}
+
 void frmQuarnel::contextMenuEvent(QContextMenuEvent *event)
 {
     showPictureMenu(event->globalPos());
@@ -302,8 +359,12 @@ void frmQuarnel::showPictureMenu(const QPoint &globalPos)
 {
     QMenu menu(this);
     menu.setAccessibleName(tr("Picture"));
-    menu.addActions(pictureActions_);
-    menu.insertSeparator(pictureActions_.at(2));
+    for (QAction *action : std::as_const(pictureActions_)) {
+        if (action)
+            menu.addAction(action);
+        else
+            menu.addSeparator();
+    }
     menu.exec(globalPos);
 }
 

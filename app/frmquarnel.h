@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QAction;
 class QContextMenuEvent;
@@ -61,6 +62,17 @@ public:
     QString text(Setting setting) const override;
 
     ScenePicture &picture() { return *picture_; }
+
+    // The zoom, in per cent, one of zoom::steps: every control, its font and the
+    // picture are shown that much larger, as laid out. Out of full screen the
+    // window takes the zoomed size.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // Full screen at the largest zoom that fits the screen, and back to the zoom before.
+    void toggleFullScreen();
     RunState runState() const { return state_; }
     bool isRunning() const { return state_ == RunState::Running || state_ == RunState::RunningThenClose; }
     // The pacer every later run waits through, owned by the caller; nullptr (the
@@ -112,6 +124,7 @@ private:
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
     void runOnce();
+    void applyZoom();
     // Handlers of an option and the scroll bar, through the run's gate.
     void optionToggled(QRadioButton *option, void (frmQuarnel::*handler)(), bool checked);
     void scrollBarChanged(void (frmQuarnel::*handler)(int), int value);
@@ -119,6 +132,15 @@ private:
     ScenePicture *picture_ = nullptr;
     RunGate *gate_ = nullptr;
     QList<QAction *> pictureActions_; // the context menu's entries, in order
+    // Each control's laid-out place and font, which every zoom is made from.
+    struct LaidOut {
+        QWidget *control;
+        QRect geometry;
+        QFont font;
+    };
+    std::vector<LaidOut> laidOut_;
+    int zoom_ = 100;
+    int zoomOutOfFullScreen_ = 100;
     QPointer<QWidget> help_;
     std::array<QLineEdit *, 5> fields_{};  // indexed by Setting
     std::array<QString, 5> written_;       // what the handlers last wrote, by Setting

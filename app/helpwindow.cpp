@@ -46,6 +46,9 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
         "and move the scroll bar; Space or Enter presses a button.</li>"
         "<li>Escape stops a run. Input made during a run takes effect when the run ends.</li>"
         "<li>Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.</li>"
+        "<li>Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; "
+        "Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again "
+        "leaves full screen.</li>"
         "<li>F1 opens this help; the menu key, Shift+F10 or the right mouse button open the "
         "picture's menu.</li>"
         "</ul>"));

@@ -2,10 +2,24 @@
 
 #include "scene.h"
 #include "surfacelabel.h"
+#include "zoom.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <cmath>
 #include <utility>
+
+namespace {
+// The widget pixels a logical rectangle of the picture touches at a zoom.
+QRect covering(const QRect &logical, int percent)
+{
+    const auto low = [percent](int v) { return int(std::floor(v * percent / 100.0)); };
+    const auto high = [percent](int v) { return int(std::ceil(v * percent / 100.0)); };
+    return QRect(QPoint(low(logical.left()), low(logical.top())),
+                 QPoint(high(logical.right() + 1) - 1, high(logical.bottom() + 1) - 1));
+}
+} // namespace
 
 ScenePicture::ScenePicture(QWidget *parent)
     : QWidget(parent),
@@ -14,15 +28,46 @@ ScenePicture::ScenePicture(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    frameEnd_.setSingleShot(true);
+    frameEnd_.setTimerType(Qt::PreciseTimer);
+    connect(&frameEnd_, &QTimer::timeout, this, &ScenePicture::showNow);
 }
 
 ScenePicture::~ScenePicture() = default;
 
+std::chrono::nanoseconds ScenePicture::frameInterval() const
+{
+    const QScreen *shownOn = screen();
+    const qreal hertz = shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0;
+    return std::chrono::nanoseconds(qRound64(1e9 / hertz));
+}
+
 void ScenePicture::present()
 {
+    using namespace std::chrono;
+    if (frameEnd_.isActive() || !canvas_.hasChanges())
+        return; // the frame's end shows this too, or there is nothing to show
+    const nanoseconds frame = frameInterval();
+    const nanoseconds since(sinceShown_.isValid() ? sinceShown_.nsecsElapsed() : frame.count());
+    if (since >= frame) {
+        showNow();
+        return;
+    }
+    // Whole milliseconds, rounded up: never twice within one frame.
+    frameEnd_.start(ceil<milliseconds>(frame - since));
+}
+
+void ScenePicture::showNow()
+{
+    frameEnd_.stop();
     const QRegion changed = canvas_.flush();
-    if (!changed.isEmpty())
-        update(changed);
+    if (changed.isEmpty())
+        return;
+    QRegion shown;
+    for (const QRect &rect : changed)
+        shown += covering(rect, zoom_);
+    update(shown);
+    sinceShown_.start();
 }
 
 void ScenePicture::addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }
@@ -34,8 +79,7 @@ void ScenePicture::addSceneLabel(SceneLabel which, SurfaceLabel *label)
 
 void ScenePicture::render(SurfaceLabel *label)
 {
-    label->paintOnto(canvas_.painter());
-    canvas_.markDirty(label->geometry());
+    canvas_.paintOpaque(label->laidOutGeometry(), label->painting());
     label->setInPicture(true);
 }
 
@@ -50,9 +94,10 @@ void ScenePicture::renderInitialLabels()
 
 void ScenePicture::matchScreenResolution()
 {
-    if (canvas_.devicePixelRatio() == devicePixelRatioF())
+    const qreal ratio = zoom_ / 100.0 * devicePixelRatioF();
+    if (canvas_.devicePixelRatio() == ratio)
         return;
-    canvas_.setDevicePixelRatio(devicePixelRatioF());
+    canvas_.setDevicePixelRatio(ratio);
     present();
 }
 
@@ -60,20 +105,38 @@ void ScenePicture::prepareRun()
 {
     matchScreenResolution();
     renderInitialLabels();
+    runStart_ = canvas_.mark();
+}
+
+void ScenePicture::setZoom(int percent)
+{
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    for (SurfaceLabel *label : surfaceLabels_)
+        label->setZoom(percent);
+    for (SurfaceLabel *label : sceneLabels_) {
+        if (label)
+            label->setZoom(percent);
+    }
+    matchScreenResolution();
+    update();
 }
 
 void ScenePicture::sceneDrawn(const SceneGeometry &geometry)
 {
     record_.sceneDrawn(geometry);
+    // The run has cleared the scene: what lay wholly under the clear need not be drawn again.
+    canvas_.forgetCovered(runStart_, sceneClearArea);
     for (SurfaceLabel *label : surfaceLabels_) {
-        if (!sceneClearArea.contains(label->geometry()))
+        if (!sceneClearArea.contains(label->laidOutGeometry()))
             render(label);
         else
             label->setInPicture(false);
     }
     // The scene labels wait under the clear until the run shows them again.
     for (SurfaceLabel *label : sceneLabels_) {
-        if (sceneClearArea.contains(label->geometry()))
+        if (sceneClearArea.contains(label->laidOutGeometry()))
             label->setInPicture(false);
     }
 }
@@ -91,14 +154,14 @@ void ScenePicture::showLabel(SceneLabel label, bool visible)
 void ScenePicture::setLabelLeft(SceneLabel label, float x)
 {
     SurfaceLabel *l = sceneLabels_[std::size_t(label)];
-    l->move(qRound(x), l->y());
+    l->moveLaidOut(QPoint(qRound(x), l->laidOutGeometry().y()));
     pending_[std::size_t(label)] = true;
 }
 
 void ScenePicture::setLabelTop(SceneLabel label, float y)
 {
     SurfaceLabel *l = sceneLabels_[std::size_t(label)];
-    l->move(l->x(), qRound(y));
+    l->moveLaidOut(QPoint(l->laidOutGeometry().x(), qRound(y)));
     pending_[std::size_t(label)] = true;
 }
 
@@ -116,14 +179,15 @@ void ScenePicture::paintEvent(QPaintEvent *event)
 {
     // The labels shown from the start are rendered here, not before the window is shown.
     renderInitialLabels();
-    if (canvas_.devicePixelRatio() != devicePixelRatioF()) {
+    if (canvas_.devicePixelRatio() != zoom_ / 100.0 * devicePixelRatioF()) {
         matchScreenResolution();
         update();
     }
     QPainter painter(this);
     const QImage &image = canvas_.image();
-    const qreal ratio = image.devicePixelRatio();
-    const QRect pictureArea(QPoint(0, 0), sceneSize);
+    // The widget's pixels are the zoom's: one of them is the screen's ratio in device pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QRect pictureArea(QPoint(0, 0), zoom::scaled(sceneSize, zoom_));
     for (const QRect &rect : event->region()) {
         const QRect inside = rect & pictureArea;
         if (!inside.isEmpty()) {

@@ -4,8 +4,11 @@
 #include "labels.h"
 #include "runrecord.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <vector>
 
 class SurfaceLabel;
@@ -30,8 +33,15 @@ public:
     ~ScenePicture() override;
 
     ImageCanvas &canvas() { return canvas_; }
-    // Shows what was drawn since the last call: schedules a repaint of just that region.
+    // Shows what was drawn since the last call: schedules a repaint of just that
+    // region, at most once per frame of the screen. What comes within a frame of
+    // the last repaint waits for the frame's end, and is then shown with
+    // everything drawn meanwhile.
     void present();
+    // Shows what was drawn since the last repaint at once, whatever the frame.
+    void showNow();
+    // How long a frame of the window's screen lasts (60 Hz where it is unknown).
+    std::chrono::nanoseconds frameInterval() const;
 
     // A label shown from the start.
     void addSurfaceLabel(SurfaceLabel *label);
@@ -41,6 +51,11 @@ public:
     // Before a run draws: the first labels are in the image, and the image has
     // the resolution of the screen the window is on now.
     void prepareRun();
+    // Shows the picture at a zoom: the widget shows the laid-out picture that
+    // much larger, and the image is made again at the zoom times the screen's
+    // ratio, so its lines stay sharp.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
     // After a run: the scene labels it showed or moved go into the image.
     void renderPendingLabels();
     const RunRecord &lastRun() const { return record_; }
@@ -68,4 +83,8 @@ private:
     std::array<SurfaceLabel *, 8> sceneLabels_{}; // indexed by SceneLabel
     std::array<bool, 8> pending_{};
     bool initialLabelsRendered_ = false;
+    ImageCanvas::Mark runStart_; // where the record stood when the current run began
+    int zoom_ = 100;
+    QElapsedTimer sinceShown_; // since the last repaint was asked for
+    QTimer frameEnd_;           // shows what waits for the current frame's end
 };

@@ -1,5 +1,7 @@
 #include "surfacelabel.h"
 
+#include "zoom.h"
+
 #include <QAccessible>
 #include <QPainter>
 
@@ -12,16 +14,37 @@ SurfaceLabel::SurfaceLabel(const QString &text, QWidget *parent) : QLabel(text, 
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void SurfaceLabel::paintOnto(QPainter &painter) const
+void SurfaceLabel::setLaidOut(const QRect &geometry, const QFont &font)
 {
-    const QRect box = geometry();
-    painter.save();
-    painter.setClipRect(box);
-    painter.fillRect(box, palette().color(QPalette::Window));
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(box, int(alignment()) | Qt::TextWordWrap, text());
-    painter.restore();
+    laidOut_ = geometry;
+    laidOutFont_ = font;
+    setZoom(zoom_);
+}
+
+void SurfaceLabel::moveLaidOut(QPoint topLeft)
+{
+    laidOut_.moveTopLeft(topLeft);
+    setGeometry(zoom::scaled(laidOut_, zoom_));
+}
+
+void SurfaceLabel::setZoom(int percent)
+{
+    zoom_ = percent;
+    setGeometry(zoom::scaled(laidOut_, percent));
+    setFont(zoom::scaled(laidOutFont_, percent));
+}
+
+ImageCanvas::Painting SurfaceLabel::painting() const
+{
+    return [box = laidOut_, font = laidOutFont_, background = palette().color(QPalette::Window),
+            ink = palette().color(QPalette::WindowText), flags = int(alignment()) | Qt::TextWordWrap,
+            caption = text()](QPainter &painter) {
+        painter.setClipRect(box);
+        painter.fillRect(box, background);
+        painter.setFont(font);
+        painter.setPen(ink);
+        painter.drawText(box, flags, caption);
+    };
 }
 
 void SurfaceLabel::paintEvent(QPaintEvent *)

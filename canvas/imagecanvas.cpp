@@ -1,15 +1,37 @@
 #include "imagecanvas.h"
 
-#include <QByteArray>
 #include <QPen>
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <unordered_set>
 #include <utility>
 
 namespace {
 // How many rows a level line or a dot at width 2 or less reaches, with its margin.
 constexpr int bandHeight = 8;
+
+QPen figurePen(QRgb colour, int width)
+{
+    QPen p{QColor(colour)};
+    p.setWidth(width);
+    p.setCapStyle(Qt::SquareCap);
+    p.setJoinStyle(Qt::MiterJoin);
+    return p;
+}
+
+// The changed area of a figure: its bounding box grown by the pen on every side.
+// Coordinates far outside the picture are held to a range where the whole-number
+// arithmetic cannot overflow; what lies beyond the picture is dropped later anyway.
+QRect reach(float left, float top, float right, float bottom, int width)
+{
+    static constexpr float far = 1 << 20;
+    const auto whole = [](float v, float (*round)(float)) {
+        return int(std::isnan(v) ? 0.0f : std::clamp(round(v), -far, far));
+    };
+    const int margin = std::clamp(width, 0, 1 << 20) + 1;
+    return QRect(QPoint(whole(left, std::floor) - margin, whole(top, std::floor) - margin),
+                 QPoint(whole(right, std::ceil) + margin, whole(bottom, std::ceil) + margin));
+}
 } // namespace
 
 ImageCanvas::ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background,
@@ -19,6 +41,12 @@ ImageCanvas::ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour backg
       background_(background),
       logicalDpi_(logicalDpi)
 {
+}
+
+ImageCanvas::~ImageCanvas()
+{
+    if (painter_.isActive())
+        painter_.end();
 }
 
 // The image is made and filled when it is first drawn on or shown, not with the
@@ -36,29 +64,6 @@ QImage &ImageCanvas::pixels()
     return image_;
 }
 
-void ImageCanvas::setDevicePixelRatio(qreal ratio)
-{
-    if (ratio == devicePixelRatio_)
-        return;
-    if (painter_.isActive())
-        painter_.end();
-    const QImage old = std::exchange(image_, QImage());
-    devicePixelRatio_ = ratio;
-    if (old.isNull())
-        return;
-    QPainter scaler(&pixels());
-    scaler.setRenderHint(QPainter::SmoothPixmapTransform);
-    scaler.drawImage(QRect(QPoint(0, 0), logicalSize_), old);
-    scaler.end();
-    markDirty(QRect(QPoint(0, 0), logicalSize_));
-}
-
-ImageCanvas::~ImageCanvas()
-{
-    if (painter_.isActive())
-        painter_.end();
-}
-
 QPainter &ImageCanvas::painter()
 {
     if (!painter_.isActive()) {
@@ -66,6 +71,42 @@ QPainter &ImageCanvas::painter()
         painter_.setRenderHint(QPainter::Antialiasing, false);
     }
     return painter_;
+}
+
+void ImageCanvas::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio == devicePixelRatio_)
+        return;
+    if (painter_.isActive())
+        painter_.end();
+    // The old image goes first: the two are never held at once.
+    const bool drawn = !std::exchange(image_, QImage()).isNull();
+    devicePixelRatio_ = ratio;
+    if (!drawn)
+        return;
+    drawAgain();
+    markDirty(QRect(QPoint(0, 0), logicalSize_));
+}
+
+void ImageCanvas::drawAgain()
+{
+    std::size_t next = 0;
+    const auto paintUpTo = [&](std::size_t figure) {
+        for (; next < paintings_.size() && paintings_[next].beforeFigure <= figure; ++next) {
+            QPainter &p = painter();
+            p.save();
+            paintings_[next].paint(p);
+            p.restore();
+        }
+    };
+    pixels();
+    for (std::size_t i = 0; i < figures_.size(); ++i) {
+        paintUpTo(i);
+        draw(figures_[i]);
+    }
+    paintUpTo(figures_.size());
+    if (painter_.isActive())
+        painter_.end();
 }
 
 void ImageCanvas::markDirty(const QRect &rect)
@@ -100,13 +141,64 @@ const QImage &ImageCanvas::image()
     return pixels();
 }
 
-QPen ImageCanvas::pen(std::optional<Colour> colour) const
+void ImageCanvas::paintOpaque(const QRect &area, Painting painting)
 {
-    QPen p(toQColor(colour.value_or(foreground_)));
-    p.setWidth(drawWidth_);
-    p.setCapStyle(Qt::SquareCap);
-    p.setJoinStyle(Qt::MiterJoin);
-    return p;
+    forgetCovered(mark(), area);
+    QPainter &p = painter();
+    p.save();
+    painting(p);
+    p.restore();
+    markDirty(area);
+    paintings_.push_back({figures_.size(), area, std::move(painting)});
+}
+
+void ImageCanvas::forgetCovered(Mark before, const QRect &area)
+{
+    const auto covered = [&](const Figure &f) {
+        const float radius = f.kind == Figure::Kind::Circle ? f.x2 : 0.0f;
+        const float right = f.kind == Figure::Kind::Circle ? f.x1 : f.x2;
+        const float bottom = f.kind == Figure::Kind::Circle ? f.y1 : f.y2;
+        return area.contains(reach(std::min(f.x1, right) - radius, std::min(f.y1, bottom) - radius,
+                                   std::max(f.x1, right) + radius, std::max(f.y1, bottom) + radius,
+                                   f.width));
+    };
+    before.figures = std::min(before.figures, figures_.size());
+    const auto hash = [](const Figure &f) {
+        std::size_t h = std::size_t(f.kind) ^ (std::size_t(f.width) << 1) ^ (std::size_t(f.pen) << 3);
+        for (float v : {f.x1, f.y1, f.x2, f.y2})
+            h = h * 1000003u ^ std::hash<float>{}(v);
+        return h;
+    };
+    // The figures since: one drawn again paints the same pixels the same colour.
+    const std::unordered_set<Figure, decltype(hash)> since(
+        figures_.begin() + std::ptrdiff_t(before.figures), figures_.end(), 16, hash);
+    const auto forgotten = [&](const Figure &f) { return covered(f) || since.contains(f); };
+    // How many figures ahead of each one are kept, to move the paintings' places with them.
+    std::vector<std::size_t> keptAhead(before.figures + 1);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < before.figures; ++i) {
+        keptAhead[i] = kept;
+        if (!forgotten(figures_[i]))
+            figures_[kept++] = figures_[i];
+    }
+    keptAhead[before.figures] = kept;
+    figures_.erase(figures_.begin() + std::ptrdiff_t(kept),
+                   figures_.begin() + std::ptrdiff_t(before.figures));
+    const std::size_t moved = before.figures - kept;
+
+    before.paintings = std::min(before.paintings, paintings_.size());
+    std::size_t keptPaintings = 0;
+    for (std::size_t i = 0; i < paintings_.size(); ++i) {
+        KeptPainting &p = paintings_[i];
+        if (i < before.paintings && area.contains(p.area))
+            continue;
+        p.beforeFigure = p.beforeFigure <= before.figures ? keptAhead[p.beforeFigure]
+                                                          : p.beforeFigure - moved;
+        if (keptPaintings != i)
+            paintings_[keptPaintings] = std::move(p);
+        ++keptPaintings;
+    }
+    paintings_.resize(keptPaintings);
 }
 
 // At ratio 1 the aliased rasteriser puts the middle of an odd-width figure half a
@@ -114,197 +206,41 @@ QPen ImageCanvas::pen(std::optional<Colour> colour) const
 // any other ratio the figure is centred on the point (at ratio 2, device rows 599
 // and 600). Moving odd widths half a logical pixel makes them cover the same
 // logical pixels at every ratio: rows 600 and 601 at ratio 2.
-qreal ImageCanvas::alignment() const
+void ImageCanvas::draw(const Figure &f)
 {
-    return (drawWidth_ % 2 != 0 && devicePixelRatio_ != 1.0) ? 0.5 : 0.0;
-}
-
-// The changed area of a figure: its bounding box grown by the pen on every side.
-// Coordinates far outside the picture are held to a range where the whole-number
-// arithmetic cannot overflow; what lies beyond the picture is dropped later anyway.
-static QRect reach(float left, float top, float right, float bottom, int width)
-{
-    static constexpr float far = 1 << 20;
-    const auto whole = [](float v, float (*round)(float)) {
-        return int(std::isnan(v) ? 0.0f : std::clamp(round(v), -far, far));
-    };
-    const int margin = width + 1;
-    return QRect(QPoint(whole(left, std::floor) - margin, whole(top, std::floor) - margin),
-                 QPoint(whole(right, std::ceil) + margin, whole(bottom, std::ceil) + margin));
+    QPainter &p = painter();
+    p.setPen(figurePen(f.pen, f.width));
+    const qreal a = (f.width % 2 != 0 && devicePixelRatio_ != 1.0) ? 0.5 : 0.0;
+    if (f.kind == Figure::Kind::Line) {
+        p.drawLine(QPointF(f.x1 + a, f.y1 + a), QPointF(f.x2 + a, f.y2 + a));
+        return;
+    }
+    if (f.fillSolid)
+        p.setBrush(QColor(f.fill));
+    else
+        p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(f.x1 + a, f.y1 + a), qreal(f.x2), qreal(f.x2));
 }
 
 void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
 {
-    const Written written = writeLine(x1, y1, x2, y2, toQColor(colour.value_or(foreground_)).rgb());
-    if (written == Written::NoShortcut) {
-        QPainter &p = painter();
-        p.setPen(pen(colour));
-        const qreal a = alignment();
-        p.drawLine(QPointF(x1 + a, y1 + a), QPointF(x2 + a, y2 + a));
-    }
-    // A line over pixels of its own colour (the plot axis after every point) changes nothing to show.
-    if (written != Written::Unchanged)
-        markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
+    // A line has no fill: figures that paint the same pixels compare equal.
+    const Figure figure{Figure::Kind::Line, false, drawWidth_,
+                        toQColor(colour.value_or(foreground_)).rgb(), 0, x1, y1, x2, y2};
+    draw(figure);
+    figures_.push_back(figure);
+    markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
                     drawWidth_));
 }
 
 void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> colour)
 {
-    const Written written = radius == 1.0f
-        ? writeDot(x, y, toQColor(colour.value_or(foreground_)).rgb())
-        : Written::NoShortcut;
-    if (written == Written::NoShortcut) {
-        QPainter &p = painter();
-        p.setPen(pen(colour));
-        if (fillSolid_)
-            p.setBrush(toQColor(fillColour_));
-        else
-            p.setBrush(Qt::NoBrush);
-        const qreal a = alignment();
-        p.drawEllipse(QPointF(x + a, y + a), qreal(radius), qreal(radius));
-    }
-    if (written != Written::Unchanged)
-        markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));
-}
-
-// The shortcuts below write what Qt 6.4's raster engine draws for these figures
-// with an aliased pen of width 1 or 2, square caps and no transform, at ratio 1.
-// They were read off the engine and are held to it over every position a run can
-// produce by tests/tst_canvasshortcuts.cpp; anything else goes through the painter.
-namespace {
-// Coordinates up to here are whole multiples of 2^-15 in single precision, so
-// the engine's 16.16 fixed point takes them exactly.
-constexpr float coarseFrom = 256;
-constexpr float shortcutLimit = 16384;
-
-bool whole(float v) { return v == std::floor(v); }
-
-// Another Qt's raster engine may place these pixels differently: there every
-// figure goes through the painter.
-bool shortcutsHold()
-{
-    static const bool hold = QByteArray(qVersion()).startsWith("6.4.");
-    return hold;
-}
-bool inRange(float v, float low) { return v >= low && v < shortcutLimit; }
-
-// A radius-1 circle with a 1-pixel outline covers a handful of pixels around
-// (floor(x), y) that depend only on the fraction of x, in steps of 2^-15, when y
-// is whole. Each shape holds its outline pixels and the fill pixels the outline
-// leaves showing, as offsets from (floor(x), y).
-struct Offset {
-    signed char dx, dy;
-};
-struct DotShape {
-    int fromStep;                  // the first fraction × 32768 that takes this shape
-    std::array<Offset, 7> outline; // the first `outlineCount` are used
-    int outlineCount;
-    bool centreFilled;             // the fill shows at (0, 0)
-};
-constexpr int fractionSteps = 32768;
-// Fraction 0 (a whole x) takes the engine's midpoint ellipse; the others its path.
-constexpr std::array<DotShape, 9> dotShapes{{
-    {0, {{{0, -1}, {-1, 0}, {1, 0}, {0, 1}}}, 4, true},
-    {1, {{{-1, -1}, {0, -1}, {-1, 0}, {1, 0}, {0, 1}}}, 5, true},
-    {7038, {{{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {0, 1}}}, 6, true},
-    {16384, {{{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {0, 0}, {1, 0}}}, 6, false},
-    {19587, {{{1, -2}, {0, -1}, {1, -1}, {-1, 0}, {0, 0}, {1, 0}}}, 6, false},
-    {26112, {{{1, -2}, {0, -1}, {1, -1}, {-1, 0}, {0, 0}, {1, 0}, {2, 0}}}, 7, false},
-    {26243, {{{1, -2}, {0, -1}, {1, -1}, {0, 0}, {1, 0}, {2, 0}}}, 6, false},
-    {26494, {{{1, -2}, {0, -1}, {1, -1}, {0, 0}, {1, 0}}}, 5, false},
-    {26624, {{{1, -2}, {0, -1}, {1, -1}, {0, 0}, {1, 0}, {2, 0}}}, 6, false},
-}};
-// How far a dot's pixels reach from (floor(x), y).
-constexpr int dotLeft = -1, dotRight = 2, dotTop = -2, dotBottom = 1;
-
-const DotShape &dotShape(float x)
-{
-    const int step = int((x - std::floor(x)) * float(fractionSteps));
-    std::size_t i = dotShapes.size() - 1;
-    while (dotShapes[i].fromStep > step)
-        --i;
-    return dotShapes[i];
-}
-} // namespace
-
-ImageCanvas::Written ImageCanvas::fillPixels(int left, int top, int right, int bottom, QRgb rgb)
-{
-    left = std::max(left, 0);
-    right = std::min(right, image_.width() - 1);
-    Written written = Written::Unchanged;
-    for (int y = top; y <= bottom; ++y) {
-        QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-        QRgb *first = std::find_if(row + left, row + right + 1, [rgb](QRgb p) { return p != rgb; });
-        if (first != row + right + 1) {
-            std::fill(first, row + right + 1, rgb);
-            written = Written::Changed;
-        }
-    }
-    return written;
-}
-
-ImageCanvas::Written ImageCanvas::writeLine(float x1, float y1, float x2, float y2, QRgb rgb)
-{
-    if (devicePixelRatio_ != 1.0 || !shortcutsHold())
-        return Written::NoShortcut;
-    const int width = pixels().width(), height = pixels().height();
-    const auto inside = [&](float x, float y) { return x >= 0 && x < width && y >= 0 && y < height; };
-    if (drawWidth_ == 1) {
-        // Whole end points inside the image: every pixel from one to the other, both included.
-        if ((x1 != x2 && y1 != y2) || !whole(x1) || !whole(y1) || !whole(x2) || !whole(y2)
-            || !inside(x1, y1) || !inside(x2, y2))
-            return Written::NoShortcut;
-        if (painter_.isActive())
-            painter_.end();
-        return fillPixels(int(std::min(x1, x2)), int(std::min(y1, y2)), int(std::max(x1, x2)),
-                          int(std::max(y1, y2)), rgb);
-    }
-    if (drawWidth_ == 2) {
-        // A level line drawn left to right at a whole y: rows y − 1 and y, and the
-        // columns whose centres lie in (x1 − 1, x2 + 1], the square caps included.
-        if (y1 != y2 || !whole(y1) || y1 < 1 || y1 >= height || x1 > x2
-            || !inRange(x1, coarseFrom) || !inRange(x2, coarseFrom))
-            return Written::NoShortcut;
-        const int left = int(std::floor(double(x1) - 0.5));
-        const int right = int(std::floor(double(x2) + 0.5));
-        if (left >= width)
-            return Written::Unchanged;
-        if (painter_.isActive())
-            painter_.end();
-        return fillPixels(left, int(y1) - 1, right, int(y1), rgb);
-    }
-    return Written::NoShortcut;
-}
-
-ImageCanvas::Written ImageCanvas::writeDot(float x, float y, QRgb pen)
-{
-    if (devicePixelRatio_ != 1.0 || drawWidth_ != 1 || !whole(y) || !inRange(x, coarseFrom)
-        || !shortcutsHold())
-        return Written::NoShortcut;
-    pixels();
-    const int cx = int(std::floor(x)), cy = int(y);
-    if (cx + dotLeft < 0 || cx + dotRight >= image_.width() || cy + dotTop < 0
-        || cy + dotBottom >= image_.height())
-        return Written::NoShortcut;
-    if (painter_.isActive())
-        painter_.end();
-    const DotShape &shape = dotShape(x);
-    Written written = Written::Unchanged;
-    const auto put = [&](int px, int py, QRgb rgb) {
-        QRgb &pixel = reinterpret_cast<QRgb *>(image_.scanLine(py))[px];
-        if (pixel != rgb) {
-            pixel = rgb;
-            written = Written::Changed;
-        }
-    };
-    // The fill goes first and the outline over it, as the painter draws them.
-    if (shape.centreFilled && fillSolid_)
-        put(cx, cy, toQColor(fillColour_).rgb());
-    for (int i = 0; i < shape.outlineCount; ++i) {
-        const Offset o = shape.outline[std::size_t(i)];
-        put(cx + o.dx, cy + o.dy, pen);
-    }
-    return written;
+    const Figure figure{Figure::Kind::Circle, fillSolid_, drawWidth_,
+                        toQColor(colour.value_or(foreground_)).rgb(),
+                        fillSolid_ ? toQColor(fillColour_).rgb() : 0, x, y, radius, 0.0f};
+    draw(figure);
+    figures_.push_back(figure);
+    markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));
 }
 
 void ImageCanvas::setDrawWidth(int pixels) { drawWidth_ = pixels; }

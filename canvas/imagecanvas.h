@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
+#include <deque>
+#include <functional>
+#include <vector>
 
 inline QColor toQColor(Colour c)
 {
@@ -16,9 +19,12 @@ inline QColor toQColor(Colour c)
 // The canvas over a kept image. The image is made at a device pixel ratio and
 // drawn in logical pixels, so a 1-pixel line at ratio 2 is 2 sharp device pixels.
 // Operations are batched into one QPainter; flush() ends the batch and hands
-// back the logical region that changed since the last flush. At ratio 1 the
-// figures a run draws most (level and upright lines, radius-1 dots) are written
-// straight into the image, pixel for pixel as the painter would draw them.
+// back the logical region that changed since the last flush.
+//
+// Every figure and painting is also kept, with the drawing state it was made in,
+// so that the image can be made again at another ratio by drawing it all again:
+// sharp at the new resolution, as if drawn there from the start. What is wholly
+// covered later (by the clear at a run's start, by an opaque label) is forgotten.
 class ImageCanvas : public Canvas {
 public:
     enum class Unit { Twips, Pixels };
@@ -38,10 +44,26 @@ public:
     void setFillColour(Colour colour) override;
     void setUnitPixels() override;
 
-    // A painter on the image for drawing outside the run (labels); joins the current batch.
-    QPainter &painter();
-    // Marks a logical rectangle as changed by drawing done through painter().
-    void markDirty(const QRect &rect);
+    // Drawing outside the run (a label): `painting` paints in logical pixels within
+    // `area`, covering all of it, now and whenever the image is made again. It
+    // must not depend on anything that may change later.
+    using Painting = std::function<void(QPainter &)>;
+    void paintOpaque(const QRect &area, Painting painting);
+
+    // Where the record of what was drawn has come to.
+    struct Mark {
+        std::size_t figures = 0, paintings = 0;
+    };
+    Mark mark() const { return {figures_.size(), paintings_.size()}; }
+    // What was drawn before `before` and has been covered since is forgotten: what
+    // lies wholly within `area`, which everything since then has covered, and any
+    // figure drawn again since exactly as it was.
+    void forgetCovered(Mark before, const QRect &area);
+    // How many figures and paintings are kept.
+    std::size_t keptCount() const { return figures_.size() + paintings_.size(); }
+
+    // Whether anything changed since the last flush.
+    bool hasChanges() const { return !gathering_.isEmpty() || !dirty_.isEmpty(); }
     // Ends the painting batch; returns and forgets the changed logical region.
     QRegion flush();
 
@@ -49,9 +71,9 @@ public:
     const QImage &image();
     QSize logicalSize() const { return logicalSize_; }
     qreal devicePixelRatio() const { return devicePixelRatio_; }
-    // Remakes the image at another ratio (the window moved to a screen of another
-    // scale): what it shows is carried over, scaled, and the whole image is marked
-    // changed; the drawing state stays.
+    // Makes the image again at another ratio (a zoom, or the window moved to a
+    // screen of another scale): everything kept is drawn again into it, and the
+    // whole image is marked changed; the drawing state stays.
     void setDevicePixelRatio(qreal ratio);
 
     int drawWidth() const { return drawWidth_; }
@@ -60,17 +82,29 @@ public:
     Unit unit() const { return unit_; }
 
 private:
-    QPen pen(std::optional<Colour> colour) const;
+    // A line or circle with the state it was drawn in.
+    struct Figure {
+        enum class Kind : quint8 { Line, Circle } kind;
+        bool fillSolid;
+        int width;
+        QRgb pen;
+        QRgb fill;
+        float x1, y1, x2, y2; // a circle: centre (x1, y1), radius x2
+        bool operator==(const Figure &) const = default;
+    };
+    struct KeptPainting {
+        std::size_t beforeFigure; // painted before this figure, after the one ahead of it
+        QRect area;
+        Painting paint;
+    };
+
+    QPainter &painter();
     // The image, made on first use.
     QImage &pixels();
-    // The painter's own pixels without the painter, where a shortcut is known.
-    enum class Written { NoShortcut, Unchanged, Changed };
-    Written writeLine(float x1, float y1, float x2, float y2, QRgb rgb);
-    Written writeDot(float x, float y, QRgb pen);
-    // Fills the device pixels from (left, top) to (right, bottom), both included.
-    Written fillPixels(int left, int top, int right, int bottom, QRgb rgb);
-    // How far a figure of the current width moves right and down, in logical pixels.
-    qreal alignment() const;
+    void draw(const Figure &figure);
+    void markDirty(const QRect &rect);
+    // Everything kept, drawn into a fresh image.
+    void drawAgain();
 
     QSize logicalSize_;
     qreal devicePixelRatio_;
@@ -80,6 +114,8 @@ private:
     QPainter painter_;
     QRegion dirty_;
     QRect gathering_; // neighbouring changes gathered before they join dirty_
+    std::deque<Figure> figures_;
+    std::vector<KeptPainting> paintings_;
     int drawWidth_ = 1;
     bool fillSolid_ = false;
     Colour fillColour_ = colours::black;

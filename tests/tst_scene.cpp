@@ -31,7 +31,8 @@ private slots:
         const int d = spacing.toInt();
         ImageCanvas canvas(sceneSize, 1.0, colours::silver);
         // A previous picture: the clear must remove it inside the scene area only.
-        canvas.painter().fillRect(QRect(QPoint(0, 0), sceneSize), Qt::red);
+        canvas.paintOpaque(QRect(QPoint(0, 0), sceneSize),
+                           [](QPainter &p) { p.fillRect(QRect(QPoint(0, 0), sceneSize), Qt::red); });
         canvas.flush();
         DrawScene(canvas, TextSettings(distance, spacing));
         const QImage image = canvas.image();
