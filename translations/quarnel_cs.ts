@@ -5,11 +5,11 @@
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda k Quarnelu</translation>
     </message>
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Co obrázek ukazuje&lt;/h2&gt;&lt;p&gt;Světlo ze &lt;b&gt;zdroje&lt;/b&gt; vlevo prochází &lt;b&gt;clonou&lt;/b&gt; se dvěma štěrbinami, A nad optickou osou a B pod ní, a dopadá na &lt;b&gt;stínítko&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; projde stínítko zdola nahoru, bod po bodu.&lt;/p&gt;&lt;p&gt;Pro každý bod se obě délky drah od štěrbin promění ve dva &lt;b&gt;fázory&lt;/b&gt;, šipky dlouhé 25 pixelů, otočené o vlnové číslo krát délku dráhy. Sčítají se tak, že se začátek druhého připojí ke konci prvního, a jejich součet, nakreslený &lt;b&gt;zeleně&lt;/b&gt;, dává jas: čtyřnásobek druhé mocniny jeho délky. Každý dvacátý bod tuto konstrukci ukazuje: bledé paprsky z obou štěrbin, oba černé fázory a jejich zelený součet.&lt;/p&gt;&lt;p&gt;Vpravo od osy grafu se jas vynáší ve výšce bodu, jako &lt;b&gt;sloupec&lt;/b&gt; (obrazce Světlo a Interference), nebo jako náhodné &lt;b&gt;tečky fotonů&lt;/b&gt; (obrazec Hustota fotonů). Vlevo od osy sledují tři &lt;b&gt;modré značky&lt;/b&gt;, co by dala každá štěrbina sama a co dají obě společně.&lt;/p&gt;&lt;h2&gt;Ovládání&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Rozteč&lt;/b&gt;: každá štěrbina leží 40 (velká), 15 (mírná), 10 (střední), 5 (malá) nebo 0 pixelů od optické osy.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Vzdálenost stínítka&lt;/b&gt;: stínítko stojí 200 (velká), 150 (střední) nebo 100 (blízko) pixelů za clonou.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kmitočet&lt;/b&gt;: vlnové číslo, jak rychle se fáze otáčí podél dráhy: 2 (vyšší), 0,5 (vysoký), 0,3 (střední) nebo 0,1 (min) radiánu na pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Obrazec&lt;/b&gt;: Světlo váží interferenci vzdáleností od každé štěrbiny; Interference ukazuje jen druhou mocninu délky součtu fázorů; Hustota fotonů kreslí tolik náhodných teček, kolik dopadá fotonů.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Posuvník&lt;/b&gt; zpomaluje animaci od 1 do 20; každý stupeň prodlouží běh asi o 1,2 sekundy.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Klávesy&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab a Shift+Tab přecházejí od prvku k prvku; šipky vybírají ve skupině a posouvají posuvník; mezerník nebo Enter stiskne tlačítko.&lt;/li&gt;&lt;li&gt;Esc zastaví běh. Co zadáte během běhu, se projeví, až běh skončí.&lt;/li&gt;&lt;li&gt;Ctrl+C zkopíruje obrázek; Ctrl+S jej uloží jako obrázek PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ a Ctrl+- celé okno zvětší a zmenší, od 100 do 300 %; Ctrl+0 mu vrátí normální velikost. F11 přepne na celou obrazovku a další F11 celou obrazovku opustí.&lt;/li&gt;&lt;li&gt;F1 otevře tuto nápovědu; klávesa nabídky, Shift+F10 nebo pravé tlačítko myši otevřou nabídku obrázku.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -132,15 +132,15 @@
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh byl zastaven před prvním bodem.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>do výšky optické osy</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Běh byl zastaven po %1 z %2 bodů: graf sahá zdola až %3.</translation>
     </message>
 </context>
 <context>
@@ -362,63 +362,63 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopírovat obrázek</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit obrázek jako...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápo&amp;věda</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programu Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek</translation>
     </message>
     <message>
         <source>Save picture as</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit obrázek jako</translation>
     </message>
     <message>
         <source>interference.png</source>
-        <translation type="unfinished"></translation>
+        <translation>interference.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek se nepodařilo uložit jako „%1“: %2</translation>
     </message>
     <message>
         <source>About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu Quarnel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Výukový program, který ukazuje interferenci světla za dvěma štěrbinami.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zvětšit</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zm&amp;enšit</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normální velikost</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Na &amp;celou obrazovku</translation>
     </message>
 </context>
 </TS>

@@ -5,11 +5,11 @@
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarnel-Hilfe</translation>
     </message>
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Was das Bild zeigt&lt;/h2&gt;&lt;p&gt;Licht aus der &lt;b&gt;Quelle&lt;/b&gt; links geht durch eine &lt;b&gt;Blende&lt;/b&gt; mit zwei Spalten, A über und B unter der optischen Achse, und fällt auf den &lt;b&gt;Schirm&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; tastet den Schirm von unten nach oben Punkt für Punkt ab.&lt;/p&gt;&lt;p&gt;Für jeden Punkt werden die beiden Weglängen von den Spalten zu zwei &lt;b&gt;Zeigern&lt;/b&gt;: 25 Pixel lange Pfeile, gedreht um die Wellenzahl mal die Weglänge. Sie werden aneinandergehängt, und ihre Summe, &lt;b&gt;grün&lt;/b&gt; gezeichnet, ergibt die Helligkeit: das Vierfache des Quadrats ihrer Länge. Jeder zwanzigste Punkt zeigt diese Konstruktion: die blassen Strahlen von beiden Spalten, die beiden schwarzen Zeiger und ihre grüne Summe.&lt;/p&gt;&lt;p&gt;Rechts der Diagrammachse wird die Helligkeit auf der Höhe des Punktes aufgetragen, als &lt;b&gt;Balken&lt;/b&gt; (Muster Licht und Interferenz) oder als zufällige &lt;b&gt;Photonenpunkte&lt;/b&gt; (Muster Photonendichte). Links der Achse folgen drei &lt;b&gt;blaue Marken&lt;/b&gt; dem, was jeder Spalt allein und was beide zusammen ergeben.&lt;/p&gt;&lt;h2&gt;Die Bedienelemente&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Spaltabstand&lt;/b&gt;: jeder Spalt liegt 40 (groß), 15 (enger), 10 (mittel), 5 (klein) oder 0 Pixel von der optischen Achse entfernt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Schirmabstand&lt;/b&gt;: der Schirm steht 200 (groß), 150 (mittel) oder 100 (nah) Pixel hinter der Blende.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequenz&lt;/b&gt;: die Wellenzahl, wie schnell sich die Phase längs eines Weges dreht: 2 (höher), 0,5 (hoch), 0,3 (mittel) oder 0,1 (tief) Radiant je Pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muster&lt;/b&gt;: Licht gewichtet die Interferenz mit dem Abstand von jedem Spalt; Interferenz zeigt allein das Quadrat der Länge der Zeigersumme; Photonendichte zeichnet so viele zufällige Punkte, wie Photonen ankommen.&lt;/li&gt;&lt;li&gt;Die &lt;b&gt;Bildlaufleiste&lt;/b&gt; verlangsamt die Animation von 1 bis 20; jede Stufe verlängert einen Durchlauf um etwa 1,2 Sekunden.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Tasten&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab und Umschalt+Tab gehen von Bedienelement zu Bedienelement; die Pfeiltasten wählen innerhalb einer Gruppe und bewegen die Bildlaufleiste; Leertaste oder Enter drückt eine Schaltfläche.&lt;/li&gt;&lt;li&gt;Esc hält einen Durchlauf an. Eingaben während eines Durchlaufs wirken, sobald der Durchlauf endet.&lt;/li&gt;&lt;li&gt;Strg+C kopiert das Bild; Strg+S speichert es als PNG-Bild.&lt;/li&gt;&lt;li&gt;Strg++ und Strg+- machen das ganze Fenster größer und kleiner, von 100 bis 300 %; Strg+0 bringt es auf seine normale Größe zurück. F11 füllt den Bildschirm, und F11 noch einmal verlässt den Vollbildmodus.&lt;/li&gt;&lt;li&gt;F1 öffnet diese Hilfe; die Menütaste, Umschalt+F10 oder die rechte Maustaste öffnen das Menü des Bildes.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -130,15 +130,15 @@
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Durchlauf wurde vor seinem ersten Punkt angehalten.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>auf Höhe der optischen Achse</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Durchlauf wurde nach %1 von %2 Punkten angehalten: das Diagramm reicht von unten bis %3.</translation>
     </message>
 </context>
 <context>
@@ -360,63 +360,63 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;speichern unter...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Save picture as</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern unter</translation>
     </message>
     <message>
         <source>interference.png</source>
-        <translation type="unfinished"></translation>
+        <translation>interferenz.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
         <source>About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quarnel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Ein Lehrprogramm, das die Interferenz von Licht hinter einem Doppelspalt zeigt.&lt;/p&gt;&lt;p&gt;Lizenz: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verk&amp;leinern</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalgröße</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 </TS>

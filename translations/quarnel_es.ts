@@ -5,11 +5,11 @@
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quarnel</translation>
     </message>
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Qué muestra la imagen&lt;/h2&gt;&lt;p&gt;La luz de la &lt;b&gt;fuente&lt;/b&gt;, a la izquierda, atraviesa una &lt;b&gt;barrera&lt;/b&gt; con dos rendijas, A por encima y B por debajo del eje óptico, y llega a la &lt;b&gt;pantalla&lt;/b&gt;. &lt;b&gt;Iniciar&lt;/b&gt; recorre la pantalla de abajo arriba, punto a punto.&lt;/p&gt;&lt;p&gt;Para cada punto, las dos longitudes de camino desde las rendijas se convierten en dos &lt;b&gt;fasores&lt;/b&gt;, flechas de 25 píxeles giradas el número de onda por la longitud del camino. Se suman uno a continuación del otro, y su suma, dibujada en &lt;b&gt;verde&lt;/b&gt;, da el brillo: cuatro veces el cuadrado de su longitud. Uno de cada veinte puntos muestra esta construcción: los rayos pálidos de ambas rendijas, los dos fasores negros y su suma verde.&lt;/p&gt;&lt;p&gt;A la derecha del eje de la gráfica, el brillo se dibuja a la altura del punto, como una &lt;b&gt;barra&lt;/b&gt; (patrones Luz e Interferencia) o como &lt;b&gt;puntos de fotones&lt;/b&gt; aleatorios (patrón Fotones). A la izquierda del eje, tres &lt;b&gt;marcas azules&lt;/b&gt; siguen lo que daría cada rendija sola y lo que dan ambas juntas.&lt;/p&gt;&lt;h2&gt;Los controles&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Separación&lt;/b&gt;: cada rendija está a 40 (larga), 15 (corta), 10 (media), 5 (chica) o 0 píxeles del eje óptico.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Distancia de la pantalla&lt;/b&gt;: la pantalla está a 200 (larga), 150 (media) o 100 (cerca) píxeles detrás de la barrera.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frecuencia&lt;/b&gt;: el número de onda, con qué rapidez gira la fase a lo largo de un camino: 2 (mayor), 0,5 (alta), 0,3 (media) o 0,1 (baja) radianes por píxel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Patrón&lt;/b&gt;: Luz pondera la interferencia por la distancia a cada rendija; Interferencia muestra solo el cuadrado de la longitud de la suma de fasores; Fotones dibuja tantos puntos aleatorios como fotones llegan.&lt;/li&gt;&lt;li&gt;La &lt;b&gt;barra de desplazamiento&lt;/b&gt; ralentiza la animación de 1 a 20; cada paso añade unos 1,2 segundos a un barrido.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Teclas&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab y Mayús+Tab pasan de un control a otro; las flechas eligen dentro de un grupo y mueven la barra de desplazamiento; Espacio o Intro pulsa un botón.&lt;/li&gt;&lt;li&gt;Esc detiene un barrido. Lo que se introduzca durante un barrido surte efecto cuando el barrido termina.&lt;/li&gt;&lt;li&gt;Ctrl+C copia la imagen; Ctrl+S la guarda como imagen PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ y Ctrl+- agrandan y reducen toda la ventana, del 100 al 300 %; Ctrl+0 la devuelve a su tamaño normal. F11 pasa a pantalla completa, y F11 otra vez sale de ella.&lt;/li&gt;&lt;li&gt;F1 abre esta ayuda; la tecla de menú, Mayús+F10 o el botón derecho del ratón abren el menú de la imagen.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -130,15 +130,15 @@
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
-        <translation type="unfinished"></translation>
+        <translation>El barrido se detuvo antes de su primer punto.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>a la altura del eje óptico</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El barrido se detuvo tras %1 de %2 puntos: la gráfica empieza abajo y termina %3.</translation>
     </message>
 </context>
 <context>
@@ -360,63 +360,63 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar imagen</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar imagen como...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Save picture as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen como</translation>
     </message>
     <message>
         <source>interference.png</source>
-        <translation type="unfinished"></translation>
+        <translation>interferencia.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la imagen como «%1»: %2</translation>
     </message>
     <message>
         <source>About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quarnel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programa didáctico que muestra la interferencia de la luz detrás de dos rendijas.&lt;/p&gt;&lt;p&gt;Licencia: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;mpliar</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño &amp;normal</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla completa</translation>
     </message>
 </context>
 </TS>

@@ -5,11 +5,11 @@
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quarnel</translation>
     </message>
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Ce que montre l&apos;image&lt;/h2&gt;&lt;p&gt;La lumière de la &lt;b&gt;source&lt;/b&gt;, à gauche, traverse une &lt;b&gt;plaque&lt;/b&gt; percée de deux fentes, A au-dessus et B au-dessous de l&apos;axe optique, et tombe sur l&apos;&lt;b&gt;écran&lt;/b&gt;. &lt;b&gt;Lancer&lt;/b&gt; balaie l&apos;écran de bas en haut, point par point.&lt;/p&gt;&lt;p&gt;Pour chaque point, les deux longueurs de chemin depuis les fentes deviennent deux &lt;b&gt;vecteurs de Fresnel&lt;/b&gt;, des flèches de 25 pixels tournées du nombre d&apos;onde multiplié par la longueur du chemin. On les ajoute bout à bout, et leur somme, tracée en &lt;b&gt;vert&lt;/b&gt;, donne la luminosité : quatre fois le carré de sa longueur. Un point sur vingt montre cette construction : les rayons pâles issus des deux fentes, les deux vecteurs de Fresnel noirs et leur somme verte.&lt;/p&gt;&lt;p&gt;À droite de l&apos;axe du graphique, la luminosité est tracée à la hauteur du point, sous forme de &lt;b&gt;barre&lt;/b&gt; (figures Lumière et Interférence) ou de &lt;b&gt;points de photons&lt;/b&gt; aléatoires (figure Photons). À gauche de l&apos;axe, trois &lt;b&gt;repères bleus&lt;/b&gt; suivent ce que donnerait chaque fente seule et ce que donnent les deux ensemble.&lt;/p&gt;&lt;h2&gt;Les commandes&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Écart&lt;/b&gt; : chaque fente se trouve à 40 (grand), 15 (serré), 10 (moyen), 5 (petit) ou 0 pixels de l&apos;axe optique.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Distance de l&apos;écran&lt;/b&gt; : l&apos;écran se trouve à 200 (grand), 150 (moyen) ou 100 (proche) pixels derrière la plaque.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fréquence&lt;/b&gt; : le nombre d&apos;onde, à quelle vitesse la phase tourne le long d&apos;un chemin : 2 (max), 0,5 (haute), 0,3 (moyen) ou 0,1 (min) radians par pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Figure&lt;/b&gt; : Lumière pondère l&apos;interférence par la distance à chaque fente ; Interférence montre seulement le carré de la longueur de la somme des vecteurs de Fresnel ; Photons dessine autant de points aléatoires que de photons arrivant.&lt;/li&gt;&lt;li&gt;La &lt;b&gt;barre de défilement&lt;/b&gt; ralentit l&apos;animation de 1 à 20 ; chaque cran ajoute environ 1,2 seconde à un balayage.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Touches&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab et Maj+Tab passent d&apos;une commande à l&apos;autre ; les touches fléchées choisissent dans un groupe et déplacent la barre de défilement ; Espace ou Entrée actionne un bouton.&lt;/li&gt;&lt;li&gt;Échap arrête un balayage. Ce qui est saisi pendant un balayage prend effet à la fin du balayage.&lt;/li&gt;&lt;li&gt;Ctrl+C copie l&apos;image ; Ctrl+S l&apos;enregistre en image PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ et Ctrl+- agrandissent et réduisent toute la fenêtre, de 100 à 300 % ; Ctrl+0 lui rend sa taille normale. F11 passe en plein écran, et F11 à nouveau quitte le plein écran.&lt;/li&gt;&lt;li&gt;F1 ouvre cette aide ; la touche Menu, Maj+F10 ou le bouton droit de la souris ouvrent le menu de l&apos;image.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -130,15 +130,15 @@
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le balayage a été arrêté avant son premier point.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>à la hauteur de l&apos;axe optique</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le balayage a été arrêté après %1 des %2 points : le graphique part du bas et s&apos;arrête %3.</translation>
     </message>
 </context>
 <context>
@@ -360,63 +360,63 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer l&apos;image sous...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Save picture as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image sous</translation>
     </message>
     <message>
         <source>interference.png</source>
-        <translation type="unfinished"></translation>
+        <translation>interference.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;image sous « %1 » : %2</translation>
     </message>
     <message>
         <source>About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quarnel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programme d&apos;enseignement qui montre l&apos;interférence de la lumière derrière deux fentes.&lt;/p&gt;&lt;p&gt;Licence : MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille &amp;normale</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;lein écran</translation>
     </message>
 </context>
 </TS>

@@ -5,11 +5,11 @@
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc programu Quarnel</translation>
     </message>
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Co pokazuje obraz&lt;/h2&gt;&lt;p&gt;Światło ze &lt;b&gt;źródła&lt;/b&gt; po lewej przechodzi przez &lt;b&gt;przesłonę&lt;/b&gt; z dwiema szczelinami, A nad osią optyczną i B pod nią, i pada na &lt;b&gt;ekran&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; przechodzi ekran od dołu do góry, punkt po punkcie.&lt;/p&gt;&lt;p&gt;Dla każdego punktu dwie długości dróg od szczelin stają się dwoma &lt;b&gt;wskazami&lt;/b&gt;, strzałkami o długości 25 pikseli, obróconymi o liczbę falową razy długość drogi. Dodaje się je, przykładając początek drugiego do końca pierwszego, a ich suma, rysowana na &lt;b&gt;zielono&lt;/b&gt;, daje jasność: czterokrotność kwadratu jej długości. Co dwudziesty punkt pokazuje tę konstrukcję: blade promienie z obu szczelin, oba czarne wskazy i ich zieloną sumę.&lt;/p&gt;&lt;p&gt;Na prawo od osi wykresu jasność jest rysowana na wysokości punktu, jako &lt;b&gt;słupek&lt;/b&gt; (obrazy Światło i Interferencja) lub jako losowe &lt;b&gt;kropki fotonów&lt;/b&gt; (obraz Fotony). Na lewo od osi trzy &lt;b&gt;niebieskie znaczniki&lt;/b&gt; pokazują, co dałaby każda szczelina osobno i co dają obie razem.&lt;/p&gt;&lt;h2&gt;Elementy sterujące&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Odstęp&lt;/b&gt;: każda szczelina leży 40 (duży), 15 (spory), 10 (średni), 5 (mały) lub 0 pikseli od osi optycznej.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Odległość ekranu&lt;/b&gt;: ekran stoi 200 (duży), 150 (średni) lub 100 (blisko) pikseli za przesłoną.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Częstotliwość&lt;/b&gt;: liczba falowa, czyli jak szybko faza obraca się wzdłuż drogi: 2 (wyższa), 0,5 (wysoka), 0,3 (średni) lub 0,1 (min) radiana na piksel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Obraz&lt;/b&gt;: Światło to interferencja ważona odległością od każdej szczeliny; Interferencja pokazuje sam kwadrat długości sumy wskazów; Fotony rysują tyle losowych kropek, ile dociera fotonów.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pasek przewijania&lt;/b&gt; spowalnia animację od 1 do 20; każdy stopień wydłuża przebieg o około 1,2 sekundy.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Klawisze&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab i Shift+Tab przechodzą od kontrolki do kontrolki; klawisze strzałek wybierają w obrębie grupy i przesuwają pasek przewijania; spacja lub Enter naciska przycisk.&lt;/li&gt;&lt;li&gt;Esc zatrzymuje przebieg. Dane wprowadzone w trakcie przebiegu zadziałają, gdy przebieg się skończy.&lt;/li&gt;&lt;li&gt;Ctrl+C kopiuje obraz; Ctrl+S zapisuje go jako obraz PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ i Ctrl+- powiększają i pomniejszają całe okno, od 100 do 300%; Ctrl+0 przywraca jego normalny rozmiar. F11 przełącza na pełny ekran, a ponowne F11 go opuszcza.&lt;/li&gt;&lt;li&gt;F1 otwiera tę pomoc; klawisz menu, Shift+F10 lub prawy przycisk myszy otwierają menu obrazu.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -132,15 +132,15 @@
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg zatrzymano przed pierwszym punktem.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>do wysokości osi optycznej</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg zatrzymano po %1 z %2 punktów: wykres sięga od dołu aż %3.</translation>
     </message>
 </context>
 <context>
@@ -362,63 +362,63 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj obraz</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz obraz jako...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz</translation>
     </message>
     <message>
         <source>Save picture as</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz obraz jako</translation>
     </message>
     <message>
         <source>interference.png</source>
-        <translation type="unfinished"></translation>
+        <translation>interferencja.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazy PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać obrazu jako „%1”: %2</translation>
     </message>
     <message>
         <source>About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Quarnel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Program dydaktyczny, który pokazuje interferencję światła za dwiema szczelinami.&lt;/p&gt;&lt;p&gt;Licencja: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;większ</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;mniejsz</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalny rozmiar</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pełny &amp;ekran</translation>
     </message>
 </context>
 </TS>

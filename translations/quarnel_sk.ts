@@ -5,11 +5,11 @@
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomocník programu Quarnel</translation>
     </message>
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Čo obrázok ukazuje&lt;/h2&gt;&lt;p&gt;Svetlo zo &lt;b&gt;zdroja&lt;/b&gt; vľavo prechádza &lt;b&gt;clonou&lt;/b&gt; s dvoma štrbinami, A nad optickou osou a B pod ňou, a dopadá na &lt;b&gt;tienidlo&lt;/b&gt;. &lt;b&gt;Štart&lt;/b&gt; prejde tienidlo zdola nahor, bod po bode.&lt;/p&gt;&lt;p&gt;Pre každý bod sa obe dĺžky dráh od štrbín premenia na dva &lt;b&gt;fázory&lt;/b&gt;, šípky dlhé 25 pixelov, otočené o vlnové číslo krát dĺžku dráhy. Sčítajú sa tak, že sa začiatok druhého pripojí ku koncu prvého, a ich súčet, nakreslený &lt;b&gt;zelenou&lt;/b&gt;, dáva jas: štvornásobok druhej mocniny jeho dĺžky. Každý dvadsiaty bod ukazuje túto konštrukciu: bledé lúče z oboch štrbín, oba čierne fázory a ich zelený súčet.&lt;/p&gt;&lt;p&gt;Vpravo od osi grafu sa jas vynáša vo výške bodu, ako &lt;b&gt;stĺpec&lt;/b&gt; (obrazce Svetlo a Interferencia), alebo ako náhodné &lt;b&gt;bodky fotónov&lt;/b&gt; (obrazec Hustota fotónov). Vľavo od osi sledujú tri &lt;b&gt;modré značky&lt;/b&gt;, čo by dala každá štrbina sama a čo dajú obe spolu.&lt;/p&gt;&lt;h2&gt;Ovládanie&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Štrbiny&lt;/b&gt;: každá štrbina leží 40 (veľká), 15 (užšia), 10 (stredná), 5 (malá) alebo 0 pixelov od optickej osi.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Vzdialenosť tienidla&lt;/b&gt;: tienidlo stojí 200 (veľká), 150 (stredná) alebo 100 (blízko) pixelov za clonou.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frekvencia&lt;/b&gt;: vlnové číslo, ako rýchlo sa fáza otáča pozdĺž dráhy: 2 (vyššia), 0,5 (vysoká), 0,3 (stredná) alebo 0,1 (min) radiánu na pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Obrazec&lt;/b&gt;: Svetlo váži interferenciu vzdialenosťou od každej štrbiny; Interferencia ukazuje len druhú mocninu dĺžky súčtu fázorov; Hustota fotónov kreslí toľko náhodných bodiek, koľko dopadá fotónov.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Posuvník&lt;/b&gt; spomaľuje animáciu od 1 do 20; každý stupeň predĺži beh asi o 1,2 sekundy.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Klávesy&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab a Shift+Tab prechádzajú od prvku k prvku; šípky vyberajú v skupine a posúvajú posuvník; medzerník alebo Enter stlačí tlačidlo.&lt;/li&gt;&lt;li&gt;Esc zastaví beh. Čo zadáte počas behu, sa prejaví, keď beh skončí.&lt;/li&gt;&lt;li&gt;Ctrl+C skopíruje obrázok; Ctrl+S ho uloží ako obrázok PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ a Ctrl+- celé okno zväčšia a zmenšia, od 100 do 300 %; Ctrl+0 mu vráti normálnu veľkosť. F11 prepne na celú obrazovku a ďalšie F11 celú obrazovku opustí.&lt;/li&gt;&lt;li&gt;F1 otvorí tohto pomocníka; kláves ponuky, Shift+F10 alebo pravé tlačidlo myši otvoria ponuku obrázka.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -132,15 +132,15 @@
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beh bol zastavený pred prvým bodom.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>do výšky optickej osi</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beh bol zastavený po %1 z %2 bodov: graf siaha zdola až %3.</translation>
     </message>
 </context>
 <context>
@@ -362,63 +362,63 @@
     </message>
     <message>
         <source>&amp;Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopírovať obrázok</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložiť obrázok ako...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomocník</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programe Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázok</translation>
     </message>
     <message>
         <source>Save picture as</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložiť obrázok ako</translation>
     </message>
     <message>
         <source>interference.png</source>
-        <translation type="unfinished"></translation>
+        <translation>interferencia.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázok sa nepodarilo uložiť ako „%1“: %2</translation>
     </message>
     <message>
         <source>About Quarnel</source>
-        <translation type="unfinished"></translation>
+        <translation>O programe Quarnel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Výučbový program, ktorý ukazuje interferenciu svetla za dvoma štrbinami.&lt;/p&gt;&lt;p&gt;Licencia: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zväčšiť</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zm&amp;enšiť</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normálna veľkosť</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Na &amp;celú obrazovku</translation>
     </message>
 </context>
 </TS>
