@@ -1,5 +1,6 @@
 #include "controlmap.h"
 
+#include "appearance.h"
 #include "frmquarnel.h"
 
 #include <QAbstractButton>
@@ -29,7 +30,15 @@ QRect subControl(QScrollBar *bar, QStyle::SubControl part, int value)
 }
 } // namespace
 
-ControlMap::ControlMap() : window_(std::make_unique<frmQuarnel>())
+namespace {
+std::unique_ptr<frmQuarnel> windowAsTheProgramShowsIt()
+{
+    setUpAppearance(*qApp);
+    return std::make_unique<frmQuarnel>();
+}
+} // namespace
+
+ControlMap::ControlMap() : window_(windowAsTheProgramShowsIt())
 {
     window_->show();
     for (QWidget *child : window_->findChildren<QWidget *>()) {

@@ -8,7 +8,8 @@
 class frmQuarnel;
 
 // Where the window's controls lie, in window coordinates, read from a window
-// built in this process (offscreen) with the program's own appearance, so a
+// built in this process (offscreen) with the program's own appearance, which
+// it sets up for the test's QApplication, so a
 // test that clicks the real window follows the layout instead of copying it.
 class ControlMap {
 public:

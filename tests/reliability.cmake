@@ -14,18 +14,17 @@ add_library(windowdriver STATIC
   closerequest.h closerequest.cpp)
 target_include_directories(windowdriver PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(windowdriver PUBLIC quarnel_app PRIVATE X11::X11)
+# It launches the program, so whatever links it builds after the program.
+target_compile_definitions(windowdriver PRIVATE QUARNEL_BINARY="$<TARGET_FILE:quarnel>")
+add_dependencies(windowdriver quarnel)
 
 quarnel_test(tst_edgepaths SOURCES tst_edgepaths.cpp LIBS windowdriver)
-target_compile_definitions(tst_edgepaths PRIVATE QUARNEL_BINARY="$<TARGET_FILE:quarnel>")
-add_dependencies(tst_edgepaths quarnel)
 set_tests_properties(tst_edgepaths PROPERTIES LABELS "e2e;reliability" TIMEOUT 600)
 
 # The monkey is meant for the sanitizer build, where any fault it provokes is caught.
 option(QUARNEL_MONKEY "Register the monkey test (random input on the real window)" ${QUARNEL_SANITIZE})
 if(QUARNEL_MONKEY)
   quarnel_test(tst_monkey SOURCES tst_monkey.cpp LIBS windowdriver)
-  target_compile_definitions(tst_monkey PRIVATE QUARNEL_BINARY="$<TARGET_FILE:quarnel>")
-  add_dependencies(tst_monkey quarnel)
   set_tests_properties(tst_monkey PROPERTIES LABELS "monkey;reliability" TIMEOUT 900)
 endif()
 

@@ -171,3 +171,30 @@ QString TracedQuarnel::exitDescription() const
         return "crashed";
     return QString("exited with status %1").arg(process_.exitCode());
 }
+
+std::unique_ptr<TracedQuarnel> WindowDriver::launch(const QProcessEnvironment &environment)
+{
+    auto program = std::make_unique<TracedQuarnel>(session, QStringLiteral(QUARNEL_BINARY), environment);
+    program->waitForWindow();
+    return program;
+}
+
+void WindowDriver::click(const TracedQuarnel &program, const QString &control)
+{
+    session.click(program.geometry().topLeft() + map.centre(control));
+}
+
+void WindowDriver::setSlowDown(TracedQuarnel &program, int slowDown)
+{
+    const QPoint arrow = program.geometry().topLeft() + map.scrollBarAddArrow().center();
+    for (int value = map.scrollBarMinimum(); value < slowDown; ++value)
+        session.click(arrow);
+    program.poll(100);
+}
+
+QString WindowDriver::exit(TracedQuarnel &program, int timeoutMs)
+{
+    click(program, QStringLiteral("cmdKonec"));
+    program.waitForExit(timeoutMs);
+    return program.endFaults();
+}

@@ -4,9 +4,11 @@
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
-class XSession;
+#include "controlmap.h"
+#include "xsession.h"
 
 // A run at slow-down s waits 399 × s × 3 ms; how long one may take, drawing
 // included, in a sanitizer build that draws several times slower than it waits.
@@ -103,4 +105,26 @@ private:
     QRect geometry_;
     bool killed_ = false;
     QString stacksAtKill_;
+};
+
+// What every end-to-end test sets up: a private X session, where the window's
+// controls lie, and the real program launched there and driven by its
+// controls' names. Needs the test's QApplication.
+class WindowDriver {
+public:
+    // A screen of this colour depth; isReady() as the session's.
+    explicit WindowDriver(int depth = 24) : session(depth) {}
+
+    XSession session;
+    ControlMap map;
+
+    bool isReady() const { return session.isReady(); }
+    // The program, launched and its window waited for (windowId() 0 if it never came).
+    std::unique_ptr<TracedQuarnel> launch(const QProcessEnvironment &environment = {});
+    // A real click on the middle of a control of the program's window.
+    void click(const TracedQuarnel &program, const QString &control);
+    // Clicks the scroll bar's add arrow until a run would start with this slow-down.
+    void setSlowDown(TracedQuarnel &program, int slowDown);
+    // Clicks Exit and waits for the program to end: what was wrong with its end, empty when nothing.
+    QString exit(TracedQuarnel &program, int timeoutMs = 20000);
 };

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
-#include "controlmap.h"
 #include "frmquarnel.h"
 #include "scenepicture.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
-#include "xsession.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,52 +16,48 @@ class TestClassroom : public QObject {
 private slots:
     void initTestCase()
     {
-        setUpAppearance(*qobject_cast<QApplication *>(QCoreApplication::instance()));
-        map_ = std::make_unique<ControlMap>();
-        session_ = std::make_unique<XSession>();
-        QVERIFY2(session_->isReady(), qPrintable(session_->why()));
+        driver_ = std::make_unique<WindowDriver>();
+        QVERIFY2(driver_->isReady(), qPrintable(driver_->session.why()));
     }
 
     // Escape must stop a slow run at once, and the Start presses made during it
     // must not start the runs a teacher was escaping from; the program goes on.
     void escapeStopsASlowRun()
     {
-        TracedQuarnel program(*session_, QStringLiteral(QUARNEL_BINARY));
-        QVERIFY(program.waitForWindow() != 0);
-        session_->click(map_->scrollBarThumb(1).center());
-        session_->key(QStringLiteral("End")); // slow-down 20: a run of 24 s
-        session_->click(map_->centre(QStringLiteral("cmdStart")));
-        QVERIFY2(program.waitForRunsStarted(1, 10000), qPrintable(program.log()));
-        QCOMPARE(program.runs().front().slowDown, QStringLiteral("20"));
+        auto program = driver_->launch();
+        QVERIFY(program->windowId() != 0);
+        driver_->session.click(driver_->map.scrollBarThumb(1).center());
+        driver_->session.key(QStringLiteral("End")); // slow-down 20: a run of 24 s
+        driver_->click(*program, QStringLiteral("cmdStart"));
+        QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
+        QCOMPARE(program->runs().front().slowDown, QStringLiteral("20"));
         QTest::qWait(1000);
-        session_->click(map_->centre(QStringLiteral("cmdStart")));
-        session_->click(map_->centre(QStringLiteral("cmdStart")));
-        const qint64 escapedAt = program.sinceLaunchMs();
-        session_->key(QStringLiteral("Escape"));
-        QVERIFY2(program.waitForRunsEnded(1, 3000), qPrintable(program.log()));
-        QVERIFY(program.runs().front().stopped);
-        QVERIFY2(program.runs().front().endMs - escapedAt < 1000, qPrintable(program.log()));
-        program.poll(1500);
-        QCOMPARE(program.runsStarted(), 1);
-        QVERIFY(program.isAlive() && program.windowShows());
-        session_->click(map_->centre(QStringLiteral("cmdKonec")));
-        QVERIFY(program.waitForExit(10000));
-        QVERIFY2(program.exitedCleanly(), qPrintable(program.exitDescription()));
+        driver_->click(*program, QStringLiteral("cmdStart"));
+        driver_->click(*program, QStringLiteral("cmdStart"));
+        const qint64 escapedAt = program->sinceLaunchMs();
+        driver_->session.key(QStringLiteral("Escape"));
+        QVERIFY2(program->waitForRunsEnded(1, 3000), qPrintable(program->log()));
+        QVERIFY(program->runs().front().stopped);
+        QVERIFY2(program->runs().front().endMs - escapedAt < 1000, qPrintable(program->log()));
+        program->poll(1500);
+        QCOMPARE(program->runsStarted(), 1);
+        QVERIFY(program->isAlive() && program->windowShows());
+        QCOMPARE(driver_->exit(*program, 10000), QString());
     }
 
     // Ctrl+C must put the picture on the clipboard as an image of the picture's size.
     void copyPutsThePictureOnTheClipboard()
     {
-        TracedQuarnel program(*session_, QStringLiteral(QUARNEL_BINARY));
-        QVERIFY(program.waitForWindow() != 0);
-        session_->click(map_->centre(QStringLiteral("cmdStart")));
-        QVERIFY2(program.waitForRunsEnded(1, 20000), qPrintable(program.log()));
-        session_->key(QStringLiteral("ctrl+c"));
+        auto program = driver_->launch();
+        QVERIFY(program->windowId() != 0);
+        driver_->click(*program, QStringLiteral("cmdStart"));
+        QVERIFY2(program->waitForRunsEnded(1, 20000), qPrintable(program->log()));
+        driver_->session.key(QStringLiteral("ctrl+c"));
         QProcess xclip;
-        xclip.setProcessEnvironment(session_->environment());
+        xclip.setProcessEnvironment(driver_->session.environment());
         QImage copied;
         for (int attempt = 0; attempt < 20 && copied.isNull(); ++attempt) {
-            program.poll(100);
+            program->poll(100);
             xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", "image/png", "-o"});
             QVERIFY(xclip.waitForFinished(5000));
             copied.loadFromData(xclip.readAllStandardOutput(), "PNG");
@@ -74,24 +66,21 @@ private slots:
         // The plot axis the run left, black from end to end.
         for (int y = 100; y <= 500; y += 50)
             QVERIFY(pixels::dark(copied, 600, y));
-        session_->key(QStringLiteral("Escape"));
-        session_->click(map_->centre(QStringLiteral("cmdKonec")));
-        QVERIFY(program.waitForExit(10000));
+        driver_->session.key(QStringLiteral("Escape"));
+        QCOMPARE(driver_->exit(*program, 10000), QString());
     }
 
     // The window must open and run on an 8-bit screen, where the widget style's
     // group-box drawing once crashed the program at start-up.
     void runsOnAnEightBitScreen()
     {
-        XSession eightBit(8);
-        QVERIFY2(eightBit.isReady(), qPrintable(eightBit.why()));
-        TracedQuarnel program(eightBit, QStringLiteral(QUARNEL_BINARY));
-        QVERIFY2(program.waitForWindow() != 0, qPrintable(program.log()));
-        eightBit.click(map_->centre(QStringLiteral("cmdStart")));
-        QVERIFY2(program.waitForRunsEnded(1, 20000), qPrintable(program.log()));
-        eightBit.click(map_->centre(QStringLiteral("cmdKonec")));
-        QVERIFY2(program.waitForExit(10000), qPrintable(program.log()));
-        QVERIFY2(program.exitedCleanly(), qPrintable(program.exitDescription() + "\n" + program.log()));
+        WindowDriver eightBit(8);
+        QVERIFY2(eightBit.isReady(), qPrintable(eightBit.session.why()));
+        auto program = eightBit.launch();
+        QVERIFY2(program->windowId() != 0, qPrintable(program->log()));
+        eightBit.click(*program, QStringLiteral("cmdStart"));
+        QVERIFY2(program->waitForRunsEnded(1, 20000), qPrintable(program->log()));
+        QCOMPARE(eightBit.exit(*program, 10000), QString());
     }
 
     // Saving writes the whole picture or nothing: a failure leaves no partial or temporary file.
@@ -126,8 +115,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<XSession> session_;
-    std::unique_ptr<ControlMap> map_;
+    std::unique_ptr<WindowDriver> driver_;
 };
 
 QTEST_MAIN(TestClassroom)

@@ -1,11 +1,7 @@
-#include "appearance.h"
 #include "closerequest.h"
-#include "controlmap.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
-#include "xsession.h"
 
-#include <QApplication>
 #include <QtTest>
 #include <memory>
 
@@ -32,40 +28,27 @@ private slots:
     void resizedDuringRun();
 
 private:
-    std::unique_ptr<XSession> session_;
-    std::unique_ptr<ControlMap> map_;
-    std::unique_ptr<TracedQuarnel> launch();
-    void click(const QString &control);
-    void setSlowDown(TracedQuarnel &program, int slowDown);
+    std::unique_ptr<WindowDriver> driver_;
+    // The program launched at the start-up settings but this slow-down, its window shown.
+    std::unique_ptr<TracedQuarnel> launch(int slowDown = 1);
     void checkScene(const QImage &shot);
 };
 
 void TestEdgePaths::initTestCase()
 {
-    setUpAppearance(*qobject_cast<QApplication *>(QCoreApplication::instance()));
-    map_ = std::make_unique<ControlMap>();
-    session_ = std::make_unique<XSession>();
-    if (!session_->isReady())
-        QSKIP(qPrintable("no X session: " + session_->why()));
+    driver_ = std::make_unique<WindowDriver>();
+    if (!driver_->isReady())
+        QSKIP(qPrintable("no X session: " + driver_->session.why()));
 }
 
-std::unique_ptr<TracedQuarnel> TestEdgePaths::launch()
+std::unique_ptr<TracedQuarnel> TestEdgePaths::launch(int slowDown)
 {
-    auto program = std::make_unique<TracedQuarnel>(*session_, QStringLiteral(QUARNEL_BINARY));
-    if (!program->waitForWindow())
+    auto program = driver_->launch();
+    if (program->windowId() == 0)
         qWarning("the window never showed:\n%s", qPrintable(program->log()));
+    else
+        driver_->setSlowDown(*program, slowDown);
     return program;
-}
-
-void TestEdgePaths::click(const QString &control) { session_->click(map_->centre(control)); }
-
-// Clicks the scroll bar's add arrow until a run would start with this slow-down.
-void TestEdgePaths::setSlowDown(TracedQuarnel &program, int slowDown)
-{
-    const QPoint arrow = map_->scrollBarAddArrow().center();
-    for (int value = map_->scrollBarMinimum(); value < slowDown; ++value)
-        session_->click(arrow);
-    program.poll(100);
 }
 
 // The apparatus of the start-up settings, at the window's top left corner.
@@ -99,16 +82,15 @@ void TestEdgePaths::closeRequest()
 {
     QFETCH(bool, duringRun);
     const int slowDown = 4;
-    auto program = launch();
+    auto program = launch(duringRun ? slowDown : 1);
     QVERIFY(program->windowId() != 0);
     if (duringRun) {
-        setSlowDown(*program, slowDown);
-        click("cmdStart");
+        driver_->click(*program, "cmdStart");
         QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
         QCOMPARE(program->runs().front().slowDown, QString::number(slowDown));
         QTest::qWait(300);
     }
-    QVERIFY(sendCloseRequest(session_->display(), program->windowId()));
+    QVERIFY(sendCloseRequest(driver_->session.display(), program->windowId()));
     QVERIFY2(program->waitForExit(1000), qPrintable(program->exitDescription() + "\n" + program->log()));
     if (duringRun)
         QVERIFY(program->runs().front().stopped);
@@ -122,13 +104,12 @@ void TestEdgePaths::startPressedFiveTimesDuringRun()
 {
     const int slowDown = 2;
     const int extraPresses = 5;
-    auto program = launch();
+    auto program = launch(slowDown);
     QVERIFY(program->windowId() != 0);
-    setSlowDown(*program, slowDown);
-    click("cmdStart");
+    driver_->click(*program, "cmdStart");
     QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
     for (int i = 0; i < extraPresses; ++i)
-        click("cmdStart");
+        driver_->click(*program, "cmdStart");
     QVERIFY2(program->waitForRunsEnded(1 + extraPresses, (1 + extraPresses) * runTimeoutMs(slowDown)),
              qPrintable(program->log()));
     // No further run follows.
@@ -142,9 +123,7 @@ void TestEdgePaths::startPressedFiveTimesDuringRun()
         QVERIFY2(run.endMs - run.startMs >= nominalRunMs(slowDown) * 95 / 100,
                  qPrintable(QString("run %1 took %2 ms").arg(run.number).arg(run.endMs - run.startMs)));
     }
-    click("cmdKonec");
-    QVERIFY(program->waitForExit(20000));
-    QVERIFY2(program->endFaults().isEmpty(), qPrintable(program->endFaults()));
+    QCOMPARE(driver_->exit(*program), QString());
 }
 
 // Exit or the close button, then Start, both pressed during a run: the queued
@@ -161,16 +140,15 @@ void TestEdgePaths::startQueuedBehindAClose()
 {
     QFETCH(bool, exitButton);
     const int slowDown = 2;
-    auto program = launch();
+    auto program = launch(slowDown);
     QVERIFY(program->windowId() != 0);
-    setSlowDown(*program, slowDown);
-    click("cmdStart");
+    driver_->click(*program, "cmdStart");
     QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
     if (exitButton)
-        click("cmdKonec");
+        driver_->click(*program, "cmdKonec");
     else
-        QVERIFY(sendCloseRequest(session_->display(), program->windowId()));
-    click("cmdStart");
+        QVERIFY(sendCloseRequest(driver_->session.display(), program->windowId()));
+    driver_->click(*program, "cmdStart");
     QVERIFY2(program->waitForExit(runTimeoutMs(slowDown) + 20000),
              qPrintable(program->exitDescription() + "\n" + program->log() + program->stacksAtKill()));
     QVERIFY2(program->endFaults().isEmpty(), qPrintable(program->endFaults()));
@@ -182,16 +160,15 @@ void TestEdgePaths::startQueuedBehindAClose()
 void TestEdgePaths::resizedDuringRun()
 {
     const int slowDown = 3;
-    auto program = launch();
+    auto program = launch(slowDown);
     const unsigned long window = program->windowId();
     QVERIFY(window != 0);
-    const QSize full = map_->windowSize();
+    const QSize full = driver_->map.windowSize();
     const auto resize = [&](QSize size) {
-        QVERIFY(session_->xdotool({"windowsize", QString::number(window),
+        QVERIFY(driver_->session.xdotool({"windowsize", QString::number(window),
                                    QString::number(size.width()), QString::number(size.height())}));
     };
-    setSlowDown(*program, slowDown);
-    click("cmdStart");
+    driver_->click(*program, "cmdStart");
     QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));
     for (const QSize size : {QSize(320, 200), QSize(1000, 740), QSize(120, 90), full}) {
         resize(size);
@@ -201,14 +178,14 @@ void TestEdgePaths::resizedDuringRun()
     QVERIFY2(program->waitForRunsEnded(1, runTimeoutMs(slowDown)), qPrintable(program->log()));
     QVERIFY(program->isAlive());
     QTest::qWait(300);
-    const QImage afterRun = session_->screenshot();
+    const QImage afterRun = driver_->session.screenshot();
     checkScene(afterRun);
 
     resize(QSize(200, 150));
     QTest::qWait(300);
     resize(QSize(1000, 740));
     QTest::qWait(500);
-    const QImage large = session_->screenshot();
+    const QImage large = driver_->session.screenshot();
     checkScene(large);
     // The whole scene, right of the option groups and below the buttons,
     // whose hover and focus looks may differ between the two shots.
@@ -219,9 +196,7 @@ void TestEdgePaths::resizedDuringRun()
 
     resize(full);
     QTest::qWait(300);
-    click("cmdKonec");
-    QVERIFY(program->waitForExit(20000));
-    QVERIFY2(program->endFaults().isEmpty(), qPrintable(program->endFaults()));
+    QCOMPARE(driver_->exit(*program), QString());
     QCOMPARE(program->runsStarted(), 1);
 }
 

@@ -1,11 +1,8 @@
-#include "appearance.h"
-#include "controlmap.h"
 #include "photonrandom.h"
 #include "run.h"
 #include "runrecord.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
-#include "xsession.h"
 
 #include <QtTest>
 #include <memory>
@@ -21,15 +18,14 @@ bool silverAtOrLeft(const QImage &image, int x, int y) { return silver(image, x,
 class TestEndToEnd : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<XSession> x_;
-    std::unique_ptr<ControlMap> map_;
+    std::unique_ptr<WindowDriver> driver_;
     std::unique_ptr<TracedQuarnel> program_;
 
     QImage client()
     {
-        return x_->screenshot().copy(QRect(program_->geometry().topLeft(), sceneSize));
+        return driver_->session.screenshot().copy(QRect(program_->geometry().topLeft(), sceneSize));
     }
-    void click(const QString &control) { x_->click(program_->geometry().topLeft() + map_->centre(control)); }
+    void click(const QString &control) { driver_->click(*program_, control); }
     // Clicks Start and waits for that run to end; the picture it left.
     QImage run()
     {
@@ -43,23 +39,21 @@ private:
     // An option button's indicator, at the left end of the button.
     QImage indicator(const QImage &image, const QString &button)
     {
-        return image.copy(QRect(map_->rect(button).topLeft(), QSize(16, 13)));
+        return image.copy(QRect(driver_->map.rect(button).topLeft(), QSize(16, 13)));
     }
 
 private slots:
     void initTestCase()
     {
-        setUpAppearance(*qApp);
-        map_ = std::make_unique<ControlMap>();
-        x_ = std::make_unique<XSession>();
-        if (!x_->isReady())
-            QSKIP(qPrintable("no X server for end-to-end tests: " + x_->why()));
+        driver_ = std::make_unique<WindowDriver>();
+        if (!driver_->isReady())
+            QSKIP(qPrintable("no X server for end-to-end tests: " + driver_->session.why()));
     }
 
     void init()
     {
-        program_ = std::make_unique<TracedQuarnel>(*x_, QStringLiteral(QUARNEL_BINARY));
-        QVERIFY2(program_->waitForWindow(), "the Quarnel window did not appear");
+        program_ = driver_->launch();
+        QVERIFY2(program_->windowId(), "the Quarnel window did not appear");
         QTest::qWait(300);
     }
 
@@ -69,7 +63,7 @@ private slots:
     void startDrawsTheScene()
     {
         QImage image = client();
-        QVERIFY(pixels::count(image, map_->rect("labKlepnete"), dark) > 50); // the prompt
+        QVERIFY(pixels::count(image, driver_->map.rect("labKlepnete"), dark) > 50); // the prompt
         QVERIFY(silver(image, 250, 200));
         image = run();
         QVERIFY2(!image.isNull(), qPrintable("the run did not end\n" + program_->log()));
@@ -138,10 +132,7 @@ private slots:
     // A click on an option during a run that acts at once instead of after the run.
     void clickDuringRunWaits()
     {
-        // Slow the run down: five clicks on the scroll bar's right arrow give slow-down 6.
-        const QPoint arrow = program_->geometry().topLeft() + map_->scrollBarAddArrow().center();
-        for (int i = 0; i < 5; ++i)
-            x_->click(arrow);
+        driver_->setSlowDown(*program_, 6);
         const QImage before = client();
         click("cmdStart");
         QVERIFY(program_->waitForRunsStarted(1, 10000));

@@ -1,7 +1,6 @@
 #include "appearance.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
-#include "xsession.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -162,14 +161,16 @@ private slots:
     // device-resolution picture, not a scaled copy.
     void realWindowOnAnXServer()
     {
-        XSession x;
+        WindowDriver driver;
+        XSession &x = driver.session;
         if (!x.isReady())
             QSKIP(qPrintable("no X server: " + x.why()));
         QProcessEnvironment environment;
         if (!zoomed)
             environment.insert("QT_SCALE_FACTOR", QString::number(scale));
-        TracedQuarnel program(x, QUARNEL_BINARY, environment);
-        QVERIFY2(program.waitForWindow(), qPrintable(program.log()));
+        const auto launched = driver.launch(environment);
+        TracedQuarnel &program = *launched;
+        QVERIFY2(program.windowId(), qPrintable(program.log()));
         QVERIFY(x.xdotool({"windowfocus", "--sync", QString::number(program.windowId())}));
         if (zoomed) {
             for (int i = 0; i < 4; ++i)

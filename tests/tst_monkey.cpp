@@ -1,10 +1,6 @@
-#include "appearance.h"
 #include "closerequest.h"
-#include "controlmap.h"
 #include "tracedquarnel.h"
-#include "xsession.h"
 
-#include <QApplication>
 #include <QRandomGenerator>
 #include <QtTest>
 #include <algorithm>
@@ -71,8 +67,9 @@ private:
     void escapeRun();
     void closeDuringRun();
 
-    std::unique_ptr<XSession> session_;
-    std::unique_ptr<ControlMap> map_;
+    std::unique_ptr<WindowDriver> driver_;
+    XSession *session_ = nullptr;
+    const ControlMap *map_ = nullptr;
     std::unique_ptr<TracedQuarnel> program_;
     QRandomGenerator random_;
     int tabsToStart_ = 0; // from the scroll bar
@@ -94,11 +91,11 @@ private:
 
 void TestMonkey::initTestCase()
 {
-    setUpAppearance(*qobject_cast<QApplication *>(QCoreApplication::instance()));
-    map_ = std::make_unique<ControlMap>();
+    driver_ = std::make_unique<WindowDriver>();
+    session_ = &driver_->session;
+    map_ = &driver_->map;
     tabsToStart_ = map_->tabsBetween("HScroll1", "cmdStart");
     QVERIFY(tabsToStart_ > 0 && tabsToStart_ < map_->controls().size());
-    session_ = std::make_unique<XSession>();
     if (!session_->isReady())
         QSKIP(qPrintable("no X session: " + session_->why()));
 }
@@ -124,10 +121,10 @@ void TestMonkey::xdotool(const QString &event, const QStringList &arguments)
 
 void TestMonkey::launch()
 {
-    program_ = std::make_unique<TracedQuarnel>(*session_, QStringLiteral(QUARNEL_BINARY));
+    program_ = driver_->launch();
     ++launches_;
     note("launch");
-    if (!program_->waitForWindow()) {
+    if (!program_->windowId()) {
         fault("the window never showed\n" + program_->log());
         return;
     }

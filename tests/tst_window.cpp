@@ -213,10 +213,14 @@ private slots:
         }
     }
 
-    // The window as it opens: caption, room for the scene, silver, focus on Start, no default button.
+    // The window as it opens: the start-up settings written before it shows, its
+    // caption, room for the scene, silver, focus on Start, no default button.
     void window()
     {
         frmQuarnel window;
+        QCOMPARE(settingTexts(window), (QStringList{"200", "15", "2", "0", "1"}));
+        for (const char *name : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"})
+            QVERIFY2(option(window, name)->isChecked(), name);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The name, two blanks, a hyphen, a blank and the homepage the build was configured with.
@@ -234,15 +238,6 @@ private slots:
                                    [](QRadioButton *b) { return b->isChecked(); }),
                      1);
         }
-    }
-
-    // The start-up selection writes the start-up settings before the window shows.
-    void startUpSettings()
-    {
-        frmQuarnel window;
-        QCOMPARE(settingTexts(window), (QStringList{"200", "15", "2", "0", "1"}));
-        for (const char *name : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"})
-            QVERIFY2(option(window, name)->isChecked(), name);
     }
 
     // An option wired to the wrong handler, or one that writes another setting too;

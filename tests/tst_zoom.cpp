@@ -57,7 +57,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("zoom");
-        QTest::newRow("Ctrl++ twice") << QStringList{"Ctrl++", "Ctrl++"} << 150;
         QTest::newRow("Ctrl+= as Ctrl++") << QStringList{"Ctrl+=", "Ctrl+=", "Ctrl+="} << 175;
         QTest::newRow("in to 250 and 300") << QStringList(6, "Ctrl++") << 300;
         QTest::newRow("in past 300") << QStringList(9, "Ctrl++") << 300;
