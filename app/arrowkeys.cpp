@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "arrowkeys.h"
 
 #include <QKeyEvent>

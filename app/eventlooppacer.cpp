@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eventlooppacer.h"
 
 #include "scenepicture.h"

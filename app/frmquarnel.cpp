@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frmquarnel.h"
 
 #include "accessibility.h"

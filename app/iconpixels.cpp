@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build tool: turns the window icon's PNG into raw pixels for the program's
 // resources, so that the program shows its icon without decoding a PNG (and
 // loading Qt's image plugins) before its window appears. The window gets the

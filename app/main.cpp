@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "appearance.h"
 #include "commandline.h"
 #include "fontwarmup.h"

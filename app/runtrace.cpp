@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtrace.h"
 
 #include "settings.h"

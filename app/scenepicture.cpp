@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scenepicture.h"
 
 #include "scene.h"

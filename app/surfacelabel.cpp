@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surfacelabel.h"
 
 #include "zoom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windowicon.h"
 
 #include <QImage>

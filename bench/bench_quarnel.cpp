@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The run's own work, pacing aside, measured piece by piece:
 //   BM_ScanArithmetic   the phasor arithmetic of 399 points, nothing drawn
 //   BM_DrawScene        the scene with its clear (551 silver lines), into the kept image

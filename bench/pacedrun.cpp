@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paced runs through the real window: the slow-down is set with the window's
 // scroll bar and each run is the Start button's own handler, so the waits are
 // those of the window's event-loop pacer. Prints key=value lines:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Launches a program on the X display in DISPLAY and reports, as key=value lines:
 //   shown_ms   from the launch to the mapping of the program's first top-level window
 //   peak_kib   the program's peak resident set (VmHWM), read before it is ended

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imagecanvas.h"
 
 #include <QPen>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures Quarnel against its performance budgets on this machine, in one go,
 # and prints a table of figures and ratios (Markdown, as in the README):
 #   - start-up to the window shown, and peak memory after a whole run, against

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages Quarnel needs that are not there yet.
 #   scripts/setup-debian.sh          what building and running need
 #   scripts/setup-debian.sh --tests  that, and what the test suite needs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The sanitizer build: builds everything with AddressSanitizer, LeakSanitizer
 # and UndefinedBehaviorSanitizer (every finding fatal) in build-sanitize/ and
 # runs the whole test suite there, then the monkey test on the real window,

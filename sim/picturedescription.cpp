@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picturedescription.h"
 
 #include "runrecord.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot.h"
 
 #include "canvas.h"

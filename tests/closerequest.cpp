@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "closerequest.h"
 
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controlmap.h"
 
 #include "appearance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tracedquarnel.h"
 
 #include "frmquarnel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photonrandom.h"
 #include "run.h"
 #include "runobserver.h"

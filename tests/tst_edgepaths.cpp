@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "closerequest.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scenegeometry.h"
 #include "testsupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "imagecanvas.h"
 #include "labels.h"
 #include "pacer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "photonrandom.h"
 #include "plot.h"
 #include "testsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scaling.h"
 #include "scan.h"
 #include "testsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quarnel_screenshot FILE.png: renders the Quarnel window after one run with the
 // start-up settings, offscreen and through the window's own code, and writes it
 // to FILE.png. The run goes straight through, without the slow-down's waits.
