@@ -44,6 +44,10 @@ unset QT_SCALE_FACTOR
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
+# The script's own arithmetic reads and writes numbers the C way ("1.05"),
+# whatever language the measured programs run in (LANG=cs_CZ.UTF-8 writes "1,05").
+awk() { LC_ALL=C command awk "$@"; }
+sort() { LC_ALL=C command sort "$@"; }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 value() { sed -n "s/^$1=//p" "$2"; }
 
