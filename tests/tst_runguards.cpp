@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(canvas.image().pixel(400, 150), qRgb(0, 0, 0));
     }
 
-    // Nothing that reaches the window during a run changes it: an option toggled and
+    // Nothing that reaches the window during a run changes it, and the pointer says so: an option toggled and
     // the scroll bar set through the accessibility interfaces, a setting field written
     // from outside, a scroll-bar arrow held down since before the run. What the
     // controls were asked to do happens after the run, in order.
@@ -138,7 +138,9 @@ private slots:
         reference.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(2);
 
         pacer.actAt = 100;
+        Qt::CursorShape duringRun = Qt::ArrowCursor;
         pacer.act = [&] {
+            duringRun = window.cursor().shape();
             face(interference)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             face(bar)->valueInterface()->setCurrentValue(20);
             face(spacing)->setText(QAccessible::Value, QStringLiteral("1e300"));
@@ -149,6 +151,9 @@ private slots:
         reference.cmdStart_Click();
 
         QCOMPARE(pacer.counts, std::vector<long long>(399, 2 * 30000));
+        // The pointer says that input waits during the run, and no more after it.
+        QCOMPARE(duringRun, Qt::BusyCursor);
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(window.picture().canvas().image(), reference.picture().canvas().image());
         QCOMPARE(window.text(Setting::nOdchylka), QStringLiteral("15"));
 
