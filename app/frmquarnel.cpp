@@ -133,14 +133,18 @@ void frmQuarnel::buildControls()
 QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
 {
     const QString caption = captionOf(row);
+    const auto makeLabel = [&] {
+        auto *label = new SurfaceLabel(caption, this);
+        if (row.centred)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    };
     switch (row.kind) {
     case ControlKind::Picture:
         picture_ = new ScenePicture(this);
         return picture_;
     case ControlKind::Label: {
-        auto *label = new SurfaceLabel(caption, this);
-        if (row.centred)
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        SurfaceLabel *label = makeLabel();
         if (!row.font.family) {
             // No colours of its own: the desktop's label colours, not the window's silver.
             QPalette colours = label->palette();
@@ -153,9 +157,7 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         return label;
     }
     case ControlKind::SceneLabel: {
-        auto *label = new SurfaceLabel(caption, this);
-        if (row.centred)
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        SurfaceLabel *label = makeLabel();
         picture_->addSceneLabel(std::get<SceneLabel>(row.holds), label);
         return label;
     }
