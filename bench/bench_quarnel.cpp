@@ -14,7 +14,7 @@
 #include "run.h"
 #include "scan.h"
 #include "scene.h"
-#include "scenepicture.h"
+#include "picture/scenepicture.h"
 
 #include <QApplication>
 #include <QPainter>

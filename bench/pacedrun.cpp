@@ -13,13 +13,13 @@
 //                      the least CPU time
 // Usage: pacedrun [--zoom PERCENT] [--best-of RUNS] [SLOWDOWN...]   (default: 1 5)
 // The screen's ratio is the platform's: QT_SCALE_FACTOR=2 gives ratio 2.
-#include "appearance.h"
+#include "startup/appearance.h"
 #include "benchrun.h"
-#include "frmquarnel.h"
+#include "window/frmquarnel.h"
 #include "photonrandom.h"
 #include "run.h"
 #include "scan.h"
-#include "scenepicture.h"
+#include "picture/scenepicture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "controlmap.h"
 
-#include "appearance.h"
-#include "frmquarnel.h"
+#include "startup/appearance.h"
+#include "window/frmquarnel.h"
 
 #include <QAbstractButton>
 #include <QApplication>

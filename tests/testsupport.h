@@ -231,9 +231,9 @@ const QRgb white = qRgb(255, 255, 255);
 const QRgb silver = qRgb(192, 192, 192);
 } // namespace pixels
 
-#if __has_include("frmquarnel.h")
-#include "frmquarnel.h"
-#include "scenepicture.h"
+#if __has_include("window/frmquarnel.h")
+#include "window/frmquarnel.h"
+#include "picture/scenepicture.h"
 
 #include <QApplication>
 #include <QRadioButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tracedquarnel.h"
 
-#include "frmquarnel.h"
+#include "window/frmquarnel.h"
 #include "xsession.h"
 
 #include <QRegularExpression>

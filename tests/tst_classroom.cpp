@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "frmquarnel.h"
-#include "scenepicture.h"
+#include "window/frmquarnel.h"
+#include "picture/scenepicture.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
 

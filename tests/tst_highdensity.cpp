@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
+#include "startup/appearance.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
 

@@ -3,7 +3,7 @@
 #include "nullcanvas.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "picturedescription.h"
+#include "accessibility/picturedescription.h"
 #include "run.h"
 #include "runrecord.h"
 #include "combinations.h"

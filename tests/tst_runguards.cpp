@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
-#include "frmquarnel.h"
+#include "startup/appearance.h"
+#include "window/frmquarnel.h"
 #include "imagecanvas.h"
 #include "labels.h"
 #include "pacer.h"
 #include "photonrandom.h"
 #include "run.h"
-#include "scenepicture.h"
+#include "picture/scenepicture.h"
 #include "testsupport.h"
 
 #include <QAccessible>

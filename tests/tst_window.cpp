@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
-#include "controltable.h"
+#include "startup/appearance.h"
+#include "window/controltable.h"
 #include "quarnelinfo.h"
-#include "translations.h"
+#include "startup/translations.h"
 #include "testsupport.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
-#include "controltable.h"
+#include "startup/appearance.h"
+#include "window/controltable.h"
 #include "testsupport.h"
-#include "zoom.h"
+#include "picture/zoom.h"
 
 #include <QAction>
 #include <QScreen>

@@ -5,10 +5,10 @@
 // `cmake --build build --target screenshot` refreshes data/screenshots/quarnel.png,
 // in English; run by hand it speaks the desktop's language (LANGUAGE=cs).
 
-#include "appearance.h"
-#include "frmquarnel.h"
+#include "startup/appearance.h"
+#include "window/frmquarnel.h"
 #include "pacer.h"
-#include "translations.h"
+#include "startup/translations.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "translations.h"
+#include "startup/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

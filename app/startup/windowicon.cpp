@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "windowicon.h"
+#include "startup/windowicon.h"
 
 #include <QImage>
 #include <QPixmap>

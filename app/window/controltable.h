@@ -4,6 +4,7 @@
 #include "labels.h"
 #include "settings.h"
 
+#include <QFont>
 #include <QRect>
 #include <QtGlobal>
 #include <span>
@@ -28,6 +29,10 @@ struct ControlFont {
     const char *family = nullptr;
     qreal points = 0;
 };
+
+// The classic dialog font, regular: the main window's own font, which its
+// controls without a font of their own use, and every other window's.
+QFont dialogFont();
 
 using ClickHandler = void (frmQuarnel::*)();
 using ValueHandler = void (frmQuarnel::*)(int);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "accessibility.h"
+#include "accessibility/accessibility.h"
 
-#include "arrowkeys.h"
-#include "picturedescription.h"
-#include "surfacelabel.h"
+#include "accessibility/arrowkeys.h"
+#include "accessibility/picturedescription.h"
+#include "picture/surfacelabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "picturedescription.h"
+#include "accessibility/picturedescription.h"
 
 #include "runrecord.h"
 #include "scan.h"
-#include "settingcaptions.h"
+#include "accessibility/settingcaptions.h"
 #include "settings.h"
 
 #include <QCoreApplication>

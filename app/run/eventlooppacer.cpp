@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "eventlooppacer.h"
+#include "run/eventlooppacer.h"
 
-#include "scenepicture.h"
+#include "picture/scenepicture.h"
 
 #include <thread>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "rungate.h"
+#include "run/rungate.h"
 
 #include <QAbstractSlider>
 #include <QApplication>

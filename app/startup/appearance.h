@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QFont>
-
 class QApplication;
 
 // The look every Quarnel window shares: one widget style on every desktop,
 // metric-compatible stand-ins for the laid-out fonts where those are missing,
 // the classic dialog font as the program's default, and the program's icon.
 void setUpAppearance(QApplication &app);
-
-// The classic dialog font, regular: the main window's own font, which its
-// controls without a font of their own use, and every other window's.
-QFont dialogFont();

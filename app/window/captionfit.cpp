@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "captionfit.h"
+#include "window/captionfit.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>

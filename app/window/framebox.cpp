@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "framebox.h"
+#include "window/framebox.h"
 
 #include <QPainter>
 

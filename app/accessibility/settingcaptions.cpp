@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "settingcaptions.h"
+#include "accessibility/settingcaptions.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "scenepicture.h"
+#include "picture/scenepicture.h"
 
 #include "scene.h"
-#include "surfacelabel.h"
-#include "zoom.h"
+#include "picture/surfacelabel.h"
+#include "picture/zoom.h"
 
 #include <QPaintEvent>
 #include <QPainter>

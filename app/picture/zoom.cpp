@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "zoom.h"
+#include "picture/zoom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "surfacelabel.h"
+#include "picture/surfacelabel.h"
 
-#include "zoom.h"
+#include "picture/zoom.h"
 
 #include <QAccessible>
 #include <QPainter>

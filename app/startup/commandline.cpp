@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "commandline.h"
+#include "startup/commandline.h"
 
 #include "quarnelinfo.h"
 

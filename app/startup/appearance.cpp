@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
+#include "startup/appearance.h"
 
-#include "windowicon.h"
+#include "startup/windowicon.h"
+#include "window/controltable.h"
 
 #include <QApplication>
 #include <QFont>
@@ -27,12 +28,4 @@ void setUpAppearance(QApplication &app)
     // takes its own: with the desktop's default there, the first field would
     // load a font that nothing in the program shows.
     QApplication::setFont(dialogFont());
-}
-
-QFont dialogFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    return font;
 }

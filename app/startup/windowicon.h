@@ -4,6 +4,6 @@
 #include <QIcon>
 
 // The icon every window of the program shows, made from the raw pixels that the
-// build put into the resources (app/iconpixels.cpp): no PNG is decoded and no
+// build put into the resources (startup/iconpixels.cpp): no PNG is decoded and no
 // image plugin loaded before the window appears. Falls back to the PNG.
 QIcon quarnelWindowIcon();

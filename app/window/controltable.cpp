@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "controltable.h"
+#include "window/controltable.h"
 
-#include "frmquarnel.h"
+#include "window/frmquarnel.h"
 #include "scenegeometry.h"
-#include "settingcaptions.h"
+#include "accessibility/settingcaptions.h"
 
 namespace {
 using K = ControlKind;
@@ -120,6 +120,14 @@ const ControlRow rows[] = {
      nullptr, hidden, centred, SceneLabel::labPravde},
 };
 } // namespace
+
+QFont dialogFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
 
 std::span<const ControlRow> controlTable() { return rows; }
 

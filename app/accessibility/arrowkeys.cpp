@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "arrowkeys.h"
+#include "accessibility/arrowkeys.h"
 
 #include <QKeyEvent>
 #include <QRadioButton>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "helpwindow.h"
+#include "commands/helpwindow.h"
 
 #include <QDialogButtonBox>
 #include <QTextBrowser>

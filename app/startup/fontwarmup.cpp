@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fontwarmup.h"
+#include "startup/fontwarmup.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "appearance.h"
-#include "commandline.h"
-#include "fontwarmup.h"
-#include "frmquarnel.h"
-#include "translations.h"
+#include "startup/appearance.h"
+#include "startup/commandline.h"
+#include "startup/fontwarmup.h"
+#include "window/frmquarnel.h"
+#include "startup/translations.h"
 
 #include <QApplication>
 

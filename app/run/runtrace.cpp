@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtrace.h"
+#include "run/runtrace.h"
 
 #include "settings.h"
 
