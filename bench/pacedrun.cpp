@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Paced runs through the real window: the slow-down is set with the window's
 // scroll bar and each run is the Start button's own handler, so the waits are
-// those of the window's event-loop pacer. Prints key=value lines:
+// those of the window's run driver, on the event loop. Prints key=value lines:
 //   work_ms            a run with every wait left out (drawing and showing each
 //                      point, no countdown), the median of several
 //   slowdown<S>_wall_ms, _cpu_ms, _nominal_ms, _expected_ms, _deviation_pct,
@@ -17,6 +17,8 @@
 #include "benchrun.h"
 #include "window/frmquarnel.h"
 #include "photonrandom.h"
+#include "picture/windowzoom.h"
+#include "run/runqueue.h"
 #include "run.h"
 #include "scan.h"
 #include "picture/scenepicture.h"
@@ -89,8 +91,8 @@ int main(int argc, char *argv[])
         slowDowns = {1, 5};
 
     frmQuarnel window;
-    window.setZoom(zoomPercent);
-    if (window.zoom() != zoomPercent) {
+    window.zoom().setPercent(zoomPercent);
+    if (window.zoom().percent() != zoomPercent) {
         std::fprintf(stderr, "pacedrun: %d %% is not a zoom step\n", zoomPercent);
         return 1;
     }
@@ -125,7 +127,10 @@ int main(int argc, char *argv[])
             settle(200);
             const double cpuBefore = cpuMs();
             const Clock::time_point start = Clock::now();
+            QEventLoop untilEnd;
+            QObject::connect(&window.runQueue(), &RunQueue::runEnded, &untilEnd, &QEventLoop::quit);
             window.cmdStart_Click();
+            untilEnd.exec();
             const double wall = msSince(start);
             const double used = cpuMs() - cpuBefore;
             if (run == 0 || used < cpu) {

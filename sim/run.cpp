@@ -6,43 +6,56 @@
 #include "plot.h"
 #include "runobserver.h"
 #include "scaling.h"
-#include "scan.h"
 #include "scene.h"
 #include "settings.h"
 
-#include <algorithm>
 #include <cmath>
 
-long long SlowDown(const Settings &settings, Pacer &pacer)
+long long SlowDownSteps(const Settings &settings)
 {
     const double delayCount = settingNumber(settings, Setting::nSpomaleni) * double(run::delayFactor);
     // Counting down by one from a value above zero takes as many steps as it needs to reach
     // zero or below.
-    const long long steps = delayCount > 0 ? static_cast<long long>(std::ceil(delayCount)) : 0;
-    pacer.countDown(steps);
-    return steps;
+    return delayCount > 0 ? static_cast<long long>(std::ceil(delayCount)) : 0;
 }
 
-RunEnd PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
-                PhotonRandom &random, Pacer &pacer, RunObserver *observer)
+Run::Run(Canvas &canvas, const Settings &settings, SceneLabels &labels, PhotonRandom &random,
+         RunObserver *observer)
+    : canvas_(canvas), settings_(settings), labels_(labels), random_(random), observer_(observer)
 {
-    RunObserver silent;
-    RunObserver &heard = observer ? *observer : silent;
-    const SceneGeometry geometry = DrawScene(canvas, settings);
-    heard.sceneDrawn(geometry);
-    const double waveNumber = settingNumber(settings, Setting::nKmitočet);
-    ScanPoint point;
-    for (int index = 1; index <= scan::pointCount; ++index) {
-        ScanOnePoint(point, index, geometry, waveNumber, canvas);
-        ScaleIntensity(point, settings);
-        PlotPoint(point, geometry, settings, canvas, random);
-        heard.pointPlotted(point);
-        DrawPlotAxis(canvas, geometry);
-        SlowDown(settings, pacer);
-        if (pacer.stopRequested())
-            return RunEnd::Stopped;
-    }
-    DrawPlotAxis(canvas, geometry);
-    PlaceLabels(labels, settings, geometry);
-    return RunEnd::Finished;
+}
+
+void Run::drawScene()
+{
+    geometry_ = DrawScene(canvas_, settings_);
+    if (observer_)
+        observer_->sceneDrawn(geometry_);
+    waveNumber_ = settingNumber(settings_, Setting::nKmitočet);
+}
+
+long long Run::plotNextPoint()
+{
+    ScanOnePoint(point_, point_.index + 1, geometry_, waveNumber_, canvas_);
+    ScaleIntensity(point_, settings_);
+    PlotPoint(point_, geometry_, settings_, canvas_, random_);
+    if (observer_)
+        observer_->pointPlotted(point_);
+    DrawPlotAxis(canvas_, geometry_);
+    return SlowDownSteps(settings_);
+}
+
+void Run::finish()
+{
+    DrawPlotAxis(canvas_, geometry_);
+    PlaceLabels(labels_, settings_, geometry_);
+}
+
+void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels, PhotonRandom &random,
+                Pacer &pacer, RunObserver *observer)
+{
+    Run run(canvas, settings, labels, random, observer);
+    run.drawScene();
+    while (!run.scanned())
+        pacer.countDown(run.plotNextPoint());
+    run.finish();
 }

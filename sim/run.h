@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "scenegeometry.h"
+#include "scan.h"
+
 class Canvas;
 class Settings;
 class SceneLabels;
@@ -12,18 +15,48 @@ namespace run {
 constexpr long long delayFactor = 30000; // countdown steps per unit of slow-down
 } // namespace run
 
-// The countdown after a point: delayCount := slow-down × 30000, then down to
-// zero, stopping as soon as it is no longer above zero. Returns the steps taken.
-long long SlowDown(const Settings &settings, Pacer &pacer);
+// The countdown after a point: delayCount := slow-down × 30000, counted down to
+// zero, stopping as soon as it is no longer above zero. Returns the steps it takes.
+long long SlowDownSteps(const Settings &settings);
 
-// How a run ended: after its last point, or stopped by its pacer after an earlier one.
-enum class RunEnd { Finished, Stopped };
+// One run as the Start button performs it, in the steps that a caller carries
+// out one at a time: the scene; then each of the 399 points, bottom to top
+// (scanned, scaled, plotted, reported to the observer, the axis drawn again, the
+// slow-down read), each followed by its countdown, which the caller waits out;
+// after the last countdown, the axis once more and the labels.
+//
+// A step throws SettingRefused (see settingNumber) at the first setting read as
+// a number that is not one of its control's values, before it is used. A run
+// left before its last step keeps the picture as far as it got: no final axis,
+// no labels. Nothing is shared between runs but the canvas's drawing state and
+// the photon generator. The references must outlive the run.
+class Run {
+public:
+    Run(Canvas &canvas, const Settings &settings, SceneLabels &labels, PhotonRandom &random,
+        RunObserver *observer = nullptr);
 
-// One whole run, as the Start button performs it: the scene, the scan of 399
-// points bottom to top (scale, plot, axis, slow-down after each), the axis once
-// more and the labels. Throws SettingRefused (see settingNumber) at the first
-// setting read as a number that is not one of its control's values, before it is used.
-// The observer, if any, hears of the scene and of every point as it is plotted.
-// A run its pacer stops leaves the picture as far as it got: no final axis, no labels.
-RunEnd PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels,
-                PhotonRandom &random, Pacer &pacer, RunObserver *observer = nullptr);
+    // The first step: the scene, then the wave number read.
+    void drawScene();
+    // The next point; returns the steps of the countdown that follows it.
+    long long plotNextPoint();
+    // Whether every point has been plotted.
+    bool scanned() const { return point_.index >= scan::pointCount; }
+    int pointsPlotted() const { return point_.index; }
+    // The last step, after the last point's countdown: the axis and the labels.
+    void finish();
+
+private:
+    Canvas &canvas_;
+    const Settings &settings_;
+    SceneLabels &labels_;
+    PhotonRandom &random_;
+    RunObserver *observer_;
+    SceneGeometry geometry_;
+    double waveNumber_ = 0;
+    ScanPoint point_;
+};
+
+// A whole run in one call, its countdowns waited out by the pacer: for tests,
+// benchmarks and pictures made without a window.
+void PerformRun(Canvas &canvas, const Settings &settings, SceneLabels &labels, PhotonRandom &random,
+                Pacer &pacer, RunObserver *observer = nullptr);

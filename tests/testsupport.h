@@ -232,20 +232,41 @@ const QRgb silver = qRgb(192, 192, 192);
 } // namespace pixels
 
 #if __has_include("window/frmquarnel.h")
-#include "window/frmquarnel.h"
 #include "picture/scenepicture.h"
+#include "run/rundriver.h"
+#include "window/frmquarnel.h"
 
 #include <QApplication>
 #include <QRadioButton>
+
+// A window whose runs go straight through: a run has ended when Start returns.
+inline void runStraightThrough(frmQuarnel &window)
+{
+    window.runDriver().setStepDuration(std::chrono::nanoseconds(0));
+}
+
+// Calls `action` once, when the window's next run has plotted `count` points.
+template <typename Action>
+void atPoint(frmQuarnel &window, int count, Action action)
+{
+    auto *connection = new QMetaObject::Connection;
+    *connection = QObject::connect(&window.runDriver(), &RunDriver::pointPlotted, &window,
+                                   [connection, count, action](int plotted) {
+                                       if (plotted != count)
+                                           return;
+                                       QObject::disconnect(*connection);
+                                       delete connection;
+                                       action();
+                                   });
+}
 
 // The window shown and made active, so that keys reach the focused control;
 // its runs go straight through.
 struct ShownWindow {
     frmQuarnel window;
-    NoWaitPacer pacer;
     ShownWindow()
     {
-        window.setPacer(&pacer);
+        runStraightThrough(window);
         window.show();
         QApplication::setActiveWindow(&window);
     }

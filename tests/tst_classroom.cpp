@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/frmquarnel.h"
 #include "picture/scenepicture.h"
+#include "commands/picturecommands.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
 
@@ -98,12 +99,11 @@ private slots:
         QFETCH(bool, saved);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-        frmQuarnel window;
-        NoWaitPacer pacer;
-        window.setPacer(&pacer);
+        ShownWindow shown;
+        frmQuarnel &window = shown.window;
         window.cmdStart_Click();
         QString error;
-        QCOMPARE(window.writePicture(dir.filePath(name), &error), saved);
+        QCOMPARE(PictureCommands::writePicture(window.picture().canvas().image(), dir.filePath(name), &error), saved);
         QCOMPARE(error.isEmpty(), saved);
         const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         if (saved) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "startup/appearance.h"
+#include "picture/windowzoom.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
 
@@ -21,7 +22,7 @@ using pixels::silver;
 struct RunWindow : ShownWindow {
     explicit RunWindow(int zoom = zoomed ? 100 * scale : 100)
     {
-        window.setZoom(zoom);
+        window.zoom().setPercent(zoom);
         window.cmdStart_Click();
     }
 };

@@ -52,11 +52,11 @@ private:
     QImage before_;
 };
 
-struct Run {
+struct RunSettings {
     QString distance, spacing, frequency, mode;
 };
 
-QString describe(const Run &r)
+QString describe(const RunSettings &r)
 {
     return QStringLiteral("distance %1 spacing %2 frequency %3 mode %4")
         .arg(r.distance, r.spacing, r.frequency, r.mode);
@@ -94,7 +94,7 @@ QByteArray pixelHash(const QImage &image)
 }
 } // namespace
 
-Q_DECLARE_METATYPE(QList<Run>)
+Q_DECLARE_METATYPE(QList<RunSettings>)
 
 class TestPixels : public QObject {
     Q_OBJECT
@@ -104,37 +104,37 @@ private slots:
     // a single pixel of a run against the plain one-painter-per-figure drawing.
     void runsMatchPlainPainting_data()
     {
-        QTest::addColumn<QList<Run>>("runs");
+        QTest::addColumn<QList<RunSettings>>("runs");
         QTest::addColumn<qreal>("ratio");
         for (qreal ratio : {1.0, 2.0}) {
             const QByteArray at = ratio == 1.0 ? " at ratio 1" : " at ratio 2";
             for (const char *mode : {"0", "1", "2"}) {
                 QTest::newRow(QByteArray("start-up, mode ").append(mode).append(at))
-                    << QList<Run>{{"200", "15", "2", mode}} << ratio;
+                    << QList<RunSettings>{{"200", "15", "2", mode}} << ratio;
             }
             // The most dots per point: near screen, slits together.
             QTest::newRow(QByteArray("near, spacing 0, photons").append(at))
-                << QList<Run>{{"100", "0", "0.5", "2"}} << ratio;
+                << QList<RunSettings>{{"100", "0", "0.5", "2"}} << ratio;
             QTest::newRow(QByteArray("middle, large, low, light").append(at))
-                << QList<Run>{{"150", "40", "0.1", "0"}} << ratio;
+                << QList<RunSettings>{{"150", "40", "0.1", "0"}} << ratio;
             // Runs over runs: each clears the last one's picture, the drawing
             // state carries over, and the photon generator goes on.
             QTest::newRow(QByteArray("photons, photons, light, interference").append(at))
-                << QList<Run>{{"200", "15", "2", "2"}, {"200", "15", "2", "2"},
+                << QList<RunSettings>{{"200", "15", "2", "2"}, {"200", "15", "2", "2"},
                               {"100", "5", "0.3", "0"}, {"150", "10", "2", "1"}}
                 << ratio;
         }
     }
     void runsMatchPlainPainting()
     {
-        QFETCH(QList<Run>, runs);
+        QFETCH(QList<RunSettings>, runs);
         QFETCH(qreal, ratio);
         ImageCanvas canvas(sceneSize, ratio, colours::silver);
         ReferenceCanvas reference(sceneSize, ratio, colours::silver);
         PhotonRandom random, referenceRandom;
         NoLabels labels;
         NoWaitPacer pacer;
-        for (const Run &r : runs) {
+        for (const RunSettings &r : runs) {
             const TextSettings settings(r.distance, r.spacing, r.frequency, r.mode, "1");
             PerformRun(canvas, settings, labels, random, pacer);
             PerformRun(reference, settings, labels, referenceRandom, pacer);

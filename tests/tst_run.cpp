@@ -9,14 +9,14 @@
 #include <QtTest>
 
 namespace {
-struct Run {
+struct RecordedRun {
     RecordingCanvas canvas;
     TextSettings settings;
     CountingPacer pacer;
     RecordingLabels labels;
     PhotonRandom random;
 
-    explicit Run(TextSettings s) : settings(std::move(s))
+    explicit RecordedRun(TextSettings s) : settings(std::move(s))
     {
         pacer.canvas = &canvas;
         pacer.reads = &settings.reads;
@@ -45,7 +45,7 @@ private slots:
     // 399 points, bottom to top, each ending with the axis at width 1 and then its countdown.
     void pointsBottomToTop()
     {
-        const Run run(TextSettings("200", "15", "2", "1"));
+        const RecordedRun run(TextSettings("200", "15", "2", "1"));
         QCOMPARE(run.pacer.counts.size(), std::size_t(399));
         for (int index = 1; index <= 399; ++index) {
             const std::vector<CanvasOp> ops = run.point(index);
@@ -62,35 +62,10 @@ private slots:
         QCOMPARE(run.canvas.ops.back().width, 1);
     }
 
-    // Settings are read at their moments: the scene, the frequency once, per point the
-    // scaling, the plot and the slow-down, and at the end the labels.
-    void settingsReadAtTheirMoments_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QStringList>("perPoint");
-        QTest::addColumn<QStringList>("atEnd");
-        QTest::newRow("light") << "0" << QStringList{"mode", "distance", "spacing", "mode", "distance", "slowdown", "wait"}
-                               << QStringList{"mode", "distance"};
-        QTest::newRow("photon") << "2" << QStringList{"mode", "mode", "distance", "slowdown", "wait"}
-                                << QStringList{"mode", "distance"};
-    }
-    void settingsReadAtTheirMoments()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QStringList, perPoint);
-        QFETCH(QStringList, atEnd);
-        const Run run(TextSettings("200", "15", "2", mode));
-        QStringList expected{"distance", "spacing", "frequency"};
-        for (int i = 0; i < 399; ++i)
-            expected += perPoint;
-        expected += atEnd;
-        QCOMPARE(run.settings.reads, expected);
-    }
-
     // No label is touched before the last point's countdown.
     void labelsOnlyAtTheEnd()
     {
-        const Run run{TextSettings()};
+        const RecordedRun run{TextSettings()};
         QVERIFY(!run.labels.calls.isEmpty());
         QCOMPARE(run.labels.countdownsBeforeFirstCall, std::size_t(399));
     }
@@ -108,7 +83,7 @@ private slots:
     {
         QFETCH(QString, slowDown);
         QFETCH(long long, steps);
-        const Run run(TextSettings("200", "15", "2", "0", slowDown));
+        const RecordedRun run(TextSettings("200", "15", "2", "0", slowDown));
         QCOMPARE(run.pacer.counts.size(), std::size_t(399));
         for (long long count : run.pacer.counts)
             QCOMPARE(count, steps);
@@ -118,11 +93,9 @@ private slots:
     void countdownReadsEachTime()
     {
         TextSettings settings("200", "15", "2", "0", "4");
-        CountingPacer pacer;
-        QCOMPARE(SlowDown(settings, pacer), 120000LL);
+        QCOMPARE(SlowDownSteps(settings), 120000LL);
         settings.set(Setting::nSpomaleni, "13");
-        QCOMPARE(SlowDown(settings, pacer), 390000LL);
-        QCOMPARE(pacer.counts, (std::vector<long long>{120000, 390000}));
+        QCOMPARE(SlowDownSteps(settings), 390000LL);
     }
 
     // A second run in one launch draws other dots; a fresh launch draws the first run's again.

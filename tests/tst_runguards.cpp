@@ -7,6 +7,7 @@
 #include "photonrandom.h"
 #include "run.h"
 #include "picture/scenepicture.h"
+#include "run/runqueue.h"
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -20,18 +21,11 @@
 #include <functional>
 
 namespace {
-// Counts the countdowns and, at one of them, does something to the window.
-class ActingPacer : public CountingPacer {
-public:
-    int actAt = 0;
-    std::function<void()> act;
-    void countDown(long long steps) override
-    {
-        CountingPacer::countDown(steps);
-        if (int(counts.size()) == actAt && act)
-            act();
-    }
-};
+QStringList settingTexts(const frmQuarnel &w)
+{
+    return {w.text(Setting::nVzdalenost), w.text(Setting::nOdchylka), w.text(Setting::nKmitočet),
+            w.text(Setting::nInterference), w.text(Setting::nSpomaleni)};
+}
 
 QAccessibleInterface *face(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
 
@@ -81,7 +75,7 @@ private slots:
         ImageCanvas canvas(sceneSize, 1.0, colours::silver);
         NoLabels labels;
         PhotonRandom random;
-        ActingPacer pacer;
+        CountingPacer pacer;
         const TextSettings settings(texts[0], texts[1], texts[2], texts[3], texts[4]);
         QVERIFY_THROWS_EXCEPTION(SettingRefused, PerformRun(canvas, settings, labels, random, pacer));
         for (long long steps : pacer.counts)
@@ -112,21 +106,15 @@ private slots:
         QCOMPARE(canvas.image().pixel(400, 150), qRgb(0, 0, 0));
     }
 
-    // Nothing that reaches the window during a run changes it, and the pointer says so: an option toggled and
-    // the scroll bar set through the accessibility interfaces, a setting field written
-    // from outside, a scroll-bar arrow held down since before the run. What the
-    // controls were asked to do happens after the run, in order.
+    // Nothing that reaches the window during a run changes the run, and the pointer
+    // says so: an option pressed and the scroll bar set through the accessibility
+    // interfaces, a setting field written from outside, a scroll-bar arrow held down
+    // since before the run. What the controls were asked to do happens after the
+    // run, in order; the field's text never.
     void runKeepsItsSettings()
     {
-        frmQuarnel reference;
-        NoWaitPacer noWait;
-        reference.setPacer(&noWait);
-        reference.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&reference));
-
+        ShownWindow reference;
         frmQuarnel window;
-        ActingPacer pacer;
-        window.setPacer(&pacer);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *bar = window.findChild<QScrollBar *>(QStringLiteral("HScroll1"));
@@ -135,34 +123,29 @@ private slots:
         // Held down before the run: one step at once, more every 50 ms after 500 ms.
         QTest::mousePress(bar, Qt::LeftButton, {}, addArrow(bar));
         QCOMPARE(bar->value(), 2);
-        reference.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(2);
-
-        pacer.actAt = 100;
         Qt::CursorShape duringRun = Qt::ArrowCursor;
-        pacer.act = [&] {
+        QStringList textsDuringRun;
+        atPoint(window, 100, [&] {
             duringRun = window.cursor().shape();
             face(interference)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             face(bar)->valueInterface()->setCurrentValue(20);
             face(spacing)->setText(QAccessible::Value, QStringLiteral("1e300"));
             spacing->setText(QStringLiteral("0"));
-            QTest::qWait(800); // the held arrow's repeat would step the value meanwhile
-        };
+            textsDuringRun = settingTexts(window);
+        });
+        QSignalSpy ended(&window.runQueue(), &RunQueue::runEnded);
         window.cmdStart_Click();
-        reference.cmdStart_Click();
+        QVERIFY(ended.wait(20000));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow(bar));
+        reference.window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(2);
+        reference.window.cmdStart_Click();
 
-        QCOMPARE(pacer.counts, std::vector<long long>(399, 2 * 30000));
-        // The pointer says that input waits during the run, and no more after it.
+        QCOMPARE(textsDuringRun, (QStringList{"200", "15", "2", "0", "2"}));
         QCOMPARE(duringRun, Qt::BusyCursor);
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(window.picture().canvas().image(), reference.picture().canvas().image());
-        QCOMPARE(window.text(Setting::nOdchylka), QStringLiteral("15"));
-
-        // After the run the held-back requests take effect, in order; the arrow is released.
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow(bar));
-        QTRY_COMPARE(window.text(Setting::nInterference), QStringLiteral("1"));
-        QTRY_COMPARE(window.text(Setting::nSpomaleni), QStringLiteral("20"));
+        QCOMPARE(window.picture().canvas().image(), reference.window.picture().canvas().image());
+        QCOMPARE(settingTexts(window), (QStringList{"200", "15", "2", "1", "20"}));
         QVERIFY(interference->isChecked());
-        QCOMPARE(window.text(Setting::nOdchylka), QStringLiteral("15"));
     }
 };
 

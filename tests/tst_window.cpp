@@ -3,6 +3,7 @@
 #include "window/controltable.h"
 #include "quarnelinfo.h"
 #include "startup/translations.h"
+#include "run/runqueue.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -335,8 +336,10 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage before = window.picture().canvas().image().copy();
+        QSignalSpy ended(&window.runQueue(), &RunQueue::runEnded);
         QTest::mouseClick(window.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
-        QVERIFY(!window.isRunning());
+        QVERIFY(window.isRunning());
+        QVERIFY(ended.wait(120000));
         const QImage after = window.picture().canvas().image().copy();
         QVERIFY(after != before);
         // The plot axis at x 600 and the source's white disc.

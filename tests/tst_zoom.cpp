@@ -2,6 +2,7 @@
 #include "startup/appearance.h"
 #include "window/controltable.h"
 #include "testsupport.h"
+#include "picture/windowzoom.h"
 #include "picture/zoom.h"
 
 #include <QAction>
@@ -10,28 +11,12 @@
 #include <functional>
 
 namespace {
-// Calls `action` at the countdown after point `at` of a run.
-class PacerDoing : public Pacer {
-public:
-    PacerDoing(int at, std::function<void()> action) : at_(at), action_(std::move(action)) {}
-    void countDown(long long) override
-    {
-        if (++count_ == at_)
-            action_();
-    }
-
-private:
-    int at_;
-    int count_ = 0;
-    std::function<void()> action_;
-};
-
 // A run with the start-up settings in `mode`, straight through, in a window at `zoomPercent`.
 struct ZoomedRun : ShownWindow {
     ZoomedRun(const char *modeOption, int zoomPercent)
     {
         option(QString::fromUtf8(modeOption))->setChecked(true);
-        window.setZoom(zoomPercent);
+        window.zoom().setPercent(zoomPercent);
     }
 };
 
@@ -74,7 +59,7 @@ private slots:
         ShownWindow shown;
         for (const QString &step : steps)
             press(shown.window, step);
-        QCOMPARE(shown.window.zoom(), zoom);
+        QCOMPARE(shown.window.zoom().percent(), zoom);
         QCOMPARE(shown.window.size(), zoom::scaled(sceneSize, zoom));
     }
 
@@ -94,8 +79,8 @@ private slots:
         for (QWidget *control : shown.window.findChildren<QWidget *>())
             points[control->objectName()] = control->font().pointSizeF();
         // Through another zoom first: the zoom is made from the table, not from the last one.
-        shown.window.setZoom(zoom == 250 ? 175 : 250);
-        shown.window.setZoom(zoom);
+        shown.window.zoom().setPercent(zoom == 250 ? 175 : 250);
+        shown.window.zoom().setPercent(zoom);
         for (const ControlRow &row : controlTable()) {
             const auto *control = shown.window.findChild<QWidget *>(QString::fromUtf8(row.name));
             QVERIFY2(control, row.name);
@@ -117,7 +102,7 @@ private slots:
     {
         QFETCH(int, zoom);
         ShownWindow shown;
-        shown.window.setZoom(zoom);
+        shown.window.zoom().setPercent(zoom);
         shown.window.cmdStart_Click();
         const QImage &image = shown.window.picture().canvas().image();
         QCOMPARE(image.size(), zoom::scaled(sceneSize, zoom));
@@ -133,7 +118,7 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
-        QTest::addColumn<int>("atPoint");
+        QTest::addColumn<int>("at");
         QTest::newRow("light, 100 to 200 %") << "opSvětlo" << 100 << 200 << 150;
         QTest::newRow("photons, 100 to 150 %") << "opDopad" << 100 << 150 << 300;
         QTest::newRow("interference, 300 to 125 %") << "opFoton" << 300 << 125 << 20;
@@ -143,13 +128,12 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(int, from);
         QFETCH(int, to);
-        QFETCH(int, atPoint);
+        QFETCH(int, at);
         const QByteArray option = mode.toUtf8();
         ZoomedRun changed(option.constData(), from);
         // A run before, so that what the clear covers is in the picture too.
         changed.window.cmdStart_Click();
-        PacerDoing zoomer(atPoint, [&] { changed.window.setZoom(to); });
-        changed.window.setPacer(&zoomer);
+        atPoint(changed.window, at, [&] { changed.window.zoom().setPercent(to); });
         changed.window.cmdStart_Click();
 
         ZoomedRun direct(option.constData(), to);
@@ -170,38 +154,20 @@ private slots:
         QCOMPARE(shown.window.picture().canvas().keptCount(), afterOne);
     }
 
-    // Zoom keys acting during a run would change the picture under it: they wait
-    // with the rest of the input and take effect, in order, after the run.
-    void zoomKeysDuringARunWait()
-    {
-        ShownWindow shown;
-        int zoomDuring = 0;
-        PacerDoing presser(100, [&] {
-            QTest::keyClick(&shown.window, Qt::Key_Plus, Qt::ControlModifier);
-            QTest::keyClick(&shown.window, Qt::Key_Plus, Qt::ControlModifier);
-            QTest::keyClick(&shown.window, Qt::Key_Minus, Qt::ControlModifier);
-            zoomDuring = shown.window.zoom();
-        });
-        shown.window.setPacer(&presser);
-        shown.window.cmdStart_Click();
-        QCOMPARE(zoomDuring, 100);
-        QTRY_COMPARE(shown.window.zoom(), 125);
-    }
-
     // F11 must fill the screen at the largest zoom that fits it, and F11 again
     // bring back the window as it was.
     void f11TogglesFullScreen()
     {
         ShownWindow shown;
-        shown.window.setZoom(150);
+        shown.window.zoom().setPercent(150);
         QTest::keyClick(&shown.window, Qt::Key_F11);
         QTRY_VERIFY(shown.window.isFullScreen());
         const QSize screen = shown.window.screen()->geometry().size();
-        QCOMPARE(shown.window.zoom(), zoom::largestFitting(sceneSize, screen));
+        QCOMPARE(shown.window.zoom().percent(), zoom::largestFitting(sceneSize, screen));
         QTRY_COMPARE(shown.window.size(), screen);
         QTest::keyClick(&shown.window, Qt::Key_F11);
         QTRY_VERIFY(!shown.window.isFullScreen());
-        QCOMPARE(shown.window.zoom(), 150);
+        QCOMPARE(shown.window.zoom().percent(), 150);
         QTRY_COMPARE(shown.window.size(), zoom::scaled(sceneSize, 150));
     }
 

@@ -6,6 +6,7 @@
 // in English; run by hand it speaks the desktop's language (LANGUAGE=cs).
 
 #include "startup/appearance.h"
+#include "run/rundriver.h"
 #include "window/frmquarnel.h"
 #include "pacer.h"
 #include "startup/translations.h"
@@ -29,8 +30,7 @@ int main(int argc, char *argv[])
     setUpAppearance(app);
 
     frmQuarnel window;
-    NoWaitPacer pacer;
-    window.setPacer(&pacer);
+    window.runDriver().setStepDuration(std::chrono::nanoseconds(0)); // the run at once
     window.show();
     window.cmdStart_Click();
     QApplication::processEvents();

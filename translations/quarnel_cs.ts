@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>PictureCommands</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture as...</source>
+        <translation>&amp;Uložit obrázek jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Nápo&amp;věda</translation>
+    </message>
+    <message>
+        <source>&amp;About Quarnel</source>
+        <translation>&amp;O programu Quarnel</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obrázek</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>Uložit obrázek jako</translation>
+    </message>
+    <message>
+        <source>interference.png</source>
+        <translation>interference.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Obrázek se nepodařilo uložit jako „%1“: %2</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <translation>O programu Quarnel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Výukový program, který ukazuje interferenci světla za dvěma štěrbinami.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Zvětšit</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zm&amp;enšit</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>&amp;Normální velikost</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>Na &amp;celou obrazovku</translation>
+    </message>
+</context>
+<context>
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
@@ -141,6 +204,17 @@
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <translation>Běh byl zastaven po %1 z %2 bodů: graf sahá zdola až %3.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDriver</name>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Běh se zastavil: text nastavení „%1“ není číslo.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Běh se zastavil: text nastavení „%1“ není hodnota jeho ovládacího prvku.</translation>
     </message>
 </context>
 <context>
@@ -351,74 +425,6 @@
     <message>
         <source>Intrference pattern</source>
         <translation>Interferenční obrazec</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
-        <translation>Běh se zastavil: text nastavení „%1“ není číslo.</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
-        <translation>Běh se zastavil: text nastavení „%1“ není hodnota jeho ovládacího prvku.</translation>
-    </message>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>&amp;Kopírovat obrázek</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as...</source>
-        <translation>&amp;Uložit obrázek jako...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Nápo&amp;věda</translation>
-    </message>
-    <message>
-        <source>&amp;About Quarnel</source>
-        <translation>&amp;O programu Quarnel</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Obrázek</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Uložit obrázek jako</translation>
-    </message>
-    <message>
-        <source>interference.png</source>
-        <translation>interference.png</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Obrázky PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>Obrázek se nepodařilo uložit jako „%1“: %2</translation>
-    </message>
-    <message>
-        <source>About Quarnel</source>
-        <translation>O programu Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Výukový program, který ukazuje interferenci světla za dvěma štěrbinami.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;in</source>
-        <translation>&amp;Zvětšit</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;out</source>
-        <translation>Zm&amp;enšit</translation>
-    </message>
-    <message>
-        <source>&amp;Normal size</source>
-        <translation>&amp;Normální velikost</translation>
-    </message>
-    <message>
-        <source>&amp;Full screen</source>
-        <translation>Na &amp;celou obrazovku</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>PictureCommands</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture as...</source>
+        <translation>Bild &amp;speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Quarnel</source>
+        <translation>&amp;Über Quarnel</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>Bild speichern unter</translation>
+    </message>
+    <message>
+        <source>interference.png</source>
+        <translation>interferenz.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <translation>Über Quarnel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Ein Lehrprogramm, das die Interferenz von Licht hinter einem Doppelspalt zeigt.&lt;/p&gt;&lt;p&gt;Lizenz: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Verk&amp;leinern</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>&amp;Normalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+</context>
+<context>
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
@@ -139,6 +202,17 @@
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <translation>Der Durchlauf wurde nach %1 von %2 Punkten angehalten: das Diagramm reicht von unten bis %3.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDriver</name>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist kein Wert seines Bedienelements.</translation>
     </message>
 </context>
 <context>
@@ -349,74 +423,6 @@
     <message>
         <source>Intrference pattern</source>
         <translation>Interferenzmuster</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
-        <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist keine Zahl.</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
-        <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist kein Wert seines Bedienelements.</translation>
-    </message>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>Bild &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as...</source>
-        <translation>Bild &amp;speichern unter...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;About Quarnel</source>
-        <translation>&amp;Über Quarnel</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Bild speichern unter</translation>
-    </message>
-    <message>
-        <source>interference.png</source>
-        <translation>interferenz.png</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>About Quarnel</source>
-        <translation>Über Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Ein Lehrprogramm, das die Interferenz von Licht hinter einem Doppelspalt zeigt.&lt;/p&gt;&lt;p&gt;Lizenz: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;in</source>
-        <translation>Ver&amp;größern</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;out</source>
-        <translation>Verk&amp;leinern</translation>
-    </message>
-    <message>
-        <source>&amp;Normal size</source>
-        <translation>&amp;Normalgröße</translation>
-    </message>
-    <message>
-        <source>&amp;Full screen</source>
-        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 </TS>

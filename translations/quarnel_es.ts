@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>PictureCommands</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture as...</source>
+        <translation>&amp;Guardar imagen como...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Quarnel</source>
+        <translation>&amp;Acerca de Quarnel</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>Guardar imagen como</translation>
+    </message>
+    <message>
+        <source>interference.png</source>
+        <translation>interferencia.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar la imagen como «%1»: %2</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <translation>Acerca de Quarnel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programa didáctico que muestra la interferencia de la luz detrás de dos rendijas.&lt;/p&gt;&lt;p&gt;Licencia: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>A&amp;mpliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>Tamaño &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+</context>
+<context>
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
@@ -139,6 +202,17 @@
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <translation>El barrido se detuvo tras %1 de %2 puntos: la gráfica empieza abajo y termina %3.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDriver</name>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>El barrido se detuvo: el texto de ajuste «%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>El barrido se detuvo: el texto de ajuste «%1» no es un valor de su control.</translation>
     </message>
 </context>
 <context>
@@ -349,74 +423,6 @@
     <message>
         <source>Intrference pattern</source>
         <translation>Patrón de interferencia</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
-        <translation>El barrido se detuvo: el texto de ajuste «%1» no es un número.</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
-        <translation>El barrido se detuvo: el texto de ajuste «%1» no es un valor de su control.</translation>
-    </message>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>&amp;Copiar imagen</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as...</source>
-        <translation>&amp;Guardar imagen como...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>&amp;About Quarnel</source>
-        <translation>&amp;Acerca de Quarnel</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Imagen</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Guardar imagen como</translation>
-    </message>
-    <message>
-        <source>interference.png</source>
-        <translation>interferencia.png</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Imágenes PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>No se pudo guardar la imagen como «%1»: %2</translation>
-    </message>
-    <message>
-        <source>About Quarnel</source>
-        <translation>Acerca de Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programa didáctico que muestra la interferencia de la luz detrás de dos rendijas.&lt;/p&gt;&lt;p&gt;Licencia: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;in</source>
-        <translation>A&amp;mpliar</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;out</source>
-        <translation>&amp;Reducir</translation>
-    </message>
-    <message>
-        <source>&amp;Normal size</source>
-        <translation>Tamaño &amp;normal</translation>
-    </message>
-    <message>
-        <source>&amp;Full screen</source>
-        <translation>&amp;Pantalla completa</translation>
     </message>
 </context>
 </TS>

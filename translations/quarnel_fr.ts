@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>PictureCommands</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copier l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture as...</source>
+        <translation>&amp;Enregistrer l&apos;image sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Quarnel</source>
+        <translation>À &amp;propos de Quarnel</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>Enregistrer l&apos;image sous</translation>
+    </message>
+    <message>
+        <source>interference.png</source>
+        <translation>interference.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image sous « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <translation>À propos de Quarnel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programme d&apos;enseignement qui montre l&apos;interférence de la lumière derrière deux fentes.&lt;/p&gt;&lt;p&gt;Licence : MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>Taille &amp;normale</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>P&amp;lein écran</translation>
+    </message>
+</context>
+<context>
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
@@ -139,6 +202,17 @@
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <translation>Le balayage a été arrêté après %1 des %2 points : le graphique part du bas et s&apos;arrête %3.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDriver</name>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas une valeur de sa commande.</translation>
     </message>
 </context>
 <context>
@@ -349,74 +423,6 @@
     <message>
         <source>Intrference pattern</source>
         <translation>Figure d&apos;interférence</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
-        <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas un nombre.</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
-        <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas une valeur de sa commande.</translation>
-    </message>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>&amp;Copier l&apos;image</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as...</source>
-        <translation>&amp;Enregistrer l&apos;image sous...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;About Quarnel</source>
-        <translation>À &amp;propos de Quarnel</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Enregistrer l&apos;image sous</translation>
-    </message>
-    <message>
-        <source>interference.png</source>
-        <translation>interference.png</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Images PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image sous « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>About Quarnel</source>
-        <translation>À propos de Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programme d&apos;enseignement qui montre l&apos;interférence de la lumière derrière deux fentes.&lt;/p&gt;&lt;p&gt;Licence : MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;in</source>
-        <translation>Zoom a&amp;vant</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;out</source>
-        <translation>Zoom a&amp;rrière</translation>
-    </message>
-    <message>
-        <source>&amp;Normal size</source>
-        <translation>Taille &amp;normale</translation>
-    </message>
-    <message>
-        <source>&amp;Full screen</source>
-        <translation>P&amp;lein écran</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>PictureCommands</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Kopiuj obraz</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture as...</source>
+        <translation>&amp;Zapisz obraz jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;About Quarnel</source>
+        <translation>&amp;O programie Quarnel</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>Zapisz obraz jako</translation>
+    </message>
+    <message>
+        <source>interference.png</source>
+        <translation>interferencja.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrazy PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Nie udało się zapisać obrazu jako „%1”: %2</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <translation>O programie Quarnel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Program dydaktyczny, który pokazuje interferencję światła za dwiema szczelinami.&lt;/p&gt;&lt;p&gt;Licencja: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Po&amp;większ</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Po&amp;mniejsz</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>&amp;Normalny rozmiar</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>Pełny &amp;ekran</translation>
+    </message>
+</context>
+<context>
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
@@ -141,6 +204,17 @@
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <translation>Przebieg zatrzymano po %1 z %2 punktów: wykres sięga od dołu aż %3.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDriver</name>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Przebieg zatrzymany: tekst ustawienia „%1” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Przebieg zatrzymany: tekst ustawienia „%1” nie jest wartością jego kontrolki.</translation>
     </message>
 </context>
 <context>
@@ -351,74 +425,6 @@
     <message>
         <source>Intrference pattern</source>
         <translation>Obraz interferencyjny</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
-        <translation>Przebieg zatrzymany: tekst ustawienia „%1” nie jest liczbą.</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
-        <translation>Przebieg zatrzymany: tekst ustawienia „%1” nie jest wartością jego kontrolki.</translation>
-    </message>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>&amp;Kopiuj obraz</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as...</source>
-        <translation>&amp;Zapisz obraz jako...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Pomoc</translation>
-    </message>
-    <message>
-        <source>&amp;About Quarnel</source>
-        <translation>&amp;O programie Quarnel</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Obraz</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Zapisz obraz jako</translation>
-    </message>
-    <message>
-        <source>interference.png</source>
-        <translation>interferencja.png</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Obrazy PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>Nie udało się zapisać obrazu jako „%1”: %2</translation>
-    </message>
-    <message>
-        <source>About Quarnel</source>
-        <translation>O programie Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Program dydaktyczny, który pokazuje interferencję światła za dwiema szczelinami.&lt;/p&gt;&lt;p&gt;Licencja: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;in</source>
-        <translation>Po&amp;większ</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;out</source>
-        <translation>Po&amp;mniejsz</translation>
-    </message>
-    <message>
-        <source>&amp;Normal size</source>
-        <translation>&amp;Normalny rozmiar</translation>
-    </message>
-    <message>
-        <source>&amp;Full screen</source>
-        <translation>Pełny &amp;ekran</translation>
     </message>
 </context>
 </TS>

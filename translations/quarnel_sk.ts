@@ -13,6 +13,69 @@
     </message>
 </context>
 <context>
+    <name>PictureCommands</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Kopírovať obrázok</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture as...</source>
+        <translation>&amp;Uložiť obrázok ako...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomocník</translation>
+    </message>
+    <message>
+        <source>&amp;About Quarnel</source>
+        <translation>&amp;O programe Quarnel</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obrázok</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>Uložiť obrázok ako</translation>
+    </message>
+    <message>
+        <source>interference.png</source>
+        <translation>interferencia.png</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Obrázok sa nepodarilo uložiť ako „%1“: %2</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <translation>O programe Quarnel</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Výučbový program, ktorý ukazuje interferenciu svetla za dvoma štrbinami.&lt;/p&gt;&lt;p&gt;Licencia: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Zväčšiť</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zm&amp;enšiť</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>&amp;Normálna veľkosť</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>Na &amp;celú obrazovku</translation>
+    </message>
+</context>
+<context>
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
@@ -141,6 +204,17 @@
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <translation>Beh bol zastavený po %1 z %2 bodov: graf siaha zdola až %3.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDriver</name>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <translation>Beh sa zastavil: text nastavenia „%1“ nie je číslo.</translation>
+    </message>
+    <message>
+        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <translation>Beh sa zastavil: text nastavenia „%1“ nie je hodnota jeho ovládacieho prvku.</translation>
     </message>
 </context>
 <context>
@@ -351,74 +425,6 @@
     <message>
         <source>Intrference pattern</source>
         <translation>Interferenčný obrazec</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
-        <translation>Beh sa zastavil: text nastavenia „%1“ nie je číslo.</translation>
-    </message>
-    <message>
-        <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
-        <translation>Beh sa zastavil: text nastavenia „%1“ nie je hodnota jeho ovládacieho prvku.</translation>
-    </message>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>&amp;Kopírovať obrázok</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture as...</source>
-        <translation>&amp;Uložiť obrázok ako...</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Pomocník</translation>
-    </message>
-    <message>
-        <source>&amp;About Quarnel</source>
-        <translation>&amp;O programe Quarnel</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Obrázok</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Uložiť obrázok ako</translation>
-    </message>
-    <message>
-        <source>interference.png</source>
-        <translation>interferencia.png</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Obrázky PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2</source>
-        <translation>Obrázok sa nepodarilo uložiť ako „%1“: %2</translation>
-    </message>
-    <message>
-        <source>About Quarnel</source>
-        <translation>O programe Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Výučbový program, ktorý ukazuje interferenciu svetla za dvoma štrbinami.&lt;/p&gt;&lt;p&gt;Licencia: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;in</source>
-        <translation>&amp;Zväčšiť</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;out</source>
-        <translation>Zm&amp;enšiť</translation>
-    </message>
-    <message>
-        <source>&amp;Normal size</source>
-        <translation>&amp;Normálna veľkosť</translation>
-    </message>
-    <message>
-        <source>&amp;Full screen</source>
-        <translation>Na &amp;celú obrazovku</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QStringList>
 #include <optional>
 
-// Answers --help and --version and refuses arguments the program does not know,
-// before any application object exists, so without a display. Qt's own options
-// (-platform, -display, -style, ...) pass for QApplication to read. Returns the
-// exit status when the program should stop here, nothing when it should go on.
-std::optional<int> handleCommandLine(int argc, char **argv);
+// The command line, in two passes, as a QCommandLineParser reads it.
+//
+// Before any application object exists, so without a display: --help and
+// --version are answered. Returns the exit status when the program should stop.
+std::optional<int> answerHelpOrVersion(int argc, char **argv);
+
+// Once QApplication has taken its own options out of the arguments (-platform,
+// -display, -style, ...): whatever is left is refused, with one line on stderr
+// and exit status 2.
+std::optional<int> refuseUnknownArguments(const QStringList &arguments);

@@ -2,39 +2,29 @@
 #include "window/frmquarnel.h"
 
 #include "accessibility/accessibility.h"
-#include "window/captionfit.h"
-#include "window/controltable.h"
-#include "run/eventlooppacer.h"
-#include "window/framebox.h"
-#include "commands/helpwindow.h"
 #include "accessibility/picturedescription.h"
-#include "quarnelinfo.h"
-#include "run.h"
-#include "run/rungate.h"
-#include "run/runtrace.h"
+#include "commands/picturecommands.h"
 #include "picture/scenepicture.h"
 #include "picture/surfacelabel.h"
-#include "picture/zoom.h"
+#include "picture/windowzoom.h"
+#include "quarnelinfo.h"
+#include "run/rundriver.h"
+#include "run/runqueue.h"
+#include "window/captionfit.h"
+#include "window/controltable.h"
+#include "window/framebox.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QMenu>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QScopedValueRollback>
-#include <QTimer>
+#include <QScrollBar>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -82,9 +72,25 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     resize(sceneSize);
     installAccessibleInterfaces();
 
-    gate_ = new RunGate(*this);
+    picture_ = new ScenePicture(this);
+    zoom_ = new WindowZoom(*this, *picture_);
     buildControls();
-    buildActions();
+    commands_ = new PictureCommands(*this, *picture_, *zoom_);
+
+    driver_ = new RunDriver(*picture_, *this, this);
+    queue_ = new RunQueue(*driver_, this);
+    connect(driver_, &RunDriver::started, this, &frmQuarnel::runStarted);
+    connect(queue_, &RunQueue::runEnded, this, &frmQuarnel::runFinished);
+    connect(driver_, &RunDriver::refused, this, [this](const QString &why) {
+        auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+    auto *escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    connect(escape, &QAction::triggered, queue_, &RunQueue::stopRun);
+    addAction(escape);
+
     Form_Load();
     setUpAccessibility(*this);
 }
@@ -113,7 +119,7 @@ void frmQuarnel::buildControls()
         if (auto *label = qobject_cast<SurfaceLabel *>(control))
             label->setLaidOut(row.geometry, control->font());
         else
-            laidOut_.push_back({control, row.geometry, control->font()});
+            zoom_->add(control, row.geometry, control->font());
         control->setAccessibleName(row.accessibleName ? translated(row.accessibleName) : captionOf(row));
         if (row.accessibleDescription)
             control->setAccessibleDescription(translated(row.accessibleDescription));
@@ -140,7 +146,6 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
     };
     switch (row.kind) {
     case ControlKind::Picture:
-        picture_ = new ScenePicture(this);
         return picture_;
     case ControlKind::Label: {
         SurfaceLabel *label = makeLabel();
@@ -178,7 +183,8 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         bar->setFocusPolicy(Qt::StrongFocus);
         const ValueHandler handler = std::get<ValueHandler>(row.handler);
         connect(bar, &QScrollBar::valueChanged, this,
-                [this, handler](int value) { scrollBarChanged(handler, value); });
+                [this, bar, handler](int value) { scrollBarChanged(bar, handler, value); });
+        connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) { scrollBarMoved(bar, action); });
         return bar;
     }
     case ControlKind::Frame: {
@@ -232,7 +238,7 @@ void frmQuarnel::optionToggled(QRadioButton *option, void (frmQuarnel::*handler)
     if (!checked || undoing_)
         return;
     QWidget *frame = option->parentWidget();
-    if (!isRunning()) {
+    if (queue_->state() != RunQueue::State::Running) {
         selected_[frame] = option;
         (this->*handler)();
         return;
@@ -242,184 +248,52 @@ void frmQuarnel::optionToggled(QRadioButton *option, void (frmQuarnel::*handler)
         const QScopedValueRollback undoing(undoing_, true);
         previous->setChecked(true);
     }
-    gate_->holdBack([option] { option->setChecked(true); });
+    queue_->submit(RunQueue::Kind::Option, [option = QPointer(option)] {
+        if (option)
+            option->setChecked(true);
+    });
 }
 
-void frmQuarnel::scrollBarChanged(void (frmQuarnel::*handler)(int), int value)
+void frmQuarnel::scrollBarMoved(QScrollBar *bar, int action)
+{
+    if (queue_->state() != RunQueue::State::Running)
+        return;
+    // Moved by the user during a run: the thumb stays at the run's value, and the
+    // value the move asks for waits. A step counts from the value that waits already.
+    const int shown = bar->value();
+    const bool step = action >= QAbstractSlider::SliderSingleStepAdd && action <= QAbstractSlider::SliderPageStepSub;
+    const int wanted = step ? slowDownWaiting_.value_or(shown) + (bar->sliderPosition() - shown) : bar->sliderPosition();
+    bar->setSliderPosition(shown);
+    waitForSlowDown(bar, std::clamp(wanted, bar->minimum(), bar->maximum()));
+}
+
+void frmQuarnel::scrollBarChanged(QScrollBar *bar, void (frmQuarnel::*handler)(int), int value)
 {
     if (undoing_)
         return;
-    if (!isRunning()) {
+    if (queue_->state() != RunQueue::State::Running) {
         scrollBarValue_ = value;
         (this->*handler)(value);
         return;
     }
-    auto *bar = qobject_cast<QScrollBar *>(sender());
-    if (!bar)
-        return;
+    // Set by code or an accessibility action during a run: put back, and done after it.
     {
         const QScopedValueRollback undoing(undoing_, true);
         bar->setValue(scrollBarValue_);
     }
-    gate_->holdBack([bar = QPointer<QScrollBar>(bar), value] {
+    waitForSlowDown(bar, value);
+}
+
+void frmQuarnel::waitForSlowDown(QScrollBar *bar, int value)
+{
+    slowDownWaiting_ = value;
+    const int submitted = ++slowDownsSubmitted_;
+    queue_->submit(RunQueue::Kind::SlowDown, [this, bar = QPointer(bar), value, submitted] {
+        if (submitted == slowDownsSubmitted_)
+            slowDownWaiting_.reset();
         if (bar)
             bar->setValue(value);
     });
-}
-
-void frmQuarnel::buildActions()
-{
-    struct ActionRow {
-        const char *name;
-        const char *text;
-        QList<QKeySequence> keys;
-        void (frmQuarnel::*handler)();
-    };
-    const ActionRow rows[] = {
-        {"copyPicture", QT_TR_NOOP("&Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
-         &frmQuarnel::copyPicture},
-        {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
-         &frmQuarnel::savePictureAs},
-        {nullptr, nullptr, {}, nullptr},
-        {"zoomIn", QT_TR_NOOP("Zoom &in"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &frmQuarnel::zoomIn},
-        {"zoomOut", QT_TR_NOOP("Zoom &out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &frmQuarnel::zoomOut},
-        {"zoomReset", QT_TR_NOOP("&Normal size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-         &frmQuarnel::zoomReset},
-        {"fullScreen", QT_TR_NOOP("&Full screen"), {QKeySequence(Qt::Key_F11)},
-         &frmQuarnel::toggleFullScreen},
-        {nullptr, nullptr, {}, nullptr},
-        {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents),
-         &frmQuarnel::showHelp},
-        {"about", QT_TR_NOOP("&About Quarnel"), {}, &frmQuarnel::showAbout},
-    };
-    for (const ActionRow &row : rows) {
-        if (!row.name) {
-            pictureActions_ << nullptr; // a separator
-            continue;
-        }
-        auto *action = new QAction(tr(row.text), this);
-        action->setObjectName(QString::fromLatin1(row.name));
-        action->setShortcuts(row.keys);
-        action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, row.handler);
-        addAction(action);
-        pictureActions_ << action;
-    }
-    // The menu from the keyboard, where the window system sends no menu key of its own.
-    auto *menuKey = new QAction(this);
-    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
-    connect(menuKey, &QAction::triggered, this,
-            [this] { showPictureMenu(picture_->mapToGlobal(picture_->rect().center())); });
-    addAction(menuKey);
-}
-
-void frmQuarnel::setZoom(int percent)
-{
-    if (std::find(zoom::steps.begin(), zoom::steps.end(), percent) == zoom::steps.end()
-        || percent == zoom_)
-        return;
-    zoom_ = percent;
-    applyZoom();
-}
-
-void frmQuarnel::applyZoom()
-{
-    for (const LaidOut &control : laidOut_) {
-        control.control->setGeometry(zoom::scaled(control.geometry, zoom_));
-        control.control->setFont(zoom::scaled(control.font, zoom_));
-    }
-    // The labels with the picture, which knows where a run has moved them.
-    picture_->setZoom(zoom_);
-    if (!isFullScreen())
-        resize(zoom::scaled(sceneSize, zoom_));
-}
-
-void frmQuarnel::zoomIn() { setZoom(zoom::next(zoom_, +1)); }
-void frmQuarnel::zoomOut() { setZoom(zoom::next(zoom_, -1)); }
-void frmQuarnel::zoomReset() { setZoom(zoom::steps.front()); }
-
-void frmQuarnel::toggleFullScreen()
-{
-    if (isFullScreen()) {
-        showNormal();
-        setZoom(zoomOutOfFullScreen_);
-        return;
-    }
-    zoomOutOfFullScreen_ = zoom_;
-    const QScreen *shownOn = screen();
-    setZoom(zoom::largestFitting(sceneSize, shownOn ? shownOn->geometry().size() : size()));
-    showFullScreen();
-}
-
-void frmQuarnel::contextMenuEvent(QContextMenuEvent *event)
-{
-    showPictureMenu(event->globalPos());
-}
-
-void frmQuarnel::showPictureMenu(const QPoint &globalPos)
-{
-    QMenu menu(this);
-    menu.setAccessibleName(tr("Picture"));
-    for (QAction *action : std::as_const(pictureActions_)) {
-        if (action)
-            menu.addAction(action);
-        else
-            menu.addSeparator();
-    }
-    menu.exec(globalPos);
-}
-
-void frmQuarnel::copyPicture() { QGuiApplication::clipboard()->setImage(picture_->canvas().image()); }
-
-void frmQuarnel::savePictureAs()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QString path = QFileDialog::getSaveFileName(this, tr("Save picture as"),
-                                                QDir(folder).filePath(tr("interference.png")),
-                                                tr("PNG images (*.png)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1String(".png");
-    QString error;
-    if (!writePicture(path, &error))
-        QMessageBox::warning(this, caption,
-                             tr("The picture could not be saved as \"%1\": %2")
-                                 .arg(QDir::toNativeSeparators(path), error));
-}
-
-bool frmQuarnel::writePicture(const QString &path, QString *error)
-{
-    // Written to a temporary file beside the target and renamed over it only when whole.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && picture_->canvas().image().save(&file, "PNG") && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
-}
-
-void frmQuarnel::showHelp()
-{
-    if (!help_)
-        help_ = new HelpWindow(this);
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
-}
-
-void frmQuarnel::showAbout()
-{
-    QMessageBox::about(
-        this, tr("About Quarnel"),
-        tr("<h3>Quarnel %1</h3>"
-           "<p>A teaching program that shows the interference of light behind two slits.</p>"
-           "<p>Licence: MIT</p>"
-           "<p><a href=\"%2\">%2</a></p>"
-           "<p>Qt %3</p>")
-            .arg(QStringLiteral(QUARNEL_VERSION_STRING), QStringLiteral(QUARNEL_HOMEPAGE_URL),
-                 QString::fromLatin1(qVersion())));
 }
 
 void frmQuarnel::Form_Load()
@@ -432,93 +306,41 @@ void frmQuarnel::Form_Load()
     writeSetting(Setting::nSpomaleni, QStringLiteral("1"));
 }
 
+bool frmQuarnel::isRunning() const { return driver_->isRunning(); }
+
 void frmQuarnel::cmdStart_Click()
 {
-    // A press made during a run that was stopped is dropped with it.
-    if (gate_->replayingStoppedRun())
-        return;
-    switch (state_) {
-    case RunState::Closed:
-    case RunState::RunningThenClose:
-        // A press queued behind Exit or a close starts no run: a run's local
-        // event loop would drop the quit that the closing posted, and the
-        // program would go on with no window.
-        return;
-    case RunState::Running:
-        // A press that reaches the window during a run (never real input, which
-        // the gate keeps) starts its run after this one, as a held click does.
-        gate_->holdBack([this] { cmdStart_Click(); });
-        return;
-    case RunState::Idle:
-        break;
-    }
-    runOnce();
-    if (state_ == RunState::RunningThenClose) {
-        state_ = RunState::Closed;
-        QTimer::singleShot(0, this, &QWidget::close);
-        return;
-    }
-    state_ = RunState::Idle;
+    queue_->submit(RunQueue::Kind::Start, [this] { driver_->start(); });
 }
 
-namespace {
-// The window's pacer, or one given for tests, stopped through the run's gate.
-class GatedPacer : public Pacer {
-public:
-    GatedPacer(Pacer &pacer, const RunGate &gate) : pacer_(pacer), gate_(gate) {}
-    void countDown(long long steps) override { pacer_.countDown(steps); }
-    bool stopRequested() const override { return gate_.stopRequested(); }
-
-private:
-    Pacer &pacer_;
-    const RunGate &gate_;
-};
-} // namespace
-
-void frmQuarnel::runOnce()
+void frmQuarnel::cmdKonec_Click()
 {
-    RunTrace trace(*this);
-    picture_->prepareRun();
-    state_ = RunState::Running;
-    gate_->shut();
-    RunEnd end = RunEnd::Finished;
-    try {
-        EventLoopPacer ownPacer(*picture_);
-        GatedPacer pacer(pacer_ ? *pacer_ : ownPacer, *gate_);
-        end = PerformRun(picture_->canvas(), *this, *picture_, random_, pacer, picture_);
-        picture_->setAccessibleDescription(describePicture(picture_->lastRun(), *this));
-    } catch (const SettingNotNumber &error) {
-        QMessageBox::warning(this, caption,
-                             tr("The run stopped: the setting text \"%1\" is not a number.")
-                                 .arg(error.text));
-    } catch (const SettingOutOfRange &error) {
-        QMessageBox::warning(this, caption,
-                             tr("The run stopped: the setting text \"%1\" is not a value of its control.")
-                                 .arg(error.text));
-    }
-    picture_->renderPendingLabels();
-    if (end == RunEnd::Stopped)
-        trace.setStopped();
-    gate_->open(end == RunEnd::Stopped);
+    queue_->submit(RunQueue::Kind::Exit, [this] { close(); });
 }
 
-void frmQuarnel::cmdKonec_Click() { close(); }
+void frmQuarnel::runStarted() { setCursor(Qt::BusyCursor); }
+
+void frmQuarnel::runFinished(RunEnd how)
+{
+    unsetCursor();
+    if (how != RunEnd::Refused)
+        picture_->setAccessibleDescription(describePicture(picture_->lastRun(), *this));
+}
 
 void frmQuarnel::closeEvent(QCloseEvent *event)
 {
-    // A close that reaches the window during a run takes effect when the run
-    // ends; the window system's close request also stops the run at once.
-    if (isRunning()) {
-        state_ = RunState::RunningThenClose;
-        if (event->spontaneous())
-            gate_->requestStop();
+    // Exit, or a close by code, during a run: the window closes when the run ends.
+    if (isRunning() && !event->spontaneous()) {
         event->ignore();
+        cmdKonec_Click();
         return;
     }
+    // The window system's close request ends a run and the program at once.
+    queue_->close();
     QWidget::closeEvent(event);
-    if (event->isAccepted())
-        state_ = RunState::Closed;
 }
+
+void frmQuarnel::contextMenuEvent(QContextMenuEvent *event) { commands_->showMenu(event->globalPos()); }
 
 void frmQuarnel::resizeEvent(QResizeEvent *event)
 {

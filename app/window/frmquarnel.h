@@ -1,59 +1,39 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "photonrandom.h"
 #include "settings.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 #include <array>
-#include <vector>
+#include <optional>
 
-class QAction;
+class QCloseEvent;
 class QContextMenuEvent;
 class QLineEdit;
 class QRadioButton;
-class Pacer;
-class RunGate;
+class QScrollBar;
+class PictureCommands;
+class RunDriver;
+class RunQueue;
 class ScenePicture;
+class WindowZoom;
 struct ControlRow;
+enum class RunEnd;
 
 // The program's one window. It holds the settings as the texts of five hidden
 // text fields, and the picture as a kept image under the controls; every
-// control is one row of the control table (controltable.h).
+// control is one row of the control table (controltable.h). The handlers of its
+// controls are here; a run is carried out by the RunDriver, what arrives during
+// it waits in the RunQueue (runqueue.h says what may arrive and what becomes of
+// it), and the picture's own commands are PictureCommands.
 //
 // The handlers carry the names of their controls; several of these contain
 // Czech letters, which moc cannot read, so they are plain member functions
 // connected by pointer, not slots.
-//
-// Runs. Start performs a whole run inside its handler; while the run is on the
-// stack, the run's pacer spins a local event loop that paints and runs timers,
-// and the RunGate keeps user input from acting until the run has ended. Nothing
-// changes a run's settings once it has started. What can arrive during a run,
-// and what becomes of it:
-// - Keys, clicks, wheel and shortcuts from the window system: kept by the gate
-//   and replayed in order after the run; Escape stops the run instead.
-// - Start pressed by code or an accessibility action: held back like a click;
-//   it starts one more run after this one, unless the window is closing by then
-//   or the run was stopped (then it is dropped).
-// - An option selected or the scroll bar set by code, an accessibility action
-//   or a timer (an arrow's auto-repeat): undone at once and done again after the run.
-// - A text written into a setting field by anything but the handlers: undone.
-// - The window system's close request (the title bar's button, Alt+F4, logging
-//   out): stops the run; the window closes when the run has unwound, and the
-//   program ends. Exit pressed by code: RunningThenClose, the window closes when
-//   the run ends.
 class frmQuarnel : public QWidget, public Settings {
     Q_OBJECT
 public:
-    enum class RunState {
-        Idle,
-        Running,
-        RunningThenClose, // a close request came during the run
-        Closed,           // the close is decided: no run starts any more
-    };
-
     static const QString caption;
 
     explicit frmQuarnel(QWidget *parent = nullptr);
@@ -63,22 +43,11 @@ public:
     QString text(Setting setting) const override;
 
     ScenePicture &picture() { return *picture_; }
-
-    // The zoom, in per cent, one of zoom::steps: every control, its font and the
-    // picture are shown that much larger, as laid out. Out of full screen the
-    // window takes the zoomed size.
-    int zoom() const { return zoom_; }
-    void setZoom(int percent);
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
-    // Full screen at the largest zoom that fits the screen, and back to the zoom before.
-    void toggleFullScreen();
-    RunState runState() const { return state_; }
-    bool isRunning() const { return state_ == RunState::Running || state_ == RunState::RunningThenClose; }
-    // The pacer every later run waits through, owned by the caller; nullptr (the
-    // default) waits out the slow-down with the window's own EventLoopPacer.
-    void setPacer(Pacer *pacer) { pacer_ = pacer; }
+    RunDriver &runDriver() { return *driver_; }
+    RunQueue &runQueue() { return *queue_; }
+    WindowZoom &zoom() { return *zoom_; }
+    PictureCommands &commands() { return *commands_; }
+    bool isRunning() const;
 
     void Form_Load();
     void cmdStart_Click();
@@ -104,14 +73,6 @@ public:
     void opPomalejší_Click();
     void opPomalá_Click();
 
-    // The picture's commands, also in its context menu.
-    void copyPicture();
-    void savePictureAs();
-    void showHelp();
-    void showAbout();
-    // Writes the picture as a PNG file, whole or not at all; says why it could not.
-    bool writePicture(const QString &path, QString *error);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -119,37 +80,27 @@ protected:
 
 private:
     void buildControls();
-    void buildActions();
-    void showPictureMenu(const QPoint &globalPos);
     QWidget *makeControl(const ControlRow &row, QWidget *frame);
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
-    void runOnce();
-    void applyZoom();
-    // Handlers of an option and the scroll bar, through the run's gate.
+    // Handlers of an option and the scroll bar: at once, or after the run.
     void optionToggled(QRadioButton *option, void (frmQuarnel::*handler)(), bool checked);
-    void scrollBarChanged(void (frmQuarnel::*handler)(int), int value);
+    void scrollBarChanged(QScrollBar *bar, void (frmQuarnel::*handler)(int), int value);
+    void scrollBarMoved(QScrollBar *bar, int action);
+    void waitForSlowDown(QScrollBar *bar, int value);
+    void runStarted();
+    void runFinished(RunEnd how);
 
     ScenePicture *picture_ = nullptr;
-    RunGate *gate_ = nullptr;
-    QList<QAction *> pictureActions_; // the context menu's entries, in order
-    // Each control's laid-out place and font, which every zoom is made from.
-    struct LaidOut {
-        QWidget *control;
-        QRect geometry;
-        QFont font;
-    };
-    std::vector<LaidOut> laidOut_;
-    int zoom_ = 100;
-    int zoomOutOfFullScreen_ = 100;
-    QPointer<QWidget> help_;
+    RunDriver *driver_ = nullptr;
+    RunQueue *queue_ = nullptr;
+    WindowZoom *zoom_ = nullptr;
+    PictureCommands *commands_ = nullptr;
     std::array<QLineEdit *, 5> fields_{};  // indexed by Setting
     std::array<QString, 5> written_;       // what the handlers last wrote, by Setting
     QHash<QWidget *, QRadioButton *> selected_; // each frame's option whose handler ran last
     int scrollBarValue_ = 1;               // the value whose handler ran last
+    std::optional<int> slowDownWaiting_;   // the value the scroll bar takes after the run
+    int slowDownsSubmitted_ = 0;
     bool undoing_ = false;                 // putting back what came during a run
-
-    PhotonRandom random_; // the one generator of the program's lifetime
-    RunState state_ = RunState::Idle;
-    Pacer *pacer_ = nullptr;
 };

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+#include "commands/picturecommands.h"
+
+#include "commands/helpwindow.h"
+#include "picture/scenepicture.h"
+#include "picture/windowzoom.h"
+#include "quarnelinfo.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+// Qt's file dialog keeps the folders it visited among the user's settings
+// (QtProject.conf). Quarnel keeps nothing between launches: the dialog's
+// settings go to a folder of this process's own, removed when it ends.
+void keepFileDialogHistoryPrivate()
+{
+    static QTemporaryDir folder;
+    static const bool redirected = [] {
+        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, folder.path());
+        return true;
+    }();
+    Q_UNUSED(redirected);
+}
+
+// A dialog shown modal to the window without an event loop of its own, and forgotten when closed.
+void openOnce(QDialog *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+} // namespace
+
+PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom)
+    : QObject(&window), window_(window), picture_(picture)
+{
+    struct Row {
+        const char *name;
+        const char *text;
+        QList<QKeySequence> keys;
+        std::function<void()> handler;
+    };
+    const Row rows[] = {
+        {"copyPicture", QT_TR_NOOP("&Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
+         [this] { copyPicture(); }},
+        {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
+         [this] { savePictureAs(); }},
+        {nullptr, nullptr, {}, {}},
+        {"zoomIn", QT_TR_NOOP("Zoom &in"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [&zoom] { zoom.zoomIn(); }},
+        {"zoomOut", QT_TR_NOOP("Zoom &out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [&zoom] { zoom.zoomOut(); }},
+        {"zoomReset", QT_TR_NOOP("&Normal size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [&zoom] { zoom.reset(); }},
+        {"fullScreen", QT_TR_NOOP("&Full screen"), {QKeySequence(Qt::Key_F11)}, [&zoom] { zoom.toggleFullScreen(); }},
+        {nullptr, nullptr, {}, {}},
+        {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); }},
+        {"about", QT_TR_NOOP("&About Quarnel"), {}, [this] { showAbout(); }},
+    };
+    menu_ = new QMenu(&window);
+    menu_->setAccessibleName(tr("Picture"));
+    for (const Row &row : rows) {
+        if (!row.name) {
+            actions_ << nullptr;
+            menu_->addSeparator();
+            continue;
+        }
+        auto *action = new QAction(tr(row.text), &window);
+        action->setObjectName(QString::fromLatin1(row.name));
+        action->setShortcuts(row.keys);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, row.handler);
+        window.addAction(action);
+        menu_->addAction(action);
+        actions_ << action;
+    }
+    // The menu from the keyboard, where the window system sends no menu key of its own.
+    auto *menuKey = new QAction(&window);
+    menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(menuKey, &QAction::triggered, this,
+            [this] { showMenu(picture_.mapToGlobal(picture_.rect().center())); });
+    window.addAction(menuKey);
+}
+
+void PictureCommands::showMenu(const QPoint &globalPos) { menu_->popup(globalPos); }
+
+void PictureCommands::copyPicture() { QGuiApplication::clipboard()->setImage(picture_.canvas().image()); }
+
+void PictureCommands::raise(QDialog *dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void PictureCommands::savePictureAs()
+{
+    if (save_) {
+        raise(save_);
+        return;
+    }
+    keepFileDialogHistoryPrivate();
+    // The picture as it is now: a run going on meanwhile does not change what is saved.
+    const QImage image = picture_.canvas().image();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    auto *dialog = new QFileDialog(&window_, tr("Save picture as"), QDir(folder).filePath(tr("interference.png")),
+                                   tr("PNG images (*.png)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, image](QString path) {
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QLatin1String(".png");
+        QString error;
+        if (writePicture(image, path, &error))
+            return;
+        auto *box = new QMessageBox(QMessageBox::Warning, window_.windowTitle(),
+                                    tr("The picture could not be saved as \"%1\": %2")
+                                        .arg(QDir::toNativeSeparators(path), error),
+                                    QMessageBox::Ok, &window_);
+        openOnce(box);
+    });
+    openOnce(dialog);
+    save_ = dialog;
+}
+
+bool PictureCommands::writePicture(const QImage &image, const QString &path, QString *error)
+{
+    // Written to a temporary file beside the target and renamed over it only when
+    // whole. commit() alone can rename a file whose writing failed (a full disk):
+    // what was written is checked first.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.flush()
+        && file.error() == QFileDevice::NoError && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+void PictureCommands::showHelp()
+{
+    if (!help_)
+        help_ = new HelpWindow(&window_);
+    raise(help_);
+}
+
+void PictureCommands::showAbout()
+{
+    if (about_) {
+        raise(about_);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Information, tr("About Quarnel"),
+                                tr("<h3>Quarnel %1</h3>"
+                                   "<p>A teaching program that shows the interference of light behind two slits.</p>"
+                                   "<p>Licence: MIT</p>"
+                                   "<p><a href=\"%2\">%2</a></p>"
+                                   "<p>Qt %3</p>")
+                                    .arg(QStringLiteral(QUARNEL_VERSION_STRING), QStringLiteral(QUARNEL_HOMEPAGE_URL),
+                                         QString::fromLatin1(qVersion())),
+                                QMessageBox::Ok, &window_);
+    box->setIconPixmap(QGuiApplication::windowIcon().pixmap(64));
+    box->setObjectName(QStringLiteral("about"));
+    openOnce(box);
+    about_ = box;
+}

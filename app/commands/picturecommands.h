@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QDialog;
+class QMenu;
+class QWidget;
+class ScenePicture;
+class WindowZoom;
+
+// What the user can do with the picture besides running it, from the keys and
+// from the picture's context menu: copy and save it, zoom, full screen, the
+// help and About. None of these waits for a run: they act on the picture as
+// far as it has got. The dialogs are modal to the window but run no event loop
+// of their own, so a run goes on behind them.
+class PictureCommands : public QObject {
+    Q_OBJECT
+public:
+    PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom);
+
+    // The menu's entries in order, nullptr for a separator; each also a shortcut of the window.
+    const QList<QAction *> &actions() const { return actions_; }
+    void showMenu(const QPoint &globalPos);
+
+    void copyPicture();
+    void savePictureAs();
+    void showHelp();
+    void showAbout();
+
+    // Writes the image as a PNG file, whole or not at all; says why it could not.
+    static bool writePicture(const QImage &image, const QString &path, QString *error);
+
+private:
+    void raise(QDialog *dialog);
+
+    QWidget &window_;
+    ScenePicture &picture_;
+    QList<QAction *> actions_;
+    QMenu *menu_ = nullptr;
+    QPointer<QDialog> help_;
+    QPointer<QDialog> about_;
+    QPointer<QDialog> save_;
+};

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#include "run/rundriver.h"
+
+#include "picture/scenepicture.h"
+#include "run/runlog.h"
+#include "settings.h"
+
+
+RunDriver::RunDriver(ScenePicture &picture, const Settings &settings, QObject *parent)
+    : QObject(parent), picture_(picture), settings_(settings)
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &RunDriver::advance);
+}
+
+RunDriver::~RunDriver() = default;
+
+void RunDriver::start()
+{
+    if (run_)
+        return;
+    ++number_;
+    qCInfo(runLog).noquote() << QStringLiteral("run %1 start, distance %2, spacing %3, frequency %4, mode %5, slow-down %6")
+                                    .arg(number_)
+                                    .arg(settings_.text(Setting::nVzdalenost), settings_.text(Setting::nOdchylka),
+                                         settings_.text(Setting::nKmitočet), settings_.text(Setting::nInterference),
+                                         settings_.text(Setting::nSpomaleni));
+    picture_.prepareRun();
+    run_.emplace(picture_.canvas(), settings_, picture_, random_, &picture_);
+    emit started();
+    if (!attempt([this] { run_->drawScene(); }))
+        return;
+    due_ = Clock::now();
+    advance();
+}
+
+void RunDriver::advance()
+{
+    const Clock::time_point now = Clock::now();
+    while (due_ <= now) {
+        if (run_->scanned()) {
+            if (attempt([this] { run_->finish(); }))
+                end(RunEnd::Finished);
+            return;
+        }
+        if (!attempt([this] { due_ += run_->plotNextPoint() * step_; }))
+            return;
+        emit pointPlotted(run_->pointsPlotted());
+    }
+    picture_.present();
+    // Timers count whole milliseconds: rounded up, a tick never comes before its moment.
+    timer_.start(std::chrono::ceil<std::chrono::milliseconds>(due_ - now));
+}
+
+template <typename Step>
+bool RunDriver::attempt(Step step)
+{
+    QString why;
+    try {
+        step();
+        return true;
+    } catch (const SettingNotNumber &refusal) {
+        why = tr("The run stopped: the setting text \"%1\" is not a number.").arg(refusal.text);
+    } catch (const SettingOutOfRange &refusal) {
+        why = tr("The run stopped: the setting text \"%1\" is not a value of its control.").arg(refusal.text);
+    }
+    emit refused(why);
+    end(RunEnd::Refused);
+    return false;
+}
+
+void RunDriver::stop()
+{
+    if (run_)
+        end(RunEnd::Stopped);
+}
+
+void RunDriver::end(RunEnd how)
+{
+    timer_.stop();
+    run_.reset();
+    picture_.renderPendingLabels();
+    qCInfo(runLog).noquote() << QStringLiteral("run %1 %2").arg(number_).arg(how == RunEnd::Finished ? "end" : "stopped");
+    emit finished(how);
+}
