@@ -11,6 +11,7 @@
 #include "run/rundriver.h"
 #include "run/runqueue.h"
 #include "window/captionfit.h"
+#include "window/closerequest.h"
 #include "window/controltable.h"
 #include "window/framebox.h"
 
@@ -90,6 +91,11 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, queue_, &RunQueue::stopRun);
     addAction(escape);
+
+    closeRequest_ = std::make_unique<CloseRequest>(*this, [this] {
+        queue_->close();
+        close();
+    });
 
     Form_Load();
     setUpAccessibility(*this);

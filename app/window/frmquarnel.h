@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QCloseEvent;
@@ -13,6 +14,7 @@ class QContextMenuEvent;
 class QLineEdit;
 class QRadioButton;
 class QScrollBar;
+class CloseRequest;
 class PictureCommands;
 class RunDriver;
 class RunQueue;
@@ -96,6 +98,7 @@ private:
     RunQueue *queue_ = nullptr;
     WindowZoom *zoom_ = nullptr;
     PictureCommands *commands_ = nullptr;
+    std::unique_ptr<CloseRequest> closeRequest_;
     std::array<QLineEdit *, 5> fields_{};  // indexed by Setting
     std::array<QString, 5> written_;       // what the handlers last wrote, by Setting
     QHash<QWidget *, QRadioButton *> selected_; // each frame's option whose handler ran last
