@@ -19,8 +19,8 @@ target_link_libraries(windowdriver PUBLIC quarnel_app PRIVATE X11::X11)
 target_compile_definitions(windowdriver PRIVATE QUARNEL_BINARY="$<TARGET_FILE:quarnel>")
 add_dependencies(windowdriver quarnel)
 
-quarnel_test(tst_edgepaths SOURCES tst_edgepaths.cpp LIBS windowdriver)
-set_tests_properties(tst_edgepaths PROPERTIES LABELS "e2e;reliability" TIMEOUT 600)
+quarnel_test(tst_runqueue SOURCES tst_runqueue.cpp LIBS windowdriver)
+set_tests_properties(tst_runqueue PROPERTIES LABELS "e2e;reliability" TIMEOUT 600)
 
 # The monkey is meant for the sanitizer build, where any fault it provokes is caught.
 option(QUARNEL_MONKEY "Register the monkey test (random input on the real window)" ${QUARNEL_SANITIZE})

@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -80,6 +81,29 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(SettingRefused, PerformRun(canvas, settings, labels, random, pacer));
         for (long long steps : pacer.counts)
             QVERIFY(steps <= 20 * 30000);
+    }
+
+    // The message that a run refused a setting must take Enter like any message box,
+    // and leave the window ready for the next run.
+    void refusalIsAnsweredWithEnter()
+    {
+        const QLocale saved;
+        QLocale::setDefault(QLocale(QLocale::Czech));
+        ShownWindow w;
+        w.option("op05")->setChecked(true); // "0,5"
+        QLocale::setDefault(QLocale::c());  // no longer a number
+        w.window.cmdStart_Click();
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        QVERIFY(static_cast<QMessageBox *>(QApplication::activeModalWidget())->text().contains("0,5"));
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QLocale::setDefault(saved);
+        w.option("op05")->setChecked(false);
+        w.option("op2")->setChecked(true);
+        QSignalSpy started(&w.window.runDriver(), &RunDriver::started);
+        w.window.cmdStart_Click();
+        QCOMPARE(started.count(), 1);
+        QVERIFY(!w.window.isRunning());
     }
 
     // The canvas takes any finite coordinate: the changed-area arithmetic must not overflow.
