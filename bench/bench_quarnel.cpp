@@ -9,12 +9,12 @@
 #include "benchrun.h"
 #include "nullcanvas.h"
 #include "photonrandom.h"
+#include "picture/scenepicture.h"
 #include "plot.h"
 #include "recordingcanvas.h"
 #include "run.h"
 #include "scan.h"
 #include "scene.h"
-#include "picture/scenepicture.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -93,7 +93,10 @@ std::vector<Figure> recordedFigures(const char *mode)
         if (op.kind == CanvasOp::Line)
             figures.push_back({false, {op.x1, op.y1}, {op.x2, op.y2}, pen, Qt::NoBrush});
         else
-            figures.push_back({true, {op.x1, op.y1}, {op.x2, op.x2}, pen,
+            figures.push_back({true,
+                               {op.x1, op.y1},
+                               {op.x2, op.x2},
+                               pen,
                                solid ? QBrush(toQColor(op.fill)) : QBrush(Qt::NoBrush)});
     }
     return figures;
@@ -116,8 +119,8 @@ void BM_BarePainter(benchmark::State &state)
             }
         }
     }
-    state.SetLabel(std::string("mode ") + modes[state.range(0)] + ", "
-                   + std::to_string(figures.size()) + " figures");
+    state.SetLabel(std::string("mode ") + modes[state.range(0)] + ", " + std::to_string(figures.size())
+                   + " figures");
 }
 BENCHMARK(BM_BarePainter)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 

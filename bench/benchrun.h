@@ -14,7 +14,6 @@
 // What the benchmarks and the paced-run harness share: a run with fixed
 // settings, no waiting and no labels, drawn into a kept image.
 
-
 // Settings fixed for a measurement: the start-up ones unless told otherwise.
 class FixedSettings : public Settings {
 public:

@@ -13,15 +13,15 @@
 //                      the least CPU time
 // Usage: pacedrun [--zoom PERCENT] [--best-of RUNS] [SLOWDOWN...]   (default: 1 5)
 // The screen's ratio is the platform's: QT_SCALE_FACTOR=2 gives ratio 2.
-#include "startup/appearance.h"
 #include "benchrun.h"
-#include "window/frmquarnel.h"
 #include "photonrandom.h"
-#include "picture/windowzoom.h"
-#include "run/runqueue.h"
-#include "run.h"
-#include "scan.h"
 #include "picture/scenepicture.h"
+#include "picture/windowzoom.h"
+#include "run.h"
+#include "run/runqueue.h"
+#include "scan.h"
+#include "startup/appearance.h"
+#include "window/frmquarnel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -145,8 +145,7 @@ int main(int argc, char *argv[])
         std::printf("slowdown%d_cpu_ms=%.3f\n", slowDown, cpu);
         std::printf("slowdown%d_nominal_ms=%.3f\n", slowDown, nominalMs);
         std::printf("slowdown%d_expected_ms=%.3f\n", slowDown, expectedMs);
-        std::printf("slowdown%d_deviation_pct=%.3f\n", slowDown,
-                    100.0 * (wallMs - expectedMs) / expectedMs);
+        std::printf("slowdown%d_deviation_pct=%.3f\n", slowDown, 100.0 * (wallMs - expectedMs) / expectedMs);
         std::printf("slowdown%d_nominal_deviation_pct=%.3f\n", slowDown,
                     100.0 * (wallMs - nominalMs) / nominalMs);
         std::fflush(stdout);

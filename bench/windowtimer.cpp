@@ -50,8 +50,9 @@ std::optional<long> windowPid(Display *display, Window window)
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
     std::optional<long> pid;
-    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format,
-                           &count, &after, &data) == Success
+    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &count,
+                           &after, &data)
+            == Success
         && data && count == 1 && format == 32)
         pid = *reinterpret_cast<long *>(data);
     if (data)
@@ -145,8 +146,7 @@ int main(int argc, char **argv)
         waitpid(pid, nullptr, 0);
         return 1;
     }
-    std::printf("shown_ms=%.3f\n",
-                std::chrono::duration<double, std::milli>(*shown - launched).count());
+    std::printf("shown_ms=%.3f\n", std::chrono::duration<double, std::milli>(*shown - launched).count());
     std::fflush(stdout);
 
     if (clickAt) {

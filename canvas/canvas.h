@@ -17,8 +17,7 @@ public:
     virtual void line(float x1, float y1, float x2, float y2,
                       std::optional<Colour> colour = std::nullopt) = 0;
     // Outline as wide as the draw width; filled with the fill colour while the fill style is solid.
-    virtual void circle(float x, float y, float radius,
-                        std::optional<Colour> colour = std::nullopt) = 0;
+    virtual void circle(float x, float y, float radius, std::optional<Colour> colour = std::nullopt) = 0;
     virtual void setDrawWidth(int pixels) = 0;
     virtual void setFillStyleSolid() = 0;
     virtual void setFillColour(Colour colour) = 0;

@@ -35,8 +35,7 @@ QRect reach(float left, float top, float right, float bottom, int width)
 }
 } // namespace
 
-ImageCanvas::ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background,
-                         int logicalDpi)
+ImageCanvas::ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background, int logicalDpi)
     : logicalSize_(logicalSize),
       devicePixelRatio_(devicePixelRatio),
       background_(background),
@@ -160,8 +159,7 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
         const float right = f.kind == Figure::Kind::Circle ? f.x1 : f.x2;
         const float bottom = f.kind == Figure::Kind::Circle ? f.y1 : f.y2;
         return area.contains(reach(std::min(f.x1, right) - radius, std::min(f.y1, bottom) - radius,
-                                   std::max(f.x1, right) + radius, std::max(f.y1, bottom) + radius,
-                                   f.width));
+                                   std::max(f.x1, right) + radius, std::max(f.y1, bottom) + radius, f.width));
     };
     before.figures = std::min(before.figures, figures_.size());
     const auto hash = [](const Figure &f) {
@@ -171,8 +169,8 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
         return h;
     };
     // The figures since: one drawn again paints the same pixels the same colour.
-    const std::unordered_set<Figure, decltype(hash)> since(
-        figures_.begin() + std::ptrdiff_t(before.figures), figures_.end(), 16, hash);
+    const std::unordered_set<Figure, decltype(hash)> since(figures_.begin() + std::ptrdiff_t(before.figures),
+                                                           figures_.end(), 16, hash);
     const auto forgotten = [&](const Figure &f) { return covered(f) || since.contains(f); };
     // How many figures ahead of each one are kept, to move the paintings' places with them.
     std::vector<std::size_t> keptAhead(before.figures + 1);
@@ -193,8 +191,8 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
         KeptPainting &p = paintings_[i];
         if (i < before.paintings && area.contains(p.area))
             continue;
-        p.beforeFigure = p.beforeFigure <= before.figures ? keptAhead[p.beforeFigure]
-                                                          : p.beforeFigure - moved;
+        p.beforeFigure =
+            p.beforeFigure <= before.figures ? keptAhead[p.beforeFigure] : p.beforeFigure - moved;
         if (keptPaintings != i)
             paintings_[keptPaintings] = std::move(p);
         ++keptPaintings;
@@ -226,19 +224,18 @@ void ImageCanvas::draw(const Figure &f)
 void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
 {
     // A line has no fill: figures that paint the same pixels compare equal.
-    const Figure figure{Figure::Kind::Line, false, drawWidth_,
-                        toQColor(colour.value_or(foreground_)).rgb(), 0, x1, y1, x2, y2};
+    const QRgb pen = toQColor(colour.value_or(foreground_)).rgb();
+    const Figure figure{Figure::Kind::Line, false, drawWidth_, pen, 0, x1, y1, x2, y2};
     draw(figure);
     figures_.push_back(figure);
-    markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
-                    drawWidth_));
+    markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), drawWidth_));
 }
 
 void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> colour)
 {
-    const Figure figure{Figure::Kind::Circle, fillSolid_, drawWidth_,
-                        toQColor(colour.value_or(foreground_)).rgb(),
-                        fillSolid_ ? toQColor(fillColour_).rgb() : 0, x, y, radius, 0.0f};
+    const QRgb pen = toQColor(colour.value_or(foreground_)).rgb();
+    const QRgb fill = fillSolid_ ? toQColor(fillColour_).rgb() : 0;
+    const Figure figure{Figure::Kind::Circle, fillSolid_, drawWidth_, pen, fill, x, y, radius, 0.0f};
     draw(figure);
     figures_.push_back(figure);
     markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));

@@ -36,10 +36,8 @@ public:
     ImageCanvas(const ImageCanvas &) = delete;
     ImageCanvas &operator=(const ImageCanvas &) = delete;
 
-    void line(float x1, float y1, float x2, float y2,
-              std::optional<Colour> colour = std::nullopt) override;
-    void circle(float x, float y, float radius,
-                std::optional<Colour> colour = std::nullopt) override;
+    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour = std::nullopt) override;
+    void circle(float x, float y, float radius, std::optional<Colour> colour = std::nullopt) override;
     void setDrawWidth(int pixels) override;
     void setFillStyleSolid() override;
     void setFillColour(Colour colour) override;

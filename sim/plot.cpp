@@ -63,8 +63,8 @@ std::optional<double> SlitMarkerGain(const QString &distance)
     return std::nullopt;
 }
 
-void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings,
-               Canvas &canvas, PhotonRandom &random)
+void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings, Canvas &canvas,
+               PhotonRandom &random)
 {
     const double axisX = geometry.plotAxisX;
     if (settings.text(Setting::nInterference) != QLatin1String("2"))

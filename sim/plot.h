@@ -11,7 +11,7 @@ class Settings;
 class PhotonRandom;
 
 namespace plot {
-constexpr double PhotonStripOffset = 20;  // the photon line starts this far right of the plot axis
+constexpr double PhotonStripOffset = 20; // the photon line starts this far right of the plot axis
 constexpr double PhotonStripWidth = 100;
 constexpr double PhotonScale = 3.9;
 constexpr double dotRadius = 1;
@@ -24,5 +24,5 @@ std::optional<double> SlitMarkerGain(const QString &distance);
 // the photon line with its dots (and the intensity replaced by the dot count n),
 // then the slit markers. Starts at draw width 2 and leaves width 1; leaves the
 // fill colour blue after markers, else white in mode "2", else as it found it.
-void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings,
-               Canvas &canvas, PhotonRandom &random);
+void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings, Canvas &canvas,
+               PhotonRandom &random);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "scenegeometry.h"
 #include "scan.h"
+#include "scenegeometry.h"
 
 class Canvas;
 class Settings;

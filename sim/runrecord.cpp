@@ -10,7 +10,4 @@ void RunRecord::sceneDrawn(const SceneGeometry &geometry)
     points_.reserve(scan::pointCount);
 }
 
-void RunRecord::pointPlotted(const ScanPoint &point)
-{
-    points_.push_back({point.pointY, point.intensity});
-}
+void RunRecord::pointPlotted(const ScanPoint &point) { points_.push_back({point.pointY, point.intensity}); }

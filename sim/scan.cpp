@@ -13,8 +13,7 @@ float f(double v) { return static_cast<float>(v); }
 
 // Every square below is a difference multiplied by itself and every falloff term
 // is (0.008 × dx) × dx + dy × dy, in that order: the last digits depend on it.
-void ScanOnePoint(ScanPoint &p, int index, const SceneGeometry &g, double waveNumber,
-                  Canvas &canvas)
+void ScanOnePoint(ScanPoint &p, int index, const SceneGeometry &g, double waveNumber, Canvas &canvas)
 {
     using namespace scan;
     const bool construction = index % constructionInterval == 0;

@@ -7,8 +7,8 @@
 namespace {
 constexpr double sourceRadius = 5;
 constexpr double slitGapRadius = 2;
-constexpr double screenOverhang = 10;     // the screen line reaches this far past the barrier's ends
-constexpr double opticalAxisLead = 20;    // the optical axis starts this far left of the source
+constexpr double screenOverhang = 10;  // the screen line reaches this far past the barrier's ends
+constexpr double opticalAxisLead = 20; // the optical axis starts this far left of the source
 constexpr double opticalAxisEnd = 750;
 } // namespace
 

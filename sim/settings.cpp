@@ -25,10 +25,7 @@ SettingRefused::SettingRefused(Setting s, const QString &t, const char *why)
 {
 }
 
-SettingNotNumber::SettingNotNumber(Setting s, const QString &t)
-    : SettingRefused(s, t, "is not a number")
-{
-}
+SettingNotNumber::SettingNotNumber(Setting s, const QString &t) : SettingRefused(s, t, "is not a number") {}
 
 SettingOutOfRange::SettingOutOfRange(Setting s, const QString &t)
     : SettingRefused(s, t, "is not a value of its control")
@@ -48,7 +45,4 @@ double settingNumber(const Settings &settings, Setting setting)
     return value;
 }
 
-QString numberText(double value)
-{
-    return QLocale().toString(value, 'g', 15);
-}
+QString numberText(double value) { return QLocale().toString(value, 'g', 15); }

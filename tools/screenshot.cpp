@@ -5,11 +5,11 @@
 // `cmake --build build --target screenshot` refreshes data/screenshots/quarnel.png,
 // in English; run by hand it speaks the desktop's language (LANGUAGE=cs).
 
-#include "startup/appearance.h"
-#include "run/rundriver.h"
-#include "window/frmquarnel.h"
 #include "pacer.h"
+#include "run/rundriver.h"
+#include "startup/appearance.h"
 #include "startup/translations.h"
+#include "window/frmquarnel.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility/picturedescription.h"
 
+#include "accessibility/settingcaptions.h"
 #include "runrecord.h"
 #include "scan.h"
-#include "accessibility/settingcaptions.h"
 #include "settings.h"
 
 #include <QCoreApplication>
@@ -121,7 +121,8 @@ QString placeOf(const Group &group)
 {
     if (group.kind == Group::Across) {
         if (group.below == group.above)
-            return Text::tr("across the optical axis, reaching %1 above and below it").arg(pixels(group.above));
+            return Text::tr("across the optical axis, reaching %1 above and below it")
+                .arg(pixels(group.above));
         return Text::tr("across the optical axis, from %1 below to %2 above it")
             .arg(pixels(group.below), pixels(group.above));
     }
@@ -153,13 +154,14 @@ QString placesOf(const std::vector<Group> &groups)
                       .arg(nearer.join(QLatin1String(", ")), pixels(pairs.back()));
     } else if (pairs.size() > pairsListed) {
         places << Text::tr("%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 "
-                     "from it")
+                           "from it")
                       .arg(QString::number(pairs.size()), pixels(pairs.front()), pixels(pairs.back()));
     }
     places << alone;
     if (places.size() == 1)
         return places.first();
-    return Text::tr("%1; and %2").arg(places.mid(0, places.size() - 1).join(QLatin1String("; ")), places.last());
+    return Text::tr("%1; and %2")
+        .arg(places.mid(0, places.size() - 1).join(QLatin1String("; ")), places.last());
 }
 
 // Where the brightest points lie, and in which of the bands.
@@ -208,11 +210,10 @@ QString describePicture(const RunRecord &run, const Settings &settings)
 {
     const SceneGeometry &geometry = run.geometry();
     const QString pattern = Text::tr("%1 pattern").arg(chosen(settings, Setting::nInterference));
-    const QString spacing =
-        settings.text(Setting::nOdchylka) == numberText(0)
-            ? Text::tr("0 (both slits on the optical axis)")
-            : Text::tr("%1 (each slit %2 from the optical axis)")
-                  .arg(chosen(settings, Setting::nOdchylka), pixels(std::lround(geometry.slitOffset)));
+    const QString spacing = settings.text(Setting::nOdchylka) == numberText(0)
+        ? Text::tr("0 (both slits on the optical axis)")
+        : Text::tr("%1 (each slit %2 from the optical axis)")
+              .arg(chosen(settings, Setting::nOdchylka), pixels(std::lround(geometry.slitOffset)));
     const QString distance = Text::tr("%1 (%2 behind the barrier)")
                                  .arg(chosen(settings, Setting::nVzdalenost),
                                       pixels(std::lround(geometry.screenX - geometry.barrierX)));
@@ -229,11 +230,11 @@ QString describePicture(const RunRecord &run, const Settings &settings)
             : up > 0                   ? Text::tr("%1 above the optical axis").arg(pixels(up))
                                        : Text::tr("%1 below the optical axis").arg(pixels(-up));
         return settingsText + QLatin1Char(' ')
-               + Text::tr("The run was stopped after %1 of %2 points: the plot reaches from the bottom up "
-                    "to %3.")
-                     .arg(run.points().size())
-                     .arg(scan::pointCount)
-                     .arg(height);
+            + Text::tr("The run was stopped after %1 of %2 points: the plot reaches from the bottom up "
+                       "to %3.")
+                  .arg(run.points().size())
+                  .arg(scan::pointCount)
+                  .arg(height);
     }
 
     double brightest = 0;
@@ -251,15 +252,15 @@ QString describePicture(const RunRecord &run, const Settings &settings)
         if (!holder && group.peak >= brightest * (1 - sameBrightness))
             holder = &group;
     }
-    const QString bands = count == 1 ? Text::tr("The plot shows 1 bright band, %1").arg(placeOf(groups.front()))
-                                     : Text::tr("The plot shows %1 bright bands: %2")
-                                           .arg(QString::number(count), placesOf(groups));
+    const QString bands = count == 1
+        ? Text::tr("The plot shows 1 bright band, %1").arg(placeOf(groups.front()))
+        : Text::tr("The plot shows %1 bright bands: %2").arg(QString::number(count), placesOf(groups));
     return settingsText + QLatin1Char(' ') + bands + QLatin1String("; ")
-           + brightestPhrase(run, brightest, *holder) + QLatin1Char('.');
+        + brightestPhrase(run, brightest, *holder) + QLatin1Char('.');
 }
 
 QString describeEmptyPicture()
 {
     return Text::tr("Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen "
-              "and the pattern.");
+                    "and the pattern.");
 }

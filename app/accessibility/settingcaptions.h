@@ -16,6 +16,7 @@ struct SettingChoice {
 };
 
 namespace settingchoices {
+// clang-format off
 inline constexpr SettingChoice spacing[] = {
     {40, QT_TRANSLATE_NOOP("SettingCaption", "large")},
     {15, QT_TRANSLATE_NOOP("SettingCaption", "minor")},
@@ -40,6 +41,7 @@ inline constexpr SettingChoice pattern[] = {
     {2, QT_TRANSLATE_NOOP("SettingCaption", "Photon density")},
 };
 } // namespace settingchoices
+// clang-format on
 
 // The choices of a setting; none for the slow-down, which the scroll bar sets.
 std::span<const SettingChoice> settingChoices(Setting setting);

@@ -51,6 +51,7 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         QList<QKeySequence> keys;
         std::function<void()> handler;
     };
+    // clang-format off
     const Row rows[] = {
         {"copyPicture", QT_TR_NOOP("&Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
          [this] { copyPicture(); }},
@@ -67,6 +68,7 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); }},
         {"about", QT_TR_NOOP("&About Quarnel"), {}, [this] { showAbout(); }},
     };
+    // clang-format on
     menu_ = new QMenu(&window);
     menu_->setAccessibleName(tr("Picture"));
     for (const Row &row : rows) {
@@ -113,8 +115,8 @@ void PictureCommands::savePictureAs()
     // The picture as it is now: a run going on meanwhile does not change what is saved.
     const QImage image = picture_.canvas().image();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    auto *dialog = new QFileDialog(&window_, tr("Save picture as"), QDir(folder).filePath(tr("interference.png")),
-                                   tr("PNG images (*.png)"));
+    auto *dialog = new QFileDialog(&window_, tr("Save picture as"),
+                                   QDir(folder).filePath(tr("interference.png")), tr("PNG images (*.png)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     connect(dialog, &QFileDialog::fileSelected, this, [this, image](QString path) {
         if (QFileInfo(path).suffix().isEmpty())
@@ -122,10 +124,10 @@ void PictureCommands::savePictureAs()
         QString error;
         if (writePicture(image, path, &error))
             return;
-        auto *box = new QMessageBox(QMessageBox::Warning, window_.windowTitle(),
-                                    tr("The picture could not be saved as \"%1\": %2")
-                                        .arg(QDir::toNativeSeparators(path), error),
-                                    QMessageBox::Ok, &window_);
+        auto *box = new QMessageBox(
+            QMessageBox::Warning, window_.windowTitle(),
+            tr("The picture could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), error),
+            QMessageBox::Ok, &window_);
         openOnce(box);
     });
     openOnce(dialog);
@@ -160,15 +162,16 @@ void PictureCommands::showAbout()
         raise(about_);
         return;
     }
-    auto *box = new QMessageBox(QMessageBox::Information, tr("About Quarnel"),
-                                tr("<h3>Quarnel %1</h3>"
-                                   "<p>A teaching program that shows the interference of light behind two slits.</p>"
-                                   "<p>Licence: MIT</p>"
-                                   "<p><a href=\"%2\">%2</a></p>"
-                                   "<p>Qt %3</p>")
-                                    .arg(QStringLiteral(QUARNEL_VERSION_STRING), QStringLiteral(QUARNEL_HOMEPAGE_URL),
-                                         QString::fromLatin1(qVersion())),
-                                QMessageBox::Ok, &window_);
+    auto *box =
+        new QMessageBox(QMessageBox::Information, tr("About Quarnel"),
+                        tr("<h3>Quarnel %1</h3>"
+                           "<p>A teaching program that shows the interference of light behind two slits.</p>"
+                           "<p>Licence: MIT</p>"
+                           "<p><a href=\"%2\">%2</a></p>"
+                           "<p>Qt %3</p>")
+                            .arg(QStringLiteral(QUARNEL_VERSION_STRING), QStringLiteral(QUARNEL_HOMEPAGE_URL),
+                                 QString::fromLatin1(qVersion())),
+                        QMessageBox::Ok, &window_);
     box->setIconPixmap(QGuiApplication::windowIcon().pixmap(64));
     box->setObjectName(QStringLiteral("about"));
     openOnce(box);

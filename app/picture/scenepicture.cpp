@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "picture/scenepicture.h"
 
-#include "scene.h"
 #include "picture/surfacelabel.h"
 #include "picture/zoom.h"
+#include "scene.h"
 
 #include <QPaintEvent>
 #include <QPainter>

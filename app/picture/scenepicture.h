@@ -87,5 +87,5 @@ private:
     ImageCanvas::Mark runStart_; // where the record stood when the current run began
     int zoom_ = 100;
     QElapsedTimer sinceShown_; // since the last repaint was asked for
-    QTimer frameEnd_;           // shows what waits for the current frame's end
+    QTimer frameEnd_;          // shows what waits for the current frame's end
 };

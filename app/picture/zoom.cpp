@@ -10,8 +10,8 @@ int next(int percent, int direction)
     const auto at = std::find(steps.begin(), steps.end(), percent);
     if (at == steps.end())
         return steps.front();
-    const auto index = std::clamp<std::ptrdiff_t>(at - steps.begin() + direction, 0,
-                                                   std::ptrdiff_t(steps.size()) - 1);
+    const auto index =
+        std::clamp<std::ptrdiff_t>(at - steps.begin() + direction, 0, std::ptrdiff_t(steps.size()) - 1);
     return steps[std::size_t(index)];
 }
 
@@ -37,10 +37,7 @@ QRect scaled(const QRect &laidOut, int percent)
                  QPoint(edge(laidOut.right() + 1, percent) - 1, edge(laidOut.bottom() + 1, percent) - 1));
 }
 
-QSize scaled(QSize laidOut, int percent)
-{
-    return scaled(QRect(QPoint(0, 0), laidOut), percent).size();
-}
+QSize scaled(QSize laidOut, int percent) { return scaled(QRect(QPoint(0, 0), laidOut), percent).size(); }
 
 QFont scaled(const QFont &laidOut, int percent)
 {

@@ -5,7 +5,6 @@
 #include "run/runlog.h"
 #include "settings.h"
 
-
 RunDriver::RunDriver(ScenePicture &picture, const Settings &settings, QObject *parent)
     : QObject(parent), picture_(picture), settings_(settings)
 {
@@ -21,11 +20,12 @@ void RunDriver::start()
     if (run_)
         return;
     ++number_;
-    qCInfo(runLog).noquote() << QStringLiteral("run %1 start, distance %2, spacing %3, frequency %4, mode %5, slow-down %6")
-                                    .arg(number_)
-                                    .arg(settings_.text(Setting::nVzdalenost), settings_.text(Setting::nOdchylka),
-                                         settings_.text(Setting::nKmitočet), settings_.text(Setting::nInterference),
-                                         settings_.text(Setting::nSpomaleni));
+    qCInfo(runLog).noquote()
+        << QStringLiteral("run %1 start, distance %2, spacing %3, frequency %4, mode %5, slow-down %6")
+               .arg(number_)
+               .arg(settings_.text(Setting::nVzdalenost), settings_.text(Setting::nOdchylka),
+                    settings_.text(Setting::nKmitočet), settings_.text(Setting::nInterference),
+                    settings_.text(Setting::nSpomaleni));
     picture_.prepareRun();
     run_.emplace(picture_.canvas(), settings_, picture_, random_, &picture_);
     emit started();
@@ -81,6 +81,7 @@ void RunDriver::end(RunEnd how)
     timer_.stop();
     run_.reset();
     picture_.renderPendingLabels();
-    qCInfo(runLog).noquote() << QStringLiteral("run %1 %2").arg(number_).arg(how == RunEnd::Finished ? "end" : "stopped");
+    qCInfo(runLog).noquote()
+        << QStringLiteral("run %1 %2").arg(number_).arg(how == RunEnd::Finished ? "end" : "stopped");
     emit finished(how);
 }

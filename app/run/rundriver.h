@@ -64,8 +64,8 @@ private:
     const Settings &settings_;
     PhotonRandom random_; // the one generator of the program's lifetime
     std::optional<Run> run_;
-    int number_ = 0;            // of the current or last run, from 1
-    Clock::time_point due_;     // when the next step is due
+    int number_ = 0;        // of the current or last run, from 1
+    Clock::time_point due_; // when the next step is due
     std::chrono::nanoseconds step_ = countdownStep;
     QTimer timer_;
 };

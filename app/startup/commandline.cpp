@@ -52,19 +52,21 @@ std::optional<int> answerHelpOrVersion(int argc, char **argv)
     const Parser p(arguments);
     if (p.parser.isSet(p.help)) {
         // Without an application object Qt's usage line names no program; it is made here.
-        print(stdout, "Usage: " + p.program + " [options]\n" + p.parser.helpText().section('\n', 1)
-                          + "\nQt's own options, such as -platform, -display, -geometry and -style,\n"
-                            "are accepted too; -reverse has no effect: the window is always laid out\n"
-                            "left to right.\n"
-                            "\nHome page: " QUARNEL_HOMEPAGE_URL "\n"
-                            "Report bugs at " QUARNEL_BUGTRACKER_URL "\n");
+        print(stdout,
+              "Usage: " + p.program + " [options]\n" + p.parser.helpText().section('\n', 1)
+                  + "\nQt's own options, such as -platform, -display, -geometry and -style,\n"
+                    "are accepted too; -reverse has no effect: the window is always laid out\n"
+                    "left to right.\n"
+                    "\nHome page: " QUARNEL_HOMEPAGE_URL "\n"
+                    "Report bugs at " QUARNEL_BUGTRACKER_URL "\n");
         return 0;
     }
     if (p.parser.isSet(p.version)) {
-        print(stdout, QStringLiteral("quarnel " QUARNEL_VERSION_STRING "\n"
-                                     "Copyright (C) 2026 The Quarnel developers\n"
-                                     "Licence MIT: this is free software; you are free to change and\n"
-                                     "redistribute it. There is NO WARRANTY, to the extent permitted by law.\n"));
+        print(stdout,
+              QStringLiteral("quarnel " QUARNEL_VERSION_STRING "\n"
+                             "Copyright (C) 2026 The Quarnel developers\n"
+                             "Licence MIT: this is free software; you are free to change and\n"
+                             "redistribute it. There is NO WARRANTY, to the extent permitted by law.\n"));
         return 0;
     }
     return std::nullopt;

@@ -37,7 +37,8 @@ int main(int argc, char *argv[])
         }
         const QImage sized = icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                                  .convertToFormat(QImage::Format_ARGB32);
-        const quint32 size[2] = {qToLittleEndian(quint32(sized.width())), qToLittleEndian(quint32(sized.height()))};
+        const quint32 size[2] = {qToLittleEndian(quint32(sized.width())),
+                                 qToLittleEndian(quint32(sized.height()))};
         out.write(reinterpret_cast<const char *>(size), sizeof size);
         for (int y = 0; y < sized.height(); ++y)
             out.write(reinterpret_cast<const char *>(sized.constScanLine(y)), qsizetype(sized.width()) * 4);

@@ -11,7 +11,7 @@
 
 namespace {
 constexpr qreal shrinkStep = 0.95;
-constexpr qreal smallestShare = 0.6; // of the laid-out size
+constexpr qreal smallestShare = 0.6;    // of the laid-out size
 constexpr int frameCaptionMargins = 16; // the caption's indent on the left, as much on the right
 
 bool fits(const QWidget &control, const QFontMetrics &metrics)
@@ -19,8 +19,7 @@ bool fits(const QWidget &control, const QFontMetrics &metrics)
     if (const auto *label = qobject_cast<const QLabel *>(&control)) {
         const QRect box(QPoint(0, 0), label->size());
         const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 10 * box.height() + 100),
-                                                  int(label->alignment()) | Qt::TextWordWrap,
-                                                  label->text());
+                                                  int(label->alignment()) | Qt::TextWordWrap, label->text());
         bool wordsFit = true;
         for (const QString &word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
             wordsFit = wordsFit && metrics.horizontalAdvance(word) <= box.width();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "window/controltable.h"
 
-#include "window/frmquarnel.h"
-#include "scenegeometry.h"
 #include "accessibility/settingcaptions.h"
+#include "scenegeometry.h"
+#include "window/frmquarnel.h"
 
 namespace {
 using K = ControlKind;
@@ -22,6 +22,7 @@ constexpr bool centred = true;
 //
 // The same captions ("large", "middle") stand for different settings in
 // different frames; the descriptions tell them apart.
+// clang-format off
 const ControlRow rows[] = {
     {"picture", K::Picture, "", {QPoint(0, 0), sceneSize}, dialog, -1, {}, QT_TRANSLATE_NOOP("frmQuarnel", "Interference picture"), nullptr},
     {"labInterference", K::Label, QT_TRANSLATE_NOOP("frmQuarnel", "Interference and light pattern"), {96, 8, 361, 25}, times(15.75), 0, {},
@@ -119,6 +120,7 @@ const ControlRow rows[] = {
     {"labPravde", K::SceneLabel, QT_TRANSLATE_NOOP("frmQuarnel", "Intrference pattern"), {8, 32, 121, 33}, arial(9.75), 20, {}, nullptr,
      nullptr, hidden, centred, SceneLabel::labPravde},
 };
+// clang-format on
 } // namespace
 
 QFont dialogFont()

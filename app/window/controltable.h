@@ -14,11 +14,11 @@ class frmQuarnel;
 
 // The kinds of control the window is built of.
 enum class ControlKind {
-    Picture,    // the kept picture beneath every control
-    Label,      // a label shown from the start, part of the picture's surface
+    Picture, // the kept picture beneath every control
+    Label,   // a label shown from the start, part of the picture's surface
     PushButton,
     ScrollBar,
-    Frame,      // a captioned group; the option rows that follow it belong to it
+    Frame, // a captioned group; the option rows that follow it belong to it
     Option,
     Field,      // a hidden text field holding one setting
     SceneLabel, // hidden at start; a run shows it beside a part of the scene

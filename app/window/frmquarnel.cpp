@@ -190,7 +190,8 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         const ValueHandler handler = std::get<ValueHandler>(row.handler);
         connect(bar, &QScrollBar::valueChanged, this,
                 [this, bar, handler](int value) { scrollBarChanged(bar, handler, value); });
-        connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) { scrollBarMoved(bar, action); });
+        connect(bar, &QScrollBar::actionTriggered, this,
+                [this, bar](int action) { scrollBarMoved(bar, action); });
         return bar;
     }
     case ControlKind::Frame: {
@@ -267,8 +268,10 @@ void frmQuarnel::scrollBarMoved(QScrollBar *bar, int action)
     // Moved by the user during a run: the thumb stays at the run's value, and the
     // value the move asks for waits. A step counts from the value that waits already.
     const int shown = bar->value();
-    const bool step = action >= QAbstractSlider::SliderSingleStepAdd && action <= QAbstractSlider::SliderPageStepSub;
-    const int wanted = step ? slowDownWaiting_.value_or(shown) + (bar->sliderPosition() - shown) : bar->sliderPosition();
+    const bool step =
+        action >= QAbstractSlider::SliderSingleStepAdd && action <= QAbstractSlider::SliderPageStepSub;
+    const int wanted =
+        step ? slowDownWaiting_.value_or(shown) + (bar->sliderPosition() - shown) : bar->sliderPosition();
     bar->setSliderPosition(shown);
     waitForSlowDown(bar, std::clamp(wanted, bar->minimum(), bar->maximum()));
 }
@@ -354,10 +357,7 @@ void frmQuarnel::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-void frmQuarnel::HScroll1_Change(int value)
-{
-    writeSetting(Setting::nSpomaleni, QString::number(value));
-}
+void frmQuarnel::HScroll1_Change(int value) { writeSetting(Setting::nSpomaleni, QString::number(value)); }
 
 void frmQuarnel::opVelka_Click() { writeSetting(Setting::nOdchylka, QStringLiteral("40")); }
 void frmQuarnel::op60_Click() { writeSetting(Setting::nOdchylka, QStringLiteral("15")); }

@@ -99,11 +99,11 @@ private:
     WindowZoom *zoom_ = nullptr;
     PictureCommands *commands_ = nullptr;
     std::unique_ptr<CloseRequest> closeRequest_;
-    std::array<QLineEdit *, 5> fields_{};  // indexed by Setting
-    std::array<QString, 5> written_;       // what the handlers last wrote, by Setting
+    std::array<QLineEdit *, 5> fields_{};       // indexed by Setting
+    std::array<QString, 5> written_;            // what the handlers last wrote, by Setting
     QHash<QWidget *, QRadioButton *> selected_; // each frame's option whose handler ran last
-    int scrollBarValue_ = 1;               // the value whose handler ran last
-    std::optional<int> slowDownWaiting_;   // the value the scroll bar takes after the run
+    int scrollBarValue_ = 1;                    // the value whose handler ran last
+    std::optional<int> slowDownWaiting_;        // the value the scroll bar takes after the run
     int slowDownsSubmitted_ = 0;
-    bool undoing_ = false;                 // putting back what came during a run
+    bool undoing_ = false; // putting back what came during a run
 };
