@@ -19,7 +19,7 @@ launches=${1:-21}
 build=${QUARNEL_PERF_BUILD:-build-perf}
 
 scripts/setup-debian.sh --tests
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset default -B "$build" >/dev/null
 cmake --build "$build" --target quarnel minimal_widgets windowtimer pacedrun quarnel_bench >/dev/null
 
 work=$(mktemp -d)

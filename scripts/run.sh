@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
-cmake -S . -B build -G Ninja
-cmake --build build
+cmake --preset default
+cmake --build --preset default
 exec build/app/quarnel

@@ -6,7 +6,7 @@
 # Skips apt-get altogether when everything is installed already.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev fonts-liberation fonts-dejavu-core)
 # The manual page is made from the program's --help at build time.
 packages+=(help2man)
 # The translations: Qt's lupdate and lrelease with their CMake functions, Qt's
@@ -15,6 +15,8 @@ packages+=(help2man)
 packages+=(qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n gettext appstream)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils xclip)
+  # The house style and the static checks (scripts/lint.sh).
+  packages+=(clang-format clang-tidy)
   # The benchmarks and the start-up timer of scripts/perf.sh.
   packages+=(libbenchmark-dev libx11-dev)
   # The install and package tests: the desktop's validators, the Debian package's

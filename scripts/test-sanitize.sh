@@ -8,10 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh --tests
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DQUARNEL_SANITIZE=ON
-cmake --build build-sanitize
-cd build-sanitize
+cmake --preset sanitize
+cmake --build --preset sanitize
 status=0
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 --label-exclude monkey || status=1
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 --label-regex monkey --verbose || status=1
+ctest --preset sanitize --label-exclude monkey || status=1
+ctest --preset sanitize --label-regex monkey --verbose || status=1
 exit "$status"

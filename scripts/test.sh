@@ -5,7 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh --tests
-cmake -S . -B build -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-cmake --build build
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+cmake --preset default -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+cmake --build --preset default
+ctest --preset default

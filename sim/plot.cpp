@@ -34,7 +34,7 @@ void PlotPhotons(ScanPoint &p, double axisX, Canvas &canvas, PhotonRandom &rando
     p.intensity = (PhotonScale * p.intensity) * p.weight;
     const double n = p.intensity;
     // n is compared as a real number: floor(n) dots, none below 1.
-    for (double k = 1; k <= n; k += 1) {
+    for (long k = 1; double(k) <= n; ++k) {
         // The dot's x is worked out in single precision: 620 + 100 × r.
         const float x = f(left) + f(PhotonStripWidth) * random.next();
         canvas.circle(x, f(p.pointY), f(dotRadius), colours::white);

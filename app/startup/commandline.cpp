@@ -14,7 +14,7 @@ namespace {
 QString typed(const QStringList &arguments, const QString &name)
 {
     for (const QString &argument : arguments.mid(1)) {
-        const QString bare = argument.section('=', 0, 0);
+        QString bare = argument.section('=', 0, 0);
         if (bare.startsWith('-') && QString(bare).remove(QRegularExpression("^-+")) == name)
             return bare;
     }
