@@ -7,7 +7,7 @@
 #include "photonrandom.h"
 #include "run.h"
 #include "picture/scenepicture.h"
-#include "run/runqueue.h"
+#include "run/rundriver.h"
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -157,7 +157,7 @@ private slots:
             spacing->setText(QStringLiteral("0"));
             textsDuringRun = settingTexts(window);
         });
-        QSignalSpy ended(&window.runQueue(), &RunQueue::runEnded);
+        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
         window.cmdStart_Click();
         QVERIFY(ended.wait(20000));
         QTest::mouseRelease(bar, Qt::LeftButton, {}, addArrow(bar));

@@ -3,7 +3,7 @@
 #include "window/controltable.h"
 #include "quarnelinfo.h"
 #include "startup/translations.h"
-#include "run/runqueue.h"
+#include "run/rundriver.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -336,7 +336,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage before = window.picture().canvas().image().copy();
-        QSignalSpy ended(&window.runQueue(), &RunQueue::runEnded);
+        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
         QTest::mouseClick(window.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
         QVERIFY(window.isRunning());
         QVERIFY(ended.wait(120000));

@@ -5,6 +5,8 @@
 #include "run/runlog.h"
 #include "settings.h"
 
+#include <algorithm>
+
 RunDriver::RunDriver(ScenePicture &picture, const Settings &settings, QObject *parent)
     : QObject(parent), picture_(picture), settings_(settings)
 {
@@ -15,10 +17,23 @@ RunDriver::RunDriver(ScenePicture &picture, const Settings &settings, QObject *p
 
 RunDriver::~RunDriver() = default;
 
+void RunDriver::submit(Kind kind, std::function<void()> command)
+{
+    if (state_ == State::Idle)
+        command();
+    else if (state_ == State::Closed)
+        return;
+    else if (kind == Kind::SlowDown && !waiting_.empty() && waiting_.back().kind == Kind::SlowDown)
+        waiting_.back().command = std::move(command);
+    else
+        waiting_.push_back({kind, std::move(command)});
+}
+
 void RunDriver::start()
 {
-    if (run_)
+    if (state_ != State::Idle)
         return;
+    state_ = State::Running;
     ++number_;
     qCInfo(runLog).noquote()
         << QStringLiteral("run %1 start, distance %2, spacing %3, frequency %4, mode %5, slow-down %6")
@@ -70,9 +85,19 @@ bool RunDriver::attempt(Step step)
     return false;
 }
 
-void RunDriver::stop()
+void RunDriver::stopRun()
 {
+    std::erase_if(waiting_, [](const Waiting &w) { return w.kind == Kind::Start; });
     if (run_)
+        end(RunEnd::Stopped);
+}
+
+void RunDriver::close()
+{
+    const bool running = run_.has_value();
+    state_ = State::Closed;
+    waiting_.clear();
+    if (running)
         end(RunEnd::Stopped);
 }
 
@@ -83,5 +108,13 @@ void RunDriver::end(RunEnd how)
     picture_.renderPendingLabels();
     qCInfo(runLog).noquote()
         << QStringLiteral("run %1 %2").arg(number_).arg(how == RunEnd::Finished ? "end" : "stopped");
+    if (state_ == State::Running)
+        state_ = State::Idle;
     emit finished(how);
+    // One at a time: a command may start a run, or close the window.
+    while (state_ == State::Idle && !waiting_.empty()) {
+        Waiting next = std::move(waiting_.front());
+        waiting_.pop_front();
+        next.command();
+    }
 }

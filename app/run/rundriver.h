@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <deque>
+#include <functional>
 #include <optional>
 
 class ScenePicture;
@@ -17,8 +19,24 @@ class Settings;
 // closing), or at a setting it refused.
 enum class RunEnd { Finished, Stopped, Refused };
 
-// Carries out one run at a time on the event loop, a step per timer tick, so
-// that the window paints and takes input as usual while the picture grows.
+// Carries out the runs, one at a time, on the event loop, and keeps what waits
+// for a run's end.
+//
+// A run keeps the settings it started with, while the event loop goes on as
+// usual. What may arrive during a run, and what becomes of it:
+// - A command that would change a setting or start or end a run (an option
+//   selected by a click, a key, code or an accessibility action; the scroll bar
+//   set by any path; Start; Exit) is handed to submit() by its handler. It waits,
+//   and the handler puts back at once what the user sees to the run's settings.
+//   When the run ends the commands are carried out in the order they came; a
+//   Start starts the next run, and the commands after it wait for that run's
+//   end. Of scroll-bar values that follow each other only the last waits.
+// - Escape (stopRun()) ends the run at once and drops every Start that waits;
+//   the other commands are then carried out.
+// - The window system's close request (close()) ends the run at once; nothing
+//   that waits is carried out, and no run starts any more.
+// - Everything else (focus, copying and saving the picture, the help, the
+//   menus, zoom, full screen, dialogs) acts at once and leaves the run alone.
 //
 // Timing: the scene and the first point are drawn at once; each later point is
 // plotted when the countdown after the one before it has run out, s steps
@@ -31,15 +49,25 @@ enum class RunEnd { Finished, Stopped, Refused };
 class RunDriver : public QObject {
     Q_OBJECT
 public:
+    enum class State {
+        Idle,    // commands are carried out at once
+        Running, // commands wait for the run's end
+        Closed,  // commands are dropped: the window is closing
+    };
+    enum class Kind { Start, Exit, Option, SlowDown };
+
     RunDriver(ScenePicture &picture, const Settings &settings, QObject *parent = nullptr);
     ~RunDriver() override;
 
-    bool isRunning() const { return run_.has_value(); }
-    // Starts a run with the settings as they are now; at once when no step has to
-    // wait (a step of zero length), then it has ended when this returns.
+    State state() const { return state_; }
+    bool isRunning() const { return state_ == State::Running; }
+    // Carries the command out now, or after the run, or never once closed.
+    void submit(Kind kind, std::function<void()> command);
+    // Starts a run with the settings as they are now: Start's command. With steps
+    // of no length it has ended when this returns.
     void start();
-    // Ends the run where it stands; nothing if none goes on.
-    void stop();
+    void stopRun();
+    void close();
     // How long one countdown step lasts: countdownStep, or zero to run straight through.
     void setStepDuration(std::chrono::nanoseconds step) { step_ = step; }
 
@@ -47,9 +75,9 @@ signals:
     void started();
     // A point has been plotted: `count` of the run's points are in the picture.
     void pointPlotted(int count);
-    // After the run's last step, or when it was left.
-    void finished(RunEnd end);
-    // Just before finished(RunEnd::Refused): the setting text that stopped the run, in words for the user.
+    // The run has ended, before what waited for it is carried out.
+    void finished(RunEnd how);
+    // Just before finished(RunEnd::Refused): the setting text that stopped the run, in words.
     void refused(const QString &why);
 
 private:
@@ -62,6 +90,12 @@ private:
 
     ScenePicture &picture_;
     const Settings &settings_;
+    State state_ = State::Idle;
+    struct Waiting {
+        Kind kind;
+        std::function<void()> command;
+    };
+    std::deque<Waiting> waiting_;
     PhotonRandom random_; // the one generator of the program's lifetime
     std::optional<Run> run_;
     int number_ = 0;        // of the current or last run, from 1

@@ -9,7 +9,6 @@
 #include "picture/windowzoom.h"
 #include "quarnelinfo.h"
 #include "run/rundriver.h"
-#include "run/runqueue.h"
 #include "window/captionfit.h"
 #include "window/closerequest.h"
 #include "window/controltable.h"
@@ -79,9 +78,8 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     commands_ = new PictureCommands(*this, *picture_, *zoom_);
 
     driver_ = new RunDriver(*picture_, *this, this);
-    queue_ = new RunQueue(*driver_, this);
     connect(driver_, &RunDriver::started, this, &frmQuarnel::runStarted);
-    connect(queue_, &RunQueue::runEnded, this, &frmQuarnel::runFinished);
+    connect(driver_, &RunDriver::finished, this, &frmQuarnel::runFinished);
     connect(driver_, &RunDriver::refused, this, [this](const QString &why) {
         auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -89,11 +87,11 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     });
     auto *escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, queue_, &RunQueue::stopRun);
+    connect(escape, &QAction::triggered, driver_, &RunDriver::stopRun);
     addAction(escape);
 
     closeRequest_ = std::make_unique<CloseRequest>(*this, [this] {
-        queue_->close();
+        driver_->close();
         close();
     });
 
@@ -245,7 +243,7 @@ void frmQuarnel::optionToggled(QRadioButton *option, void (frmQuarnel::*handler)
     if (!checked || undoing_)
         return;
     QWidget *frame = option->parentWidget();
-    if (queue_->state() != RunQueue::State::Running) {
+    if (!driver_->isRunning()) {
         selected_[frame] = option;
         (this->*handler)();
         return;
@@ -255,7 +253,7 @@ void frmQuarnel::optionToggled(QRadioButton *option, void (frmQuarnel::*handler)
         const QScopedValueRollback undoing(undoing_, true);
         previous->setChecked(true);
     }
-    queue_->submit(RunQueue::Kind::Option, [option = QPointer(option)] {
+    driver_->submit(RunDriver::Kind::Option, [option = QPointer(option)] {
         if (option)
             option->setChecked(true);
     });
@@ -263,7 +261,7 @@ void frmQuarnel::optionToggled(QRadioButton *option, void (frmQuarnel::*handler)
 
 void frmQuarnel::scrollBarMoved(QScrollBar *bar, int action)
 {
-    if (queue_->state() != RunQueue::State::Running)
+    if (!driver_->isRunning())
         return;
     // Moved by the user during a run: the thumb stays at the run's value, and the
     // value the move asks for waits. A step counts from the value that waits already.
@@ -280,7 +278,7 @@ void frmQuarnel::scrollBarChanged(QScrollBar *bar, void (frmQuarnel::*handler)(i
 {
     if (undoing_)
         return;
-    if (queue_->state() != RunQueue::State::Running) {
+    if (!driver_->isRunning()) {
         scrollBarValue_ = value;
         (this->*handler)(value);
         return;
@@ -297,7 +295,7 @@ void frmQuarnel::waitForSlowDown(QScrollBar *bar, int value)
 {
     slowDownWaiting_ = value;
     const int submitted = ++slowDownsSubmitted_;
-    queue_->submit(RunQueue::Kind::SlowDown, [this, bar = QPointer(bar), value, submitted] {
+    driver_->submit(RunDriver::Kind::SlowDown, [this, bar = QPointer(bar), value, submitted] {
         if (submitted == slowDownsSubmitted_)
             slowDownWaiting_.reset();
         if (bar)
@@ -319,12 +317,12 @@ bool frmQuarnel::isRunning() const { return driver_->isRunning(); }
 
 void frmQuarnel::cmdStart_Click()
 {
-    queue_->submit(RunQueue::Kind::Start, [this] { driver_->start(); });
+    driver_->submit(RunDriver::Kind::Start, [this] { driver_->start(); });
 }
 
 void frmQuarnel::cmdKonec_Click()
 {
-    queue_->submit(RunQueue::Kind::Exit, [this] { close(); });
+    driver_->submit(RunDriver::Kind::Exit, [this] { close(); });
 }
 
 void frmQuarnel::runStarted() { setCursor(Qt::BusyCursor); }
@@ -345,7 +343,7 @@ void frmQuarnel::closeEvent(QCloseEvent *event)
         return;
     }
     // The window system's close request ends a run and the program at once.
-    queue_->close();
+    driver_->close();
     QWidget::closeEvent(event);
 }
 

@@ -17,7 +17,6 @@ class QScrollBar;
 class CloseRequest;
 class PictureCommands;
 class RunDriver;
-class RunQueue;
 class ScenePicture;
 class WindowZoom;
 struct ControlRow;
@@ -26,8 +25,8 @@ enum class RunEnd;
 // The program's one window. It holds the settings as the texts of five hidden
 // text fields, and the picture as a kept image under the controls; every
 // control is one row of the control table (controltable.h). The handlers of its
-// controls are here; a run is carried out by the RunDriver, what arrives during
-// it waits in the RunQueue (runqueue.h says what may arrive and what becomes of
+// controls are here; the RunDriver carries out the runs and keeps what waits for
+// a run's end (rundriver.h says what may arrive during a run and what becomes of
 // it), and the picture's own commands are PictureCommands.
 //
 // The handlers carry the names of their controls; several of these contain
@@ -46,7 +45,6 @@ public:
 
     ScenePicture &picture() { return *picture_; }
     RunDriver &runDriver() { return *driver_; }
-    RunQueue &runQueue() { return *queue_; }
     WindowZoom &zoom() { return *zoom_; }
     PictureCommands &commands() { return *commands_; }
     bool isRunning() const;
@@ -95,7 +93,6 @@ private:
 
     ScenePicture *picture_ = nullptr;
     RunDriver *driver_ = nullptr;
-    RunQueue *queue_ = nullptr;
     WindowZoom *zoom_ = nullptr;
     PictureCommands *commands_ = nullptr;
     std::unique_ptr<CloseRequest> closeRequest_;
