@@ -15,13 +15,12 @@
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
-#include <QStringList>
 #include <array>
 #include <map>
 #include <optional>
 #include <vector>
 
-// Settings held as plain texts; every read is logged by the setting's name.
+// Settings held as plain texts.
 class TextSettings : public Settings {
 public:
     explicit TextSettings(QString distance = "200", QString spacing = "15", QString frequency = "2",
@@ -30,16 +29,9 @@ public:
     {
     }
 
-    QString text(Setting setting) const override
-    {
-        static const char *const names[] = {"distance", "spacing", "frequency", "mode", "slowdown"};
-        reads << QLatin1String(names[int(setting)]);
-        return texts[std::size_t(setting)];
-    }
-    void set(Setting setting, const QString &value) { texts[std::size_t(setting)] = value; }
+    QString text(Setting setting) const override { return texts[std::size_t(setting)]; }
 
     std::array<QString, 5> texts;
-    mutable QStringList reads;
 };
 
 // A canvas that draws nothing and keeps every operation, with the drawing
@@ -146,56 +138,53 @@ private:
 };
 
 // Counts the countdowns and keeps their steps; notes, where asked, how far the
-// canvas's log had come at each, and a "wait" among the settings' reads.
+// canvas's log had come at each.
 class CountingPacer : public Pacer {
 public:
     std::vector<long long> counts;
     std::vector<std::size_t> opsAt;
     const RecordingCanvas *canvas = nullptr;
-    QStringList *reads = nullptr;
 
     void countDown(long long steps) override
     {
         counts.push_back(steps);
         if (canvas)
             opsAt.push_back(canvas->ops.size());
-        if (reads)
-            *reads << QStringLiteral("wait");
     }
 };
 
-// Every label call in order, as "label what", and where each label ended up;
-// with a pacer to watch, how many countdowns came before the first call.
+// Where each label ended up and whether it shows; with a pacer to watch, how
+// many countdowns came before the first label was touched.
 class RecordingLabels : public SceneLabels {
 public:
-    QStringList calls;
     std::map<SceneLabel, bool> visible;
     std::map<SceneLabel, QPointF> position;
     const CountingPacer *pacer = nullptr;
+    bool touched = false;
     std::size_t countdownsBeforeFirstCall = 0;
 
     void showLabel(SceneLabel label, bool shown) override
     {
-        note(QString("%1 %2").arg(int(label)).arg(shown ? "show" : "hide"));
+        touch();
         visible[label] = shown;
     }
     void setLabelLeft(SceneLabel label, float x) override
     {
-        note(QString("%1 left").arg(int(label)));
+        touch();
         position[label].setX(x);
     }
     void setLabelTop(SceneLabel label, float y) override
     {
-        note(QString("%1 top").arg(int(label)));
+        touch();
         position[label].setY(y);
     }
 
 private:
-    void note(const QString &call)
+    void touch()
     {
-        if (calls.isEmpty() && pacer)
+        if (!touched && pacer)
             countdownsBeforeFirstCall = pacer->counts.size();
-        calls << call;
+        touched = true;
     }
 };
 
