@@ -314,19 +314,6 @@ private slots:
         QCOMPARE(window.findChild<QScrollBar *>("HScroll1")->value(), 1);
     }
 
-    // A settled scroll-bar value becomes the slow-down text, any whole number 1 … 20.
-    void scrollBarWritesSlowDown()
-    {
-        frmQuarnel window;
-        QScrollBar *bar = window.findChild<QScrollBar *>("HScroll1");
-        bar->setValue(7);
-        QCOMPARE(window.text(Setting::nSpomaleni), QString("7"));
-        bar->setValue(20);
-        QCOMPARE(window.text(Setting::nSpomaleni), QString("20"));
-        const QStringList others = settingTexts(window).mid(0, 4);
-        QCOMPARE(others, (QStringList{"200", "15", "2", "0"}));
-    }
-
     // Under a Czech locale the frequency reads "0,1" and the run still gets 0.1.
     void czechFrequency_data()
     {
