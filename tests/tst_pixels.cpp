@@ -92,7 +92,9 @@ private slots:
         const RunSettings nearPhotons{"100", "0", "0.5", "2"};
         const RunSettings middleLight{"150", "40", "0.1", "0"};
         // Runs over runs, the first the start-up photons: each clears the last
-        // one's picture, the drawing state carries over, the photon generator goes on.
+        // one's picture, the drawing state carries over, and the photon generator
+        // goes on (one started afresh for each run, or from another state at
+        // each launch, fails the first two).
         const QList<RunSettings> runs{{"200", "15", "2", "2"}, {"200", "15", "2", "2"},
                                       {"100", "5", "0.3", "0"}, {"150", "10", "2", "1"}};
         add("light", 1, {{"200", "15", "2", "0"}}, {"f2e1c3e78fda968262440a416ed40af0bc66cede"});

@@ -96,30 +96,6 @@ private slots:
         for (long long count : run.pacer.counts)
             QCOMPARE(count, steps);
     }
-
-    // A second run in one launch draws other dots; a fresh launch draws the first run's again.
-    void photonDotsContinueAcrossRuns()
-    {
-        const auto dots = [](PhotonRandom &random) {
-            RecordingCanvas canvas;
-            TextSettings settings("200", "15", "2", "2");
-            CountingPacer pacer;
-            NoLabels labels;
-            PerformRun(canvas, settings, labels, random, pacer);
-            std::vector<float> xs;
-            for (const CanvasOp &op : canvas.of(CanvasOp::Circle))
-                if (op.colour == colours::white)
-                    xs.push_back(op.x1);
-            return xs;
-        };
-        PhotonRandom launch1, launch2;
-        const std::vector<float> first = dots(launch1);
-        const std::vector<float> second = dots(launch1);
-        QVERIFY(first.size() > 1000);
-        QCOMPARE(first.size(), second.size());
-        QVERIFY(first != second);
-        QCOMPARE(dots(launch2), first);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestRun)
