@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The scaffolding the tests share: settings held as texts, a canvas that records
-// and one that paints plainly, labels and a pacer that record, pixel predicates
-// and, for tests that link the window, a window whose runs go straight through.
+// The scaffolding the tests share: settings held as texts, a canvas, labels and
+// a pacer that record, pixel predicates and, for tests that link the window, a
+// window whose runs go straight through.
 
 #include "canvas.h"
 #include "imagecanvas.h"
@@ -12,16 +12,13 @@
 #include "settings.h"
 
 #include <QImage>
-#include <QPainter>
-#include <QPen>
 #include <QPointF>
-#include <QStringList>
 #include <array>
 #include <map>
 #include <optional>
 #include <vector>
 
-// Settings held as plain texts; every read is logged by the setting's name.
+// Settings held as plain texts.
 class TextSettings : public Settings {
 public:
     explicit TextSettings(QString distance = "200", QString spacing = "15", QString frequency = "2",
@@ -30,16 +27,9 @@ public:
     {
     }
 
-    QString text(Setting setting) const override
-    {
-        static const char *const names[] = {"distance", "spacing", "frequency", "mode", "slowdown"};
-        reads << QLatin1String(names[int(setting)]);
-        return texts[std::size_t(setting)];
-    }
-    void set(Setting setting, const QString &value) { texts[std::size_t(setting)] = value; }
+    QString text(Setting setting) const override { return texts[std::size_t(setting)]; }
 
     std::array<QString, 5> texts;
-    mutable QStringList reads;
 };
 
 // A canvas that draws nothing and keeps every operation, with the drawing
@@ -89,113 +79,54 @@ public:
     }
 };
 
-// The plainest canvas over an image: every operation opens its own QPainter,
-// sets the pen and brush from scratch and draws. The kept-image canvas must
-// give exactly these pixels however it batches or shortcuts its drawing.
-class ReferenceCanvas : public Canvas {
-public:
-    ReferenceCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background)
-        : image(logicalSize * devicePixelRatio, QImage::Format_RGB32)
-    {
-        image.setDevicePixelRatio(devicePixelRatio);
-        image.fill(toQColor(background));
-    }
-
-    QImage image;
-
-    void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override
-    {
-        QPainter p(&image);
-        p.setPen(pen(colour));
-        const qreal a = alignment();
-        p.drawLine(QPointF(x1 + a, y1 + a), QPointF(x2 + a, y2 + a));
-    }
-    void circle(float x, float y, float radius, std::optional<Colour> colour) override
-    {
-        QPainter p(&image);
-        p.setPen(pen(colour));
-        p.setBrush(fillSolid_ ? QBrush(toQColor(fillColour_)) : QBrush(Qt::NoBrush));
-        const qreal a = alignment();
-        p.drawEllipse(QPointF(x + a, y + a), qreal(radius), qreal(radius));
-    }
-    void setDrawWidth(int pixels) override { width_ = pixels; }
-    void setFillStyleSolid() override { fillSolid_ = true; }
-    void setFillColour(Colour colour) override { fillColour_ = colour; }
-    void setUnitPixels() override {}
-
-private:
-    // Odd widths move half a logical pixel at ratios other than 1, so that they
-    // cover whole logical pixels as at ratio 1.
-    qreal alignment() const
-    {
-        return (width_ % 2 != 0 && image.devicePixelRatio() != 1.0) ? 0.5 : 0.0;
-    }
-
-    QPen pen(std::optional<Colour> colour) const
-    {
-        QPen p(toQColor(colour.value_or(colours::black)));
-        p.setWidth(width_);
-        p.setCapStyle(Qt::SquareCap);
-        p.setJoinStyle(Qt::MiterJoin);
-        return p;
-    }
-
-    int width_ = 1;
-    bool fillSolid_ = false;
-    Colour fillColour_ = colours::black;
-};
-
 // Counts the countdowns and keeps their steps; notes, where asked, how far the
-// canvas's log had come at each, and a "wait" among the settings' reads.
+// canvas's log had come at each.
 class CountingPacer : public Pacer {
 public:
     std::vector<long long> counts;
     std::vector<std::size_t> opsAt;
     const RecordingCanvas *canvas = nullptr;
-    QStringList *reads = nullptr;
 
     void countDown(long long steps) override
     {
         counts.push_back(steps);
         if (canvas)
             opsAt.push_back(canvas->ops.size());
-        if (reads)
-            *reads << QStringLiteral("wait");
     }
 };
 
-// Every label call in order, as "label what", and where each label ended up;
-// with a pacer to watch, how many countdowns came before the first call.
+// Where each label ended up and whether it shows; with a pacer to watch, how
+// many countdowns came before the first label was touched.
 class RecordingLabels : public SceneLabels {
 public:
-    QStringList calls;
     std::map<SceneLabel, bool> visible;
     std::map<SceneLabel, QPointF> position;
     const CountingPacer *pacer = nullptr;
+    bool touched = false;
     std::size_t countdownsBeforeFirstCall = 0;
 
     void showLabel(SceneLabel label, bool shown) override
     {
-        note(QString("%1 %2").arg(int(label)).arg(shown ? "show" : "hide"));
+        touch();
         visible[label] = shown;
     }
     void setLabelLeft(SceneLabel label, float x) override
     {
-        note(QString("%1 left").arg(int(label)));
+        touch();
         position[label].setX(x);
     }
     void setLabelTop(SceneLabel label, float y) override
     {
-        note(QString("%1 top").arg(int(label)));
+        touch();
         position[label].setY(y);
     }
 
 private:
-    void note(const QString &call)
+    void touch()
     {
-        if (calls.isEmpty() && pacer)
+        if (!touched && pacer)
             countdownsBeforeFirstCall = pacer->counts.size();
-        calls << call;
+        touched = true;
     }
 };
 

@@ -12,8 +12,6 @@
 #include <memory>
 
 namespace {
-QString u(const char *text) { return QString::fromUtf8(text); }
-
 QString accessibleText(QWidget *widget, QAccessible::Text text)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
@@ -73,7 +71,7 @@ private slots:
             QVERIFY2(description.startsWith(accessibleText(const_cast<QGroupBox *>(frame),
                                                            QAccessible::Name),
                                             Qt::CaseInsensitive)
-                         || description.contains(u("Animation")),
+                         || description.contains("Animation"),
                      qPrintable(button->objectName() + ": " + description));
             heard << name + " / " + description;
         }
@@ -139,7 +137,7 @@ private slots:
     {
         ShownWindow w;
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        const QStringList forward{"cmdStart", "cmdKonec", "opDc200", "op60", u("opSvětlo"), "op2",
+        const QStringList forward{"cmdStart", "cmdKonec", "opDc200", "op60", QStringLiteral("opSvětlo"), "op2",
                                   "HScroll1", "cmdStart"};
         QStringList visited{w.focusName()};
         for (int i = 1; i < forward.size(); ++i) {
@@ -172,7 +170,7 @@ private slots:
         QTest::newRow("slit spacing") << QStringList{"opVelka", "op60", "op40", "op20", "op0"};
         QTest::newRow("distance") << QStringList{"opDc200", "opDc150", "opdc100"};
         QTest::newRow("frequency") << QStringList{"op2", "op05", "op03", "op01"};
-        QTest::newRow("pattern") << QStringList{u("opSvětlo"), "opFoton", "opDopad"};
+        QTest::newRow("pattern") << QStringList{QStringLiteral("opSvětlo"), "opFoton", "opDopad"};
     }
     void arrowKeysWalkTheGroup()
     {

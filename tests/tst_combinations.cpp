@@ -4,6 +4,8 @@
 #include "runobserver.h"
 #include "scan.h"
 #include "scenegeometry.h"
+#include "labels.h"
+#include "pacer.h"
 #include "combinations.h"
 #include "testsupport.h"
 
@@ -66,7 +68,6 @@ public:
 };
 
 bool lineAt(const QImage &image, int x, int y) { return pixels::darkAtOrLeft(image, x, y); }
-bool isGreen(const QImage &image, int x, int y) { return pixels::is(image, x, y, qRgb(0, 255, 0)); }
 } // namespace
 
 class TestCombinations : public QObject {
@@ -75,8 +76,9 @@ private slots:
     // Every setting the option groups offer, 5 spacings × 3 distances ×
     // 4 frequencies × 3 modes: a value that turns infinite or NaN (a zero
     // falloff, a missing factor row) in a point's working values or on the
-    // canvas, a scene part drawn in the wrong place or not at all, or a run
-    // that stops early, in any one combination.
+    // canvas, a run that stops early, or in any one combination a run that
+    // draws over the barrier or its slits or leaves the plot axis broken, or
+    // no pattern or markers. The scene drawn alone is tst_scene's.
     void everyCombinationDrawsAFiniteWholeScene_data() { addEveryCombination(); }
     void everyCombinationDrawsAFiniteWholeScene()
     {
@@ -86,34 +88,18 @@ private slots:
         QFETCH(QString, mode);
         const TextSettings settings(distance, spacing, frequency, mode, "1");
         FiniteCheckingCanvas canvas;
-        RecordingLabels labels;
+        NoLabels labels;
         PhotonRandom random;
-        CountingPacer pacer;
+        NoWaitPacer pacer;
         FinitePoints points;
         PerformRun(canvas, settings, labels, random, pacer, &points);
 
         QVERIFY2(canvas.firstFault.isEmpty(), qPrintable(canvas.firstFault));
         QVERIFY2(points.firstFault.isEmpty(), qPrintable(points.firstFault));
         QCOMPARE(points.points, scan::pointCount);
-        for (const auto &[label, at] : labels.position)
-            QVERIFY(std::isfinite(at.x()) && std::isfinite(at.y()));
-        QCOMPARE(std::count_if(labels.visible.begin(), labels.visible.end(),
-                               [](const auto &entry) { return entry.second; }),
-                 7);
-        QCOMPARE(pacer.counts, std::vector<long long>(scan::pointCount, run::delayFactor));
 
         const QImage image = canvas.picture();
-        const int screenX = 250 + distance.toInt();
         const int d = spacing.toInt();
-        // Untouched corners of the cleared area stay silver.
-        QVERIFY(pixels::is(image, 10, 40, pixels::silver));
-        QVERIFY(pixels::is(image, 10, 570, pixels::silver));
-        // The source: a white disc on the optical axis at (150, 300).
-        QVERIFY(pixels::is(image, 150, 303, pixels::white));
-        QVERIFY(pixels::is(image, 150, 297, pixels::white));
-        // The optical axis, left of the source and right of the plot.
-        QCOMPARE(pixels::count(image, QRect(131, 300, 14, 1), pixels::colour(pixels::black)), 14);
-        QCOMPARE(pixels::count(image, QRect(730, 300, 20, 1), pixels::colour(pixels::black)), 20);
         // The plot axis, drawn again after every point, is black from end to end.
         QCOMPARE(pixels::count(image, QRect(600, 100, 1, 401), pixels::colour(pixels::black)), 401);
         // The barrier stands from 100 to 500 but for the slits at 300 ± d.
@@ -125,16 +111,6 @@ private slots:
             QVERIFY2(!lineAt(image, 250, 300 - d), "slit A closed");
             QVERIFY2(!lineAt(image, 250, 300 + d), "slit B closed");
         }
-        // The screen line at 250 + distance, from 90 to 510; the green sums of
-        // the constructions, which start on it, cover it in places.
-        int screenRows = 0;
-        for (int y = 90; y <= 510; ++y) {
-            screenRows += lineAt(image, screenX, y) || isGreen(image, screenX - 1, y)
-                    || isGreen(image, screenX, y)
-                ? 1
-                : 0;
-        }
-        QVERIFY2(screenRows > 400, qPrintable(QStringLiteral("screen line on %1 rows").arg(screenRows)));
         // The pattern right of the axis: bars, or in mode 2 the photon line with white dots.
         const QRect pattern(601, 101, 199, 399);
         if (mode == "2") {

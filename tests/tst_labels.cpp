@@ -71,38 +71,10 @@ private slots:
         QVERIFY(labels.visible.at(shown));
         QVERIFY(!labels.visible.at(hidden));
         QCOMPARE(labels.position.at(shown), QPointF(620, 60));
-        QVERIFY(!labels.position.count(hidden));
         // Seven shown in all, whatever the mode.
         QCOMPARE(std::count_if(labels.visible.begin(), labels.visible.end(),
                                [](const auto &entry) { return entry.second; }),
                  7);
-    }
-
-    // Each label is shown before it is moved, left edge before top edge, in the fixed label order.
-    void orderOfSteps()
-    {
-        RecordingLabels labels;
-        PlaceLabels(labels, TextSettings("200", "15", "2", "1"), geometry(200, 15));
-        const auto steps = [](SceneLabel l) {
-            const int n = int(l);
-            return QStringList{QString("%1 show").arg(n), QString("%1 left").arg(n), QString("%1 top").arg(n)};
-        };
-        using L = SceneLabel;
-        QStringList expected = steps(L::labClona) + steps(L::labHustota);
-        expected << QString("%1 hide").arg(int(L::labInterObr));
-        expected += steps(L::labPravde) + steps(L::labZdroj) + steps(L::labDetektor) + steps(L::labA)
-            + steps(L::labB);
-        QCOMPARE(labels.calls, expected);
-    }
-
-    // A mode text that is no number stops the placement instead of guessing.
-    void modeNotANumberStops()
-    {
-        RecordingLabels labels;
-        QVERIFY_THROWS_EXCEPTION(SettingNotNumber,
-                                 PlaceLabels(labels, TextSettings("200", "15", "2", "x"), geometry(200, 15)));
-        QVERIFY(labels.visible.at(SceneLabel::labClona));
-        QVERIFY(!labels.visible.count(SceneLabel::labZdroj));
     }
 };
 

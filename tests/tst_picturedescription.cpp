@@ -11,6 +11,7 @@
 
 #include <QRegularExpression>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 RunRecord runWith(const TextSettings &settings)
@@ -22,22 +23,6 @@ RunRecord runWith(const TextSettings &settings)
     RunRecord record;
     PerformRun(canvas, settings, labels, random, pacer, &record);
     return record;
-}
-
-// The bright bands the plot shows, counted straight from the record.
-int bandsIn(const RunRecord &run)
-{
-    double brightest = 0;
-    for (const RunRecord::Point &point : run.points())
-        brightest = std::max(brightest, point.shown);
-    int bands = 0;
-    bool in = false;
-    for (const RunRecord::Point &point : run.points()) {
-        const bool bright = point.shown >= brightest / 2;
-        bands += bright && !in;
-        in = bright;
-    }
-    return bands;
 }
 
 // The bands the "where" part of the description places, one by one.
@@ -59,23 +44,32 @@ int bandsPlaced(const QString &description)
 class TestPictureDescription : public QObject {
     Q_OBJECT
 private slots:
-    // A description whose count disagrees with the plot or with the places it
-    // names (a band across the axis is one, a mirrored pair two).
-    void countAgreesWithPlotAndPlaces_data() { addEveryCombination(); }
-    void countAgreesWithPlotAndPlaces()
+    // A description whose count disagrees with the places it names (a band
+    // across the axis is one, a mirrored pair two) or, in interference mode,
+    // with the optics: the plot, 50 × (1 + cos(k × Δ)), is bright (at least half
+    // its peak of 100 on the axis) where k × Δ lies within a quarter turn of a
+    // whole number of turns; Δ grows from 0 on the axis to its largest at the
+    // ends, 199 pixels off it, so the bands are the axis's own and a pair for
+    // each turn that the ends reach within a quarter turn of.
+    void countAgreesWithPlacesAndOptics_data() { addEveryCombination(); }
+    void countAgreesWithPlacesAndOptics()
     {
         QFETCH(QString, spacing);
         QFETCH(QString, distance);
         QFETCH(QString, frequency);
         QFETCH(QString, mode);
         const TextSettings settings(distance, spacing, frequency, mode);
-        const RunRecord run = runWith(settings);
-        const QString description = describePicture(run, settings);
+        const QString description = describePicture(runWith(settings), settings);
         const QRegularExpressionMatch stated = QRegularExpression("shows (\\d+) bright band").match(description);
         QVERIFY2(stated.hasMatch(), qPrintable(description));
-        QCOMPARE(stated.captured(1).toInt(), bandsIn(run));
-        const int placed = stated.captured(1).toInt() == 1 ? 1 : bandsPlaced(description);
-        QVERIFY2(placed == stated.captured(1).toInt(), qPrintable(description));
+        const int count = stated.captured(1).toInt();
+        QVERIFY2((count == 1 ? 1 : bandsPlaced(description)) == count, qPrintable(description));
+        if (mode == "1") {
+            const double d = spacing.toDouble(), along = distance.toDouble();
+            const double largest = std::hypot(along, 199 + d) - std::hypot(along, 199 - d);
+            const double turns = QLocale().toDouble(frequency) * largest / (2 * M_PI);
+            QCOMPARE(count, 2 * int(std::floor(turns + 0.25)) + 1);
+        }
     }
 
     // Internal numbers read out instead of the captions the user chose, and a

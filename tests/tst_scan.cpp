@@ -77,81 +77,31 @@ private slots:
         QCOMPARE(lines[2].y1, lines[0].y2);
     }
 
-    // Scanning the wrong way, or off by one, moves the points off these rows.
-    void indexesRunBottomToTop_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<double>("y");
-        QTest::newRow("first") << 1 << 499.0;
-        QTest::newRow("centre") << 200 << 300.0;
-        QTest::newRow("last") << 399 << 101.0;
-    }
-    void indexesRunBottomToTop()
-    {
-        QFETCH(int, index);
-        QFETCH(double, y);
-        const ScanPoint p = scanned(index, geometry(150, 10), 0.5);
-        QCOMPARE(p.index, index);
-        QCOMPARE(p.pointY, y);
-        QCOMPARE(p.pointX, 400.0);
-    }
-
-    // On the centre line both paths are equal: the phasors line up, the sum is 50 long.
-    void centreLineAddsInPhase_data()
+    // The two-beam law, 5000 × (1 + cos(k × (path B − path A))), at every point
+    // and frequency: a phasor added with the wrong phase or length, or a sum
+    // squared the wrong way. On the axis the paths are equal, unless a slit
+    // stands off its place; with spacing 0 they are equal everywhere.
+    void intensityFollowsPathDifference_data()
     {
         QTest::addColumn<double>("distance");
         QTest::addColumn<double>("spacing");
-        QTest::addColumn<double>("waveNumber");
-        QTest::newRow("start-up") << 200.0 << 15.0 << 2.0;
-        QTest::newRow("near, large, low") << 100.0 << 40.0 << 0.1;
-        QTest::newRow("middle, small, high") << 150.0 << 5.0 << 0.5;
+        QTest::newRow("start-up") << 200.0 << 15.0;
+        QTest::newRow("near, large") << 100.0 << 40.0;
+        QTest::newRow("middle, small") << 150.0 << 5.0;
+        QTest::newRow("one slit") << 200.0 << 0.0;
     }
-    void centreLineAddsInPhase()
+    void intensityFollowsPathDifference()
     {
         QFETCH(double, distance);
         QFETCH(double, spacing);
-        QFETCH(double, waveNumber);
-        const ScanPoint p = scanned(200, geometry(distance, spacing), waveNumber);
-        QCOMPARE(p.pathA, p.pathB);
-        QCOMPARE(p.falloffA, p.falloffB);
-        QVERIFY(std::abs(p.intensity - 10000) < 1e-9);
-        QVERIFY(std::abs(std::hypot(p.tipX - p.pointX, p.tipY - p.pointY) - 50) < 1e-12);
-    }
-
-    // With both slits on the axis every point is fully bright.
-    void spacingZeroIsEverywhereBright()
-    {
         for (double waveNumber : {0.1, 0.3, 0.5, 2.0}) {
             for (int index = 1; index <= scan::pointCount; ++index) {
-                const ScanPoint p = scanned(index, geometry(200, 0), waveNumber);
-                QCOMPARE(p.pathA, p.pathB);
-                QVERIFY2(std::abs(p.intensity - 10000) < 1e-9, qPrintable(QString::number(index)));
-            }
-        }
-    }
-
-    // Where the path difference is half a wave the phasors cancel back to P.
-    void oppositePhasesCancel()
-    {
-        const SceneGeometry g = geometry(200, 15);
-        const ScanPoint probe = scanned(1, g, 1);
-        const double waveNumber = M_PI / (probe.pathB - probe.pathA);
-        const ScanPoint p = scanned(1, g, waveNumber);
-        QVERIFY2(p.intensity < 1e-9, qPrintable(QString::number(p.intensity)));
-        QVERIFY(std::abs(p.tipX - p.pointX) < 1e-6);
-        QVERIFY(std::abs(p.tipY - p.pointY) < 1e-6);
-    }
-
-    // The intensity is the two-beam law up to rounding, at every point and frequency.
-    void intensityFollowsPathDifference()
-    {
-        for (double waveNumber : {0.1, 0.3, 0.5, 2.0}) {
-            for (int index = 1; index <= scan::pointCount; index += 7) {
-                const ScanPoint p = scanned(index, geometry(100, 40), waveNumber);
+                const ScanPoint p = scanned(index, geometry(distance, spacing), waveNumber);
                 const double expected = 5000 * (1 + std::cos(waveNumber * (p.pathB - p.pathA)));
                 QVERIFY2(std::abs(p.intensity - expected) < 1e-6,
-                         qPrintable(QString("%1 %2").arg(p.intensity).arg(expected)));
-                QVERIFY(p.weight > 0 && p.weight <= 1.0 / 40);
+                         qPrintable(QString("point %1: %2, not %3").arg(index).arg(p.intensity).arg(expected)));
+                if (index == 200 || spacing == 0)
+                    QCOMPARE(p.pathA, p.pathB);
             }
         }
     }

@@ -15,13 +15,16 @@ bool isColour(const QImage &image, int x, int y, Colour colour)
 class TestScene : public QObject {
     Q_OBJECT
 private slots:
-    // The picture a user sees: source, rays, barrier with its gaps, screen, plot axis, optical axis.
+    // The scene as a user sees it, for every distance and spacing: a part missing,
+    // out of place or reaching too far (source, rays, barrier with its gaps,
+    // screen, plot axis, optical axis), or a clear that misses or overreaches
+    // its area. The whole runs of tst_combinations check what a run leaves of it.
     void pixels_data()
     {
         QTest::addColumn<QString>("distance");
         QTest::addColumn<QString>("spacing");
         for (const char *distance : {"100", "150", "200"})
-            for (const char *spacing : {"0", "15", "40"})
+            for (const char *spacing : {"0", "5", "10", "15", "40"})
                 QTest::addRow("%s/%s", distance, spacing) << distance << spacing;
     }
     void pixels()
@@ -69,19 +72,6 @@ private slots:
         QVERIFY(isColour(image, 125, 300, colours::silver));
         QVERIFY(isColour(image, 760, 300, colours::silver));
         QVERIFY(isColour(image, 700, 302, colours::silver));
-
-        QCOMPARE(canvas.drawWidth(), 1);
-        QVERIFY(canvas.fillSolid());
-        QCOMPARE(canvas.fillColour(), colours::silver);
-        QCOMPARE(canvas.unit(), ImageCanvas::Unit::Pixels);
-    }
-
-    // The distance is added as a number; a text that is no number stops the scene.
-    void distanceIsANumber()
-    {
-        RecordingCanvas canvas;
-        QCOMPARE(DrawScene(canvas, TextSettings("200", "15")).screenX, 450.0);
-        QVERIFY_THROWS_EXCEPTION(SettingNotNumber, DrawScene(canvas, TextSettings("far", "15")));
     }
 };
 

@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
-"""What a screen reader hears: the real program on a private X server, session
-bus and accessibility bus, its tree read through AT-SPI as a screen reader reads
-it, keys sent as a user types them.
+"""What a screen reader hears: the real program, its tree read through AT-SPI as
+a screen reader reads it, keys sent as a user types them. It runs in the display
+and session bus it is given (CTest gives a private pair, from xvfb-run and
+dbus-run-session); the session bus starts the accessibility bus when the program
+or this reader first asks for it.
 
     tst_screenreader.py QUARNEL_BINARY          run the checks
     tst_screenreader.py QUARNEL_BINARY --dump   print the tree after a run
@@ -10,108 +12,16 @@ import os
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 DEADLINE = 100  # seconds for everything; CTest's timeout is longer
-SESSION_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir={dir}</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
 
 
-class Session:
-    """Xvfb, a session bus, the accessibility bus and the program; every process
-    it starts is in a process group of its own, ended when the session ends."""
-
-    def __init__(self, binary):
-        self.groups = []
-        self.dir = tempfile.TemporaryDirectory(prefix="quarnel-a11y-")
-        self.env = {k: v for k, v in os.environ.items()
-                    if not k.startswith(("DBUS_", "AT_SPI", "DISPLAY", "XDG_RUNTIME", "WAYLAND"))}
-        self.env["XDG_RUNTIME_DIR"] = self.dir.name
-        os.chmod(self.dir.name, 0o700)
-        self.binary = binary
-        self.program = None
-
-    def start(self, args, **kwargs):
-        process = subprocess.Popen(args, env=self.env, start_new_session=True, **kwargs)
-        self.groups.append(process)
-        return process
-
-    def first_line(self, process, what):
-        line = process.stdout.readline().strip()
-        if not line:
-            raise RuntimeError(what + " did not start")
-        return line
-
-    def __enter__(self):
-        try:
-            read, write = os.pipe()
-            xvfb = self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp", "-noreset"], pass_fds=(write,),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            os.close(write)
-            with os.fdopen(read) as numbers:
-                number = numbers.readline().strip()
-            if not number or xvfb.poll() is not None:
-                raise RuntimeError("Xvfb did not start")
-            self.env["DISPLAY"] = ":" + number
-
-            config = os.path.join(self.dir.name, "session.conf")
-            with open(config, "w") as f:
-                f.write(SESSION_CONFIG.format(dir=self.dir.name))
-            bus = self.start(["dbus-daemon", "--config-file=" + config, "--nofork", "--print-address"],
-                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = self.first_line(bus, "the session bus")
-
-            self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            # pyatspi reads these when it is first imported.
-            for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
-                os.environ[key] = self.env[key]
-            os.environ.pop("AT_SPI_BUS_ADDRESS", None)
-            return self
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-
-    def launch(self):
-        env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LC_ALL="C.UTF-8", LANG="C.UTF-8")
-        self.program = subprocess.Popen([self.binary], env=env, start_new_session=True)
-        self.groups.append(self.program)
-        return self.program
-
-    def __exit__(self, *exc):
-        for process in reversed(self.groups):
-            if process.poll() is None:
-                try:
-                    os.killpg(process.pid, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
-        for process in reversed(self.groups):
-            try:
-                process.wait(timeout=3)
-            except subprocess.TimeoutExpired:
-                os.killpg(process.pid, signal.SIGKILL)
-                process.wait()
-            # Anything a helper left in its group (the accessibility bus's own daemon, the registry).
-            try:
-                os.killpg(process.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        self.dir.cleanup()
-        return False
+def launch(binary):
+    """The program on this session's display and buses, in a process group of its own."""
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               LC_ALL="C.UTF-8", LANG="C.UTF-8")
+    return subprocess.Popen([binary], env=env, start_new_session=True)
 
 
 def wait_for(what, condition, timeout=20):
@@ -128,7 +38,7 @@ class Reader:
     """The program's tree as AT-SPI hands it to a screen reader."""
 
     def __init__(self, pid):
-        import pyatspi  # after the session's buses are in the environment
+        import pyatspi
         self.pyatspi = pyatspi
         self.pid = pid
         self.app = wait_for("the program on the accessibility bus", self.find_app)
@@ -187,14 +97,14 @@ class Reader:
         return "\n".join(lines)
 
 
-def key(session, *names):
-    subprocess.run(["xdotool", "key", "--delay", "30"] + list(names), env=session.env, check=True)
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "30"] + list(names), check=True)
 
 
-def move_focus(session, reader, keyname, what, predicate, limit=8):
+def move_focus(reader, keyname, what, predicate, limit=8):
     """Presses the key, one press at a time, until the focus is where the predicate says."""
     for _ in range(limit):
-        key(session, keyname)
+        key(keyname)
         try:
             return wait_for(what, lambda: (lambda f: f is not None and predicate(f))(reader.focused()), 2)
         except AssertionError:
@@ -202,9 +112,9 @@ def move_focus(session, reader, keyname, what, predicate, limit=8):
     raise AssertionError("%s never reached %s" % (keyname, what))
 
 
-def run_and_wait(session, reader, keys):
+def run_and_wait(reader, keys):
     before = reader.picture().description
-    key(session, *keys)
+    key(*keys)
     return wait_for("the run's description", lambda: (lambda d: d != before and d)(reader.picture().description),
                     timeout=40)
 
@@ -235,17 +145,19 @@ def main():
     binary = sys.argv[1]
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(TimeoutError("over the time limit")))
     signal.alarm(DEADLINE)
+    # A desktop's own accessibility bus, if this runs inside one, is not the session's.
+    os.environ.pop("AT_SPI_BUS_ADDRESS", None)
     failures = []
-    with Session(binary) as session:
-        program = session.launch()
+    program = launch(binary)
+    try:
         reader = Reader(program.pid)
         wait_for("the window showing", lambda: reader.showing(reader.window))
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(program.pid), "--name", "Quarnel",
-                        "windowfocus"], env=session.env, check=True, stdout=subprocess.DEVNULL)
+                        "windowfocus"], check=True, stdout=subprocess.DEVNULL)
         wait_for("the focus on Start", lambda: (lambda f: f is not None and f.name == "Start")(reader.focused()))
 
         if "--dump" in sys.argv:
-            run_and_wait(session, reader, ["Return"])
+            run_and_wait(reader, ["Return"])
             print(reader.dump())
             return 0
 
@@ -256,42 +168,21 @@ def main():
                                ("label", "Source", False), ("label", "Light pattern", False)],
                       failures, "before a run")
 
-        # Fault guarded: Tab stopping at a hidden field or skipping a group.
-        tab_order = ["Start", "Exit", "large", "minor", "Light", "higher", "Slow-down 1 of 20", "Start"]
-        heard = [reader.focused().name]
-        for _ in tab_order[1:]:
-            key(session, "Tab")
-            time.sleep(0.15)
-            heard.append(reader.focused().name)
-        if heard != tab_order:
-            failures.append("Tab goes %s, not %s" % (heard, tab_order))
-
-        # Faults guarded: the slow-down not saying its value; arrows that skip
-        # staircase buttons or leave the selection behind the focus.
-        key(session, "shift+Tab")  # the slow-down
-        key(session, "Right", "Right")
+        # Fault guarded: the slow-down not saying its value. (Where Tab and the
+        # arrow keys go is tst_accessibility's; here they only get about.)
+        move_focus(reader, "shift+Tab", "the slow-down", lambda f: f.name.startswith("Slow-down"))
+        key("Right", "Right")
         wait_for("the slow-down at 3", lambda: reader.focused().name == "Slow-down 3 of 20")
-        key(session, "Home")
+        key("Home")
         wait_for("the slow-down at 1", lambda: reader.focused().name == "Slow-down 1 of 20")
-        key(session, "shift+Tab")  # the frequency group, at "higher"
-        arrows = []
-        for _ in range(4):
-            key(session, "Down")
-            time.sleep(0.15)
-            node = reader.focused()
-            arrows.append((node.name, reader.state(node, "CHECKED")))
-        expected_arrows = [("high", True), ("middle", True), ("low", True), ("higher", True)]
-        if arrows != expected_arrows:
-            failures.append("Down in the frequency group: %s" % arrows)
 
         # Runs in each mode, with Enter on Start. Faults guarded: numbers instead of
         # the chosen captions; a count that disagrees with where the bands are said to lie.
-        move_focus(session, reader, "shift+Tab", "the distance group",
-                   lambda f: f.parent.name == "Detector-Screen distance")
-        key(session, "Down", "Down")
+        move_focus(reader, "shift+Tab", "the distance group", lambda f: f.parent.name == "Detector-Screen distance")
+        key("Down", "Down")
         wait_for("near", lambda: reader.focused().name == "near")
-        move_focus(session, reader, "shift+Tab", "Start", lambda f: f.name == "Start")
-        first = run_and_wait(session, reader, ["Return"])
+        move_focus(reader, "shift+Tab", "Start", lambda f: f.name == "Start")
+        first = run_and_wait(reader, ["Return"])
         for phrase in ("Light pattern", "slit spacing minor (each slit 15 pixels", "distance near (100 pixels",
                        "frequency higher", "bright band"):
             if phrase not in first:
@@ -307,11 +198,11 @@ def main():
         # To the pattern group (from Start: Exit, distance, spacing, pattern), Interference.
         for mode, title, other in (("Interference", "Intrference pattern", "Light pattern"),
                                    ("Photon density", "Light pattern", "Intrference pattern")):
-            move_focus(session, reader, "Tab", "the pattern group", lambda f: f.parent.name == "Pattern")
-            key(session, "Down")
+            move_focus(reader, "Tab", "the pattern group", lambda f: f.parent.name == "Pattern")
+            key("Down")
             wait_for(mode, lambda: reader.focused().name == mode)
-            move_focus(session, reader, "shift+Tab", "Start", lambda f: f.name == "Start")
-            text = run_and_wait(session, reader, ["KP_Enter"])
+            move_focus(reader, "shift+Tab", "Start", lambda f: f.name == "Start")
+            text = run_and_wait(reader, ["KP_Enter"])
             if not text.startswith(mode + " pattern"):
                 failures.append("after a %s run: %s" % (mode, text))
             # The title the run replaced is no longer shown.
@@ -321,14 +212,18 @@ def main():
 
         # Enter on Exit closes the window; the program ends cleanly (in the
         # sanitizer build: no leak, no error found at exit).
-        move_focus(session, reader, "Tab", "Exit", lambda f: f.name == "Exit")
-        key(session, "Return")
+        move_focus(reader, "Tab", "Exit", lambda f: f.name == "Exit")
+        key("Return")
         try:
             status = program.wait(timeout=20)
         except subprocess.TimeoutExpired:
             status = None
         if status != 0:
             failures.append("the program ended with %s after Enter on Exit" % status)
+    finally:
+        if program.poll() is None:
+            os.killpg(program.pid, signal.SIGKILL)
+            program.wait()
 
     for failure in failures:
         print("FAIL:", failure)
