@@ -41,7 +41,7 @@ BENCHMARK(BM_ScanArithmetic)->Unit(benchmark::kMicrosecond);
 void BM_DrawScene(benchmark::State &state)
 {
     ImageCanvas canvas(sceneSize, 1.0, colours::silver);
-    const FixedSettings settings(QStringLiteral("0"));
+    const TextSettings settings;
     for (auto _ : state) {
         DrawScene(canvas, settings);
         canvas.flush();
@@ -52,7 +52,7 @@ BENCHMARK(BM_DrawScene)->Unit(benchmark::kMicrosecond);
 void BM_WholeRun(benchmark::State &state)
 {
     ImageCanvas canvas(sceneSize, 1.0, colours::silver);
-    const FixedSettings settings(QString::fromLatin1(modes[state.range(0)]));
+    const TextSettings settings("200", "15", "2", QString::fromLatin1(modes[state.range(0)]));
     NoLabels labels;
     FlushingPacer pacer(canvas);
     for (auto _ : state) {
@@ -78,7 +78,7 @@ std::vector<Figure> recordedFigures(const char *mode)
     NoLabels labels;
     NoWaitPacer pacer;
     PhotonRandom random;
-    PerformRun(recording, FixedSettings(QString::fromLatin1(mode)), labels, random, pacer);
+    PerformRun(recording, TextSettings("200", "15", "2", QString::fromLatin1(mode)), labels, random, pacer);
     std::vector<Figure> figures;
     bool solid = false;
     for (const CanvasOp &op : recording.ops) {
@@ -128,7 +128,7 @@ BENCHMARK(BM_BarePainter)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 struct PresentFixture {
     QWidget window;
     ScenePicture *picture;
-    FixedSettings settings{QStringLiteral("2")};
+    TextSettings settings{"200", "15", "2", "2"};
     PhotonRandom random;
     SceneGeometry geometry;
     ScanPoint point;

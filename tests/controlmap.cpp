@@ -6,8 +6,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -87,7 +87,8 @@ int ControlMap::tabsBetween(const QString &from, const QString &to) const
     window_->findChild<QWidget *>(from)->setFocus(Qt::MouseFocusReason);
     int tabs = 0;
     for (; tabs < controls_.size() && QApplication::focusWidget()
-           && QApplication::focusWidget()->objectName() != to; ++tabs) {
+         && QApplication::focusWidget()->objectName() != to;
+         ++tabs) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(QApplication::focusWidget(), &tab);
     }

@@ -8,8 +8,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
-TracedQuarnel::TracedQuarnel(XSession &session, const QString &binary,
-                             const QProcessEnvironment &environment)
+TracedQuarnel::TracedQuarnel(XSession &session, const QString &binary, const QProcessEnvironment &environment)
     : session_(session)
 {
     QProcessEnvironment env = session.environment();
@@ -109,14 +108,12 @@ void TracedQuarnel::readLine(const QByteArray &line)
 
 bool TracedQuarnel::waitForRunsStarted(int count, int timeoutMs)
 {
-    return waitFor([&] { return runsStarted() >= count || !isAlive(); }, timeoutMs)
-        && runsStarted() >= count;
+    return waitFor([&] { return runsStarted() >= count || !isAlive(); }, timeoutMs) && runsStarted() >= count;
 }
 
 bool TracedQuarnel::waitForRunsEnded(int count, int timeoutMs)
 {
-    return waitFor([&] { return runsEnded() >= count || !isAlive(); }, timeoutMs)
-        && runsEnded() >= count;
+    return waitFor([&] { return runsEnded() >= count || !isAlive(); }, timeoutMs) && runsEnded() >= count;
 }
 
 bool TracedQuarnel::waitForExit(int timeoutMs)
@@ -131,8 +128,8 @@ bool TracedQuarnel::waitForExit(int timeoutMs)
     } else {
         QProcess gdb;
         gdb.setProcessChannelMode(QProcess::MergedChannels);
-        gdb.start("gdb", {"-p", QString::number(process_.processId()), "-batch", "-ex",
-                          "thread apply all bt 40"});
+        gdb.start("gdb",
+                  {"-p", QString::number(process_.processId()), "-batch", "-ex", "thread apply all bt 40"});
         gdb.waitForFinished(120000);
         stacksAtKill_ = QString::fromLocal8Bit(gdb.readAll());
     }

@@ -24,8 +24,8 @@ class TracedQuarnel {
 public:
     struct Run {
         int number = 0;
-        QString settings;  // "distance 200, spacing 15, …" as the run started with them
-        QString slowDown;  // the slow-down's text alone
+        QString settings;    // "distance 200, spacing 15, …" as the run started with them
+        QString slowDown;    // the slow-down's text alone
         qint64 startMs = -1; // when this side read the line, ms since launch
         qint64 endMs = -1;
         bool stopped = false; // ended before its last point

@@ -68,15 +68,15 @@ private slots:
             const QString name = accessibleText(button, QAccessible::Name);
             const QString description = accessibleText(button, QAccessible::Description);
             QVERIFY2(name.contains(button->text()), qPrintable(button->objectName()));
-            QVERIFY2(description.startsWith(accessibleText(const_cast<QGroupBox *>(frame),
-                                                           QAccessible::Name),
+            QVERIFY2(description.startsWith(accessibleText(const_cast<QGroupBox *>(frame), QAccessible::Name),
                                             Qt::CaseInsensitive)
                          || description.contains("Animation"),
                      qPrintable(button->objectName() + ": " + description));
             heard << name + " / " + description;
         }
         QWidget *scrollBar = window.findChild<QScrollBar *>("HScroll1");
-        QVERIFY(accessibleText(scrollBar, QAccessible::Description).contains("slow-down", Qt::CaseInsensitive));
+        QVERIFY(
+            accessibleText(scrollBar, QAccessible::Description).contains("slow-down", Qt::CaseInsensitive));
         heard.removeDuplicates();
         QCOMPARE(heard.size(), window.findChildren<QRadioButton *>().size());
     }
@@ -104,8 +104,9 @@ private slots:
         const QString description = pictureDescription(w);
 
         std::vector<int> named;
-        const QRegularExpressionMatch offset = QRegularExpression(
-            "brightest (?:is|are) (\\d+) pixels? (above and below|above|below)").match(description);
+        const QRegularExpressionMatch offset =
+            QRegularExpression("brightest (?:is|are) (\\d+) pixels? (above and below|above|below)")
+                .match(description);
         if (description.contains("level with the source")) {
             named = {300};
         } else {
@@ -127,7 +128,10 @@ private slots:
             const int length = std::max(bars.lengths[y - 1], bars.lengths[y]);
             QVERIFY2(length >= bars.longest - 1,
                      qPrintable(QString("%1: bar at %2 is %3, longest %4")
-                                    .arg(description).arg(y).arg(length).arg(bars.longest)));
+                                    .arg(description)
+                                    .arg(y)
+                                    .arg(length)
+                                    .arg(bars.longest)));
         }
     }
 
@@ -137,8 +141,8 @@ private slots:
     {
         ShownWindow w;
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        const QStringList forward{"cmdStart", "cmdKonec", "opDc200", "op60", QStringLiteral("opSvětlo"), "op2",
-                                  "HScroll1", "cmdStart"};
+        const QStringList forward{"cmdStart", "cmdKonec", "opDc200", "op60", QStringLiteral("opSvětlo"),
+                                  "op2",      "HScroll1", "cmdStart"};
         QStringList visited{w.focusName()};
         for (int i = 1; i < forward.size(); ++i) {
             press(w, Qt::Key_Tab);

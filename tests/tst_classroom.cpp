@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "window/frmquarnel.h"
-#include "picture/scenepicture.h"
 #include "commands/picturecommands.h"
+#include "picture/scenepicture.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
+#include "window/frmquarnel.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -40,11 +40,15 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("why"); // empty: saved
-        QTest::newRow("a new file") << "picture.png" << "";
-        QTest::newRow("the name of a folder") << "folder" << "directory";
-        QTest::newRow("in a folder that does not exist") << "missing/picture.png" << "No such file";
+        QTest::newRow("a new file") << "picture.png"
+                                    << "";
+        QTest::newRow("the name of a folder") << "folder"
+                                              << "directory";
+        QTest::newRow("in a folder that does not exist") << "missing/picture.png"
+                                                         << "No such file";
         // A 20 KiB file system, smaller than the picture.
-        QTest::newRow("a full disk") << "full/picture.png" << "No space left on device";
+        QTest::newRow("a full disk") << "full/picture.png"
+                                     << "No space left on device";
     }
     void savingIsWholeOrNothing()
     {
@@ -67,10 +71,12 @@ private slots:
         frmQuarnel &window = shown.window;
         window.cmdStart_Click();
         QString error;
-        QCOMPARE(PictureCommands::writePicture(window.picture().canvas().image(), dir.filePath(name), &error), saved);
+        QCOMPARE(PictureCommands::writePicture(window.picture().canvas().image(), dir.filePath(name), &error),
+                 saved);
         QVERIFY2(error.contains(why), qPrintable(error));
         const QString folder = QFileInfo(dir.filePath(name)).path();
-        const QStringList left = QDir(QDir(folder).exists() ? folder : dir.path()).entryList(QDir::Files | QDir::Hidden);
+        const QStringList left =
+            QDir(QDir(folder).exists() ? folder : dir.path()).entryList(QDir::Files | QDir::Hidden);
         if (saved) {
             QCOMPARE(left, QStringList{QFileInfo(name).fileName()});
             QCOMPARE(QImage(dir.filePath(name)), window.picture().canvas().image());

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "combinations.h"
+#include "labels.h"
+#include "pacer.h"
 #include "photonrandom.h"
 #include "run.h"
 #include "runobserver.h"
 #include "scan.h"
 #include "scenegeometry.h"
-#include "labels.h"
-#include "pacer.h"
-#include "combinations.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -57,8 +57,8 @@ public:
     void pointPlotted(const ScanPoint &p) override
     {
         ++points;
-        for (double v : {p.pointX, p.pointY, p.tipX, p.tipY, p.pathA, p.pathB, p.intensity,
-                         p.falloffA, p.falloffB, p.weight}) {
+        for (double v : {p.pointX, p.pointY, p.tipX, p.tipY, p.pathA, p.pathB, p.intensity, p.falloffA,
+                         p.falloffB, p.weight}) {
             if ((!std::isfinite(v) || p.falloffA <= 0 || p.falloffB <= 0) && firstFault.isEmpty())
                 firstFault = QStringLiteral("point %1: a value is %2").arg(p.index).arg(v);
         }
@@ -114,7 +114,8 @@ private slots:
         // The pattern right of the axis: bars, or in mode 2 the photon line with white dots.
         const QRect pattern(601, 101, 199, 399);
         if (mode == "2") {
-            QVERIFY(pixels::count(image, QRect(620, 101, 101, 399), pixels::colour(pixels::black)) > 100 * 399 / 4);
+            QVERIFY(pixels::count(image, QRect(620, 101, 101, 399), pixels::colour(pixels::black))
+                    > 100 * 399 / 4);
             QVERIFY(pixels::count(image, QRect(619, 100, 103, 401), pixels::colour(pixels::white)) > 0);
         } else {
             QVERIFY(pixels::count(image, pattern, pixels::colour(pixels::black)) > 0);

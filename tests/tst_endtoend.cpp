@@ -13,7 +13,10 @@ namespace {
 using pixels::dark;
 using pixels::darkAtOrLeft;
 bool silver(const QImage &image, int x, int y) { return pixels::is(image, x, y, pixels::silver); }
-bool silverAtOrLeft(const QImage &image, int x, int y) { return silver(image, x, y) || silver(image, x - 1, y); }
+bool silverAtOrLeft(const QImage &image, int x, int y)
+{
+    return silver(image, x, y) || silver(image, x - 1, y);
+}
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -68,12 +71,12 @@ private slots:
         QVERIFY(silver(image, 250, 200));
         image = run();
         QVERIFY2(!image.isNull(), qPrintable("the run did not end\n" + program_->log()));
-        QVERIFY(pixels::is(image, 150, 298, pixels::white));       // source disc
-        QVERIFY(darkAtOrLeft(image, 250, 200));                     // barrier
-        QVERIFY(silverAtOrLeft(image, 250, 284));                   // gap at slit A
-        QVERIFY(darkAtOrLeft(image, 450, 95));                      // screen line at 450
-        QVERIFY(darkAtOrLeft(image, 600, 102));                     // plot axis
-        QVERIFY(dark(image, 700, 300));                             // optical axis
+        QVERIFY(pixels::is(image, 150, 298, pixels::white));                 // source disc
+        QVERIFY(darkAtOrLeft(image, 250, 200));                              // barrier
+        QVERIFY(silverAtOrLeft(image, 250, 284));                            // gap at slit A
+        QVERIFY(darkAtOrLeft(image, 450, 95));                               // screen line at 450
+        QVERIFY(darkAtOrLeft(image, 600, 102));                              // plot axis
+        QVERIFY(dark(image, 700, 300));                                      // optical axis
         QVERIFY(pixels::count(image, QRect(300, 282, 100, 30), dark) < 300); // prompt gone
     }
 
@@ -123,8 +126,12 @@ private slots:
             const double below = std::max(lengths.at(y), lengths.at(y + 1));
             const double above = std::max(lengths.at(y - 1), lengths.at(y));
             const bool close = std::abs(measured - below) <= 2 || std::abs(measured - above) <= 2;
-            QVERIFY2(close, qPrintable(QString("row %1: %2 px on screen, plotted %3 / %4")
-                                           .arg(y).arg(measured).arg(below).arg(above)));
+            QVERIFY2(close,
+                     qPrintable(QString("row %1: %2 px on screen, plotted %3 / %4")
+                                    .arg(y)
+                                    .arg(measured)
+                                    .arg(below)
+                                    .arg(above)));
             ++checked;
         }
         QVERIFY(checked >= 12);

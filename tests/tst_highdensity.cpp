@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "startup/appearance.h"
 #include "picture/windowzoom.h"
+#include "startup/appearance.h"
 #include "testsupport.h"
 #include "tracedquarnel.h"
 
@@ -29,8 +29,7 @@ struct RunWindow : ShownWindow {
 // The mean difference in grey level between a logical rectangle of the window
 // rendered at ratio 1 and the ratio-2 window at that rectangle moved by `offset`,
 // each 2 × 2 block of device pixels averaged to one logical pixel.
-double meanDifference(const QImage &single, const QImage &dense, const QRect &area,
-                      QPoint offset = {})
+double meanDifference(const QImage &single, const QImage &dense, const QRect &area, QPoint offset = {})
 {
     double sum = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -38,8 +37,7 @@ double meanDifference(const QImage &single, const QImage &dense, const QRect &ar
             int block = 0;
             for (int dy = 0; dy < scale; ++dy)
                 for (int dx = 0; dx < scale; ++dx)
-                    block += qGray(dense.pixel(scale * (x + offset.x()) + dx,
-                                               scale * (y + offset.y()) + dy));
+                    block += qGray(dense.pixel(scale * (x + offset.x()) + dx, scale * (y + offset.y()) + dy));
             sum += std::abs(double(block) / (scale * scale) - qGray(single.pixel(x, y)));
         }
     }
@@ -122,9 +120,9 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         for (const char *name :
-             {"labInterference", "cmdStart", "cmdKonec", "HScroll1", "frmnRozteč",
-              "frmVzdalenostDetektoru", "frmKmitočet", "frmInterfeSvetloFoton", "labClona",
-              "labZdroj", "labDetektor", "labA", "labB", "labHustota", "labInterObr", "picture"})
+             {"labInterference", "cmdStart", "cmdKonec", "HScroll1", "frmnRozteč", "frmVzdalenostDetektoru",
+              "frmKmitočet", "frmInterfeSvetloFoton", "labClona", "labZdroj", "labDetektor", "labA", "labB",
+              "labHustota", "labInterObr", "picture"})
             QTest::newRow(name) << QString::fromUtf8(name);
     }
     void everythingSitsWhereTheLayoutPutsIt()
@@ -173,8 +171,8 @@ private slots:
             for (int i = 0; i < 4; ++i)
                 x.key("ctrl+plus");
             // Asked again: the geometry the window has now.
-            QTRY_VERIFY_WITH_TIMEOUT(program.waitForWindow() && program.geometry().size() == sceneSize * scale,
-                                     5000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                program.waitForWindow() && program.geometry().size() == sceneSize * scale, 5000);
         }
         const QRect geometry = program.geometry();
         QCOMPARE(geometry.size(), sceneSize * scale);

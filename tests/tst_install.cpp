@@ -88,9 +88,8 @@ QHash<QString, QString> metainfoElements(const QString &path, QHash<QString, QSt
         const QString name = xml.name().toString();
         for (const QXmlStreamAttribute &attribute : xml.attributes())
             attributes->insert(name + "@" + attribute.name().toString(), attribute.value().toString());
-        if (name != "description" && name != "component" && name != "screenshots"
-            && name != "screenshot" && name != "releases" && name != "provides"
-            && !elements.contains(name))
+        if (name != "description" && name != "component" && name != "screenshots" && name != "screenshot"
+            && name != "releases" && name != "provides" && !elements.contains(name))
             elements.insert(name, xml.readElementText(QXmlStreamReader::IncludeChildElements));
     }
     if (xml.hasError())
@@ -209,7 +208,8 @@ private slots:
             path << xml.name().toString();
             const QString where = path.join('/');
             if (where != "component/summary" && where != "component/screenshots/screenshot/caption"
-                && !(where.startsWith("component/description/") && (path.last() == "p" || path.last() == "li")))
+                && !(where.startsWith("component/description/")
+                     && (path.last() == "p" || path.last() == "li")))
                 continue;
             const QString lang = xml.attributes().value("xml:lang").toString();
             if (lang.isEmpty())
@@ -245,8 +245,9 @@ private slots:
             QSKIP("rsvg-convert is not installed (Debian: librsvg2-bin)");
         QTemporaryDir scratch;
         const QString fresh = scratch.filePath("icon.png");
-        const Result render = run(rsvg, {"-w", "256", "-h", "256", "-o", fresh,
-                                         installed("share/icons/hicolor/scalable/apps/" + appId + ".svg")});
+        const Result render = run(rsvg,
+                                  {"-w", "256", "-h", "256", "-o", fresh,
+                                   installed("share/icons/hicolor/scalable/apps/" + appId + ".svg")});
         QVERIFY2(render.exitCode == 0, qPrintable(render.output));
         const QImage a = QImage(fresh).convertToFormat(QImage::Format_ARGB32);
         const QImage b = png.convertToFormat(QImage::Format_ARGB32);
@@ -259,8 +260,10 @@ private slots:
                     || std::abs(qBlue(p) - qBlue(q)) > 2 || std::abs(qAlpha(p) - qAlpha(q)) > 2)
                     ++differing;
             }
-        QVERIFY2(differing == 0, qPrintable(QString("%1 pixels differ; cmake --build build --target "
-                                                    "icon-png renders it again").arg(differing)));
+        QVERIFY2(differing == 0,
+                 qPrintable(QString("%1 pixels differ; cmake --build build --target "
+                                    "icon-png renders it again")
+                                .arg(differing)));
     }
 
     // CPack's Debian package holds the installed tree under /usr, depends on the
@@ -277,15 +280,16 @@ private slots:
         QVERIFY2(fields.exitCode == 0, qPrintable(fields.output));
         QVERIFY(fields.output.contains("Package: quarnel\n"));
         QVERIFY(fields.output.contains("Version: " + QString(QUARNEL_VERSION)));
-        for (const char *dependency : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6",
-                                       "qt6-qpa-plugins", "fonts-liberation"})
-            QVERIFY2(fields.output.contains(QRegularExpression(QString("[ ,]%1[ ,(\\n]|%1$").arg(dependency))),
-                     qPrintable(QString(dependency) + " missing from: " + fields.output));
+        for (const char *dependency :
+             {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6", "qt6-qpa-plugins", "fonts-liberation"})
+            QVERIFY2(
+                fields.output.contains(QRegularExpression(QString("[ ,]%1[ ,(\\n]|%1$").arg(dependency))),
+                qPrintable(QString(dependency) + " missing from: " + fields.output));
 
         const Result contents = run(dpkgDeb, {"--contents", deb});
-        for (const QString &path : installedFiles + QStringList{"share/doc/quarnel/copyright",
-                                                                "share/doc/quarnel/changelog.gz",
-                                                                "share/man/man1/quarnel.1.gz"})
+        for (const QString &path : installedFiles
+                 + QStringList{"share/doc/quarnel/copyright", "share/doc/quarnel/changelog.gz",
+                               "share/man/man1/quarnel.1.gz"})
             QVERIFY2(contents.output.contains(" ./usr/" + path + "\n"), qPrintable(path));
 
         // The changelog's latest entry is this version: a release must add its entry.
@@ -298,7 +302,8 @@ private slots:
         QProcess program;
         program.setProcessEnvironment(withoutDisplay());
         program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(unpacked("usr/bin/quarnel"), {"-platform", "offscreen", "-reverse", "-style", "fusion"});
+        program.start(unpacked("usr/bin/quarnel"),
+                      {"-platform", "offscreen", "-reverse", "-style", "fusion"});
         QVERIFY(program.waitForStarted(5000));
         QVERIFY2(!program.waitForFinished(1500), qPrintable(program.readAll()));
         program.kill();
@@ -322,12 +327,13 @@ private slots:
         const QString errorLine = "error:", errorOrWarning = "^[EW]: ";
         QTest::newRow("desktop-file-validate")
             << "desktop-file-validate" << QStringList{desktop} << "desktop-file-utils" << errorLine;
-        QTest::newRow("appstreamcli") << "appstreamcli" << QStringList{"validate", "--pedantic", "--no-net", metainfo}
-                                      << "appstream" << errorLine;
+        QTest::newRow("appstreamcli")
+            << "appstreamcli" << QStringList{"validate", "--pedantic", "--no-net", metainfo} << "appstream"
+            << errorLine;
         QTest::newRow("appstream-util") << "appstream-util" << QStringList{"validate", "--nonet", metainfo}
                                         << "appstream-util" << errorLine;
-        QTest::newRow("lintian") << "lintian" << QStringList{"--display-info", "--pedantic", "deb"} << "lintian"
-                                 << errorOrWarning;
+        QTest::newRow("lintian") << "lintian" << QStringList{"--display-info", "--pedantic", "deb"}
+                                 << "lintian" << errorOrWarning;
         // Fortification needs the optimiser and is left out with the sanitizers. The
         // control-flow marking needs start files that have it, which Debian 12's lack.
         QStringList hardening{"--nocfprotection", "usr/bin/quarnel"};
@@ -372,15 +378,17 @@ private slots:
         // Qt may warn first (the offscreen platform about a runtime folder).
         const QString refused = "(^|\\n)quarnel: [^\\n]*%1[^\\n]*--help[^\\n]*\\n$";
         QTest::newRow("--version") << QStringList{"--version"} << "xcb" << 0
-                                   << "^quarnel " + QRegularExpression::escape(QUARNEL_VERSION) + "\n" << "^$";
+                                   << "^quarnel " + QRegularExpression::escape(QUARNEL_VERSION) + "\n"
+                                   << "^$";
         QTest::newRow("--help") << QStringList{"-platform", "xcb", "--help"} << "xcb" << 0
                                 << "^Usage: quarnel \\[options\\]\n.*--version.*\nReport bugs at https?://"
                                 << "^$";
         QTest::newRow("no display") << QStringList{} << "xcb" << 1 << "^$"
                                     << "\nquarnel: cannot open the window: no display could be reached";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << "offscreen" << 2 << "^$" << refused.arg("'--bogus'");
-        QTest::newRow("unknown option with a value")
-            << QStringList{"-style", "fusion", "-bogus=1"} << "offscreen" << 2 << "^$" << refused.arg("'-bogus'");
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << "offscreen" << 2 << "^$" << refused.arg("'--bogus'");
+        QTest::newRow("unknown option with a value") << QStringList{"-style", "fusion", "-bogus=1"}
+                                                     << "offscreen" << 2 << "^$" << refused.arg("'-bogus'");
         QTest::newRow("file name") << QStringList{"picture.png"} << "offscreen" << 2 << "^$"
                                    << refused.arg("'picture.png'");
     }

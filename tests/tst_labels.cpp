@@ -27,15 +27,20 @@ private slots:
         QTest::addColumn<SceneLabel>("label");
         QTest::addColumn<QPointF>("at");
         using L = SceneLabel;
-        const struct { L label; QPointF startUp, wide; } rows[] = {
-            {L::labClona, {210, 90}, {210, 90}},       {L::labHustota, {540, 150}, {540, 150}},
-            {L::labInterObr, {620, 60}, {620, 60}},    {L::labZdroj, {130, 310}, {130, 310}},
-            {L::labDetektor, {450, 60}, {350, 60}},    {L::labA, {220, 250}, {220, 225}},
+        const struct {
+            L label;
+            QPointF startUp, wide;
+        } rows[] = {
+            {L::labClona, {210, 90}, {210, 90}},    {L::labHustota, {540, 150}, {540, 150}},
+            {L::labInterObr, {620, 60}, {620, 60}}, {L::labZdroj, {130, 310}, {130, 310}},
+            {L::labDetektor, {450, 60}, {350, 60}}, {L::labA, {220, 250}, {220, 225}},
             {L::labB, {220, 335}, {220, 360}},
         };
         for (const auto &row : rows) {
-            QTest::addRow("start-up %d", int(row.label)) << "200" << "15" << row.label << row.startUp;
-            QTest::addRow("40 at 100 %d", int(row.label)) << "100" << "40" << row.label << row.wide;
+            QTest::addRow("start-up %d", int(row.label)) << "200"
+                                                         << "15" << row.label << row.startUp;
+            QTest::addRow("40 at 100 %d", int(row.label)) << "100"
+                                                          << "40" << row.label << row.wide;
         }
     }
     void positions()

@@ -32,14 +32,24 @@ constexpr int pingWithinMs = 2000;
 constexpr int closeWithinMs = 2000;
 
 enum class Action {
-    ClickAnywhere, ClickControl, Key, DragScrollBar, HoldArrow, PressStart, Resize,
-    EscapeDuringRun, CloseDuringRun, Exit
+    ClickAnywhere,
+    ClickControl,
+    Key,
+    DragScrollBar,
+    HoldArrow,
+    PressStart,
+    Resize,
+    EscapeDuringRun,
+    CloseDuringRun,
+    Exit
 };
-constexpr std::pair<Action, int> actions[] = { // weights per mille
-    {Action::ClickAnywhere, 170}, {Action::ClickControl, 210}, {Action::Key, 315},
-    {Action::DragScrollBar, 70},  {Action::HoldArrow, 6},      {Action::PressStart, 150},
-    {Action::Resize, 50},         {Action::EscapeDuringRun, 18}, {Action::CloseDuringRun, 8},
-    {Action::Exit, 3},
+constexpr std::pair<Action, int> actions[] = {
+    // weights per mille
+    {Action::ClickAnywhere, 170}, {Action::ClickControl, 210},
+    {Action::Key, 315},           {Action::DragScrollBar, 70},
+    {Action::HoldArrow, 6},       {Action::PressStart, 150},
+    {Action::Resize, 50},         {Action::EscapeDuringRun, 18},
+    {Action::CloseDuringRun, 8},  {Action::Exit, 3},
 };
 constexpr std::pair<const char *, int> keys[] = {
     {"Tab", 8}, {"Left", 4}, {"Right", 4}, {"Up", 4}, {"Down", 4}, {"space", 3}, {"Return", 2}, {"Escape", 2},
@@ -110,7 +120,8 @@ void TestMonkey::note(const QString &event)
 
 void TestMonkey::fault(const QString &what)
 {
-    faults_ << "launch " + QString::number(launches_) + ": " + what + "\nthe last events sent:\n  " + recent_.join("\n  ");
+    faults_ << "launch " + QString::number(launches_) + ": " + what + "\nthe last events sent:\n  "
+            + recent_.join("\n  ");
     qWarning("%s", qPrintable(what));
 }
 
@@ -149,8 +160,9 @@ void TestMonkey::retire()
 // A press and a release with no pause between them (xdotool's click waits 100 ms).
 void TestMonkey::clickAt(QPoint at)
 {
-    xdotool(QString("click at %1, %2").arg(at.x()).arg(at.y()),
-            {"mousemove", QString::number(at.x()), QString::number(at.y()), "mousedown", "1", "mouseup", "1"});
+    xdotool(
+        QString("click at %1, %2").arg(at.x()).arg(at.y()),
+        {"mousemove", QString::number(at.x()), QString::number(at.y()), "mousedown", "1", "mouseup", "1"});
 }
 
 void TestMonkey::pressStart(QPoint at)
@@ -162,7 +174,8 @@ void TestMonkey::pressStart(QPoint at)
 
 QPoint TestMonkey::randomPointIn(QRect area)
 {
-    return {area.left() + int(random_.bounded(area.width())), area.top() + int(random_.bounded(area.height()))};
+    return {area.left() + int(random_.bounded(area.width())),
+            area.top() + int(random_.bounded(area.height()))};
 }
 
 bool TestMonkey::startAllowed() const
@@ -181,8 +194,9 @@ void TestMonkey::dragThumb(int from, int to)
     const QPoint middle = (start + end) / 2;
     xdotool(QString("drag from %1, %2 to %3, %4").arg(start.x()).arg(start.y()).arg(end.x()).arg(end.y()),
             {"mousemove", QString::number(start.x()), QString::number(start.y()), "mousedown", "1",
-             "mousemove", QString::number(middle.x()), QString::number(middle.y() + int(random_.bounded(7)) - 3),
-             "mousemove", QString::number(end.x()), QString::number(end.y()), "mouseup", "1"});
+             "mousemove", QString::number(middle.x()),
+             QString::number(middle.y() + int(random_.bounded(7)) - 3), "mousemove", QString::number(end.x()),
+             QString::number(end.y()), "mouseup", "1"});
     believedSlowDown_ = to;
 }
 
@@ -209,7 +223,8 @@ void TestMonkey::holdArrow()
         pressStart(randomPointIn(map_->rect("cmdStart")));
     }
     program_->poll(holdMs - startAfterMs);
-    xdotool("release the arrow", {"mousemove", QString::number(arrow.x()), QString::number(arrow.y()), "mouseup", "1"});
+    xdotool("release the arrow",
+            {"mousemove", QString::number(arrow.x()), QString::number(arrow.y()), "mouseup", "1"});
     if (adds) {
         // It may have reached the far end; the next event drags it back.
         believedSlowDown_ = map_->scrollBarMaximum();
@@ -234,7 +249,9 @@ void TestMonkey::escapeRun()
         fault(QString("run %1 ended after Escape, but not as stopped").arg(run.number));
     else if (!answersPing(session_->display(), program_->windowId(), pingWithinMs)
              && !program_->waitFor([&] { return !program_->isAlive(); }, 1000))
-        fault(QString("no answer to a ping within %1 ms after Escape stopped run %2").arg(pingWithinMs).arg(run.number));
+        fault(QString("no answer to a ping within %1 ms after Escape stopped run %2")
+                  .arg(pingWithinMs)
+                  .arg(run.number));
 }
 
 // The close request during a run: the program ends, with status 0, at once.
@@ -243,7 +260,8 @@ void TestMonkey::closeDuringRun()
     note(QString("close request in run %1").arg(program_->runs().back().number));
     sendCloseRequest(session_->display(), program_->windowId());
     if (!program_->waitForExit(closeWithinMs))
-        fault(QString("the close request during a run did not end the program within %1 ms").arg(closeWithinMs));
+        fault(QString("the close request during a run did not end the program within %1 ms")
+                  .arg(closeWithinMs));
 }
 
 void TestMonkey::step()
@@ -277,7 +295,9 @@ void TestMonkey::step()
     const bool youngRun = inRun && now - runs.back().startMs < nominalRunMs(runs.back().slowDown.toInt()) / 2;
     if (inRun && now - runs.back().startMs > runTimeoutMs(runs.back().slowDown.toInt())) {
         fault(QString("run %1 (%2) has not ended after %3 ms")
-                  .arg(runs.back().number).arg(runs.back().settings).arg(now - runs.back().startMs));
+                  .arg(runs.back().number)
+                  .arg(runs.back().settings)
+                  .arg(now - runs.back().startMs));
         return;
     }
 
@@ -417,11 +437,12 @@ void TestMonkey::randomInputNeverCrashesHangsOrLeaks()
             drainLimitMs);
         if (!quiet)
             fault(QString("the queued runs did not end within %1 s: %2")
-                      .arg(drainLimitMs / 1000).arg(program_->log().right(2000)));
+                      .arg(drainLimitMs / 1000)
+                      .arg(program_->log().right(2000)));
         if (program_->isAlive()) {
             const QSize full = map_->windowSize();
-            session_->xdotool({"windowsize", QString::number(program_->windowId()), QString::number(full.width()),
-                               QString::number(full.height())});
+            session_->xdotool({"windowsize", QString::number(program_->windowId()),
+                               QString::number(full.width()), QString::number(full.height())});
             QTest::qWait(500);
             clickAt(map_->centre("cmdKonec"));
             if (!program_->waitForExit(30000))
@@ -433,8 +454,8 @@ void TestMonkey::randomInputNeverCrashesHangsOrLeaks()
     QStringList summary;
     for (const auto &[kind, count] : sent_)
         summary << QString("%1 %2").arg(count).arg(kind);
-    qInfo("monkey: %d events in %.1f s, %d launches, %d runs (%d stopped): %s", events_, clock.elapsed() / 1000.0,
-          launches_, runsStarted_, runsStopped_, qPrintable(summary.join(", ")));
+    qInfo("monkey: %d events in %.1f s, %d launches, %d runs (%d stopped): %s", events_,
+          clock.elapsed() / 1000.0, launches_, runsStarted_, runsStopped_, qPrintable(summary.join(", ")));
     QVERIFY2(faults_.isEmpty(), qPrintable(seedText + ":\n" + faults_.join('\n')));
     QVERIFY(runsStarted_ > 0);
 }

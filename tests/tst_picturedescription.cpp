@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "accessibility/picturedescription.h"
+#include "combinations.h"
 #include "labels.h"
 #include "nullcanvas.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "accessibility/picturedescription.h"
 #include "run.h"
 #include "runrecord.h"
-#include "combinations.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -28,10 +28,12 @@ RunRecord runWith(const TextSettings &settings)
 // The bands the "where" part of the description places, one by one.
 int bandsPlaced(const QString &description)
 {
-    const QString where = description.section(QLatin1String("bright band"), 1).section(QLatin1Char(';'), 0, -2);
+    const QString where =
+        description.section(QLatin1String("bright band"), 1).section(QLatin1Char(';'), 0, -2);
     int placed = int(where.count(QRegularExpression("\\bone ")));
     placed += 2 * where.count(QRegularExpression("\\ba pair "));
-    const QRegularExpressionMatch listed = QRegularExpression("pairs ([\\d, ]+) and \\d+ pixels").match(where);
+    const QRegularExpressionMatch listed =
+        QRegularExpression("pairs ([\\d, ]+) and \\d+ pixels").match(where);
     if (listed.hasMatch())
         placed += 2 * (listed.captured(1).split(QLatin1Char(','), Qt::SkipEmptyParts).size() + 1);
     const QRegularExpressionMatch summed = QRegularExpression("(\\d+) pairs above").match(where);
@@ -60,7 +62,8 @@ private slots:
         QFETCH(QString, mode);
         const TextSettings settings(distance, spacing, frequency, mode);
         const QString description = describePicture(runWith(settings), settings);
-        const QRegularExpressionMatch stated = QRegularExpression("shows (\\d+) bright band").match(description);
+        const QRegularExpressionMatch stated =
+            QRegularExpression("shows (\\d+) bright band").match(description);
         QVERIFY2(stated.hasMatch(), qPrintable(description));
         const int count = stated.captured(1).toInt();
         QVERIFY2((count == 1 ? 1 : bandsPlaced(description)) == count, qPrintable(description));
@@ -110,7 +113,8 @@ private slots:
     {
         const TextSettings settings("100", "40", "0.1", "0");
         const QString description = describePicture(runWith(settings), settings);
-        QVERIFY2(description.contains("shows 1 bright band, across the optical axis"), qPrintable(description));
+        QVERIFY2(description.contains("shows 1 bright band, across the optical axis"),
+                 qPrintable(description));
         QVERIFY2(description.contains("above and below the optical axis, in the band across the axis"),
                  qPrintable(description));
     }

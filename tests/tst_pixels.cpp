@@ -3,9 +3,9 @@
 #include "labels.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "testsupport.h"
 #include "run.h"
 #include "scenegeometry.h"
+#include "testsupport.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
@@ -95,8 +95,10 @@ private slots:
         // one's picture, the drawing state carries over, and the photon generator
         // goes on (one started afresh for each run, or from another state at
         // each launch, fails the first two).
-        const QList<RunSettings> runs{{"200", "15", "2", "2"}, {"200", "15", "2", "2"},
-                                      {"100", "5", "0.3", "0"}, {"150", "10", "2", "1"}};
+        const QList<RunSettings> runs{{"200", "15", "2", "2"},
+                                      {"200", "15", "2", "2"},
+                                      {"100", "5", "0.3", "0"},
+                                      {"150", "10", "2", "1"}};
         add("light", 1, {{"200", "15", "2", "0"}}, {"f2e1c3e78fda968262440a416ed40af0bc66cede"});
         add("interference", 1, {{"200", "15", "2", "1"}}, {"6e7b4cfdd5ba75183498fa537ea477172c44e507"});
         add("near, spacing 0, photons", 1, {nearPhotons}, {"09c1f608afbb77c477bcf84787a5a05fc20082ed"});
@@ -126,7 +128,8 @@ private slots:
         NoWaitPacer pacer;
         for (qsizetype i = 0; i < runs.size(); ++i) {
             const RunSettings &r = runs[i];
-            PerformRun(canvas, TextSettings(r.distance, r.spacing, r.frequency, r.mode, "1"), labels, random, pacer);
+            PerformRun(canvas, TextSettings(r.distance, r.spacing, r.frequency, r.mode, "1"), labels, random,
+                       pacer);
             QVERIFY2(pixelHash(canvas.image()) == sha1[i], qPrintable(QStringLiteral("run %1").arg(i + 1)));
         }
     }
@@ -156,7 +159,8 @@ private slots:
         const qint64 picture = qint64(sceneSize.width()) * sceneSize.height();
         QVERIFY2(watch.largestArea * 8 < picture,
                  qPrintable(QStringLiteral("largest region per point: %1 of %2 pixels")
-                                .arg(watch.largestArea).arg(picture)));
+                                .arg(watch.largestArea)
+                                .arg(picture)));
     }
 };
 

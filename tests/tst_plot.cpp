@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "photonrandom.h"
 #include "plot.h"
-#include "testsupport.h"
 #include "scan.h"
 #include "scenegeometry.h"
+#include "testsupport.h"
 
 #include <QtTest>
 

@@ -2,10 +2,10 @@
 #include "labels.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "testsupport.h"
 #include "run.h"
 #include "runobserver.h"
 #include "scan.h"
+#include "testsupport.h"
 
 #include <QtTest>
 
@@ -35,7 +35,8 @@ struct RecordedRun {
     std::vector<CanvasOp> point(int index) const
     {
         const std::size_t first = index == 1 ? scene.ops : pacer.opsAt[std::size_t(index - 2)];
-        return {canvas.ops.begin() + long(first), canvas.ops.begin() + long(pacer.opsAt[std::size_t(index - 1)])};
+        return {canvas.ops.begin() + long(first),
+                canvas.ops.begin() + long(pacer.opsAt[std::size_t(index - 1)])};
     }
 };
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "startup/appearance.h"
-#include "window/frmquarnel.h"
 #include "imagecanvas.h"
 #include "labels.h"
 #include "pacer.h"
 #include "photonrandom.h"
-#include "run.h"
 #include "picture/scenepicture.h"
+#include "run.h"
 #include "run/rundriver.h"
+#include "startup/appearance.h"
 #include "testsupport.h"
+#include "window/frmquarnel.h"
 
 #include <QAccessible>
 #include <QLineEdit>

@@ -51,50 +51,53 @@ void TestRunQueue::inputDuringARun_data()
     QTest::addColumn<bool>("exits");
     QTest::addColumn<QString>("check");
     // The menu's first entry from the keyboard, not Exit pressed afterwards.
-    QTest::newRow("menu keys") << 3 << QStringList{"key shift+F10", "wait 300", "key Down Return"} << QStringList{}
-                               << QStringList{"end"} << false << "clipboard";
+    QTest::newRow("menu keys") << 3 << QStringList{"key shift+F10", "wait 300", "key Down Return"}
+                               << QStringList{} << QStringList{"end"} << false << "clipboard";
     // Keys typed into the Save dialog, not into the window after it; ".png" added.
     QTest::newRow("typing ahead into Save")
-        << 3 << QStringList{"key ctrl+s", "wait 600", "key ctrl+a", "type picture", "key Return"} << QStringList{}
-        << QStringList{"end"} << false << "saved";
+        << 3 << QStringList{"key ctrl+s", "wait 600", "key ctrl+a", "type picture", "key Return"}
+        << QStringList{} << QStringList{"end"} << false << "saved";
     // Down scrolls the help, and does not change the frequency.
     QTest::newRow("F1, then Down") << 3 << QStringList{"key F1", "wait 500", "key Down Down", "key Escape"}
-                                   << QStringList{"click cmdStart"} << QStringList{"frequency 2", "frequency 2"} << false
-                                   << "";
+                                   << QStringList{"click cmdStart"}
+                                   << QStringList{"frequency 2", "frequency 2"} << false << "";
     // A Start queued, then a dialog: what came after the dialog waits behind the
     // queued Start's run, none of it lost.
     QTest::newRow("input behind a queued Start and a dialog")
-        << 3
-        << QStringList{"click cmdStart", "key ctrl+s", "wait 600", "key Escape", "wait 300", "click op05",
-                       "key Down", "click cmdStart"}
+        << 3 << QStringList{"click cmdStart", "key ctrl+s", "wait 600", "key Escape",
+                            "wait 300",       "click op05", "key Down", "click cmdStart"}
         << QStringList{} << QStringList{"frequency 2", "frequency 2", "frequency 0.3"} << false << "";
     // The click lands where the zoomed window shows the option.
-    QTest::newRow("a zoom, then a click") << 3 << QStringList{"key ctrl+plus", "wait 300", "size 125", "click@125 opDopad"}
-                                          << QStringList{"click@125 cmdStart", "key ctrl+0", "wait 300"} << QStringList{"mode 0", "mode 2"}
-                                          << false << "";
-    QTest::newRow("a double click on an arrow") << 3 << QStringList{"dblclick add arrow"}
-                                                << QStringList{"click cmdStart"}
-                                                << QStringList{"slow-down 3", "slow-down 5"} << false << "";
+    QTest::newRow("a zoom, then a click")
+        << 3 << QStringList{"key ctrl+plus", "wait 300", "size 125", "click@125 opDopad"}
+        << QStringList{"click@125 cmdStart", "key ctrl+0", "wait 300"} << QStringList{"mode 0", "mode 2"}
+        << false << "";
+    QTest::newRow("a double click on an arrow")
+        << 3 << QStringList{"dblclick add arrow"} << QStringList{"click cmdStart"}
+        << QStringList{"slow-down 3", "slow-down 5"} << false << "";
     QTest::newRow("many zoom keys") << 4 << QStringList{"keys 300 ctrl+plus ctrl+minus"} << QStringList{}
                                     << QStringList{"end"} << false << "answers";
     // Escape drops every Start that waits, not only those pressed during the run it stops.
-    QTest::newRow("Escape with Starts queued") << 2 << QStringList{"clicks 200 cmdStart", "run 3", "key Escape"}
-                                               << QStringList{} << QStringList{"end", "end", "stopped"} << false << "";
+    QTest::newRow("Escape with Starts queued")
+        << 2 << QStringList{"clicks 200 cmdStart", "run 3", "key Escape"} << QStringList{}
+        << QStringList{"end", "end", "stopped"} << false << "";
     QTest::newRow("five Starts, five more whole runs")
-        << 2 << QStringList{"clicks 5 cmdStart"} << QStringList{} << QStringList(6, "end") << false << "whole";
+        << 2 << QStringList{"clicks 5 cmdStart"} << QStringList{} << QStringList(6, "end") << false
+        << "whole";
     // A Start behind Exit or a close opens no run in a closing window.
     QTest::newRow("Exit, then Start") << 2 << QStringList{"click cmdKonec", "click cmdStart"} << QStringList{}
                                       << QStringList{"end"} << true << "";
     QTest::newRow("close request, then Start") << 4 << QStringList{"close", "click cmdStart"} << QStringList{}
                                                << QStringList{"stopped"} << true << "";
-    QTest::newRow("close request between runs") << 0 << QStringList{"close"} << QStringList{} << QStringList{} << true
-                                                << "";
+    QTest::newRow("close request between runs")
+        << 0 << QStringList{"close"} << QStringList{} << QStringList{} << true << "";
     // Qt drops the close request of a window that a dialog blocks.
     QTest::newRow("close request with Save open")
-        << 0 << QStringList{"click labInterference", "key ctrl+s", "shows Save picture as", "close"} << QStringList{}
-        << QStringList{} << true << "";
+        << 0 << QStringList{"click labInterference", "key ctrl+s", "shows Save picture as", "close"}
+        << QStringList{} << QStringList{} << true << "";
     QTest::newRow("close request with About open")
-        << 0 << QStringList{"click labInterference", "key shift+F10", "wait 300", "key Up Return", "shows About Quarnel", "close"}
+        << 0 << QStringList{"click labInterference", "key shift+F10",       "wait 300",
+                            "key Up Return",         "shows About Quarnel", "close"}
         << QStringList{} << QStringList{} << true << "";
 }
 
@@ -114,8 +117,8 @@ void TestRunQueue::send(TracedQuarnel &program, const QString &step)
                          rest.section(' ', 0, 0), "--delay", "5", "1"});
     } else if (verb == "dblclick") {
         const QPoint at = origin + driver_->map.scrollBarAddArrow().center();
-        session.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat", "2",
-                         "--delay", "80", "1"});
+        session.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat",
+                         "2", "--delay", "80", "1"});
     } else if (verb == "key" || verb == "keys") {
         QStringList keys = rest.split(' ');
         if (verb == "keys") {
@@ -130,13 +133,15 @@ void TestRunQueue::send(TracedQuarnel &program, const QString &step)
     } else if (verb == "wait") {
         QTest::qWait(rest.toInt());
     } else if (verb == "run") {
-        QVERIFY2(program.waitForRunsStarted(rest.toInt(), rest.toInt() * runTimeoutMs(4)), qPrintable(program.log()));
+        QVERIFY2(program.waitForRunsStarted(rest.toInt(), rest.toInt() * runTimeoutMs(4)),
+                 qPrintable(program.log()));
     } else if (verb == "shows") {
         QTRY_VERIFY2_WITH_TIMEOUT(session.xdotool({"search", "--onlyvisible", "--name", "^" + rest + "$"}),
                                   qPrintable("no window " + rest), 5000);
     } else if (verb == "size") {
         QString shell;
-        QVERIFY(session.xdotool({"getwindowgeometry", "--shell", QString::number(program.windowId())}, &shell));
+        QVERIFY(
+            session.xdotool({"getwindowgeometry", "--shell", QString::number(program.windowId())}, &shell));
         QVERIFY2(shell.contains(QString("WIDTH=%1\n").arg(zoom::scaled(sceneSize, rest.toInt()).width())),
                  qPrintable(shell));
     } else if (verb == "close") {
@@ -195,8 +200,10 @@ void TestRunQueue::inputDuringARun()
         const TracedQuarnel::Run &run = program->runs()[std::size_t(i)];
         const QString how = run.stopped ? "stopped" : "end";
         for (const QString &expected : runs[i].split("; "))
-            QVERIFY2(expected == how || (expected != "end" && expected != "stopped" && run.settings.contains(expected)),
-                     qPrintable(QString("run %1: %2, %3; expected %4").arg(i + 1).arg(run.settings, how, runs[i])));
+            QVERIFY2(expected == how
+                         || (expected != "end" && expected != "stopped" && run.settings.contains(expected)),
+                     qPrintable(
+                         QString("run %1: %2, %3; expected %4").arg(i + 1).arg(run.settings, how, runs[i])));
         if (check == "whole")
             QVERIFY2(run.endMs - run.startMs >= nominalRunMs(slowDown) * 95 / 100,
                      qPrintable(QString("run %1 took %2 ms").arg(i + 1).arg(run.endMs - run.startMs)));
@@ -230,8 +237,8 @@ void TestRunQueue::resizedDuringRun()
     driver_->setSlowDown(*program, slowDown);
     const QSize full = driver_->map.windowSize();
     const auto resize = [&](QSize size) {
-        QVERIFY(driver_->session.xdotool({"windowsize", QString::number(window), QString::number(size.width()),
-                                          QString::number(size.height())}));
+        QVERIFY(driver_->session.xdotool({"windowsize", QString::number(window),
+                                          QString::number(size.width()), QString::number(size.height())}));
     };
     driver_->click(*program, "cmdStart");
     QVERIFY2(program->waitForRunsStarted(1, 10000), qPrintable(program->log()));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "testsupport.h"
 #include "scan.h"
+#include "testsupport.h"
 
 #include <QtTest>
 #include <cmath>
@@ -39,16 +39,26 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("digits");
-        QTest::newRow("pointX") << "pointX" << "450.000000";
-        QTest::newRow("pointY") << "pointY" << "499.000000";
-        QTest::newRow("pathB") << "pathB" << "271.7646";
-        QTest::newRow("pathA") << "pathA" << "292.9095";
-        QTest::newRow("falloffA") << "falloffA" << "46116.000000";
-        QTest::newRow("falloffB") << "falloffB" << "34176.000000";
-        QTest::newRow("final tipX") << "tipX" << "427.2100";
-        QTest::newRow("final tipY") << "tipY" << "523.0616";
-        QTest::newRow("intensity") << "intensity" << "4393.3773";
-        QTest::newRow("weight") << "weight" << "0.000050945";
+        QTest::newRow("pointX") << "pointX"
+                                << "450.000000";
+        QTest::newRow("pointY") << "pointY"
+                                << "499.000000";
+        QTest::newRow("pathB") << "pathB"
+                               << "271.7646";
+        QTest::newRow("pathA") << "pathA"
+                               << "292.9095";
+        QTest::newRow("falloffA") << "falloffA"
+                                  << "46116.000000";
+        QTest::newRow("falloffB") << "falloffB"
+                                  << "34176.000000";
+        QTest::newRow("final tipX") << "tipX"
+                                    << "427.2100";
+        QTest::newRow("final tipY") << "tipY"
+                                    << "523.0616";
+        QTest::newRow("intensity") << "intensity"
+                                   << "4393.3773";
+        QTest::newRow("weight") << "weight"
+                                << "0.000050945";
     }
     void firstPointWithStartUpSettings()
     {
@@ -56,10 +66,9 @@ private slots:
         QFETCH(QString, digits);
         const ScanPoint p = scanned(1, geometry(200, 15), 2);
         const QHash<QString, double> values{
-            {"pointX", p.pointX},     {"pointY", p.pointY},     {"pathB", p.pathB},
-            {"pathA", p.pathA},       {"falloffA", p.falloffA}, {"falloffB", p.falloffB},
-            {"tipX", p.tipX},         {"tipY", p.tipY},         {"intensity", p.intensity},
-            {"weight", p.weight}};
+            {"pointX", p.pointX},       {"pointY", p.pointY},     {"pathB", p.pathB}, {"pathA", p.pathA},
+            {"falloffA", p.falloffA},   {"falloffB", p.falloffB}, {"tipX", p.tipX},   {"tipY", p.tipY},
+            {"intensity", p.intensity}, {"weight", p.weight}};
         QVERIFY2(showsDigits(values.value(field), digits),
                  qPrintable(QString::number(values.value(field), 'f', 12)));
     }
@@ -98,8 +107,9 @@ private slots:
             for (int index = 1; index <= scan::pointCount; ++index) {
                 const ScanPoint p = scanned(index, geometry(distance, spacing), waveNumber);
                 const double expected = 5000 * (1 + std::cos(waveNumber * (p.pathB - p.pathA)));
-                QVERIFY2(std::abs(p.intensity - expected) < 1e-6,
-                         qPrintable(QString("point %1: %2, not %3").arg(index).arg(p.intensity).arg(expected)));
+                QVERIFY2(
+                    std::abs(p.intensity - expected) < 1e-6,
+                    qPrintable(QString("point %1: %2, not %3").arg(index).arg(p.intensity).arg(expected)));
                 if (index == 200 || spacing == 0)
                     QCOMPARE(p.pathA, p.pathB);
             }

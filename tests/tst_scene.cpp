@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "testsupport.h"
 #include "scene.h"
+#include "testsupport.h"
 
 #include <QtTest>
 

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The translation files as a translator leaves them and as the build reads them.
 
-#include <QtTest>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <QtTest>
 
 namespace {
 struct Message {
     QString context;
     QString source;
-    QString type; // the translation's type attribute: unfinished, vanished, obsolete or none
+    QString type;             // the translation's type attribute: unfinished, vanished, obsolete or none
     QStringList translations; // one, or one per plural form
 };
 
@@ -111,8 +111,9 @@ private slots:
         const QList<Message> updated = readTs(copy, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         for (const Message &m : updated)
-            QVERIFY2(m.type.isEmpty(), qPrintable("not translated yet: " + m.context + " / " + m.source
-                                                   + " (cmake --build build --target update_translations)"));
+            QVERIFY2(m.type.isEmpty(),
+                     qPrintable("not translated yet: " + m.context + " / " + m.source
+                                + " (cmake --build build --target update_translations)"));
         QCOMPARE(updated.size(), original.size());
     }
 

@@ -1,29 +1,26 @@
 // SPDX-License-Identifier: MIT
-#include "startup/appearance.h"
-#include "window/controltable.h"
 #include "quarnelinfo.h"
-#include "startup/translations.h"
 #include "run/rundriver.h"
+#include "startup/appearance.h"
+#include "startup/translations.h"
 #include "testsupport.h"
+#include "window/controltable.h"
 
-#include <QtTest>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
-#include <QLibraryInfo>
 #include <QTranslator>
+#include <QtTest>
 #include <functional>
 
 namespace {
 QString u(const char *text) { return QString::fromUtf8(text); }
 
-QRadioButton *option(const frmQuarnel &w, const char *name)
-{
-    return w.findChild<QRadioButton *>(u(name));
-}
+QRadioButton *option(const frmQuarnel &w, const char *name) { return w.findChild<QRadioButton *>(u(name)); }
 
 // The click a user makes: near the left end, where the indicator is.
 void clickOption(QRadioButton *button)
@@ -124,7 +121,8 @@ private slots:
                 const QWidget *control = window.findChild<QWidget *>(QString::fromUtf8(row.name));
                 if (row.kind != ControlKind::Picture && row.kind != ControlKind::ScrollBar && !neverShown(row)
                     && control->isVisibleTo(&window))
-                    QTest::addRow("%s %s", qPrintable(language), row.name) << language << QString::fromUtf8(row.name);
+                    QTest::addRow("%s %s", qPrintable(language), row.name)
+                        << language << QString::fromUtf8(row.name);
             }
         }
     }
@@ -143,28 +141,38 @@ private slots:
         QVERIFY(control);
         const QRect box(QPoint(0, 0), control->size());
         const auto report = [](const QRect &r) {
-            return qPrintable(QString("ink from %1 to %2, %3 to %4").arg(r.left()).arg(r.right()).arg(r.top()).arg(r.bottom()));
+            return qPrintable(QString("ink from %1 to %2, %3 to %4")
+                                  .arg(r.left())
+                                  .arg(r.right())
+                                  .arg(r.top())
+                                  .arg(r.bottom()));
         };
         if (auto *label = qobject_cast<QLabel *>(control)) {
             const QRect ink = captionInk(label, label->text(), int(label->alignment()) | Qt::TextWordWrap);
             QVERIFY(!ink.isEmpty());
             // A word is never broken: each must fit the width on its own.
             for (const QString &word : label->text().split(' ', Qt::SkipEmptyParts))
-                QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(word) <= box.width(), qPrintable(word));
+                QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(word) <= box.width(),
+                         qPrintable(word));
             QVERIFY2(box.contains(ink), report(ink));
         } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
             const QRect whole = captionInk(button, button->text(), Qt::TextShowMnemonic);
-            const QRect painted = paintedCaption(button, [&](const QString &t) { button->setText(t); }, button->text());
+            const QRect painted = paintedCaption(
+                button, [&](const QString &t) { button->setText(t); }, button->text());
             // All of it painted, and a push button's clear of its frame.
             QVERIFY2(painted.width() >= whole.width() - 1 && painted.height() >= whole.height() - 1,
-                     qPrintable(QString("%1 x %2 of %3 x %4 pixels painted").arg(painted.width()).arg(painted.height())
-                                    .arg(whole.width()).arg(whole.height())));
+                     qPrintable(QString("%1 x %2 of %3 x %4 pixels painted")
+                                    .arg(painted.width())
+                                    .arg(painted.height())
+                                    .arg(whole.width())
+                                    .arg(whole.height())));
             if (!qobject_cast<QRadioButton *>(button))
                 QVERIFY2(box.adjusted(1, 1, -1, -1).contains(painted), report(painted));
         } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
             // The caption with the border's gap around it; within a pixel, for the
             // gap's antialiased ends.
-            const QRect painted = paintedCaption(frame, [&](const QString &t) { frame->setTitle(t); }, frame->title());
+            const QRect painted = paintedCaption(
+                frame, [&](const QString &t) { frame->setTitle(t); }, frame->title());
             QVERIFY(!painted.isEmpty());
             QVERIFY2(box.right() - painted.right() >= painted.left() - 1, report(painted));
         } else {
@@ -185,7 +193,8 @@ private slots:
         QFETCH(QString, language);
         installTranslations(QLocale(language));
         QTranslator qtOnly;
-        QVERIFY(qtOnly.load(QLocale(language), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QVERIFY(qtOnly.load(QLocale(language), "qtbase", "_",
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
         const QString copy = QCoreApplication::translate("QLineEdit", "&Copy");
         QVERIFY(copy != "&Copy");
         QCOMPARE(copy, qtOnly.translate("QLineEdit", "&Copy"));
@@ -259,9 +268,9 @@ private slots:
         // One selected button in every visible frame.
         for (auto *frame : window.findChildren<QGroupBox *>()) {
             const auto buttons = frame->findChildren<QRadioButton *>();
-            QCOMPARE(std::count_if(buttons.begin(), buttons.end(),
-                                   [](QRadioButton *b) { return b->isChecked(); }),
-                     1);
+            QCOMPARE(
+                std::count_if(buttons.begin(), buttons.end(), [](QRadioButton *b) { return b->isChecked(); }),
+                1);
         }
     }
 
@@ -272,7 +281,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("setting");
         QTest::addColumn<QString>("text");
-        const struct { const char *name; Setting setting; const char *text; } rows[] = {
+        const struct {
+            const char *name;
+            Setting setting;
+            const char *text;
+        } rows[] = {
             {"opVelka", Setting::nOdchylka, "40"},      {"op60", Setting::nOdchylka, "15"},
             {"op40", Setting::nOdchylka, "10"},         {"op20", Setting::nOdchylka, "5"},
             {"op0", Setting::nOdchylka, "0"},           {"opDc200", Setting::nVzdalenost, "200"},
@@ -319,8 +332,10 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Czech") << "cs_CZ" << "0,1";
-        QTest::newRow("English") << "en_GB" << "0.1";
+        QTest::newRow("Czech") << "cs_CZ"
+                               << "0,1";
+        QTest::newRow("English") << "en_GB"
+                                 << "0.1";
     }
     void czechFrequency()
     {
@@ -355,7 +370,8 @@ private slots:
         QVERIFY(after != before);
         // The source's white disc, in the picture and, below, on screen.
         QCOMPARE(QColor(after.pixel(150, 298)), QColor(Qt::white));
-        const QStringList shown{"labClona", "labHustota", "labInterObr", "labZdroj", "labDetektor", "labA", "labB"};
+        const QStringList shown{"labClona",    "labHustota", "labInterObr", "labZdroj",
+                                "labDetektor", "labA",       "labB"};
         for (const QString &name : shown)
             QVERIFY2(window.findChild<QLabel *>(name)->isVisible(), qPrintable(name));
         QVERIFY(!window.findChild<QLabel *>("labPravde")->isVisible());
@@ -397,7 +413,8 @@ private slots:
             interior.translate(frame->pos());
             int checked = 0;
             for (const QRect &part : interior) {
-                QCOMPARE(pixels::count(shot, part, pixels::colour(pixels::silver)), part.width() * part.height());
+                QCOMPARE(pixels::count(shot, part, pixels::colour(pixels::silver)),
+                         part.width() * part.height());
                 checked += part.width() * part.height();
             }
             QVERIFY(checked > 100);

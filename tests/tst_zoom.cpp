@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "startup/appearance.h"
-#include "window/controltable.h"
-#include "testsupport.h"
 #include "picture/windowzoom.h"
 #include "picture/zoom.h"
+#include "startup/appearance.h"
+#include "testsupport.h"
+#include "window/controltable.h"
 
 #include <QAction>
 #include <QScreen>

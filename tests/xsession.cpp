@@ -23,8 +23,9 @@ XSession::XSession(int depth)
     // -displayfd 1: the server picks a free display and writes its number to stdout.
     // -noreset: without it the server resets whenever its last client leaves, and a
     // program launched next on the same session can fail to connect meanwhile.
-    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", QString("1024x768x%1").arg(depth),
-                           "-nolisten", "tcp", "-noreset"});
+    server_.start("Xvfb",
+                  {"-displayfd", "1", "-screen", "0", QString("1024x768x%1").arg(depth), "-nolisten", "tcp",
+                   "-noreset"});
     if (!server_.waitForStarted(5000)) {
         why_ = "Xvfb did not start";
         return;

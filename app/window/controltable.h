@@ -57,6 +57,6 @@ struct ControlRow {
 // stacking order, bottom to top.
 std::span<const ControlRow> controlTable();
 
-// A control the user never sees: a setting field, a frame laid out hidden (with
-// its buttons), a label too low for its caption to show.
+// A control the user never sees: a setting field, a frame laid out hidden (its
+// buttons hide with it), a label too low for its caption to show.
 bool neverShown(const ControlRow &row);
