@@ -18,7 +18,7 @@ QString installTranslations(const QLocale &locale)
     qt = std::make_unique<QTranslator>();
     if (!own->load(locale, QStringLiteral("quarnel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         return {};
-    const QString language = own->language();
+    QString language = own->language();
     // Qt's texts (the buttons of a message box, a text field's menu) in the same
     // language as the window's, never in another one: qtbase_cs.qm for "cs" or
     // "cs_CZ".

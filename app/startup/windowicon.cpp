@@ -21,8 +21,8 @@ QIcon quarnelWindowIcon()
             const qint64 bytes = 8 + qint64(width) * height * 4;
             if (width <= 0 || height <= 0 || bytes > left)
                 return QIcon(QStringLiteral(":/icons/org.quarnel.Quarnel.png"));
-            icon.addPixmap(
-                QPixmap::fromImage(QImage(data + 8, width, height, width * 4, QImage::Format_ARGB32)));
+            icon.addPixmap(QPixmap::fromImage(
+                QImage(data + 8, width, height, qsizetype(width) * 4, QImage::Format_ARGB32)));
             data += bytes;
             left -= bytes;
         }
