@@ -75,11 +75,6 @@ public:
     // whole image is marked changed; the drawing state stays.
     void setDevicePixelRatio(qreal ratio);
 
-    int drawWidth() const { return drawWidth_; }
-    bool fillSolid() const { return fillSolid_; }
-    Colour fillColour() const { return fillColour_; }
-    Unit unit() const { return unit_; }
-
 private:
     // A line or circle with the state it was drawn in.
     struct Figure {
