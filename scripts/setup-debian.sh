@@ -22,6 +22,8 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The install and package tests: the desktop's validators, the Debian package's
   # dependency scan (dpkg-shlibdeps, file) and the icon renderer.
   packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin)
+  # The source package's file list, read from its .tar.xz and compared with git's.
+  packages+=(xz-utils git)
   # What a Debian or Flathub packager checks the package with: lintian, the second
   # AppStream validator, and hardening-check (in devscripts).
   packages+=(lintian appstream-util devscripts)

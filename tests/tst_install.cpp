@@ -305,6 +305,40 @@ private slots:
         program.waitForFinished(3000);
     }
 
+    // A source package that packs the build folders (87 MB of them once), git's
+    // files or an editor's, or that misses a file of the checkout.
+    void sourcePackage()
+    {
+        const QString git = tool("git");
+        if (git.isEmpty() || !QFileInfo::exists(QUARNEL_SOURCE_DIR "/.git"))
+            QSKIP("not a git checkout, or git is not installed");
+        QTemporaryDir out;
+        const Result pack = run(QUARNEL_CPACK, {"--config", "CPackSourceConfig.cmake", "-B", out.path()},
+                                QUARNEL_BUILD_DIR, 300000);
+        const QString top = "quarnel-" QUARNEL_VERSION;
+        QVERIFY2(pack.exitCode == 0 && QFileInfo::exists(out.filePath(top + ".tar.xz")), qPrintable(pack.output));
+        const Result list = run(tool("tar"), {"--list", "--file", out.filePath(top + ".tar.xz")});
+        QVERIFY2(list.exitCode == 0, qPrintable(list.output));
+        QSet<QString> packed;
+        for (const QString &path : list.output.split('\n', Qt::SkipEmptyParts)) {
+            QVERIFY2(path.startsWith(top + "/"), qPrintable(path));
+            if (!path.endsWith('/'))
+                packed.insert(path.mid(top.size() + 1));
+        }
+        // Every tracked file; besides them only new files git does not ignore.
+        const auto files = [&](const QStringList &options) {
+            const QStringList lines = run(git, QStringList{"-C", QUARNEL_SOURCE_DIR, "ls-files"} + options)
+                                          .output.split('\n', Qt::SkipEmptyParts);
+            return QSet<QString>(lines.begin(), lines.end());
+        };
+        const QSet<QString> tracked = files({}), missing = tracked - packed,
+                            extra = packed - tracked - files({"--others", "--exclude-standard"});
+        QVERIFY(tracked.contains("CMakeLists.txt"));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable("not packed: " + QStringList(missing.begin(), missing.end()).join(' ')));
+        QVERIFY2(extra.isEmpty(), qPrintable("packed: " + QStringList(extra.begin(), extra.end()).join(' ')));
+    }
+
     // The desktop's, the software centres' and Flathub's validators pass the
     // installed launcher and metadata (pedantic hints and infos aside, offline);
     // lintian finds no error and no warning in the package (a missing licence,
