@@ -160,7 +160,7 @@ private slots:
         QVERIFY(QFileInfo(installed("bin/" + entry.value("Exec"))).isExecutable());
         QCOMPARE(entry.value("Icon"), appId);
         const QStringList categories = entry.value("Categories").split(';', Qt::SkipEmptyParts);
-        for (const char *category : {"Education", "Science", "Physics"})
+        for (const char *category : {"Education", "Physics"})
             QVERIFY2(categories.contains(category), category);
 
         QHash<QString, QString> attributes;
@@ -340,7 +340,9 @@ private slots:
     }
 
     // The desktop's, the software centres' and Flathub's validators pass the
-    // installed launcher and metadata (pedantic hints and infos aside, offline);
+    // installed launcher and metadata (offline; the launcher with no hint, as a
+    // second main category lists it twice in some menus; the metadata with
+    // AppStream's pedantic notes and infos aside);
     // lintian finds no error and no warning in the package (a missing licence,
     // changelog, maintainer address or manual page is one), and the program is
     // built with the hardening Debian builds with. In the arguments "prefix/…"
@@ -355,7 +357,7 @@ private slots:
         const QString metainfo = "prefix/share/metainfo/" + appId + ".metainfo.xml";
         const QString errorLine = "error:", errorOrWarning = "^[EW]: ";
         QTest::newRow("desktop-file-validate")
-            << "desktop-file-validate" << QStringList{desktop} << "desktop-file-utils" << errorLine;
+            << "desktop-file-validate" << QStringList{desktop} << "desktop-file-utils" << "(error|warning|hint):";
         QTest::newRow("appstreamcli") << "appstreamcli" << QStringList{"validate", "--pedantic", "--no-net", metainfo}
                                       << "appstream" << errorLine;
         QTest::newRow("appstream-util") << "appstream-util" << QStringList{"validate", "--nonet", metainfo}
