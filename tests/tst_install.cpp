@@ -266,6 +266,33 @@ private slots:
                                                     "icon-png renders it again").arg(differing)));
     }
 
+    // A manual page that is only --help again (help2man without its include file),
+    // or whose include file displaces what --help gives: each section, with a
+    // line it must hold.
+    void manualPage_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("DESCRIPTION from --help") << "DESCRIPTION" << "Shows how light from two slits";
+        QTest::newRow("DESCRIPTION") << "DESCRIPTION" << "Every twentieth point shows its construction";
+        QTest::newRow("OPTIONS") << "OPTIONS" << "Show the version and exit.";
+        QTest::newRow("KEYS") << "KEYS" << ".B Ctrl+Q\nQuit";
+        QTest::newRow("FILES") << "FILES" << "/usr/share/applications/" + appId + ".desktop";
+        QTest::newRow("SEE ALSO") << "\"SEE ALSO\"" << "The help in the program";
+    }
+    void manualPage()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, text);
+        const Result page = run(tool("gzip"), {"-dc", installed("share/man/man1/quarnel.1.gz")});
+        QVERIFY2(page.exitCode == 0, qPrintable(page.output));
+        const QStringList sections = page.output.split("\n.SH ");
+        const auto found = std::find_if(sections.begin(), sections.end(),
+                                        [&](const QString &s) { return s.startsWith(section + "\n"); });
+        QVERIFY2(found != sections.end(), qPrintable(page.output));
+        QVERIFY2(found->contains(text), qPrintable(*found));
+    }
+
     // CPack's Debian package holds the installed tree under /usr, depends on the
     // Qt libraries, the X11 platform plugin and the fonts, and its program starts.
     void debianPackage()
