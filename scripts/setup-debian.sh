@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages Quarnel needs that are not there yet.
 #   scripts/setup-debian.sh          what building and running need
@@ -27,6 +28,8 @@ if [[ "${1:-}" == "--tests" ]]; then
   # What a Debian or Flathub packager checks the package with: lintian, the second
   # AppStream validator, and hardening-check (in devscripts).
   packages+=(lintian appstream-util devscripts)
+  # Every file's licence and copyright, as the REUSE specification has them.
+  packages+=(reuse)
   # The reliability tests: memcheck of a whole run; Xlib to send a window its close
   # request; gdb for the stacks of a program that hung.
   packages+=(valgrind libx11-dev gdb)

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 #include "startup/appearance.h"
 
@@ -375,8 +376,11 @@ private slots:
     // with no info either, its id's capitals, a pedantic note, aside);
     // lintian finds no error and no warning in the package (a missing licence,
     // changelog, maintainer address or manual page is one), and the program is
-    // built with the hardening Debian builds with. In the arguments "prefix/…"
-    // is the installed tree, "deb" the package and "usr/…" the package unpacked.
+    // built with the hardening Debian builds with; reuse finds a licence and a
+    // copyright holder for every file of the checkout (a new file without its two
+    // SPDX lines, a data file missing from .reuse/dep5, a licence with no text in
+    // LICENSES/). In the arguments "prefix/…" is the installed tree, "deb" the
+    // package, "usr/…" the package unpacked and "checkout" the source folder.
     void checkers_data()
     {
         QTest::addColumn<QString>("checker");
@@ -400,6 +404,7 @@ private slots:
         if (!QUARNEL_FORTIFIED)
             hardening.prepend("--nofortify");
         QTest::newRow("hardening-check") << "hardening-check" << hardening << "devscripts" << errorOrWarning;
+        QTest::newRow("reuse") << "reuse" << QStringList{"--root", "checkout", "lint"} << "reuse" << "not compliant";
     }
     void checkers()
     {
@@ -417,6 +422,11 @@ private slots:
                 const QString deb = package();
                 QVERIFY2(!deb.isEmpty(), qPrintable(packageLog_));
                 argument = argument == "deb" ? deb : unpacked(argument);
+            } else if (argument == "checkout") {
+                // Without git, reuse would take the build folders for sources.
+                if (!QFileInfo::exists(QUARNEL_SOURCE_DIR "/.git"))
+                    QSKIP("the sources are not a git checkout");
+                argument = QUARNEL_SOURCE_DIR;
             }
         }
         const Result result = run(program, arguments);
