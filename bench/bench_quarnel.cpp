@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // The run's own work, pacing aside, measured piece by piece:
 //   BM_ScanArithmetic   the phasor arithmetic of 399 points, nothing drawn

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // The CPU baseline for a paced run: the least a Qt program does to show a
 // picture that grows, a kept image of the picture's size into which one short

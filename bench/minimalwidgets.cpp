@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // The start-up and memory baseline: the least a Qt Widgets program does, one
 // window with one button, built with the same compiler, flags and Qt.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // Paced runs through the real window: the slow-down is set with the window's
 // scroll bar and each run is the Start button's own handler, so the waits are

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // Launches a program on the X display in DISPLAY and reports, as key=value lines:
 //   shown_ms   from the launch to the mapping of the program's first top-level window

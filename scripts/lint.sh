@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 # The house style and the static checks over the program: clang-format must
 # change nothing, clang-tidy (the checks in .clang-tidy) must find nothing.

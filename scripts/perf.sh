@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 # Measures Quarnel against its performance budgets on this machine, in one go,
 # and prints a table of figures and ratios (Markdown, as in the README):

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds Quarnel and opens its window.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages Quarnel needs that are not there yet.
 #   scripts/setup-debian.sh          what building and running need
@@ -22,9 +23,13 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The install and package tests: the desktop's validators, the Debian package's
   # dependency scan (dpkg-shlibdeps, file) and the icon renderer.
   packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin)
+  # The source package's file list, read from its .tar.xz and compared with git's.
+  packages+=(xz-utils git)
   # What a Debian or Flathub packager checks the package with: lintian, the second
   # AppStream validator, and hardening-check (in devscripts).
   packages+=(lintian appstream-util devscripts)
+  # Every file's licence and copyright, as the REUSE specification has them.
+  packages+=(reuse)
   # The reliability tests: memcheck of a whole run; Xlib to send a window its close
   # request; gdb for the stacks of a program that hung.
   packages+=(valgrind libx11-dev gdb)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 # The sanitizer build: builds everything with AddressSanitizer, LeakSanitizer
 # and UndefinedBehaviorSanitizer (every finding fatal) in build-sanitize/ and

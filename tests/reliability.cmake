@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 # Reliability: every option combination headless, the window's edge paths and a
 # monkey test on the real window in Xvfb, memcheck of a whole run, and the

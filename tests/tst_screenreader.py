@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The Quarnel developers
 # SPDX-License-Identifier: MIT
 """What a screen reader hears: the real program, its tree read through AT-SPI as
 a screen reader reads it, keys sent as a user types them. It runs in the display

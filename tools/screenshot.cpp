@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // quarnel_screenshot FILE.png: renders the Quarnel window after one run with the
 // start-up settings, offscreen and through the window's own code, and writes it

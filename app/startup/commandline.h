@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 #pragma once
 

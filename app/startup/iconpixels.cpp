@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // Build tool: turns the window icon's PNG into raw pixels for the program's
 // resources, so that the program shows its icon without decoding a PNG (and
