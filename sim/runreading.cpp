@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "runreading.h"
 
+#include "plot.h"
 #include "runrecord.h"
 #include "scan.h"
 
@@ -62,6 +63,8 @@ PointReading ReadPoint(const RunRecord &run, int point)
     r.phaseDifferenceDegrees = (p.phaseB - p.phaseA) * (180 / std::numbers::pi);
     r.computed = p.computed;
     r.plotted = p.shown;
+    r.photons = PlotsPhotons(RecordedSettings(run));
+    r.dots = r.photons ? PhotonDots(p.shown) : 0;
     r.nearestOrder = std::lround(r.differenceWaves);
     r.fromOrder = r.differenceWaves - double(r.nearestOrder);
     return r;

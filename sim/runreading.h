@@ -27,6 +27,8 @@ struct PointReading {
     double phaseB = 0;                 //
     double computed = 0;               // the intensity before scaling, 0 … 10000
     double plotted = 0;                // the bar's length, or the photon count
+    bool photons = false;              // whether the plot drew photon dots rather than a bar
+    long dots = 0;                     // the photon dots drawn
     long nearestOrder = 0;             // the whole number of wavelengths nearest the difference
     double fromOrder = 0;              // differenceWaves less nearestOrder, −0.5 … 0.5
 };
