@@ -26,8 +26,8 @@ void openOnce(QDialog *dialog)
 }
 } // namespace
 
-PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom)
-    : QObject(&window), window_(window), picture_(picture)
+PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, RunDriver &driver)
+    : QObject(&window), window_(window), picture_(picture), zoom_(zoom), driver_(driver)
 {
     struct Row {
         const char *name;
@@ -41,6 +41,7 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
          [this] { copyPicture(); }},
         {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
          [this] { savePictureAs(); }},
+        {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { showExplore(); }},
         {nullptr, nullptr, {}, {}},
         {"zoomIn", QT_TR_NOOP("Zoom &in"),
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
@@ -151,4 +152,11 @@ void PictureCommands::showAbout()
     box->setObjectName(QStringLiteral("about"));
     openOnce(box);
     about_ = box;
+}
+
+void PictureCommands::showExplore()
+{
+    if (!explore_)
+        explore_ = new ExploreWindow(picture_, driver_, zoom_, &window_);
+    raise(explore_);
 }

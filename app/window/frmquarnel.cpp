@@ -76,9 +76,9 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     picture_ = new ScenePicture(this);
     zoom_ = new WindowZoom(*this, *picture_);
     buildControls();
-    commands_ = new PictureCommands(*this, *picture_, *zoom_);
-
     driver_ = new RunDriver(*picture_, *this, this);
+    commands_ = new PictureCommands(*this, *picture_, *zoom_, *driver_);
+
     queue_ = new RunQueue(*driver_, this);
     connect(driver_, &RunDriver::started, this, &frmQuarnel::runStarted);
     connect(queue_, &RunQueue::runEnded, this, &frmQuarnel::runFinished);
