@@ -147,7 +147,6 @@ ExploreWindow::ExploreWindow(ScenePicture &picture, RunDriver &driver, WindowZoo
     connect(&zoom, &WindowZoom::zoomChanged, this, &ExploreWindow::applyZoom);
     applyZoom(zoom.percent());
     selectPoint(axisPoint);
-    refresh();
 }
 
 ExploreWindow::~ExploreWindow() { delete overlay_; }
@@ -332,6 +331,7 @@ void ExploreWindow::build()
         table->verticalHeader()->hide();
         table->horizontalHeader()->setStretchLastSection(true);
         table->setTabKeyNavigation(false);
+        table->installEventFilter(this);
     }
 
     auto *buttons = new QHBoxLayout;
@@ -439,6 +439,15 @@ void ExploreWindow::keyPressEvent(QKeyEvent *event)
 
 bool ExploreWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // A table's current cell counts as focused for a screen reader even after the
+    // focus has gone: Tab or a click elsewhere leaves it without one.
+    if (event->type() == QEvent::FocusOut && (watched == bands_ || watched == runs_)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+            || reason == Qt::MouseFocusReason)
+            static_cast<QTableWidget *>(watched)->selectionModel()->clearCurrentIndex();
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QDialog::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
@@ -465,7 +474,7 @@ bool ExploreWindow::eventFilter(QObject *watched, QEvent *event)
 void ExploreWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    placeOverlay();
+    refresh();
 }
 
 void ExploreWindow::hideEvent(QHideEvent *event)
@@ -477,6 +486,9 @@ void ExploreWindow::hideEvent(QHideEvent *event)
 void ExploreWindow::refresh()
 {
     refreshTimer_.stop();
+    // Closed, it does nothing during a run; it catches up when it shows again.
+    if (!isVisible())
+        return;
     const RunRecord &record = run();
     const SceneGeometry &g = record.geometry();
     const bool setUp = record.waveNumber() > 0;
