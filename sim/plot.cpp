@@ -9,6 +9,7 @@
 #include "settings.h"
 
 #include <array>
+#include <cmath>
 
 namespace {
 struct Gain {
@@ -33,9 +34,8 @@ void PlotPhotons(ScanPoint &p, double axisX, Canvas &canvas, PhotonRandom &rando
     canvas.line(f(left), f(p.pointY), f(left + PhotonStripWidth), f(p.pointY));
     canvas.setFillColour(colours::white);
     p.intensity = (PhotonScale * p.intensity) * p.weight;
-    const double n = p.intensity;
-    // n is compared as a real number: floor(n) dots, none below 1.
-    for (long k = 1; double(k) <= n; ++k) {
+    const long dots = PhotonDots(p.intensity);
+    for (long k = 1; k <= dots; ++k) {
         // The dot's x is worked out in single precision: 620 + 100 × r.
         const float x = f(left) + f(PhotonStripWidth) * random.next();
         canvas.circle(x, f(p.pointY), f(dotRadius), colours::white);
@@ -55,6 +55,17 @@ void PlotSlitMarkers(const ScanPoint &p, double axisX, const Settings &settings,
 }
 } // namespace
 
+bool PlotsPhotons(const Settings &settings)
+{
+    return settings.text(Setting::nInterference) == QLatin1String("2");
+}
+
+long PhotonDots(double n)
+{
+    // Counting k = 1, 2, … while k <= n stops after floor(n); a count below 1, or not a number, draws none.
+    return n >= 1 ? static_cast<long>(std::floor(n)) : 0;
+}
+
 std::optional<double> SlitMarkerGain(const QString &distance)
 {
     for (const Gain &g : SlitMarkerGains) {
@@ -68,7 +79,7 @@ void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &
                PhotonRandom &random)
 {
     const double axisX = geometry.plotAxisX;
-    if (settings.text(Setting::nInterference) != QLatin1String("2"))
+    if (!PlotsPhotons(settings))
         PlotBar(point, axisX, canvas);
     else
         PlotPhotons(point, axisX, canvas, random);

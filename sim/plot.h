@@ -21,6 +21,13 @@ constexpr double dotRadius = 1;
 // The marker gain K for a distance text ("200", "150", "100"), exact match only.
 std::optional<double> SlitMarkerGain(const QString &distance);
 
+// Whether the plot shows photon dots (mode "2", compared as text) rather than bars.
+bool PlotsPhotons(const Settings &settings);
+
+// How many dots a photon count n draws: one for every whole number k from 1 up
+// to n, compared as a real number; none below 1.
+long PhotonDots(double n);
+
 // Draws one point's share of the pattern at its height: the bar, or in mode "2"
 // the photon line with its dots (and the intensity replaced by the dot count n),
 // then the slit markers. Starts at draw width 2 and leaves width 1; leaves the

@@ -32,6 +32,8 @@ void Run::drawScene()
     if (observer_)
         observer_->sceneDrawn(geometry_);
     waveNumber_ = settingNumber(settings_, Setting::nKmitočet);
+    if (observer_)
+        observer_->runSetUp(settings_, waveNumber_);
 }
 
 long long Run::plotNextPoint()

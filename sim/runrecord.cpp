@@ -7,8 +7,22 @@
 void RunRecord::sceneDrawn(const SceneGeometry &geometry)
 {
     geometry_ = geometry;
+    waveNumber_ = 0;
+    settings_ = {};
     points_.clear();
     points_.reserve(scan::pointCount);
 }
 
-void RunRecord::pointPlotted(const ScanPoint &point) { points_.push_back({point.pointY, point.intensity}); }
+void RunRecord::runSetUp(const Settings &settings, double waveNumber)
+{
+    waveNumber_ = waveNumber;
+    for (Setting setting : {Setting::nVzdalenost, Setting::nOdchylka, Setting::nKmitočet,
+                            Setting::nInterference, Setting::nSpomaleni})
+        settings_[std::size_t(setting)] = settings.text(setting);
+}
+
+void RunRecord::pointPlotted(const ScanPoint &point)
+{
+    points_.push_back({point.pointY, point.intensity, point.pathA, point.pathB, point.phaseA, point.phaseB,
+                       point.computed});
+}

@@ -4,25 +4,52 @@
 
 #include "runobserver.h"
 #include "scenegeometry.h"
+#include "settings.h"
 
+#include <QString>
+#include <array>
 #include <vector>
 
-// Keeps what one run showed: where the scene stood and, bottom to top, the
-// height and the plotted value of every point.
+// Keeps what one run showed: where the scene stood, the run's wave number and
+// setting texts and, bottom to top, every point as the scan worked it out and
+// as the plot showed it.
 class RunRecord : public RunObserver {
 public:
     struct Point {
-        double y;     // pixels, y down
-        double shown; // the bar's length, or the photon count
+        double y;        // pixels, y down
+        double shown;    // the bar's length, or the photon count
+        double pathA;    // pixels from the middle of slit A
+        double pathB;    // pixels from the middle of slit B
+        double phaseA;   // radians phasor A was turned by
+        double phaseB;   // radians phasor B was turned by
+        double computed; // the intensity before scaling, 0 … 10000
     };
 
     void sceneDrawn(const SceneGeometry &geometry) override;
+    void runSetUp(const Settings &settings, double waveNumber) override;
     void pointPlotted(const ScanPoint &point) override;
 
     const SceneGeometry &geometry() const { return geometry_; }
+    // Radians per pixel of path; 0 until the run has read it.
+    double waveNumber() const { return waveNumber_; }
+    // The text the setting had for this run; empty until the run has read its wave number.
+    QString setting(Setting setting) const { return settings_[std::size_t(setting)]; }
     const std::vector<Point> &points() const { return points_; }
 
 private:
     SceneGeometry geometry_;
+    double waveNumber_ = 0;
+    std::array<QString, 5> settings_; // indexed by Setting
     std::vector<Point> points_;
+};
+
+// A recorded run's setting texts as a Settings view, for what describes a run
+// by its settings after the window's may have changed.
+class RecordedSettings : public Settings {
+public:
+    explicit RecordedSettings(const RunRecord &run) : run_(run) {}
+    QString text(Setting setting) const override { return run_.setting(setting); }
+
+private:
+    const RunRecord &run_;
 };

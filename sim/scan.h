@@ -16,7 +16,10 @@ struct ScanPoint {
     double tipY = 0;
     double pathB = 0;     // |P − slit B|
     double pathA = 0;     // |P − slit A|
+    double phaseB = 0;    // radians phasor B is turned by: the wave number × pathB
+    double phaseA = 0;    // radians phasor A is turned by: the wave number × pathA
     double intensity = 0; // 4 × |tip − P|², 0 … 10000 before scaling
+    double computed = 0;  // the intensity as the scan computed it; scaling and plotting leave it
     double falloffA = 0;  // 0.008 × (250 − x)² + (y − slit A's y)²
     double falloffB = 0;
     double weight = 0; // 1/falloffA + 1/falloffB
@@ -29,6 +32,23 @@ constexpr int constructionInterval = 20; // every twentieth point draws its cons
 constexpr double intensityFactor = 4;
 constexpr double horizontalFalloff = 0.008;
 } // namespace scan
+
+// How far a point of the screen line at height `pointY` (pixels, y down) lies
+// from the two slits: the scan's own arithmetic, for points between the scanned
+// ones too. dx is the barrier's x less the screen's, dyA and dyB the point's y
+// less the slit's.
+struct PointPaths {
+    double dx = 0;
+    double dyA = 0;
+    double dyB = 0;
+    double pathA = 0; // √(dx·dx + dyA·dyA)
+    double pathB = 0;
+};
+PointPaths PathsTo(const SceneGeometry &geometry, double pointY);
+
+// The angle, in radians, a phasor is turned by after `path` pixels at the wave
+// number (radians per pixel of path).
+double PhaseAlong(double waveNumber, double path);
 
 // Steps 1 to 13 of one point: paths, the two phasors head to tail (B first),
 // intensity, falloff terms and weight; at a construction point it also draws

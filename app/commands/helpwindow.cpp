@@ -52,6 +52,10 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
            "leaves full screen.</li>"
            "<li>F1 opens this help; the menu key, Shift+F10 or the right mouse button open the "
            "picture's menu.</li>"
+           "<li>Ctrl+E opens the Explore window: choose a point of the run with Up, Down, Page Up and "
+           "Page Down and read its path lengths and phase difference; N and Shift+N go to the next "
+           "bright and dark point. Keep runs to compare them, and save or copy the run's table for a "
+           "spreadsheet.</li>"
            "</ul>"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

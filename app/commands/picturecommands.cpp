@@ -4,6 +4,7 @@
 
 #include "commands/helpwindow.h"
 #include "picture/scenepicture.h"
+#include "picture/wholefile.h"
 #include "picture/windowzoom.h"
 #include "quarnelinfo.h"
 
@@ -15,26 +16,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace {
-// Qt's file dialog keeps the folders it visited among the user's settings
-// (QtProject.conf). Quarnel keeps nothing between launches: the dialog's
-// settings go to a folder of this process's own, removed when it ends.
-void keepFileDialogHistoryPrivate()
-{
-    static QTemporaryDir folder;
-    static const bool redirected = [] {
-        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, folder.path());
-        return true;
-    }();
-    Q_UNUSED(redirected);
-}
-
 // A dialog shown modal to the window without an event loop of its own, and forgotten when closed.
 void openOnce(QDialog *dialog)
 {
@@ -43,8 +27,8 @@ void openOnce(QDialog *dialog)
 }
 } // namespace
 
-PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom)
-    : QObject(&window), window_(window), picture_(picture)
+PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, RunDriver &driver)
+    : QObject(&window), window_(window), picture_(picture), zoom_(zoom), driver_(driver)
 {
     struct Row {
         const char *name;
@@ -58,6 +42,7 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
          [this] { copyPicture(); }},
         {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
          [this] { savePictureAs(); }},
+        {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { showExplore(); }},
         {nullptr, nullptr, {}, {}},
         {"zoomIn", QT_TR_NOOP("Zoom &in"),
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
@@ -137,17 +122,8 @@ void PictureCommands::savePictureAs()
 
 bool PictureCommands::writePicture(const QImage &image, const QString &path, QString *error)
 {
-    // Written to a temporary file beside the target and renamed over it only when
-    // whole. commit() alone can rename a file whose writing failed (a full disk):
-    // what was written is checked first.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.flush()
-        && file.error() == QFileDevice::NoError && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    return writeWholeFile(
+        path, [&image](QIODevice &file) { return image.save(&file, "PNG"); }, error);
 }
 
 void PictureCommands::showHelp()
@@ -177,4 +153,11 @@ void PictureCommands::showAbout()
     box->setObjectName(QStringLiteral("about"));
     openOnce(box);
     about_ = box;
+}
+
+void PictureCommands::showExplore()
+{
+    if (!explore_)
+        explore_ = new ExploreWindow(picture_, driver_, zoom_, &window_);
+    raise(explore_);
 }

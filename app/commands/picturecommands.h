@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "explore/explorewindow.h"
+
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -11,18 +13,19 @@ class QAction;
 class QDialog;
 class QMenu;
 class QWidget;
+class RunDriver;
 class ScenePicture;
 class WindowZoom;
 
 // What the user can do with the picture besides running it, from the keys and
-// from the picture's context menu: copy and save it, zoom, full screen, the
-// help and About. None of these waits for a run: they act on the picture as
+// from the picture's context menu: copy and save it, explore the run, zoom,
+// full screen, the help and About. None of these waits for a run: they act on the picture as
 // far as it has got. The dialogs are modal to the window but run no event loop
 // of their own, so a run goes on behind them.
 class PictureCommands : public QObject {
     Q_OBJECT
 public:
-    PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom);
+    PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, RunDriver &driver);
 
     // The menu's entries in order, nullptr for a separator; each also a shortcut of the window.
     const QList<QAction *> &actions() const { return actions_; }
@@ -32,6 +35,9 @@ public:
     void savePictureAs();
     void showHelp();
     void showAbout();
+    // The Explore window, made on first use; one for the program's lifetime.
+    void showExplore();
+    ExploreWindow *explore() const { return explore_; }
 
     // Writes the image as a PNG file, whole or not at all; says why it could not.
     static bool writePicture(const QImage &image, const QString &path, QString *error);
@@ -41,9 +47,12 @@ private:
 
     QWidget &window_;
     ScenePicture &picture_;
+    WindowZoom &zoom_;
+    RunDriver &driver_;
     QList<QAction *> actions_;
     QMenu *menu_ = nullptr;
     QPointer<QDialog> help_;
     QPointer<QDialog> about_;
     QPointer<QDialog> save_;
+    QPointer<ExploreWindow> explore_;
 };

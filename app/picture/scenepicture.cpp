@@ -143,6 +143,11 @@ void ScenePicture::sceneDrawn(const SceneGeometry &geometry)
     }
 }
 
+void ScenePicture::runSetUp(const Settings &settings, double waveNumber)
+{
+    record_.runSetUp(settings, waveNumber);
+}
+
 void ScenePicture::pointPlotted(const ScanPoint &point) { record_.pointPlotted(point); }
 
 void ScenePicture::showLabel(SceneLabel label, bool visible)

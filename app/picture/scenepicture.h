@@ -69,6 +69,7 @@ public:
 
     // RunObserver
     void sceneDrawn(const SceneGeometry &geometry) override;
+    void runSetUp(const Settings &settings, double waveNumber) override;
     void pointPlotted(const ScanPoint &point) override;
 
 protected:

@@ -39,6 +39,7 @@ void WindowZoom::apply()
     picture_.setZoom(percent_);
     if (!window_.isFullScreen())
         window_.resize(zoom::scaled(sceneSize, percent_));
+    emit zoomChanged(percent_);
 }
 
 void WindowZoom::zoomIn() { setPercent(zoom::next(percent_, +1)); }

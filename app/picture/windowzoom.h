@@ -30,6 +30,10 @@ public:
     // Full screen at the largest zoom that fits the screen, and back to the zoom before.
     void toggleFullScreen();
 
+signals:
+    // The zoom has changed to `percent`, the controls and the picture with it.
+    void zoomChanged(int percent);
+
 private:
     void apply();
 

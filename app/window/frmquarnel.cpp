@@ -76,9 +76,8 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     picture_ = new ScenePicture(this);
     zoom_ = new WindowZoom(*this, *picture_);
     buildControls();
-    commands_ = new PictureCommands(*this, *picture_, *zoom_);
-
     driver_ = new RunDriver(*picture_, *this, this);
+    commands_ = new PictureCommands(*this, *picture_, *zoom_, *driver_);
     connect(driver_, &RunDriver::started, this, &frmQuarnel::runStarted);
     connect(driver_, &RunDriver::finished, this, &frmQuarnel::runFinished);
     connect(driver_, &RunDriver::refused, this, [this](const QString &why) {

@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "explore/keptruns.h"
+#include "runreading.h"
+#include "scenegeometry.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QFileDialog;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QTableWidget;
+class ExplorePlot;
+class PhasorView;
+class PointOverlay;
+class RunDriver;
+class RunRecord;
+class ScenePicture;
+class WindowZoom;
+
+// The Explore window, beside the main one: one point of the last run (or of the
+// current one, as it grows) selected at a time, with its numbers as the run
+// worked them out; the run's plot with its fringe marks, exact and from the
+// small-angle formula; up to four kept runs beside it; and the run's table for a
+// spreadsheet. It only reads the run's record: a run goes on unchanged and
+// unslowed while it is open, and nothing here waits for anything.
+//
+// Keys: Up and Down select the next point up or down, Page Up and Page Down move
+// twenty points, Home and End go to the first and last point; N and Shift+N
+// select the next bright and dark point. A click in the plot selects the point
+// at that height.
+class ExploreWindow : public QDialog {
+    Q_OBJECT
+public:
+    ExploreWindow(ScenePicture &picture, RunDriver &driver, WindowZoom &zoom, QWidget *parent);
+    ~ExploreWindow() override;
+
+    // The selected point, 1 … 399 in scan order (bottom to top).
+    int selectedPoint() const { return selected_; }
+    void selectPoint(int point);
+    void nextBright();
+    void nextDark();
+    // Keeps the last run for comparing, if it was whole.
+    void keepRun();
+    const KeptRuns &keptRuns() const { return kept_; }
+    // The run's table, to the clipboard or a file chosen in a dialog.
+    void copyTable();
+    void saveTableAs();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    enum Readout {
+        Height,
+        Wavelength,
+        PathA,
+        PathB,
+        Difference,
+        Phase,
+        Computed,
+        Plotted,
+        Order,
+        OrderMark,
+        readoutCount
+    };
+
+    void build();
+    QLineEdit *addReadout(QFormLayout *form, const char *objectName, const QString &name,
+                          const QString &description);
+    void applyZoom(int percent);
+    const RunRecord &run() const;
+    bool hasPoint(int point) const;
+    void nextExtreme(bool bright);
+    // Everything from the record as it is now.
+    void refresh();
+    void showReadings();
+    void showBands();
+    void showRuns();
+    void describePlot();
+    void placeOverlay();
+
+    ScenePicture &picture_;
+    RunDriver &driver_;
+    KeptRuns kept_;
+    int selected_ = 0;
+    QFont laidOutFont_;
+    int zoom_ = 100;
+    QTimer refreshTimer_; // during a run, what came is shown at most this often
+    SceneGeometry marksGeometry_;
+    double marksWaveNumber_ = -1; // the run the marks were solved for
+    std::vector<FringeMark> exact_;
+    std::vector<FringeMark> formula_;
+
+    QLabel *status_ = nullptr;
+    QSpinBox *pointBox_ = nullptr;
+    QSlider *pointSlider_ = nullptr;
+    QAction *nextBright_ = nullptr;
+    QAction *nextDark_ = nullptr;
+    ExplorePlot *plot_ = nullptr;
+    QCheckBox *showFormula_ = nullptr;
+    std::array<QLineEdit *, readoutCount> readouts_{};
+    PhasorView *phasors_ = nullptr;
+    QLineEdit *spacing_ = nullptr;
+    QTableWidget *bands_ = nullptr;
+    QPushButton *keep_ = nullptr;
+    QTableWidget *runs_ = nullptr;
+    QPushButton *save_ = nullptr;
+    QPushButton *copy_ = nullptr;
+    QPointer<PointOverlay> overlay_;
+    QPointer<QFileDialog> saveDialog_;
+};

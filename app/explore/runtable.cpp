@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
+// SPDX-License-Identifier: MIT
+#include "explore/runtable.h"
+
+#include "picture/wholefile.h"
+#include "runreading.h"
+#include "runrecord.h"
+
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QLocale>
+#include <QStringList>
+#include <array>
+#include <charconv>
+#include <variant>
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RunTable)
+};
+
+using Cell = std::variant<long, double>;
+
+// A row's cells in the header's order.
+std::array<Cell, 9> cells(const PointReading &r)
+{
+    const Cell plotted = r.photons ? Cell(r.dots) : Cell(r.plotted);
+    return {long(r.point), r.y,    r.height, r.pathA, r.pathB, r.differenceWaves, r.phaseDifferenceDegrees,
+            r.computed,    plotted};
+}
+
+// The shortest text that reads back as the same number, in the C locale.
+void append(QByteArray &line, const Cell &cell)
+{
+    std::array<char, 32> digits{};
+    const std::to_chars_result written = std::visit(
+        [&digits](auto v) { return std::to_chars(digits.data(), digits.data() + digits.size(), v); }, cell);
+    line.append(digits.data(), written.ptr - digits.data());
+}
+
+QString localised(const QLocale &locale, const Cell &cell)
+{
+    if (const long *whole = std::get_if<long>(&cell))
+        return locale.toString(qlonglong(*whole));
+    return locale.toString(std::get<double>(cell), 'g', QLocale::FloatingPointShortest);
+}
+} // namespace
+
+QByteArray runTableCsv(const RunRecord &run)
+{
+    QByteArray csv = QByteArray(runtable::header) + '\n';
+    for (int point = 1; point <= int(run.points().size()); ++point) {
+        const std::array<Cell, 9> row = cells(ReadPoint(run, point));
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            if (column > 0)
+                csv += ',';
+            append(csv, row[column]);
+        }
+        csv += '\n';
+    }
+    return csv;
+}
+
+QString runTableText(const RunRecord &run, const QLocale &locale)
+{
+    QLocale numbers = locale;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QStringList titles{
+        Text::tr("point"),
+        Text::tr("y (px)"),
+        Text::tr("height (px)"),
+        Text::tr("path A (px)"),
+        Text::tr("path B (px)"),
+        Text::tr("path difference (λ)"),
+        Text::tr("phase difference (°)"),
+        Text::tr("intensity as computed"),
+        //: The plotted value: a bar's length in pixels, or in photon mode the number of dots.
+        Text::tr("plotted"),
+    };
+    QStringList lines{titles.join(QLatin1Char('\t'))};
+    for (int point = 1; point <= int(run.points().size()); ++point) {
+        QStringList row;
+        for (const Cell &cell : cells(ReadPoint(run, point)))
+            row << localised(numbers, cell);
+        lines << row.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool writeRunTable(const RunRecord &run, const QString &path, QString *error)
+{
+    const QByteArray csv = runTableCsv(run);
+    return writeWholeFile(
+        path, [&csv](QIODevice &file) { return file.write(csv) == csv.size(); }, error);
+}

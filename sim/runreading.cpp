@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
+// SPDX-License-Identifier: MIT
+#include "runreading.h"
+
+#include "plot.h"
+#include "runrecord.h"
+#include "scan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+constexpr double turn = 2 * std::numbers::pi;
+// Differences below this share of the largest intensity are rounding, not light.
+constexpr double noiseShare = 1e-9;
+constexpr int bisections = 200;
+
+double heightOf(const SceneGeometry &g, double y) { return g.centreY - y; }
+
+// The picture y of the lowest and highest scanned point.
+double lowestY(const SceneGeometry &g) { return g.barrierBottom - 1; }
+double highestY(const SceneGeometry &g) { return g.barrierBottom - scan::pointCount; }
+
+// The y between `low` (larger y) and `high` where the path difference is
+// `order`; the difference grows from low to high.
+double solve(const SceneGeometry &g, double k, double order, double low, double high)
+{
+    for (int i = 0; i < bisections; ++i) {
+        const double middle = (low + high) / 2;
+        if (middle == low || middle == high)
+            break;
+        (PathDifferenceWaves(g, k, middle) < order ? low : high) = middle;
+    }
+    return (low + high) / 2;
+}
+
+// -1, 0 or +1 as a is below, level with or above b, within the noise.
+int compare(double a, double b, double noise) { return a > b + noise ? 1 : (a < b - noise ? -1 : 0); }
+} // namespace
+
+bool FringeMark::bright() const { return order == std::floor(order); }
+
+double PathDifferenceWaves(const SceneGeometry &g, double waveNumber, double pointY)
+{
+    const PointPaths paths = PathsTo(g, pointY);
+    return (PhaseAlong(waveNumber, paths.pathB) - PhaseAlong(waveNumber, paths.pathA)) / turn;
+}
+
+PointReading ReadPoint(const RunRecord &run, int point)
+{
+    const RunRecord::Point &p = run.points().at(std::size_t(point - 1));
+    PointReading r;
+    r.point = point;
+    r.y = p.y;
+    r.height = heightOf(run.geometry(), p.y);
+    r.pathA = p.pathA;
+    r.pathB = p.pathB;
+    r.phaseA = p.phaseA;
+    r.phaseB = p.phaseB;
+    r.pathAWaves = p.phaseA / turn;
+    r.pathBWaves = p.phaseB / turn;
+    r.differenceWaves = (p.phaseB - p.phaseA) / turn;
+    r.phaseDifferenceDegrees = (p.phaseB - p.phaseA) * (180 / std::numbers::pi);
+    r.computed = p.computed;
+    r.plotted = p.shown;
+    r.photons = PlotsPhotons(RecordedSettings(run));
+    r.dots = r.photons ? PhotonDots(p.shown) : 0;
+    r.nearestOrder = std::lround(r.differenceWaves);
+    r.fromOrder = r.differenceWaves - double(r.nearestOrder);
+    return r;
+}
+
+std::vector<FringeMark> ExactFringes(const SceneGeometry &g, double waveNumber)
+{
+    const double low = lowestY(g);
+    const double high = highestY(g);
+    const double first = PathDifferenceWaves(g, waveNumber, low);
+    const double last = PathDifferenceWaves(g, waveNumber, high);
+    std::vector<FringeMark> marks;
+    if (!(last > first))
+        return marks;
+    // Every half order the difference passes on its way up the screen, counted in halves.
+    for (auto half = long(std::ceil(2 * first)); half <= long(std::floor(2 * last)); ++half)
+        marks.push_back({half / 2.0, heightOf(g, solve(g, waveNumber, half / 2.0, low, high))});
+    return marks;
+}
+
+std::optional<double> SmallAngleSpacing(const SceneGeometry &g, double waveNumber)
+{
+    const double separation = 2 * g.slitOffset;
+    if (!(separation > 0) || !(waveNumber > 0))
+        return std::nullopt;
+    const double wavelength = turn / waveNumber;
+    return wavelength * (g.screenX - g.barrierX) / separation;
+}
+
+std::vector<FringeMark> SmallAngleFringes(const SceneGeometry &g, double waveNumber)
+{
+    std::vector<FringeMark> marks;
+    const std::optional<double> spacing = SmallAngleSpacing(g, waveNumber);
+    if (!spacing)
+        return marks;
+    const double bottom = heightOf(g, lowestY(g));
+    const double top = heightOf(g, highestY(g));
+    for (auto half = long(std::ceil(2 * bottom / *spacing)); half <= long(std::floor(2 * top / *spacing));
+         ++half)
+        marks.push_back({half / 2.0, half / 2.0 * *spacing});
+    return marks;
+}
+
+std::vector<int> Extremes(const RunRecord &run, bool bright)
+{
+    const std::vector<RunRecord::Point> &points = run.points();
+    double largest = 0;
+    for (const RunRecord::Point &p : points)
+        largest = std::max(largest, std::abs(p.computed));
+    const double noise = noiseShare * largest;
+    const int sign = bright ? 1 : -1;
+    std::vector<int> found;
+    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+        if (sign * compare(points[i].computed, points[i - 1].computed, noise) <= 0)
+            continue;
+        // Over a level stretch, the first point counts when the light then falls (rises).
+        std::size_t next = i + 1;
+        while (next < points.size() && compare(points[next].computed, points[i].computed, noise) == 0)
+            ++next;
+        if (next < points.size() && sign * compare(points[i].computed, points[next].computed, noise) > 0)
+            found.push_back(int(i) + 1);
+    }
+    return found;
+}
+
+int NextExtreme(const RunRecord &run, int point, bool bright)
+{
+    const std::vector<int> found = Extremes(run, bright);
+    if (found.empty())
+        return 0;
+    const auto above = std::upper_bound(found.begin(), found.end(), point);
+    return above != found.end() ? *above : found.front();
+}
+
+std::optional<double> MeasuredBandSpacing(const RunRecord &run)
+{
+    const std::vector<int> maxima = Extremes(run, true);
+    if (maxima.size() < 2)
+        return std::nullopt;
+    const std::vector<RunRecord::Point> &points = run.points();
+    const auto peakHeight = [&](int point) {
+        const std::size_t i = std::size_t(point - 1);
+        const double below = points[i - 1].computed, at = points[i].computed, above = points[i + 1].computed;
+        const double curvature = below - 2 * at + above;
+        const double offset = curvature < 0 ? 0.5 * (below - above) / curvature : 0;
+        // Heights grow by one pixel a point up the screen.
+        const double step =
+            (heightOf(run.geometry(), points[i + 1].y) - heightOf(run.geometry(), points[i - 1].y)) / 2;
+        return heightOf(run.geometry(), points[i].y) + offset * step;
+    };
+    std::size_t nearest = 0;
+    for (std::size_t i = 1; i < maxima.size(); ++i) {
+        if (std::abs(peakHeight(maxima[i])) < std::abs(peakHeight(maxima[nearest])))
+            nearest = i;
+    }
+    double sum = 0;
+    int count = 0;
+    for (std::size_t neighbour : {nearest - 1, nearest + 1}) {
+        if (neighbour < maxima.size()) {
+            sum += std::abs(peakHeight(maxima[neighbour]) - peakHeight(maxima[nearest]));
+            ++count;
+        }
+    }
+    return sum / count;
+}

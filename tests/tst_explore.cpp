@@ -1,0 +1,391 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
+// SPDX-License-Identifier: MIT
+#include "commands/picturecommands.h"
+#include "explore/exploreplot.h"
+#include "explore/explorewindow.h"
+#include "explore/runtable.h"
+#include "picture/windowzoom.h"
+#include "runreading.h"
+#include "runrecord.h"
+#include "scan.h"
+#include "startup/translations.h"
+#include "testsupport.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <set>
+
+namespace {
+// A window after a run with these settings, and its Explore window open.
+struct Explored : ShownWindow {
+    ExploreWindow *explore = nullptr;
+    explicit Explored(const QString &spacing = QStringLiteral("15"),
+                      const QString &pattern = QStringLiteral("op60"))
+    {
+        option(QStringLiteral("op60"))->setChecked(spacing == QLatin1String("15"));
+        const char *options[] = {"opVelka", "op60", "op40", "op20", "op0"};
+        const char *spacings[] = {"40", "15", "10", "5", "0"};
+        for (int i = 0; i < 5; ++i) {
+            if (spacing == QLatin1String(spacings[i]))
+                option(QString::fromLatin1(options[i]))->setChecked(true);
+        }
+        option(pattern)->setChecked(true);
+        window.cmdStart_Click();
+        QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+        explore = window.findChild<ExploreWindow *>();
+    }
+    const RunRecord &run() { return window.picture().lastRun(); }
+    QLineEdit *readout(const char *name)
+    {
+        return explore->findChild<QLineEdit *>(QString::fromLatin1(name));
+    }
+    // Whether the picture shown at the point has the overlay's colour around it.
+    static bool marked(const QImage &image, QPoint at)
+    {
+        return pixels::count(image, QRect(at - QPoint(9, 9), QSize(19, 19)),
+                             pixels::colour(qRgb(210, 0, 140)))
+            > 0;
+    }
+};
+
+std::vector<QStringList> rowsOf(const QString &text, QChar separator)
+{
+    std::vector<QStringList> rows;
+    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        rows.push_back(line.split(separator));
+    return rows;
+}
+
+// A row's numbers as the record holds them, in the table's columns.
+std::vector<double> expectedRow(const RunRecord &run, int point)
+{
+    const PointReading r = ReadPoint(run, point);
+    const RunRecord::Point &p = run.points()[std::size_t(point - 1)];
+    return {double(point),
+            p.y,
+            run.geometry().centreY - p.y,
+            p.pathA,
+            p.pathB,
+            r.differenceWaves,
+            r.phaseDifferenceDegrees,
+            p.computed,
+            r.photons ? double(r.dots) : p.shown};
+}
+} // namespace
+
+class TestExplore : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
+
+    // Ctrl+E making a second window, a modal one, or one that does not show.
+    void oneWindowBesideTheMainOne()
+    {
+        Explored shown;
+        QVERIFY(shown.explore && shown.explore->isVisible() && !shown.explore->isModal());
+        QTest::keyClick(&shown.window, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(shown.window.findChildren<ExploreWindow *>().size(), 1);
+    }
+
+    // A key that does nothing, moves the wrong way or by the wrong step, or works
+    // only where the focus happens to be; N or Shift+N landing beside a band.
+    void keysSelectPoints_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("moved"); // points up from 200; 0: the next bright (dark) point
+        // clang-format off
+        QTest::newRow("slider Up") << "pointSlider" << int(Qt::Key_Up) << 0 << 1;
+        QTest::newRow("slider Page Down") << "pointSlider" << int(Qt::Key_PageDown) << 0 << -20;
+        QTest::newRow("spin box Down") << "pointBox" << int(Qt::Key_Down) << 0 << -1;
+        QTest::newRow("spin box Page Up") << "pointBox" << int(Qt::Key_PageUp) << 0 << 20;
+        QTest::newRow("plot Up") << "explorePlot" << int(Qt::Key_Up) << 0 << 1;
+        QTest::newRow("plot Page Up") << "explorePlot" << int(Qt::Key_PageUp) << 0 << 20;
+        QTest::newRow("readout Down") << "readoutPathA" << int(Qt::Key_Down) << 0 << -1;
+        QTest::newRow("spin box N") << "pointBox" << int(Qt::Key_N) << 0 << 0;
+        QTest::newRow("plot Shift+N") << "explorePlot" << int(Qt::Key_N) << int(Qt::ShiftModifier) << 0;
+        QTest::newRow("readout N") << "readoutPhase" << int(Qt::Key_N) << 0 << 0;
+        QTest::newRow("slider Shift+N") << "pointSlider" << int(Qt::Key_N) << int(Qt::ShiftModifier) << 0;
+        // clang-format on
+    }
+    void keysSelectPoints()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, moved);
+        Explored shown;
+        QApplication::setActiveWindow(shown.explore);
+        auto *target = shown.explore->findChild<QWidget *>(focus);
+        target->setFocus();
+        QCOMPARE(shown.explore->selectedPoint(), 200);
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const int point = shown.explore->selectedPoint();
+        if (moved != 0) {
+            QCOMPARE(point, 200 + moved);
+        } else {
+            // The first point above the start lighter (darker) than its neighbours.
+            const int sign = modifiers ? -1 : 1;
+            const auto light = [&](int p) { return ReadPoint(shown.run(), p).computed; };
+            QVERIFY(point > 200);
+            QVERIFY(sign * (light(point) - light(point - 1)) > 0
+                    && sign * (light(point) - light(point + 1)) >= 0);
+            for (int between = 201; between < point; ++between)
+                QVERIFY(!(sign * (light(between) - light(between - 1)) > 0
+                          && sign * (light(between) - light(between + 1)) > 0));
+        }
+        QCOMPARE(shown.explore->findChild<QSpinBox *>("pointBox")->value(), point);
+        QCOMPARE(shown.explore->findChild<QSlider *>("pointSlider")->value(), point);
+    }
+
+    // A readout that keeps another point's numbers, loses its name, or that a
+    // screen reader hears without its value; a plot whose description stays put.
+    void readoutsFollowTheSelectedPoint()
+    {
+        Explored shown;
+        const char *names[] = {"readoutHeight", "readoutPathA",    "readoutPathB",   "readoutDifference",
+                               "readoutPhase",  "readoutComputed", "readoutPlotted", "readoutOrder"};
+        QAccessibleInterface *plot =
+            QAccessible::queryAccessibleInterface(shown.explore->findChild<ExplorePlot *>());
+        QCOMPARE(plot->role(), QAccessible::Graphic);
+        std::map<QString, QString> before;
+        const QString plotBefore = plot->text(QAccessible::Description);
+        for (const char *name : names) {
+            QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(shown.readout(name));
+            QVERIFY(!readout->text(QAccessible::Name).isEmpty());
+            QCOMPARE(readout->text(QAccessible::Value), shown.readout(name)->text());
+            before[name] = readout->text(QAccessible::Value);
+        }
+        shown.explore->selectPoint(250);
+        for (const char *name : names)
+            QVERIFY2(shown.readout(name)->text() != before[name], name);
+        QVERIFY(plot->text(QAccessible::Description) != plotBefore);
+        const PointReading r = ReadPoint(shown.run(), 250);
+        QVERIFY(shown.readout("readoutPathA")->text().contains(QLocale().toString(r.pathA, 'f', 2)));
+        QVERIFY(shown.readout("readoutPathB")->text().contains(QLocale().toString(r.pathB, 'f', 2)));
+        QVERIFY(shown.readout("readoutHeight")->text().contains(QLocale().toString(r.height, 'f', 0)));
+    }
+
+    // The window waiting for the run's end, or not following it, instead of
+    // reading the record as the run grows.
+    void followsTheRunAsItGrows()
+    {
+        Explored shown;
+        shown.window.runDriver().setStepDuration(countdownStep);
+        shown.explore->selectPoint(100);
+        shown.window.cmdStart_Click();
+        QVERIFY(shown.window.isRunning());
+        QLineEdit *height = shown.readout("readoutHeight");
+        QTRY_VERIFY(height->text().contains(QLocale().toString(-100)));
+        QVERIFY(shown.window.isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.window.isRunning(), 10000);
+    }
+
+    // The mark drawn into the kept picture, so that copying or saving takes it
+    // along; or a mark that never shows, or stays when Explore closes.
+    void overlayIsNeverInThePicture()
+    {
+        Explored shown;
+        shown.explore->selectPoint(361);
+        const QPoint at(450, 500 - 361);
+        QVERIFY(Explored::marked(shown.grab(), at));
+        shown.window.commands().copyPicture();
+        QVERIFY(!Explored::marked(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                                  at));
+        QTemporaryDir dir;
+        shown.window.commands().savePictureAs();
+        auto *dialog = shown.window.findChild<QFileDialog *>();
+        emit dialog->fileSelected(dir.filePath("picture.png"));
+        QVERIFY(
+            !Explored::marked(QImage(dir.filePath("picture.png")).convertToFormat(QImage::Format_RGB32), at));
+        shown.explore->close();
+        QVERIFY(!Explored::marked(shown.grab(), at));
+    }
+
+    // Commas for decimal points under a Czech desktop, digits lost on the way,
+    // columns out of the header's order, or the photon count for the dots drawn.
+    void csvReadsBackAsTheRecord_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("English, light") << "en_US"
+                                        << "opSvětlo";
+        QTest::newRow("Czech, light") << "cs_CZ"
+                                      << "opSvětlo";
+        QTest::newRow("Czech, photons") << "cs_CZ"
+                                        << "opDopad";
+    }
+    void csvReadsBackAsTheRecord()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, pattern);
+        Explored shown(QStringLiteral("15"), pattern);
+        QTemporaryDir dir;
+        QLocale::setDefault(QLocale::c());
+        QString error;
+        QVERIFY(writeRunTable(shown.run(), dir.filePath("c.csv"), &error));
+        QLocale::setDefault(QLocale(locale));
+        QVERIFY(writeRunTable(shown.run(), dir.filePath("table.csv"), &error));
+        QFile file(dir.filePath("table.csv")), c(dir.filePath("c.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes, c.readAll());
+        const std::vector<QStringList> rows = rowsOf(QString::fromUtf8(bytes), QLatin1Char(','));
+        QCOMPARE(rows.size(), std::size_t(1 + scan::pointCount));
+        QCOMPARE(rows[0].join(','),
+                 QString("point,y,height,path_a,path_b,path_difference_wavelengths,"
+                         "phase_difference_degrees,intensity,plotted"));
+        for (int point = 1; point <= scan::pointCount; ++point) {
+            const std::vector<double> expected = expectedRow(shown.run(), point);
+            QCOMPARE(std::size_t(rows[std::size_t(point)].size()), expected.size());
+            for (std::size_t column = 0; column < expected.size(); ++column) {
+                bool ok = false;
+                QCOMPARE(QLocale::c().toDouble(rows[std::size_t(point)][qsizetype(column)], &ok),
+                         expected[column]);
+                QVERIFY(ok);
+            }
+        }
+    }
+
+    // Pasted into a spreadsheet in the pupil's language, the numbers read as text
+    // (a point for a comma, group separators) or as other numbers.
+    void clipboardInTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("English") << "en_US";
+        QTest::newRow("Czech") << "cs_CZ";
+        QTest::newRow("German") << "de_DE";
+    }
+    void clipboardInTheDesktopsLanguage()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        Explored shown;
+        shown.explore->copyTable();
+        const std::vector<QStringList> rows = rowsOf(QGuiApplication::clipboard()->text(), QLatin1Char('\t'));
+        QCOMPARE(rows.size(), std::size_t(1 + scan::pointCount));
+        for (int point = 1; point <= scan::pointCount; ++point) {
+            const std::vector<double> expected = expectedRow(shown.run(), point);
+            for (std::size_t column = 0; column < expected.size(); ++column) {
+                const QString cell = rows[std::size_t(point)][qsizetype(column)];
+                bool ok = false;
+                QCOMPARE(QLocale().toDouble(cell, &ok), expected[column]);
+                QVERIFY2(ok && !cell.contains(QLocale().groupSeparator()), qPrintable(cell));
+            }
+        }
+    }
+
+    // A failed save leaving a partial file or none with a message; a name
+    // without ".csv" saved as it is.
+    void savingIsWholeOrNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("saved"); // empty: nothing saved
+        QTest::newRow("a name without .csv") << "table"
+                                             << "table.csv";
+        QTest::newRow("a name with .CSV") << "table.CSV"
+                                          << "table.CSV";
+        QTest::newRow("in a folder that does not exist") << "missing/table.csv"
+                                                         << "";
+        // A 20 KiB file system, smaller than the table.
+        QTest::newRow("a full disk") << "full/table.csv"
+                                     << "";
+    }
+    void savingIsWholeOrNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        std::unique_ptr<QTemporaryDir, void (*)(QTemporaryDir *)> mounted(nullptr, [](QTemporaryDir *full) {
+            QProcess::execute("umount", {full->path()});
+            delete full;
+        });
+        if (name.startsWith("full/")) {
+            mounted.reset(new QTemporaryDir);
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=20k", "tmpfs", mounted->path()}) != 0)
+                QSKIP("no tmpfs can be mounted here");
+            QVERIFY(QFile::link(mounted->path(), dir.filePath("full")));
+        }
+        Explored shown;
+        shown.explore->saveTableAs();
+        auto *dialog = shown.explore->findChild<QFileDialog *>("saveTableDialog");
+        QVERIFY(dialog && dialog->isVisible());
+        // The dialog waits without holding up a run.
+        shown.window.cmdStart_Click();
+        QVERIFY(!shown.window.isRunning());
+        emit dialog->fileSelected(dir.filePath(name));
+        const QString folder = QFileInfo(dir.filePath(name)).path();
+        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        auto *message = shown.explore->findChild<QMessageBox *>();
+        if (saved.isEmpty()) {
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+            QVERIFY(message && message->isVisible());
+        } else {
+            QCOMPARE(left, QStringList{saved});
+            QFile file(dir.filePath(saved));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), runTableCsv(shown.run()));
+            QVERIFY(!message);
+        }
+    }
+
+    // A kept run lost or kept twice, a fifth that does not replace the oldest,
+    // two runs drawn alike; band spacings that do not grow as the slits close up.
+    void keptRunsSideBySide()
+    {
+        Explored shown(QStringLiteral("15"));
+        shown.explore->keepRun();
+        shown.option(QStringLiteral("op40"))->setChecked(true);
+        shown.window.cmdStart_Click();
+        shown.explore->keepRun();
+        const std::deque<KeptRun> &kept = shown.explore->keptRuns().runs();
+        QCOMPARE(kept.size(), std::size_t(2));
+        const double ratio =
+            MeasuredBandSpacing(kept[1].run).value() / MeasuredBandSpacing(kept[0].run).value();
+        QVERIFY2(std::abs(ratio - 1.5) < 0.03, qPrintable(QString::number(ratio)));
+        // The current run's row and one a kept run, told apart by line.
+        auto *table = shown.explore->findChild<QTableWidget *>("runsTable");
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(QLocale().toDouble(table->item(1, 2)->text()),
+                 std::round(MeasuredBandSpacing(kept[1].run).value() * 100) / 100);
+
+        for (const char *spacing : {"op20", "opVelka", "op0"}) {
+            shown.option(QString::fromLatin1(spacing))->setChecked(true);
+            shown.window.cmdStart_Click();
+            shown.explore->keepRun();
+        }
+        QCOMPARE(kept.size(), KeptRuns::most);
+        QCOMPARE(kept.front().run.setting(Setting::nOdchylka), QString("10"));
+        QCOMPARE(kept.back().run.setting(Setting::nOdchylka), QString("0"));
+        std::set<int> lines;
+        for (const KeptRun &run : kept)
+            lines.insert(run.line);
+        QCOMPARE(lines.size(), KeptRuns::most);
+        QVERIFY(!lines.count(0)); // the current run's
+    }
+
+    // The Explore window left at 100 % when the main window zooms for a projector.
+    void zoomsWithTheWindow()
+    {
+        Explored shown;
+        const QFont before = shown.explore->font();
+        const int plotHeight = shown.explore->findChild<ExplorePlot *>()->minimumHeight();
+        shown.window.zoom().setPercent(200);
+        QCOMPARE(shown.explore->font().pointSizeF(), 2 * before.pointSizeF());
+        QVERIFY(std::abs(shown.explore->findChild<ExplorePlot *>()->minimumHeight() - 2 * plotHeight) <= 2);
+    }
+};
+
+QTEST_MAIN(TestExplore)
+#include "tst_explore.moc"
