@@ -36,6 +36,8 @@ if [[ "${1:-}" == "--tests" ]]; then
   # The screen-reader test: its own session bus and accessibility bus, and the
   # tree read through the same library a screen reader reads it with.
   packages+=(dbus at-spi2-core python3-pyatspi)
+  # The help printed to a PDF file, read back as text.
+  packages+=(poppler-utils)
 fi
 
 missing=()

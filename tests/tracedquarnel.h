@@ -114,8 +114,8 @@ private:
 // controls' names. Needs the test's QApplication.
 class WindowDriver {
 public:
-    // A screen of this colour depth; isReady() as the session's.
-    explicit WindowDriver(int depth = 24) : session(depth) {}
+    // A screen of this colour depth and size; isReady() as the session's.
+    explicit WindowDriver(int depth = 24, QSize screen = QSize(1024, 768)) : session(depth, screen) {}
 
     XSession session;
     ControlMap map;

@@ -20,9 +20,9 @@ using pixels::silver;
 
 // The window after one run with the start-up settings, straight through.
 struct RunWindow : ShownWindow {
-    RunWindow()
+    explicit RunWindow(int percent = zoomed ? 100 * scale : 100)
     {
-        window.zoom().setPercent(zoomed ? 100 * scale : 100);
+        window.zoom().setPercent(percent);
         window.cmdStart_Click();
     }
 };
@@ -123,27 +123,41 @@ private slots:
         for (const char *name :
              {"labInterference", "cmdStart", "cmdKonec", "HScroll1", "frmnRozteč", "frmVzdalenostDetektoru",
               "frmKmitočet", "frmInterfeSvetloFoton", "labClona", "labZdroj", "labDetektor", "labA", "labB",
-              "labHustota", "labInterObr", "picture"})
+              "labHustota", "labInterObr", "picture"}) {
+            // Zoomed, a one-letter label is drawn from its font's outline at twice the
+            // size, whose hinting differs from the 100 % letter's more than a shift does.
+            if (zoomed && (qstrcmp(name, "labA") == 0 || qstrcmp(name, "labB") == 0))
+                continue;
             QTest::newRow(name) << QString::fromUtf8(name);
+        }
     }
     void everythingSitsWhereTheLayoutPutsIt()
     {
         QFETCH(QString, name);
-        // Zoomed, the frames' etched borders, the option buttons' marks and the
-        // scroll bar's arrows keep the style's pixel sizes: not yet scaled.
-        if (zoomed)
-            QSKIP("the style's own pixel sizes do not follow the zoom yet");
+        // The window at one device pixel to a laid-out pixel, and the control in it:
+        // at ratio 2 the same window rendered at ratio 1; zoomed, a window at 100 %,
+        // made and gone before the zoomed one, since the zoom is the whole program's.
+        QImage single;
+        QRect control;
+        const auto renderSingle = [&](frmQuarnel &plain) {
+            single = QImage(plain.size(), QImage::Format_RGB32);
+            single.setDevicePixelRatio(1);
+            plain.render(&single);
+            const QWidget *found = plain.findChild<QWidget *>(name);
+            QVERIFY(found && found->isVisible());
+            control = QRect(found->mapTo(&plain, QPoint(0, 0)), found->size());
+        };
+        if (zoomed) {
+            RunWindow plain(100);
+            renderSingle(plain.window);
+        }
         RunWindow run;
         const QImage dense = run.grab();
-        frmQuarnel &plain = run.window;
-        QImage single(plain.size(), QImage::Format_RGB32);
-        single.setDevicePixelRatio(1);
-        plain.render(&single);
-        const QWidget *control = plain.findChild<QWidget *>(name);
-        QVERIFY(control && control->isVisible());
+        if (!zoomed)
+            renderSingle(run.window);
+        QVERIFY(!single.isNull());
         // Two pixels of margin inside the window, for the misplaced comparison below.
-        const QRect area = QRect(control->mapTo(&plain, QPoint(0, 0)), control->size())
-                               .intersected(plain.rect().adjusted(2, 2, -2, -2));
+        const QRect area = control.intersected(single.rect().adjusted(2, 2, -2, -2));
         const double inPlace = meanDifference(single, dense, area);
         // The same comparison two pixels off shows what a misplaced control looks like.
         const double shifted = std::min(meanDifference(single, dense, area, {2, 0}),
@@ -153,11 +167,11 @@ private slots:
     }
 
     // Through a real X server: the window maps at twice its size (zoomed: grows to
-    // it with Ctrl++ pressed four times), and what reaches the screen is the sharp
-    // device-resolution picture, not a scaled copy.
+    // it with Ctrl++ pressed four times, on a screen large enough for 200 %), and
+    // what reaches the screen is the sharp device-resolution picture, not a scaled copy.
     void realWindowOnAnXServer()
     {
-        WindowDriver driver;
+        WindowDriver driver(24, zoomed ? QSize(1920, 1200) : QSize(1024, 768));
         XSession &x = driver.session;
         if (!x.isReady())
             QSKIP(qPrintable("no X server: " + x.why()));

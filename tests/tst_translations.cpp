@@ -13,8 +13,10 @@ namespace {
 struct Message {
     QString context;
     QString source;
-    QString type;             // the translation's type attribute: unfinished, vanished, obsolete or none
-    QStringList translations; // one, or one per plural form
+    QString disambiguation;    // lupdate's comment: which of two alike texts it is
+    QString translatorComment; // the source's //: comment for translators
+    QString type;              // the translation's type attribute: unfinished, vanished, obsolete or none
+    QStringList translations;  // one, or one per plural form
 };
 
 // A translation's text, or the text of each of its plural forms.
@@ -53,9 +55,13 @@ QList<Message> readTs(const QString &path, QString *error)
         if (xml.name() == u"name") {
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
-            messages.append({context, {}, {}, {}});
+            messages.append({context, {}, {}, {}, {}, {}});
         } else if (xml.name() == u"source" && !messages.isEmpty()) {
             messages.last().source = xml.readElementText();
+        } else if (xml.name() == u"comment" && !messages.isEmpty()) {
+            messages.last().disambiguation = xml.readElementText();
+        } else if (xml.name() == u"extracomment" && !messages.isEmpty()) {
+            messages.last().translatorComment = xml.readElementText();
         } else if (xml.name() == u"translation" && !messages.isEmpty()) {
             messages.last().type = xml.attributes().value("type").toString();
             translationOf(xml, messages.last().translations);
@@ -142,7 +148,8 @@ private slots:
     // A text left unfinished or marked vanished or obsolete (lrelease leaves it
     // out: the user sees English), an empty one, one that drops or adds a %1, or
     // one that writes a number with another language's decimal separator ("0.5"
-    // in a Czech sentence).
+    // in a Czech sentence); or a text the sources give the translator no comment
+    // on: where it shows, how large its box is, what its placeholders hold.
     void everyTextTranslated_data() { languages_data(); }
     void everyTextTranslated()
     {
@@ -155,6 +162,9 @@ private slots:
         QVERIFY(!messages.isEmpty());
         for (const Message &m : messages) {
             QVERIFY2(m.type.isEmpty(), qPrintable(m.type + ": " + m.context + " / " + m.source));
+            QVERIFY2(
+                !m.translatorComment.trimmed().isEmpty(),
+                qPrintable("no translator comment (//: in the source): " + m.context + " / " + m.source));
             for (const QString &text : m.translations) {
                 const QString where = m.context + " / " + m.source + " -> " + text;
                 QVERIFY2(!text.trimmed().isEmpty(), qPrintable(where));
@@ -163,6 +173,32 @@ private slots:
                     QVERIFY2(n.captured(1) == point, qPrintable(where));
             }
         }
+    }
+
+    // One thing with two names in one language (the Photon density pattern
+    // called "Fotony" on its option and "Gęstość fotonów" beside the plot): the
+    // same English words in two places translate alike, unless a disambiguation
+    // on each says they are two things (the spacing's "large", the distance's
+    // "large"). A soft hyphen, which only marks where a word may break, aside.
+    void oneNamePerThing_data() { languages_data(); }
+    void oneNamePerThing()
+    {
+        QFETCH(QString, language);
+        QString error;
+        const QList<Message> messages = readTs(tsPath(language), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        int compared = 0;
+        for (const Message &a : messages) {
+            for (const Message &b : messages) {
+                if (&a == &b || a.source != b.source
+                    || (!a.disambiguation.isEmpty() && !b.disambiguation.isEmpty()))
+                    continue;
+                QCOMPARE(QStringList(a.translations).replaceInStrings(QChar(0x00AD), QString()),
+                         QStringList(b.translations).replaceInStrings(QChar(0x00AD), QString()));
+                ++compared;
+            }
+        }
+        QVERIFY(compared > 0);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "startup/appearance.h"
 #include "startup/translations.h"
 #include "testsupport.h"
+#include "window/captionfit.h"
 #include "window/controltable.h"
 
 #include <QGroupBox>
@@ -151,8 +152,8 @@ private slots:
         if (auto *label = qobject_cast<QLabel *>(control)) {
             const QRect ink = captionInk(label, label->text(), int(label->alignment()) | Qt::TextWordWrap);
             QVERIFY(!ink.isEmpty());
-            // A word is never broken: each must fit the width on its own.
-            for (const QString &word : label->text().split(' ', Qt::SkipEmptyParts))
+            // A word is never broken but at a soft hyphen: each part must fit the width on its own.
+            for (const QString &word : wrappableParts(label->text()))
                 QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(word) <= box.width(),
                          qPrintable(word));
             QVERIFY2(box.contains(ink), report(ink));

@@ -1,13 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "commands/picturecommands.h"
 #include "picture/windowzoom.h"
 #include "picture/zoom.h"
+#include "run/rundriver.h"
 #include "startup/appearance.h"
 #include "testsupport.h"
 #include "window/controltable.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QtTest>
 #include <functional>
 
@@ -29,6 +37,68 @@ void press(QWidget &window, const QString &step)
     }
     const QKeySequence keys(step);
     QTest::keyClick(&window, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
+}
+
+// The box of the pixels in `area` that the predicate holds for.
+template <typename Predicate>
+QRect inkBox(const QImage &image, const QRect &area, Predicate ink)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.valid(x, y) && ink(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// How large the style draws a part of a control, in pixels: an option button's
+// round mark, the arrow on a scroll bar's button, a frame's etched border.
+int drawnSize(frmQuarnel &window, const QString &part)
+{
+    if (part == "option mark") {
+        auto *button = window.findChild<QRadioButton *>("opVelka");
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect mark = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+        const QImage image = button->grab().toImage();
+        return inkBox(image, mark.adjusted(-2, -2, 2, 2), [](QRgb c) { return qGray(c) > 200; }).width();
+    }
+    if (part == "scroll bar arrow") {
+        auto *bar = window.findChild<QScrollBar *>("HScroll1");
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        option.maximum = bar->maximum();
+        const QRect button =
+            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+        const QImage image = bar->grab().toImage();
+        // The arrow is dark grey; the button's border lighter, at any zoom.
+        return inkBox(image, button, [](QRgb c) { return qGray(c) < 140; }).height();
+    }
+    // The etched border's dark line, across the frame's left edge halfway down.
+    auto *frame = window.findChild<QGroupBox *>("frmKmitočet");
+    const QImage image = frame->grab().toImage();
+    int width = 0;
+    while (image.pixel(width, frame->height() / 2) == qRgb(128, 128, 128))
+        ++width;
+    return width;
+}
+
+// Opens one of the program's dialogs over the window: the help, About, or a
+// message box (the one that says why a run stopped).
+QDialog *openDialog(frmQuarnel &window, const QString &which)
+{
+    if (which == "help") {
+        window.commands().showHelp();
+        return window.findChild<QDialog *>("helpWindow");
+    }
+    if (which == "About") {
+        window.commands().showAbout();
+        return window.findChild<QDialog *>("about");
+    }
+    emit window.runDriver().refused("The run stopped.");
+    const auto boxes = window.findChildren<QMessageBox *>();
+    return boxes.isEmpty() ? nullptr : boxes.last();
 }
 } // namespace
 
@@ -89,6 +159,79 @@ private slots:
             QVERIFY2(qAbs(control->font().pointSizeF() - points[control->objectName()] * zoom / 100.0) < 0.01,
                      row.name);
         }
+    }
+
+    // An option button's mark, a scroll bar's arrow or a frame's border that keeps
+    // its 100 % size in a zoomed window (and the button, the bar or the frame
+    // around it too large for it): each is drawn as much larger as the window.
+    void styleMarksScale_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<int>("zoom");
+        for (const char *part : {"option mark", "scroll bar arrow", "frame border"}) {
+            QTest::addRow("%s at 200 %%", part) << part << 200;
+            QTest::addRow("%s at 300 %%", part) << part << 300;
+        }
+    }
+    void styleMarksScale()
+    {
+        QFETCH(QString, part);
+        QFETCH(int, zoom);
+        ShownWindow shown;
+        const int laidOut = drawnSize(shown.window, part);
+        QVERIFY(laidOut > 0);
+        shown.window.zoom().setPercent(zoom);
+        const int zoomed = drawnSize(shown.window, part);
+        QVERIFY2(qAbs(zoomed - laidOut * zoom / 100) <= 1,
+                 qPrintable(QString("%1 pixels at 100 %, %2 at %3 %").arg(laidOut).arg(zoomed).arg(zoom)));
+        // Back at 100 %, the style's own sizes again.
+        shown.window.zoom().reset();
+        QCOMPARE(drawnSize(shown.window, part), laidOut);
+    }
+
+    // A dialog left at 100 % in a window zoomed for a projector, or one that keeps
+    // the size it opened at when the zoom changes: its text and its size follow
+    // the window's zoom, whether it opens zoomed or is zoomed while it shows.
+    // (Not exactly twice the size at 200 %: a paragraph's spacing and a button's
+    // least width are fixed in pixels.)
+    void dialogsFollowTheZoom_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("zoomedWhileOpen");
+        for (const char *dialog : {"help", "About", "message box"}) {
+            QTest::addRow("%s opened at 200 %%", dialog) << dialog << false;
+            QTest::addRow("%s zoomed while open", dialog) << dialog << true;
+        }
+    }
+    void dialogsFollowTheZoom()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(bool, zoomedWhileOpen);
+        ShownWindow shown;
+        QPointer<QDialog> opened = openDialog(shown.window, dialog);
+        QVERIFY(opened && opened->isVisible());
+        const QSize laidOut = opened->size();
+        const qreal points = opened->font().pointSizeF();
+        if (!zoomedWhileOpen) {
+            opened->close();
+            // The help is kept for the next F1; the others are gone once the event loop has run.
+            if (dialog != "help")
+                QTRY_VERIFY(!opened);
+        }
+        shown.window.zoom().setPercent(200);
+        if (!zoomedWhileOpen)
+            opened = openDialog(shown.window, dialog);
+        QVERIFY(opened && opened->isVisible());
+        QTRY_COMPARE(opened->font().pointSizeF(), 2 * points);
+        const QSize zoomed = opened->size();
+        for (const qreal ratio :
+             {qreal(zoomed.width()) / laidOut.width(), qreal(zoomed.height()) / laidOut.height()})
+            QVERIFY2(ratio > 1.6 && ratio < 2.4,
+                     qPrintable(QString("%1 x %2 at 100 %, %3 x %4 at 200 %")
+                                    .arg(laidOut.width())
+                                    .arg(laidOut.height())
+                                    .arg(zoomed.width())
+                                    .arg(zoomed.height())));
     }
 
     // The picture shown as an enlarged bitmap: its image must be made at the zoom.
@@ -153,6 +296,35 @@ private slots:
         for (int i = 0; i < 3; ++i)
             shown.window.cmdStart_Click();
         QCOMPARE(shown.window.picture().canvas().keptCount(), afterOne);
+    }
+
+    // Ctrl++ that makes the window larger than the screen shows it (Exit past the
+    // screen's edge): it stops at the largest step at which the window, frame and
+    // all, fits the screen's area for windows. (tests/CMakeLists.txt runs this on
+    // screens of 1024 x 768 and 1280 x 1024.)
+    void zoomInStaysOnTheScreen()
+    {
+        ShownWindow shown;
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+        const QSize available = shown.window.screen()->availableGeometry().size();
+        for (std::size_t i = 0; i < zoom::steps.size(); ++i) {
+            QTest::keyClick(&shown.window, Qt::Key_Plus, Qt::ControlModifier);
+            const QSize outer = shown.window.frameGeometry().size();
+            QVERIFY2(outer.width() <= available.width() && outer.height() <= available.height(),
+                     qPrintable(QString("%1 x %2 at %3 %")
+                                    .arg(outer.width())
+                                    .arg(outer.height())
+                                    .arg(shown.window.zoom().percent())));
+        }
+        const int reached = shown.window.zoom().percent();
+        const QSize frame = shown.window.frameGeometry().size() - shown.window.size();
+        qInfo("%d x %d screen: Ctrl++ stops at %d %%, the window %d x %d", available.width(),
+              available.height(), reached, shown.window.width(), shown.window.height());
+        // Not short of the screen either: the next step would not have fitted.
+        if (reached != zoom::steps.back()) {
+            const QSize next = zoom::scaled(sceneSize, zoom::next(reached, +1)) + frame;
+            QVERIFY(next.width() > available.width() || next.height() > available.height());
+        }
     }
 
     // F11 must fill the screen at the largest zoom that fits it, and F11 again

@@ -15,7 +15,7 @@ QString XSession::missingTools()
     return missing.join(", ");
 }
 
-XSession::XSession(int depth)
+XSession::XSession(int depth, QSize screen)
 {
     if (const QString missing = missingTools(); !missing.isEmpty()) {
         why_ = "not installed: " + missing;
@@ -25,8 +25,9 @@ XSession::XSession(int depth)
     // -noreset: without it the server resets whenever its last client leaves, and a
     // program launched next on the same session can fail to connect meanwhile.
     server_.start("Xvfb",
-                  {"-displayfd", "1", "-screen", "0", QString("1024x768x%1").arg(depth), "-nolisten", "tcp",
-                   "-noreset"});
+                  {"-displayfd", "1", "-screen", "0",
+                   QString("%1x%2x%3").arg(screen.width()).arg(screen.height()).arg(depth), "-nolisten",
+                   "tcp", "-noreset"});
     if (!server_.waitForStarted(5000)) {
         why_ = "Xvfb did not start";
         return;

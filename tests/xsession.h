@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
 // A private X server (Xvfb) for end-to-end tests, with real input through
@@ -12,8 +13,9 @@
 // window opens at (0, 0) and its client area is the window itself.
 class XSession {
 public:
-    // A screen of 1024 x 768 pixels at this colour depth.
-    explicit XSession(int depth = 24);
+    // A screen of this many pixels (a classroom projector's 1024 x 768 unless
+    // told) at this colour depth.
+    explicit XSession(int depth = 24, QSize screen = QSize(1024, 768));
     ~XSession();
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;

@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Not shown as it is. Write the names of the people who translated Quarnel into your language, separated by commas: About lists them beside your language&apos;s name.</extracomment>
+        <translation>Vývojáři programu Quarnel</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <extracomment>The title of the About window.</extracomment>
+        <translation>O programu Quarnel</translation>
+    </message>
+    <message>
+        <source>A teaching program that shows the interference of light behind two slits.</source>
+        <extracomment>About&apos;s one sentence on what Quarnel is.</extracomment>
+        <translation>Výukový program, který ukazuje interferenci světla za dvěma štěrbinami.</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;%1&quot;&gt;MIT licence&lt;/a&gt;.</source>
+        <extracomment>Keep the link as it is: clicking &quot;MIT licence&quot; shows the licence&apos;s text (which stays in English, as the licence is written).</extracomment>
+        <translation>Svobodný software pod &lt;a href=&quot;%1&quot;&gt;licencí MIT&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <extracomment>%1 is the address of Quarnel&apos;s home page, as a link.</extracomment>
+        <translation>Domovská stránka: %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at: %1</source>
+        <extracomment>%1 is the address where bugs are reported, as a link.</extracomment>
+        <translation>Hlášení chyb: %1</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <extracomment>The heading of About&apos;s list of languages, each with the names of its translators.</extracomment>
+        <translation>Překlady</translation>
+    </message>
+    <message>
+        <source>Runs on Qt %1</source>
+        <extracomment>%1 is the version of the Qt libraries Quarnel runs on, such as 6.4.2.</extracomment>
+        <translation>Běží na Qt %1</translation>
+    </message>
+    <message>
+        <source>language-name</source>
+        <extracomment>Not shown as it is. Write your language&apos;s name in your language, as About lists it with the names of its translators: for example Čeština, Deutsch.</extracomment>
+        <translation>Čeština</translation>
+    </message>
+</context>
+<context>
     <name>ExplorePlot</name>
     <message>
         <source>height above the optical axis (px)</source>
@@ -17,6 +65,11 @@
     <message>
         <source>Explore a run</source>
         <translation>Prozkoumat běh</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>&amp;Point:</source>
@@ -332,6 +385,10 @@
         <translation>Žádné značky pruhů: dráhový rozdíl je všude stejný.</translation>
     </message>
     <message>
+        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
+        <translation>Značky světla, kde je dráhový rozdíl celým násobkem vlnové délky, leží na ose a %1 px nad ní a pod ní, značky tmy uprostřed mezi nimi.</translation>
+    </message>
+    <message>
         <source>The small-angle formula puts the bright bands at %1 px.</source>
         <translation>Vzorec pro malé úhly klade světlé pruhy do %1 px.</translation>
     </message>
@@ -364,25 +421,269 @@
         <source>The table could not be saved as &quot;%1&quot;: %2</source>
         <translation>Tabulku se nepodařilo uložit jako „%1“: %2</translation>
     </message>
-    <message>
-        <source>%1:</source>
-        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
-        <translation>%1:</translation>
-    </message>
-    <message>
-        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
-        <translation>Značky světla, kde je dráhový rozdíl celým násobkem vlnové délky, leží na ose a %1 px nad ní a pod ní, značky tmy uprostřed mezi nimi.</translation>
-    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
+        <extracomment>The title of the help window, and of its print-out.</extracomment>
         <translation>Nápověda k Quarnelu</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the Explore window: choose a point of the run with Up, Down, Page Up and Page Down and read its path lengths and phase difference; N and Shift+N go to the next bright and dark point. Keep runs to compare them, and save or copy the run&apos;s table for a spreadsheet.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h2&gt;Co obrázek ukazuje&lt;/h2&gt;&lt;p&gt;Světlo ze &lt;b&gt;zdroje&lt;/b&gt; vlevo prochází &lt;b&gt;clonou&lt;/b&gt; se dvěma štěrbinami, A nad optickou osou a B pod ní, a dopadá na &lt;b&gt;stínítko&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; projde stínítko zdola nahoru, bod po bodu.&lt;/p&gt;&lt;p&gt;Pro každý bod se obě délky drah od štěrbin promění ve dva &lt;b&gt;fázory&lt;/b&gt;, šipky dlouhé 25 pixelů, otočené o vlnové číslo krát délku dráhy. Sčítají se tak, že se začátek druhého připojí ke konci prvního, a jejich součet, nakreslený &lt;b&gt;zeleně&lt;/b&gt;, dává jas: čtyřnásobek druhé mocniny jeho délky. Každý dvacátý bod tuto konstrukci ukazuje: bledé paprsky z obou štěrbin, oba černé fázory a jejich zelený součet.&lt;/p&gt;&lt;p&gt;Vpravo od osy grafu se jas vynáší ve výšce bodu, jako &lt;b&gt;sloupec&lt;/b&gt; (obrazce Světlo a Interference), nebo jako náhodné &lt;b&gt;tečky fotonů&lt;/b&gt; (obrazec Hustota fotonů). Vlevo od osy sledují tři &lt;b&gt;modré značky&lt;/b&gt;, co by dala každá štěrbina sama a co dají obě společně.&lt;/p&gt;&lt;h2&gt;Ovládání&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Rozteč&lt;/b&gt;: každá štěrbina leží 40 (velká), 15 (mírná), 10 (střední), 5 (malá) nebo 0 pixelů od optické osy.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Vzdálenost stínítka&lt;/b&gt;: stínítko stojí 200 (velká), 150 (střední) nebo 100 (blízko) pixelů za clonou.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kmitočet&lt;/b&gt;: vlnové číslo, jak rychle se fáze otáčí podél dráhy: 2 (vyšší), 0,5 (vysoký), 0,3 (střední) nebo 0,1 (min) radiánu na pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Obrazec&lt;/b&gt;: Světlo váží interferenci vzdáleností od každé štěrbiny; Interference ukazuje jen druhou mocninu délky součtu fázorů; Hustota fotonů kreslí tolik náhodných teček, kolik dopadá fotonů.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Posuvník&lt;/b&gt; zpomaluje animaci od 1 do 20; každý stupeň prodlouží běh asi o 1,2 sekundy.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Klávesy&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab a Shift+Tab přecházejí od prvku k prvku; šipky vybírají ve skupině a posouvají posuvník; mezerník nebo Enter stiskne tlačítko.&lt;/li&gt;&lt;li&gt;Esc zastaví běh. Co zadáte během běhu, se projeví, až běh skončí.&lt;/li&gt;&lt;li&gt;Ctrl+C zkopíruje obrázek; Ctrl+S jej uloží jako obrázek PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ a Ctrl+- celé okno zvětší a zmenší, od 100 do 300 %; Ctrl+0 mu vrátí normální velikost. F11 přepne na celou obrazovku a další F11 celou obrazovku opustí.&lt;/li&gt;&lt;li&gt;F1 otevře tuto nápovědu; klávesa nabídky, Shift+F10 nebo pravé tlačítko myši otevřou nabídku obrázku.&lt;/li&gt;&lt;li&gt;Ctrl+E otevře okno Prozkoumat běh: šipkami nahoru a dolů a klávesami Page Up a Page Down vyberte bod běhu a čtěte délky jeho drah a fázový rozdíl; N a Shift+N přejdou na další světlý a tmavý bod. Běhy si můžete ponechat a porovnat a tabulku běhu uložit nebo zkopírovat pro tabulkový procesor.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <source>en</source>
+        <comment>the language of the help&apos;s numbers</comment>
+        <extracomment>Not shown as it is. Your language&apos;s code (cs, de, fr ...): the help writes the numbers it works out as this language writes numbers (3,1 or 3.1).</extracomment>
+        <translation>cs</translation>
+    </message>
+    <message>
+        <source>What the picture shows</source>
+        <extracomment>A heading of the help.</extracomment>
+        <translation>Co obrázek ukazuje</translation>
+    </message>
+    <message>
+        <source>Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; scans the screen from the bottom to the top, point by point.</source>
+        <extracomment>%1 is the Start button&apos;s caption. The source, barrier and detector screen are the picture&apos;s labels: use the same words.</extracomment>
+        <translation>Světlo ze &lt;b&gt;zdroje&lt;/b&gt; vlevo prochází &lt;b&gt;clonou&lt;/b&gt; se dvěma štěrbinami, A nad optickou osou a B pod ní, a dopadá na &lt;b&gt;stínítko&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; projde stínítko zdola nahoru, bod po bodu.</translation>
+    </message>
+    <message>
+        <source>For every point of the screen the two paths from the slits become two &lt;b&gt;phasors&lt;/b&gt;: arrows 25 pixels long, each turned by the phase its path gives. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.</source>
+        <extracomment>A phasor is the arrow that stands for a wave&apos;s phase: school physics&apos; word for it in your language (Zeiger, vecteur de Fresnel, wskaz ...).</extracomment>
+        <translation>Pro každý bod stínítka se obě dráhy od štěrbin promění ve dva &lt;b&gt;fázory&lt;/b&gt;: šipky dlouhé 25 pixelů, každá otočená o fázi, kterou dává její dráha. Sčítají se tak, že se začátek druhé připojí ke konci první, a jejich součet, nakreslený &lt;b&gt;zeleně&lt;/b&gt;, dává jas: čtyřnásobek druhé mocniny jeho délky. Každý dvacátý bod tuto konstrukci ukazuje: bledé paprsky z obou štěrbin, oba černé fázory a jejich zelený součet.</translation>
+    </message>
+    <message>
+        <source>Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns %1 and %2) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern %3). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what the two give added together, as if there were no interference.</source>
+        <extracomment>%1, %2 and %3 are the patterns&apos; names as their options say them.</extracomment>
+        <translation>Vpravo od osy grafu se jas vynáší ve výšce bodu, jako &lt;b&gt;sloupec&lt;/b&gt; (obrazce %1 a %2), nebo jako náhodné &lt;b&gt;tečky fotonů&lt;/b&gt; (obrazec %3). Vlevo od osy sledují tři &lt;b&gt;modré značky&lt;/b&gt;, co by dala každá štěrbina sama a co obě dohromady, kdyby k interferenci nedocházelo.</translation>
+    </message>
+    <message>
+        <source>The physics</source>
+        <extracomment>A heading of the help: the physics behind the picture, in a school&apos;s words.</extracomment>
+        <translation>Fyzika</translation>
+    </message>
+    <message>
+        <source>Every point P of the screen gets light along two paths, one through slit A and one through slit B. Unless P lies level with the middle between the slits, one path is longer than the other: the difference of their lengths is the &lt;b&gt;path difference&lt;/b&gt; Δ = |PA − PB|.</source>
+        <extracomment>P is a point of the screen, PA and PB its distances from the slits A and B; Δ is the path difference (keep the symbols).</extracomment>
+        <translation>Do každého bodu P stínítka přichází světlo po dvou drahách, jednou štěrbinou A a druhou štěrbinou B. Pokud P neleží ve výšce středu mezi štěrbinami, je jedna dráha delší než druhá: rozdíl jejich délek je &lt;b&gt;dráhový rozdíl&lt;/b&gt; Δ = |PA − PB|.</translation>
+    </message>
+    <message>
+        <source>Along a path the wave&apos;s phase turns steadily, by k radians for every pixel: k is the &lt;b&gt;wave number&lt;/b&gt;, which the group %1 sets. So the two waves reach P turned against each other by the &lt;b&gt;phase difference&lt;/b&gt; φ = k·Δ. The phasors show it: φ is the angle between them.</source>
+        <extracomment>%1 is the caption of the frequency group. k is the wave number, φ the phase difference (keep the symbols).</extracomment>
+        <translation>Podél dráhy se fáze vlny otáčí rovnoměrně, o k radiánů na každý pixel: k je &lt;b&gt;vlnové číslo&lt;/b&gt;, které nastavuje skupina %1. Obě vlny tedy dorazí do P vzájemně pootočené o &lt;b&gt;fázový rozdíl&lt;/b&gt; φ = k·Δ. Ukazují to fázory: φ je úhel mezi nimi.</translation>
+    </message>
+    <message>
+        <source>Where φ is a whole number of turns (0, 2π, 4π, …) the phasors point the same way and their sum is twice as long as one: P is &lt;b&gt;bright&lt;/b&gt; (constructive interference). Where φ is half a turn more (π, 3π, …) they point against each other, their sum is zero and P is &lt;b&gt;dark&lt;/b&gt; (destructive interference). In between the brightness changes smoothly.</source>
+        <extracomment>Constructive and destructive interference: school physics&apos; terms.</extracomment>
+        <translation>Kde je φ celistvý počet otáček (0, 2π, 4π, …), míří fázory stejným směrem a jejich součet je dvakrát delší než jeden z nich: bod P je &lt;b&gt;světlý&lt;/b&gt; (konstruktivní interference). Kde je φ o půl otáčky větší (π, 3π, …), míří proti sobě, jejich součet je nulový a P je &lt;b&gt;tmavý&lt;/b&gt; (destruktivní interference). Mezi tím se jas mění plynule.</translation>
+    </message>
+    <message>
+        <source>One whole turn of the phase takes one &lt;b&gt;wavelength&lt;/b&gt; λ = 2π/k: a point is bright where the path difference is a whole number of wavelengths, and dark where it is a whole number and a half. In the picture λ is measured in pixels:</source>
+        <extracomment>λ is the wavelength (keep the symbol). The table of each frequency&apos;s wavelength follows this paragraph.</extracomment>
+        <translation>Jedna celá otáčka fáze připadá na jednu &lt;b&gt;vlnovou délku&lt;/b&gt; λ = 2π/k: bod je světlý tam, kde je dráhový rozdíl celistvým násobkem vlnové délky, a tmavý tam, kde je lichým násobkem její poloviny. V obrázku se λ měří v pixelech:</translation>
+    </message>
+    <message>
+        <source>Wave number k, radians per pixel</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Vlnové číslo k, radiány na pixel</translation>
+    </message>
+    <message>
+        <source>Wavelength λ, pixels</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Vlnová délka λ, pixely</translation>
+    </message>
+    <message>
+        <source>Near the optical axis neighbouring bright bands lie about &lt;b&gt;Δy = λ·L/s&lt;/b&gt; apart: L is the distance from the barrier to the screen, s the distance between the slits, twice the spacing d that the group %1 sets (each slit lies d from the axis). Slits closer together, a longer wavelength or a farther screen spread the bands. With the settings Quarnel starts with (λ = %2, L = %3, s = %4 pixels) the bands lie about %5 pixels apart.</source>
+        <extracomment>%1 is the caption of the slit-spacing group. L, s, d and Δy are symbols: keep them. %2 to %5 are numbers of pixels.</extracomment>
+        <translation>Blízko optické osy leží sousední světlé pruhy asi &lt;b&gt;Δy = λ·L/s&lt;/b&gt; od sebe: L je vzdálenost stínítka od clony, s vzdálenost štěrbin, dvojnásobek rozteče d, kterou nastavuje skupina %1 (každá štěrbina leží d od osy). Štěrbiny blíže u sebe, delší vlnová délka nebo vzdálenější stínítko pruhy rozestoupí. S nastavením, se kterým Quarnel začíná (λ = %2, L = %3, s = %4 pixelů), leží pruhy asi %5 pixelu od sebe.</translation>
+    </message>
+    <message>
+        <source>The formula takes the angle θ between the axis and the way to P as small. For a screen far from the slits the path difference is s·sin θ, and for a small angle sin θ is about tan θ = y/L, so that the m-th band lies at y = m·λ·L/s. Far from the axis the angle is no longer small: the m-th band lies where s·sin θ = m·λ, at y = L·tan θ, farther out than the formula says, and the bands spread apart towards the top and the bottom of the screen. With the start-up settings the formula puts band %1 at %2 pixels from the axis; the run shows it at about %3. Where m·λ is more than s there is no m-th band at all.</source>
+        <extracomment>θ is an angle, m a band&apos;s number (keep the symbols). %1 is the band&apos;s number (6), %2 and %3 numbers of pixels.</extracomment>
+        <translation>Vzorec předpokládá, že úhel θ mezi osou a směrem k bodu P je malý. Pro stínítko daleko od štěrbin je dráhový rozdíl s·sin θ a pro malý úhel je sin θ přibližně tg θ = y/L, takže m-tý pruh leží v y = m·λ·L/s. Daleko od osy už úhel malý není: m-tý pruh leží tam, kde s·sin θ = m·λ, tedy v y = L·tg θ, dál, než říká vzorec, a pruhy se k hornímu a dolnímu okraji stínítka rozestupují. Při výchozím nastavení klade vzorec pruh %1 do vzdálenosti %2 pixelů od osy; běh ho ukáže asi v %3. Kde je m·λ větší než s, m-tý pruh vůbec není.</translation>
+    </message>
+    <message>
+        <source>The three patterns</source>
+        <extracomment>A heading of the help: the three patterns and what each means physically.</extracomment>
+        <translation>Tři obrazce</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: světlo, jak dopadá na stínítko. Každá vlna slábne tím víc, čím dál od své štěrbiny dorazila, jako světlo šířící se z malého otvoru, takže pruhy k hornímu a dolnímu okraji stínítka blednou.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: samotná interference, druhá mocnina délky součtu fázorů, bez slábnutí. Všechny světlé pruhy jsou stejně jasné: tento obrazec nejzřetelněji ukazuje, kde pruhy leží.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: světlo jako fotony, malá kvanta, v nichž přichází. Jas obrazce %2 udává, kolik fotonů dopadne do každé výšky, a každý se nakreslí jako bílá tečka na náhodném místě řádku. Do tmavých míst nedopadne žádný foton: pruhy se skládají z mnoha jednotlivých fotonů.</translation>
+    </message>
+    <message>
+        <source>What the model leaves out</source>
+        <extracomment>A heading of the help: what the model of the picture simplifies or omits.</extracomment>
+        <translation>Co model vynechává</translation>
+    </message>
+    <message>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <translation>Skutečné rozměry: světlo má vlnovou délku 0,4 až 0,7 mikrometru, štěrbiny jsou od sebe zlomek milimetru a stínítko stojí metr nebo dál. Obrázek zachovává to podstatné, poměry λ/s a s/L, ve velikostech, které jsou vidět.</translation>
+    </message>
+    <message>
+        <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
+        <extracomment>%1 is the Interference pattern&apos;s name as its option says it.</extracomment>
+        <translation>Šířku štěrbin: zde jsou to body. Ohyb na skutečné štěrbině vzdálenější pruhy zeslabuje; zde jsou všechny pruhy obrazce %1 stejně jasné.</translation>
+    </message>
+    <message>
+        <source>White light: the light here has one wavelength, and both slits are lit in step, as by a laser. White light would give coloured bands that blur away from the middle.</source>
+        <extracomment>Monochromatic and coherent light: say it in school words, as here.</extracomment>
+        <translation>Bílé světlo: světlo zde má jedinou vlnovou délku a obě štěrbiny jsou osvětleny ve stejné fázi, jako laserem. Bílé světlo by dalo barevné pruhy, které se dál od středu rozmazávají.</translation>
+    </message>
+    <message>
+        <source>Space: the waves spread only in the plane of the picture, and the weakening with distance in the pattern %1 is a simple rule chosen to look right, not an exact law.</source>
+        <extracomment>%1 is the Light pattern&apos;s name as its option says it.</extracomment>
+        <translation>Prostor: vlny se šíří jen v rovině obrázku a slábnutí se vzdáleností v obrazci %1 je jednoduché pravidlo zvolené tak, aby vypadalo věrně, ne přesný zákon.</translation>
+    </message>
+    <message>
+        <source>Chance: the pattern %1 draws at each height as many dots as the brightness gives, at random places along the row. Real photons land one at a time wherever the pattern allows, more often where it is bright.</source>
+        <extracomment>%1 is the Photon density pattern&apos;s name as its option says it.</extracomment>
+        <translation>Náhodu: obrazec %1 kreslí v každé výšce tolik teček, kolik dává jas, na náhodných místech řádku. Skutečné fotony dopadají jeden po druhém kamkoli, kam obrazec dovolí, častěji tam, kde je světlo.</translation>
+    </message>
+    <message>
+        <source>Time: the scan from the bottom to the top only draws the picture. The pattern is there all at once; nothing in the picture moves with the light.</source>
+        <extracomment>About the animation of a run.</extracomment>
+        <translation>Čas: průchod zdola nahoru obrázek jen kreslí. Obrazec je tu celý najednou; nic v obrázku se nepohybuje se světlem.</translation>
+    </message>
+    <message>
+        <source>Things to try</source>
+        <extracomment>A heading of the help: activities for a lesson.</extracomment>
+        <translation>Vyzkoušejte</translation>
+    </message>
+    <message>
+        <source>Make a prediction first, then press %1 and see. A run keeps the settings it started with; change them between runs.</source>
+        <extracomment>%1 is the Start button&apos;s caption.</extracomment>
+        <translation>Nejdřív předpovězte, co se stane, pak stiskněte %1 a porovnejte. Běh si ponechá nastavení, se kterým začal; měňte je mezi běhy.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
+        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
+        <translation>&lt;b&gt;Žádná druhá dráha.&lt;/b&gt; Zvolte %1 „%2“ a obrazec %3. Budou vidět pruhy? Obě štěrbiny pak leží na ose, obě dráhy jsou všude stejně dlouhé a fázory míří vždy stejným směrem: stínítko je všude stejně jasné, bez pruhů.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
+        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Štěrbiny dál od sebe.&lt;/b&gt; Spusťte obrazec %3 s roztečí „%1“, potom „%2“. Přiblíží se pruhy k sobě, nebo se vzdálí? Se štěrbinami %4 místo %5 pixelů od sebe leží pruhy asi %6 místo %7 pixelu od sebe: na stínítko se jich vejde víc.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
+        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Stínítko dál.&lt;/b&gt; Spusťte se vzdáleností „%1“, potom „%2“. Předpovězte, jak se pruhy změní: ve dvojnásobné vzdálenosti se rozestoupí na dvojnásobek, asi %4 místo %3 pixelu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
+        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
+        <translation>&lt;b&gt;Delší vlnová délka.&lt;/b&gt; Spusťte s kmitočtem „%1“, potom „%2“. Předpovězte, kam se pruhy posunou: λ vzroste z %3 na %4 pixelu a pruhy se rozestoupí tak daleko, že zůstane jen prostřední a po jednom u každého okraje stínítka.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
+        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
+        <translation>&lt;b&gt;Foton po fotonu.&lt;/b&gt; Zvolte obrazec %1 a posuňte posuvník na 20, nejpomalejší. Ukážou pruhy jednotlivé fotony? Běh je kreslí řádek po řádku, každý na náhodném místě; žádný sám pruh nevytvoří, ale dohromady nakreslí tytéž pruhy jako obrazec %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
+        <translation>&lt;b&gt;Kde vzorec selhává.&lt;/b&gt; Při výchozím nastavení klade vzorec Δy = λ·L/s pruhy %1 pixelu od sebe. Podívejte se v běhu na vnější pruhy: rozestupují se, šestý leží asi %2 pixelů od osy místo %3. Okno, které otevře %4, staví místa podle vzorce vedle přesných.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
+        <translation>&lt;b&gt;Dvě štěrbiny nejsou jedna plus jedna.&lt;/b&gt; Porovnejte sloupce s modrými značkami vlevo od osy: každá štěrbina sama i obě sečtené bez interference se od bodu k bodu mění plynule. Předpovězte, kde budou sloupce jasnější než tento součet a kde tmavší: ve světlém pruhu až dvakrát jasnější, v tmavém černé.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <extracomment>A heading of the help: the keyboard.</extracomment>
+        <translation>Klávesy</translation>
+    </message>
+    <message>
+        <source>go from control to control. After %1, Tab reaches the picture, and a screen reader then reads out its description.</source>
+        <extracomment>What the keys do; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>přecházejí od prvku k prvku. Za tlačítkem %1 se Tab dostane na obrázek a čtečka obrazovky pak přečte jeho popis.</translation>
+    </message>
+    <message>
+        <source>choose an option within a group; on the scroll bar, move it by one step, or to 1 and 20.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>vybírají volbu ve skupině; na posuvníku jím posunou o jeden stupeň nebo na 1 a 20.</translation>
+    </message>
+    <message>
+        <source>press the focused button.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>stisknou tlačítko, na kterém je fokus.</translation>
+    </message>
+    <message>
+        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
+        <translation>hned zastaví běh i zvuk, který přehrává %1. Ostatní kliknutí a klávesy během běhu čekají na jeho konec.</translation>
+    </message>
+    <message>
+        <source>copies the picture.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>zkopíruje obrázek.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>uloží obrázek jako obrázek PNG.</translation>
+    </message>
+    <message>
+        <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
+        <extracomment>What the keys do, for a projector.</extracomment>
+        <translation>zvětšují nebo zmenšují okno a s ním každý dialog, od 100 do 300 %, pokud to obrazovka dovolí; poslední z nich vrátí normální velikost.</translation>
+    </message>
+    <message>
+        <source>fills the screen with the window, and brings it back.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>roztáhne okno na celou obrazovku a zase ho vrátí.</translation>
+    </message>
+    <message>
+        <source>opens this help.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>otevře tuto nápovědu.</translation>
+    </message>
+    <message>
+        <source>in the help: prints it, or saves it as a PDF file to hand out.</source>
+        <extracomment>What the key does, in the help window.</extracomment>
+        <translation>v nápovědě: vytiskne ji, nebo ji uloží jako soubor PDF k rozdání.</translation>
+    </message>
+    <message>
+        <source>open the picture&apos;s menu, as the right mouse button does.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>otevřou nabídku obrázku, stejně jako pravé tlačítko myši.</translation>
+    </message>
+    <message>
+        <source>opens Explore, which compares the small-angle formula with the exact places of the bands.</source>
+        <extracomment>What the key does: Explore is a window of its own.</extracomment>
+        <translation>otevře okno, které porovná vzorec pro malé úhly s přesnými místy pruhů.</translation>
+    </message>
+    <message>
+        <source>plays the pattern as sound.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>přehraje obrazec jako zvuk.</translation>
+    </message>
+    <message>
+        <source>quits Quarnel as %1 does: after a run that goes on.</source>
+        <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>ukončí Quarnel stejně jako %1: až skončí běh, který právě probíhá.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
+        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
+        <translation>&lt;b&gt;Jen jeden pruh.&lt;/b&gt; Zvolte kmitočet „%1“ (λ = %2 pixelu) a rozteč „%3“ (štěrbiny %4 pixelů od sebe). Kolik bude světlých pruhů? První pruh vedle prostředního leží tam, kde je dráhový rozdíl jedna vlnová délka, ale dráhový rozdíl nikdy není větší než s a zde je λ větší: zůstane jen široký prostřední pruh.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
+        <translation>&amp;Tisk...</translation>
     </message>
 </context>
 <context>
@@ -417,62 +718,67 @@
     <name>PictureCommands</name>
     <message>
         <source>&amp;Copy picture</source>
+        <extracomment>An entry of the picture&apos;s menu (right button); &amp; marks the key that chooses it.</extracomment>
         <translation>&amp;Kopírovat obrázek</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
+        <extracomment>An entry of the picture&apos;s menu: saves it as a PNG file, asking where.</extracomment>
         <translation>&amp;Uložit obrázek jako...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>An entry of the picture&apos;s menu: opens the help.</extracomment>
         <translation>Nápo&amp;věda</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
+        <extracomment>An entry of the picture&apos;s menu: opens About.</extracomment>
         <translation>&amp;O programu Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>What a screen reader calls the picture&apos;s menu.</extracomment>
         <translation>Obrázek</translation>
     </message>
     <message>
         <source>Save picture as</source>
+        <extracomment>The title of the file dialog that saves the picture.</extracomment>
         <translation>Uložit obrázek jako</translation>
     </message>
     <message>
         <source>interference.png</source>
+        <extracomment>The file name the save dialog offers; a file name, so no spaces or slashes.</extracomment>
         <translation>interference.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The save dialog&apos;s file type; keep &quot;(*.png)&quot; as it is.</extracomment>
         <translation>Obrázky PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A message box: %1 is the file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
         <translation>Obrázek se nepodařilo uložit jako „%1“: %2</translation>
     </message>
     <message>
-        <source>About Quarnel</source>
-        <translation>O programu Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Výukový program, který ukazuje interferenci světla za dvěma štěrbinami.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>Zoom &amp;in</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step larger.</extracomment>
         <translation>&amp;Zvětšit</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step smaller.</extracomment>
         <translation>Zm&amp;enšit</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
+        <extracomment>An entry of the picture&apos;s menu: the window back at 100 %.</extracomment>
         <translation>&amp;Normální velikost</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
+        <extracomment>An entry of the picture&apos;s menu: the window fills the screen, or leaves it.</extracomment>
         <translation>Na &amp;celou obrazovku</translation>
     </message>
     <message>
@@ -484,6 +790,7 @@
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
+        <extracomment>A distance in the picture&apos;s description, for one pixel (%n is 1); give every plural form your language has.</extracomment>
         <translation>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixel</numerusform>
@@ -492,6 +799,7 @@
     </message>
     <message numerus="yes">
         <source>%n pixels</source>
+        <extracomment>A distance in the picture&apos;s description, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
         <translation>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixely</numerusform>
@@ -500,125 +808,292 @@
     </message>
     <message>
         <source>across the optical axis, reaching %1 above and below it</source>
+        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>přes optickou osu, sahá %1 nad ni i pod ni</translation>
     </message>
     <message>
         <source>across the optical axis, from %1 below to %2 above it</source>
+        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>přes optickou osu, od %1 pod ní po %2 nad ní</translation>
     </message>
     <message>
         <source>%1 above the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 nad optickou osou</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 pod optickou osou</translation>
     </message>
     <message>
         <source>one %1</source>
+        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
         <translation>jeden pruh %1</translation>
     </message>
     <message>
         <source>a pair %1 above and below the optical axis</source>
+        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>dvojice %1 nad optickou osou a pod ní</translation>
     </message>
     <message>
         <source>pairs %1 and %2 above and below the optical axis</source>
+        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
         <translation>dvojice %1 a %2 nad optickou osou a pod ní</translation>
     </message>
     <message>
         <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 dvojic nad optickou osou a pod ní, nejbližší %2 a nejvzdálenější %3 od ní</translation>
     </message>
     <message>
         <source>%1; and %2</source>
+        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
         <translation>%1; a %2</translation>
     </message>
     <message>
         <source>the brightest is level with the source, on the optical axis</source>
+        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
         <translation>nejjasnější místo je ve výšce zdroje, na optické ose</translation>
     </message>
     <message>
         <source>the brightest are %1 above and below the optical axis</source>
+        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>nejjasnější místa jsou %1 nad optickou osou a pod ní</translation>
     </message>
     <message>
         <source>the brightest is %1 above the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>nejjasnější místo je %1 nad optickou osou</translation>
     </message>
     <message>
         <source>the brightest is %1 below the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>nejjasnější místo je %1 pod optickou osou</translation>
     </message>
     <message>
         <source>%1, in the band across the axis</source>
+        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
         <translation>%1, v pruhu přes osu</translation>
     </message>
     <message>
         <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1, ve dvojici pruhů, jejichž středy leží %2 nad osou a pod ní</translation>
     </message>
     <message>
         <source>%1, in the band %2</source>
+        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>%1, v pruhu %2</translation>
     </message>
     <message>
         <source>%1 pattern</source>
+        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Obrazec „%1“</translation>
     </message>
     <message>
         <source>0 (both slits on the optical axis)</source>
+        <extracomment>The slit spacing when it is 0, in the picture&apos;s description.</extracomment>
         <translation>0 (obě štěrbiny na optické ose)</translation>
     </message>
     <message>
         <source>%1 (each slit %2 from the optical axis)</source>
+        <extracomment>The slit spacing: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;15 pixels&quot;.</extracomment>
         <translation>%1 (každá štěrbina %2 od optické osy)</translation>
     </message>
     <message>
         <source>%1 (%2 behind the barrier)</source>
+        <extracomment>The detector-screen distance: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;200 pixels&quot;.</extracomment>
         <translation>%1 (%2 za clonou)</translation>
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 po běhu s roztečí štěrbin %2, vzdáleností stínítka %3 a kmitočtem %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
+        <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Graf zůstává tmavý.</translation>
     </message>
     <message>
         <source>The plot shows 1 bright band, %1</source>
+        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
         <translation>Graf ukazuje 1 světlý pruh, %1</translation>
     </message>
     <message>
         <source>The plot shows %1 bright bands: %2</source>
+        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
         <translation>Graf ukazuje světlé pruhy (%1): %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <extracomment>The picture&apos;s description before the first run; &quot;Start&quot; as the button&apos;s caption.</extracomment>
         <translation>Zatím nic nenakresleno: Start nakreslí zdroj světla, clonu se dvěma štěrbinami, stínítko a obrazec.</translation>
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
+        <extracomment>Said of the picture after Escape stopped a run at once.</extracomment>
         <translation>Běh byl zastaven před prvním bodem.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
+        <extracomment>Where a stopped run&apos;s plot reaches (the %3 of &quot;The run was stopped after ...&quot;).</extracomment>
         <translation>do výšky optické osy</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
+        <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Běh byl zastaven po %1 z %2 bodů: graf sahá zdola až %3.</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a disk drive.</extracomment>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a folder.</extracomment>
+        <translation>Složka</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Alt+Left</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Back (Alt and the Left arrow key).</extracomment>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Forward (Alt and the Right arrow key).</extracomment>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for the parent folder (Alt and the Up arrow key).</extracomment>
+        <translation>Alt+Up</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSize</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Qt&apos;s text: the paper size A4 in the print dialog.</extracomment>
+        <translation>A4</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Close</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box (the help&apos;s, a message box&apos;s).</extracomment>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s text: a button of the save and print dialogs.</extracomment>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Qt&apos;s text: the save dialog&apos;s button, as the picture&apos;s menu says &quot;Save&quot;.</extracomment>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Qt&apos;s text: a file dialog&apos;s button.</extracomment>
+        <translation>Otevřít</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>All Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Všechny strany</translation>
+    </message>
+    <message>
+        <source>Even Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Sudé strany</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Liché strany</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Page Set:</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s label for the choice of all, even or odd pages.</extracomment>
+        <translation>Sada stran:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s option of printing pages whose numbers are given.</extracomment>
+        <translation>Stránky</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s tooltip for the page numbers; &quot;3,5-7,9&quot; stays as it is (a list of pages, not a decimal number).</extracomment>
+        <translation>Zadejte stránky nebo rozsahy oddělené čárkami. Rozsah se zadává dvěma čísly oddělenými spojovníkem. Např. 3,5-7,9 vytiskne stránky 3, 5, 6, 7 a 9.</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s group for printing on both sides of the paper.</extracomment>
+        <translation>Oboustranný tisk</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice not to print on both sides.</extracomment>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s long side.</extracomment>
+        <translation>Vazba na delší straně</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s short side.</extracomment>
+        <translation>Vazba na kratší straně</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Num</source>
+        <extracomment>Qt&apos;s text: a key name&apos;s prefix for the keys of the number pad (Num+5).</extracomment>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>Qt&apos;s text: the name of the Home key (to the start of a line or scale), as the keyboard says it; the help names it.</extracomment>
+        <translation>Home</translation>
     </message>
 </context>
 <context>
     <name>RunDriver</name>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <extracomment>A message box: a run refused one of its settings. %1 is the setting&apos;s text as it was found; &quot;setting text&quot; is what one of the hidden setting fields holds.</extracomment>
         <translation>Běh se zastavil: text nastavení „%1“ není číslo.</translation>
     </message>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <extracomment>A message box: a run refused one of its settings, a number no option or the scroll bar writes. %1 is the setting&apos;s text as it was found.</extracomment>
         <translation>Běh se zastavil: text nastavení „%1“ není hodnota jeho ovládacího prvku.</translation>
     </message>
 </context>
@@ -666,50 +1141,92 @@
     <name>SettingCaption</name>
     <message>
         <source>large</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (a box of 49 x 17 pixels with its mark): each slit 40 pixels from the optical axis, the largest spacing. An adjective agreeing with your language&apos;s word for the spacing, as the group&apos;s caption has it.</extracomment>
         <translation>velká</translation>
     </message>
     <message>
         <source>minor</source>
-        <translation>mírná</translation>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 13 pixels): 15 pixels, the second largest of five (40, 15, 10, 5, 0); &quot;smaller than large&quot;, not &quot;small&quot;.</extracomment>
+        <translation>menší</translation>
     </message>
     <message>
         <source>middle</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 17 pixels): 10 pixels, the middle one.</extracomment>
         <translation>střední</translation>
     </message>
     <message>
         <source>small</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 13 pixels): 5 pixels, the smallest spacing above none.</extracomment>
         <translation>malá</translation>
     </message>
     <message>
         <source>0</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 17 pixels): both slits on the optical axis. A number: keep it as it is.</extracomment>
         <translation>0</translation>
     </message>
     <message>
+        <source>large</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (49 x 13 pixels): the screen 200 pixels behind the barrier, the farthest. An adjective agreeing with your language&apos;s word for the distance.</extracomment>
+        <translation>velká</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 150 pixels.</extracomment>
+        <translation>střední</translation>
+    </message>
+    <message>
         <source>near</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 100 pixels, the screen nearest the barrier.</extracomment>
         <translation>blízko</translation>
     </message>
     <message>
         <source>higher</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): a wave number of 2 radians per pixel, the highest. An adjective agreeing with your language&apos;s word for the frequency.</extracomment>
         <translation>vyšší</translation>
     </message>
     <message>
         <source>high</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): 0.5 radians per pixel.</extracomment>
         <translation>vysoký</translation>
     </message>
     <message>
+        <source>middle</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 13 pixels): 0.3 radians per pixel.</extracomment>
+        <translation>střední</translation>
+    </message>
+    <message>
         <source>low</source>
-        <translation>min</translation>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (41 x 13 pixels): 0.1 radians per pixel, the lowest. A whole word, not an abbreviation such as &quot;min&quot;.</extracomment>
+        <translation>nízký</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (65 x 13 pixels): the interference weighted by each slit&apos;s distance, as light on a screen. The pattern&apos;s name: the help and the picture&apos;s description use it too.</extracomment>
         <translation>Světlo</translation>
     </message>
     <message>
         <source>Interference</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (89 x 13 pixels): the interference term alone. The pattern&apos;s name, as in the help.</extracomment>
         <translation>Interference</translation>
     </message>
     <message>
         <source>Photon density</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (97 x 13 pixels): the light as random photon dots. The pattern&apos;s name: the label beside the plot (&quot;Photon density&quot;) must say the same; a soft hyphen (U+00AD) may mark where a long word can break.</extracomment>
         <translation>Hustota fotonů</translation>
     </message>
 </context>
@@ -717,159 +1234,203 @@
     <name>frmQuarnel</name>
     <message>
         <source>Slow-down %1 of %2</source>
+        <extracomment>What a screen reader calls the scroll bar: %1 is its value, %2 the largest (20).</extracomment>
         <translation>Zpomalení %1 z %2</translation>
     </message>
     <message>
         <source>Interference picture</source>
+        <extracomment>What a screen reader calls the picture of the apparatus and the plot.</extracomment>
         <translation>Obrázek interference</translation>
     </message>
     <message>
         <source>Interference and light pattern</source>
+        <extracomment>The window&apos;s heading, centred in a box of 361 x 25 pixels (Times New Roman 15.75 pt bold, one line).</extracomment>
         <translation>Interference a světelný obrazec</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The button that starts a run: 73 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Start</translation>
     </message>
     <message>
         <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <extracomment>What a screen reader says of Start.</extracomment>
         <translation>Projde stínítko bod po bodu se zvoleným nastavením a vykreslí obrazec</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that closes Quarnel (after a run that goes on): 65 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Konec</translation>
     </message>
     <message>
         <source>Closes Quarnel</source>
+        <extracomment>What a screen reader says of Exit.</extracomment>
         <translation>Zavře Quarnel</translation>
     </message>
     <message>
         <source>Slow-down</source>
+        <extracomment>What a screen reader calls the scroll bar that slows the animation down.</extracomment>
         <translation>Zpomalení</translation>
     </message>
     <message>
         <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <extracomment>What a screen reader says of the scroll bar. Numbers as your language writes them.</extracomment>
         <translation>Zpomalení animace, 1 až 20: při 1 trvá běh asi 1,2 sekundy, při 20 asi 24</translation>
     </message>
     <message>
         <source>Please press button Start</source>
+        <extracomment>The prompt on the empty picture, centred in 273 x 33 pixels (Times New Roman 15.75 pt bold, one line): name the Start button by its translated caption.</extracomment>
         <translation>Stiskněte tlačítko Start</translation>
     </message>
     <message>
         <source>Slit spacing</source>
-        <translation>Rozteč</translation>
+        <extracomment>The caption of the slit-spacing group, on the top line of a frame 89 pixels wide (MS Sans Serif 8.25 pt bold): how far each slit lies from the optical axis.</extracomment>
+        <translation>Rozteč štěrbin</translation>
     </message>
     <message>
         <source>How far each slit lies from the optical axis</source>
+        <extracomment>What a screen reader says of the slit-spacing group.</extracomment>
         <translation>Jak daleko leží každá štěrbina od optické osy</translation>
     </message>
     <message>
         <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
         <translation>Rozteč štěrbin velká: každá štěrbina 40 pixelů od optické osy</translation>
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Rozteč štěrbin mírná: každá štěrbina 15 pixelů od optické osy</translation>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
+        <translation>Rozteč štěrbin menší: každá štěrbina 15 pixelů od optické osy</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Rozteč štěrbin střední: každá štěrbina 10 pixelů od optické osy</translation>
     </message>
     <message>
         <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Rozteč štěrbin malá: každá štěrbina 5 pixelů od optické osy</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Rozteč štěrbin 0: obě štěrbiny na optické ose</translation>
     </message>
     <message>
         <source>Detector-Screen distance</source>
+        <extracomment>The caption of the distance group, on the top line of a frame 169 pixels wide (MS Sans Serif 8.25 pt bold): how far the detector screen stands behind the barrier. The screen is the one the pattern falls on, as everywhere else.</extracomment>
         <translation>Vzdálenost stínítka</translation>
     </message>
     <message>
         <source>How far the screen stands behind the barrier</source>
+        <extracomment>What a screen reader says of the distance group.</extracomment>
         <translation>Jak daleko stojí stínítko za clonou</translation>
     </message>
     <message>
         <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Vzdálenost stínítka velká: stínítko 200 pixelů za clonou</translation>
     </message>
     <message>
         <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Vzdálenost stínítka střední: stínítko 150 pixelů za clonou</translation>
     </message>
     <message>
         <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Vzdálenost stínítka blízko: stínítko 100 pixelů za clonou</translation>
     </message>
     <message>
         <source>Frequency</source>
+        <extracomment>The caption of the frequency group, on the top line of a frame 105 pixels wide (Arial 8.25 pt bold). It sets the wave number k: how fast the phase turns.</extracomment>
         <translation>Kmitočet</translation>
     </message>
     <message>
         <source>The wave number of the light: how fast the phase turns along a path</source>
+        <extracomment>What a screen reader says of the frequency group. The wave number is the physics term (k); the phase turns along a path by k radians per pixel.</extracomment>
         <translation>Vlnové číslo světla: jak rychle se fáze otáčí podél dráhy</translation>
     </message>
     <message>
         <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Kmitočet vyšší: fáze se otočí o 2 radiány na pixel dráhy</translation>
     </message>
     <message>
         <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Kmitočet vysoký: fáze se otočí o 0,5 radiánu na pixel dráhy</translation>
     </message>
     <message>
         <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Kmitočet střední: fáze se otočí o 0,3 radiánu na pixel dráhy</translation>
     </message>
     <message>
         <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Kmitočet nízký: fáze se otočí o 0,1 radiánu na pixel dráhy</translation>
     </message>
     <message>
         <source>Pattern</source>
+        <extracomment>The caption of the pattern group, on the top line of a frame 113 pixels wide (MS Sans Serif 8.25 pt bold): what the plot beside the screen shows.</extracomment>
         <translation>Obrazec</translation>
     </message>
     <message>
         <source>What the plot beside the screen shows</source>
+        <extracomment>What a screen reader says of the pattern group.</extracomment>
         <translation>Co ukazuje graf vedle stínítka</translation>
     </message>
     <message>
         <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Obrazec světlo: interference vážená vzdáleností od každé štěrbiny, jako sloupce</translation>
     </message>
     <message>
         <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. A phasor is the arrow that stands for a wave&apos;s phase.</extracomment>
         <translation>Obrazec interference: druhá mocnina délky součtu fázorů, jako sloupce</translation>
     </message>
     <message>
         <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Obrazec hustota fotonů: v každé výšce tolik náhodných teček, kolik dopadá fotonů</translation>
     </message>
     <message>
         <source>Screen</source>
+        <extracomment>The label beside the barrier with the two slits, 49 x 17 pixels (Arial 9.75 pt bold). The English caption says &quot;Screen&quot; as it was laid out; name the barrier, as the help does.</extracomment>
         <translation>Clona</translation>
     </message>
     <message>
         <source>Source</source>
+        <extracomment>The label below the light source, 49 x 25 pixels (Arial 9.75 pt bold).</extracomment>
         <translation>Zdroj</translation>
     </message>
     <message>
         <source>Detektor</source>
-        <translation>Detektor</translation>
+        <extracomment>The label over the detector screen the pattern falls on, 57 x 25 pixels (Arial 9.75 pt bold; &quot;Detektor&quot; is the laid-out English spelling). The word your language uses for that screen everywhere else.</extracomment>
+        <translation>Stínítko</translation>
     </message>
     <message>
         <source>Photon density</source>
+        <extracomment>The label left of the plot axis, 49 x 33 pixels (MS Sans Serif 8.25 pt bold), wrapped at spaces and soft hyphens (U+00AD). The same words as the Photon density pattern&apos;s option.</extracomment>
         <translation>Hustota fotonů</translation>
     </message>
     <message>
         <source>Light pattern</source>
+        <extracomment>The heading over the plot for the patterns Light and Photon density, centred in 97 x 33 pixels (Arial 9.75 pt bold, wrapped).</extracomment>
         <translation>Světelný obrazec</translation>
     </message>
     <message>
         <source>Intrference pattern</source>
+        <extracomment>The heading over the plot for the pattern Interference, centred in 121 x 33 pixels (Arial 9.75 pt bold, wrapped; &quot;Intrference&quot; is the laid-out English spelling, write your language&apos;s word correctly).</extracomment>
         <translation>Interferenční obrazec</translation>
+    </message>
+    <message>
+        <source>Right-click for more; F1 for help</source>
+        <extracomment>The tooltip over the picture, the first hint a new user sees: the right mouse button opens the picture&apos;s menu, F1 (the help key) the help.</extracomment>
+        <translation>Pravým tlačítkem myši další volby; F1 otevře nápovědu</translation>
     </message>
 </context>
 </TS>

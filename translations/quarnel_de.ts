@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Not shown as it is. Write the names of the people who translated Quarnel into your language, separated by commas: About lists them beside your language&apos;s name.</extracomment>
+        <translation>Die Quarnel-Entwickler</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <extracomment>The title of the About window.</extracomment>
+        <translation>Über Quarnel</translation>
+    </message>
+    <message>
+        <source>A teaching program that shows the interference of light behind two slits.</source>
+        <extracomment>About&apos;s one sentence on what Quarnel is.</extracomment>
+        <translation>Ein Lehrprogramm, das die Interferenz von Licht hinter einem Doppelspalt zeigt.</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;%1&quot;&gt;MIT licence&lt;/a&gt;.</source>
+        <extracomment>Keep the link as it is: clicking &quot;MIT licence&quot; shows the licence&apos;s text (which stays in English, as the licence is written).</extracomment>
+        <translation>Freie Software unter der &lt;a href=&quot;%1&quot;&gt;MIT-Lizenz&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <extracomment>%1 is the address of Quarnel&apos;s home page, as a link.</extracomment>
+        <translation>Homepage: %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at: %1</source>
+        <extracomment>%1 is the address where bugs are reported, as a link.</extracomment>
+        <translation>Fehler melden: %1</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <extracomment>The heading of About&apos;s list of languages, each with the names of its translators.</extracomment>
+        <translation>Übersetzungen</translation>
+    </message>
+    <message>
+        <source>Runs on Qt %1</source>
+        <extracomment>%1 is the version of the Qt libraries Quarnel runs on, such as 6.4.2.</extracomment>
+        <translation>Läuft mit Qt %1</translation>
+    </message>
+    <message>
+        <source>language-name</source>
+        <extracomment>Not shown as it is. Write your language&apos;s name in your language, as About lists it with the names of its translators: for example Čeština, Deutsch.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
     <name>ExplorePlot</name>
     <message>
         <source>height above the optical axis (px)</source>
@@ -17,6 +65,11 @@
     <message>
         <source>Explore a run</source>
         <translation>Durchlauf erkunden</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>&amp;Point:</source>
@@ -332,6 +385,10 @@
         <translation>Keine Streifenmarken: der Gangunterschied ist überall gleich.</translation>
     </message>
     <message>
+        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
+        <translation>Helle Marken, wo der Gangunterschied ein ganzzahliges Vielfaches der Wellenlänge ist, liegen auf der Achse und %1 px darüber und darunter, dunkle Marken jeweils mittig dazwischen.</translation>
+    </message>
+    <message>
         <source>The small-angle formula puts the bright bands at %1 px.</source>
         <translation>Die Kleinwinkelformel legt die hellen Streifen auf %1 px.</translation>
     </message>
@@ -364,25 +421,269 @@
         <source>The table could not be saved as &quot;%1&quot;: %2</source>
         <translation>Die Tabelle konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
-    <message>
-        <source>%1:</source>
-        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
-        <translation>%1:</translation>
-    </message>
-    <message>
-        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
-        <translation>Helle Marken, wo der Gangunterschied ein ganzzahliges Vielfaches der Wellenlänge ist, liegen auf der Achse und %1 px darüber und darunter, dunkle Marken jeweils mittig dazwischen.</translation>
-    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
+        <extracomment>The title of the help window, and of its print-out.</extracomment>
         <translation>Quarnel-Hilfe</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the Explore window: choose a point of the run with Up, Down, Page Up and Page Down and read its path lengths and phase difference; N and Shift+N go to the next bright and dark point. Keep runs to compare them, and save or copy the run&apos;s table for a spreadsheet.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h2&gt;Was das Bild zeigt&lt;/h2&gt;&lt;p&gt;Licht aus der &lt;b&gt;Quelle&lt;/b&gt; links geht durch eine &lt;b&gt;Blende&lt;/b&gt; mit zwei Spalten, A über und B unter der optischen Achse, und fällt auf den &lt;b&gt;Schirm&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; tastet den Schirm von unten nach oben Punkt für Punkt ab.&lt;/p&gt;&lt;p&gt;Für jeden Punkt werden die beiden Weglängen von den Spalten zu zwei &lt;b&gt;Zeigern&lt;/b&gt;: 25 Pixel lange Pfeile, gedreht um die Wellenzahl mal die Weglänge. Sie werden aneinandergehängt, und ihre Summe, &lt;b&gt;grün&lt;/b&gt; gezeichnet, ergibt die Helligkeit: das Vierfache des Quadrats ihrer Länge. Jeder zwanzigste Punkt zeigt diese Konstruktion: die blassen Strahlen von beiden Spalten, die beiden schwarzen Zeiger und ihre grüne Summe.&lt;/p&gt;&lt;p&gt;Rechts der Diagrammachse wird die Helligkeit auf der Höhe des Punktes aufgetragen, als &lt;b&gt;Balken&lt;/b&gt; (Muster Licht und Interferenz) oder als zufällige &lt;b&gt;Photonenpunkte&lt;/b&gt; (Muster Photonendichte). Links der Achse folgen drei &lt;b&gt;blaue Marken&lt;/b&gt; dem, was jeder Spalt allein und was beide zusammen ergeben.&lt;/p&gt;&lt;h2&gt;Die Bedienelemente&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Spaltabstand&lt;/b&gt;: jeder Spalt liegt 40 (groß), 15 (enger), 10 (mittel), 5 (klein) oder 0 Pixel von der optischen Achse entfernt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Schirmabstand&lt;/b&gt;: der Schirm steht 200 (groß), 150 (mittel) oder 100 (nah) Pixel hinter der Blende.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequenz&lt;/b&gt;: die Wellenzahl, wie schnell sich die Phase längs eines Weges dreht: 2 (höher), 0,5 (hoch), 0,3 (mittel) oder 0,1 (tief) Radiant je Pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muster&lt;/b&gt;: Licht gewichtet die Interferenz mit dem Abstand von jedem Spalt; Interferenz zeigt allein das Quadrat der Länge der Zeigersumme; Photonendichte zeichnet so viele zufällige Punkte, wie Photonen ankommen.&lt;/li&gt;&lt;li&gt;Die &lt;b&gt;Bildlaufleiste&lt;/b&gt; verlangsamt die Animation von 1 bis 20; jede Stufe verlängert einen Durchlauf um etwa 1,2 Sekunden.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Tasten&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab und Umschalt+Tab gehen von Bedienelement zu Bedienelement; die Pfeiltasten wählen innerhalb einer Gruppe und bewegen die Bildlaufleiste; Leertaste oder Enter drückt eine Schaltfläche.&lt;/li&gt;&lt;li&gt;Esc hält einen Durchlauf an. Eingaben während eines Durchlaufs wirken, sobald der Durchlauf endet.&lt;/li&gt;&lt;li&gt;Strg+C kopiert das Bild; Strg+S speichert es als PNG-Bild.&lt;/li&gt;&lt;li&gt;Strg++ und Strg+- machen das ganze Fenster größer und kleiner, von 100 bis 300 %; Strg+0 bringt es auf seine normale Größe zurück. F11 füllt den Bildschirm, und F11 noch einmal verlässt den Vollbildmodus.&lt;/li&gt;&lt;li&gt;F1 öffnet diese Hilfe; die Menütaste, Umschalt+F10 oder die rechte Maustaste öffnen das Menü des Bildes.&lt;/li&gt;&lt;li&gt;Strg+E öffnet das Fenster „Durchlauf erkunden“: Wählen Sie mit Pfeil auf, Pfeil ab, Bild auf und Bild ab einen Punkt des Durchlaufs und lesen Sie seine Weglängen und die Phasendifferenz ab; N und Umschalt+N gehen zum nächsten hellen und dunklen Punkt. Behalten Sie Durchläufe, um sie zu vergleichen, und speichern oder kopieren Sie die Tabelle des Durchlaufs für eine Tabellenkalkulation.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <source>en</source>
+        <comment>the language of the help&apos;s numbers</comment>
+        <extracomment>Not shown as it is. Your language&apos;s code (cs, de, fr ...): the help writes the numbers it works out as this language writes numbers (3,1 or 3.1).</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>What the picture shows</source>
+        <extracomment>A heading of the help.</extracomment>
+        <translation>Was das Bild zeigt</translation>
+    </message>
+    <message>
+        <source>Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; scans the screen from the bottom to the top, point by point.</source>
+        <extracomment>%1 is the Start button&apos;s caption. The source, barrier and detector screen are the picture&apos;s labels: use the same words.</extracomment>
+        <translation>Licht aus der &lt;b&gt;Quelle&lt;/b&gt; links fällt durch eine &lt;b&gt;Blende&lt;/b&gt; mit zwei Spalten, A über und B unter der optischen Achse, auf den &lt;b&gt;Schirm&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; tastet den Schirm von unten nach oben ab, Punkt für Punkt.</translation>
+    </message>
+    <message>
+        <source>For every point of the screen the two paths from the slits become two &lt;b&gt;phasors&lt;/b&gt;: arrows 25 pixels long, each turned by the phase its path gives. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.</source>
+        <extracomment>A phasor is the arrow that stands for a wave&apos;s phase: school physics&apos; word for it in your language (Zeiger, vecteur de Fresnel, wskaz ...).</extracomment>
+        <translation>Für jeden Punkt des Schirms werden die beiden Wege von den Spalten zu zwei &lt;b&gt;Zeigern&lt;/b&gt;: Pfeilen von 25 Pixel Länge, jeder um die Phase gedreht, die sein Weg ergibt. Sie werden aneinandergehängt, und ihre Summe, &lt;b&gt;grün&lt;/b&gt; gezeichnet, ergibt die Helligkeit: das Vierfache des Quadrats ihrer Länge. Jeder zwanzigste Punkt zeigt diese Konstruktion: die blassen Strahlen von beiden Spalten, die beiden schwarzen Zeiger und ihre grüne Summe.</translation>
+    </message>
+    <message>
+        <source>Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns %1 and %2) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern %3). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what the two give added together, as if there were no interference.</source>
+        <extracomment>%1, %2 and %3 are the patterns&apos; names as their options say them.</extracomment>
+        <translation>Rechts der Diagrammachse wird die Helligkeit auf der Höhe des Punktes aufgetragen, als &lt;b&gt;Balken&lt;/b&gt; (Muster %1 und %2) oder als zufällige &lt;b&gt;Photonenpunkte&lt;/b&gt; (Muster %3). Links der Achse folgen drei &lt;b&gt;blaue Marken&lt;/b&gt; dem, was jeder Spalt allein ergäbe und was beide zusammen ergäben, gäbe es keine Interferenz.</translation>
+    </message>
+    <message>
+        <source>The physics</source>
+        <extracomment>A heading of the help: the physics behind the picture, in a school&apos;s words.</extracomment>
+        <translation>Die Physik</translation>
+    </message>
+    <message>
+        <source>Every point P of the screen gets light along two paths, one through slit A and one through slit B. Unless P lies level with the middle between the slits, one path is longer than the other: the difference of their lengths is the &lt;b&gt;path difference&lt;/b&gt; Δ = |PA − PB|.</source>
+        <extracomment>P is a point of the screen, PA and PB its distances from the slits A and B; Δ is the path difference (keep the symbols).</extracomment>
+        <translation>Jeder Punkt P des Schirms erhält Licht auf zwei Wegen, einem durch Spalt A und einem durch Spalt B. Liegt P nicht auf der Höhe der Mitte zwischen den Spalten, ist ein Weg länger als der andere: Die Differenz ihrer Längen ist der &lt;b&gt;Gangunterschied&lt;/b&gt; Δ = |PA − PB|.</translation>
+    </message>
+    <message>
+        <source>Along a path the wave&apos;s phase turns steadily, by k radians for every pixel: k is the &lt;b&gt;wave number&lt;/b&gt;, which the group %1 sets. So the two waves reach P turned against each other by the &lt;b&gt;phase difference&lt;/b&gt; φ = k·Δ. The phasors show it: φ is the angle between them.</source>
+        <extracomment>%1 is the caption of the frequency group. k is the wave number, φ the phase difference (keep the symbols).</extracomment>
+        <translation>Längs eines Weges dreht sich die Phase der Welle gleichmäßig, um k Radiant je Pixel: k ist die &lt;b&gt;Wellenzahl&lt;/b&gt;, die die Gruppe %1 einstellt. Die beiden Wellen erreichen P also um die &lt;b&gt;Phasendifferenz&lt;/b&gt; φ = k·Δ gegeneinander verdreht. Die Zeiger zeigen es: φ ist der Winkel zwischen ihnen.</translation>
+    </message>
+    <message>
+        <source>Where φ is a whole number of turns (0, 2π, 4π, …) the phasors point the same way and their sum is twice as long as one: P is &lt;b&gt;bright&lt;/b&gt; (constructive interference). Where φ is half a turn more (π, 3π, …) they point against each other, their sum is zero and P is &lt;b&gt;dark&lt;/b&gt; (destructive interference). In between the brightness changes smoothly.</source>
+        <extracomment>Constructive and destructive interference: school physics&apos; terms.</extracomment>
+        <translation>Wo φ eine ganze Zahl von Umdrehungen ist (0, 2π, 4π, …), zeigen die Zeiger in dieselbe Richtung, und ihre Summe ist doppelt so lang wie einer: P ist &lt;b&gt;hell&lt;/b&gt; (konstruktive Interferenz). Wo φ eine halbe Umdrehung mehr ist (π, 3π, …), zeigen sie gegeneinander, ihre Summe ist null, und P ist &lt;b&gt;dunkel&lt;/b&gt; (destruktive Interferenz). Dazwischen ändert sich die Helligkeit stetig.</translation>
+    </message>
+    <message>
+        <source>One whole turn of the phase takes one &lt;b&gt;wavelength&lt;/b&gt; λ = 2π/k: a point is bright where the path difference is a whole number of wavelengths, and dark where it is a whole number and a half. In the picture λ is measured in pixels:</source>
+        <extracomment>λ is the wavelength (keep the symbol). The table of each frequency&apos;s wavelength follows this paragraph.</extracomment>
+        <translation>Zu einer ganzen Umdrehung der Phase gehört eine &lt;b&gt;Wellenlänge&lt;/b&gt; λ = 2π/k: Ein Punkt ist hell, wo der Gangunterschied ein ganzzahliges Vielfaches der Wellenlänge ist, und dunkel, wo er ein ungeradzahliges Vielfaches der halben Wellenlänge ist. Im Bild wird λ in Pixeln gemessen:</translation>
+    </message>
+    <message>
+        <source>Wave number k, radians per pixel</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Wellenzahl k, Radiant je Pixel</translation>
+    </message>
+    <message>
+        <source>Wavelength λ, pixels</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Wellenlänge λ, Pixel</translation>
+    </message>
+    <message>
+        <source>Near the optical axis neighbouring bright bands lie about &lt;b&gt;Δy = λ·L/s&lt;/b&gt; apart: L is the distance from the barrier to the screen, s the distance between the slits, twice the spacing d that the group %1 sets (each slit lies d from the axis). Slits closer together, a longer wavelength or a farther screen spread the bands. With the settings Quarnel starts with (λ = %2, L = %3, s = %4 pixels) the bands lie about %5 pixels apart.</source>
+        <extracomment>%1 is the caption of the slit-spacing group. L, s, d and Δy are symbols: keep them. %2 to %5 are numbers of pixels.</extracomment>
+        <translation>Nahe der optischen Achse liegen benachbarte helle Streifen etwa &lt;b&gt;Δy = λ·L/s&lt;/b&gt; auseinander: L ist der Abstand des Schirms von der Blende, s der Abstand der Spalte voneinander, das Doppelte des Abstands d, den die Gruppe %1 einstellt (jeder Spalt liegt d von der Achse entfernt). Näher beieinander liegende Spalte, eine größere Wellenlänge oder ein fernerer Schirm ziehen die Streifen auseinander. Mit den Einstellungen, mit denen Quarnel startet (λ = %2, L = %3, s = %4 Pixel), liegen die Streifen etwa %5 Pixel auseinander.</translation>
+    </message>
+    <message>
+        <source>The formula takes the angle θ between the axis and the way to P as small. For a screen far from the slits the path difference is s·sin θ, and for a small angle sin θ is about tan θ = y/L, so that the m-th band lies at y = m·λ·L/s. Far from the axis the angle is no longer small: the m-th band lies where s·sin θ = m·λ, at y = L·tan θ, farther out than the formula says, and the bands spread apart towards the top and the bottom of the screen. With the start-up settings the formula puts band %1 at %2 pixels from the axis; the run shows it at about %3. Where m·λ is more than s there is no m-th band at all.</source>
+        <extracomment>θ is an angle, m a band&apos;s number (keep the symbols). %1 is the band&apos;s number (6), %2 and %3 numbers of pixels.</extracomment>
+        <translation>Die Formel nimmt den Winkel θ zwischen der Achse und der Richtung nach P als klein an. Für einen Schirm fern der Spalte ist der Gangunterschied s·sin θ, und für kleine Winkel ist sin θ etwa tan θ = y/L, sodass der m-te Streifen bei y = m·λ·L/s liegt. Fern der Achse ist der Winkel nicht mehr klein: Der m-te Streifen liegt dort, wo s·sin θ = m·λ ist, bei y = L·tan θ, weiter außen, als die Formel sagt, und die Streifen rücken zum oberen und unteren Rand des Schirms hin auseinander. Mit den Starteinstellungen setzt die Formel Streifen %1 auf %2 Pixel von der Achse; der Durchlauf zeigt ihn bei etwa %3. Wo m·λ größer als s ist, gibt es keinen m-ten Streifen.</translation>
+    </message>
+    <message>
+        <source>The three patterns</source>
+        <extracomment>A heading of the help: the three patterns and what each means physically.</extracomment>
+        <translation>Die drei Muster</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: Licht, wie es auf einen Schirm fällt. Jede Welle wird umso schwächer, je weiter sie von ihrem Spalt gekommen ist, wie Licht, das sich von einer kleinen Öffnung ausbreitet; so verblassen die Streifen zum oberen und unteren Rand des Schirms hin.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: die Interferenz allein, das Quadrat der Länge der Zeigersumme, ohne Abschwächung. Jeder helle Streifen ist gleich hell: Dieses Muster zeigt am deutlichsten, wo die Streifen liegen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: Licht als Photonen, die kleinen Portionen, in denen es ankommt. Die Helligkeit des Musters %2 gibt an, wie viele Photonen jede Höhe erreichen, und jedes wird als weißer Punkt an einer zufälligen Stelle der Zeile gezeichnet. Die dunklen Stellen erreicht kein Photon: Die Streifen bestehen aus vielen einzelnen Photonen.</translation>
+    </message>
+    <message>
+        <source>What the model leaves out</source>
+        <extracomment>A heading of the help: what the model of the picture simplifies or omits.</extracomment>
+        <translation>Was das Modell weglässt</translation>
+    </message>
+    <message>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <translation>Wirkliche Größen: Licht hat eine Wellenlänge von 0,4 bis 0,7 Mikrometern, Spalte liegen einen Bruchteil eines Millimeters auseinander, und der Schirm steht einen Meter oder weiter entfernt. Das Bild bewahrt, worauf es ankommt, die Verhältnisse λ/s und s/L, in Größen, die man sehen kann.</translation>
+    </message>
+    <message>
+        <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
+        <extracomment>%1 is the Interference pattern&apos;s name as its option says it.</extracomment>
+        <translation>Die Breite der Spalte: Hier sind sie Punkte. Die Beugung an einem wirklichen Spalt dämpft die weiter außen liegenden Streifen; hier sind alle Streifen des Musters %1 gleich hell.</translation>
+    </message>
+    <message>
+        <source>White light: the light here has one wavelength, and both slits are lit in step, as by a laser. White light would give coloured bands that blur away from the middle.</source>
+        <extracomment>Monochromatic and coherent light: say it in school words, as here.</extracomment>
+        <translation>Weißes Licht: Das Licht hier hat eine einzige Wellenlänge, und beide Spalte werden im Gleichtakt beleuchtet, wie von einem Laser. Weißes Licht ergäbe farbige Streifen, die nach außen hin verschwimmen.</translation>
+    </message>
+    <message>
+        <source>Space: the waves spread only in the plane of the picture, and the weakening with distance in the pattern %1 is a simple rule chosen to look right, not an exact law.</source>
+        <extracomment>%1 is the Light pattern&apos;s name as its option says it.</extracomment>
+        <translation>Der Raum: Die Wellen breiten sich nur in der Bildebene aus, und die Abschwächung mit dem Abstand im Muster %1 ist eine einfache Regel, die stimmig aussehen soll, kein genaues Gesetz.</translation>
+    </message>
+    <message>
+        <source>Chance: the pattern %1 draws at each height as many dots as the brightness gives, at random places along the row. Real photons land one at a time wherever the pattern allows, more often where it is bright.</source>
+        <extracomment>%1 is the Photon density pattern&apos;s name as its option says it.</extracomment>
+        <translation>Der Zufall: Das Muster %1 zeichnet auf jeder Höhe so viele Punkte, wie die Helligkeit ergibt, an zufälligen Stellen der Zeile. Wirkliche Photonen treffen einzeln irgendwo dort auf, wo das Muster es zulässt, häufiger dort, wo es hell ist.</translation>
+    </message>
+    <message>
+        <source>Time: the scan from the bottom to the top only draws the picture. The pattern is there all at once; nothing in the picture moves with the light.</source>
+        <extracomment>About the animation of a run.</extracomment>
+        <translation>Die Zeit: Das Abtasten von unten nach oben zeichnet nur das Bild. Das Muster ist auf einmal ganz da; nichts im Bild bewegt sich mit dem Licht.</translation>
+    </message>
+    <message>
+        <source>Things to try</source>
+        <extracomment>A heading of the help: activities for a lesson.</extracomment>
+        <translation>Zum Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Make a prediction first, then press %1 and see. A run keeps the settings it started with; change them between runs.</source>
+        <extracomment>%1 is the Start button&apos;s caption.</extracomment>
+        <translation>Stellen Sie zuerst eine Vorhersage auf, drücken Sie dann %1 und sehen Sie nach. Ein Durchlauf behält die Einstellungen, mit denen er begann; ändern Sie sie zwischen den Durchläufen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
+        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
+        <translation>&lt;b&gt;Kein zweiter Weg.&lt;/b&gt; Wählen Sie %1 „%2“ und das Muster %3. Wird es Streifen geben? Beide Spalte liegen dann auf der Achse, die beiden Wege sind überall gleich lang, und die Zeiger zeigen immer in dieselbe Richtung: Der Schirm ist gleichmäßig hell, ohne Streifen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
+        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Spalte weiter auseinander.&lt;/b&gt; Lassen Sie das Muster %3 mit dem Spaltabstand „%1“ laufen, dann mit „%2“. Rücken die Streifen zusammen oder auseinander? Mit Spalten %4 statt %5 Pixel auseinander liegen die Streifen etwa %6 statt %7 Pixel auseinander: Es passen mehr von ihnen auf den Schirm.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
+        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Der Schirm weiter weg.&lt;/b&gt; Lassen Sie es mit dem Schirmabstand „%1“ laufen, dann mit „%2“. Sagen Sie voraus, wie sich die Streifen ändern: Doppelt so weit entfernt rücken sie auf den doppelten Abstand auseinander, etwa %4 statt %3 Pixel.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
+        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
+        <translation>&lt;b&gt;Eine größere Wellenlänge.&lt;/b&gt; Lassen Sie es mit der Frequenz „%1“ laufen, dann mit „%2“. Sagen Sie voraus, wohin die Streifen gehen: λ wächst von %3 auf %4 Pixel, und die Streifen rücken so weit auseinander, dass nur der mittlere und je einer nahe jedem Ende des Schirms bleiben.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
+        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
+        <translation>&lt;b&gt;Photon für Photon.&lt;/b&gt; Wählen Sie das Muster %1 und schieben Sie die Bildlaufleiste auf 20, die langsamste Stufe. Zeigen einzelne Photonen die Streifen? Der Durchlauf zeichnet sie Zeile für Zeile, jedes an einer zufälligen Stelle; keines allein bildet einen Streifen, aber zusammen zeichnen sie dieselben Streifen wie das Muster %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
+        <translation>&lt;b&gt;Wo die Formel versagt.&lt;/b&gt; Mit den Starteinstellungen setzt die Formel Δy = λ·L/s die Streifen %1 Pixel auseinander. Sehen Sie sich im Durchlauf die äußeren Streifen an: Sie rücken auseinander, der sechste liegt etwa %2 Pixel von der Achse statt %3. Das Fenster, das %4 öffnet, stellt die Orte nach der Formel neben die genauen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
+        <translation>&lt;b&gt;Zwei Spalte sind nicht eins plus eins.&lt;/b&gt; Vergleichen Sie die Balken mit den blauen Marken links der Achse: Jeder Spalt allein und beide ohne Interferenz addiert ändern sich von Punkt zu Punkt stetig. Sagen Sie voraus, wo die Balken heller sind als diese Summe und wo dunkler: in einem hellen Streifen bis zu doppelt so hell, in einem dunklen schwarz.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <extracomment>A heading of the help: the keyboard.</extracomment>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>go from control to control. After %1, Tab reaches the picture, and a screen reader then reads out its description.</source>
+        <extracomment>What the keys do; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>gehen von Bedienelement zu Bedienelement. Nach %1 erreicht Tab das Bild, und ein Bildschirmleser liest dann seine Beschreibung vor.</translation>
+    </message>
+    <message>
+        <source>choose an option within a group; on the scroll bar, move it by one step, or to 1 and 20.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>wählen eine Option innerhalb einer Gruppe; auf der Bildlaufleiste bewegen sie sie um eine Stufe oder auf 1 und 20.</translation>
+    </message>
+    <message>
+        <source>press the focused button.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>drücken die Schaltfläche, die den Fokus hat.</translation>
+    </message>
+    <message>
+        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
+        <translation>hält einen Durchlauf sofort an, ebenso den Ton, den %1 spielt. Andere Klicks und Tasten während eines Durchlaufs warten auf dessen Ende.</translation>
+    </message>
+    <message>
+        <source>copies the picture.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>kopiert das Bild.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>speichert das Bild als PNG-Bild.</translation>
+    </message>
+    <message>
+        <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
+        <extracomment>What the keys do, for a projector.</extracomment>
+        <translation>machen das Fenster und mit ihm jeden Dialog größer oder kleiner, von 100 bis 300 %, so weit der Bildschirm es erlaubt; die letzte stellt die normale Größe wieder her.</translation>
+    </message>
+    <message>
+        <source>fills the screen with the window, and brings it back.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>füllt den Bildschirm mit dem Fenster und stellt es wieder her.</translation>
+    </message>
+    <message>
+        <source>opens this help.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>öffnet diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>in the help: prints it, or saves it as a PDF file to hand out.</source>
+        <extracomment>What the key does, in the help window.</extracomment>
+        <translation>in der Hilfe: druckt sie oder speichert sie als PDF-Datei zum Austeilen.</translation>
+    </message>
+    <message>
+        <source>open the picture&apos;s menu, as the right mouse button does.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>öffnen das Menü des Bildes, wie die rechte Maustaste.</translation>
+    </message>
+    <message>
+        <source>opens Explore, which compares the small-angle formula with the exact places of the bands.</source>
+        <extracomment>What the key does: Explore is a window of its own.</extracomment>
+        <translation>öffnet ein Fenster, das die Näherungsformel für kleine Winkel mit den genauen Orten der Streifen vergleicht.</translation>
+    </message>
+    <message>
+        <source>plays the pattern as sound.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>spielt das Muster als Ton ab.</translation>
+    </message>
+    <message>
+        <source>quits Quarnel as %1 does: after a run that goes on.</source>
+        <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>beendet Quarnel wie %1: nach einem laufenden Durchlauf.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
+        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
+        <translation>&lt;b&gt;Nur ein Streifen.&lt;/b&gt; Wählen Sie die Frequenz „%1“ (λ = %2 Pixel) und den Spaltabstand „%3“ (die Spalte %4 Pixel auseinander). Wie viele helle Streifen wird es geben? Der erste Streifen neben dem mittleren liegt dort, wo der Gangunterschied eine Wellenlänge beträgt, aber der Gangunterschied ist nie größer als s, und hier ist λ größer: Nur der breite mittlere Streifen bleibt.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
+        <translation>&amp;Drucken...</translation>
     </message>
 </context>
 <context>
@@ -417,62 +718,67 @@
     <name>PictureCommands</name>
     <message>
         <source>&amp;Copy picture</source>
+        <extracomment>An entry of the picture&apos;s menu (right button); &amp; marks the key that chooses it.</extracomment>
         <translation>Bild &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
+        <extracomment>An entry of the picture&apos;s menu: saves it as a PNG file, asking where.</extracomment>
         <translation>Bild &amp;speichern unter...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>An entry of the picture&apos;s menu: opens the help.</extracomment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
+        <extracomment>An entry of the picture&apos;s menu: opens About.</extracomment>
         <translation>&amp;Über Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>What a screen reader calls the picture&apos;s menu.</extracomment>
         <translation>Bild</translation>
     </message>
     <message>
         <source>Save picture as</source>
+        <extracomment>The title of the file dialog that saves the picture.</extracomment>
         <translation>Bild speichern unter</translation>
     </message>
     <message>
         <source>interference.png</source>
+        <extracomment>The file name the save dialog offers; a file name, so no spaces or slashes.</extracomment>
         <translation>interferenz.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The save dialog&apos;s file type; keep &quot;(*.png)&quot; as it is.</extracomment>
         <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A message box: %1 is the file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
         <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>About Quarnel</source>
-        <translation>Über Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Ein Lehrprogramm, das die Interferenz von Licht hinter einem Doppelspalt zeigt.&lt;/p&gt;&lt;p&gt;Lizenz: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>Zoom &amp;in</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step larger.</extracomment>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step smaller.</extracomment>
         <translation>Verk&amp;leinern</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
+        <extracomment>An entry of the picture&apos;s menu: the window back at 100 %.</extracomment>
         <translation>&amp;Normalgröße</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
+        <extracomment>An entry of the picture&apos;s menu: the window fills the screen, or leaves it.</extracomment>
         <translation>&amp;Vollbild</translation>
     </message>
     <message>
@@ -484,6 +790,7 @@
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
+        <extracomment>A distance in the picture&apos;s description, for one pixel (%n is 1); give every plural form your language has.</extracomment>
         <translation>
             <numerusform>%n Pixel</numerusform>
             <numerusform>%n Pixel</numerusform>
@@ -491,6 +798,7 @@
     </message>
     <message numerus="yes">
         <source>%n pixels</source>
+        <extracomment>A distance in the picture&apos;s description, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
         <translation>
             <numerusform>%n Pixel</numerusform>
             <numerusform>%n Pixel</numerusform>
@@ -498,125 +806,292 @@
     </message>
     <message>
         <source>across the optical axis, reaching %1 above and below it</source>
+        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>auf der optischen Achse, reicht %1 darüber und darunter</translation>
     </message>
     <message>
         <source>across the optical axis, from %1 below to %2 above it</source>
+        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>auf der optischen Achse, von %1 darunter bis %2 darüber</translation>
     </message>
     <message>
         <source>%1 above the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 über der optischen Achse</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 unter der optischen Achse</translation>
     </message>
     <message>
         <source>one %1</source>
+        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
         <translation>ein Streifen %1</translation>
     </message>
     <message>
         <source>a pair %1 above and below the optical axis</source>
+        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>ein Paar %1 über und unter der optischen Achse</translation>
     </message>
     <message>
         <source>pairs %1 and %2 above and below the optical axis</source>
+        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
         <translation>Paare %1 und %2 über und unter der optischen Achse</translation>
     </message>
     <message>
         <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 Paare über und unter der optischen Achse, das nächste %2 und das fernste %3 von ihr</translation>
     </message>
     <message>
         <source>%1; and %2</source>
+        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
         <translation>%1; und %2</translation>
     </message>
     <message>
         <source>the brightest is level with the source, on the optical axis</source>
+        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
         <translation>die hellste Stelle liegt auf Höhe der Quelle, auf der optischen Achse</translation>
     </message>
     <message>
         <source>the brightest are %1 above and below the optical axis</source>
+        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>die hellsten Stellen liegen %1 über und unter der optischen Achse</translation>
     </message>
     <message>
         <source>the brightest is %1 above the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>die hellste Stelle liegt %1 über der optischen Achse</translation>
     </message>
     <message>
         <source>the brightest is %1 below the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>die hellste Stelle liegt %1 unter der optischen Achse</translation>
     </message>
     <message>
         <source>%1, in the band across the axis</source>
+        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
         <translation>%1, im Streifen auf der Achse</translation>
     </message>
     <message>
         <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1, im Streifenpaar, dessen Mitten %2 über und unter ihr liegen</translation>
     </message>
     <message>
         <source>%1, in the band %2</source>
+        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>%1, im Streifen %2</translation>
     </message>
     <message>
         <source>%1 pattern</source>
+        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Muster „%1“</translation>
     </message>
     <message>
         <source>0 (both slits on the optical axis)</source>
+        <extracomment>The slit spacing when it is 0, in the picture&apos;s description.</extracomment>
         <translation>0 (beide Spalte auf der optischen Achse)</translation>
     </message>
     <message>
         <source>%1 (each slit %2 from the optical axis)</source>
+        <extracomment>The slit spacing: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;15 pixels&quot;.</extracomment>
         <translation>%1 (jeder Spalt %2 von der optischen Achse)</translation>
     </message>
     <message>
         <source>%1 (%2 behind the barrier)</source>
+        <extracomment>The detector-screen distance: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;200 pixels&quot;.</extracomment>
         <translation>%1 (%2 hinter der Blende)</translation>
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 nach einem Durchlauf mit Spaltabstand %2, Schirmabstand %3 und Frequenz %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
+        <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Das Diagramm bleibt dunkel.</translation>
     </message>
     <message>
         <source>The plot shows 1 bright band, %1</source>
+        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
         <translation>Das Diagramm zeigt 1 hellen Streifen, %1</translation>
     </message>
     <message>
         <source>The plot shows %1 bright bands: %2</source>
+        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
         <translation>Das Diagramm zeigt %1 helle Streifen: %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <extracomment>The picture&apos;s description before the first run; &quot;Start&quot; as the button&apos;s caption.</extracomment>
         <translation>Noch nichts gezeichnet: Start zeichnet die Lichtquelle, die Blende mit dem Doppelspalt, den Schirm und das Muster.</translation>
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
+        <extracomment>Said of the picture after Escape stopped a run at once.</extracomment>
         <translation>Der Durchlauf wurde vor seinem ersten Punkt angehalten.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
+        <extracomment>Where a stopped run&apos;s plot reaches (the %3 of &quot;The run was stopped after ...&quot;).</extracomment>
         <translation>auf Höhe der optischen Achse</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
+        <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Der Durchlauf wurde nach %1 von %2 Punkten angehalten: das Diagramm reicht von unten bis %3.</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a disk drive.</extracomment>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a folder.</extracomment>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Alt+Left</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Back (Alt and the Left arrow key).</extracomment>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Forward (Alt and the Right arrow key).</extracomment>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for the parent folder (Alt and the Up arrow key).</extracomment>
+        <translation>Alt+Up</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSize</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Qt&apos;s text: the paper size A4 in the print dialog.</extracomment>
+        <translation>A4</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Close</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box (the help&apos;s, a message box&apos;s).</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s text: a button of the save and print dialogs.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Qt&apos;s text: the save dialog&apos;s button, as the picture&apos;s menu says &quot;Save&quot;.</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Qt&apos;s text: a file dialog&apos;s button.</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>All Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Alle Seiten</translation>
+    </message>
+    <message>
+        <source>Even Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Gerade Seiten</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Ungerade Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Page Set:</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s label for the choice of all, even or odd pages.</extracomment>
+        <translation>Seiten-Satz:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s option of printing pages whose numbers are given.</extracomment>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s tooltip for the page numbers; &quot;3,5-7,9&quot; stays as it is (a list of pages, not a decimal number).</extracomment>
+        <translation>Geben Sie die Seiten oder Bereiche durch Kommata getrennt ein. Bereiche werden durch zwei durch einen Bindestrich getrennte Zahlen festgelegt. Beispiel: 3,5-7,9 druckt die Seiten 3, 5, 6, 7 und 9.</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s group for printing on both sides of the paper.</extracomment>
+        <translation>Beidseitiger Druck</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice not to print on both sides.</extracomment>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s long side.</extracomment>
+        <translation>Lange Seite</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s short side.</extracomment>
+        <translation>Kurze Seite</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Num</source>
+        <extracomment>Qt&apos;s text: a key name&apos;s prefix for the keys of the number pad (Num+5).</extracomment>
+        <translation>Zahlenblock</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>Qt&apos;s text: the name of the Home key (to the start of a line or scale), as the keyboard says it; the help names it.</extracomment>
+        <translation>Pos1</translation>
     </message>
 </context>
 <context>
     <name>RunDriver</name>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <extracomment>A message box: a run refused one of its settings. %1 is the setting&apos;s text as it was found; &quot;setting text&quot; is what one of the hidden setting fields holds.</extracomment>
         <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <extracomment>A message box: a run refused one of its settings, a number no option or the scroll bar writes. %1 is the setting&apos;s text as it was found.</extracomment>
         <translation>Der Durchlauf wurde angehalten: der Einstellungstext „%1“ ist kein Wert seines Bedienelements.</translation>
     </message>
 </context>
@@ -664,210 +1139,296 @@
     <name>SettingCaption</name>
     <message>
         <source>large</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (a box of 49 x 17 pixels with its mark): each slit 40 pixels from the optical axis, the largest spacing. An adjective agreeing with your language&apos;s word for the spacing, as the group&apos;s caption has it.</extracomment>
         <translation>groß</translation>
     </message>
     <message>
         <source>minor</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 13 pixels): 15 pixels, the second largest of five (40, 15, 10, 5, 0); &quot;smaller than large&quot;, not &quot;small&quot;.</extracomment>
         <translation>enger</translation>
     </message>
     <message>
         <source>middle</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 17 pixels): 10 pixels, the middle one.</extracomment>
         <translation>mittel</translation>
     </message>
     <message>
         <source>small</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 13 pixels): 5 pixels, the smallest spacing above none.</extracomment>
         <translation>klein</translation>
     </message>
     <message>
         <source>0</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 17 pixels): both slits on the optical axis. A number: keep it as it is.</extracomment>
         <translation>0</translation>
     </message>
     <message>
+        <source>large</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (49 x 13 pixels): the screen 200 pixels behind the barrier, the farthest. An adjective agreeing with your language&apos;s word for the distance.</extracomment>
+        <translation>groß</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 150 pixels.</extracomment>
+        <translation>mittel</translation>
+    </message>
+    <message>
         <source>near</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 100 pixels, the screen nearest the barrier.</extracomment>
         <translation>nah</translation>
     </message>
     <message>
         <source>higher</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): a wave number of 2 radians per pixel, the highest. An adjective agreeing with your language&apos;s word for the frequency.</extracomment>
         <translation>höher</translation>
     </message>
     <message>
         <source>high</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): 0.5 radians per pixel.</extracomment>
         <translation>hoch</translation>
     </message>
     <message>
+        <source>middle</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 13 pixels): 0.3 radians per pixel.</extracomment>
+        <translation>mittel</translation>
+    </message>
+    <message>
         <source>low</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (41 x 13 pixels): 0.1 radians per pixel, the lowest. A whole word, not an abbreviation such as &quot;min&quot;.</extracomment>
         <translation>tief</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (65 x 13 pixels): the interference weighted by each slit&apos;s distance, as light on a screen. The pattern&apos;s name: the help and the picture&apos;s description use it too.</extracomment>
         <translation>Licht</translation>
     </message>
     <message>
         <source>Interference</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (89 x 13 pixels): the interference term alone. The pattern&apos;s name, as in the help.</extracomment>
         <translation>Interferenz</translation>
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Photonendichte</translation>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (97 x 13 pixels): the light as random photon dots. The pattern&apos;s name: the label beside the plot (&quot;Photon density&quot;) must say the same; a soft hyphen (U+00AD) may mark where a long word can break.</extracomment>
+        <translation>Photonen­dichte</translation>
     </message>
 </context>
 <context>
     <name>frmQuarnel</name>
     <message>
         <source>Slow-down %1 of %2</source>
+        <extracomment>What a screen reader calls the scroll bar: %1 is its value, %2 the largest (20).</extracomment>
         <translation>Verlangsamung %1 von %2</translation>
     </message>
     <message>
         <source>Interference picture</source>
+        <extracomment>What a screen reader calls the picture of the apparatus and the plot.</extracomment>
         <translation>Interferenzbild</translation>
     </message>
     <message>
         <source>Interference and light pattern</source>
+        <extracomment>The window&apos;s heading, centred in a box of 361 x 25 pixels (Times New Roman 15.75 pt bold, one line).</extracomment>
         <translation>Interferenz und Lichtmuster</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The button that starts a run: 73 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Start</translation>
     </message>
     <message>
         <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <extracomment>What a screen reader says of Start.</extracomment>
         <translation>Tastet den Schirm mit den gewählten Einstellungen Punkt für Punkt ab und zeichnet das Muster</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that closes Quarnel (after a run that goes on): 65 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Ende</translation>
     </message>
     <message>
         <source>Closes Quarnel</source>
+        <extracomment>What a screen reader says of Exit.</extracomment>
         <translation>Schließt Quarnel</translation>
     </message>
     <message>
         <source>Slow-down</source>
+        <extracomment>What a screen reader calls the scroll bar that slows the animation down.</extracomment>
         <translation>Verlangsamung</translation>
     </message>
     <message>
         <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <extracomment>What a screen reader says of the scroll bar. Numbers as your language writes them.</extracomment>
         <translation>Verlangsamung der Animation, 1 bis 20: bei 1 dauert ein Durchlauf etwa 1,2 Sekunden, bei 20 etwa 24</translation>
     </message>
     <message>
         <source>Please press button Start</source>
+        <extracomment>The prompt on the empty picture, centred in 273 x 33 pixels (Times New Roman 15.75 pt bold, one line): name the Start button by its translated caption.</extracomment>
         <translation>Bitte Start drücken</translation>
     </message>
     <message>
         <source>Slit spacing</source>
+        <extracomment>The caption of the slit-spacing group, on the top line of a frame 89 pixels wide (MS Sans Serif 8.25 pt bold): how far each slit lies from the optical axis.</extracomment>
         <translation>Spaltabstand</translation>
     </message>
     <message>
         <source>How far each slit lies from the optical axis</source>
+        <extracomment>What a screen reader says of the slit-spacing group.</extracomment>
         <translation>Wie weit jeder Spalt von der optischen Achse entfernt liegt</translation>
     </message>
     <message>
         <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
         <translation>Spaltabstand groß: jeder Spalt 40 Pixel von der optischen Achse</translation>
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Spaltabstand enger: jeder Spalt 15 Pixel von der optischen Achse</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Spaltabstand mittel: jeder Spalt 10 Pixel von der optischen Achse</translation>
     </message>
     <message>
         <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Spaltabstand klein: jeder Spalt 5 Pixel von der optischen Achse</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Spaltabstand 0: beide Spalte auf der optischen Achse</translation>
     </message>
     <message>
         <source>Detector-Screen distance</source>
+        <extracomment>The caption of the distance group, on the top line of a frame 169 pixels wide (MS Sans Serif 8.25 pt bold): how far the detector screen stands behind the barrier. The screen is the one the pattern falls on, as everywhere else.</extracomment>
         <translation>Schirmabstand</translation>
     </message>
     <message>
         <source>How far the screen stands behind the barrier</source>
+        <extracomment>What a screen reader says of the distance group.</extracomment>
         <translation>Wie weit der Schirm hinter der Blende steht</translation>
     </message>
     <message>
         <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Schirmabstand groß: der Schirm 200 Pixel hinter der Blende</translation>
     </message>
     <message>
         <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Schirmabstand mittel: der Schirm 150 Pixel hinter der Blende</translation>
     </message>
     <message>
         <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Schirmabstand nah: der Schirm 100 Pixel hinter der Blende</translation>
     </message>
     <message>
         <source>Frequency</source>
+        <extracomment>The caption of the frequency group, on the top line of a frame 105 pixels wide (Arial 8.25 pt bold). It sets the wave number k: how fast the phase turns.</extracomment>
         <translation>Frequenz</translation>
     </message>
     <message>
         <source>The wave number of the light: how fast the phase turns along a path</source>
+        <extracomment>What a screen reader says of the frequency group. The wave number is the physics term (k); the phase turns along a path by k radians per pixel.</extracomment>
         <translation>Die Wellenzahl des Lichts: wie schnell sich die Phase längs eines Weges dreht</translation>
     </message>
     <message>
         <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Frequenz höher: die Phase dreht sich um 2 Radiant je Pixel Weg</translation>
     </message>
     <message>
         <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Frequenz hoch: die Phase dreht sich um 0,5 Radiant je Pixel Weg</translation>
     </message>
     <message>
         <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Frequenz mittel: die Phase dreht sich um 0,3 Radiant je Pixel Weg</translation>
     </message>
     <message>
         <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Frequenz tief: die Phase dreht sich um 0,1 Radiant je Pixel Weg</translation>
     </message>
     <message>
         <source>Pattern</source>
+        <extracomment>The caption of the pattern group, on the top line of a frame 113 pixels wide (MS Sans Serif 8.25 pt bold): what the plot beside the screen shows.</extracomment>
         <translation>Muster</translation>
     </message>
     <message>
         <source>What the plot beside the screen shows</source>
+        <extracomment>What a screen reader says of the pattern group.</extracomment>
         <translation>Was das Diagramm neben dem Schirm zeigt</translation>
     </message>
     <message>
         <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Muster Licht: die Interferenz, gewichtet mit dem Abstand von jedem Spalt, als Balken</translation>
     </message>
     <message>
         <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. A phasor is the arrow that stands for a wave&apos;s phase.</extracomment>
         <translation>Muster Interferenz: das Quadrat der Länge der Zeigersumme, als Balken</translation>
     </message>
     <message>
         <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Muster Photonendichte: auf jeder Höhe so viele zufällige Punkte, wie Photonen ankommen</translation>
     </message>
     <message>
         <source>Screen</source>
+        <extracomment>The label beside the barrier with the two slits, 49 x 17 pixels (Arial 9.75 pt bold). The English caption says &quot;Screen&quot; as it was laid out; name the barrier, as the help does.</extracomment>
         <translation>Blende</translation>
     </message>
     <message>
         <source>Source</source>
+        <extracomment>The label below the light source, 49 x 25 pixels (Arial 9.75 pt bold).</extracomment>
         <translation>Quelle</translation>
     </message>
     <message>
         <source>Detektor</source>
+        <extracomment>The label over the detector screen the pattern falls on, 57 x 25 pixels (Arial 9.75 pt bold; &quot;Detektor&quot; is the laid-out English spelling). The word your language uses for that screen everywhere else.</extracomment>
         <translation>Schirm</translation>
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Dichte</translation>
+        <extracomment>The label left of the plot axis, 49 x 33 pixels (MS Sans Serif 8.25 pt bold), wrapped at spaces and soft hyphens (U+00AD). The same words as the Photon density pattern&apos;s option.</extracomment>
+        <translation>Photonen­dichte</translation>
     </message>
     <message>
         <source>Light pattern</source>
+        <extracomment>The heading over the plot for the patterns Light and Photon density, centred in 97 x 33 pixels (Arial 9.75 pt bold, wrapped).</extracomment>
         <translation>Lichtmuster</translation>
     </message>
     <message>
         <source>Intrference pattern</source>
+        <extracomment>The heading over the plot for the pattern Interference, centred in 121 x 33 pixels (Arial 9.75 pt bold, wrapped; &quot;Intrference&quot; is the laid-out English spelling, write your language&apos;s word correctly).</extracomment>
         <translation>Interferenzmuster</translation>
+    </message>
+    <message>
+        <source>Right-click for more; F1 for help</source>
+        <extracomment>The tooltip over the picture, the first hint a new user sees: the right mouse button opens the picture&apos;s menu, F1 (the help key) the help.</extracomment>
+        <translation>Rechtsklick für mehr; F1 für die Hilfe</translation>
     </message>
 </context>
 </TS>

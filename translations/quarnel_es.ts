@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Not shown as it is. Write the names of the people who translated Quarnel into your language, separated by commas: About lists them beside your language&apos;s name.</extracomment>
+        <translation>Los desarrolladores de Quarnel</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <extracomment>The title of the About window.</extracomment>
+        <translation>Acerca de Quarnel</translation>
+    </message>
+    <message>
+        <source>A teaching program that shows the interference of light behind two slits.</source>
+        <extracomment>About&apos;s one sentence on what Quarnel is.</extracomment>
+        <translation>Un programa didáctico que muestra la interferencia de la luz detrás de dos rendijas.</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;%1&quot;&gt;MIT licence&lt;/a&gt;.</source>
+        <extracomment>Keep the link as it is: clicking &quot;MIT licence&quot; shows the licence&apos;s text (which stays in English, as the licence is written).</extracomment>
+        <translation>Software libre bajo la &lt;a href=&quot;%1&quot;&gt;licencia MIT&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <extracomment>%1 is the address of Quarnel&apos;s home page, as a link.</extracomment>
+        <translation>Página principal: %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at: %1</source>
+        <extracomment>%1 is the address where bugs are reported, as a link.</extracomment>
+        <translation>Informar de errores: %1</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <extracomment>The heading of About&apos;s list of languages, each with the names of its translators.</extracomment>
+        <translation>Traducciones</translation>
+    </message>
+    <message>
+        <source>Runs on Qt %1</source>
+        <extracomment>%1 is the version of the Qt libraries Quarnel runs on, such as 6.4.2.</extracomment>
+        <translation>Funciona con Qt %1</translation>
+    </message>
+    <message>
+        <source>language-name</source>
+        <extracomment>Not shown as it is. Write your language&apos;s name in your language, as About lists it with the names of its translators: for example Čeština, Deutsch.</extracomment>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
     <name>ExplorePlot</name>
     <message>
         <source>height above the optical axis (px)</source>
@@ -17,6 +65,11 @@
     <message>
         <source>Explore a run</source>
         <translation>Explorar un barrido</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>&amp;Point:</source>
@@ -332,6 +385,10 @@
         <translation>Sin marcas de franjas: la diferencia de camino es igual en todas partes.</translation>
     </message>
     <message>
+        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
+        <translation>Las marcas brillantes, donde la diferencia de camino es un número entero de longitudes de onda, están en el eje y a %1 px por encima y por debajo, y las oscuras a medio camino entre ellas.</translation>
+    </message>
+    <message>
         <source>The small-angle formula puts the bright bands at %1 px.</source>
         <translation>La fórmula para ángulos pequeños sitúa las franjas brillantes a %1 px.</translation>
     </message>
@@ -364,25 +421,269 @@
         <source>The table could not be saved as &quot;%1&quot;: %2</source>
         <translation>No se pudo guardar la tabla como «%1»: %2</translation>
     </message>
-    <message>
-        <source>%1:</source>
-        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
-        <translation>%1:</translation>
-    </message>
-    <message>
-        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
-        <translation>Las marcas brillantes, donde la diferencia de camino es un número entero de longitudes de onda, están en el eje y a %1 px por encima y por debajo, y las oscuras a medio camino entre ellas.</translation>
-    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
+        <extracomment>The title of the help window, and of its print-out.</extracomment>
         <translation>Ayuda de Quarnel</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the Explore window: choose a point of the run with Up, Down, Page Up and Page Down and read its path lengths and phase difference; N and Shift+N go to the next bright and dark point. Keep runs to compare them, and save or copy the run&apos;s table for a spreadsheet.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h2&gt;Qué muestra la imagen&lt;/h2&gt;&lt;p&gt;La luz de la &lt;b&gt;fuente&lt;/b&gt;, a la izquierda, atraviesa una &lt;b&gt;barrera&lt;/b&gt; con dos rendijas, A por encima y B por debajo del eje óptico, y llega a la &lt;b&gt;pantalla&lt;/b&gt;. &lt;b&gt;Iniciar&lt;/b&gt; recorre la pantalla de abajo arriba, punto a punto.&lt;/p&gt;&lt;p&gt;Para cada punto, las dos longitudes de camino desde las rendijas se convierten en dos &lt;b&gt;fasores&lt;/b&gt;, flechas de 25 píxeles giradas el número de onda por la longitud del camino. Se suman uno a continuación del otro, y su suma, dibujada en &lt;b&gt;verde&lt;/b&gt;, da el brillo: cuatro veces el cuadrado de su longitud. Uno de cada veinte puntos muestra esta construcción: los rayos pálidos de ambas rendijas, los dos fasores negros y su suma verde.&lt;/p&gt;&lt;p&gt;A la derecha del eje de la gráfica, el brillo se dibuja a la altura del punto, como una &lt;b&gt;barra&lt;/b&gt; (patrones Luz e Interferencia) o como &lt;b&gt;puntos de fotones&lt;/b&gt; aleatorios (patrón Fotones). A la izquierda del eje, tres &lt;b&gt;marcas azules&lt;/b&gt; siguen lo que daría cada rendija sola y lo que dan ambas juntas.&lt;/p&gt;&lt;h2&gt;Los controles&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Separación&lt;/b&gt;: cada rendija está a 40 (larga), 15 (corta), 10 (media), 5 (chica) o 0 píxeles del eje óptico.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Distancia de la pantalla&lt;/b&gt;: la pantalla está a 200 (larga), 150 (media) o 100 (cerca) píxeles detrás de la barrera.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frecuencia&lt;/b&gt;: el número de onda, con qué rapidez gira la fase a lo largo de un camino: 2 (mayor), 0,5 (alta), 0,3 (media) o 0,1 (baja) radianes por píxel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Patrón&lt;/b&gt;: Luz pondera la interferencia por la distancia a cada rendija; Interferencia muestra solo el cuadrado de la longitud de la suma de fasores; Fotones dibuja tantos puntos aleatorios como fotones llegan.&lt;/li&gt;&lt;li&gt;La &lt;b&gt;barra de desplazamiento&lt;/b&gt; ralentiza la animación de 1 a 20; cada paso añade unos 1,2 segundos a un barrido.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Teclas&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab y Mayús+Tab pasan de un control a otro; las flechas eligen dentro de un grupo y mueven la barra de desplazamiento; Espacio o Intro pulsa un botón.&lt;/li&gt;&lt;li&gt;Esc detiene un barrido. Lo que se introduzca durante un barrido surte efecto cuando el barrido termina.&lt;/li&gt;&lt;li&gt;Ctrl+C copia la imagen; Ctrl+S la guarda como imagen PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ y Ctrl+- agrandan y reducen toda la ventana, del 100 al 300 %; Ctrl+0 la devuelve a su tamaño normal. F11 pasa a pantalla completa, y F11 otra vez sale de ella.&lt;/li&gt;&lt;li&gt;F1 abre esta ayuda; la tecla de menú, Mayús+F10 o el botón derecho del ratón abren el menú de la imagen.&lt;/li&gt;&lt;li&gt;Ctrl+E abre la ventana Explorar un barrido: elija un punto del barrido con Arriba, Abajo, Re Pág y Av Pág, y lea sus longitudes de camino y su diferencia de fase; N y Mayús+N van al siguiente punto brillante y oscuro. Conserve barridos para compararlos, y guarde o copie la tabla del barrido para una hoja de cálculo.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <source>en</source>
+        <comment>the language of the help&apos;s numbers</comment>
+        <extracomment>Not shown as it is. Your language&apos;s code (cs, de, fr ...): the help writes the numbers it works out as this language writes numbers (3,1 or 3.1).</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>What the picture shows</source>
+        <extracomment>A heading of the help.</extracomment>
+        <translation>Qué muestra la imagen</translation>
+    </message>
+    <message>
+        <source>Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; scans the screen from the bottom to the top, point by point.</source>
+        <extracomment>%1 is the Start button&apos;s caption. The source, barrier and detector screen are the picture&apos;s labels: use the same words.</extracomment>
+        <translation>La luz de la &lt;b&gt;fuente&lt;/b&gt;, a la izquierda, pasa por una &lt;b&gt;barrera&lt;/b&gt; con dos rendijas, A por encima y B por debajo del eje óptico, y llega a la &lt;b&gt;pantalla&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; recorre la pantalla de abajo arriba, punto a punto.</translation>
+    </message>
+    <message>
+        <source>For every point of the screen the two paths from the slits become two &lt;b&gt;phasors&lt;/b&gt;: arrows 25 pixels long, each turned by the phase its path gives. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.</source>
+        <extracomment>A phasor is the arrow that stands for a wave&apos;s phase: school physics&apos; word for it in your language (Zeiger, vecteur de Fresnel, wskaz ...).</extracomment>
+        <translation>Para cada punto de la pantalla, los dos caminos desde las rendijas se convierten en dos &lt;b&gt;fasores&lt;/b&gt;: flechas de 25 píxeles, cada una girada según la fase que da su camino. Se suman uno a continuación del otro, y su suma, dibujada en &lt;b&gt;verde&lt;/b&gt;, da el brillo: cuatro veces el cuadrado de su longitud. Uno de cada veinte puntos muestra esta construcción: los rayos pálidos desde ambas rendijas, los dos fasores negros y su suma verde.</translation>
+    </message>
+    <message>
+        <source>Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns %1 and %2) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern %3). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what the two give added together, as if there were no interference.</source>
+        <extracomment>%1, %2 and %3 are the patterns&apos; names as their options say them.</extracomment>
+        <translation>A la derecha del eje de la gráfica se traza el brillo a la altura del punto, como una &lt;b&gt;barra&lt;/b&gt; (patrones %1 e %2) o como &lt;b&gt;puntos de fotones&lt;/b&gt; aleatorios (patrón %3). A la izquierda del eje, tres &lt;b&gt;marcas azules&lt;/b&gt; siguen lo que daría cada rendija sola y lo que darían las dos juntas si no hubiera interferencia.</translation>
+    </message>
+    <message>
+        <source>The physics</source>
+        <extracomment>A heading of the help: the physics behind the picture, in a school&apos;s words.</extracomment>
+        <translation>La física</translation>
+    </message>
+    <message>
+        <source>Every point P of the screen gets light along two paths, one through slit A and one through slit B. Unless P lies level with the middle between the slits, one path is longer than the other: the difference of their lengths is the &lt;b&gt;path difference&lt;/b&gt; Δ = |PA − PB|.</source>
+        <extracomment>P is a point of the screen, PA and PB its distances from the slits A and B; Δ is the path difference (keep the symbols).</extracomment>
+        <translation>Cada punto P de la pantalla recibe luz por dos caminos, uno a través de la rendija A y otro a través de la rendija B. Salvo que P esté a la altura del punto medio entre las rendijas, un camino es más largo que el otro: la diferencia de sus longitudes es la &lt;b&gt;diferencia de camino&lt;/b&gt; Δ = |PA − PB|.</translation>
+    </message>
+    <message>
+        <source>Along a path the wave&apos;s phase turns steadily, by k radians for every pixel: k is the &lt;b&gt;wave number&lt;/b&gt;, which the group %1 sets. So the two waves reach P turned against each other by the &lt;b&gt;phase difference&lt;/b&gt; φ = k·Δ. The phasors show it: φ is the angle between them.</source>
+        <extracomment>%1 is the caption of the frequency group. k is the wave number, φ the phase difference (keep the symbols).</extracomment>
+        <translation>A lo largo de un camino, la fase de la onda gira de forma uniforme, k radianes por cada píxel: k es el &lt;b&gt;número de onda&lt;/b&gt;, que fija el grupo %1. Así, las dos ondas llegan a P giradas una respecto de la otra la &lt;b&gt;diferencia de fase&lt;/b&gt; φ = k·Δ. Los fasores lo muestran: φ es el ángulo entre ellos.</translation>
+    </message>
+    <message>
+        <source>Where φ is a whole number of turns (0, 2π, 4π, …) the phasors point the same way and their sum is twice as long as one: P is &lt;b&gt;bright&lt;/b&gt; (constructive interference). Where φ is half a turn more (π, 3π, …) they point against each other, their sum is zero and P is &lt;b&gt;dark&lt;/b&gt; (destructive interference). In between the brightness changes smoothly.</source>
+        <extracomment>Constructive and destructive interference: school physics&apos; terms.</extracomment>
+        <translation>Donde φ es un número entero de vueltas (0, 2π, 4π, …), los fasores apuntan en la misma dirección y su suma es el doble de larga que uno de ellos: P es &lt;b&gt;brillante&lt;/b&gt; (interferencia constructiva). Donde φ es media vuelta más (π, 3π, …), apuntan en sentidos opuestos, su suma es cero y P es &lt;b&gt;oscuro&lt;/b&gt; (interferencia destructiva). Entre medias, el brillo cambia de forma continua.</translation>
+    </message>
+    <message>
+        <source>One whole turn of the phase takes one &lt;b&gt;wavelength&lt;/b&gt; λ = 2π/k: a point is bright where the path difference is a whole number of wavelengths, and dark where it is a whole number and a half. In the picture λ is measured in pixels:</source>
+        <extracomment>λ is the wavelength (keep the symbol). The table of each frequency&apos;s wavelength follows this paragraph.</extracomment>
+        <translation>Una vuelta completa de la fase corresponde a una &lt;b&gt;longitud de onda&lt;/b&gt; λ = 2π/k: un punto es brillante donde la diferencia de camino es un número entero de longitudes de onda, y oscuro donde es un número entero y medio. En la imagen, λ se mide en píxeles:</translation>
+    </message>
+    <message>
+        <source>Wave number k, radians per pixel</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Número de onda k, radianes por píxel</translation>
+    </message>
+    <message>
+        <source>Wavelength λ, pixels</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Longitud de onda λ, píxeles</translation>
+    </message>
+    <message>
+        <source>Near the optical axis neighbouring bright bands lie about &lt;b&gt;Δy = λ·L/s&lt;/b&gt; apart: L is the distance from the barrier to the screen, s the distance between the slits, twice the spacing d that the group %1 sets (each slit lies d from the axis). Slits closer together, a longer wavelength or a farther screen spread the bands. With the settings Quarnel starts with (λ = %2, L = %3, s = %4 pixels) the bands lie about %5 pixels apart.</source>
+        <extracomment>%1 is the caption of the slit-spacing group. L, s, d and Δy are symbols: keep them. %2 to %5 are numbers of pixels.</extracomment>
+        <translation>Cerca del eje óptico, las franjas brillantes vecinas están a unos &lt;b&gt;Δy = λ·L/s&lt;/b&gt; unas de otras: L es la distancia de la barrera a la pantalla y s la distancia entre las rendijas, el doble de la separación d que fija el grupo %1 (cada rendija está a d del eje). Unas rendijas más juntas, una longitud de onda mayor o una pantalla más lejana separan las franjas. Con los ajustes con que empieza Quarnel (λ = %2, L = %3, s = %4 píxeles), las franjas están a unos %5 píxeles unas de otras.</translation>
+    </message>
+    <message>
+        <source>The formula takes the angle θ between the axis and the way to P as small. For a screen far from the slits the path difference is s·sin θ, and for a small angle sin θ is about tan θ = y/L, so that the m-th band lies at y = m·λ·L/s. Far from the axis the angle is no longer small: the m-th band lies where s·sin θ = m·λ, at y = L·tan θ, farther out than the formula says, and the bands spread apart towards the top and the bottom of the screen. With the start-up settings the formula puts band %1 at %2 pixels from the axis; the run shows it at about %3. Where m·λ is more than s there is no m-th band at all.</source>
+        <extracomment>θ is an angle, m a band&apos;s number (keep the symbols). %1 is the band&apos;s number (6), %2 and %3 numbers of pixels.</extracomment>
+        <translation>La fórmula supone pequeño el ángulo θ entre el eje y la dirección hacia P. Para una pantalla lejos de las rendijas, la diferencia de camino es s·sen θ, y para un ángulo pequeño sen θ es casi igual a tan θ = y/L, de modo que la franja m-ésima está en y = m·λ·L/s. Lejos del eje el ángulo ya no es pequeño: la franja m-ésima está donde s·sen θ = m·λ, en y = L·tan θ, más lejos de lo que dice la fórmula, y las franjas se separan hacia los bordes superior e inferior de la pantalla. Con los ajustes iniciales, la fórmula pone la franja %1 a %2 píxeles del eje; el barrido la muestra a unos %3. Donde m·λ es mayor que s, no hay franja m-ésima.</translation>
+    </message>
+    <message>
+        <source>The three patterns</source>
+        <extracomment>A heading of the help: the three patterns and what each means physically.</extracomment>
+        <translation>Los tres patrones</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: la luz tal como llega a una pantalla. Cada onda se debilita cuanto más lejos de su rendija ha llegado, como la luz que se extiende desde una abertura pequeña, de modo que las franjas se apagan hacia los bordes superior e inferior de la pantalla.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: la interferencia sola, el cuadrado de la longitud de la suma de fasores, sin debilitamiento. Todas las franjas brillantes son igual de brillantes: este patrón muestra con más claridad dónde están las franjas.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: la luz como fotones, las pequeñas porciones en que llega. El brillo del patrón %2 dice cuántos fotones llegan a cada altura, y cada uno se dibuja como un punto blanco en un lugar aleatorio de la fila. A los lugares oscuros no llega ningún fotón: las franjas están hechas de muchos fotones sueltos.</translation>
+    </message>
+    <message>
+        <source>What the model leaves out</source>
+        <extracomment>A heading of the help: what the model of the picture simplifies or omits.</extracomment>
+        <translation>Lo que el modelo deja fuera</translation>
+    </message>
+    <message>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <translation>Los tamaños reales: la luz tiene una longitud de onda de 0,4 a 0,7 micrómetros, las rendijas están separadas una fracción de milímetro y la pantalla está a un metro o más. La imagen conserva lo que importa, las razones λ/s y s/L, a tamaños que se pueden ver.</translation>
+    </message>
+    <message>
+        <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
+        <extracomment>%1 is the Interference pattern&apos;s name as its option says it.</extracomment>
+        <translation>La anchura de las rendijas: aquí son puntos. La difracción en una rendija real atenúa las franjas más alejadas; aquí todas las franjas del patrón %1 son igual de brillantes.</translation>
+    </message>
+    <message>
+        <source>White light: the light here has one wavelength, and both slits are lit in step, as by a laser. White light would give coloured bands that blur away from the middle.</source>
+        <extracomment>Monochromatic and coherent light: say it in school words, as here.</extracomment>
+        <translation>La luz blanca: aquí la luz tiene una sola longitud de onda y las dos rendijas se iluminan en fase, como con un láser. La luz blanca daría franjas de colores que se difuminan lejos del centro.</translation>
+    </message>
+    <message>
+        <source>Space: the waves spread only in the plane of the picture, and the weakening with distance in the pattern %1 is a simple rule chosen to look right, not an exact law.</source>
+        <extracomment>%1 is the Light pattern&apos;s name as its option says it.</extracomment>
+        <translation>El espacio: las ondas se propagan solo en el plano de la imagen, y el debilitamiento con la distancia en el patrón %1 es una regla sencilla elegida para que parezca correcta, no una ley exacta.</translation>
+    </message>
+    <message>
+        <source>Chance: the pattern %1 draws at each height as many dots as the brightness gives, at random places along the row. Real photons land one at a time wherever the pattern allows, more often where it is bright.</source>
+        <extracomment>%1 is the Photon density pattern&apos;s name as its option says it.</extracomment>
+        <translation>El azar: el patrón %1 dibuja en cada altura tantos puntos como da el brillo, en lugares aleatorios de la fila. Los fotones reales llegan de uno en uno a cualquier lugar que el patrón permita, más a menudo donde hay más luz.</translation>
+    </message>
+    <message>
+        <source>Time: the scan from the bottom to the top only draws the picture. The pattern is there all at once; nothing in the picture moves with the light.</source>
+        <extracomment>About the animation of a run.</extracomment>
+        <translation>El tiempo: el barrido de abajo arriba solo dibuja la imagen. El patrón está ahí entero a la vez; nada en la imagen se mueve con la luz.</translation>
+    </message>
+    <message>
+        <source>Things to try</source>
+        <extracomment>A heading of the help: activities for a lesson.</extracomment>
+        <translation>Para probar</translation>
+    </message>
+    <message>
+        <source>Make a prediction first, then press %1 and see. A run keeps the settings it started with; change them between runs.</source>
+        <extracomment>%1 is the Start button&apos;s caption.</extracomment>
+        <translation>Primero haga una predicción; luego pulse %1 y compruébelo. Un barrido conserva los ajustes con que empezó; cámbielos entre barridos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
+        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
+        <translation>&lt;b&gt;Sin segundo camino.&lt;/b&gt; Elija %1 «%2» y el patrón %3. ¿Habrá franjas? Las dos rendijas quedan entonces en el eje, los dos caminos miden lo mismo en todas partes y los fasores apuntan siempre en la misma dirección: la pantalla queda igual de iluminada, sin franjas.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
+        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Rendijas más separadas.&lt;/b&gt; Ejecute el patrón %3 con la separación «%1» y luego «%2». ¿Se acercarán las franjas o se alejarán? Con las rendijas a %4 en vez de %5 píxeles, las franjas quedan a unos %6 en vez de %7 píxeles unas de otras: caben más en la pantalla.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
+        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;La pantalla más lejos.&lt;/b&gt; Ejecute con la distancia «%1» y luego «%2». Prediga cómo cambian las franjas: al doble de distancia se separan el doble, unos %4 en vez de %3 píxeles.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
+        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
+        <translation>&lt;b&gt;Una longitud de onda mayor.&lt;/b&gt; Ejecute con la frecuencia «%1» y luego «%2». Prediga adónde van las franjas: λ crece de %3 a %4 píxeles, y las franjas se separan tanto que solo quedan la central y una cerca de cada extremo de la pantalla.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
+        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
+        <translation>&lt;b&gt;Fotón a fotón.&lt;/b&gt; Elija el patrón %1 y lleve la barra de desplazamiento a 20, la más lenta. ¿Muestran las franjas los fotones sueltos? El barrido los dibuja fila a fila, cada uno en un lugar aleatorio; ninguno forma una franja por sí solo, pero juntos dibujan las mismas franjas que el patrón %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
+        <translation>&lt;b&gt;Donde falla la fórmula.&lt;/b&gt; Con los ajustes iniciales, la fórmula Δy = λ·L/s pone las franjas a %1 píxeles unas de otras. Observe en el barrido las franjas exteriores: se separan, la sexta queda a unos %2 píxeles del eje en vez de %3. La ventana que abre %4 pone las posiciones de la fórmula junto a las exactas.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
+        <translation>&lt;b&gt;Dos rendijas no son una más una.&lt;/b&gt; Compare las barras con las marcas azules a la izquierda del eje: cada rendija sola, y las dos sumadas sin interferencia, cambian suavemente de un punto a otro. Prediga dónde las barras son más brillantes que esa suma y dónde más oscuras: en una franja brillante, hasta el doble; en una oscura, negras.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <extracomment>A heading of the help: the keyboard.</extracomment>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>go from control to control. After %1, Tab reaches the picture, and a screen reader then reads out its description.</source>
+        <extracomment>What the keys do; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>pasan de un control a otro. Después de %1, Tab llega a la imagen, y un lector de pantalla lee entonces su descripción.</translation>
+    </message>
+    <message>
+        <source>choose an option within a group; on the scroll bar, move it by one step, or to 1 and 20.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>eligen una opción dentro de un grupo; en la barra de desplazamiento, la mueven un paso, o a 1 y a 20.</translation>
+    </message>
+    <message>
+        <source>press the focused button.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>pulsan el botón que tiene el foco.</translation>
+    </message>
+    <message>
+        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
+        <translation>detiene un barrido de inmediato, y también el sonido que reproduce %1. Los demás clics y teclas durante un barrido esperan a que termine.</translation>
+    </message>
+    <message>
+        <source>copies the picture.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>copia la imagen.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>guarda la imagen como imagen PNG.</translation>
+    </message>
+    <message>
+        <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
+        <extracomment>What the keys do, for a projector.</extracomment>
+        <translation>agrandan o reducen la ventana, y con ella cada cuadro de diálogo, del 100 al 300 %, tanto como permita la pantalla; la última devuelve el tamaño normal.</translation>
+    </message>
+    <message>
+        <source>fills the screen with the window, and brings it back.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>hace que la ventana ocupe toda la pantalla, y la devuelve a su tamaño.</translation>
+    </message>
+    <message>
+        <source>opens this help.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>abre esta ayuda.</translation>
+    </message>
+    <message>
+        <source>in the help: prints it, or saves it as a PDF file to hand out.</source>
+        <extracomment>What the key does, in the help window.</extracomment>
+        <translation>en la ayuda: la imprime o la guarda como archivo PDF para repartir.</translation>
+    </message>
+    <message>
+        <source>open the picture&apos;s menu, as the right mouse button does.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>abren el menú de la imagen, como el botón derecho del ratón.</translation>
+    </message>
+    <message>
+        <source>opens Explore, which compares the small-angle formula with the exact places of the bands.</source>
+        <extracomment>What the key does: Explore is a window of its own.</extracomment>
+        <translation>abre una ventana que compara la fórmula de ángulos pequeños con las posiciones exactas de las franjas.</translation>
+    </message>
+    <message>
+        <source>plays the pattern as sound.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>reproduce el patrón como sonido.</translation>
+    </message>
+    <message>
+        <source>quits Quarnel as %1 does: after a run that goes on.</source>
+        <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>sale de Quarnel como %1: después del barrido en curso.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
+        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
+        <translation>&lt;b&gt;Una sola franja.&lt;/b&gt; Elija la frecuencia «%1» (λ = %2 píxeles) y la separación «%3» (las rendijas a %4 píxeles). ¿Cuántas franjas brillantes habrá? La primera franja junto a la central está donde la diferencia de camino es una longitud de onda, pero la diferencia de camino nunca supera s, y aquí λ es mayor: solo queda la ancha franja central.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
+        <translation>&amp;Imprimir...</translation>
     </message>
 </context>
 <context>
@@ -417,62 +718,67 @@
     <name>PictureCommands</name>
     <message>
         <source>&amp;Copy picture</source>
+        <extracomment>An entry of the picture&apos;s menu (right button); &amp; marks the key that chooses it.</extracomment>
         <translation>&amp;Copiar imagen</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
+        <extracomment>An entry of the picture&apos;s menu: saves it as a PNG file, asking where.</extracomment>
         <translation>&amp;Guardar imagen como...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>An entry of the picture&apos;s menu: opens the help.</extracomment>
         <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
+        <extracomment>An entry of the picture&apos;s menu: opens About.</extracomment>
         <translation>&amp;Acerca de Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>What a screen reader calls the picture&apos;s menu.</extracomment>
         <translation>Imagen</translation>
     </message>
     <message>
         <source>Save picture as</source>
+        <extracomment>The title of the file dialog that saves the picture.</extracomment>
         <translation>Guardar imagen como</translation>
     </message>
     <message>
         <source>interference.png</source>
+        <extracomment>The file name the save dialog offers; a file name, so no spaces or slashes.</extracomment>
         <translation>interferencia.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The save dialog&apos;s file type; keep &quot;(*.png)&quot; as it is.</extracomment>
         <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A message box: %1 is the file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
         <translation>No se pudo guardar la imagen como «%1»: %2</translation>
     </message>
     <message>
-        <source>About Quarnel</source>
-        <translation>Acerca de Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programa didáctico que muestra la interferencia de la luz detrás de dos rendijas.&lt;/p&gt;&lt;p&gt;Licencia: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>Zoom &amp;in</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step larger.</extracomment>
         <translation>A&amp;mpliar</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step smaller.</extracomment>
         <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
+        <extracomment>An entry of the picture&apos;s menu: the window back at 100 %.</extracomment>
         <translation>Tamaño &amp;normal</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
+        <extracomment>An entry of the picture&apos;s menu: the window fills the screen, or leaves it.</extracomment>
         <translation>&amp;Pantalla completa</translation>
     </message>
     <message>
@@ -484,6 +790,7 @@
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
+        <extracomment>A distance in the picture&apos;s description, for one pixel (%n is 1); give every plural form your language has.</extracomment>
         <translation>
             <numerusform>%n píxel</numerusform>
             <numerusform>%n píxel</numerusform>
@@ -491,6 +798,7 @@
     </message>
     <message numerus="yes">
         <source>%n pixels</source>
+        <extracomment>A distance in the picture&apos;s description, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
         <translation>
             <numerusform>%n píxel</numerusform>
             <numerusform>%n píxeles</numerusform>
@@ -498,125 +806,292 @@
     </message>
     <message>
         <source>across the optical axis, reaching %1 above and below it</source>
+        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>sobre el eje óptico, llega a %1 por encima y por debajo</translation>
     </message>
     <message>
         <source>across the optical axis, from %1 below to %2 above it</source>
+        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>sobre el eje óptico, desde %1 por debajo hasta %2 por encima</translation>
     </message>
     <message>
         <source>%1 above the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>a %1 por encima del eje óptico</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>a %1 por debajo del eje óptico</translation>
     </message>
     <message>
         <source>one %1</source>
+        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
         <translation>una franja %1</translation>
     </message>
     <message>
         <source>a pair %1 above and below the optical axis</source>
+        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>un par a %1 por encima y por debajo del eje óptico</translation>
     </message>
     <message>
         <source>pairs %1 and %2 above and below the optical axis</source>
+        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
         <translation>pares a %1 y %2 por encima y por debajo del eje óptico</translation>
     </message>
     <message>
         <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 pares por encima y por debajo del eje óptico, el más cercano a %2 y el más lejano a %3 del eje</translation>
     </message>
     <message>
         <source>%1; and %2</source>
+        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
         <translation>%1; y %2</translation>
     </message>
     <message>
         <source>the brightest is level with the source, on the optical axis</source>
+        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
         <translation>el punto más brillante está a la altura de la fuente, en el eje óptico</translation>
     </message>
     <message>
         <source>the brightest are %1 above and below the optical axis</source>
+        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>los puntos más brillantes están a %1 por encima y por debajo del eje óptico</translation>
     </message>
     <message>
         <source>the brightest is %1 above the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>el punto más brillante está a %1 por encima del eje óptico</translation>
     </message>
     <message>
         <source>the brightest is %1 below the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>el punto más brillante está a %1 por debajo del eje óptico</translation>
     </message>
     <message>
         <source>%1, in the band across the axis</source>
+        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
         <translation>%1, en la franja sobre el eje</translation>
     </message>
     <message>
         <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1, en el par de franjas cuyos centros están a %2 por encima y por debajo del eje</translation>
     </message>
     <message>
         <source>%1, in the band %2</source>
+        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>%1, en la franja %2</translation>
     </message>
     <message>
         <source>%1 pattern</source>
+        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Patrón «%1»</translation>
     </message>
     <message>
         <source>0 (both slits on the optical axis)</source>
+        <extracomment>The slit spacing when it is 0, in the picture&apos;s description.</extracomment>
         <translation>0 (ambas rendijas en el eje óptico)</translation>
     </message>
     <message>
         <source>%1 (each slit %2 from the optical axis)</source>
+        <extracomment>The slit spacing: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;15 pixels&quot;.</extracomment>
         <translation>%1 (cada rendija a %2 del eje óptico)</translation>
     </message>
     <message>
         <source>%1 (%2 behind the barrier)</source>
+        <extracomment>The detector-screen distance: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;200 pixels&quot;.</extracomment>
         <translation>%1 (%2 detrás de la barrera)</translation>
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 tras un barrido con separación de rendijas %2, distancia de la pantalla %3 y frecuencia %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
+        <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>La gráfica queda oscura.</translation>
     </message>
     <message>
         <source>The plot shows 1 bright band, %1</source>
+        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
         <translation>La gráfica muestra 1 franja brillante, %1</translation>
     </message>
     <message>
         <source>The plot shows %1 bright bands: %2</source>
+        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
         <translation>La gráfica muestra %1 franjas brillantes: %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <extracomment>The picture&apos;s description before the first run; &quot;Start&quot; as the button&apos;s caption.</extracomment>
         <translation>Aún no hay nada dibujado: Iniciar dibuja la fuente de luz, la barrera con la doble rendija, la pantalla y el patrón.</translation>
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
+        <extracomment>Said of the picture after Escape stopped a run at once.</extracomment>
         <translation>El barrido se detuvo antes de su primer punto.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
+        <extracomment>Where a stopped run&apos;s plot reaches (the %3 of &quot;The run was stopped after ...&quot;).</extracomment>
         <translation>a la altura del eje óptico</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
+        <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>El barrido se detuvo tras %1 de %2 puntos: la gráfica empieza abajo y termina %3.</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a disk drive.</extracomment>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a folder.</extracomment>
+        <translation>Carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Alt+Left</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Back (Alt and the Left arrow key).</extracomment>
+        <translation>Alt+Izquierda</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Forward (Alt and the Right arrow key).</extracomment>
+        <translation>Alt+Derecha</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for the parent folder (Alt and the Up arrow key).</extracomment>
+        <translation>Alt+Arriba</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSize</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Qt&apos;s text: the paper size A4 in the print dialog.</extracomment>
+        <translation>A4</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Close</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box (the help&apos;s, a message box&apos;s).</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s text: a button of the save and print dialogs.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Qt&apos;s text: the save dialog&apos;s button, as the picture&apos;s menu says &quot;Save&quot;.</extracomment>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Qt&apos;s text: a file dialog&apos;s button.</extracomment>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>All Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Todas las páginas</translation>
+    </message>
+    <message>
+        <source>Even Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Páginas pares</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Páginas impares</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Page Set:</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s label for the choice of all, even or odd pages.</extracomment>
+        <translation>Conjunto de páginas:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s option of printing pages whose numbers are given.</extracomment>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s tooltip for the page numbers; &quot;3,5-7,9&quot; stays as it is (a list of pages, not a decimal number).</extracomment>
+        <translation>Indique páginas o intervalos separados por comas. Un intervalo son dos números separados por un guion. P. ej.: 3,5-7,9 imprime las páginas 3, 5, 6, 7 y 9.</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s group for printing on both sides of the paper.</extracomment>
+        <translation>Impresión a doble cara</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice not to print on both sides.</extracomment>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s long side.</extracomment>
+        <translation>Encuadernación por el lado largo</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s short side.</extracomment>
+        <translation>Encuadernación por el lado corto</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Num</source>
+        <extracomment>Qt&apos;s text: a key name&apos;s prefix for the keys of the number pad (Num+5).</extracomment>
+        <translation>Núm</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>Qt&apos;s text: the name of the Home key (to the start of a line or scale), as the keyboard says it; the help names it.</extracomment>
+        <translation>Inicio</translation>
     </message>
 </context>
 <context>
     <name>RunDriver</name>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <extracomment>A message box: a run refused one of its settings. %1 is the setting&apos;s text as it was found; &quot;setting text&quot; is what one of the hidden setting fields holds.</extracomment>
         <translation>El barrido se detuvo: el texto de ajuste «%1» no es un número.</translation>
     </message>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <extracomment>A message box: a run refused one of its settings, a number no option or the scroll bar writes. %1 is the setting&apos;s text as it was found.</extracomment>
         <translation>El barrido se detuvo: el texto de ajuste «%1» no es un valor de su control.</translation>
     </message>
 </context>
@@ -664,210 +1139,296 @@
     <name>SettingCaption</name>
     <message>
         <source>large</source>
-        <translation>larga</translation>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (a box of 49 x 17 pixels with its mark): each slit 40 pixels from the optical axis, the largest spacing. An adjective agreeing with your language&apos;s word for the spacing, as the group&apos;s caption has it.</extracomment>
+        <translation>grande</translation>
     </message>
     <message>
         <source>minor</source>
-        <translation>corta</translation>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 13 pixels): 15 pixels, the second largest of five (40, 15, 10, 5, 0); &quot;smaller than large&quot;, not &quot;small&quot;.</extracomment>
+        <translation>menor</translation>
     </message>
     <message>
         <source>middle</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 17 pixels): 10 pixels, the middle one.</extracomment>
         <translation>media</translation>
     </message>
     <message>
         <source>small</source>
-        <translation>chica</translation>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 13 pixels): 5 pixels, the smallest spacing above none.</extracomment>
+        <translation>pequeña</translation>
     </message>
     <message>
         <source>0</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 17 pixels): both slits on the optical axis. A number: keep it as it is.</extracomment>
         <translation>0</translation>
     </message>
     <message>
+        <source>large</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (49 x 13 pixels): the screen 200 pixels behind the barrier, the farthest. An adjective agreeing with your language&apos;s word for the distance.</extracomment>
+        <translation>larga</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 150 pixels.</extracomment>
+        <translation>media</translation>
+    </message>
+    <message>
         <source>near</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 100 pixels, the screen nearest the barrier.</extracomment>
         <translation>cerca</translation>
     </message>
     <message>
         <source>higher</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): a wave number of 2 radians per pixel, the highest. An adjective agreeing with your language&apos;s word for the frequency.</extracomment>
         <translation>mayor</translation>
     </message>
     <message>
         <source>high</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): 0.5 radians per pixel.</extracomment>
         <translation>alta</translation>
     </message>
     <message>
+        <source>middle</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 13 pixels): 0.3 radians per pixel.</extracomment>
+        <translation>media</translation>
+    </message>
+    <message>
         <source>low</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (41 x 13 pixels): 0.1 radians per pixel, the lowest. A whole word, not an abbreviation such as &quot;min&quot;.</extracomment>
         <translation>baja</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (65 x 13 pixels): the interference weighted by each slit&apos;s distance, as light on a screen. The pattern&apos;s name: the help and the picture&apos;s description use it too.</extracomment>
         <translation>Luz</translation>
     </message>
     <message>
         <source>Interference</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (89 x 13 pixels): the interference term alone. The pattern&apos;s name, as in the help.</extracomment>
         <translation>Interferencia</translation>
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Fotones</translation>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (97 x 13 pixels): the light as random photon dots. The pattern&apos;s name: the label beside the plot (&quot;Photon density&quot;) must say the same; a soft hyphen (U+00AD) may mark where a long word can break.</extracomment>
+        <translation>Densidad de fotones</translation>
     </message>
 </context>
 <context>
     <name>frmQuarnel</name>
     <message>
         <source>Slow-down %1 of %2</source>
+        <extracomment>What a screen reader calls the scroll bar: %1 is its value, %2 the largest (20).</extracomment>
         <translation>Ralentización %1 de %2</translation>
     </message>
     <message>
         <source>Interference picture</source>
+        <extracomment>What a screen reader calls the picture of the apparatus and the plot.</extracomment>
         <translation>Imagen de la interferencia</translation>
     </message>
     <message>
         <source>Interference and light pattern</source>
+        <extracomment>The window&apos;s heading, centred in a box of 361 x 25 pixels (Times New Roman 15.75 pt bold, one line).</extracomment>
         <translation>Interferencia y patrón de luz</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The button that starts a run: 73 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Iniciar</translation>
     </message>
     <message>
         <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <extracomment>What a screen reader says of Start.</extracomment>
         <translation>Recorre la pantalla punto a punto con los ajustes elegidos y dibuja el patrón</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that closes Quarnel (after a run that goes on): 65 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
         <source>Closes Quarnel</source>
+        <extracomment>What a screen reader says of Exit.</extracomment>
         <translation>Cierra Quarnel</translation>
     </message>
     <message>
         <source>Slow-down</source>
+        <extracomment>What a screen reader calls the scroll bar that slows the animation down.</extracomment>
         <translation>Ralentización</translation>
     </message>
     <message>
         <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <extracomment>What a screen reader says of the scroll bar. Numbers as your language writes them.</extracomment>
         <translation>Ralentización de la animación, de 1 a 20: con 1 un barrido dura unos 1,2 segundos, con 20 unos 24</translation>
     </message>
     <message>
         <source>Please press button Start</source>
+        <extracomment>The prompt on the empty picture, centred in 273 x 33 pixels (Times New Roman 15.75 pt bold, one line): name the Start button by its translated caption.</extracomment>
         <translation>Pulse el botón Iniciar</translation>
     </message>
     <message>
         <source>Slit spacing</source>
+        <extracomment>The caption of the slit-spacing group, on the top line of a frame 89 pixels wide (MS Sans Serif 8.25 pt bold): how far each slit lies from the optical axis.</extracomment>
         <translation>Separación</translation>
     </message>
     <message>
         <source>How far each slit lies from the optical axis</source>
+        <extracomment>What a screen reader says of the slit-spacing group.</extracomment>
         <translation>A qué distancia del eje óptico está cada rendija</translation>
     </message>
     <message>
         <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
-        <translation>Separación de rendijas larga: cada rendija a 40 píxeles del eje óptico</translation>
+        <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
+        <translation>Separación de rendijas grande: cada rendija a 40 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Separación de rendijas corta: cada rendija a 15 píxeles del eje óptico</translation>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
+        <translation>Separación de rendijas menor: cada rendija a 15 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Separación de rendijas media: cada rendija a 10 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
-        <translation>Separación de rendijas chica: cada rendija a 5 píxeles del eje óptico</translation>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
+        <translation>Separación de rendijas pequeña: cada rendija a 5 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Separación de rendijas 0: ambas rendijas en el eje óptico</translation>
     </message>
     <message>
         <source>Detector-Screen distance</source>
+        <extracomment>The caption of the distance group, on the top line of a frame 169 pixels wide (MS Sans Serif 8.25 pt bold): how far the detector screen stands behind the barrier. The screen is the one the pattern falls on, as everywhere else.</extracomment>
         <translation>Distancia de la pantalla</translation>
     </message>
     <message>
         <source>How far the screen stands behind the barrier</source>
+        <extracomment>What a screen reader says of the distance group.</extracomment>
         <translation>A qué distancia detrás de la barrera está la pantalla</translation>
     </message>
     <message>
         <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Distancia de la pantalla larga: la pantalla a 200 píxeles detrás de la barrera</translation>
     </message>
     <message>
         <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Distancia de la pantalla media: la pantalla a 150 píxeles detrás de la barrera</translation>
     </message>
     <message>
         <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Distancia de la pantalla cerca: la pantalla a 100 píxeles detrás de la barrera</translation>
     </message>
     <message>
         <source>Frequency</source>
+        <extracomment>The caption of the frequency group, on the top line of a frame 105 pixels wide (Arial 8.25 pt bold). It sets the wave number k: how fast the phase turns.</extracomment>
         <translation>Frecuencia</translation>
     </message>
     <message>
         <source>The wave number of the light: how fast the phase turns along a path</source>
+        <extracomment>What a screen reader says of the frequency group. The wave number is the physics term (k); the phase turns along a path by k radians per pixel.</extracomment>
         <translation>El número de onda de la luz: con qué rapidez gira la fase a lo largo de un camino</translation>
     </message>
     <message>
         <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Frecuencia mayor: la fase gira 2 radianes por píxel de camino</translation>
     </message>
     <message>
         <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Frecuencia alta: la fase gira 0,5 radianes por píxel de camino</translation>
     </message>
     <message>
         <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Frecuencia media: la fase gira 0,3 radianes por píxel de camino</translation>
     </message>
     <message>
         <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Frecuencia baja: la fase gira 0,1 radianes por píxel de camino</translation>
     </message>
     <message>
         <source>Pattern</source>
+        <extracomment>The caption of the pattern group, on the top line of a frame 113 pixels wide (MS Sans Serif 8.25 pt bold): what the plot beside the screen shows.</extracomment>
         <translation>Patrón</translation>
     </message>
     <message>
         <source>What the plot beside the screen shows</source>
+        <extracomment>What a screen reader says of the pattern group.</extracomment>
         <translation>Qué muestra la gráfica junto a la pantalla</translation>
     </message>
     <message>
         <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Patrón luz: la interferencia ponderada por la distancia a cada rendija, en barras</translation>
     </message>
     <message>
         <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. A phasor is the arrow that stands for a wave&apos;s phase.</extracomment>
         <translation>Patrón interferencia: el cuadrado de la longitud de la suma de fasores, en barras</translation>
     </message>
     <message>
         <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Patrón densidad de fotones: en cada altura tantos puntos aleatorios como fotones llegan</translation>
     </message>
     <message>
         <source>Screen</source>
+        <extracomment>The label beside the barrier with the two slits, 49 x 17 pixels (Arial 9.75 pt bold). The English caption says &quot;Screen&quot; as it was laid out; name the barrier, as the help does.</extracomment>
         <translation>Barrera</translation>
     </message>
     <message>
         <source>Source</source>
+        <extracomment>The label below the light source, 49 x 25 pixels (Arial 9.75 pt bold).</extracomment>
         <translation>Fuente</translation>
     </message>
     <message>
         <source>Detektor</source>
+        <extracomment>The label over the detector screen the pattern falls on, 57 x 25 pixels (Arial 9.75 pt bold; &quot;Detektor&quot; is the laid-out English spelling). The word your language uses for that screen everywhere else.</extracomment>
         <translation>Pantalla</translation>
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Fotones</translation>
+        <extracomment>The label left of the plot axis, 49 x 33 pixels (MS Sans Serif 8.25 pt bold), wrapped at spaces and soft hyphens (U+00AD). The same words as the Photon density pattern&apos;s option.</extracomment>
+        <translation>Densidad de fotones</translation>
     </message>
     <message>
         <source>Light pattern</source>
+        <extracomment>The heading over the plot for the patterns Light and Photon density, centred in 97 x 33 pixels (Arial 9.75 pt bold, wrapped).</extracomment>
         <translation>Patrón de luz</translation>
     </message>
     <message>
         <source>Intrference pattern</source>
+        <extracomment>The heading over the plot for the pattern Interference, centred in 121 x 33 pixels (Arial 9.75 pt bold, wrapped; &quot;Intrference&quot; is the laid-out English spelling, write your language&apos;s word correctly).</extracomment>
         <translation>Patrón de interferencia</translation>
+    </message>
+    <message>
+        <source>Right-click for more; F1 for help</source>
+        <extracomment>The tooltip over the picture, the first hint a new user sees: the right mouse button opens the picture&apos;s menu, F1 (the help key) the help.</extracomment>
+        <translation>Clic derecho para más opciones; F1 para la ayuda</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Not shown as it is. Write the names of the people who translated Quarnel into your language, separated by commas: About lists them beside your language&apos;s name.</extracomment>
+        <translation>Les développeurs de Quarnel</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <extracomment>The title of the About window.</extracomment>
+        <translation>À propos de Quarnel</translation>
+    </message>
+    <message>
+        <source>A teaching program that shows the interference of light behind two slits.</source>
+        <extracomment>About&apos;s one sentence on what Quarnel is.</extracomment>
+        <translation>Un programme d&apos;enseignement qui montre l&apos;interférence de la lumière derrière deux fentes.</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;%1&quot;&gt;MIT licence&lt;/a&gt;.</source>
+        <extracomment>Keep the link as it is: clicking &quot;MIT licence&quot; shows the licence&apos;s text (which stays in English, as the licence is written).</extracomment>
+        <translation>Logiciel libre sous &lt;a href=&quot;%1&quot;&gt;licence MIT&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <extracomment>%1 is the address of Quarnel&apos;s home page, as a link.</extracomment>
+        <translation>Site web : %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at: %1</source>
+        <extracomment>%1 is the address where bugs are reported, as a link.</extracomment>
+        <translation>Signaler les bogues : %1</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <extracomment>The heading of About&apos;s list of languages, each with the names of its translators.</extracomment>
+        <translation>Traductions</translation>
+    </message>
+    <message>
+        <source>Runs on Qt %1</source>
+        <extracomment>%1 is the version of the Qt libraries Quarnel runs on, such as 6.4.2.</extracomment>
+        <translation>Fonctionne avec Qt %1</translation>
+    </message>
+    <message>
+        <source>language-name</source>
+        <extracomment>Not shown as it is. Write your language&apos;s name in your language, as About lists it with the names of its translators: for example Čeština, Deutsch.</extracomment>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
     <name>ExplorePlot</name>
     <message>
         <source>height above the optical axis (px)</source>
@@ -17,6 +65,11 @@
     <message>
         <source>Explore a run</source>
         <translation>Explorer un balayage</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
+        <translation>%1 :</translation>
     </message>
     <message>
         <source>&amp;Point:</source>
@@ -332,6 +385,10 @@
         <translation>Aucun repère de frange : la différence de marche est partout la même.</translation>
     </message>
     <message>
+        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
+        <translation>Les repères brillants, là où la différence de marche est un nombre entier de longueurs d&apos;onde, sont sur l&apos;axe et à %1 px au-dessus et au-dessous, les repères sombres à mi-chemin entre eux.</translation>
+    </message>
+    <message>
         <source>The small-angle formula puts the bright bands at %1 px.</source>
         <translation>La formule des petits angles place les franges brillantes à %1 px.</translation>
     </message>
@@ -364,25 +421,269 @@
         <source>The table could not be saved as &quot;%1&quot;: %2</source>
         <translation>Impossible d&apos;enregistrer le tableau sous « %1 » : %2</translation>
     </message>
-    <message>
-        <source>%1:</source>
-        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
-        <translation>%1 :</translation>
-    </message>
-    <message>
-        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
-        <translation>Les repères brillants, là où la différence de marche est un nombre entier de longueurs d&apos;onde, sont sur l&apos;axe et à %1 px au-dessus et au-dessous, les repères sombres à mi-chemin entre eux.</translation>
-    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
+        <extracomment>The title of the help window, and of its print-out.</extracomment>
         <translation>Aide de Quarnel</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the Explore window: choose a point of the run with Up, Down, Page Up and Page Down and read its path lengths and phase difference; N and Shift+N go to the next bright and dark point. Keep runs to compare them, and save or copy the run&apos;s table for a spreadsheet.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h2&gt;Ce que montre l&apos;image&lt;/h2&gt;&lt;p&gt;La lumière de la &lt;b&gt;source&lt;/b&gt;, à gauche, traverse une &lt;b&gt;plaque&lt;/b&gt; percée de deux fentes, A au-dessus et B au-dessous de l&apos;axe optique, et tombe sur l&apos;&lt;b&gt;écran&lt;/b&gt;. &lt;b&gt;Lancer&lt;/b&gt; balaie l&apos;écran de bas en haut, point par point.&lt;/p&gt;&lt;p&gt;Pour chaque point, les deux longueurs de chemin depuis les fentes deviennent deux &lt;b&gt;vecteurs de Fresnel&lt;/b&gt;, des flèches de 25 pixels tournées du nombre d&apos;onde multiplié par la longueur du chemin. On les ajoute bout à bout, et leur somme, tracée en &lt;b&gt;vert&lt;/b&gt;, donne la luminosité : quatre fois le carré de sa longueur. Un point sur vingt montre cette construction : les rayons pâles issus des deux fentes, les deux vecteurs de Fresnel noirs et leur somme verte.&lt;/p&gt;&lt;p&gt;À droite de l&apos;axe du graphique, la luminosité est tracée à la hauteur du point, sous forme de &lt;b&gt;barre&lt;/b&gt; (figures Lumière et Interférence) ou de &lt;b&gt;points de photons&lt;/b&gt; aléatoires (figure Photons). À gauche de l&apos;axe, trois &lt;b&gt;repères bleus&lt;/b&gt; suivent ce que donnerait chaque fente seule et ce que donnent les deux ensemble.&lt;/p&gt;&lt;h2&gt;Les commandes&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Écart&lt;/b&gt; : chaque fente se trouve à 40 (grand), 15 (serré), 10 (moyen), 5 (petit) ou 0 pixels de l&apos;axe optique.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Distance de l&apos;écran&lt;/b&gt; : l&apos;écran se trouve à 200 (grand), 150 (moyen) ou 100 (proche) pixels derrière la plaque.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fréquence&lt;/b&gt; : le nombre d&apos;onde, à quelle vitesse la phase tourne le long d&apos;un chemin : 2 (max), 0,5 (haute), 0,3 (moyen) ou 0,1 (min) radians par pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Figure&lt;/b&gt; : Lumière pondère l&apos;interférence par la distance à chaque fente ; Interférence montre seulement le carré de la longueur de la somme des vecteurs de Fresnel ; Photons dessine autant de points aléatoires que de photons arrivant.&lt;/li&gt;&lt;li&gt;La &lt;b&gt;barre de défilement&lt;/b&gt; ralentit l&apos;animation de 1 à 20 ; chaque cran ajoute environ 1,2 seconde à un balayage.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Touches&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab et Maj+Tab passent d&apos;une commande à l&apos;autre ; les touches fléchées choisissent dans un groupe et déplacent la barre de défilement ; Espace ou Entrée actionne un bouton.&lt;/li&gt;&lt;li&gt;Échap arrête un balayage. Ce qui est saisi pendant un balayage prend effet à la fin du balayage.&lt;/li&gt;&lt;li&gt;Ctrl+C copie l&apos;image ; Ctrl+S l&apos;enregistre en image PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ et Ctrl+- agrandissent et réduisent toute la fenêtre, de 100 à 300 % ; Ctrl+0 lui rend sa taille normale. F11 passe en plein écran, et F11 à nouveau quitte le plein écran.&lt;/li&gt;&lt;li&gt;F1 ouvre cette aide ; la touche Menu, Maj+F10 ou le bouton droit de la souris ouvrent le menu de l&apos;image.&lt;/li&gt;&lt;li&gt;Ctrl+E ouvre la fenêtre Explorer un balayage : choisissez un point du balayage avec Haut, Bas, Page précédente et Page suivante, et lisez ses longueurs de chemin et son déphasage ; N et Maj+N vont au point brillant et au point sombre suivants. Gardez des balayages pour les comparer, et enregistrez ou copiez le tableau du balayage pour un tableur.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <source>en</source>
+        <comment>the language of the help&apos;s numbers</comment>
+        <extracomment>Not shown as it is. Your language&apos;s code (cs, de, fr ...): the help writes the numbers it works out as this language writes numbers (3,1 or 3.1).</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>What the picture shows</source>
+        <extracomment>A heading of the help.</extracomment>
+        <translation>Ce que montre l&apos;image</translation>
+    </message>
+    <message>
+        <source>Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; scans the screen from the bottom to the top, point by point.</source>
+        <extracomment>%1 is the Start button&apos;s caption. The source, barrier and detector screen are the picture&apos;s labels: use the same words.</extracomment>
+        <translation>La lumière de la &lt;b&gt;source&lt;/b&gt;, à gauche, traverse une &lt;b&gt;plaque&lt;/b&gt; percée de deux fentes, A au-dessus et B au-dessous de l&apos;axe optique, et tombe sur l&apos;&lt;b&gt;écran&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; balaie l&apos;écran de bas en haut, point par point.</translation>
+    </message>
+    <message>
+        <source>For every point of the screen the two paths from the slits become two &lt;b&gt;phasors&lt;/b&gt;: arrows 25 pixels long, each turned by the phase its path gives. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.</source>
+        <extracomment>A phasor is the arrow that stands for a wave&apos;s phase: school physics&apos; word for it in your language (Zeiger, vecteur de Fresnel, wskaz ...).</extracomment>
+        <translation>Pour chaque point de l&apos;écran, les deux chemins depuis les fentes deviennent deux &lt;b&gt;vecteurs de Fresnel&lt;/b&gt; : des flèches de 25 pixels, chacune tournée de la phase que donne son chemin. On les ajoute bout à bout, et leur somme, tracée en &lt;b&gt;vert&lt;/b&gt;, donne la luminosité : quatre fois le carré de sa longueur. Un point sur vingt montre cette construction : les rayons pâles issus des deux fentes, les deux vecteurs noirs et leur somme verte.</translation>
+    </message>
+    <message>
+        <source>Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns %1 and %2) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern %3). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what the two give added together, as if there were no interference.</source>
+        <extracomment>%1, %2 and %3 are the patterns&apos; names as their options say them.</extracomment>
+        <translation>À droite de l&apos;axe du graphique, la luminosité est tracée à la hauteur du point, en &lt;b&gt;barre&lt;/b&gt; (figures %1 et %2) ou en &lt;b&gt;points de photons&lt;/b&gt; aléatoires (figure %3). À gauche de l&apos;axe, trois &lt;b&gt;marques bleues&lt;/b&gt; suivent ce que donnerait chaque fente seule et ce que donneraient les deux ensemble s&apos;il n&apos;y avait pas d&apos;interférence.</translation>
+    </message>
+    <message>
+        <source>The physics</source>
+        <extracomment>A heading of the help: the physics behind the picture, in a school&apos;s words.</extracomment>
+        <translation>La physique</translation>
+    </message>
+    <message>
+        <source>Every point P of the screen gets light along two paths, one through slit A and one through slit B. Unless P lies level with the middle between the slits, one path is longer than the other: the difference of their lengths is the &lt;b&gt;path difference&lt;/b&gt; Δ = |PA − PB|.</source>
+        <extracomment>P is a point of the screen, PA and PB its distances from the slits A and B; Δ is the path difference (keep the symbols).</extracomment>
+        <translation>Chaque point P de l&apos;écran reçoit la lumière par deux chemins, l&apos;un par la fente A, l&apos;autre par la fente B. Sauf si P est à la hauteur du milieu des fentes, un chemin est plus long que l&apos;autre : la différence de leurs longueurs est la &lt;b&gt;différence de marche&lt;/b&gt; Δ = |PA − PB|.</translation>
+    </message>
+    <message>
+        <source>Along a path the wave&apos;s phase turns steadily, by k radians for every pixel: k is the &lt;b&gt;wave number&lt;/b&gt;, which the group %1 sets. So the two waves reach P turned against each other by the &lt;b&gt;phase difference&lt;/b&gt; φ = k·Δ. The phasors show it: φ is the angle between them.</source>
+        <extracomment>%1 is the caption of the frequency group. k is the wave number, φ the phase difference (keep the symbols).</extracomment>
+        <translation>Le long d&apos;un chemin, la phase de l&apos;onde tourne régulièrement, de k radians par pixel : k est le &lt;b&gt;nombre d&apos;onde&lt;/b&gt;, que règle le groupe %1. Les deux ondes arrivent donc en P tournées l&apos;une par rapport à l&apos;autre du &lt;b&gt;déphasage&lt;/b&gt; φ = k·Δ. Les vecteurs le montrent : φ est l&apos;angle entre eux.</translation>
+    </message>
+    <message>
+        <source>Where φ is a whole number of turns (0, 2π, 4π, …) the phasors point the same way and their sum is twice as long as one: P is &lt;b&gt;bright&lt;/b&gt; (constructive interference). Where φ is half a turn more (π, 3π, …) they point against each other, their sum is zero and P is &lt;b&gt;dark&lt;/b&gt; (destructive interference). In between the brightness changes smoothly.</source>
+        <extracomment>Constructive and destructive interference: school physics&apos; terms.</extracomment>
+        <translation>Là où φ vaut un nombre entier de tours (0, 2π, 4π, …), les vecteurs ont la même direction et leur somme est deux fois plus longue que l&apos;un d&apos;eux : P est &lt;b&gt;brillant&lt;/b&gt; (interférence constructive). Là où φ vaut un demi-tour de plus (π, 3π, …), ils sont opposés, leur somme est nulle et P est &lt;b&gt;sombre&lt;/b&gt; (interférence destructive). Entre les deux, la luminosité varie continûment.</translation>
+    </message>
+    <message>
+        <source>One whole turn of the phase takes one &lt;b&gt;wavelength&lt;/b&gt; λ = 2π/k: a point is bright where the path difference is a whole number of wavelengths, and dark where it is a whole number and a half. In the picture λ is measured in pixels:</source>
+        <extracomment>λ is the wavelength (keep the symbol). The table of each frequency&apos;s wavelength follows this paragraph.</extracomment>
+        <translation>Un tour complet de la phase correspond à une &lt;b&gt;longueur d&apos;onde&lt;/b&gt; λ = 2π/k : un point est brillant là où la différence de marche est un nombre entier de longueurs d&apos;onde, et sombre là où elle en est un nombre demi-entier. Dans l&apos;image, λ se mesure en pixels :</translation>
+    </message>
+    <message>
+        <source>Wave number k, radians per pixel</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Nombre d&apos;onde k, radians par pixel</translation>
+    </message>
+    <message>
+        <source>Wavelength λ, pixels</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Longueur d&apos;onde λ, pixels</translation>
+    </message>
+    <message>
+        <source>Near the optical axis neighbouring bright bands lie about &lt;b&gt;Δy = λ·L/s&lt;/b&gt; apart: L is the distance from the barrier to the screen, s the distance between the slits, twice the spacing d that the group %1 sets (each slit lies d from the axis). Slits closer together, a longer wavelength or a farther screen spread the bands. With the settings Quarnel starts with (λ = %2, L = %3, s = %4 pixels) the bands lie about %5 pixels apart.</source>
+        <extracomment>%1 is the caption of the slit-spacing group. L, s, d and Δy are symbols: keep them. %2 to %5 are numbers of pixels.</extracomment>
+        <translation>Près de l&apos;axe optique, deux franges brillantes voisines sont distantes d&apos;environ &lt;b&gt;Δy = λ·L/s&lt;/b&gt; : L est la distance de la plaque à l&apos;écran, s la distance entre les fentes, le double de l&apos;écart d que règle le groupe %1 (chaque fente est à d de l&apos;axe). Des fentes plus proches, une longueur d&apos;onde plus grande ou un écran plus éloigné écartent les franges. Avec les réglages de départ de Quarnel (λ = %2, L = %3, s = %4 pixels), les franges sont distantes d&apos;environ %5 pixels.</translation>
+    </message>
+    <message>
+        <source>The formula takes the angle θ between the axis and the way to P as small. For a screen far from the slits the path difference is s·sin θ, and for a small angle sin θ is about tan θ = y/L, so that the m-th band lies at y = m·λ·L/s. Far from the axis the angle is no longer small: the m-th band lies where s·sin θ = m·λ, at y = L·tan θ, farther out than the formula says, and the bands spread apart towards the top and the bottom of the screen. With the start-up settings the formula puts band %1 at %2 pixels from the axis; the run shows it at about %3. Where m·λ is more than s there is no m-th band at all.</source>
+        <extracomment>θ is an angle, m a band&apos;s number (keep the symbols). %1 is the band&apos;s number (6), %2 and %3 numbers of pixels.</extracomment>
+        <translation>La formule suppose petit l&apos;angle θ entre l&apos;axe et la direction de P. Pour un écran éloigné des fentes, la différence de marche vaut s·sin θ, et pour un petit angle sin θ est proche de tan θ = y/L, si bien que la m-ième frange est en y = m·λ·L/s. Loin de l&apos;axe, l&apos;angle n&apos;est plus petit : la m-ième frange est là où s·sin θ = m·λ, en y = L·tan θ, plus loin que ne le dit la formule, et les franges s&apos;écartent vers le haut et le bas de l&apos;écran. Avec les réglages de départ, la formule place la frange %1 à %2 pixels de l&apos;axe ; le balayage la montre à environ %3. Là où m·λ dépasse s, il n&apos;y a pas de m-ième frange.</translation>
+    </message>
+    <message>
+        <source>The three patterns</source>
+        <extracomment>A heading of the help: the three patterns and what each means physically.</extracomment>
+        <translation>Les trois figures</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; : la lumière telle qu&apos;elle tombe sur un écran. Chaque onde s&apos;affaiblit d&apos;autant plus qu&apos;elle vient de loin de sa fente, comme la lumière qui se répand depuis une petite ouverture ; les franges pâlissent donc vers le haut et le bas de l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; : l&apos;interférence seule, le carré de la longueur de la somme des vecteurs, sans affaiblissement. Toutes les franges brillantes sont aussi lumineuses : cette figure montre le plus clairement où se trouvent les franges.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; : la lumière comme photons, les petites portions sous lesquelles elle arrive. La luminosité de la figure %2 indique combien de photons atteignent chaque hauteur, et chacun est dessiné comme un point blanc à une place aléatoire de la ligne. Aucun photon n&apos;atteint les endroits sombres : les franges sont faites de nombreux photons isolés.</translation>
+    </message>
+    <message>
+        <source>What the model leaves out</source>
+        <extracomment>A heading of the help: what the model of the picture simplifies or omits.</extracomment>
+        <translation>Ce que le modèle laisse de côté</translation>
+    </message>
+    <message>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <translation>Les tailles réelles : la lumière a une longueur d&apos;onde de 0,4 à 0,7 micromètre, les fentes sont distantes d&apos;une fraction de millimètre et l&apos;écran est à un mètre ou plus. L&apos;image garde l&apos;essentiel, les rapports λ/s et s/L, à des tailles visibles.</translation>
+    </message>
+    <message>
+        <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
+        <extracomment>%1 is the Interference pattern&apos;s name as its option says it.</extracomment>
+        <translation>La largeur des fentes : ici ce sont des points. La diffraction par une fente réelle atténue les franges lointaines ; ici toutes les franges de la figure %1 sont aussi lumineuses.</translation>
+    </message>
+    <message>
+        <source>White light: the light here has one wavelength, and both slits are lit in step, as by a laser. White light would give coloured bands that blur away from the middle.</source>
+        <extracomment>Monochromatic and coherent light: say it in school words, as here.</extracomment>
+        <translation>La lumière blanche : ici la lumière n&apos;a qu&apos;une longueur d&apos;onde, et les deux fentes sont éclairées en phase, comme par un laser. La lumière blanche donnerait des franges colorées qui se brouillent loin du centre.</translation>
+    </message>
+    <message>
+        <source>Space: the waves spread only in the plane of the picture, and the weakening with distance in the pattern %1 is a simple rule chosen to look right, not an exact law.</source>
+        <extracomment>%1 is the Light pattern&apos;s name as its option says it.</extracomment>
+        <translation>L&apos;espace : les ondes ne se propagent que dans le plan de l&apos;image, et l&apos;affaiblissement avec la distance dans la figure %1 est une règle simple choisie pour paraître juste, non une loi exacte.</translation>
+    </message>
+    <message>
+        <source>Chance: the pattern %1 draws at each height as many dots as the brightness gives, at random places along the row. Real photons land one at a time wherever the pattern allows, more often where it is bright.</source>
+        <extracomment>%1 is the Photon density pattern&apos;s name as its option says it.</extracomment>
+        <translation>Le hasard : la figure %1 dessine à chaque hauteur autant de points que le veut la luminosité, à des places aléatoires de la ligne. Les vrais photons arrivent un par un, n&apos;importe où la figure le permet, plus souvent là où il fait clair.</translation>
+    </message>
+    <message>
+        <source>Time: the scan from the bottom to the top only draws the picture. The pattern is there all at once; nothing in the picture moves with the light.</source>
+        <extracomment>About the animation of a run.</extracomment>
+        <translation>Le temps : le balayage de bas en haut ne fait que dessiner l&apos;image. La figure est là tout entière d&apos;un coup ; rien dans l&apos;image ne se déplace avec la lumière.</translation>
+    </message>
+    <message>
+        <source>Things to try</source>
+        <extracomment>A heading of the help: activities for a lesson.</extracomment>
+        <translation>À essayer</translation>
+    </message>
+    <message>
+        <source>Make a prediction first, then press %1 and see. A run keeps the settings it started with; change them between runs.</source>
+        <extracomment>%1 is the Start button&apos;s caption.</extracomment>
+        <translation>Faites d&apos;abord une prédiction, puis appuyez sur %1 et regardez. Un balayage garde les réglages avec lesquels il a commencé ; changez-les entre deux balayages.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
+        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
+        <translation>&lt;b&gt;Pas de second chemin.&lt;/b&gt; Choisissez %1 « %2 » et la figure %3. Y aura-t-il des franges ? Les deux fentes sont alors sur l&apos;axe, les deux chemins ont partout la même longueur et les vecteurs ont toujours la même direction : l&apos;écran est uniformément éclairé, sans franges.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
+        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Fentes plus écartées.&lt;/b&gt; Lancez la figure %3 avec l&apos;écart « %1 », puis « %2 ». Les franges vont-elles se rapprocher ou s&apos;éloigner ? Avec des fentes distantes de %4 au lieu de %5 pixels, les franges sont distantes d&apos;environ %6 au lieu de %7 pixels : il en tient davantage sur l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
+        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;L&apos;écran plus loin.&lt;/b&gt; Lancez avec la distance « %1 », puis « %2 ». Prédisez comment changent les franges : deux fois plus loin, elles s&apos;écartent deux fois plus, d&apos;environ %4 au lieu de %3 pixels.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
+        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
+        <translation>&lt;b&gt;Une longueur d&apos;onde plus grande.&lt;/b&gt; Lancez avec la fréquence « %1 », puis « %2 ». Prédisez où vont les franges : λ passe de %3 à %4 pixels, et les franges s&apos;écartent tant qu&apos;il ne reste que la centrale et une près de chaque bord de l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
+        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
+        <translation>&lt;b&gt;Photon par photon.&lt;/b&gt; Choisissez la figure %1 et placez la barre de défilement sur 20, la plus lente. Des photons isolés montrent-ils les franges ? Le balayage les dessine ligne par ligne, chacun à une place aléatoire ; aucun ne fait une frange à lui seul, mais ensemble ils dessinent les mêmes franges que la figure %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
+        <translation>&lt;b&gt;Là où la formule échoue.&lt;/b&gt; Avec les réglages de départ, la formule Δy = λ·L/s place les franges à %1 pixels les unes des autres. Regardez les franges extérieures dans le balayage : elles s&apos;écartent, la sixième est à environ %2 pixels de l&apos;axe au lieu de %3. La fenêtre qu&apos;ouvre %4 met les positions de la formule à côté des positions exactes.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
+        <translation>&lt;b&gt;Deux fentes, ce n&apos;est pas un plus un.&lt;/b&gt; Comparez les barres avec les marques bleues à gauche de l&apos;axe : chaque fente seule, et les deux ajoutées sans interférence, varient continûment d&apos;un point à l&apos;autre. Prédisez où les barres sont plus lumineuses que cette somme et où plus sombres : dans une frange brillante jusqu&apos;à deux fois plus, dans une frange sombre noires.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <extracomment>A heading of the help: the keyboard.</extracomment>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>go from control to control. After %1, Tab reaches the picture, and a screen reader then reads out its description.</source>
+        <extracomment>What the keys do; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>passent d&apos;une commande à l&apos;autre. Après %1, Tab atteint l&apos;image, et un lecteur d&apos;écran lit alors sa description.</translation>
+    </message>
+    <message>
+        <source>choose an option within a group; on the scroll bar, move it by one step, or to 1 and 20.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>choisissent une option dans un groupe ; sur la barre de défilement, la déplacent d&apos;un cran, ou à 1 et à 20.</translation>
+    </message>
+    <message>
+        <source>press the focused button.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>appuient sur le bouton qui a le focus.</translation>
+    </message>
+    <message>
+        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
+        <translation>arrête aussitôt un balayage, ainsi que le son que joue %1. Les autres clics et touches pendant un balayage attendent sa fin.</translation>
+    </message>
+    <message>
+        <source>copies the picture.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>copie l&apos;image.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>enregistre l&apos;image au format PNG.</translation>
+    </message>
+    <message>
+        <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
+        <extracomment>What the keys do, for a projector.</extracomment>
+        <translation>agrandissent ou réduisent la fenêtre, et avec elle chaque boîte de dialogue, de 100 à 300 %, autant que l&apos;écran le permet ; la dernière rétablit la taille normale.</translation>
+    </message>
+    <message>
+        <source>fills the screen with the window, and brings it back.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>fait occuper tout l&apos;écran à la fenêtre, puis la rétablit.</translation>
+    </message>
+    <message>
+        <source>opens this help.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>ouvre cette aide.</translation>
+    </message>
+    <message>
+        <source>in the help: prints it, or saves it as a PDF file to hand out.</source>
+        <extracomment>What the key does, in the help window.</extracomment>
+        <translation>dans l&apos;aide : l&apos;imprime, ou l&apos;enregistre en fichier PDF à distribuer.</translation>
+    </message>
+    <message>
+        <source>open the picture&apos;s menu, as the right mouse button does.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>ouvrent le menu de l&apos;image, comme le bouton droit de la souris.</translation>
+    </message>
+    <message>
+        <source>opens Explore, which compares the small-angle formula with the exact places of the bands.</source>
+        <extracomment>What the key does: Explore is a window of its own.</extracomment>
+        <translation>ouvre une fenêtre qui compare la formule des petits angles avec les positions exactes des franges.</translation>
+    </message>
+    <message>
+        <source>plays the pattern as sound.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>joue la figure sous forme de son.</translation>
+    </message>
+    <message>
+        <source>quits Quarnel as %1 does: after a run that goes on.</source>
+        <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>quitte Quarnel comme %1 : après le balayage en cours.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
+        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
+        <translation>&lt;b&gt;Une seule frange.&lt;/b&gt; Choisissez la fréquence « %1 » (λ = %2 pixels) et l&apos;écart « %3 » (les fentes à %4 pixels l&apos;une de l&apos;autre). Combien y aura-t-il de franges brillantes ? La première frange à côté de la centrale est là où la différence de marche vaut une longueur d&apos;onde, mais la différence de marche ne dépasse jamais s, et ici λ est plus grande : il ne reste que la large frange centrale.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
+        <translation>&amp;Imprimer...</translation>
     </message>
 </context>
 <context>
@@ -417,62 +718,67 @@
     <name>PictureCommands</name>
     <message>
         <source>&amp;Copy picture</source>
+        <extracomment>An entry of the picture&apos;s menu (right button); &amp; marks the key that chooses it.</extracomment>
         <translation>&amp;Copier l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
+        <extracomment>An entry of the picture&apos;s menu: saves it as a PNG file, asking where.</extracomment>
         <translation>&amp;Enregistrer l&apos;image sous...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>An entry of the picture&apos;s menu: opens the help.</extracomment>
         <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
+        <extracomment>An entry of the picture&apos;s menu: opens About.</extracomment>
         <translation>À &amp;propos de Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>What a screen reader calls the picture&apos;s menu.</extracomment>
         <translation>Image</translation>
     </message>
     <message>
         <source>Save picture as</source>
+        <extracomment>The title of the file dialog that saves the picture.</extracomment>
         <translation>Enregistrer l&apos;image sous</translation>
     </message>
     <message>
         <source>interference.png</source>
+        <extracomment>The file name the save dialog offers; a file name, so no spaces or slashes.</extracomment>
         <translation>interference.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The save dialog&apos;s file type; keep &quot;(*.png)&quot; as it is.</extracomment>
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A message box: %1 is the file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
         <translation>Impossible d&apos;enregistrer l&apos;image sous « %1 » : %2</translation>
     </message>
     <message>
-        <source>About Quarnel</source>
-        <translation>À propos de Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Un programme d&apos;enseignement qui montre l&apos;interférence de la lumière derrière deux fentes.&lt;/p&gt;&lt;p&gt;Licence : MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>Zoom &amp;in</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step larger.</extracomment>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step smaller.</extracomment>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
+        <extracomment>An entry of the picture&apos;s menu: the window back at 100 %.</extracomment>
         <translation>Taille &amp;normale</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
+        <extracomment>An entry of the picture&apos;s menu: the window fills the screen, or leaves it.</extracomment>
         <translation>P&amp;lein écran</translation>
     </message>
     <message>
@@ -484,6 +790,7 @@
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
+        <extracomment>A distance in the picture&apos;s description, for one pixel (%n is 1); give every plural form your language has.</extracomment>
         <translation>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixel</numerusform>
@@ -491,6 +798,7 @@
     </message>
     <message numerus="yes">
         <source>%n pixels</source>
+        <extracomment>A distance in the picture&apos;s description, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
         <translation>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixels</numerusform>
@@ -498,125 +806,292 @@
     </message>
     <message>
         <source>across the optical axis, reaching %1 above and below it</source>
+        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>à cheval sur l&apos;axe optique, s&apos;étendant à %1 au-dessus et au-dessous</translation>
     </message>
     <message>
         <source>across the optical axis, from %1 below to %2 above it</source>
+        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>à cheval sur l&apos;axe optique, de %1 au-dessous à %2 au-dessus</translation>
     </message>
     <message>
         <source>%1 above the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>à %1 au-dessus de l&apos;axe optique</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>à %1 au-dessous de l&apos;axe optique</translation>
     </message>
     <message>
         <source>one %1</source>
+        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
         <translation>une frange %1</translation>
     </message>
     <message>
         <source>a pair %1 above and below the optical axis</source>
+        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>une paire à %1 au-dessus et au-dessous de l&apos;axe optique</translation>
     </message>
     <message>
         <source>pairs %1 and %2 above and below the optical axis</source>
+        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
         <translation>des paires à %1 et %2 au-dessus et au-dessous de l&apos;axe optique</translation>
     </message>
     <message>
         <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 paires au-dessus et au-dessous de l&apos;axe optique, la plus proche à %2 et la plus éloignée à %3 de l&apos;axe</translation>
     </message>
     <message>
         <source>%1; and %2</source>
+        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
         <translation>%1 ; et %2</translation>
     </message>
     <message>
         <source>the brightest is level with the source, on the optical axis</source>
+        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
         <translation>le point le plus lumineux est à la hauteur de la source, sur l&apos;axe optique</translation>
     </message>
     <message>
         <source>the brightest are %1 above and below the optical axis</source>
+        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>les points les plus lumineux sont à %1 au-dessus et au-dessous de l&apos;axe optique</translation>
     </message>
     <message>
         <source>the brightest is %1 above the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>le point le plus lumineux est à %1 au-dessus de l&apos;axe optique</translation>
     </message>
     <message>
         <source>the brightest is %1 below the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>le point le plus lumineux est à %1 au-dessous de l&apos;axe optique</translation>
     </message>
     <message>
         <source>%1, in the band across the axis</source>
+        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
         <translation>%1, dans la frange à cheval sur l&apos;axe</translation>
     </message>
     <message>
         <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1, dans la paire de franges dont les milieux sont à %2 au-dessus et au-dessous de l&apos;axe</translation>
     </message>
     <message>
         <source>%1, in the band %2</source>
+        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>%1, dans la frange %2</translation>
     </message>
     <message>
         <source>%1 pattern</source>
+        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Figure « %1 »</translation>
     </message>
     <message>
         <source>0 (both slits on the optical axis)</source>
+        <extracomment>The slit spacing when it is 0, in the picture&apos;s description.</extracomment>
         <translation>0 (les deux fentes sur l&apos;axe optique)</translation>
     </message>
     <message>
         <source>%1 (each slit %2 from the optical axis)</source>
+        <extracomment>The slit spacing: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;15 pixels&quot;.</extracomment>
         <translation>%1 (chaque fente à %2 de l&apos;axe optique)</translation>
     </message>
     <message>
         <source>%1 (%2 behind the barrier)</source>
+        <extracomment>The detector-screen distance: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;200 pixels&quot;.</extracomment>
         <translation>%1 (%2 derrière la plaque)</translation>
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 après un balayage avec l&apos;écart des fentes %2, la distance de l&apos;écran %3 et la fréquence %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
+        <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Le graphique reste sombre.</translation>
     </message>
     <message>
         <source>The plot shows 1 bright band, %1</source>
+        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
         <translation>Le graphique montre 1 frange brillante, %1</translation>
     </message>
     <message>
         <source>The plot shows %1 bright bands: %2</source>
+        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
         <translation>Le graphique montre %1 franges brillantes : %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <extracomment>The picture&apos;s description before the first run; &quot;Start&quot; as the button&apos;s caption.</extracomment>
         <translation>Rien n&apos;est encore dessiné : Lancer dessine la source de lumière, la plaque percée de deux fentes, l&apos;écran et la figure.</translation>
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
+        <extracomment>Said of the picture after Escape stopped a run at once.</extracomment>
         <translation>Le balayage a été arrêté avant son premier point.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
+        <extracomment>Where a stopped run&apos;s plot reaches (the %3 of &quot;The run was stopped after ...&quot;).</extracomment>
         <translation>à la hauteur de l&apos;axe optique</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
+        <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Le balayage a été arrêté après %1 des %2 points : le graphique part du bas et s&apos;arrête %3.</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a disk drive.</extracomment>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a folder.</extracomment>
+        <translation>Dossier</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Alt+Left</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Back (Alt and the Left arrow key).</extracomment>
+        <translation>Alt+Gauche</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Forward (Alt and the Right arrow key).</extracomment>
+        <translation>Alt+Droite</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for the parent folder (Alt and the Up arrow key).</extracomment>
+        <translation>Alt+Haut</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSize</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Qt&apos;s text: the paper size A4 in the print dialog.</extracomment>
+        <translation>A4</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Close</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box (the help&apos;s, a message box&apos;s).</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s text: a button of the save and print dialogs.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Qt&apos;s text: the save dialog&apos;s button, as the picture&apos;s menu says &quot;Save&quot;.</extracomment>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Qt&apos;s text: a file dialog&apos;s button.</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>All Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Toutes les pages</translation>
+    </message>
+    <message>
+        <source>Even Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Pages paires</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Pages impaires</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Page Set:</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s label for the choice of all, even or odd pages.</extracomment>
+        <translation>Jeu de pages :</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s option of printing pages whose numbers are given.</extracomment>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s tooltip for the page numbers; &quot;3,5-7,9&quot; stays as it is (a list of pages, not a decimal number).</extracomment>
+        <translation>Indiquez des pages ou des plages séparées par des virgules. Une plage est formée de deux nombres séparés par un trait d&apos;union. Par ex. 3,5-7,9 imprime les pages 3, 5, 6, 7 et 9.</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s group for printing on both sides of the paper.</extracomment>
+        <translation>Impression recto verso</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice not to print on both sides.</extracomment>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s long side.</extracomment>
+        <translation>Reliure côté long</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s short side.</extracomment>
+        <translation>Reliure côté court</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Num</source>
+        <extracomment>Qt&apos;s text: a key name&apos;s prefix for the keys of the number pad (Num+5).</extracomment>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>Qt&apos;s text: the name of the Home key (to the start of a line or scale), as the keyboard says it; the help names it.</extracomment>
+        <translation>Début</translation>
     </message>
 </context>
 <context>
     <name>RunDriver</name>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <extracomment>A message box: a run refused one of its settings. %1 is the setting&apos;s text as it was found; &quot;setting text&quot; is what one of the hidden setting fields holds.</extracomment>
         <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <extracomment>A message box: a run refused one of its settings, a number no option or the scroll bar writes. %1 is the setting&apos;s text as it was found.</extracomment>
         <translation>Le balayage s&apos;est arrêté : le texte de réglage « %1 » n&apos;est pas une valeur de sa commande.</translation>
     </message>
 </context>
@@ -664,210 +1139,296 @@
     <name>SettingCaption</name>
     <message>
         <source>large</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (a box of 49 x 17 pixels with its mark): each slit 40 pixels from the optical axis, the largest spacing. An adjective agreeing with your language&apos;s word for the spacing, as the group&apos;s caption has it.</extracomment>
         <translation>grand</translation>
     </message>
     <message>
         <source>minor</source>
-        <translation>serré</translation>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 13 pixels): 15 pixels, the second largest of five (40, 15, 10, 5, 0); &quot;smaller than large&quot;, not &quot;small&quot;.</extracomment>
+        <translation>réduit</translation>
     </message>
     <message>
         <source>middle</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 17 pixels): 10 pixels, the middle one.</extracomment>
         <translation>moyen</translation>
     </message>
     <message>
         <source>small</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 13 pixels): 5 pixels, the smallest spacing above none.</extracomment>
         <translation>petit</translation>
     </message>
     <message>
         <source>0</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 17 pixels): both slits on the optical axis. A number: keep it as it is.</extracomment>
         <translation>0</translation>
     </message>
     <message>
+        <source>large</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (49 x 13 pixels): the screen 200 pixels behind the barrier, the farthest. An adjective agreeing with your language&apos;s word for the distance.</extracomment>
+        <translation>grande</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 150 pixels.</extracomment>
+        <translation>moyenne</translation>
+    </message>
+    <message>
         <source>near</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 100 pixels, the screen nearest the barrier.</extracomment>
         <translation>proche</translation>
     </message>
     <message>
         <source>higher</source>
-        <translation>max</translation>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): a wave number of 2 radians per pixel, the highest. An adjective agreeing with your language&apos;s word for the frequency.</extracomment>
+        <translation>plus haute</translation>
     </message>
     <message>
         <source>high</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): 0.5 radians per pixel.</extracomment>
         <translation>haute</translation>
     </message>
     <message>
+        <source>middle</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 13 pixels): 0.3 radians per pixel.</extracomment>
+        <translation>moyenne</translation>
+    </message>
+    <message>
         <source>low</source>
-        <translation>min</translation>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (41 x 13 pixels): 0.1 radians per pixel, the lowest. A whole word, not an abbreviation such as &quot;min&quot;.</extracomment>
+        <translation>basse</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (65 x 13 pixels): the interference weighted by each slit&apos;s distance, as light on a screen. The pattern&apos;s name: the help and the picture&apos;s description use it too.</extracomment>
         <translation>Lumière</translation>
     </message>
     <message>
         <source>Interference</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (89 x 13 pixels): the interference term alone. The pattern&apos;s name, as in the help.</extracomment>
         <translation>Interférence</translation>
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Photons</translation>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (97 x 13 pixels): the light as random photon dots. The pattern&apos;s name: the label beside the plot (&quot;Photon density&quot;) must say the same; a soft hyphen (U+00AD) may mark where a long word can break.</extracomment>
+        <translation>Densité de photons</translation>
     </message>
 </context>
 <context>
     <name>frmQuarnel</name>
     <message>
         <source>Slow-down %1 of %2</source>
+        <extracomment>What a screen reader calls the scroll bar: %1 is its value, %2 the largest (20).</extracomment>
         <translation>Ralenti %1 sur %2</translation>
     </message>
     <message>
         <source>Interference picture</source>
+        <extracomment>What a screen reader calls the picture of the apparatus and the plot.</extracomment>
         <translation>Image de l&apos;interférence</translation>
     </message>
     <message>
         <source>Interference and light pattern</source>
+        <extracomment>The window&apos;s heading, centred in a box of 361 x 25 pixels (Times New Roman 15.75 pt bold, one line).</extracomment>
         <translation>Interférences et figure lumineuse</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The button that starts a run: 73 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Lancer</translation>
     </message>
     <message>
         <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <extracomment>What a screen reader says of Start.</extracomment>
         <translation>Balaie l&apos;écran point par point avec les réglages choisis et trace la figure</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that closes Quarnel (after a run that goes on): 65 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Quitter</translation>
     </message>
     <message>
         <source>Closes Quarnel</source>
+        <extracomment>What a screen reader says of Exit.</extracomment>
         <translation>Ferme Quarnel</translation>
     </message>
     <message>
         <source>Slow-down</source>
+        <extracomment>What a screen reader calls the scroll bar that slows the animation down.</extracomment>
         <translation>Ralenti</translation>
     </message>
     <message>
         <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <extracomment>What a screen reader says of the scroll bar. Numbers as your language writes them.</extracomment>
         <translation>Ralenti de l&apos;animation, de 1 à 20 : à 1 un balayage dure environ 1,2 seconde, à 20 environ 24</translation>
     </message>
     <message>
         <source>Please press button Start</source>
+        <extracomment>The prompt on the empty picture, centred in 273 x 33 pixels (Times New Roman 15.75 pt bold, one line): name the Start button by its translated caption.</extracomment>
         <translation>Appuyez sur Lancer</translation>
     </message>
     <message>
         <source>Slit spacing</source>
+        <extracomment>The caption of the slit-spacing group, on the top line of a frame 89 pixels wide (MS Sans Serif 8.25 pt bold): how far each slit lies from the optical axis.</extracomment>
         <translation>Écart</translation>
     </message>
     <message>
         <source>How far each slit lies from the optical axis</source>
+        <extracomment>What a screen reader says of the slit-spacing group.</extracomment>
         <translation>À quelle distance de l&apos;axe optique se trouve chaque fente</translation>
     </message>
     <message>
         <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
         <translation>Écart des fentes grand : chaque fente à 40 pixels de l&apos;axe optique</translation>
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Écart des fentes serré : chaque fente à 15 pixels de l&apos;axe optique</translation>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
+        <translation>Écart des fentes réduit : chaque fente à 15 pixels de l&apos;axe optique</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Écart des fentes moyen : chaque fente à 10 pixels de l&apos;axe optique</translation>
     </message>
     <message>
         <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Écart des fentes petit : chaque fente à 5 pixels de l&apos;axe optique</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Écart des fentes 0 : les deux fentes sur l&apos;axe optique</translation>
     </message>
     <message>
         <source>Detector-Screen distance</source>
+        <extracomment>The caption of the distance group, on the top line of a frame 169 pixels wide (MS Sans Serif 8.25 pt bold): how far the detector screen stands behind the barrier. The screen is the one the pattern falls on, as everywhere else.</extracomment>
         <translation>Distance de l&apos;écran</translation>
     </message>
     <message>
         <source>How far the screen stands behind the barrier</source>
+        <extracomment>What a screen reader says of the distance group.</extracomment>
         <translation>À quelle distance derrière la plaque se trouve l&apos;écran</translation>
     </message>
     <message>
         <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Distance de l&apos;écran grande : l&apos;écran à 200 pixels derrière la plaque</translation>
     </message>
     <message>
         <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Distance de l&apos;écran moyenne : l&apos;écran à 150 pixels derrière la plaque</translation>
     </message>
     <message>
         <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Distance de l&apos;écran proche : l&apos;écran à 100 pixels derrière la plaque</translation>
     </message>
     <message>
         <source>Frequency</source>
+        <extracomment>The caption of the frequency group, on the top line of a frame 105 pixels wide (Arial 8.25 pt bold). It sets the wave number k: how fast the phase turns.</extracomment>
         <translation>Fréquence</translation>
     </message>
     <message>
         <source>The wave number of the light: how fast the phase turns along a path</source>
+        <extracomment>What a screen reader says of the frequency group. The wave number is the physics term (k); the phase turns along a path by k radians per pixel.</extracomment>
         <translation>Le nombre d&apos;onde de la lumière : à quelle vitesse la phase tourne le long d&apos;un chemin</translation>
     </message>
     <message>
         <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Fréquence plus haute : la phase tourne de 2 radians par pixel de chemin</translation>
     </message>
     <message>
         <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Fréquence haute : la phase tourne de 0,5 radian par pixel de chemin</translation>
     </message>
     <message>
         <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Fréquence moyenne : la phase tourne de 0,3 radian par pixel de chemin</translation>
     </message>
     <message>
         <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Fréquence basse : la phase tourne de 0,1 radian par pixel de chemin</translation>
     </message>
     <message>
         <source>Pattern</source>
+        <extracomment>The caption of the pattern group, on the top line of a frame 113 pixels wide (MS Sans Serif 8.25 pt bold): what the plot beside the screen shows.</extracomment>
         <translation>Figure</translation>
     </message>
     <message>
         <source>What the plot beside the screen shows</source>
+        <extracomment>What a screen reader says of the pattern group.</extracomment>
         <translation>Ce que montre le graphique à côté de l&apos;écran</translation>
     </message>
     <message>
         <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Figure lumière : l&apos;interférence pondérée par la distance à chaque fente, en barres</translation>
     </message>
     <message>
         <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. A phasor is the arrow that stands for a wave&apos;s phase.</extracomment>
         <translation>Figure interférence : le carré de la longueur de la somme des vecteurs de Fresnel, en barres</translation>
     </message>
     <message>
         <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Figure densité de photons : à chaque hauteur autant de points aléatoires que de photons arrivant</translation>
     </message>
     <message>
         <source>Screen</source>
+        <extracomment>The label beside the barrier with the two slits, 49 x 17 pixels (Arial 9.75 pt bold). The English caption says &quot;Screen&quot; as it was laid out; name the barrier, as the help does.</extracomment>
         <translation>Plaque</translation>
     </message>
     <message>
         <source>Source</source>
+        <extracomment>The label below the light source, 49 x 25 pixels (Arial 9.75 pt bold).</extracomment>
         <translation>Source</translation>
     </message>
     <message>
         <source>Detektor</source>
+        <extracomment>The label over the detector screen the pattern falls on, 57 x 25 pixels (Arial 9.75 pt bold; &quot;Detektor&quot; is the laid-out English spelling). The word your language uses for that screen everywhere else.</extracomment>
         <translation>Écran</translation>
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Photons</translation>
+        <extracomment>The label left of the plot axis, 49 x 33 pixels (MS Sans Serif 8.25 pt bold), wrapped at spaces and soft hyphens (U+00AD). The same words as the Photon density pattern&apos;s option.</extracomment>
+        <translation>Densité de photons</translation>
     </message>
     <message>
         <source>Light pattern</source>
+        <extracomment>The heading over the plot for the patterns Light and Photon density, centred in 97 x 33 pixels (Arial 9.75 pt bold, wrapped).</extracomment>
         <translation>Figure lumineuse</translation>
     </message>
     <message>
         <source>Intrference pattern</source>
+        <extracomment>The heading over the plot for the pattern Interference, centred in 121 x 33 pixels (Arial 9.75 pt bold, wrapped; &quot;Intrference&quot; is the laid-out English spelling, write your language&apos;s word correctly).</extracomment>
         <translation>Figure d&apos;interférence</translation>
+    </message>
+    <message>
+        <source>Right-click for more; F1 for help</source>
+        <extracomment>The tooltip over the picture, the first hint a new user sees: the right mouse button opens the picture&apos;s menu, F1 (the help key) the help.</extracomment>
+        <translation>Clic droit pour plus d&apos;options ; F1 pour l&apos;aide</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Not shown as it is. Write the names of the people who translated Quarnel into your language, separated by commas: About lists them beside your language&apos;s name.</extracomment>
+        <translation>Twórcy programu Quarnel</translation>
+    </message>
+    <message>
+        <source>About Quarnel</source>
+        <extracomment>The title of the About window.</extracomment>
+        <translation>O programie Quarnel</translation>
+    </message>
+    <message>
+        <source>A teaching program that shows the interference of light behind two slits.</source>
+        <extracomment>About&apos;s one sentence on what Quarnel is.</extracomment>
+        <translation>Program dydaktyczny, który pokazuje interferencję światła za dwiema szczelinami.</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;%1&quot;&gt;MIT licence&lt;/a&gt;.</source>
+        <extracomment>Keep the link as it is: clicking &quot;MIT licence&quot; shows the licence&apos;s text (which stays in English, as the licence is written).</extracomment>
+        <translation>Wolne oprogramowanie na &lt;a href=&quot;%1&quot;&gt;licencji MIT&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <extracomment>%1 is the address of Quarnel&apos;s home page, as a link.</extracomment>
+        <translation>Strona domowa: %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at: %1</source>
+        <extracomment>%1 is the address where bugs are reported, as a link.</extracomment>
+        <translation>Zgłaszanie błędów: %1</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <extracomment>The heading of About&apos;s list of languages, each with the names of its translators.</extracomment>
+        <translation>Tłumaczenia</translation>
+    </message>
+    <message>
+        <source>Runs on Qt %1</source>
+        <extracomment>%1 is the version of the Qt libraries Quarnel runs on, such as 6.4.2.</extracomment>
+        <translation>Działa na Qt %1</translation>
+    </message>
+    <message>
+        <source>language-name</source>
+        <extracomment>Not shown as it is. Write your language&apos;s name in your language, as About lists it with the names of its translators: for example Čeština, Deutsch.</extracomment>
+        <translation>Polski</translation>
+    </message>
+</context>
+<context>
     <name>ExplorePlot</name>
     <message>
         <source>height above the optical axis (px)</source>
@@ -17,6 +65,11 @@
     <message>
         <source>Explore a run</source>
         <translation>Zbadaj przebieg</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>&amp;Point:</source>
@@ -332,6 +385,10 @@
         <translation>Brak znaczników prążków: różnica dróg jest wszędzie taka sama.</translation>
     </message>
     <message>
+        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
+        <translation>Znaczniki jasności, gdzie różnica dróg jest całkowitą wielokrotnością długości fali, leżą na osi oraz %1 px nad nią i pod nią, znaczniki ciemności w połowie między nimi.</translation>
+    </message>
+    <message>
         <source>The small-angle formula puts the bright bands at %1 px.</source>
         <translation>Wzór dla małych kątów umieszcza jasne prążki w odległości %1 px.</translation>
     </message>
@@ -364,25 +421,269 @@
         <source>The table could not be saved as &quot;%1&quot;: %2</source>
         <translation>Nie udało się zapisać tabeli jako „%1”: %2</translation>
     </message>
-    <message>
-        <source>%1:</source>
-        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
-        <translation>%1:</translation>
-    </message>
-    <message>
-        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
-        <translation>Znaczniki jasności, gdzie różnica dróg jest całkowitą wielokrotnością długości fali, leżą na osi oraz %1 px nad nią i pod nią, znaczniki ciemności w połowie między nimi.</translation>
-    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quarnel help</source>
+        <extracomment>The title of the help window, and of its print-out.</extracomment>
         <translation>Pomoc programu Quarnel</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; scans the screen from bottom to top, point by point.&lt;/p&gt;&lt;p&gt;For every point the two path lengths from the slits become two &lt;b&gt;phasors&lt;/b&gt;, arrows 25 pixels long turned by the wave number times the path length. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.&lt;/p&gt;&lt;p&gt;Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns Light and Interference) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern Photon density). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what both give together.&lt;/p&gt;&lt;h2&gt;The controls&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Slit spacing&lt;/b&gt;: each slit lies 40 (large), 15 (minor), 10 (middle), 5 (small) or 0 pixels from the optical axis.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Detector-Screen distance&lt;/b&gt;: the screen stands 200 (large), 150 (middle) or 100 (near) pixels behind the barrier.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency&lt;/b&gt;: the wave number, how fast the phase turns along a path: 2 (higher), 0.5 (high), 0.3 (middle) or 0.1 (low) radians per pixel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pattern&lt;/b&gt;: Light weighs the interference by the distance from each slit; Interference shows the squared length of the phasor sum alone; Photon density draws as many random dots as photons arrive.&lt;/li&gt;&lt;li&gt;The &lt;b&gt;scroll bar&lt;/b&gt; slows the animation down from 1 to 20; each step adds about 1.2 seconds to a run.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab and Shift+Tab go from control to control; the arrow keys choose within a group and move the scroll bar; Space or Enter presses a button.&lt;/li&gt;&lt;li&gt;Escape stops a run. Input made during a run takes effect when the run ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the picture; Ctrl+S saves it as a PNG image.&lt;/li&gt;&lt;li&gt;Ctrl++ and Ctrl+- make the whole window larger and smaller, from 100 to 300 %; Ctrl+0 brings it back to its normal size. F11 fills the screen, and F11 again leaves full screen.&lt;/li&gt;&lt;li&gt;F1 opens this help; the menu key, Shift+F10 or the right mouse button open the picture&apos;s menu.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the Explore window: choose a point of the run with Up, Down, Page Up and Page Down and read its path lengths and phase difference; N and Shift+N go to the next bright and dark point. Keep runs to compare them, and save or copy the run&apos;s table for a spreadsheet.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h2&gt;Co pokazuje obraz&lt;/h2&gt;&lt;p&gt;Światło ze &lt;b&gt;źródła&lt;/b&gt; po lewej przechodzi przez &lt;b&gt;przesłonę&lt;/b&gt; z dwiema szczelinami, A nad osią optyczną i B pod nią, i pada na &lt;b&gt;ekran&lt;/b&gt;. &lt;b&gt;Start&lt;/b&gt; przechodzi ekran od dołu do góry, punkt po punkcie.&lt;/p&gt;&lt;p&gt;Dla każdego punktu dwie długości dróg od szczelin stają się dwoma &lt;b&gt;wskazami&lt;/b&gt;, strzałkami o długości 25 pikseli, obróconymi o liczbę falową razy długość drogi. Dodaje się je, przykładając początek drugiego do końca pierwszego, a ich suma, rysowana na &lt;b&gt;zielono&lt;/b&gt;, daje jasność: czterokrotność kwadratu jej długości. Co dwudziesty punkt pokazuje tę konstrukcję: blade promienie z obu szczelin, oba czarne wskazy i ich zieloną sumę.&lt;/p&gt;&lt;p&gt;Na prawo od osi wykresu jasność jest rysowana na wysokości punktu, jako &lt;b&gt;słupek&lt;/b&gt; (obrazy Światło i Interferencja) lub jako losowe &lt;b&gt;kropki fotonów&lt;/b&gt; (obraz Fotony). Na lewo od osi trzy &lt;b&gt;niebieskie znaczniki&lt;/b&gt; pokazują, co dałaby każda szczelina osobno i co dają obie razem.&lt;/p&gt;&lt;h2&gt;Elementy sterujące&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Odstęp&lt;/b&gt;: każda szczelina leży 40 (duży), 15 (spory), 10 (średni), 5 (mały) lub 0 pikseli od osi optycznej.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Odległość ekranu&lt;/b&gt;: ekran stoi 200 (duży), 150 (średni) lub 100 (blisko) pikseli za przesłoną.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Częstotliwość&lt;/b&gt;: liczba falowa, czyli jak szybko faza obraca się wzdłuż drogi: 2 (wyższa), 0,5 (wysoka), 0,3 (średni) lub 0,1 (min) radiana na piksel.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Obraz&lt;/b&gt;: Światło to interferencja ważona odległością od każdej szczeliny; Interferencja pokazuje sam kwadrat długości sumy wskazów; Fotony rysują tyle losowych kropek, ile dociera fotonów.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pasek przewijania&lt;/b&gt; spowalnia animację od 1 do 20; każdy stopień wydłuża przebieg o około 1,2 sekundy.&lt;/li&gt;&lt;/ul&gt;&lt;h2&gt;Klawisze&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Tab i Shift+Tab przechodzą od kontrolki do kontrolki; klawisze strzałek wybierają w obrębie grupy i przesuwają pasek przewijania; spacja lub Enter naciska przycisk.&lt;/li&gt;&lt;li&gt;Esc zatrzymuje przebieg. Dane wprowadzone w trakcie przebiegu zadziałają, gdy przebieg się skończy.&lt;/li&gt;&lt;li&gt;Ctrl+C kopiuje obraz; Ctrl+S zapisuje go jako obraz PNG.&lt;/li&gt;&lt;li&gt;Ctrl++ i Ctrl+- powiększają i pomniejszają całe okno, od 100 do 300%; Ctrl+0 przywraca jego normalny rozmiar. F11 przełącza na pełny ekran, a ponowne F11 go opuszcza.&lt;/li&gt;&lt;li&gt;F1 otwiera tę pomoc; klawisz menu, Shift+F10 lub prawy przycisk myszy otwierają menu obrazu.&lt;/li&gt;&lt;li&gt;Ctrl+E otwiera okno Zbadaj przebieg: strzałkami w górę i w dół oraz klawiszami Page Up i Page Down wybierz punkt przebiegu i odczytaj długości jego dróg i różnicę faz; N i Shift+N przechodzą do następnego jasnego i ciemnego punktu. Przebiegi można zachować, by je porównać, a tabelę przebiegu zapisać lub skopiować do arkusza kalkulacyjnego.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <source>en</source>
+        <comment>the language of the help&apos;s numbers</comment>
+        <extracomment>Not shown as it is. Your language&apos;s code (cs, de, fr ...): the help writes the numbers it works out as this language writes numbers (3,1 or 3.1).</extracomment>
+        <translation>pl</translation>
+    </message>
+    <message>
+        <source>What the picture shows</source>
+        <extracomment>A heading of the help.</extracomment>
+        <translation>Co pokazuje obraz</translation>
+    </message>
+    <message>
+        <source>Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; scans the screen from the bottom to the top, point by point.</source>
+        <extracomment>%1 is the Start button&apos;s caption. The source, barrier and detector screen are the picture&apos;s labels: use the same words.</extracomment>
+        <translation>Światło ze &lt;b&gt;źródła&lt;/b&gt; po lewej przechodzi przez &lt;b&gt;przesłonę&lt;/b&gt; z dwiema szczelinami, A nad osią optyczną i B pod nią, i pada na &lt;b&gt;ekran&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; przechodzi ekran od dołu do góry, punkt po punkcie.</translation>
+    </message>
+    <message>
+        <source>For every point of the screen the two paths from the slits become two &lt;b&gt;phasors&lt;/b&gt;: arrows 25 pixels long, each turned by the phase its path gives. They are added head to tail, and their sum, drawn &lt;b&gt;green&lt;/b&gt;, gives the brightness: four times its squared length. Every twentieth point shows this construction: the pale rays from both slits, the two black phasors and their green sum.</source>
+        <extracomment>A phasor is the arrow that stands for a wave&apos;s phase: school physics&apos; word for it in your language (Zeiger, vecteur de Fresnel, wskaz ...).</extracomment>
+        <translation>Dla każdego punktu ekranu dwie drogi od szczelin stają się dwoma &lt;b&gt;wskazami&lt;/b&gt;: strzałkami o długości 25 pikseli, z których każda jest obrócona o fazę wynikającą z jej drogi. Dodaje się je, przykładając początek drugiej do końca pierwszej, a ich suma, rysowana na &lt;b&gt;zielono&lt;/b&gt;, daje jasność: czterokrotność kwadratu jej długości. Co dwudziesty punkt pokazuje tę konstrukcję: blade promienie z obu szczelin, oba czarne wskazy i ich zieloną sumę.</translation>
+    </message>
+    <message>
+        <source>Right of the plot axis the brightness is plotted at the point&apos;s height, as a &lt;b&gt;bar&lt;/b&gt; (patterns %1 and %2) or as random &lt;b&gt;photon dots&lt;/b&gt; (pattern %3). Left of the axis three &lt;b&gt;blue markers&lt;/b&gt; follow what each slit alone would give and what the two give added together, as if there were no interference.</source>
+        <extracomment>%1, %2 and %3 are the patterns&apos; names as their options say them.</extracomment>
+        <translation>Na prawo od osi wykresu jasność jest rysowana na wysokości punktu, jako &lt;b&gt;słupek&lt;/b&gt; (obrazy %1 i %2) lub jako losowe &lt;b&gt;kropki fotonów&lt;/b&gt; (obraz %3). Na lewo od osi trzy &lt;b&gt;niebieskie znaczniki&lt;/b&gt; pokazują, co dałaby każda szczelina osobno i co dałyby obie razem, gdyby nie było interferencji.</translation>
+    </message>
+    <message>
+        <source>The physics</source>
+        <extracomment>A heading of the help: the physics behind the picture, in a school&apos;s words.</extracomment>
+        <translation>Fizyka</translation>
+    </message>
+    <message>
+        <source>Every point P of the screen gets light along two paths, one through slit A and one through slit B. Unless P lies level with the middle between the slits, one path is longer than the other: the difference of their lengths is the &lt;b&gt;path difference&lt;/b&gt; Δ = |PA − PB|.</source>
+        <extracomment>P is a point of the screen, PA and PB its distances from the slits A and B; Δ is the path difference (keep the symbols).</extracomment>
+        <translation>Do każdego punktu P ekranu światło dociera dwiema drogami, jedną przez szczelinę A, drugą przez szczelinę B. Jeśli P nie leży na wysokości środka między szczelinami, jedna droga jest dłuższa od drugiej: różnica ich długości to &lt;b&gt;różnica dróg&lt;/b&gt; Δ = |PA − PB|.</translation>
+    </message>
+    <message>
+        <source>Along a path the wave&apos;s phase turns steadily, by k radians for every pixel: k is the &lt;b&gt;wave number&lt;/b&gt;, which the group %1 sets. So the two waves reach P turned against each other by the &lt;b&gt;phase difference&lt;/b&gt; φ = k·Δ. The phasors show it: φ is the angle between them.</source>
+        <extracomment>%1 is the caption of the frequency group. k is the wave number, φ the phase difference (keep the symbols).</extracomment>
+        <translation>Wzdłuż drogi faza fali obraca się równomiernie, o k radianów na każdy piksel: k to &lt;b&gt;liczba falowa&lt;/b&gt;, którą ustawia grupa %1. Obie fale docierają więc do P obrócone względem siebie o &lt;b&gt;różnicę faz&lt;/b&gt; φ = k·Δ. Pokazują to wskazy: φ to kąt między nimi.</translation>
+    </message>
+    <message>
+        <source>Where φ is a whole number of turns (0, 2π, 4π, …) the phasors point the same way and their sum is twice as long as one: P is &lt;b&gt;bright&lt;/b&gt; (constructive interference). Where φ is half a turn more (π, 3π, …) they point against each other, their sum is zero and P is &lt;b&gt;dark&lt;/b&gt; (destructive interference). In between the brightness changes smoothly.</source>
+        <extracomment>Constructive and destructive interference: school physics&apos; terms.</extracomment>
+        <translation>Tam, gdzie φ jest całkowitą liczbą obrotów (0, 2π, 4π, …), wskazy mają ten sam kierunek, a ich suma jest dwa razy dłuższa od jednego z nich: punkt P jest &lt;b&gt;jasny&lt;/b&gt; (interferencja konstruktywna). Tam, gdzie φ jest o pół obrotu większa (π, 3π, …), wskazy są skierowane przeciwnie, ich suma jest zerem i P jest &lt;b&gt;ciemny&lt;/b&gt; (interferencja destruktywna). Pomiędzy nimi jasność zmienia się płynnie.</translation>
+    </message>
+    <message>
+        <source>One whole turn of the phase takes one &lt;b&gt;wavelength&lt;/b&gt; λ = 2π/k: a point is bright where the path difference is a whole number of wavelengths, and dark where it is a whole number and a half. In the picture λ is measured in pixels:</source>
+        <extracomment>λ is the wavelength (keep the symbol). The table of each frequency&apos;s wavelength follows this paragraph.</extracomment>
+        <translation>Jeden pełny obrót fazy przypada na jedną &lt;b&gt;długość fali&lt;/b&gt; λ = 2π/k: punkt jest jasny tam, gdzie różnica dróg jest całkowitą wielokrotnością długości fali, a ciemny tam, gdzie jest nieparzystą wielokrotnością jej połowy. Na obrazie λ mierzy się w pikselach:</translation>
+    </message>
+    <message>
+        <source>Wave number k, radians per pixel</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Liczba falowa k, radiany na piksel</translation>
+    </message>
+    <message>
+        <source>Wavelength λ, pixels</source>
+        <extracomment>A column heading of the table of wavelengths.</extracomment>
+        <translation>Długość fali λ, piksele</translation>
+    </message>
+    <message>
+        <source>Near the optical axis neighbouring bright bands lie about &lt;b&gt;Δy = λ·L/s&lt;/b&gt; apart: L is the distance from the barrier to the screen, s the distance between the slits, twice the spacing d that the group %1 sets (each slit lies d from the axis). Slits closer together, a longer wavelength or a farther screen spread the bands. With the settings Quarnel starts with (λ = %2, L = %3, s = %4 pixels) the bands lie about %5 pixels apart.</source>
+        <extracomment>%1 is the caption of the slit-spacing group. L, s, d and Δy are symbols: keep them. %2 to %5 are numbers of pixels.</extracomment>
+        <translation>Blisko osi optycznej sąsiednie jasne prążki leżą około &lt;b&gt;Δy = λ·L/s&lt;/b&gt; od siebie: L to odległość ekranu od przesłony, s odległość między szczelinami, dwa razy odstęp d, który ustawia grupa %1 (każda szczelina leży d od osi). Szczeliny bliżej siebie, dłuższa fala lub dalszy ekran rozsuwają prążki. Przy ustawieniach, z którymi Quarnel startuje (λ = %2, L = %3, s = %4 pikseli), prążki leżą około %5 piksela od siebie.</translation>
+    </message>
+    <message>
+        <source>The formula takes the angle θ between the axis and the way to P as small. For a screen far from the slits the path difference is s·sin θ, and for a small angle sin θ is about tan θ = y/L, so that the m-th band lies at y = m·λ·L/s. Far from the axis the angle is no longer small: the m-th band lies where s·sin θ = m·λ, at y = L·tan θ, farther out than the formula says, and the bands spread apart towards the top and the bottom of the screen. With the start-up settings the formula puts band %1 at %2 pixels from the axis; the run shows it at about %3. Where m·λ is more than s there is no m-th band at all.</source>
+        <extracomment>θ is an angle, m a band&apos;s number (keep the symbols). %1 is the band&apos;s number (6), %2 and %3 numbers of pixels.</extracomment>
+        <translation>Wzór zakłada, że kąt θ między osią a kierunkiem do P jest mały. Dla ekranu daleko od szczelin różnica dróg wynosi s·sin θ, a dla małego kąta sin θ jest w przybliżeniu równy tg θ = y/L, więc m-ty prążek leży w y = m·λ·L/s. Daleko od osi kąt nie jest już mały: m-ty prążek leży tam, gdzie s·sin θ = m·λ, w y = L·tg θ, dalej, niż mówi wzór, a prążki rozsuwają się ku górnej i dolnej krawędzi ekranu. Przy ustawieniach startowych wzór umieszcza prążek %1 w odległości %2 pikseli od osi; przebieg pokazuje go w odległości około %3. Tam, gdzie m·λ jest większe od s, m-tego prążka w ogóle nie ma.</translation>
+    </message>
+    <message>
+        <source>The three patterns</source>
+        <extracomment>A heading of the help: the three patterns and what each means physically.</extracomment>
+        <translation>Trzy obrazy</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: światło takie, jakie pada na ekran. Każda fala słabnie tym bardziej, im dalej dotarła od swojej szczeliny, jak światło rozchodzące się z małego otworu, więc prążki bledną ku górnej i dolnej krawędzi ekranu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
+        <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: sama interferencja, kwadrat długości sumy wskazów, bez słabnięcia. Wszystkie jasne prążki są jednakowo jasne: ten obraz najwyraźniej pokazuje, gdzie leżą prążki.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: światło jako fotony, małe porcje, w których dociera. Jasność obrazu %2 mówi, ile fotonów trafia na każdą wysokość, a każdy jest rysowany jako biała kropka w losowym miejscu wiersza. Do ciemnych miejsc nie trafia żaden foton: prążki składają się z wielu pojedynczych fotonów.</translation>
+    </message>
+    <message>
+        <source>What the model leaves out</source>
+        <extracomment>A heading of the help: what the model of the picture simplifies or omits.</extracomment>
+        <translation>Czego model nie uwzględnia</translation>
+    </message>
+    <message>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <translation>Rzeczywiste rozmiary: światło ma długość fali od 0,4 do 0,7 mikrometra, szczeliny dzieli ułamek milimetra, a ekran stoi metr lub dalej. Obraz zachowuje to, co istotne, stosunki λ/s i s/L, w rozmiarach, które widać.</translation>
+    </message>
+    <message>
+        <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
+        <extracomment>%1 is the Interference pattern&apos;s name as its option says it.</extracomment>
+        <translation>Szerokość szczelin: tutaj są to punkty. Dyfrakcja na rzeczywistej szczelinie osłabia dalsze prążki; tutaj wszystkie prążki obrazu %1 są jednakowo jasne.</translation>
+    </message>
+    <message>
+        <source>White light: the light here has one wavelength, and both slits are lit in step, as by a laser. White light would give coloured bands that blur away from the middle.</source>
+        <extracomment>Monochromatic and coherent light: say it in school words, as here.</extracomment>
+        <translation>Światło białe: tutaj światło ma jedną długość fali, a obie szczeliny są oświetlone zgodnie w fazie, jak laserem. Światło białe dałoby barwne prążki, rozmywające się z dala od środka.</translation>
+    </message>
+    <message>
+        <source>Space: the waves spread only in the plane of the picture, and the weakening with distance in the pattern %1 is a simple rule chosen to look right, not an exact law.</source>
+        <extracomment>%1 is the Light pattern&apos;s name as its option says it.</extracomment>
+        <translation>Przestrzeń: fale rozchodzą się tylko w płaszczyźnie obrazu, a słabnięcie z odległością w obrazie %1 to prosta reguła dobrana tak, by wyglądało wiarygodnie, a nie dokładne prawo.</translation>
+    </message>
+    <message>
+        <source>Chance: the pattern %1 draws at each height as many dots as the brightness gives, at random places along the row. Real photons land one at a time wherever the pattern allows, more often where it is bright.</source>
+        <extracomment>%1 is the Photon density pattern&apos;s name as its option says it.</extracomment>
+        <translation>Przypadek: obraz %1 rysuje na każdej wysokości tyle kropek, ile wynika z jasności, w losowych miejscach wiersza. Prawdziwe fotony trafiają pojedynczo gdziekolwiek pozwala obraz, częściej tam, gdzie jest jasno.</translation>
+    </message>
+    <message>
+        <source>Time: the scan from the bottom to the top only draws the picture. The pattern is there all at once; nothing in the picture moves with the light.</source>
+        <extracomment>About the animation of a run.</extracomment>
+        <translation>Czas: przejście od dołu do góry tylko rysuje obraz. Obraz interferencyjny powstaje cały naraz; nic na obrazie nie porusza się razem ze światłem.</translation>
+    </message>
+    <message>
+        <source>Things to try</source>
+        <extracomment>A heading of the help: activities for a lesson.</extracomment>
+        <translation>Do wypróbowania</translation>
+    </message>
+    <message>
+        <source>Make a prediction first, then press %1 and see. A run keeps the settings it started with; change them between runs.</source>
+        <extracomment>%1 is the Start button&apos;s caption.</extracomment>
+        <translation>Najpierw przewidź wynik, potem naciśnij %1 i sprawdź. Przebieg zachowuje ustawienia, z którymi się zaczął; zmieniaj je między przebiegami.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
+        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
+        <translation>&lt;b&gt;Bez drugiej drogi.&lt;/b&gt; Wybierz %1 „%2” i obraz %3. Czy będą prążki? Obie szczeliny leżą wtedy na osi, obie drogi są wszędzie jednakowo długie, a wskazy zawsze mają ten sam kierunek: ekran jest wszędzie jednakowo jasny, bez prążków.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
+        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Szczeliny dalej od siebie.&lt;/b&gt; Uruchom obraz %3 z odstępem „%1”, potem „%2”. Czy prążki się zbliżą, czy oddalą? Przy szczelinach %4 zamiast %5 pikseli od siebie prążki leżą około %6 zamiast %7 piksela od siebie: na ekranie mieści się ich więcej.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
+        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
+        <translation>&lt;b&gt;Ekran dalej.&lt;/b&gt; Uruchom z odległością „%1”, potem „%2”. Przewidź, jak zmienią się prążki: przy dwa razy większej odległości rozsuną się na dwa razy większy odstęp, około %4 zamiast %3 piksela.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
+        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
+        <translation>&lt;b&gt;Dłuższa fala.&lt;/b&gt; Uruchom z częstotliwością „%1”, potem „%2”. Przewidź, dokąd przesuną się prążki: λ rośnie z %3 do %4 piksela, a prążki rozsuwają się tak daleko, że zostaje tylko środkowy i po jednym przy każdym końcu ekranu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
+        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
+        <translation>&lt;b&gt;Foton po fotonie.&lt;/b&gt; Wybierz obraz %1 i przesuń pasek przewijania na 20, najwolniej. Czy pojedyncze fotony pokazują prążki? Przebieg rysuje je wiersz po wierszu, każdy w losowym miejscu; żaden sam nie tworzy prążka, ale razem rysują te same prążki co obraz %2.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
+        <translation>&lt;b&gt;Gdzie wzór zawodzi.&lt;/b&gt; Przy ustawieniach startowych wzór Δy = λ·L/s umieszcza prążki %1 piksela od siebie. Spójrz w przebiegu na zewnętrzne prążki: rozsuwają się, szósty leży około %2 pikseli od osi zamiast %3. Okno otwierane klawiszem %4 zestawia położenia ze wzoru z dokładnymi.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
+        <translation>&lt;b&gt;Dwie szczeliny to nie jedna plus jedna.&lt;/b&gt; Porównaj słupki z niebieskimi znacznikami na lewo od osi: każda szczelina osobno i obie dodane bez interferencji zmieniają się płynnie od punktu do punktu. Przewidź, gdzie słupki będą jaśniejsze od tej sumy, a gdzie ciemniejsze: w jasnym prążku do dwóch razy jaśniejsze, w ciemnym czarne.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <extracomment>A heading of the help: the keyboard.</extracomment>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <source>go from control to control. After %1, Tab reaches the picture, and a screen reader then reads out its description.</source>
+        <extracomment>What the keys do; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>przechodzą od kontrolki do kontrolki. Po przycisku %1 Tab dochodzi do obrazu, a czytnik ekranu odczytuje wtedy jego opis.</translation>
+    </message>
+    <message>
+        <source>choose an option within a group; on the scroll bar, move it by one step, or to 1 and 20.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>wybierają opcję w grupie; na pasku przewijania przesuwają go o jeden stopień albo na 1 i 20.</translation>
+    </message>
+    <message>
+        <source>press the focused button.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>naciskają przycisk, który ma fokus.</translation>
+    </message>
+    <message>
+        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
+        <translation>od razu zatrzymuje przebieg, a także dźwięk odtwarzany klawiszem %1. Inne kliknięcia i klawisze w trakcie przebiegu czekają na jego koniec.</translation>
+    </message>
+    <message>
+        <source>copies the picture.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>kopiuje obraz.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>zapisuje obraz jako plik PNG.</translation>
+    </message>
+    <message>
+        <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
+        <extracomment>What the keys do, for a projector.</extracomment>
+        <translation>powiększają lub pomniejszają okno, a z nim każde okno dialogowe, od 100 do 300%, na ile pozwala ekran; ostatni przywraca normalny rozmiar.</translation>
+    </message>
+    <message>
+        <source>fills the screen with the window, and brings it back.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>rozciąga okno na cały ekran i przywraca je z powrotem.</translation>
+    </message>
+    <message>
+        <source>opens this help.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>otwiera tę pomoc.</translation>
+    </message>
+    <message>
+        <source>in the help: prints it, or saves it as a PDF file to hand out.</source>
+        <extracomment>What the key does, in the help window.</extracomment>
+        <translation>w pomocy: drukuje ją albo zapisuje jako plik PDF do rozdania.</translation>
+    </message>
+    <message>
+        <source>open the picture&apos;s menu, as the right mouse button does.</source>
+        <extracomment>What the keys do.</extracomment>
+        <translation>otwierają menu obrazu, tak jak prawy przycisk myszy.</translation>
+    </message>
+    <message>
+        <source>opens Explore, which compares the small-angle formula with the exact places of the bands.</source>
+        <extracomment>What the key does: Explore is a window of its own.</extracomment>
+        <translation>otwiera okno, które porównuje wzór dla małych kątów z dokładnymi położeniami prążków.</translation>
+    </message>
+    <message>
+        <source>plays the pattern as sound.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>odtwarza obraz jako dźwięk.</translation>
+    </message>
+    <message>
+        <source>quits Quarnel as %1 does: after a run that goes on.</source>
+        <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
+        <translation>zamyka Quarnel tak jak %1: po zakończeniu trwającego przebiegu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
+        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
+        <translation>&lt;b&gt;Tylko jeden prążek.&lt;/b&gt; Wybierz częstotliwość „%1” (λ = %2 piksela) i odstęp „%3” (szczeliny %4 pikseli od siebie). Ile będzie jasnych prążków? Pierwszy prążek obok środkowego leży tam, gdzie różnica dróg wynosi jedną długość fali, ale różnica dróg nigdy nie przekracza s, a tu λ jest większa: zostaje tylko szeroki prążek środkowy.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
+        <translation>&amp;Drukuj...</translation>
     </message>
 </context>
 <context>
@@ -417,62 +718,67 @@
     <name>PictureCommands</name>
     <message>
         <source>&amp;Copy picture</source>
+        <extracomment>An entry of the picture&apos;s menu (right button); &amp; marks the key that chooses it.</extracomment>
         <translation>&amp;Kopiuj obraz</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
+        <extracomment>An entry of the picture&apos;s menu: saves it as a PNG file, asking where.</extracomment>
         <translation>&amp;Zapisz obraz jako...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>An entry of the picture&apos;s menu: opens the help.</extracomment>
         <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>&amp;About Quarnel</source>
+        <extracomment>An entry of the picture&apos;s menu: opens About.</extracomment>
         <translation>&amp;O programie Quarnel</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>What a screen reader calls the picture&apos;s menu.</extracomment>
         <translation>Obraz</translation>
     </message>
     <message>
         <source>Save picture as</source>
+        <extracomment>The title of the file dialog that saves the picture.</extracomment>
         <translation>Zapisz obraz jako</translation>
     </message>
     <message>
         <source>interference.png</source>
+        <extracomment>The file name the save dialog offers; a file name, so no spaces or slashes.</extracomment>
         <translation>interferencja.png</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
+        <extracomment>The save dialog&apos;s file type; keep &quot;(*.png)&quot; as it is.</extracomment>
         <translation>Obrazy PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A message box: %1 is the file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
         <translation>Nie udało się zapisać obrazu jako „%1”: %2</translation>
     </message>
     <message>
-        <source>About Quarnel</source>
-        <translation>O programie Quarnel</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows the interference of light behind two slits.&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Quarnel %1&lt;/h3&gt;&lt;p&gt;Program dydaktyczny, który pokazuje interferencję światła za dwiema szczelinami.&lt;/p&gt;&lt;p&gt;Licencja: MIT&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Qt %3&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>Zoom &amp;in</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step larger.</extracomment>
         <translation>Po&amp;większ</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
+        <extracomment>An entry of the picture&apos;s menu: the whole window one step smaller.</extracomment>
         <translation>Po&amp;mniejsz</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
+        <extracomment>An entry of the picture&apos;s menu: the window back at 100 %.</extracomment>
         <translation>&amp;Normalny rozmiar</translation>
     </message>
     <message>
         <source>&amp;Full screen</source>
+        <extracomment>An entry of the picture&apos;s menu: the window fills the screen, or leaves it.</extracomment>
         <translation>Pełny &amp;ekran</translation>
     </message>
     <message>
@@ -484,6 +790,7 @@
     <name>PictureDescription</name>
     <message numerus="yes">
         <source>%n pixel</source>
+        <extracomment>A distance in the picture&apos;s description, for one pixel (%n is 1); give every plural form your language has.</extracomment>
         <translation>
             <numerusform>%n piksel</numerusform>
             <numerusform>%n piksel</numerusform>
@@ -492,6 +799,7 @@
     </message>
     <message numerus="yes">
         <source>%n pixels</source>
+        <extracomment>A distance in the picture&apos;s description, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
         <translation>
             <numerusform>%n piksel</numerusform>
             <numerusform>%n piksele</numerusform>
@@ -500,125 +808,292 @@
     </message>
     <message>
         <source>across the optical axis, reaching %1 above and below it</source>
+        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>w poprzek osi optycznej, sięga %1 nad nią i pod nią</translation>
     </message>
     <message>
         <source>across the optical axis, from %1 below to %2 above it</source>
+        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>w poprzek osi optycznej, od %1 pod nią do %2 nad nią</translation>
     </message>
     <message>
         <source>%1 above the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 nad osią optyczną</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
+        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1 pod osią optyczną</translation>
     </message>
     <message>
         <source>one %1</source>
+        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
         <translation>jeden prążek %1</translation>
     </message>
     <message>
         <source>a pair %1 above and below the optical axis</source>
+        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>para %1 nad osią optyczną i pod nią</translation>
     </message>
     <message>
         <source>pairs %1 and %2 above and below the optical axis</source>
+        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
         <translation>pary %1 i %2 nad osią optyczną i pod nią</translation>
     </message>
     <message>
         <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
+        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
         <translation>pary nad osią optyczną i pod nią (%1), najbliższa %2, a najdalsza %3 od niej</translation>
     </message>
     <message>
         <source>%1; and %2</source>
+        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
         <translation>%1; oraz %2</translation>
     </message>
     <message>
         <source>the brightest is level with the source, on the optical axis</source>
+        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
         <translation>najjaśniejsze miejsce jest na wysokości źródła, na osi optycznej</translation>
     </message>
     <message>
         <source>the brightest are %1 above and below the optical axis</source>
+        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>najjaśniejsze miejsca są %1 nad osią optyczną i pod nią</translation>
     </message>
     <message>
         <source>the brightest is %1 above the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>najjaśniejsze miejsce jest %1 nad osią optyczną</translation>
     </message>
     <message>
         <source>the brightest is %1 below the optical axis</source>
+        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>najjaśniejsze miejsce jest %1 pod osią optyczną</translation>
     </message>
     <message>
         <source>%1, in the band across the axis</source>
+        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
         <translation>%1, w prążku w poprzek osi</translation>
     </message>
     <message>
         <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
+        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
         <translation>%1, w parze prążków, których środki leżą %2 nad osią i pod nią</translation>
     </message>
     <message>
         <source>%1, in the band %2</source>
+        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>%1, w prążku %2</translation>
     </message>
     <message>
         <source>%1 pattern</source>
+        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Obraz „%1”</translation>
     </message>
     <message>
         <source>0 (both slits on the optical axis)</source>
+        <extracomment>The slit spacing when it is 0, in the picture&apos;s description.</extracomment>
         <translation>0 (obie szczeliny na osi optycznej)</translation>
     </message>
     <message>
         <source>%1 (each slit %2 from the optical axis)</source>
+        <extracomment>The slit spacing: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;15 pixels&quot;.</extracomment>
         <translation>%1 (każda szczelina %2 od osi optycznej)</translation>
     </message>
     <message>
         <source>%1 (%2 behind the barrier)</source>
+        <extracomment>The detector-screen distance: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;200 pixels&quot;.</extracomment>
         <translation>%1 (%2 za przesłoną)</translation>
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
+        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 po przebiegu z odstępem szczelin %2, odległością ekranu %3 i częstotliwością %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
+        <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Wykres pozostaje ciemny.</translation>
     </message>
     <message>
         <source>The plot shows 1 bright band, %1</source>
+        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
         <translation>Wykres pokazuje 1 jasny prążek, %1</translation>
     </message>
     <message>
         <source>The plot shows %1 bright bands: %2</source>
+        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
         <translation>Wykres pokazuje jasne prążki (%1): %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
+        <extracomment>The picture&apos;s description before the first run; &quot;Start&quot; as the button&apos;s caption.</extracomment>
         <translation>Jeszcze nic nie narysowano: Start rysuje źródło światła, przesłonę z dwiema szczelinami, ekran i obraz.</translation>
     </message>
     <message>
         <source>The run was stopped before its first point.</source>
+        <extracomment>Said of the picture after Escape stopped a run at once.</extracomment>
         <translation>Przebieg zatrzymano przed pierwszym punktem.</translation>
     </message>
     <message>
         <source>level with the optical axis</source>
+        <extracomment>Where a stopped run&apos;s plot reaches (the %3 of &quot;The run was stopped after ...&quot;).</extracomment>
         <translation>do wysokości osi optycznej</translation>
     </message>
     <message>
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
+        <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Przebieg zatrzymano po %1 z %2 punktów: wykres sięga od dołu aż %3.</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a disk drive.</extracomment>
+        <translation>Napęd</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s name for a folder.</extracomment>
+        <translation>Katalog</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Alt+Left</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Back (Alt and the Left arrow key).</extracomment>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for Forward (Alt and the Right arrow key).</extracomment>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <extracomment>Qt&apos;s text: the file dialog&apos;s key for the parent folder (Alt and the Up arrow key).</extracomment>
+        <translation>Alt+Up</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSize</name>
+    <message>
+        <source>A4</source>
+        <extracomment>Qt&apos;s text: the paper size A4 in the print dialog.</extracomment>
+        <translation>A4</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Close</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box (the help&apos;s, a message box&apos;s).</extracomment>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s text: a button of every dialog box.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s text: a button of the save and print dialogs.</extracomment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Qt&apos;s text: the save dialog&apos;s button, as the picture&apos;s menu says &quot;Save&quot;.</extracomment>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Qt&apos;s text: a file dialog&apos;s button.</extracomment>
+        <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>All Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Wszystkie strony</translation>
+    </message>
+    <message>
+        <source>Even Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Parzyste strony</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
+        <translation>Nieparzyste strony</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Page Set:</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s label for the choice of all, even or odd pages.</extracomment>
+        <translation>Zestaw stron:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s option of printing pages whose numbers are given.</extracomment>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s tooltip for the page numbers; &quot;3,5-7,9&quot; stays as it is (a list of pages, not a decimal number).</extracomment>
+        <translation>Podaj strony lub zakresy rozdzielone przecinkami. Zakres to dwie liczby rozdzielone łącznikiem. Np. 3,5-7,9 drukuje strony 3, 5, 6, 7 i 9.</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s group for printing on both sides of the paper.</extracomment>
+        <translation>Drukowanie dwustronne</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>Qt&apos;s text: the print dialog&apos;s choice not to print on both sides.</extracomment>
+        <translation>Wyłączone</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s long side.</extracomment>
+        <translation>Oprawa wzdłuż dłuższego boku</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <extracomment>Qt&apos;s text: both sides, bound along the paper&apos;s short side.</extracomment>
+        <translation>Oprawa wzdłuż krótszego boku</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Num</source>
+        <extracomment>Qt&apos;s text: a key name&apos;s prefix for the keys of the number pad (Num+5).</extracomment>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>Qt&apos;s text: the name of the Home key (to the start of a line or scale), as the keyboard says it; the help names it.</extracomment>
+        <translation>Home</translation>
     </message>
 </context>
 <context>
     <name>RunDriver</name>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a number.</source>
+        <extracomment>A message box: a run refused one of its settings. %1 is the setting&apos;s text as it was found; &quot;setting text&quot; is what one of the hidden setting fields holds.</extracomment>
         <translation>Przebieg zatrzymany: tekst ustawienia „%1” nie jest liczbą.</translation>
     </message>
     <message>
         <source>The run stopped: the setting text &quot;%1&quot; is not a value of its control.</source>
+        <extracomment>A message box: a run refused one of its settings, a number no option or the scroll bar writes. %1 is the setting&apos;s text as it was found.</extracomment>
         <translation>Przebieg zatrzymany: tekst ustawienia „%1” nie jest wartością jego kontrolki.</translation>
     </message>
 </context>
@@ -666,210 +1141,296 @@
     <name>SettingCaption</name>
     <message>
         <source>large</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (a box of 49 x 17 pixels with its mark): each slit 40 pixels from the optical axis, the largest spacing. An adjective agreeing with your language&apos;s word for the spacing, as the group&apos;s caption has it.</extracomment>
         <translation>duży</translation>
     </message>
     <message>
         <source>minor</source>
-        <translation>spory</translation>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 13 pixels): 15 pixels, the second largest of five (40, 15, 10, 5, 0); &quot;smaller than large&quot;, not &quot;small&quot;.</extracomment>
+        <translation>węższy</translation>
     </message>
     <message>
         <source>middle</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 17 pixels): 10 pixels, the middle one.</extracomment>
         <translation>średni</translation>
     </message>
     <message>
         <source>small</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (57 x 13 pixels): 5 pixels, the smallest spacing above none.</extracomment>
         <translation>mały</translation>
     </message>
     <message>
         <source>0</source>
+        <comment>slit spacing</comment>
+        <extracomment>Option of the &quot;Slit spacing&quot; group (49 x 17 pixels): both slits on the optical axis. A number: keep it as it is.</extracomment>
         <translation>0</translation>
     </message>
     <message>
+        <source>large</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (49 x 13 pixels): the screen 200 pixels behind the barrier, the farthest. An adjective agreeing with your language&apos;s word for the distance.</extracomment>
+        <translation>duża</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 150 pixels.</extracomment>
+        <translation>średnia</translation>
+    </message>
+    <message>
         <source>near</source>
+        <comment>detector-screen distance</comment>
+        <extracomment>Option of the &quot;Detector-Screen distance&quot; group (65 x 17 pixels): 100 pixels, the screen nearest the barrier.</extracomment>
         <translation>blisko</translation>
     </message>
     <message>
         <source>higher</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): a wave number of 2 radians per pixel, the highest. An adjective agreeing with your language&apos;s word for the frequency.</extracomment>
         <translation>wyższa</translation>
     </message>
     <message>
         <source>high</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 17 pixels): 0.5 radians per pixel.</extracomment>
         <translation>wysoka</translation>
     </message>
     <message>
+        <source>middle</source>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (57 x 13 pixels): 0.3 radians per pixel.</extracomment>
+        <translation>średnia</translation>
+    </message>
+    <message>
         <source>low</source>
-        <translation>min</translation>
+        <comment>frequency</comment>
+        <extracomment>Option of the &quot;Frequency&quot; group (41 x 13 pixels): 0.1 radians per pixel, the lowest. A whole word, not an abbreviation such as &quot;min&quot;.</extracomment>
+        <translation>niska</translation>
     </message>
     <message>
         <source>Light</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (65 x 13 pixels): the interference weighted by each slit&apos;s distance, as light on a screen. The pattern&apos;s name: the help and the picture&apos;s description use it too.</extracomment>
         <translation>Światło</translation>
     </message>
     <message>
         <source>Interference</source>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (89 x 13 pixels): the interference term alone. The pattern&apos;s name, as in the help.</extracomment>
         <translation>Interferencja</translation>
     </message>
     <message>
         <source>Photon density</source>
-        <translation>Fotony</translation>
+        <comment>pattern</comment>
+        <extracomment>Option of the &quot;Pattern&quot; group (97 x 13 pixels): the light as random photon dots. The pattern&apos;s name: the label beside the plot (&quot;Photon density&quot;) must say the same; a soft hyphen (U+00AD) may mark where a long word can break.</extracomment>
+        <translation>Gęstość fotonów</translation>
     </message>
 </context>
 <context>
     <name>frmQuarnel</name>
     <message>
         <source>Slow-down %1 of %2</source>
+        <extracomment>What a screen reader calls the scroll bar: %1 is its value, %2 the largest (20).</extracomment>
         <translation>Spowolnienie %1 z %2</translation>
     </message>
     <message>
         <source>Interference picture</source>
+        <extracomment>What a screen reader calls the picture of the apparatus and the plot.</extracomment>
         <translation>Obraz interferencji</translation>
     </message>
     <message>
         <source>Interference and light pattern</source>
+        <extracomment>The window&apos;s heading, centred in a box of 361 x 25 pixels (Times New Roman 15.75 pt bold, one line).</extracomment>
         <translation>Interferencja i obraz światła</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The button that starts a run: 73 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Start</translation>
     </message>
     <message>
         <source>Runs the scan of the screen with the chosen settings and plots the pattern</source>
+        <extracomment>What a screen reader says of Start.</extracomment>
         <translation>Przechodzi ekran punkt po punkcie z wybranymi ustawieniami i rysuje obraz</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The button that closes Quarnel (after a run that goes on): 65 x 33 pixels, Times New Roman 14.25 pt bold.</extracomment>
         <translation>Koniec</translation>
     </message>
     <message>
         <source>Closes Quarnel</source>
+        <extracomment>What a screen reader says of Exit.</extracomment>
         <translation>Zamyka Quarnel</translation>
     </message>
     <message>
         <source>Slow-down</source>
+        <extracomment>What a screen reader calls the scroll bar that slows the animation down.</extracomment>
         <translation>Spowolnienie</translation>
     </message>
     <message>
         <source>Slow-down of the animation, 1 to 20: at 1 a run takes about 1.2 seconds, at 20 about 24</source>
+        <extracomment>What a screen reader says of the scroll bar. Numbers as your language writes them.</extracomment>
         <translation>Spowolnienie animacji, od 1 do 20: przy 1 przebieg trwa około 1,2 sekundy, przy 20 około 24</translation>
     </message>
     <message>
         <source>Please press button Start</source>
+        <extracomment>The prompt on the empty picture, centred in 273 x 33 pixels (Times New Roman 15.75 pt bold, one line): name the Start button by its translated caption.</extracomment>
         <translation>Naciśnij przycisk Start</translation>
     </message>
     <message>
         <source>Slit spacing</source>
+        <extracomment>The caption of the slit-spacing group, on the top line of a frame 89 pixels wide (MS Sans Serif 8.25 pt bold): how far each slit lies from the optical axis.</extracomment>
         <translation>Odstęp</translation>
     </message>
     <message>
         <source>How far each slit lies from the optical axis</source>
+        <extracomment>What a screen reader says of the slit-spacing group.</extracomment>
         <translation>Jak daleko każda szczelina leży od osi optycznej</translation>
     </message>
     <message>
         <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
         <translation>Odstęp szczelin duży: każda szczelina 40 pikseli od osi optycznej</translation>
     </message>
     <message>
         <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
-        <translation>Odstęp szczelin spory: każda szczelina 15 pikseli od osi optycznej</translation>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
+        <translation>Odstęp szczelin węższy: każda szczelina 15 pikseli od osi optycznej</translation>
     </message>
     <message>
         <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Odstęp szczelin średni: każda szczelina 10 pikseli od osi optycznej</translation>
     </message>
     <message>
         <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Odstęp szczelin mały: każda szczelina 5 pikseli od osi optycznej</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Odstęp szczelin 0: obie szczeliny na osi optycznej</translation>
     </message>
     <message>
         <source>Detector-Screen distance</source>
+        <extracomment>The caption of the distance group, on the top line of a frame 169 pixels wide (MS Sans Serif 8.25 pt bold): how far the detector screen stands behind the barrier. The screen is the one the pattern falls on, as everywhere else.</extracomment>
         <translation>Odległość ekranu</translation>
     </message>
     <message>
         <source>How far the screen stands behind the barrier</source>
+        <extracomment>What a screen reader says of the distance group.</extracomment>
         <translation>Jak daleko za przesłoną stoi ekran</translation>
     </message>
     <message>
         <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Odległość ekranu duża: ekran 200 pikseli za przesłoną</translation>
     </message>
     <message>
         <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Odległość ekranu średnia: ekran 150 pikseli za przesłoną</translation>
     </message>
     <message>
         <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Odległość ekranu blisko: ekran 100 pikseli za przesłoną</translation>
     </message>
     <message>
         <source>Frequency</source>
+        <extracomment>The caption of the frequency group, on the top line of a frame 105 pixels wide (Arial 8.25 pt bold). It sets the wave number k: how fast the phase turns.</extracomment>
         <translation>Częstotliwość</translation>
     </message>
     <message>
         <source>The wave number of the light: how fast the phase turns along a path</source>
+        <extracomment>What a screen reader says of the frequency group. The wave number is the physics term (k); the phase turns along a path by k radians per pixel.</extracomment>
         <translation>Liczba falowa światła: jak szybko faza obraca się wzdłuż drogi</translation>
     </message>
     <message>
         <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Częstotliwość wyższa: faza obraca się o 2 radiany na piksel drogi</translation>
     </message>
     <message>
         <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Częstotliwość wysoka: faza obraca się o 0,5 radiana na piksel drogi</translation>
     </message>
     <message>
         <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Częstotliwość średnia: faza obraca się o 0,3 radiana na piksel drogi</translation>
     </message>
     <message>
         <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
         <translation>Częstotliwość niska: faza obraca się o 0,1 radiana na piksel drogi</translation>
     </message>
     <message>
         <source>Pattern</source>
+        <extracomment>The caption of the pattern group, on the top line of a frame 113 pixels wide (MS Sans Serif 8.25 pt bold): what the plot beside the screen shows.</extracomment>
         <translation>Obraz</translation>
     </message>
     <message>
         <source>What the plot beside the screen shows</source>
+        <extracomment>What a screen reader says of the pattern group.</extracomment>
         <translation>Co pokazuje wykres obok ekranu</translation>
     </message>
     <message>
         <source>Pattern light: the interference weighted by the distance from each slit, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Obraz światło: interferencja ważona odległością od każdej szczeliny, jako słupki</translation>
     </message>
     <message>
         <source>Pattern interference: the squared length of the phasor sum, as bars</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets. A phasor is the arrow that stands for a wave&apos;s phase.</extracomment>
         <translation>Obraz interferencja: kwadrat długości sumy wskazów, jako słupki</translation>
     </message>
     <message>
         <source>Pattern photon density: at each height as many random dots as photons arrive</source>
+        <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
         <translation>Obraz gęstość fotonów: na każdej wysokości tyle losowych kropek, ile dociera fotonów</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation>Bariera</translation>
+        <extracomment>The label beside the barrier with the two slits, 49 x 17 pixels (Arial 9.75 pt bold). The English caption says &quot;Screen&quot; as it was laid out; name the barrier, as the help does.</extracomment>
+        <translation>Przesłona</translation>
     </message>
     <message>
         <source>Source</source>
+        <extracomment>The label below the light source, 49 x 25 pixels (Arial 9.75 pt bold).</extracomment>
         <translation>Źródło</translation>
     </message>
     <message>
         <source>Detektor</source>
-        <translation>Detektor</translation>
+        <extracomment>The label over the detector screen the pattern falls on, 57 x 25 pixels (Arial 9.75 pt bold; &quot;Detektor&quot; is the laid-out English spelling). The word your language uses for that screen everywhere else.</extracomment>
+        <translation>Ekran</translation>
     </message>
     <message>
         <source>Photon density</source>
+        <extracomment>The label left of the plot axis, 49 x 33 pixels (MS Sans Serif 8.25 pt bold), wrapped at spaces and soft hyphens (U+00AD). The same words as the Photon density pattern&apos;s option.</extracomment>
         <translation>Gęstość fotonów</translation>
     </message>
     <message>
         <source>Light pattern</source>
+        <extracomment>The heading over the plot for the patterns Light and Photon density, centred in 97 x 33 pixels (Arial 9.75 pt bold, wrapped).</extracomment>
         <translation>Obraz światła</translation>
     </message>
     <message>
         <source>Intrference pattern</source>
+        <extracomment>The heading over the plot for the pattern Interference, centred in 121 x 33 pixels (Arial 9.75 pt bold, wrapped; &quot;Intrference&quot; is the laid-out English spelling, write your language&apos;s word correctly).</extracomment>
         <translation>Obraz interferencyjny</translation>
+    </message>
+    <message>
+        <source>Right-click for more; F1 for help</source>
+        <extracomment>The tooltip over the picture, the first hint a new user sees: the right mouse button opens the picture&apos;s menu, F1 (the help key) the help.</extracomment>
+        <translation>Prawy przycisk myszy: więcej opcji; F1: pomoc</translation>
     </message>
 </context>
 </TS>

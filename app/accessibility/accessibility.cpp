@@ -130,6 +130,7 @@ void makeTabStop(QRadioButton *selected)
 // "Slow-down 3 of 20": what the scroll bar sets and where it stands.
 void nameSlowDown(QScrollBar *scrollBar)
 {
+    //: What a screen reader calls the scroll bar: %1 is its value, %2 the largest (20).
     scrollBar->setAccessibleName(QCoreApplication::translate("frmQuarnel", "Slow-down %1 of %2")
                                      .arg(scrollBar->value())
                                      .arg(scrollBar->maximum()));

@@ -34,7 +34,12 @@ struct Text {
 // "2 pixely", "5 pixelů") picks its own; in English they read "1 pixel", "2 pixels".
 QString pixels(long n)
 {
-    return n == 1 ? Text::tr("%n pixel", nullptr, int(n)) : Text::tr("%n pixels", nullptr, int(n));
+    //: A distance in the picture's description, for one pixel (%n is 1); give every
+    //: plural form your language has.
+    return n == 1 ? Text::tr("%n pixel", nullptr, int(n))
+                  //: A distance in the picture's description, %n pixels; give every
+                  //: plural form your language has (2 pixely, 5 pixelů).
+                  : Text::tr("%n pixels", nullptr, int(n));
 }
 
 // The setting's caption as the user chose it, or its text where no option writes it.
@@ -122,13 +127,21 @@ QString placeOf(const Group &group)
 {
     if (group.kind == Group::Across) {
         if (group.below == group.above)
+            //: Where a bright band lies: across the optical axis (the horizontal line
+            //: through the source), %1 a distance such as "12 pixels".
             return Text::tr("across the optical axis, reaching %1 above and below it")
                 .arg(pixels(group.above));
+        //: Where a bright band lies; %1 and %2 are distances such as "12 pixels".
         return Text::tr("across the optical axis, from %1 below to %2 above it")
             .arg(pixels(group.below), pixels(group.above));
     }
-    return (group.offset > 0 ? Text::tr("%1 above the optical axis") : Text::tr("%1 below the optical axis"))
-        .arg(pixels(std::labs(group.offset)));
+    if (group.offset > 0)
+        //: Where a band lies, or where a stopped run's plot reaches; %1 a distance
+        //: such as "12 pixels".
+        return Text::tr("%1 above the optical axis").arg(pixels(group.offset));
+    //: Where a band lies, or where a stopped run's plot reaches; %1 a distance
+    //: such as "12 pixels".
+    return Text::tr("%1 below the optical axis").arg(pixels(-group.offset));
 }
 
 // Where the bands lie: the one across the axis, the pairs, the bands alone.
@@ -141,19 +154,25 @@ QString placesOf(const std::vector<Group> &groups)
         if (group.kind == Group::Pair)
             pairs.push_back(group.offset);
         else if (group.kind == Group::Across)
+            //: One bright band (a stripe of the pattern), %1 where it lies: "one across
+            //: the optical axis, ...". "Band" is the bright stripe, as in the help.
             places << Text::tr("one %1").arg(placeOf(group));
         else
             alone << Text::tr("one %1").arg(placeOf(group));
     }
     if (pairs.size() == 1) {
+        //: A pair of bright bands mirrored across the axis; %1 a distance such as "12 pixels".
         places << Text::tr("a pair %1 above and below the optical axis").arg(pixels(pairs.front()));
     } else if (pairs.size() > 1 && pairs.size() <= pairsListed) {
         QStringList nearer;
         for (std::size_t i = 0; i + 1 < pairs.size(); ++i)
             nearer << QString::number(pairs[i]);
+        //: Pairs of bright bands; %1 is a list of numbers ("21, 43"), %2 the last
+        //: distance with its unit ("66 pixels").
         places << Text::tr("pairs %1 and %2 above and below the optical axis")
                       .arg(nearer.join(QLatin1String(", ")), pixels(pairs.back()));
     } else if (pairs.size() > pairsListed) {
+        //: %1 is how many pairs of bright bands; %2 and %3 distances such as "12 pixels".
         places << Text::tr("%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 "
                            "from it")
                       .arg(QString::number(pairs.size()), pixels(pairs.front()), pixels(pairs.back()));
@@ -161,6 +180,7 @@ QString placesOf(const std::vector<Group> &groups)
     places << alone;
     if (places.size() == 1)
         return places.first();
+    //: The last of a list of places: %1 the others, separated by semicolons, %2 the last.
     return Text::tr("%1; and %2")
         .arg(places.mid(0, places.size() - 1).join(QLatin1String("; ")), places.last());
 }
@@ -187,20 +207,29 @@ QString brightestPhrase(const RunRecord &run, double brightest, const Group &hol
     }
     QString where;
     if (up == 0)
+        //: Where the brightest light is, in the picture's description.
         where = Text::tr("the brightest is level with the source, on the optical axis");
     else if (mirrored)
+        //: Where the brightest light is: two places mirrored across the axis; %1 a
+        //: distance such as "12 pixels".
         where = Text::tr("the brightest are %1 above and below the optical axis").arg(pixels(std::labs(up)));
+    else if (up > 0)
+        //: Where the brightest light is; %1 a distance such as "12 pixels".
+        where = Text::tr("the brightest is %1 above the optical axis").arg(pixels(up));
     else
-        where = (up > 0 ? Text::tr("the brightest is %1 above the optical axis")
-                        : Text::tr("the brightest is %1 below the optical axis"))
-                    .arg(pixels(std::labs(up)));
+        //: Where the brightest light is; %1 a distance such as "12 pixels".
+        where = Text::tr("the brightest is %1 below the optical axis").arg(pixels(-up));
     switch (holder.kind) {
     case Group::Across:
+        //: %1 says where the brightest light is ("the brightest is level with ...").
         return Text::tr("%1, in the band across the axis").arg(where);
     case Group::Pair:
+        //: %1 says where the brightest light is; %2 a distance such as "12 pixels".
         return Text::tr("%1, in the pair of bands whose middles lie %2 above and below it")
             .arg(where, pixels(holder.offset));
     case Group::Single:
+        //: %1 says where the brightest light is; %2 where the band lies ("12 pixels
+        //: above the optical axis").
         return Text::tr("%1, in the band %2").arg(where, placeOf(holder));
     }
     return where;
@@ -210,27 +239,42 @@ QString brightestPhrase(const RunRecord &run, double brightest, const Group &hol
 QString describePicture(const RunRecord &run, const Settings &settings)
 {
     const SceneGeometry &geometry = run.geometry();
+    //: The start of the picture's description: %1 is the pattern's name as its
+    //: option says it (Light, Interference, Photon density).
     const QString pattern = Text::tr("%1 pattern").arg(chosen(settings, Setting::nInterference));
-    const QString spacing = settings.text(Setting::nOdchylka) == numberText(0)
-        ? Text::tr("0 (both slits on the optical axis)")
-        : Text::tr("%1 (each slit %2 from the optical axis)")
-              .arg(chosen(settings, Setting::nOdchylka), pixels(std::lround(geometry.slitOffset)));
+    //: The slit spacing when it is 0, in the picture's description.
+    QString spacing = Text::tr("0 (both slits on the optical axis)");
+    if (settings.text(Setting::nOdchylka) != numberText(0))
+        //: The slit spacing: %1 its option's caption ("large"), %2 a distance such as
+        //: "15 pixels".
+        spacing = Text::tr("%1 (each slit %2 from the optical axis)")
+                      .arg(chosen(settings, Setting::nOdchylka), pixels(std::lround(geometry.slitOffset)));
+    //: The detector-screen distance: %1 its option's caption ("large"), %2 a distance
+    //: such as "200 pixels".
     const QString distance = Text::tr("%1 (%2 behind the barrier)")
                                  .arg(chosen(settings, Setting::nVzdalenost),
                                       pixels(std::lround(geometry.screenX - geometry.barrierX)));
     const QString settingsText =
+        //: The picture's first sentence: %1 "Light pattern" (see "%1 pattern"), %2 the
+        //: spacing, %3 the distance (each with its caption and pixels), %4 the
+        //: frequency's caption ("higher"). The names as the window's groups have them.
         Text::tr("%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.")
             .arg(pattern, spacing, distance, chosen(settings, Setting::nKmitočet));
 
     // A stopped run's plot is only its lower part: where it ended is what can be said of it.
     if (run.points().size() < std::size_t(scan::pointCount)) {
         if (run.points().empty())
+            //: Said of the picture after Escape stopped a run at once.
             return settingsText + QLatin1Char(' ') + Text::tr("The run was stopped before its first point.");
         const long up = std::lround(geometry.centreY - run.points().back().y);
+        //: Where a stopped run's plot reaches (the %3 of "The run was stopped after ...").
         const QString height = up == 0 ? Text::tr("level with the optical axis")
             : up > 0                   ? Text::tr("%1 above the optical axis").arg(pixels(up))
                                        : Text::tr("%1 below the optical axis").arg(pixels(-up));
-        return settingsText + QLatin1Char(' ')
+        return settingsText
+            + QLatin1Char(' ')
+            //: %1 and %2 are numbers of points (the scan has 399), %3 where the plot
+            //: reaches ("level with the optical axis", "12 pixels above the optical axis").
             + Text::tr("The run was stopped after %1 of %2 points: the plot reaches from the bottom up "
                        "to %3.")
                   .arg(run.points().size())
@@ -242,6 +286,7 @@ QString describePicture(const RunRecord &run, const Settings &settings)
     for (const RunRecord::Point &point : run.points())
         brightest = std::max(brightest, point.shown);
     if (!(brightest > 0))
+        //: Said of the picture when no point of the plot is bright.
         return settingsText + QLatin1Char(' ') + Text::tr("The plot stays dark.");
 
     // Every band is in one group, so the count and the places always agree.
@@ -254,7 +299,9 @@ QString describePicture(const RunRecord &run, const Settings &settings)
             holder = &group;
     }
     const QString bands = count == 1
+        //: %1 where the one bright band lies ("across the optical axis, ...").
         ? Text::tr("The plot shows 1 bright band, %1").arg(placeOf(groups.front()))
+        //: %1 how many bright bands (2 or more), %2 where they lie.
         : Text::tr("The plot shows %1 bright bands: %2").arg(QString::number(count), placesOf(groups));
     return settingsText + QLatin1Char(' ') + bands + QLatin1String("; ")
         + brightestPhrase(run, brightest, *holder) + QLatin1Char('.');
@@ -262,6 +309,7 @@ QString describePicture(const RunRecord &run, const Settings &settings)
 
 QString describeEmptyPicture()
 {
+    //: The picture's description before the first run; "Start" as the button's caption.
     return Text::tr("Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen "
                     "and the pattern.");
 }

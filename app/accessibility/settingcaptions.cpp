@@ -21,12 +21,19 @@ std::span<const SettingChoice> settingChoices(Setting setting)
     return {};
 }
 
+QString translatedCaption(const SettingChoice &choice)
+{
+    return QCoreApplication::translate("SettingCaption", choice.caption.source, choice.caption.group);
+}
+
 QString chosenCaption(const Settings &settings, Setting setting)
 {
     const QString text = settings.text(setting);
     for (const SettingChoice &choice : settingChoices(setting)) {
         if (text == numberText(choice.value))
-            return QCoreApplication::translate("SettingCaption", choice.caption);
+            return withoutSoftHyphens(translatedCaption(choice));
     }
     return {};
 }
+
+QString withoutSoftHyphens(QString text) { return text.remove(QChar(0x00AD)); }

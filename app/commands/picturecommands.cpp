@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "commands/picturecommands.h"
 
+#include "commands/aboutdialog.h"
 #include "commands/helpwindow.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
 #include "picture/windowzoom.h"
-#include "quarnelinfo.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -30,6 +30,12 @@ void openOnce(QDialog *dialog)
 PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, RunDriver &driver)
     : QObject(&window), window_(window), picture_(picture), zoom_(zoom), driver_(driver)
 {
+    // The help as large as the window's zoom makes it (About and message boxes
+    // size themselves to their text).
+    connect(&zoom, &WindowZoom::zoomChanged, this, [this](int percent) {
+        if (help_)
+            static_cast<HelpWindow *>(help_.data())->fitToZoom(percent);
+    });
     struct Row {
         const char *name;
         const char *text;
@@ -38,24 +44,33 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
     };
     // clang-format off
     const Row rows[] = {
+        //: An entry of the picture's menu (right button); & marks the key that chooses it.
         {"copyPicture", QT_TR_NOOP("&Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
          [this] { copyPicture(); }},
+        //: An entry of the picture's menu: saves it as a PNG file, asking where.
         {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
          [this] { savePictureAs(); }},
         {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { showExplore(); }},
         {nullptr, nullptr, {}, {}},
+        //: An entry of the picture's menu: the whole window one step larger.
         {"zoomIn", QT_TR_NOOP("Zoom &in"),
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          [&zoom] { zoom.zoomIn(); }},
+        //: An entry of the picture's menu: the whole window one step smaller.
         {"zoomOut", QT_TR_NOOP("Zoom &out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [&zoom] { zoom.zoomOut(); }},
+        //: An entry of the picture's menu: the window back at 100 %.
         {"zoomReset", QT_TR_NOOP("&Normal size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [&zoom] { zoom.reset(); }},
+        //: An entry of the picture's menu: the window fills the screen, or leaves it.
         {"fullScreen", QT_TR_NOOP("&Full screen"), {QKeySequence(Qt::Key_F11)}, [&zoom] { zoom.toggleFullScreen(); }},
         {nullptr, nullptr, {}, {}},
+        //: An entry of the picture's menu: opens the help.
         {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); }},
+        //: An entry of the picture's menu: opens About.
         {"about", QT_TR_NOOP("&About Quarnel"), {}, [this] { showAbout(); }},
     };
     // clang-format on
     menu_ = new QMenu(&window);
+    //: What a screen reader calls the picture's menu.
     menu_->setAccessibleName(tr("Picture"));
     for (const Row &row : rows) {
         if (!row.name) {
@@ -101,8 +116,13 @@ void PictureCommands::savePictureAs()
     // The picture as it is now: a run going on meanwhile does not change what is saved.
     const QImage image = picture_.canvas().image();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    auto *dialog = new QFileDialog(&window_, tr("Save picture as"),
-                                   QDir(folder).filePath(tr("interference.png")), tr("PNG images (*.png)"));
+    //: The title of the file dialog that saves the picture.
+    const QString title = tr("Save picture as");
+    //: The file name the save dialog offers; a file name, so no spaces or slashes.
+    const QString name = tr("interference.png");
+    //: The save dialog's file type; keep "(*.png)" as it is.
+    const QString type = tr("PNG images (*.png)");
+    auto *dialog = new QFileDialog(&window_, title, QDir(folder).filePath(name), type);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     connect(dialog, &QFileDialog::fileSelected, this, [this, image](QString path) {
         if (QFileInfo(path).suffix().isEmpty())
@@ -112,6 +132,7 @@ void PictureCommands::savePictureAs()
             return;
         auto *box = new QMessageBox(
             QMessageBox::Warning, window_.windowTitle(),
+            //: A message box: %1 is the file's path, %2 the system's reason (already translated).
             tr("The picture could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), error),
             QMessageBox::Ok, &window_);
         openOnce(box);
@@ -128,8 +149,11 @@ bool PictureCommands::writePicture(const QImage &image, const QString &path, QSt
 
 void PictureCommands::showHelp()
 {
-    if (!help_)
-        help_ = new HelpWindow(&window_);
+    if (!help_) {
+        auto *help = new HelpWindow(&window_);
+        help->fitToZoom(zoom_.percent());
+        help_ = help;
+    }
     raise(help_);
 }
 
@@ -139,20 +163,9 @@ void PictureCommands::showAbout()
         raise(about_);
         return;
     }
-    auto *box =
-        new QMessageBox(QMessageBox::Information, tr("About Quarnel"),
-                        tr("<h3>Quarnel %1</h3>"
-                           "<p>A teaching program that shows the interference of light behind two slits.</p>"
-                           "<p>Licence: MIT</p>"
-                           "<p><a href=\"%2\">%2</a></p>"
-                           "<p>Qt %3</p>")
-                            .arg(QStringLiteral(QUARNEL_VERSION_STRING), QStringLiteral(QUARNEL_HOMEPAGE_URL),
-                                 QString::fromLatin1(qVersion())),
-                        QMessageBox::Ok, &window_);
-    box->setIconPixmap(QGuiApplication::windowIcon().pixmap(64));
-    box->setObjectName(QStringLiteral("about"));
-    openOnce(box);
-    about_ = box;
+    auto *about = new AboutDialog(&window_);
+    openOnce(about);
+    about_ = about;
 }
 
 void PictureCommands::showExplore()

@@ -4,16 +4,34 @@
 
 #include "picture/scenepicture.h"
 #include "picture/zoom.h"
+#include "picture/zoomstyle.h"
 #include "scenegeometry.h"
 
+#include <QApplication>
 #include <QScreen>
+#include <QToolTip>
 #include <QWidget>
 #include <algorithm>
+
+namespace {
+// The program's fonts at 100 %, taken when the first zoom leaves it.
+struct ProgramFonts {
+    QFont font;
+    QFont toolTip;
+};
+std::optional<ProgramFonts> &programFonts()
+{
+    static std::optional<ProgramFonts> fonts;
+    return fonts;
+}
+} // namespace
 
 WindowZoom::WindowZoom(QWidget &window, ScenePicture &picture)
     : QObject(&window), window_(window), picture_(picture)
 {
 }
+
+WindowZoom::~WindowZoom() { applyToProgram(zoom::steps.front()); }
 
 void WindowZoom::add(QWidget *control, const QRect &geometry, const QFont &font)
 {
@@ -39,10 +57,44 @@ void WindowZoom::apply()
     picture_.setZoom(percent_);
     if (!window_.isFullScreen())
         window_.resize(zoom::scaled(sceneSize, percent_));
+    applyToProgram(percent_);
     emit zoomChanged(percent_);
 }
 
-void WindowZoom::zoomIn() { setPercent(zoom::next(percent_, +1)); }
+void WindowZoom::applyToProgram(int percent)
+{
+    std::optional<ProgramFonts> &fonts = programFonts();
+    if (!fonts) {
+        if (percent == zoom::steps.front())
+            return;
+        fonts = ProgramFonts{QApplication::font(), QToolTip::font()};
+    }
+    // Windows other than the main one have no font of their own: they take the
+    // program's default, as Qt's dialogs and the menus do.
+    QApplication::setFont(zoom::scaled(fonts->font, percent));
+    QToolTip::setFont(zoom::scaled(fonts->toolTip, percent));
+    if (auto *style = qobject_cast<ZoomStyle *>(QApplication::style()))
+        style->setPercent(percent);
+}
+
+void WindowZoom::zoomIn()
+{
+    const int next = zoom::next(percent_, +1);
+    if (zoom::largestFitting(sceneSize, room()) >= next)
+        setPercent(next);
+}
+
+QSize WindowZoom::room() const
+{
+    const QScreen *shownOn = window_.screen();
+    if (!shownOn)
+        return zoom::scaled(sceneSize, zoom::steps.back());
+    if (window_.isFullScreen())
+        return shownOn->geometry().size();
+    // Out of full screen: the screen less its panels, less the window's frame.
+    const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
+    return shownOn->availableGeometry().size() - frame;
+}
 void WindowZoom::zoomOut() { setPercent(zoom::next(percent_, -1)); }
 void WindowZoom::reset() { setPercent(zoom::steps.front()); }
 

@@ -77,8 +77,12 @@ bool RunDriver::attempt(Step step)
         step();
         return true;
     } catch (const SettingNotNumber &refusal) {
+        //: A message box: a run refused one of its settings. %1 is the setting's text
+        //: as it was found; "setting text" is what one of the hidden setting fields holds.
         why = tr("The run stopped: the setting text \"%1\" is not a number.").arg(refusal.text);
     } catch (const SettingOutOfRange &refusal) {
+        //: A message box: a run refused one of its settings, a number no option or the
+        //: scroll bar writes. %1 is the setting's text as it was found.
         why = tr("The run stopped: the setting text \"%1\" is not a value of its control.").arg(refusal.text);
     }
     emit refused(why);

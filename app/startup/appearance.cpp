@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "startup/appearance.h"
 
+#include "picture/zoomstyle.h"
 #include "startup/windowicon.h"
 #include "window/controltable.h"
 
@@ -12,7 +13,8 @@
 
 void setUpAppearance(QApplication &app)
 {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Fusion, with its pixel sizes at the window's zoom.
+    app.setStyle(new ZoomStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     // The icon every window and dialog shows, and the launcher (data/) that
     // desktops match the running program to.
     app.setWindowIcon(quarnelWindowIcon());

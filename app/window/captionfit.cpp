@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -22,7 +23,7 @@ bool fits(const QWidget &control, const QFontMetrics &metrics)
         const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 10 * box.height() + 100),
                                                   int(label->alignment()) | Qt::TextWordWrap, label->text());
         bool wordsFit = true;
-        for (const QString &word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        for (const QString &word : wrappableParts(label->text()))
             wordsFit = wordsFit && metrics.horizontalAdvance(word) <= box.width();
         return wordsFit && needed.width() <= box.width() && needed.height() <= box.height();
     }
@@ -41,6 +42,16 @@ bool fits(const QWidget &control, const QFontMetrics &metrics)
     return true;
 }
 } // namespace
+
+QStringList wrappableParts(const QString &caption)
+{
+    // A part broken at a soft hyphen shows the hyphen at its end.
+    static const QRegularExpression breaks(QStringLiteral("(?<=\u00ad)| "));
+    QStringList parts = caption.split(breaks, Qt::SkipEmptyParts);
+    for (QString &part : parts)
+        part.replace(QChar(0x00AD), QLatin1Char('-'));
+    return parts;
+}
 
 bool layoutFontsPresent()
 {

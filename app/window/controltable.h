@@ -5,6 +5,7 @@
 #include "labels.h"
 #include "settings.h"
 
+struct SettingChoice;
 #include <QFont>
 #include <QRect>
 #include <QtGlobal>
@@ -51,7 +52,11 @@ struct ControlRow {
     const char *accessibleDescription; // what it sets, where the caption alone does not say
     bool visible = true;               // a hidden frame hides its options too
     bool centred = false;              // a label's caption centred in its box
-    std::variant<std::monostate, Setting, SceneLabel> holds = {};
+    // A field's setting, a scene label's place in the run, an option's choice.
+    std::variant<std::monostate, Setting, SceneLabel, const SettingChoice *> holds = {};
+    // What it does, in one line, shown under the pointer; nullptr: the accessible
+    // description says it. The picture's shows wherever no control has one.
+    const char *toolTip = nullptr;
 };
 
 // The window's controls in the order they are made, which is also their

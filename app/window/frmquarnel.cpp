@@ -4,6 +4,7 @@
 
 #include "accessibility/accessibility.h"
 #include "accessibility/picturedescription.h"
+#include "accessibility/settingcaptions.h"
 #include "commands/picturecommands.h"
 #include "picture/scenepicture.h"
 #include "picture/surfacelabel.h"
@@ -52,8 +53,10 @@ QString captionOf(const ControlRow &row)
 {
     if (row.kind == ControlKind::Field)
         return fromUtf8(row.caption); // a setting's text, never a word to translate
+    if (const auto *choice = std::get_if<const SettingChoice *>(&row.holds))
+        return translatedCaption(**choice);
     if (row.kind == ControlKind::Option)
-        return QCoreApplication::translate("SettingCaption", row.caption);
+        return fromUtf8(row.caption); // a hidden option of no group the user sees
     return translated(row.caption);
 }
 } // namespace
@@ -89,6 +92,13 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, driver_, &RunDriver::stopRun);
     addAction(escape);
+    // Ctrl+Q is Exit from the keyboard: it too waits for the run's end. Named
+    // outright: some desktops' key schemes have no quit key.
+    auto *quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &frmQuarnel::cmdKonec_Click);
+    addAction(quit);
 
     closeRequest_ = std::make_unique<CloseRequest>(*this, [this] {
         driver_->close();
@@ -115,8 +125,11 @@ void frmQuarnel::buildControls()
             control->setFont(font()); // the window's, not the frame's bold one
         if (!row.visible)
             control->setVisible(false);
-        // With fallback fonts wider than the laid-out ones, captions are set smaller.
-        if (!layoutFontsPresent())
+        // A translated caption, or any with fallback fonts wider than the laid-out
+        // ones, is set smaller until it fits its box: a word that fits is better
+        // than a shorter one that loses its meaning. The English captions fit as
+        // laid out, and keep their fonts.
+        if (!layoutFontsPresent() || captionOf(row) != fromUtf8(row.caption))
             shrinkToFit(*control);
         if (neverShown(row))
             markNeverShown(*control);
@@ -124,9 +137,16 @@ void frmQuarnel::buildControls()
             label->setLaidOut(row.geometry, control->font());
         else
             zoom_->add(control, row.geometry, control->font());
-        control->setAccessibleName(row.accessibleName ? translated(row.accessibleName) : captionOf(row));
+        control->setAccessibleName(row.accessibleName ? translated(row.accessibleName)
+                                                      : withoutSoftHyphens(captionOf(row)));
         if (row.accessibleDescription)
             control->setAccessibleDescription(translated(row.accessibleDescription));
+        // The picture lets the pointer through to the window: the window shows its
+        // tooltip, wherever no control shows one of its own.
+        const char *toolTip = row.toolTip ? row.toolTip : row.accessibleDescription;
+        if (toolTip && !neverShown(row))
+            (row.kind == ControlKind::Picture ? static_cast<QWidget *>(this) : control)
+                ->setToolTip(translated(toolTip));
         if (row.kind == ControlKind::Frame)
             frame = control;
         if (control->focusPolicy() != Qt::NoFocus)
