@@ -50,6 +50,7 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         //: An entry of the picture's menu: saves it as a PNG file, asking where.
         {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
          [this] { savePictureAs(); }},
+        //: An entry of the picture's menu: opens the window that inspects the last run point by point.
         {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { showExplore(); }},
         {nullptr, nullptr, {}, {}},
         //: An entry of the picture's menu: the whole window one step larger.

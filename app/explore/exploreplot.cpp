@@ -127,10 +127,13 @@ void ExplorePlot::paintEvent(QPaintEvent *)
     painter.translate(metrics.height() * 0.8, area.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-area.height() / 2, -metrics.height() / 2, area.height(), metrics.height()),
+                     //: The plot's vertical axis title: the height above the optical axis, in pixels.
                      Qt::AlignCenter, tr("height above the optical axis (px)"));
     painter.restore();
-    painter.drawText(QRectF(0, area.bottom() + 2 * scale, width(), height() - area.bottom() - 2 * scale),
-                     Qt::AlignCenter | Qt::TextWordWrap, tr("intensity, each run to its own maximum"));
+    painter.drawText(
+        QRectF(0, area.bottom() + 2 * scale, width(), height() - area.bottom() - 2 * scale),
+        //: The plot's horizontal axis title: each run's intensity is scaled so that its own largest value fills the width.
+        Qt::AlignCenter | Qt::TextWordWrap, tr("intensity, each run to its own maximum"));
     painter.setPen(QPen(Qt::gray, scale, Qt::DashDotLine));
     painter.drawLine(QPointF(area.left(), yOf(0)), QPointF(area.right(), yOf(0)));
 

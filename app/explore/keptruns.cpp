@@ -21,10 +21,15 @@ struct Line {
 };
 // clang-format off
 const std::array<Line, lines::kinds> lineKinds{{
+    //: A run's line style in the Explore plot and its table: a solid line (the last run).
     {Qt::SolidLine, qRgb(0, 0, 0), QT_TRANSLATE_NOOP("KeptRuns", "solid")},
+    //: A run's line style in the Explore plot and its table: a dashed line.
     {Qt::DashLine, qRgb(0, 70, 200), QT_TRANSLATE_NOOP("KeptRuns", "dashed")},
+    //: A run's line style in the Explore plot and its table: a dotted line.
     {Qt::DotLine, qRgb(0, 120, 0), QT_TRANSLATE_NOOP("KeptRuns", "dotted")},
+    //: A run's line style in the Explore plot and its table: a line of dashes and dots.
     {Qt::DashDotLine, qRgb(150, 0, 150), QT_TRANSLATE_NOOP("KeptRuns", "dash-dot")},
+    //: A run's line style in the Explore plot and its table: a line of a dash and two dots, repeated.
     {Qt::DashDotDotLine, qRgb(150, 80, 0), QT_TRANSLATE_NOOP("KeptRuns", "dash-dot-dot")},
 }};
 // clang-format on

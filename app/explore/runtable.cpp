@@ -66,13 +66,21 @@ QString runTableText(const RunRecord &run, const QLocale &locale)
     QLocale numbers = locale;
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
     const QStringList titles{
+        //: A column title of the run's table pasted into a spreadsheet: the point's number, 1 … 399 from the bottom.
         Text::tr("point"),
+        //: A column title: the point's y coordinate in the picture, in pixels (downwards).
         Text::tr("y (px)"),
+        //: A column title: the point's height above the optical axis, in pixels.
         Text::tr("height (px)"),
+        //: A column title: the path from the middle of slit A to the point, in pixels.
         Text::tr("path A (px)"),
+        //: A column title: the path from the middle of slit B to the point, in pixels.
         Text::tr("path B (px)"),
+        //: A column title: path B less path A, in wavelengths.
         Text::tr("path difference (λ)"),
+        //: A column title: the phase difference of the two waves, in degrees.
         Text::tr("phase difference (°)"),
+        //: A column title: the intensity the program worked out, before the plot scales it.
         Text::tr("intensity as computed"),
         //: The plotted value: a bar's length in pixels, or in photon mode the number of dots.
         Text::tr("plotted"),
