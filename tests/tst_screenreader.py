@@ -142,6 +142,41 @@ def check_showing(reader, expected, failures, when):
             failures.append("%s: %s %r is %s" % (when, role, name, "showing" if not showing else "not showing"))
 
 
+def check_explore(reader, failures):
+    # Faults guarded: Explore out of the keyboard's reach; its point box or a
+    # readout heard without a name or a value; a table a reader cannot enter.
+    key("ctrl+e")
+    app = reader.app
+    dialog = wait_for("the Explore window", lambda: next(
+        (app[i] for i in range(app.childCount) if app[i] is not None and app[i].name == "Explore a run"), None))
+    nodes = list(reader.nodes(dialog))
+    named = {(n.getRoleName(), n.name): n for n, _ in nodes}
+    point = named.get(("spin button", "Selected point"))
+    height = named.get(("text", "Height above the optical axis"))
+    if point is None or height is None:
+        failures.append("Explore lacks the point box or the height readout: %s" % sorted(named))
+        return
+    wait_for("the focus on the point box", lambda: reader.state(point, "FOCUSED"))
+    reading = lambda: height.queryText().getText(0, -1)
+    # The box starts on the point on the optical axis; Up is one point, one pixel higher.
+    start = point.queryValue().currentValue
+    if reading() != "0 px":
+        failures.append("Explore's height at point %s: %r, not '0 px'" % (start, reading()))
+    key("Up")
+    wait_for("the next point", lambda: point.queryValue().currentValue == start + 1)
+    wait_for("its height", lambda: reading() == "1 px")
+    for role, name in (("table", "Bright bands, exact and by the small-angle formula"),
+                       ("table", "Runs side by side")):
+        table = named.get((role, name))
+        if table is None or table.queryTable().nRows < 1:
+            failures.append("Explore's %s %r is missing or empty" % (role, name))
+    key("Escape")
+    wait_for("the Explore window closed", lambda: not reader.showing(dialog))
+    # No window manager gives the focus back: give it to the main window as one would.
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(reader.pid), "--name", "^Quarnel",
+                    "windowfocus"], check=True, stdout=subprocess.DEVNULL)
+
+
 def main():
     binary = sys.argv[1]
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(TimeoutError("over the time limit")))
@@ -210,6 +245,8 @@ def main():
             check_showing(reader, [("label", title, True), ("label", other, False),
                                    ("label", "Please press button Start", False)],
                           failures, "after a %s run" % mode)
+
+        check_explore(reader, failures)
 
         # Enter on Exit closes the window; the program ends cleanly (in the
         # sanitizer build: no leak, no error found at exit).
