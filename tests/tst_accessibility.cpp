@@ -197,6 +197,22 @@ private slots:
         }
     }
 
+    // The window forgetting the last run, or keeping a run's own record as the
+    // last one: the next run's description must say what changed since.
+    void descriptionSaysWhatChanged()
+    {
+        ShownWindow w;
+        w.window.cmdStart_Click();
+        QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
+        w.option("opVelka")->setChecked(true);
+        w.window.cmdStart_Click();
+        QVERIFY2(pictureDescription(w).contains("Since the last run: the slits are farther apart; the bands "
+                                                "are closer together"),
+                 qPrintable(pictureDescription(w)));
+        w.window.cmdStart_Click();
+        QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
+    }
+
     // Space presses the focused control: Start runs, an option is selected, Exit closes.
     void spacePressesTheFocusedControl()
     {

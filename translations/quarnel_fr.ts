@@ -886,6 +886,7 @@
     </message>
     <message>
         <source>across the optical axis</source>
+        <extracomment>Where the only bright band lies, in &quot;One bright band, %1.&quot;.</extracomment>
         <translation>à cheval sur l&apos;axe optique</translation>
     </message>
     <message>
@@ -916,26 +917,32 @@
     </message>
     <message>
         <source>the slits are farther apart</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
         <translation>les fentes sont plus écartées</translation>
     </message>
     <message>
         <source>the slits are closer together</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
         <translation>les fentes sont plus rapprochées</translation>
     </message>
     <message>
         <source>the detector is farther from the slits</source>
+        <extracomment>A change since the last run: the detector is farther from the slits.</extracomment>
         <translation>l&apos;écran est plus loin des fentes</translation>
     </message>
     <message>
         <source>the detector is nearer to the slits</source>
+        <extracomment>A change since the last run: the detector is nearer to the slits.</extracomment>
         <translation>l&apos;écran est plus près des fentes</translation>
     </message>
     <message>
         <source>the frequency is higher</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
         <translation>la fréquence est plus haute</translation>
     </message>
     <message>
         <source>the frequency is lower</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
         <translation>la fréquence est plus basse</translation>
     </message>
     <message>

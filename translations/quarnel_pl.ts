@@ -888,6 +888,7 @@
     </message>
     <message>
         <source>across the optical axis</source>
+        <extracomment>Where the only bright band lies, in &quot;One bright band, %1.&quot;.</extracomment>
         <translation>w poprzek osi optycznej</translation>
     </message>
     <message>
@@ -920,26 +921,32 @@
     </message>
     <message>
         <source>the slits are farther apart</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
         <translation>szczeliny są dalej od siebie</translation>
     </message>
     <message>
         <source>the slits are closer together</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
         <translation>szczeliny są bliżej siebie</translation>
     </message>
     <message>
         <source>the detector is farther from the slits</source>
+        <extracomment>A change since the last run: the detector is farther from the slits.</extracomment>
         <translation>ekran jest dalej od szczelin</translation>
     </message>
     <message>
         <source>the detector is nearer to the slits</source>
+        <extracomment>A change since the last run: the detector is nearer to the slits.</extracomment>
         <translation>ekran jest bliżej szczelin</translation>
     </message>
     <message>
         <source>the frequency is higher</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
         <translation>częstotliwość jest wyższa</translation>
     </message>
     <message>
         <source>the frequency is lower</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
         <translation>częstotliwość jest niższa</translation>
     </message>
     <message>

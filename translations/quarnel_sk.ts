@@ -888,6 +888,7 @@
     </message>
     <message>
         <source>across the optical axis</source>
+        <extracomment>Where the only bright band lies, in &quot;One bright band, %1.&quot;.</extracomment>
         <translation>cez optickú os</translation>
     </message>
     <message>
@@ -920,26 +921,32 @@
     </message>
     <message>
         <source>the slits are farther apart</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
         <translation>štrbiny sú ďalej od seba</translation>
     </message>
     <message>
         <source>the slits are closer together</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
         <translation>štrbiny sú bližšie pri sebe</translation>
     </message>
     <message>
         <source>the detector is farther from the slits</source>
+        <extracomment>A change since the last run: the detector is farther from the slits.</extracomment>
         <translation>tienidlo je ďalej od štrbín</translation>
     </message>
     <message>
         <source>the detector is nearer to the slits</source>
+        <extracomment>A change since the last run: the detector is nearer to the slits.</extracomment>
         <translation>tienidlo je bližšie k štrbinám</translation>
     </message>
     <message>
         <source>the frequency is higher</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
         <translation>frekvencia je vyššia</translation>
     </message>
     <message>
         <source>the frequency is lower</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
         <translation>frekvencia je nižšia</translation>
     </message>
     <message>

@@ -97,10 +97,10 @@ QString bandsSummary(const BandReading &bands)
         return Text::tr("No bands: the plot is evenly bright from the bottom to the top.");
     if (count == 1) {
         const double up = bands.bright.front().height;
-        const QString where = std::abs(up) <= acrossTolerance || bands.brightestMirrored
+        QString where = placeOf(std::lround(up), false);
+        if (std::abs(up) <= acrossTolerance || bands.brightestMirrored)
             //: Where the only bright band lies, in "One bright band, %1.".
-            ? Text::tr("across the optical axis")
-            : placeOf(std::lround(up), false);
+            where = Text::tr("across the optical axis");
         //: The picture's first sentence, also said alone when a run ends: %1 where the
         //: band lies ("across the optical axis", "30 pixels above the optical axis").
         return Text::tr("One bright band, %1.").arg(where);
@@ -159,25 +159,25 @@ QString changesSince(const RunRecord &run, const BandReading &bands, const RunRe
 {
     const SceneGeometry &now = run.geometry(), &before = previous.geometry();
     QStringList changes;
-    if (now.slitOffset != before.slitOffset)
-        changes << (now.slitOffset > before.slitOffset
-                        //: A change since the last run, in "Since the last run: %1.".
-                        ? Text::tr("the slits are farther apart")
-                        //: A change since the last run, in "Since the last run: %1.".
-                        : Text::tr("the slits are closer together"));
+    if (now.slitOffset > before.slitOffset)
+        //: A change since the last run, in "Since the last run: %1.".
+        changes << Text::tr("the slits are farther apart");
+    else if (now.slitOffset < before.slitOffset)
+        //: A change since the last run, in "Since the last run: %1.".
+        changes << Text::tr("the slits are closer together");
     const double distanceNow = now.screenX - now.barrierX, distanceBefore = before.screenX - before.barrierX;
-    if (distanceNow != distanceBefore)
-        changes << (distanceNow > distanceBefore
-                        //: A change since the last run: the detector is farther from the slits.
-                        ? Text::tr("the detector is farther from the slits")
-                        //: A change since the last run: the detector is nearer to the slits.
-                        : Text::tr("the detector is nearer to the slits"));
-    if (run.waveNumber() != previous.waveNumber())
-        changes << (run.waveNumber() > previous.waveNumber()
-                        //: A change since the last run: the light's frequency.
-                        ? Text::tr("the frequency is higher")
-                        //: A change since the last run: the light's frequency.
-                        : Text::tr("the frequency is lower"));
+    if (distanceNow > distanceBefore)
+        //: A change since the last run: the detector is farther from the slits.
+        changes << Text::tr("the detector is farther from the slits");
+    else if (distanceNow < distanceBefore)
+        //: A change since the last run: the detector is nearer to the slits.
+        changes << Text::tr("the detector is nearer to the slits");
+    if (run.waveNumber() > previous.waveNumber())
+        //: A change since the last run: the light's frequency.
+        changes << Text::tr("the frequency is higher");
+    else if (run.waveNumber() < previous.waveNumber())
+        //: A change since the last run: the light's frequency.
+        changes << Text::tr("the frequency is lower");
     const RecordedSettings settings(run), settingsBefore(previous);
     if (settings.text(Setting::nInterference) != settingsBefore.text(Setting::nInterference))
         //: A change since the last run: %1 the pattern's name as its option says it
