@@ -140,6 +140,12 @@ int NextExtreme(const RunRecord &run, int point, bool bright)
     return above != found.end() ? *above : found.front();
 }
 
+namespace {
+// Values this close to the largest count as equally bright, so that rounding in
+// the last digits cannot tell a place from its mirror image.
+constexpr double sameBrightness = 1e-6;
+} // namespace
+
 std::optional<double> MeasuredBandSpacing(const RunRecord &run)
 {
     const std::vector<int> maxima = Extremes(run, true);
@@ -170,4 +176,72 @@ std::optional<double> MeasuredBandSpacing(const RunRecord &run)
         }
     }
     return sum / count;
+}
+
+BandReading ReadBands(const RunRecord &run)
+{
+    BandReading reading;
+    const std::vector<RunRecord::Point> &points = run.points();
+    if (points.empty())
+        return reading;
+    for (const RunRecord::Point &p : points)
+        reading.largest = std::max(reading.largest, p.shown);
+    const double rise = bandShare * reading.largest;
+    const auto band = [&](std::size_t i) {
+        return PlottedBand{int(i) + 1, heightOf(run.geometry(), points[i].y), points[i].shown};
+    };
+
+    // Up the plot, alternately looking for the top of a band (once the record has
+    // risen by `rise` above the lowest point since the last band) and for the
+    // dark place after it (once it has fallen by `rise` below that top).
+    std::size_t low = 0;  // the lowest point since the last band
+    std::size_t high = 0; // the highest point of the band being climbed
+    bool climbing = false;
+    std::optional<std::size_t> darkBefore; // the dark place below the band being climbed
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double v = points[i].shown;
+        if (!climbing) {
+            if (v < points[low].shown)
+                low = i;
+            else if (rise > 0 && v - points[low].shown >= rise) {
+                if (!reading.bright.empty())
+                    darkBefore = low;
+                climbing = true;
+                high = i;
+            }
+        } else if (v > points[high].shown) {
+            high = i;
+        } else if (points[high].shown - v >= rise) {
+            if (darkBefore)
+                reading.dark.push_back(band(*darkBefore));
+            reading.bright.push_back(band(high));
+            climbing = false;
+            low = i;
+        }
+    }
+
+    // The two bands nearest the axis, the lower first where two lie as near.
+    std::vector<PlottedBand> byDistance = reading.bright;
+    std::stable_sort(byDistance.begin(), byDistance.end(), [](const PlottedBand &a, const PlottedBand &b) {
+        return std::abs(a.height) < std::abs(b.height);
+    });
+    if (byDistance.size() >= 2)
+        reading.spacing = std::abs(byDistance[1].height - byDistance[0].height);
+
+    const auto isBrightest = [&](double v) { return v >= reading.largest * (1 - sameBrightness); };
+    double nearest = HUGE_VAL;
+    for (const RunRecord::Point &p : points) {
+        const double up = heightOf(run.geometry(), p.y);
+        if (isBrightest(p.shown) && std::abs(up) < nearest) {
+            nearest = std::abs(up);
+            reading.brightestHeight = up;
+        }
+    }
+    for (const RunRecord::Point &p : points) {
+        if (reading.brightestHeight != 0
+            && std::abs(heightOf(run.geometry(), p.y) + reading.brightestHeight) < 0.5
+            && isBrightest(p.shown))
+            reading.brightestMirrored = true;
+    }
+    return reading;
 }

@@ -106,9 +106,8 @@ private slots:
 
         std::vector<int> named;
         const QRegularExpressionMatch offset =
-            QRegularExpression("brightest (?:is|are) (\\d+) pixels? (above and below|above|below)")
-                .match(description);
-        if (description.contains("level with the source")) {
+            QRegularExpression("brightest (\\d+) pixels? (above and below|above|below)").match(description);
+        if (description.contains("brightest on the optical axis")) {
             named = {300};
         } else {
             QVERIFY2(offset.hasMatch(), qPrintable(description));
@@ -196,6 +195,22 @@ private slots:
                 QVERIFY(w.option(buttons[at])->isChecked());
             }
         }
+    }
+
+    // The window forgetting the last run, or keeping a run's own record as the
+    // last one: the next run's description must say what changed since.
+    void descriptionSaysWhatChanged()
+    {
+        ShownWindow w;
+        w.window.cmdStart_Click();
+        QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
+        w.option("opVelka")->setChecked(true);
+        w.window.cmdStart_Click();
+        QVERIFY2(pictureDescription(w).contains("Since the last run: the slits are farther apart; the bands "
+                                                "are closer together"),
+                 qPrintable(pictureDescription(w)));
+        w.window.cmdStart_Click();
+        QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
     }
 
     // Space presses the focused control: Start runs, an option is selected, Exit closes.

@@ -209,6 +209,86 @@ private slots:
         const double closer = MeasuredBandSpacing(recorded(TextSettings("200", "10"))).value();
         QVERIFY(std::abs(closer / measured - 1.5) < 0.03);
     }
+
+    // Bands counted as a fixed share of the peak (3 where a pupil sees 11), a
+    // ripple counted as a band, two bands without a dark place between them, a
+    // band placed off its top, or a clear band left out: checked on the plotted
+    // record itself, with its own local maxima and minima.
+    void brightBandsAsAPupilCountsThem_data() { addEveryCombination(); }
+    void brightBandsAsAPupilCountsThem()
+    {
+        QFETCH(QString, distance);
+        QFETCH(QString, spacing);
+        QFETCH(QString, frequency);
+        QFETCH(QString, mode);
+        const RunRecord run = recorded(TextSettings(distance, spacing, frequency, mode));
+        const BandReading bands = ReadBands(run);
+        std::vector<double> v;
+        for (const RunRecord::Point &p : run.points())
+            v.push_back(p.shown);
+        const double rise = bandShare * *std::max_element(v.begin(), v.end());
+        const auto lowest = [&](int from, int to) { // points, both included
+            return *std::min_element(v.begin() + from - 1, v.begin() + to);
+        };
+        const auto isMaximum = [&](int point) {
+            const std::size_t i = std::size_t(point - 1);
+            return i > 0 && i + 1 < v.size() && v[i] >= v[i - 1] && v[i] >= v[i + 1];
+        };
+        std::vector<int> tops{1}; // the record's ends stand in for the bands beyond them
+        for (const PlottedBand &band : bands.bright)
+            tops.push_back(band.point);
+        tops.push_back(int(v.size()));
+        const auto describe = [&](int point) { return qPrintable(QString("band at point %1").arg(point)); };
+        QCOMPARE(bands.dark.size(), bands.bright.empty() ? 0 : bands.bright.size() - 1);
+        for (std::size_t b = 1; b + 1 < tops.size(); ++b) {
+            const int top = tops[b];
+            QVERIFY2(isMaximum(top), describe(top));
+            QCOMPARE(bands.bright[b - 1].height, ReadPoint(run, top).height);
+            // It stands out from the dark place on either side, and is the top of its stretch.
+            QVERIFY2(v[std::size_t(top - 1)] - lowest(tops[b - 1], top) >= rise, describe(top));
+            QVERIFY2(v[std::size_t(top - 1)] - lowest(top, tops[b + 1]) >= rise, describe(top));
+            if (b + 2 < tops.size()) {
+                const PlottedBand &dark = bands.dark[b - 1];
+                QVERIFY(dark.point > top && dark.point < tops[b + 1]);
+                QCOMPARE(dark.value, lowest(top, tops[b + 1]));
+            }
+        }
+        // No maximum left out that stands as far above the lowest points between
+        // it and the counted bands (or the ends) on both its sides.
+        for (std::size_t b = 0; b + 1 < tops.size(); ++b) {
+            for (int point = tops[b] + 1; point < tops[b + 1]; ++point) {
+                if (!isMaximum(point))
+                    continue;
+                const double at = v[std::size_t(point - 1)];
+                const bool standsOut = at - lowest(tops[b], point) >= rise
+                    && at - lowest(point, tops[b + 1]) >= rise
+                    && (b == 0 || v[std::size_t(tops[b] - 1)] - lowest(tops[b], point) >= rise)
+                    && (b + 2 == tops.size()
+                        || v[std::size_t(tops[b + 1] - 1)] - lowest(point, tops[b + 1]) >= rise);
+                QVERIFY2(!standsOut, qPrintable(QString("uncounted band at point %1").arg(point)));
+            }
+        }
+        // With both slits on the axis no point is dark.
+        if (spacing == "0")
+            QVERIFY(bands.dark.empty());
+    }
+
+    // The bands a sighted pupil counts at the start-up settings (eleven: the two
+    // 3-pixel ripples at the ends are too faint), mirrored about the axis, the
+    // brightest on it; and no bands, dark places or distance on a flat plot.
+    void startUpBands()
+    {
+        const RunRecord run = recorded(TextSettings());
+        const BandReading bands = ReadBands(run);
+        QCOMPARE(bands.bright.size(), std::size_t(11));
+        QCOMPARE(bands.brightestHeight, 0.0);
+        QVERIFY(!bands.brightestMirrored);
+        // Symmetric about the axis: each dark band has its mirror image.
+        for (std::size_t i = 0; i < bands.dark.size(); ++i)
+            QCOMPARE(bands.dark[i].height, -bands.dark[bands.dark.size() - 1 - i].height);
+        const BandReading flat = ReadBands(recorded(TextSettings("150", "0", "0.5", "1")));
+        QVERIFY(flat.bright.empty() && flat.dark.empty() && !flat.spacing);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRunReading)

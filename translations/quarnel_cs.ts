@@ -891,88 +891,18 @@
         </translation>
     </message>
     <message>
-        <source>across the optical axis, reaching %1 above and below it</source>
-        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>přes optickou osu, sahá %1 nad ni i pod ni</translation>
-    </message>
-    <message>
-        <source>across the optical axis, from %1 below to %2 above it</source>
-        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
-        <translation>přes optickou osu, od %1 pod ní po %2 nad ní</translation>
-    </message>
-    <message>
         <source>%1 above the optical axis</source>
-        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
+        <extracomment>Where something lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
         <translation>%1 nad optickou osou</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
-        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
+        <extracomment>Where something lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
         <translation>%1 pod optickou osou</translation>
     </message>
     <message>
-        <source>one %1</source>
-        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
-        <translation>jeden pruh %1</translation>
-    </message>
-    <message>
-        <source>a pair %1 above and below the optical axis</source>
-        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>dvojice %1 nad optickou osou a pod ní</translation>
-    </message>
-    <message>
-        <source>pairs %1 and %2 above and below the optical axis</source>
-        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
-        <translation>dvojice %1 a %2 nad optickou osou a pod ní</translation>
-    </message>
-    <message>
-        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
-        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
-        <translation>%1 dvojic nad optickou osou a pod ní, nejbližší %2 a nejvzdálenější %3 od ní</translation>
-    </message>
-    <message>
-        <source>%1; and %2</source>
-        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
-        <translation>%1; a %2</translation>
-    </message>
-    <message>
-        <source>the brightest is level with the source, on the optical axis</source>
-        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
-        <translation>nejjasnější místo je ve výšce zdroje, na optické ose</translation>
-    </message>
-    <message>
-        <source>the brightest are %1 above and below the optical axis</source>
-        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>nejjasnější místa jsou %1 nad optickou osou a pod ní</translation>
-    </message>
-    <message>
-        <source>the brightest is %1 above the optical axis</source>
-        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>nejjasnější místo je %1 nad optickou osou</translation>
-    </message>
-    <message>
-        <source>the brightest is %1 below the optical axis</source>
-        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>nejjasnější místo je %1 pod optickou osou</translation>
-    </message>
-    <message>
-        <source>%1, in the band across the axis</source>
-        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
-        <translation>%1, v pruhu přes osu</translation>
-    </message>
-    <message>
-        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
-        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>%1, ve dvojici pruhů, jejichž středy leží %2 nad osou a pod ní</translation>
-    </message>
-    <message>
-        <source>%1, in the band %2</source>
-        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
-        <translation>%1, v pruhu %2</translation>
-    </message>
-    <message>
         <source>%1 pattern</source>
-        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
+        <extracomment>The start of the picture&apos;s settings sentence: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Obrazec „%1“</translation>
     </message>
     <message>
@@ -992,23 +922,13 @@
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
-        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
+        <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 po běhu s roztečí štěrbin %2, vzdáleností stínítka %3 a kmitočtem %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
         <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Graf zůstává tmavý.</translation>
-    </message>
-    <message>
-        <source>The plot shows 1 bright band, %1</source>
-        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
-        <translation>Graf ukazuje 1 světlý pruh, %1</translation>
-    </message>
-    <message>
-        <source>The plot shows %1 bright bands: %2</source>
-        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
-        <translation>Graf ukazuje světlé pruhy (%1): %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
@@ -1029,6 +949,144 @@
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Běh byl zastaven po %1 z %2 bodů: graf sahá zdola až %3.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list in the picture&apos;s description: %1 the items before the last, separated by commas (&quot;10, 31&quot;), %2 the last (&quot;53 pixels&quot;).</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>on the optical axis</source>
+        <extracomment>Where something lies in the picture: on the optical axis (the horizontal line through the source and midway between the slits).</extracomment>
+        <translation>na optické ose</translation>
+    </message>
+    <message>
+        <source>%1 above and below the optical axis</source>
+        <extracomment>Where two places mirrored across the axis lie; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
+        <translation>%1 nad optickou osou a pod ní</translation>
+    </message>
+    <message>
+        <source>No bands: the plot is evenly bright from the bottom to the top.</source>
+        <extracomment>The picture&apos;s first sentence when the plot is the same length all the way up (interference with both slits on the axis).</extracomment>
+        <translation>Žádné pruhy: graf je zdola nahoru rovnoměrně jasný.</translation>
+    </message>
+    <message>
+        <source>across the optical axis</source>
+        <extracomment>Where the only bright band lies, in &quot;One bright band, %1.&quot;.</extracomment>
+        <translation>přes optickou osu</translation>
+    </message>
+    <message>
+        <source>One bright band, %1.</source>
+        <extracomment>The picture&apos;s first sentence, also said alone when a run ends: %1 where the band lies (&quot;across the optical axis&quot;, &quot;30 pixels above the optical axis&quot;).</extracomment>
+        <translation>Jeden světlý pruh, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bright bands, %1 apart near the axis.</source>
+        <extracomment>The picture&apos;s first sentence, also said alone when a run ends: %n bright bands (2 or more; give every plural form), %1 the distance between two neighbouring bands near the optical axis (&quot;21 pixels&quot;).</extracomment>
+        <translation>
+            <numerusform>%n světlý pruh, u osy %1 od sebe.</numerusform>
+            <numerusform>%n světlé pruhy, u osy %1 od sebe.</numerusform>
+            <numerusform>%n světlých pruhů, u osy %1 od sebe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more farther out</source>
+        <extracomment>The end of the list of dark bands: %1 the places listed (&quot;10, 31 and 53 pixels above and below the optical axis&quot;), %n how many more lie farther from the axis.</extracomment>
+        <translation>
+            <numerusform>%1 a %n další dál od osy</numerusform>
+            <numerusform>%1 a %n další dál od osy</numerusform>
+            <numerusform>%1 a %n dalších dál od osy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dark bands lie %1.</source>
+        <extracomment>The sentence on the dark bands (the dark stripes between the bright bands): %1 where they lie (&quot;10, 31 and 53 pixels above and below the optical axis, and 6 more farther out&quot;); places on both sides are separated by semicolons.</extracomment>
+        <translation>Tmavé pruhy leží %1.</translation>
+    </message>
+    <message>
+        <source>the slits are farther apart</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <translation>štěrbiny jsou dál od sebe</translation>
+    </message>
+    <message>
+        <source>the slits are closer together</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <translation>štěrbiny jsou blíž u sebe</translation>
+    </message>
+    <message>
+        <source>the detector is farther from the slits</source>
+        <extracomment>A change since the last run: the detector is farther from the slits.</extracomment>
+        <translation>stínítko je dál od štěrbin</translation>
+    </message>
+    <message>
+        <source>the detector is nearer to the slits</source>
+        <extracomment>A change since the last run: the detector is nearer to the slits.</extracomment>
+        <translation>stínítko je blíž ke štěrbinám</translation>
+    </message>
+    <message>
+        <source>the frequency is higher</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
+        <translation>kmitočet je vyšší</translation>
+    </message>
+    <message>
+        <source>the frequency is lower</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
+        <translation>kmitočet je nižší</translation>
+    </message>
+    <message>
+        <source>the plot shows the %1 pattern</source>
+        <extracomment>A change since the last run: %1 the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
+        <translation>graf ukazuje obrazec „%1“</translation>
+    </message>
+    <message>
+        <source>the bands are closer together: %1 apart instead of %2</source>
+        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;12 pixels&quot;), %2 the number of pixels it was (&quot;21&quot;).</extracomment>
+        <translation>pruhy jsou blíž u sebe: %1 od sebe místo %2</translation>
+    </message>
+    <message>
+        <source>the bands are farther apart: %1 apart instead of %2</source>
+        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;21 pixels&quot;), %2 the number of pixels it was (&quot;12&quot;).</extracomment>
+        <translation>pruhy jsou dál od sebe: %1 od sebe místo %2</translation>
+    </message>
+    <message>
+        <source>the bands are as far apart as before, %1</source>
+        <extracomment>What did not change since the last run: %1 the distance between neighbouring bright bands (&quot;21 pixels&quot;).</extracomment>
+        <translation>pruhy jsou od sebe stejně daleko jako předtím, %1</translation>
+    </message>
+    <message>
+        <source>bright bands: %1 instead of %2</source>
+        <extracomment>A change since the last run: %1 how many bright bands the plot shows now, %2 how many it showed before.</extracomment>
+        <translation>světlé pruhy: %1 místo %2</translation>
+    </message>
+    <message>
+        <source>Since the last run: %1.</source>
+        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the slits are farther apart; the bands are closer together: 12 pixels apart instead of 21&quot;).</extracomment>
+        <translation>Od minulého běhu: %1.</translation>
+    </message>
+    <message>
+        <source>There are no dark bands: with both slits on the optical axis the two paths to every point are equally long, so the two arrows (phasors) always point the same way.</source>
+        <extracomment>Said when the slit spacing is 0: why the pattern has no dark bands.</extracomment>
+        <translation>Tmavé pruhy tu nejsou: když jsou obě štěrbiny na optické ose, jsou obě dráhy ke každému bodu stejně dlouhé, a tak obě šipky (fázory) míří vždy stejným směrem.</translation>
+    </message>
+    <message>
+        <source>No dark band lies between two bright ones.</source>
+        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
+        <translation>Mezi dvěma světlými pruhy neleží žádný tmavý.</translation>
+    </message>
+    <message>
+        <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
+        <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
+        <translation>Tečky dopadají v každém řádku na náhodná místa, ale hromadí se tam, kde je světelný obrazec jasný, nejhustěji %1.</translation>
+    </message>
+    <message>
+        <source>The light is brightest %1.</source>
+        <extracomment>Where the plot is longest; %1 &quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot; and the like.</extracomment>
+        <translation>Světlo je nejjasnější %1.</translation>
+    </message>
+    <message>
+        <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
+        <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
+        <translation>Ve světlém pruhu míří obě šipky (fázory) stejným směrem a sčítají se; v tmavém pruhu míří opačně a ruší se.</translation>
     </message>
 </context>
 <context>

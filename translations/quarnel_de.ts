@@ -889,88 +889,18 @@
         </translation>
     </message>
     <message>
-        <source>across the optical axis, reaching %1 above and below it</source>
-        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>auf der optischen Achse, reicht %1 darüber und darunter</translation>
-    </message>
-    <message>
-        <source>across the optical axis, from %1 below to %2 above it</source>
-        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
-        <translation>auf der optischen Achse, von %1 darunter bis %2 darüber</translation>
-    </message>
-    <message>
         <source>%1 above the optical axis</source>
-        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
+        <extracomment>Where something lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
         <translation>%1 über der optischen Achse</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
-        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
+        <extracomment>Where something lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
         <translation>%1 unter der optischen Achse</translation>
     </message>
     <message>
-        <source>one %1</source>
-        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
-        <translation>ein Streifen %1</translation>
-    </message>
-    <message>
-        <source>a pair %1 above and below the optical axis</source>
-        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>ein Paar %1 über und unter der optischen Achse</translation>
-    </message>
-    <message>
-        <source>pairs %1 and %2 above and below the optical axis</source>
-        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
-        <translation>Paare %1 und %2 über und unter der optischen Achse</translation>
-    </message>
-    <message>
-        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
-        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
-        <translation>%1 Paare über und unter der optischen Achse, das nächste %2 und das fernste %3 von ihr</translation>
-    </message>
-    <message>
-        <source>%1; and %2</source>
-        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
-        <translation>%1; und %2</translation>
-    </message>
-    <message>
-        <source>the brightest is level with the source, on the optical axis</source>
-        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
-        <translation>die hellste Stelle liegt auf Höhe der Quelle, auf der optischen Achse</translation>
-    </message>
-    <message>
-        <source>the brightest are %1 above and below the optical axis</source>
-        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>die hellsten Stellen liegen %1 über und unter der optischen Achse</translation>
-    </message>
-    <message>
-        <source>the brightest is %1 above the optical axis</source>
-        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>die hellste Stelle liegt %1 über der optischen Achse</translation>
-    </message>
-    <message>
-        <source>the brightest is %1 below the optical axis</source>
-        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>die hellste Stelle liegt %1 unter der optischen Achse</translation>
-    </message>
-    <message>
-        <source>%1, in the band across the axis</source>
-        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
-        <translation>%1, im Streifen auf der Achse</translation>
-    </message>
-    <message>
-        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
-        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>%1, im Streifenpaar, dessen Mitten %2 über und unter ihr liegen</translation>
-    </message>
-    <message>
-        <source>%1, in the band %2</source>
-        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
-        <translation>%1, im Streifen %2</translation>
-    </message>
-    <message>
         <source>%1 pattern</source>
-        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
+        <extracomment>The start of the picture&apos;s settings sentence: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Muster „%1“</translation>
     </message>
     <message>
@@ -990,23 +920,13 @@
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
-        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
+        <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 nach einem Durchlauf mit Spaltabstand %2, Schirmabstand %3 und Frequenz %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
         <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Das Diagramm bleibt dunkel.</translation>
-    </message>
-    <message>
-        <source>The plot shows 1 bright band, %1</source>
-        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
-        <translation>Das Diagramm zeigt 1 hellen Streifen, %1</translation>
-    </message>
-    <message>
-        <source>The plot shows %1 bright bands: %2</source>
-        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
-        <translation>Das Diagramm zeigt %1 helle Streifen: %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
@@ -1027,6 +947,142 @@
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Der Durchlauf wurde nach %1 von %2 Punkten angehalten: das Diagramm reicht von unten bis %3.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list in the picture&apos;s description: %1 the items before the last, separated by commas (&quot;10, 31&quot;), %2 the last (&quot;53 pixels&quot;).</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>on the optical axis</source>
+        <extracomment>Where something lies in the picture: on the optical axis (the horizontal line through the source and midway between the slits).</extracomment>
+        <translation>auf der optischen Achse</translation>
+    </message>
+    <message>
+        <source>%1 above and below the optical axis</source>
+        <extracomment>Where two places mirrored across the axis lie; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
+        <translation>%1 über und unter der optischen Achse</translation>
+    </message>
+    <message>
+        <source>No bands: the plot is evenly bright from the bottom to the top.</source>
+        <extracomment>The picture&apos;s first sentence when the plot is the same length all the way up (interference with both slits on the axis).</extracomment>
+        <translation>Keine Streifen: Das Diagramm ist von unten bis oben gleichmäßig hell.</translation>
+    </message>
+    <message>
+        <source>across the optical axis</source>
+        <extracomment>Where the only bright band lies, in &quot;One bright band, %1.&quot;.</extracomment>
+        <translation>über die optische Achse hinweg</translation>
+    </message>
+    <message>
+        <source>One bright band, %1.</source>
+        <extracomment>The picture&apos;s first sentence, also said alone when a run ends: %1 where the band lies (&quot;across the optical axis&quot;, &quot;30 pixels above the optical axis&quot;).</extracomment>
+        <translation>Ein heller Streifen, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bright bands, %1 apart near the axis.</source>
+        <extracomment>The picture&apos;s first sentence, also said alone when a run ends: %n bright bands (2 or more; give every plural form), %1 the distance between two neighbouring bands near the optical axis (&quot;21 pixels&quot;).</extracomment>
+        <translation>
+            <numerusform>%n heller Streifen, nahe der Achse %1 voneinander entfernt.</numerusform>
+            <numerusform>%n helle Streifen, nahe der Achse %1 voneinander entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more farther out</source>
+        <extracomment>The end of the list of dark bands: %1 the places listed (&quot;10, 31 and 53 pixels above and below the optical axis&quot;), %n how many more lie farther from the axis.</extracomment>
+        <translation>
+            <numerusform>%1 und %n weiterer weiter außen</numerusform>
+            <numerusform>%1 und %n weitere weiter außen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dark bands lie %1.</source>
+        <extracomment>The sentence on the dark bands (the dark stripes between the bright bands): %1 where they lie (&quot;10, 31 and 53 pixels above and below the optical axis, and 6 more farther out&quot;); places on both sides are separated by semicolons.</extracomment>
+        <translation>Dunkle Streifen liegen %1.</translation>
+    </message>
+    <message>
+        <source>the slits are farther apart</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <translation>die Spalte liegen weiter auseinander</translation>
+    </message>
+    <message>
+        <source>the slits are closer together</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <translation>die Spalte liegen näher beieinander</translation>
+    </message>
+    <message>
+        <source>the detector is farther from the slits</source>
+        <extracomment>A change since the last run: the detector is farther from the slits.</extracomment>
+        <translation>der Schirm steht weiter von den Spalten entfernt</translation>
+    </message>
+    <message>
+        <source>the detector is nearer to the slits</source>
+        <extracomment>A change since the last run: the detector is nearer to the slits.</extracomment>
+        <translation>der Schirm steht näher an den Spalten</translation>
+    </message>
+    <message>
+        <source>the frequency is higher</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
+        <translation>die Frequenz ist höher</translation>
+    </message>
+    <message>
+        <source>the frequency is lower</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
+        <translation>die Frequenz ist niedriger</translation>
+    </message>
+    <message>
+        <source>the plot shows the %1 pattern</source>
+        <extracomment>A change since the last run: %1 the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
+        <translation>das Diagramm zeigt das Muster „%1“</translation>
+    </message>
+    <message>
+        <source>the bands are closer together: %1 apart instead of %2</source>
+        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;12 pixels&quot;), %2 the number of pixels it was (&quot;21&quot;).</extracomment>
+        <translation>die Streifen liegen näher beieinander: %1 statt %2 voneinander entfernt</translation>
+    </message>
+    <message>
+        <source>the bands are farther apart: %1 apart instead of %2</source>
+        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;21 pixels&quot;), %2 the number of pixels it was (&quot;12&quot;).</extracomment>
+        <translation>die Streifen liegen weiter auseinander: %1 statt %2 voneinander entfernt</translation>
+    </message>
+    <message>
+        <source>the bands are as far apart as before, %1</source>
+        <extracomment>What did not change since the last run: %1 the distance between neighbouring bright bands (&quot;21 pixels&quot;).</extracomment>
+        <translation>die Streifen liegen so weit auseinander wie zuvor, %1</translation>
+    </message>
+    <message>
+        <source>bright bands: %1 instead of %2</source>
+        <extracomment>A change since the last run: %1 how many bright bands the plot shows now, %2 how many it showed before.</extracomment>
+        <translation>helle Streifen: %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Since the last run: %1.</source>
+        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the slits are farther apart; the bands are closer together: 12 pixels apart instead of 21&quot;).</extracomment>
+        <translation>Seit dem letzten Durchlauf: %1.</translation>
+    </message>
+    <message>
+        <source>There are no dark bands: with both slits on the optical axis the two paths to every point are equally long, so the two arrows (phasors) always point the same way.</source>
+        <extracomment>Said when the slit spacing is 0: why the pattern has no dark bands.</extracomment>
+        <translation>Es gibt keine dunklen Streifen: Liegen beide Spalte auf der optischen Achse, sind die beiden Wege zu jedem Punkt gleich lang, also zeigen die beiden Pfeile (Zeiger) immer in dieselbe Richtung.</translation>
+    </message>
+    <message>
+        <source>No dark band lies between two bright ones.</source>
+        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
+        <translation>Zwischen zwei hellen Streifen liegt kein dunkler.</translation>
+    </message>
+    <message>
+        <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
+        <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
+        <translation>Die Punkte landen in jeder Zeile an zufälligen Stellen, häufen sich aber dort, wo das Lichtmuster hell ist, am dichtesten %1.</translation>
+    </message>
+    <message>
+        <source>The light is brightest %1.</source>
+        <extracomment>Where the plot is longest; %1 &quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot; and the like.</extracomment>
+        <translation>Das Licht ist am hellsten %1.</translation>
+    </message>
+    <message>
+        <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
+        <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
+        <translation>In einem hellen Streifen zeigen die beiden Pfeile (Zeiger) in dieselbe Richtung und addieren sich; in einem dunklen Streifen zeigen sie in entgegengesetzte Richtungen und heben sich auf.</translation>
     </message>
 </context>
 <context>

@@ -891,88 +891,18 @@
         </translation>
     </message>
     <message>
-        <source>across the optical axis, reaching %1 above and below it</source>
-        <extracomment>Where a bright band lies: across the optical axis (the horizontal line through the source), %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>w poprzek osi optycznej, sięga %1 nad nią i pod nią</translation>
-    </message>
-    <message>
-        <source>across the optical axis, from %1 below to %2 above it</source>
-        <extracomment>Where a bright band lies; %1 and %2 are distances such as &quot;12 pixels&quot;.</extracomment>
-        <translation>w poprzek osi optycznej, od %1 pod nią do %2 nad nią</translation>
-    </message>
-    <message>
         <source>%1 above the optical axis</source>
-        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
+        <extracomment>Where something lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
         <translation>%1 nad osią optyczną</translation>
     </message>
     <message>
         <source>%1 below the optical axis</source>
-        <extracomment>Where a band lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
+        <extracomment>Where something lies, or where a stopped run&apos;s plot reaches; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
         <translation>%1 pod osią optyczną</translation>
     </message>
     <message>
-        <source>one %1</source>
-        <extracomment>One bright band (a stripe of the pattern), %1 where it lies: &quot;one across the optical axis, ...&quot;. &quot;Band&quot; is the bright stripe, as in the help.</extracomment>
-        <translation>jeden prążek %1</translation>
-    </message>
-    <message>
-        <source>a pair %1 above and below the optical axis</source>
-        <extracomment>A pair of bright bands mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>para %1 nad osią optyczną i pod nią</translation>
-    </message>
-    <message>
-        <source>pairs %1 and %2 above and below the optical axis</source>
-        <extracomment>Pairs of bright bands; %1 is a list of numbers (&quot;21, 43&quot;), %2 the last distance with its unit (&quot;66 pixels&quot;).</extracomment>
-        <translation>pary %1 i %2 nad osią optyczną i pod nią</translation>
-    </message>
-    <message>
-        <source>%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 from it</source>
-        <extracomment>%1 is how many pairs of bright bands; %2 and %3 distances such as &quot;12 pixels&quot;.</extracomment>
-        <translation>pary nad osią optyczną i pod nią (%1), najbliższa %2, a najdalsza %3 od niej</translation>
-    </message>
-    <message>
-        <source>%1; and %2</source>
-        <extracomment>The last of a list of places: %1 the others, separated by semicolons, %2 the last.</extracomment>
-        <translation>%1; oraz %2</translation>
-    </message>
-    <message>
-        <source>the brightest is level with the source, on the optical axis</source>
-        <extracomment>Where the brightest light is, in the picture&apos;s description.</extracomment>
-        <translation>najjaśniejsze miejsce jest na wysokości źródła, na osi optycznej</translation>
-    </message>
-    <message>
-        <source>the brightest are %1 above and below the optical axis</source>
-        <extracomment>Where the brightest light is: two places mirrored across the axis; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>najjaśniejsze miejsca są %1 nad osią optyczną i pod nią</translation>
-    </message>
-    <message>
-        <source>the brightest is %1 above the optical axis</source>
-        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>najjaśniejsze miejsce jest %1 nad osią optyczną</translation>
-    </message>
-    <message>
-        <source>the brightest is %1 below the optical axis</source>
-        <extracomment>Where the brightest light is; %1 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>najjaśniejsze miejsce jest %1 pod osią optyczną</translation>
-    </message>
-    <message>
-        <source>%1, in the band across the axis</source>
-        <extracomment>%1 says where the brightest light is (&quot;the brightest is level with ...&quot;).</extracomment>
-        <translation>%1, w prążku w poprzek osi</translation>
-    </message>
-    <message>
-        <source>%1, in the pair of bands whose middles lie %2 above and below it</source>
-        <extracomment>%1 says where the brightest light is; %2 a distance such as &quot;12 pixels&quot;.</extracomment>
-        <translation>%1, w parze prążków, których środki leżą %2 nad osią i pod nią</translation>
-    </message>
-    <message>
-        <source>%1, in the band %2</source>
-        <extracomment>%1 says where the brightest light is; %2 where the band lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
-        <translation>%1, w prążku %2</translation>
-    </message>
-    <message>
         <source>%1 pattern</source>
-        <extracomment>The start of the picture&apos;s description: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
+        <extracomment>The start of the picture&apos;s settings sentence: %1 is the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
         <translation>Obraz „%1”</translation>
     </message>
     <message>
@@ -992,23 +922,13 @@
     </message>
     <message>
         <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
-        <extracomment>The picture&apos;s first sentence: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
+        <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
         <translation>%1 po przebiegu z odstępem szczelin %2, odległością ekranu %3 i częstotliwością %4.</translation>
     </message>
     <message>
         <source>The plot stays dark.</source>
         <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Wykres pozostaje ciemny.</translation>
-    </message>
-    <message>
-        <source>The plot shows 1 bright band, %1</source>
-        <extracomment>%1 where the one bright band lies (&quot;across the optical axis, ...&quot;).</extracomment>
-        <translation>Wykres pokazuje 1 jasny prążek, %1</translation>
-    </message>
-    <message>
-        <source>The plot shows %1 bright bands: %2</source>
-        <extracomment>%1 how many bright bands (2 or more), %2 where they lie.</extracomment>
-        <translation>Wykres pokazuje jasne prążki (%1): %2</translation>
     </message>
     <message>
         <source>Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen and the pattern.</source>
@@ -1029,6 +949,144 @@
         <source>The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.</source>
         <extracomment>%1 and %2 are numbers of points (the scan has 399), %3 where the plot reaches (&quot;level with the optical axis&quot;, &quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Przebieg zatrzymano po %1 z %2 punktów: wykres sięga od dołu aż %3.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list in the picture&apos;s description: %1 the items before the last, separated by commas (&quot;10, 31&quot;), %2 the last (&quot;53 pixels&quot;).</extracomment>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>on the optical axis</source>
+        <extracomment>Where something lies in the picture: on the optical axis (the horizontal line through the source and midway between the slits).</extracomment>
+        <translation>na osi optycznej</translation>
+    </message>
+    <message>
+        <source>%1 above and below the optical axis</source>
+        <extracomment>Where two places mirrored across the axis lie; %1 a distance such as &quot;12 pixels&quot; or a list of them (&quot;10, 31 and 53 pixels&quot;).</extracomment>
+        <translation>%1 nad osią optyczną i pod nią</translation>
+    </message>
+    <message>
+        <source>No bands: the plot is evenly bright from the bottom to the top.</source>
+        <extracomment>The picture&apos;s first sentence when the plot is the same length all the way up (interference with both slits on the axis).</extracomment>
+        <translation>Brak prążków: wykres jest od dołu do góry jednakowo jasny.</translation>
+    </message>
+    <message>
+        <source>across the optical axis</source>
+        <extracomment>Where the only bright band lies, in &quot;One bright band, %1.&quot;.</extracomment>
+        <translation>w poprzek osi optycznej</translation>
+    </message>
+    <message>
+        <source>One bright band, %1.</source>
+        <extracomment>The picture&apos;s first sentence, also said alone when a run ends: %1 where the band lies (&quot;across the optical axis&quot;, &quot;30 pixels above the optical axis&quot;).</extracomment>
+        <translation>Jeden jasny prążek, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bright bands, %1 apart near the axis.</source>
+        <extracomment>The picture&apos;s first sentence, also said alone when a run ends: %n bright bands (2 or more; give every plural form), %1 the distance between two neighbouring bands near the optical axis (&quot;21 pixels&quot;).</extracomment>
+        <translation>
+            <numerusform>%n jasny prążek, przy osi co %1.</numerusform>
+            <numerusform>%n jasne prążki, przy osi co %1.</numerusform>
+            <numerusform>%n jasnych prążków, przy osi co %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, and %n more farther out</source>
+        <extracomment>The end of the list of dark bands: %1 the places listed (&quot;10, 31 and 53 pixels above and below the optical axis&quot;), %n how many more lie farther from the axis.</extracomment>
+        <translation>
+            <numerusform>%1 oraz %n kolejny dalej od osi</numerusform>
+            <numerusform>%1 oraz %n kolejne dalej od osi</numerusform>
+            <numerusform>%1 oraz %n kolejnych dalej od osi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dark bands lie %1.</source>
+        <extracomment>The sentence on the dark bands (the dark stripes between the bright bands): %1 where they lie (&quot;10, 31 and 53 pixels above and below the optical axis, and 6 more farther out&quot;); places on both sides are separated by semicolons.</extracomment>
+        <translation>Ciemne prążki leżą %1.</translation>
+    </message>
+    <message>
+        <source>the slits are farther apart</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <translation>szczeliny są dalej od siebie</translation>
+    </message>
+    <message>
+        <source>the slits are closer together</source>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <translation>szczeliny są bliżej siebie</translation>
+    </message>
+    <message>
+        <source>the detector is farther from the slits</source>
+        <extracomment>A change since the last run: the detector is farther from the slits.</extracomment>
+        <translation>ekran jest dalej od szczelin</translation>
+    </message>
+    <message>
+        <source>the detector is nearer to the slits</source>
+        <extracomment>A change since the last run: the detector is nearer to the slits.</extracomment>
+        <translation>ekran jest bliżej szczelin</translation>
+    </message>
+    <message>
+        <source>the frequency is higher</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
+        <translation>częstotliwość jest wyższa</translation>
+    </message>
+    <message>
+        <source>the frequency is lower</source>
+        <extracomment>A change since the last run: the light&apos;s frequency.</extracomment>
+        <translation>częstotliwość jest niższa</translation>
+    </message>
+    <message>
+        <source>the plot shows the %1 pattern</source>
+        <extracomment>A change since the last run: %1 the pattern&apos;s name as its option says it (Light, Interference, Photon density).</extracomment>
+        <translation>wykres pokazuje obraz „%1”</translation>
+    </message>
+    <message>
+        <source>the bands are closer together: %1 apart instead of %2</source>
+        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;12 pixels&quot;), %2 the number of pixels it was (&quot;21&quot;).</extracomment>
+        <translation>prążki są bliżej siebie: co %1 zamiast co %2</translation>
+    </message>
+    <message>
+        <source>the bands are farther apart: %1 apart instead of %2</source>
+        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;21 pixels&quot;), %2 the number of pixels it was (&quot;12&quot;).</extracomment>
+        <translation>prążki są dalej od siebie: co %1 zamiast co %2</translation>
+    </message>
+    <message>
+        <source>the bands are as far apart as before, %1</source>
+        <extracomment>What did not change since the last run: %1 the distance between neighbouring bright bands (&quot;21 pixels&quot;).</extracomment>
+        <translation>prążki są w tych samych odstępach co przedtem, co %1</translation>
+    </message>
+    <message>
+        <source>bright bands: %1 instead of %2</source>
+        <extracomment>A change since the last run: %1 how many bright bands the plot shows now, %2 how many it showed before.</extracomment>
+        <translation>jasne prążki: %1 zamiast %2</translation>
+    </message>
+    <message>
+        <source>Since the last run: %1.</source>
+        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the slits are farther apart; the bands are closer together: 12 pixels apart instead of 21&quot;).</extracomment>
+        <translation>Od poprzedniego przebiegu: %1.</translation>
+    </message>
+    <message>
+        <source>There are no dark bands: with both slits on the optical axis the two paths to every point are equally long, so the two arrows (phasors) always point the same way.</source>
+        <extracomment>Said when the slit spacing is 0: why the pattern has no dark bands.</extracomment>
+        <translation>Nie ma ciemnych prążków: gdy obie szczeliny leżą na osi optycznej, obie drogi do każdego punktu są jednakowo długie, więc obie strzałki (wskazy) zawsze wskazują ten sam kierunek.</translation>
+    </message>
+    <message>
+        <source>No dark band lies between two bright ones.</source>
+        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
+        <translation>Między dwoma jasnymi prążkami nie leży żaden ciemny.</translation>
+    </message>
+    <message>
+        <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
+        <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
+        <translation>Kropki padają w każdym wierszu w losowe miejsca, ale gromadzą się tam, gdzie obraz światła jest jasny, najgęściej %1.</translation>
+    </message>
+    <message>
+        <source>The light is brightest %1.</source>
+        <extracomment>Where the plot is longest; %1 &quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot; and the like.</extracomment>
+        <translation>Światło jest najjaśniejsze %1.</translation>
+    </message>
+    <message>
+        <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
+        <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
+        <translation>W jasnym prążku obie strzałki (wskazy) wskazują ten sam kierunek i się dodają; w ciemnym prążku wskazują przeciwne kierunki i się znoszą.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include "accessibility/picturedescription.h"
 
 #include "accessibility/settingcaptions.h"
+#include "plot.h"
+#include "runreading.h"
 #include "runrecord.h"
 #include "scan.h"
 #include "settings.h"
@@ -14,16 +16,10 @@
 #include <vector>
 
 namespace {
-// A band is bright where the plot reaches at least this share of its longest value.
-constexpr double brightShare = 0.5;
-// Values this close to the largest count as equally bright, so that rounding in
-// the last digits cannot tell a band from its mirror image.
-constexpr double sameBrightness = 1e-6;
-// Two bands on either side of the axis whose middles lie this many pixels or
-// fewer from each other's mirror image are a pair.
-constexpr double pairTolerance = 2;
-// More pairs than this are summed up by their nearest and farthest.
-constexpr std::size_t pairsListed = 4;
+// Dark bands listed on each side of the axis; the rest are counted.
+constexpr std::size_t darkListed = 3;
+// A single band whose middle lies this many pixels or fewer from the axis lies across it.
+constexpr double acrossTolerance = 2;
 
 // The description's texts, translated in the context "PictureDescription".
 struct Text {
@@ -49,197 +45,181 @@ QString chosen(const Settings &settings, Setting setting)
     return caption.isEmpty() ? settings.text(setting) : caption;
 }
 
-// One run of neighbouring bright points, in pixels above the optical axis.
-struct Band {
-    double low;
-    double high;
-    double peak; // its largest value
-    double middle() const { return (low + high) / 2; }
-    bool acrossAxis() const { return low <= 0 && high >= 0; }
-};
-
-// Bands described together: the one across the axis, a pair mirrored across
-// it, or a band on one side alone.
-struct Group {
-    enum Kind { Across, Pair, Single } kind;
-    long offset; // the middle's pixels from the axis; a band alone: up positive
-    long below;  // Across: how far it reaches below and above the axis
-    long above;
-    double peak;
-    int bands() const { return kind == Pair ? 2 : 1; }
-};
-
-std::vector<Band> brightBands(const RunRecord &run, double brightest)
+// "a, b and c": the items in the language's way of listing them.
+QString listed(const QStringList &items)
 {
-    std::vector<Band> bands;
-    bool inBand = false;
-    for (const RunRecord::Point &point : run.points()) {
-        const double up = run.geometry().centreY - point.y;
-        const bool bright = point.shown >= brightShare * brightest;
-        if (bright && !inBand)
-            bands.push_back({up, up, point.shown});
-        if (bright) {
-            Band &band = bands.back();
-            band.low = std::min(band.low, up);
-            band.high = std::max(band.high, up);
-            band.peak = std::max(band.peak, point.shown);
-        }
-        inBand = bright;
-    }
-    return bands;
+    if (items.size() < 2)
+        return items.value(0);
+    //: The end of a list in the picture's description: %1 the items before the
+    //: last, separated by commas ("10, 31"), %2 the last ("53 pixels").
+    return Text::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QLatin1String(", ")), items.last());
 }
 
-// The bands grouped, nearest the axis first.
-std::vector<Group> groupBands(std::vector<Band> bands)
+// Distances from the axis, nearest first, as "10, 31 and 53 pixels".
+QString distances(const std::vector<long> &values)
 {
-    std::stable_sort(bands.begin(), bands.end(), [](const Band &a, const Band &b) {
-        return std::abs(a.middle()) < std::abs(b.middle());
-    });
-    std::vector<Group> groups;
-    std::vector<bool> used(bands.size(), false);
-    for (std::size_t i = 0; i < bands.size(); ++i) {
-        if (used[i])
-            continue;
-        used[i] = true;
-        const Band &band = bands[i];
-        if (band.acrossAxis()) {
-            groups.push_back({Group::Across, 0, std::lround(-band.low), std::lround(band.high), band.peak});
-            continue;
-        }
-        std::size_t mirror = i + 1;
-        while (mirror < bands.size()
-               && (used[mirror] || bands[mirror].acrossAxis() || bands[mirror].middle() * band.middle() > 0
-                   || std::abs(bands[mirror].middle() + band.middle()) > pairTolerance))
-            ++mirror;
-        if (mirror < bands.size()) {
-            used[mirror] = true;
-            groups.push_back({Group::Pair, std::lround(std::abs(band.middle())), 0, 0,
-                              std::max(band.peak, bands[mirror].peak)});
-        } else {
-            groups.push_back({Group::Single, std::lround(band.middle()), 0, 0, band.peak});
-        }
-    }
-    return groups;
+    QStringList items;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        items << (i + 1 == values.size() ? pixels(values[i]) : QString::number(values[i]));
+    return listed(items);
 }
 
-// Where a band lies that is not one of a pair.
-QString placeOf(const Group &group)
+// Where a place lies: "on the optical axis", "12 pixels above the optical axis".
+QString placeOf(long up, bool mirrored)
 {
-    if (group.kind == Group::Across) {
-        if (group.below == group.above)
-            //: Where a bright band lies: across the optical axis (the horizontal line
-            //: through the source), %1 a distance such as "12 pixels".
-            return Text::tr("across the optical axis, reaching %1 above and below it")
-                .arg(pixels(group.above));
-        //: Where a bright band lies; %1 and %2 are distances such as "12 pixels".
-        return Text::tr("across the optical axis, from %1 below to %2 above it")
-            .arg(pixels(group.below), pixels(group.above));
-    }
-    if (group.offset > 0)
-        //: Where a band lies, or where a stopped run's plot reaches; %1 a distance
-        //: such as "12 pixels".
-        return Text::tr("%1 above the optical axis").arg(pixels(group.offset));
-    //: Where a band lies, or where a stopped run's plot reaches; %1 a distance
-    //: such as "12 pixels".
-    return Text::tr("%1 below the optical axis").arg(pixels(-group.offset));
-}
-
-// Where the bands lie: the one across the axis, the pairs, the bands alone.
-QString placesOf(const std::vector<Group> &groups)
-{
-    QStringList places;
-    std::vector<long> pairs;
-    QStringList alone;
-    for (const Group &group : groups) {
-        if (group.kind == Group::Pair)
-            pairs.push_back(group.offset);
-        else if (group.kind == Group::Across)
-            //: One bright band (a stripe of the pattern), %1 where it lies: "one across
-            //: the optical axis, ...". "Band" is the bright stripe, as in the help.
-            places << Text::tr("one %1").arg(placeOf(group));
-        else
-            alone << Text::tr("one %1").arg(placeOf(group));
-    }
-    if (pairs.size() == 1) {
-        //: A pair of bright bands mirrored across the axis; %1 a distance such as "12 pixels".
-        places << Text::tr("a pair %1 above and below the optical axis").arg(pixels(pairs.front()));
-    } else if (pairs.size() > 1 && pairs.size() <= pairsListed) {
-        QStringList nearer;
-        for (std::size_t i = 0; i + 1 < pairs.size(); ++i)
-            nearer << QString::number(pairs[i]);
-        //: Pairs of bright bands; %1 is a list of numbers ("21, 43"), %2 the last
-        //: distance with its unit ("66 pixels").
-        places << Text::tr("pairs %1 and %2 above and below the optical axis")
-                      .arg(nearer.join(QLatin1String(", ")), pixels(pairs.back()));
-    } else if (pairs.size() > pairsListed) {
-        //: %1 is how many pairs of bright bands; %2 and %3 distances such as "12 pixels".
-        places << Text::tr("%1 pairs above and below the optical axis, the nearest %2 and the farthest %3 "
-                           "from it")
-                      .arg(QString::number(pairs.size()), pixels(pairs.front()), pixels(pairs.back()));
-    }
-    places << alone;
-    if (places.size() == 1)
-        return places.first();
-    //: The last of a list of places: %1 the others, separated by semicolons, %2 the last.
-    return Text::tr("%1; and %2")
-        .arg(places.mid(0, places.size() - 1).join(QLatin1String("; ")), places.last());
-}
-
-// Where the brightest points lie, and in which of the bands.
-QString brightestPhrase(const RunRecord &run, double brightest, const Group &holder)
-{
-    const double centreY = run.geometry().centreY;
-    const auto isBrightest = [&](double shown) { return shown >= brightest * (1 - sameBrightness); };
-    double nearest = HUGE_VAL;
-    double nearestUp = 0;
-    for (const RunRecord::Point &point : run.points()) {
-        const double up = centreY - point.y;
-        if (isBrightest(point.shown) && std::abs(up) < nearest) {
-            nearest = std::abs(up);
-            nearestUp = up;
-        }
-    }
-    const long up = std::lround(nearestUp);
-    bool mirrored = false;
-    for (const RunRecord::Point &point : run.points()) {
-        if (std::lround(centreY - point.y) == -up && isBrightest(point.shown))
-            mirrored = true;
-    }
-    QString where;
     if (up == 0)
-        //: Where the brightest light is, in the picture's description.
-        where = Text::tr("the brightest is level with the source, on the optical axis");
-    else if (mirrored)
-        //: Where the brightest light is: two places mirrored across the axis; %1 a
-        //: distance such as "12 pixels".
-        where = Text::tr("the brightest are %1 above and below the optical axis").arg(pixels(std::labs(up)));
-    else if (up > 0)
-        //: Where the brightest light is; %1 a distance such as "12 pixels".
-        where = Text::tr("the brightest is %1 above the optical axis").arg(pixels(up));
-    else
-        //: Where the brightest light is; %1 a distance such as "12 pixels".
-        where = Text::tr("the brightest is %1 below the optical axis").arg(pixels(-up));
-    switch (holder.kind) {
-    case Group::Across:
-        //: %1 says where the brightest light is ("the brightest is level with ...").
-        return Text::tr("%1, in the band across the axis").arg(where);
-    case Group::Pair:
-        //: %1 says where the brightest light is; %2 a distance such as "12 pixels".
-        return Text::tr("%1, in the pair of bands whose middles lie %2 above and below it")
-            .arg(where, pixels(holder.offset));
-    case Group::Single:
-        //: %1 says where the brightest light is; %2 where the band lies ("12 pixels
-        //: above the optical axis").
-        return Text::tr("%1, in the band %2").arg(where, placeOf(holder));
-    }
-    return where;
+        //: Where something lies in the picture: on the optical axis (the horizontal
+        //: line through the source and midway between the slits).
+        return Text::tr("on the optical axis");
+    if (mirrored)
+        //: Where two places mirrored across the axis lie; %1 a distance such as
+        //: "12 pixels" or a list of them ("10, 31 and 53 pixels").
+        return Text::tr("%1 above and below the optical axis").arg(pixels(std::labs(up)));
+    if (up > 0)
+        //: Where something lies, or where a stopped run's plot reaches; %1 a distance
+        //: such as "12 pixels" or a list of them ("10, 31 and 53 pixels").
+        return Text::tr("%1 above the optical axis").arg(pixels(up));
+    //: Where something lies, or where a stopped run's plot reaches; %1 a distance
+    //: such as "12 pixels" or a list of them ("10, 31 and 53 pixels").
+    return Text::tr("%1 below the optical axis").arg(pixels(-up));
 }
-} // namespace
 
-QString describePicture(const RunRecord &run, const Settings &settings)
+// The first sentence of a whole run's description.
+QString bandsSummary(const BandReading &bands)
+{
+    const auto count = int(bands.bright.size());
+    if (!(bands.largest > 0))
+        //: Said of the picture when no point of the plot is bright.
+        return Text::tr("The plot stays dark.");
+    if (count == 0)
+        //: The picture's first sentence when the plot is the same length all the way
+        //: up (interference with both slits on the axis).
+        return Text::tr("No bands: the plot is evenly bright from the bottom to the top.");
+    if (count == 1) {
+        const double up = bands.bright.front().height;
+        QString where = placeOf(std::lround(up), false);
+        if (std::abs(up) <= acrossTolerance || bands.brightestMirrored)
+            //: Where the only bright band lies, in "One bright band, %1.".
+            where = Text::tr("across the optical axis");
+        //: The picture's first sentence, also said alone when a run ends: %1 where the
+        //: band lies ("across the optical axis", "30 pixels above the optical axis").
+        return Text::tr("One bright band, %1.").arg(where);
+    }
+    //: The picture's first sentence, also said alone when a run ends: %n bright
+    //: bands (2 or more; give every plural form), %1 the distance between two
+    //: neighbouring bands near the optical axis ("21 pixels").
+    return Text::tr("%n bright bands, %1 apart near the axis.", nullptr, count)
+        .arg(pixels(std::lround(bands.spacing.value_or(0))));
+}
+
+// Where the dark bands lie: the nearest few on each side, the rest counted.
+QString darkBandsSentence(const BandReading &bands)
+{
+    std::vector<long> below, above;
+    bool onAxis = false;
+    for (const PlottedBand &dark : bands.dark) {
+        const long up = std::lround(dark.height);
+        if (up == 0)
+            onAxis = true;
+        else
+            (up < 0 ? below : above).push_back(std::labs(up));
+    }
+    std::reverse(below.begin(), below.end()); // nearest the axis first
+    const std::size_t shown = std::min(darkListed, std::max(below.size(), above.size()));
+    const auto nearest = [&](const std::vector<long> &side) {
+        return std::vector<long>(side.begin(), side.begin() + long(std::min(shown, side.size())));
+    };
+    const std::vector<long> lowest = nearest(below), highest = nearest(above);
+    QStringList parts;
+    if (onAxis)
+        parts << placeOf(0, false);
+    if (lowest == highest && !lowest.empty()) {
+        parts << Text::tr("%1 above and below the optical axis").arg(distances(highest));
+    } else {
+        if (!lowest.empty())
+            parts << Text::tr("%1 below the optical axis").arg(distances(lowest));
+        if (!highest.empty())
+            parts << Text::tr("%1 above the optical axis").arg(distances(highest));
+    }
+    const long more = long(bands.dark.size()) - long(onAxis) - long(lowest.size()) - long(highest.size());
+    QString where = parts.join(QLatin1String("; "));
+    if (more > 0)
+        //: The end of the list of dark bands: %1 the places listed ("10, 31 and 53
+        //: pixels above and below the optical axis"), %n how many more lie farther
+        //: from the axis.
+        where = Text::tr("%1, and %n more farther out", nullptr, int(more)).arg(where);
+    //: The sentence on the dark bands (the dark stripes between the bright bands):
+    //: %1 where they lie ("10, 31 and 53 pixels above and below the optical axis,
+    //: and 6 more farther out"); places on both sides are separated by semicolons.
+    return Text::tr("Dark bands lie %1.").arg(where);
+}
+
+// How this run differs from the previous one: the settings, then the bands.
+QString changesSince(const RunRecord &run, const BandReading &bands, const RunRecord &previous)
+{
+    const SceneGeometry &now = run.geometry(), &before = previous.geometry();
+    QStringList changes;
+    if (now.slitOffset > before.slitOffset)
+        //: A change since the last run, in "Since the last run: %1.".
+        changes << Text::tr("the slits are farther apart");
+    else if (now.slitOffset < before.slitOffset)
+        //: A change since the last run, in "Since the last run: %1.".
+        changes << Text::tr("the slits are closer together");
+    const double distanceNow = now.screenX - now.barrierX, distanceBefore = before.screenX - before.barrierX;
+    if (distanceNow > distanceBefore)
+        //: A change since the last run: the detector is farther from the slits.
+        changes << Text::tr("the detector is farther from the slits");
+    else if (distanceNow < distanceBefore)
+        //: A change since the last run: the detector is nearer to the slits.
+        changes << Text::tr("the detector is nearer to the slits");
+    if (run.waveNumber() > previous.waveNumber())
+        //: A change since the last run: the light's frequency.
+        changes << Text::tr("the frequency is higher");
+    else if (run.waveNumber() < previous.waveNumber())
+        //: A change since the last run: the light's frequency.
+        changes << Text::tr("the frequency is lower");
+    const RecordedSettings settings(run), settingsBefore(previous);
+    if (settings.text(Setting::nInterference) != settingsBefore.text(Setting::nInterference))
+        //: A change since the last run: %1 the pattern's name as its option says it
+        //: (Light, Interference, Photon density).
+        changes << Text::tr("the plot shows the %1 pattern").arg(chosen(settings, Setting::nInterference));
+    if (changes.isEmpty())
+        return {};
+
+    const BandReading bandsBefore = ReadBands(previous);
+    if (bands.spacing && bandsBefore.spacing) {
+        const long apart = std::lround(*bands.spacing), apartBefore = std::lround(*bandsBefore.spacing);
+        if (apart < apartBefore)
+            //: A change since the last run: %1 the distance between neighbouring bright
+            //: bands now ("12 pixels"), %2 the number of pixels it was ("21").
+            changes << Text::tr("the bands are closer together: %1 apart instead of %2")
+                           .arg(pixels(apart), QString::number(apartBefore));
+        else if (apart > apartBefore)
+            //: A change since the last run: %1 the distance between neighbouring bright
+            //: bands now ("21 pixels"), %2 the number of pixels it was ("12").
+            changes << Text::tr("the bands are farther apart: %1 apart instead of %2")
+                           .arg(pixels(apart), QString::number(apartBefore));
+        else
+            //: What did not change since the last run: %1 the distance between
+            //: neighbouring bright bands ("21 pixels").
+            changes << Text::tr("the bands are as far apart as before, %1").arg(pixels(apart));
+    }
+    if (bands.bright.size() != bandsBefore.bright.size())
+        //: A change since the last run: %1 how many bright bands the plot shows now,
+        //: %2 how many it showed before.
+        changes << Text::tr("bright bands: %1 instead of %2")
+                       .arg(QString::number(bands.bright.size()), QString::number(bandsBefore.bright.size()));
+    //: The sentence on what changed since the previous run: %1 the changes,
+    //: separated by semicolons ("the slits are farther apart; the bands are closer
+    //: together: 12 pixels apart instead of 21").
+    return Text::tr("Since the last run: %1.").arg(changes.join(QLatin1String("; ")));
+}
+
+// The sentence on the mode and the settings the run used.
+QString settingsSentence(const RunRecord &run, const Settings &settings)
 {
     const SceneGeometry &geometry = run.geometry();
-    //: The start of the picture's description: %1 is the pattern's name as its
+    //: The start of the picture's settings sentence: %1 is the pattern's name as its
     //: option says it (Light, Interference, Photon density).
     const QString pattern = Text::tr("%1 pattern").arg(chosen(settings, Setting::nInterference));
     //: The slit spacing when it is 0, in the picture's description.
@@ -254,57 +234,94 @@ QString describePicture(const RunRecord &run, const Settings &settings)
     const QString distance = Text::tr("%1 (%2 behind the barrier)")
                                  .arg(chosen(settings, Setting::nVzdalenost),
                                       pixels(std::lround(geometry.screenX - geometry.barrierX)));
-    const QString settingsText =
-        //: The picture's first sentence: %1 "Light pattern" (see "%1 pattern"), %2 the
-        //: spacing, %3 the distance (each with its caption and pixels), %4 the
-        //: frequency's caption ("higher"). The names as the window's groups have them.
-        Text::tr("%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.")
-            .arg(pattern, spacing, distance, chosen(settings, Setting::nKmitočet));
+    //: The sentence on the settings: %1 "Light pattern" (see "%1 pattern"), %2 the
+    //: spacing, %3 the distance (each with its caption and pixels), %4 the
+    //: frequency's caption ("higher"). The names as the window's groups have them.
+    return Text::tr("%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.")
+        .arg(pattern, spacing, distance, chosen(settings, Setting::nKmitočet));
+}
 
-    // A stopped run's plot is only its lower part: where it ended is what can be said of it.
-    if (run.points().size() < std::size_t(scan::pointCount)) {
-        if (run.points().empty())
-            //: Said of the picture after Escape stopped a run at once.
-            return settingsText + QLatin1Char(' ') + Text::tr("The run was stopped before its first point.");
-        const long up = std::lround(geometry.centreY - run.points().back().y);
-        //: Where a stopped run's plot reaches (the %3 of "The run was stopped after ...").
-        const QString height = up == 0 ? Text::tr("level with the optical axis")
-            : up > 0                   ? Text::tr("%1 above the optical axis").arg(pixels(up))
-                                       : Text::tr("%1 below the optical axis").arg(pixels(-up));
-        return settingsText
-            + QLatin1Char(' ')
-            //: %1 and %2 are numbers of points (the scan has 399), %3 where the plot
-            //: reaches ("level with the optical axis", "12 pixels above the optical axis").
-            + Text::tr("The run was stopped after %1 of %2 points: the plot reaches from the bottom up "
-                       "to %3.")
-                  .arg(run.points().size())
-                  .arg(scan::pointCount)
-                  .arg(height);
+// A stopped run's plot is only its lower part: where it ended is what can be said of it.
+QString stoppedSummary(const RunRecord &run)
+{
+    if (run.points().empty())
+        //: Said of the picture after Escape stopped a run at once.
+        return Text::tr("The run was stopped before its first point.");
+    const long up = std::lround(run.geometry().centreY - run.points().back().y);
+    //: Where a stopped run's plot reaches (the %3 of "The run was stopped after ...").
+    const QString height = up == 0 ? Text::tr("level with the optical axis") : placeOf(up, false);
+    //: %1 and %2 are numbers of points (the scan has 399), %3 where the plot
+    //: reaches ("level with the optical axis", "12 pixels above the optical axis").
+    return Text::tr("The run was stopped after %1 of %2 points: the plot reaches from the bottom up to %3.")
+        .arg(run.points().size())
+        .arg(scan::pointCount)
+        .arg(height);
+}
+
+bool stopped(const RunRecord &run) { return run.points().size() < std::size_t(scan::pointCount); }
+} // namespace
+
+QString summarizePicture(const RunRecord &run, const Settings & /*settings*/)
+{
+    return stopped(run) ? stoppedSummary(run) : bandsSummary(ReadBands(run));
+}
+
+QString describePicture(const RunRecord &run, const Settings &settings, const RunRecord *previous)
+{
+    QStringList sentences{summarizePicture(run, settings)};
+    if (stopped(run)) {
+        sentences << settingsSentence(run, settings);
+        return sentences.join(QLatin1Char(' '));
+    }
+    const BandReading bands = ReadBands(run);
+    if (previous && !stopped(*previous)) {
+        const QString changes = changesSince(run, bands, *previous);
+        if (!changes.isEmpty())
+            sentences << changes;
+    }
+    sentences << settingsSentence(run, settings);
+    if (!(bands.largest > 0))
+        return sentences.join(QLatin1Char(' '));
+
+    const bool oneSlit = run.geometry().slitOffset == 0;
+    if (oneSlit)
+        //: Said when the slit spacing is 0: why the pattern has no dark bands.
+        sentences << Text::tr("There are no dark bands: with both slits on the optical axis the two paths "
+                              "to every point are equally long, so the two arrows (phasors) always point "
+                              "the same way.");
+    else if (bands.dark.empty())
+        //: Said when the plot shows only one bright band (or none).
+        sentences << Text::tr("No dark band lies between two bright ones.");
+    else
+        sentences << darkBandsSentence(bands);
+
+    // An evenly bright plot has no brightest place.
+    if (!bands.bright.empty()) {
+        const QString brightest = placeOf(std::lround(bands.brightestHeight), bands.brightestMirrored);
+        if (PlotsPhotons(RecordedSettings(run)))
+            //: Photon mode: each photon lands as a dot at a random place along its row;
+            //: %1 where the most dots are ("on the optical axis", "40 pixels above and
+            //: below the optical axis").
+            sentences << Text::tr("The dots land at random along each row, but they pile up where the light "
+                                  "pattern is bright, most densely %1.")
+                             .arg(brightest);
+        else
+            //: Where the plot is longest; %1 "on the optical axis", "40 pixels above and
+            //: below the optical axis" and the like.
+            sentences << Text::tr("The light is brightest %1.").arg(brightest);
     }
 
-    double brightest = 0;
-    for (const RunRecord::Point &point : run.points())
-        brightest = std::max(brightest, point.shown);
-    if (!(brightest > 0))
-        //: Said of the picture when no point of the plot is bright.
-        return settingsText + QLatin1Char(' ') + Text::tr("The plot stays dark.");
+    if (!oneSlit)
+        //: The phasors (the two arrows drawn at the detector for each point, one per
+        //: slit) at the bands, as the help explains them.
+        sentences << Text::tr("At a bright band the two arrows (phasors) point the same way and add up; at "
+                              "a dark band they point opposite ways and cancel.");
+    return sentences.join(QLatin1Char(' '));
+}
 
-    // Every band is in one group, so the count and the places always agree.
-    const std::vector<Group> groups = groupBands(brightBands(run, brightest));
-    int count = 0;
-    const Group *holder = nullptr;
-    for (const Group &group : groups) {
-        count += group.bands();
-        if (!holder && group.peak >= brightest * (1 - sameBrightness))
-            holder = &group;
-    }
-    const QString bands = count == 1
-        //: %1 where the one bright band lies ("across the optical axis, ...").
-        ? Text::tr("The plot shows 1 bright band, %1").arg(placeOf(groups.front()))
-        //: %1 how many bright bands (2 or more), %2 where they lie.
-        : Text::tr("The plot shows %1 bright bands: %2").arg(QString::number(count), placesOf(groups));
-    return settingsText + QLatin1Char(' ') + bands + QLatin1String("; ")
-        + brightestPhrase(run, brightest, *holder) + QLatin1Char('.');
+QString describePicture(const RunRecord &run, const Settings &settings)
+{
+    return describePicture(run, settings, nullptr);
 }
 
 QString describeEmptyPicture()

@@ -350,8 +350,13 @@ void frmQuarnel::runStarted() { setCursor(Qt::BusyCursor); }
 void frmQuarnel::runFinished(RunEnd how)
 {
     unsetCursor();
-    if (how != RunEnd::Refused)
-        picture_->setAccessibleDescription(describePicture(picture_->lastRun(), *this));
+    if (how == RunEnd::Refused)
+        return;
+    const RunRecord &run = picture_->lastRun();
+    picture_->setAccessibleDescription(
+        describePicture(run, *this, describedRun_ ? &*describedRun_ : nullptr));
+    if (how == RunEnd::Finished)
+        describedRun_ = run;
 }
 
 void frmQuarnel::closeEvent(QCloseEvent *event)

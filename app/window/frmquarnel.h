@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runrecord.h"
 #include "settings.h"
 
 #include <QHash>
@@ -104,4 +105,6 @@ private:
     std::optional<int> slowDownWaiting_;        // the value the scroll bar takes after the run
     int slowDownsSubmitted_ = 0;
     bool undoing_ = false; // putting back what came during a run
+    // The last finished run described, so that the next description says what changed.
+    std::optional<RunRecord> describedRun_;
 };
