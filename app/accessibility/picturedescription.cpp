@@ -313,3 +313,11 @@ QString describeEmptyPicture()
     return Text::tr("Nothing drawn yet: Start draws the light source, the barrier with two slits, the screen "
                     "and the pattern.");
 }
+
+QString summarizePicture(const RunRecord &run, const Settings &settings)
+{
+    // The first sentence of the description: up to the first full stop that ends a sentence.
+    const QString description = describePicture(run, settings);
+    const qsizetype end = description.indexOf(QLatin1String(". "));
+    return end < 0 ? description : description.left(end + 1);
+}

@@ -14,3 +14,7 @@ QString describePicture(const RunRecord &run, const Settings &settings);
 
 // What the picture shows before the first run.
 QString describeEmptyPicture();
+
+// The description's first sentence, a summary that stands on its own: what a
+// screen reader says when a run ends.
+QString summarizePicture(const RunRecord &run, const Settings &settings);

@@ -4,6 +4,7 @@
 
 #include "accessibility/accessibility.h"
 #include "accessibility/picturedescription.h"
+#include "accessibility/runannouncement.h"
 #include "accessibility/settingcaptions.h"
 #include "commands/picturecommands.h"
 #include "picture/scenepicture.h"
@@ -345,13 +346,24 @@ void frmQuarnel::cmdKonec_Click()
     driver_->submit(RunDriver::Kind::Exit, [this] { close(); });
 }
 
-void frmQuarnel::runStarted() { setCursor(Qt::BusyCursor); }
+void frmQuarnel::runStarted()
+{
+    setCursor(Qt::BusyCursor);
+    setBusy(*picture_, true);
+}
 
 void frmQuarnel::runFinished(RunEnd how)
 {
     unsetCursor();
-    if (how != RunEnd::Refused)
-        picture_->setAccessibleDescription(describePicture(picture_->lastRun(), *this));
+    setBusy(*picture_, false);
+    if (how == RunEnd::Refused)
+        return; // the message box says why
+    picture_->setAccessibleDescription(describePicture(picture_->lastRun(), *this));
+    // Heard wherever the focus is; not while the window closes.
+    if (driver_->state() != RunDriver::State::Closed)
+        announce(*this,
+                 how == RunEnd::Finished ? runFinishedAnnouncement(picture_->lastRun(), *this)
+                                         : runStoppedAnnouncement(picture_->lastRun()));
 }
 
 void frmQuarnel::closeEvent(QCloseEvent *event)
