@@ -685,6 +685,11 @@
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Tisk...</translation>
     </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
+        <translation>Se čtečkou obrazovky je konec běhu slyšet, ať je fokus kdekoli: že běh skončil, spolu s první větou popisu obrázku, nebo po klávese Escape bod, ve kterém se běh zastavil.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>

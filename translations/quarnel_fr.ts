@@ -685,6 +685,11 @@
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Imprimer...</translation>
     </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
+        <translation>Avec un lecteur d&apos;écran, la fin d&apos;un balayage s&apos;entend où que soit le focus : que le balayage est terminé, avec la première phrase de la description de l&apos;image, ou, après Échap, le point où il s&apos;est arrêté.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>

@@ -685,6 +685,11 @@
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Tlačiť...</translation>
     </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
+        <translation>S čítačkou obrazovky je koniec behu počuť, nech je fokus kdekoľvek: že beh skončil, spolu s prvou vetou opisu obrázka, alebo po klávese Escape bod, v ktorom sa beh zastavil.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
