@@ -219,7 +219,7 @@ private slots:
         const QRegularExpressionMatch where =
             QRegularExpression(
                 "^Run stopped at point (\\d+) of 399, (?:(\\d+) pixels? (above|below) the optical "
-                "axis|level with the optical axis)\\.$")
+                "axis|on the optical axis)\\.$")
                 .match(said);
         QVERIFY2(where.hasMatch(), qPrintable(said));
         QCOMPARE(where.captured(1).toULongLong(), run.points().size());

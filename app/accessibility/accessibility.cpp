@@ -181,6 +181,8 @@ void setBusy(QWidget &control, bool busy)
     if (control.property(busyProperty).toBool() == busy)
         return;
     control.setProperty(busyProperty, busy);
+    // Qt 6.4's bridge on Linux forwards no change of the busy state (only checked,
+    // active, enabled and focused); a screen reader there reads it when it asks.
     QAccessible::State changed;
     changed.busy = true;
     QAccessibleStateChangeEvent event(&control, changed);
