@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "accessibility/announcement.h"
+#include "accessibility/runannouncement.h"
+#include "scene.h"
 #include "startup/appearance.h"
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,10 +28,11 @@ void press(ShownWindow &w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::No
     QTest::keyClick(w.focus() ? w.focus() : &w.window, key, modifiers);
 }
 
-QString pictureDescription(ShownWindow &w)
+QString pictureDescription(frmQuarnel &window)
 {
-    return accessibleText(&w.window.picture(), QAccessible::Description);
+    return accessibleText(&window.picture(), QAccessible::Description);
 }
+QString pictureDescription(ShownWindow &w) { return pictureDescription(w.window); }
 
 // The rows the bar plot reaches furthest right of the axis (x 600, 2 pixels wide).
 struct Bars {
@@ -135,13 +140,14 @@ private slots:
         }
     }
 
-    // Tab enters each option group at its selected button, in the laid-out order,
-    // and Shift+Tab goes back the same way.
+    // Tab reaches the picture after Exit and enters each option group at its
+    // selected button, in the laid-out order; Shift+Tab goes back the same way.
     void tabStopsAtTheSelectedOptions()
     {
         ShownWindow w;
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        const QStringList forward{"cmdStart", "cmdKonec", "opDc200", "op60", QStringLiteral("opSvětlo"),
+        const QStringList forward{"cmdStart", "cmdKonec", "picture",
+                                  "opDc200",  "op60",     QStringLiteral("opSvětlo"),
                                   "op2",      "HScroll1", "cmdStart"};
         QStringList visited{w.focusName()};
         for (int i = 1; i < forward.size(); ++i) {
@@ -160,9 +166,127 @@ private slots:
 
         // A new selection becomes the group's stop.
         w.option("opDc150")->click();
-        w.window.findChild<QWidget *>("cmdKonec")->setFocus();
+        w.window.picture().setFocus();
         press(w, Qt::Key_Tab);
         QCOMPARE(w.focusName(), QString("opDc150"));
+    }
+
+    // The end of a run is heard wherever the focus is, once: that it finished and
+    // the description's first sentence, or where Escape stopped it, as the record
+    // has it. A run that never said so left a blind pupil waiting.
+    void runEndIsAnnounced_data()
+    {
+        QTest::addColumn<int>("stopAt"); // 0: not stopped
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("finished, focus on Start") << 0 << "cmdStart";
+        QTest::newRow("finished, focus on the picture") << 0 << "picture";
+        QTest::newRow("stopped low") << 20 << "cmdStart";
+        QTest::newRow("stopped near the axis") << 200 << "HScroll1";
+        QTest::newRow("stopped high") << 390 << "picture";
+    }
+    void runEndIsAnnounced()
+    {
+        QFETCH(int, stopAt);
+        QFETCH(QString, focus);
+        frmQuarnel window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QWidget *>(focus)->setFocus();
+        QSignalSpy heard(window.findChild<Announcement *>(), &Announcement::said);
+        if (stopAt > 0) // Escape as the user presses it, between two of the run's steps
+            atPoint(window, stopAt, [&] {
+                QTimer::singleShot(0, &window, [&] { QTest::keyClick(&window, Qt::Key_Escape); });
+            });
+        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
+        window.cmdStart_Click();
+        QVERIFY(ended.wait(20000));
+        QCOMPARE(ended.first().first().value<RunEnd>(), stopAt ? RunEnd::Stopped : RunEnd::Finished);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(heard.size(), 1);
+        const QString said = heard.first().first().toString();
+        const RunRecord &run = window.picture().lastRun();
+        if (!stopAt) {
+            const QString description = pictureDescription(window);
+            QVERIFY2(said.startsWith("Run finished. "), qPrintable(said));
+            const QString first = said.mid(QString("Run finished. ").size());
+            // A whole sentence that begins the description, not all of it.
+            QVERIFY2(first.endsWith('.') && description.startsWith(first + ' '),
+                     qPrintable(said + " / " + description));
+            return;
+        }
+        const QRegularExpressionMatch where =
+            QRegularExpression(
+                "^Run stopped at point (\\d+) of 399, (?:(\\d+) pixels? (above|below) the optical "
+                "axis|on the optical axis)\\.$")
+                .match(said);
+        QVERIFY2(where.hasMatch(), qPrintable(said));
+        QCOMPARE(where.captured(1).toULongLong(), run.points().size());
+        QVERIFY(run.points().size() >= std::size_t(stopAt) && run.points().size() < 399);
+        const int up = where.captured(3) == "below" ? -where.captured(2).toInt() : where.captured(2).toInt();
+        const double height = run.geometry().centreY - run.points().back().y;
+        QVERIFY2(std::abs(up - height) <= 0.5,
+                 qPrintable(QString("%1: the point is %2 up").arg(said).arg(height)));
+    }
+
+    // Nothing plotted, nothing to say but that: a stopped run with an empty record
+    // must not read past its end.
+    void emptyStoppedRunIsAnnounced()
+    {
+        QCOMPARE(runStoppedAnnouncement(RunRecord()), QString("Run stopped before its first point."));
+    }
+
+    // The picture is busy while a run draws it and is not after it: a picture
+    // left busy would never be read again.
+    void pictureIsBusyDuringARun()
+    {
+        frmQuarnel window;
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(&window.picture());
+        QVERIFY(!picture->state().busy);
+        bool busyDuringRun = false;
+        atPoint(window, 100, [&] { busyDuringRun = picture->state().busy; });
+        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
+        window.cmdStart_Click();
+        QVERIFY(ended.wait(20000));
+        QVERIFY(busyDuringRun);
+        QVERIFY(!picture->state().busy);
+    }
+
+    // The focused picture shows a ring that is never part of the picture itself:
+    // Tab to it, and the window shows the focus while the copied picture and the
+    // kept image (which Save writes) stay pixel for pixel what the run drew.
+    void pictureFocusIsShownButNeverCopied()
+    {
+        ShownWindow w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.window.cmdStart_Click();
+        const QImage drawn = w.window.picture().canvas().image();
+        QWidget *exit = w.window.findChild<QWidget *>("cmdKonec");
+        press(w, Qt::Key_Tab); // to Exit, which shows the focus as it does for keys
+        QCOMPARE(w.focus(), exit);
+        const QImage before = w.grab();
+        press(w, Qt::Key_Tab);
+        QCOMPARE(w.focusName(), QString("picture"));
+        const QImage focused = w.grab();
+        // Round the picture's edge, and where Exit no longer shows the focus.
+        const QRect inside = QRect(QPoint(0, 0), sceneSize).adjusted(8, 8, -8, -8);
+        const QRect exitArea = exit->geometry().adjusted(-4, -4, 4, 4);
+        int ringPixels = 0;
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                if (focused.pixel(x, y) == before.pixel(x, y) || exitArea.contains(x, y))
+                    continue;
+                QVERIFY2(!inside.contains(x, y), qPrintable(QString("changed at %1, %2").arg(x).arg(y)));
+                ++ringPixels;
+            }
+        }
+        QVERIFY(ringPixels >= 2 * (sceneSize.width() + sceneSize.height()));
+        press(w, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(drawn.format()), drawn);
+        QCOMPARE(w.window.picture().canvas().image(), drawn);
+        press(w, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(w.focusName(), QString("cmdKonec"));
+        QCOMPARE(w.grab(), before);
     }
 
     // The arrow keys walk a group's buttons in their order, selecting each, and wrap

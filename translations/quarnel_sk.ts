@@ -763,6 +763,11 @@
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Tlačiť...</translation>
     </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
+        <translation>S čítačkou obrazovky je koniec behu počuť, nech je fokus kdekoľvek: že beh skončil, spolu s prvou vetou opisu obrázka, alebo po klávese Escape bod, v ktorom sa beh zastavil.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -1224,6 +1229,57 @@
         <source>Home</source>
         <extracomment>Qt&apos;s text: the name of the Home key (to the start of a line or scale), as the keyboard says it; the help names it.</extracomment>
         <translation>Home</translation>
+    </message>
+</context>
+<context>
+    <name>RunAnnouncement</name>
+    <message numerus="yes">
+        <source>%n pixel</source>
+        <extracomment>A height in what the screen reader says of a stopped run, one pixel (%n is 1); give every plural form your language has.</extracomment>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixels</source>
+        <extracomment>A height in what the screen reader says of a stopped run, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixely</numerusform>
+            <numerusform>%n pixelov</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Run finished. %1</source>
+        <extracomment>Said by the screen reader when a run has plotted its last point, wherever the focus is; %1 is the first sentence of the picture&apos;s description.</extracomment>
+        <translation>Beh sa skončil. %1</translation>
+    </message>
+    <message>
+        <source>Run stopped before its first point.</source>
+        <extracomment>Said by the screen reader when Escape stopped a run before it plotted anything.</extracomment>
+        <translation>Beh zastavený pred prvým bodom.</translation>
+    </message>
+    <message>
+        <source>%1 above the optical axis</source>
+        <extracomment>Where the last point of a stopped run lies: %1 is a height such as &quot;12 pixels&quot;.</extracomment>
+        <translation>%1 nad optickou osou</translation>
+    </message>
+    <message>
+        <source>%1 below the optical axis</source>
+        <extracomment>Where the last point of a stopped run lies: %1 is a depth such as &quot;12 pixels&quot;.</extracomment>
+        <translation>%1 pod optickou osou</translation>
+    </message>
+    <message>
+        <source>Run stopped at point %1 of %2, %3.</source>
+        <extracomment>Said by the screen reader when Escape stopped a run, wherever the focus is: %1 the last point plotted (from 1 at the bottom), %2 how many the scan has (399), %3 where that point lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
+        <translation>Beh zastavený v bode %1 z %2, %3.</translation>
+    </message>
+    <message>
+        <source>on the optical axis</source>
+        <extracomment>Where the last point of a stopped run lies, when it is level with the optical axis (the %3 of &quot;Run stopped at point %1 of %2, %3.&quot;).</extracomment>
+        <translation>na optickej osi</translation>
     </message>
 </context>
 <context>

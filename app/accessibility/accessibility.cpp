@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility/accessibility.h"
 
+#include "accessibility/announcement.h"
 #include "accessibility/arrowkeys.h"
 #include "accessibility/picturedescription.h"
+#include "accessibility/picturefocus.h"
+#include "picture/scenepicture.h"
 #include "picture/surfacelabel.h"
 
 #include <QAccessible>
@@ -18,6 +21,7 @@
 
 namespace {
 const char *const neverShownProperty = "quarnelNeverShown";
+const char *const busyProperty = "quarnelBusy";
 
 // The window is a frame named by its caption (Qt would call a plain top-level
 // widget a filler); its children are the controls the user can see.
@@ -68,14 +72,28 @@ public:
     }
 };
 
+// The picture is a graphic, not an empty pane; it is busy while a run draws it.
+class PictureInterface : public QAccessibleWidget {
+public:
+    explicit PictureInterface(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.busy = widget()->property(busyProperty).toBool();
+        return state;
+    }
+};
+
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
+    if (object && className == QLatin1String("Announcement"))
+        return announcementInterface(static_cast<Announcement *>(object));
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
-    // The picture is announced as a graphic, not as an empty pane.
     if (className == QLatin1String("ScenePicture"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
+        return new PictureInterface(widget);
     if (className == QLatin1String("frmQuarnel"))
         return new WindowInterface(widget);
     if (className == QLatin1String("SurfaceLabel"))
@@ -158,12 +176,34 @@ bool isNeverShown(const QObject *object)
     return false;
 }
 
+void setBusy(QWidget &control, bool busy)
+{
+    if (control.property(busyProperty).toBool() == busy)
+        return;
+    control.setProperty(busyProperty, busy);
+    // Qt 6.4's bridge on Linux forwards no change of the busy state (only checked,
+    // active, enabled and focused); a screen reader there reads it when it asks.
+    QAccessible::State changed;
+    changed.busy = true;
+    QAccessibleStateChangeEvent event(&control, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void announce(QWidget &window, const QString &text)
+{
+    if (auto *announcement = window.findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly))
+        announcement->say(text);
+}
+
 void setUpAccessibility(QWidget &window)
 {
     installAccessibleInterfaces();
 
-    if (QWidget *picture = window.findChild<QWidget *>(QStringLiteral("picture")))
+    if (auto *picture = window.findChild<ScenePicture *>(QStringLiteral("picture"))) {
         picture->setAccessibleDescription(describeEmptyPicture());
+        new PictureFocusRing(*picture);
+    }
+    new Announcement(&window);
 
     auto *keys = new ArrowKeys(&window);
     for (QRadioButton *button : window.findChildren<QRadioButton *>()) {

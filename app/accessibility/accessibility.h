@@ -3,6 +3,7 @@
 #pragma once
 
 class QObject;
+class QString;
 class QWidget;
 
 // Makes the window usable from the keyboard and with a screen reader, beyond
@@ -14,6 +15,14 @@ class QWidget;
 // through a group; Enter presses the focused push button; the slow-down's name
 // says its value. Call once, after the start-up selection.
 void setUpAccessibility(QWidget &window);
+
+// Marks a control busy (the picture while a run draws it), or no longer busy,
+// and tells the screen reader.
+void setBusy(QWidget &control, bool busy);
+
+// Says the text to the screen reader at once, without moving the focus, through
+// the window's Announcement (announcement.h says how).
+void announce(QWidget &window, const QString &text);
 
 // The interfaces above are made by a factory that must be in place before the
 // window's first interface is asked for: call before the window's controls are made.

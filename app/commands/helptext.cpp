@@ -384,6 +384,11 @@ QString keyList()
                 //: What the key does; %1 is the Exit button's caption.
                 Text::tr("quits Quarnel as %1 does: after a run that goes on.").arg(window("Exit")));
     html += QStringLiteral("</table>");
+    html += paragraph(
+        //: After the keys in the help: what a screen reader says at a run's end.
+        Text::tr("With a screen reader, the end of a run is heard wherever the focus is: that the run "
+                 "finished, with the first sentence of the picture's description, or, after Escape, the "
+                 "point where it stopped."));
     return html;
 }
 } // namespace

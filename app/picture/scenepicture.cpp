@@ -30,6 +30,8 @@ ScenePicture::ScenePicture(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Tab reaches the picture, so that a screen reader reads its description.
+    setFocusPolicy(Qt::TabFocus);
     frameEnd_.setSingleShot(true);
     frameEnd_.setTimerType(Qt::PreciseTimer);
     connect(&frameEnd_, &QTimer::timeout, this, &ScenePicture::showNow);

@@ -4,6 +4,7 @@
 
 #include "accessibility/accessibility.h"
 #include "accessibility/picturedescription.h"
+#include "accessibility/runannouncement.h"
 #include "accessibility/settingcaptions.h"
 #include "commands/picturecommands.h"
 #include "picture/scenepicture.h"
@@ -345,16 +346,25 @@ void frmQuarnel::cmdKonec_Click()
     driver_->submit(RunDriver::Kind::Exit, [this] { close(); });
 }
 
-void frmQuarnel::runStarted() { setCursor(Qt::BusyCursor); }
+void frmQuarnel::runStarted()
+{
+    setCursor(Qt::BusyCursor);
+    setBusy(*picture_, true);
+}
 
 void frmQuarnel::runFinished(RunEnd how)
 {
     unsetCursor();
+    setBusy(*picture_, false);
     if (how == RunEnd::Refused)
-        return;
+        return; // the message box says why
     const RunRecord &run = picture_->lastRun();
     picture_->setAccessibleDescription(
         describePicture(run, *this, describedRun_ ? &*describedRun_ : nullptr));
+    // Heard wherever the focus is; not while the window closes.
+    if (driver_->state() != RunDriver::State::Closed)
+        announce(*this, how == RunEnd::Finished ? runFinishedAnnouncement(run, *this)
+                                                : runStoppedAnnouncement(run));
     if (how == RunEnd::Finished)
         describedRun_ = run;
 }
