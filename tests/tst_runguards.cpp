@@ -172,6 +172,39 @@ private slots:
         QCOMPARE(settingTexts(window), (QStringList{"200", "15", "2", "1", "20"}));
         QVERIFY(interference->isChecked());
     }
+
+    // A handler of a plotted point that stops the run or closes the window made
+    // the same tick go on with the run it had just cleared.
+    void stoppedFromItsOwnPoint_data()
+    {
+        QTest::addColumn<bool>("close");
+        QTest::newRow("stop") << false;
+        QTest::newRow("close") << true;
+    }
+    void stoppedFromItsOwnPoint()
+    {
+        QFETCH(bool, close);
+        frmQuarnel window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        RunDriver &driver = window.runDriver();
+        driver.setStepDuration(std::chrono::nanoseconds(0));
+        int after = 0;
+        bool ended = false;
+        connect(&driver, &RunDriver::finished, this, [&] { ended = true; });
+        connect(&driver, &RunDriver::pointPlotted, this, [&](int count) {
+            after += ended ? 1 : 0;
+            if (count == 5)
+                close ? driver.close() : driver.stopRun();
+        });
+        QSignalSpy finished(&driver, &RunDriver::finished);
+        window.cmdStart_Click();
+        QTRY_COMPARE(finished.count(), 1);
+        QTest::qWait(50);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(after, 0);
+        QCOMPARE(int(window.picture().lastRun().points().size()), 5);
+    }
 };
 
 QTEST_MAIN(TestRunGuards)

@@ -62,7 +62,13 @@ void RunDriver::advance()
         }
         if (!attempt([this] { due_ += run_->plotNextPoint() * step_; }))
             return;
+        // A handler may stop this run (Escape from a screen reader's action) or
+        // close the window, and the commands that waited may start the next run:
+        // this tick then has nothing more to do.
+        const int current = number_;
         emit pointPlotted(run_->pointsPlotted());
+        if (state_ != State::Running || number_ != current)
+            return;
     }
     picture_.present();
     // Timers count whole milliseconds: rounded up, a tick never comes before its moment.
