@@ -14,6 +14,8 @@ packages+=(help2man)
 # own texts in each language, and gettext's msgfmt for the launcher and the
 # metainfo (xgettext and AppStream's rules to make po/quarnel.pot).
 packages+=(qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n gettext appstream)
+# The pattern played as sound (H): Qt Multimedia's sound output.
+packages+=(qt6-multimedia-dev)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils xclip)
   # The house style and the static checks (scripts/lint.sh).
@@ -42,6 +44,10 @@ if [[ "${1:-}" == "--tests" ]]; then
   # server it speaks through with its espeak-ng voice, and a window manager that
   # activates the window; locales for the Czech run's own role words.
   packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox locales)
+  # The sound test: a PulseAudio server of its own with an output that plays into
+  # nothing (Qt 6.4's sound output on Debian speaks PulseAudio), pactl to wait
+  # for it and parec to record what it plays.
+  packages+=(pulseaudio pulseaudio-utils)
 fi
 
 sudo=()

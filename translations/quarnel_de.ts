@@ -803,6 +803,24 @@
     </message>
 </context>
 <context>
+    <name>PatternPlayer</name>
+    <message>
+        <source>The pattern will sound when the run ends.</source>
+        <extracomment>Shown, and said to a screen reader, when the key that plays the pattern as sound is pressed during a run.</extracomment>
+        <translation>Das Muster erklingt, wenn der Durchlauf zu Ende ist.</translation>
+    </message>
+    <message>
+        <source>There is no pattern to hear yet: press %1 first.</source>
+        <extracomment>Shown, and said to a screen reader, when the pattern is to be played as sound before any run; %1 is the Start button&apos;s caption.</extracomment>
+        <translation>Noch gibt es kein Muster zum Anhören: zuerst %1 drücken.</translation>
+    </message>
+    <message>
+        <source>No sound output was found: the pattern cannot be heard.</source>
+        <extracomment>Shown, and said to a screen reader, when the computer has no sound output to play the pattern through.</extracomment>
+        <translation>Keine Tonausgabe gefunden: Das Muster kann nicht abgespielt werden.</translation>
+    </message>
+</context>
+<context>
     <name>PictureCommands</name>
     <message>
         <source>&amp;Copy picture</source>
@@ -873,6 +891,11 @@
         <source>&amp;Explore</source>
         <extracomment>An entry of the picture&apos;s menu: opens the window that inspects the last run point by point.</extracomment>
         <translation>&amp;Erkunden</translation>
+    </message>
+    <message>
+        <source>Hea&amp;r the pattern</source>
+        <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
+        <translation>Muster &amp;anhören</translation>
     </message>
 </context>
 <context>

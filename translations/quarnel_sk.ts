@@ -803,6 +803,24 @@
     </message>
 </context>
 <context>
+    <name>PatternPlayer</name>
+    <message>
+        <source>The pattern will sound when the run ends.</source>
+        <extracomment>Shown, and said to a screen reader, when the key that plays the pattern as sound is pressed during a run.</extracomment>
+        <translation>Obrazec zaznie, keď sa beh skončí.</translation>
+    </message>
+    <message>
+        <source>There is no pattern to hear yet: press %1 first.</source>
+        <extracomment>Shown, and said to a screen reader, when the pattern is to be played as sound before any run; %1 is the Start button&apos;s caption.</extracomment>
+        <translation>Zatiaľ nie je čo počúvať: najprv stlačte %1.</translation>
+    </message>
+    <message>
+        <source>No sound output was found: the pattern cannot be heard.</source>
+        <extracomment>Shown, and said to a screen reader, when the computer has no sound output to play the pattern through.</extracomment>
+        <translation>Nenašiel sa žiadny zvukový výstup: obrazec nemožno prehrať.</translation>
+    </message>
+</context>
+<context>
     <name>PictureCommands</name>
     <message>
         <source>&amp;Copy picture</source>
@@ -873,6 +891,11 @@
         <source>&amp;Explore</source>
         <extracomment>An entry of the picture&apos;s menu: opens the window that inspects the last run point by point.</extracomment>
         <translation>P&amp;reskúmať</translation>
+    </message>
+    <message>
+        <source>Hea&amp;r the pattern</source>
+        <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
+        <translation>&amp;Vypočuť si obrazec</translation>
     </message>
 </context>
 <context>

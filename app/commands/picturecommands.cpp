@@ -7,6 +7,7 @@
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
 #include "picture/windowzoom.h"
+#include "sound/patternplayer.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -28,7 +29,12 @@ void openOnce(QDialog *dialog)
 } // namespace
 
 PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, RunDriver &driver)
-    : QObject(&window), window_(window), picture_(picture), zoom_(zoom), driver_(driver)
+    : QObject(&window),
+      window_(window),
+      picture_(picture),
+      zoom_(zoom),
+      driver_(driver),
+      player_(new PatternPlayer(picture, driver, this))
 {
     // The help as large as the window's zoom makes it (About and message boxes
     // size themselves to their text).
@@ -52,6 +58,9 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
          [this] { savePictureAs(); }},
         //: An entry of the picture's menu: opens the window that inspects the last run point by point.
         {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { showExplore(); }},
+        //: An entry of the picture's menu: plays the last run as sound, bottom to top,
+        //: loud where the picture is bright and silent where it is dark.
+        {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, [this] { player_->play(); }},
         {nullptr, nullptr, {}, {}},
         //: An entry of the picture's menu: the whole window one step larger.
         {"zoomIn", QT_TR_NOOP("Zoom &in"),

@@ -12,6 +12,7 @@
 #include "picture/windowzoom.h"
 #include "quarnelinfo.h"
 #include "run/rundriver.h"
+#include "sound/patternplayer.h"
 #include "window/captionfit.h"
 #include "window/closerequest.h"
 #include "window/controltable.h"
@@ -28,6 +29,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -92,6 +94,12 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     auto *escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, driver_, &RunDriver::stopRun);
+    // Escape also silences the pattern that H plays.
+    connect(escape, &QAction::triggered, &commands_->player(), &PatternPlayer::stop);
+    // Why H plays nothing, or plays later: beside the picture, without a sound.
+    connect(&commands_->player(), &PatternPlayer::notice, this, [this](const QString &text) {
+        QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
+    });
     addAction(escape);
     // Ctrl+Q is Exit from the keyboard: it too waits for the run's end. Named
     // outright: some desktops' key schemes have no quit key.

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QObject>
+
+class QAudioSink;
+class RunDriver;
+class ScenePicture;
+enum class RunEnd;
+
+// Plays the last run as sound (RenderPatternSound) through the desktop's sound
+// output, when asked and never otherwise: a run makes no sound by itself.
+//
+// - Asked before any run: says so (notice()) and plays nothing.
+// - Asked during a run: plays that run when it has gone to its end; a run
+//   stopped early (Escape) or refused plays nothing.
+// - Asked while a sound plays: starts it again from the bottom.
+// - stop() (Escape) ends the sound at once, and drops a sound that waits for a run.
+// - No sound output (no sound server, no device, a format it refuses): says so,
+//   and the program goes on as before; nothing waits for the sound.
+//
+// The output is opened on first use, so a program that is never asked for
+// sound never talks to the sound server.
+class PatternPlayer : public QObject {
+    Q_OBJECT
+public:
+    PatternPlayer(const ScenePicture &picture, RunDriver &driver, QObject *parent = nullptr);
+    ~PatternPlayer() override;
+
+    // H and the menu's entry.
+    void play();
+    void stop();
+    bool isPlaying() const;
+    // The microseconds of sound the last play() hands to the output, and how
+    // many of them the output has taken so far (when it stopped, if it has).
+    qint64 lengthUSecs() const;
+    qint64 playedUSecs() const;
+
+signals:
+    void started();
+    // The sound has ended: played out, or stopped.
+    void stopped();
+    // A short sentence for the user: why nothing plays, or that the sound waits for the run.
+    void notice(const QString &text);
+
+private:
+    void playNow();
+    void runFinished(RunEnd how);
+    void noOutput();
+
+    const ScenePicture &picture_;
+    RunDriver &driver_;
+    QAudioSink *sink_ = nullptr; // made on first use
+    QByteArray samples_;
+    QBuffer buffer_;
+    qint64 played_ = 0; // the output's position when it last stopped
+    bool waiting_ = false;
+};

@@ -1,0 +1,211 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
+// SPDX-License-Identifier: MIT
+#include "combinations.h"
+#include "patternsound.h"
+#include "photonrandom.h"
+#include "run.h"
+#include "runreading.h"
+#include "runrecord.h"
+#include "scan.h"
+#include "testsupport.h"
+
+#include <QtTest>
+#include <cmath>
+
+namespace {
+using patternsound::samplesPerPoint;
+
+RunRecord recorded(const QString &distance, const QString &spacing, const QString &frequency,
+                   const QString &mode)
+{
+    RunRecord run;
+    RecordingCanvas canvas;
+    NoLabels labels;
+    PhotonRandom random;
+    NoWaitPacer pacer;
+    PerformRun(canvas, TextSettings(distance, spacing, frequency, mode), labels, random, pacer, &run);
+    return run;
+}
+
+// The loudness heard over each point's 10 ms: the samples' RMS.
+std::vector<double> loudness(const std::vector<qint16> &samples)
+{
+    std::vector<double> rms;
+    for (std::size_t start = 0; start + samplesPerPoint <= samples.size(); start += samplesPerPoint) {
+        double sum = 0;
+        for (std::size_t s = start; s < start + samplesPerPoint; ++s)
+            sum += double(samples[s]) * samples[s];
+        rms.push_back(std::sqrt(sum / samplesPerPoint));
+    }
+    return rms;
+}
+
+std::vector<double> shownOf(const RunRecord &run)
+{
+    std::vector<double> shown;
+    for (const RunRecord::Point &p : run.points())
+        shown.push_back(p.shown);
+    return shown;
+}
+
+// The point nearest the optical axis, from the record's heights.
+int axisPoint(const RunRecord &run)
+{
+    int nearest = 1;
+    for (int point = 2; point <= int(run.points().size()); ++point)
+        if (std::abs(ReadPoint(run, point).height) < std::abs(ReadPoint(run, nearest).height))
+            nearest = point;
+    return nearest;
+}
+
+// For each dark band between two bright ones: how loud it is against the louder
+// of its neighbouring bright bands, in `level` (one value a point).
+std::vector<std::pair<int, double>> darkShares(const RunRecord &run, const std::vector<double> &level)
+{
+    const std::vector<int> bright = PlottedExtremes(run, true);
+    std::vector<std::pair<int, double>> shares;
+    for (int dark : PlottedExtremes(run, false)) {
+        const auto above = std::upper_bound(bright.begin(), bright.end(), dark);
+        if (above == bright.begin() || above == bright.end())
+            continue;
+        const double neighbour =
+            std::max(level[std::size_t(*(above - 1) - 1)], level[std::size_t(*above - 1)]);
+        shares.emplace_back(dark, level[std::size_t(dark - 1)] / neighbour);
+    }
+    return shares;
+}
+
+// The loudness a point of the plot's full height sounds with, measured on the
+// sound: the median of loudness over plotted level where the plot is over half its height.
+double loudnessPerLevel(const std::vector<double> &heard, const std::vector<double> &shown)
+{
+    const double most = *std::max_element(shown.begin(), shown.end());
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (shown[i] > most / 2)
+            ratios.push_back(heard[i] / (shown[i] / most));
+    std::nth_element(ratios.begin(), ratios.begin() + long(ratios.size() / 2), ratios.end());
+    return ratios[ratios.size() / 2] / most;
+}
+} // namespace
+
+// The pattern as sound, rendered from whole runs.
+class TestPatternSound : public QObject {
+    Q_OBJECT
+private slots:
+    // A sound whose loudness does not follow the picture (a band without a
+    // peak, a second peak on a band's flank, a peak displaced by a fade), a fade
+    // that carries loudness into a dark band, a click away from the axis, a
+    // length that is not the scan's, or a render that differs from the last: in
+    // every combination. From each dark band of the plot to the next the
+    // loudness rises to one peak, at the bright band between them (within a
+    // point), and falls again; a dark band sounds no louder than its plotted
+    // height gives; the sharpest step in the samples is the axis's click.
+    void soundFollowsThePicture_data() { addEveryCombination(); }
+    void soundFollowsThePicture()
+    {
+        QFETCH(QString, distance);
+        QFETCH(QString, spacing);
+        QFETCH(QString, frequency);
+        QFETCH(QString, mode);
+        const RunRecord run = recorded(distance, spacing, frequency, mode);
+        const std::vector<qint16> samples = RenderPatternSound(run);
+        QCOMPARE(samples.size(), std::size_t(scan::pointCount) * samplesPerPoint);
+        QVERIFY(RenderPatternSound(run) == samples);
+
+        const std::vector<double> heard = loudness(samples);
+        const std::vector<double> shown = shownOf(run);
+        const int axis = axisPoint(run);
+        // The click's point; a dark band only in name, where the pattern Light dips a little at the axis.
+        const bool axisBright =
+            shown[std::size_t(axis - 1)] >= *std::max_element(shown.begin(), shown.end()) / 2;
+        const std::vector<int> bright = PlottedExtremes(run, true);
+        const std::vector<int> dark = PlottedExtremes(run, false);
+        for (std::size_t j = 0; j + 1 < dark.size(); ++j) {
+            const auto band = std::upper_bound(bright.begin(), bright.end(), dark[j]);
+            QVERIFY(band != bright.end() && *band < dark[j + 1]);
+            const auto from = heard.begin() + dark[j] - 1, to = heard.begin() + dark[j + 1];
+            const double top = *std::max_element(from, to);
+            int loudest = int(std::max_element(from, to) - heard.begin()) + 1;
+            if (loudest == axis) // the click's point; the band's own peak is the loudest besides
+                loudest = int(std::max_element(from, to,
+                                               [&](const double &a, const double &b) {
+                                                   return (&b - heard.data() + 1 != axis)
+                                                       && (&a - heard.data() + 1 == axis || a < b);
+                                               })
+                              - heard.begin())
+                    + 1;
+            QVERIFY2(std::abs(loudest - *band) <= 1 || loudest == axis,
+                     qPrintable(QStringLiteral("band at %1, loudest at %2").arg(*band).arg(loudest)));
+            for (int point = dark[j]; point < dark[j + 1]; ++point) {
+                if (point == axis || point + 1 == axis)
+                    continue;
+                const double step = heard[std::size_t(point)] - heard[std::size_t(point - 1)];
+                QVERIFY2(point < *band ? step >= -0.02 * top : step <= 0.02 * top,
+                         qPrintable(QStringLiteral("band at %1, a second peak at %2").arg(*band).arg(point)));
+            }
+        }
+
+        const double perLevel = loudnessPerLevel(heard, shown);
+        for (int point : dark) {
+            const double plotted = perLevel * shown[std::size_t(point - 1)];
+            QVERIFY2((point == axis && axisBright) || heard[std::size_t(point - 1)] <= plotted * 1.05 + 1,
+                     qPrintable(QStringLiteral("point %1: %2 against %3")
+                                    .arg(point)
+                                    .arg(heard[std::size_t(point - 1)])
+                                    .arg(plotted)));
+        }
+
+        std::size_t sharpest = 1;
+        for (std::size_t s = 1; s < samples.size(); ++s)
+            if (std::abs(samples[s] - samples[s - 1]) > std::abs(samples[sharpest] - samples[sharpest - 1]))
+                sharpest = s;
+        QCOMPARE(int(sharpest / samplesPerPoint) + 1, axis);
+    }
+
+    // Dark bands that a listener still hears: where the picture is black, in the
+    // patterns and settings a lesson starts from and with broad bands, every dark
+    // band is below 1 % of its bright neighbours' loudness.
+    void darkBandsAreSilent_data()
+    {
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("darkBands");
+        const QString half = numberText(0.5);
+        QTest::newRow("start-up, Light") << "200"
+                                         << "15"
+                                         << "2"
+                                         << "0" << 12;
+        QTest::newRow("start-up, Interference") << "200"
+                                                << "15"
+                                                << "2"
+                                                << "1" << 12;
+        QTest::newRow("start-up, Photon density") << "200"
+                                                  << "15"
+                                                  << "2"
+                                                  << "2" << 12;
+        QTest::newRow("broad bands") << "100"
+                                     << "10" << half << "1" << 2;
+    }
+    void darkBandsAreSilent()
+    {
+        QFETCH(QString, distance);
+        QFETCH(QString, spacing);
+        QFETCH(QString, frequency);
+        QFETCH(QString, mode);
+        QFETCH(int, darkBands);
+        const RunRecord run = recorded(distance, spacing, frequency, mode);
+        const auto shares = darkShares(run, loudness(RenderPatternSound(run)));
+        QCOMPARE(int(shares.size()), darkBands);
+        for (const auto &[point, share] : shares)
+            QVERIFY2(share < 0.01, qPrintable(QStringLiteral("point %1: %2").arg(point).arg(share)));
+    }
+
+    // A record without points (no run yet) that crashes the render or sounds.
+    void noRunNoSound() { QVERIFY(RenderPatternSound(RunRecord()).empty()); }
+};
+
+QTEST_MAIN(TestPatternSound)
+#include "tst_patternsound.moc"

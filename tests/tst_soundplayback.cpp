@@ -1,0 +1,222 @@
+// SPDX-FileCopyrightText: 2026 The Quarnel developers
+// SPDX-License-Identifier: MIT
+#include "commands/picturecommands.h"
+#include "patternsound.h"
+#include "scan.h"
+#include "sound/patternplayer.h"
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+namespace {
+// How loud a stretch of 16-bit samples gets at most.
+int loudest(const QByteArray &raw)
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(raw.constData());
+    int most = 0;
+    for (qsizetype i = 0; i < raw.size() / 2; ++i)
+        most = std::max(most, std::abs(int(samples[i])));
+    return most;
+}
+
+// The microseconds of the pattern itself, as RenderPatternSound makes it for the window's last run.
+qint64 patternUSecs(frmQuarnel &window)
+{
+    return qint64(RenderPatternSound(window.picture().lastRun()).size()) * 1000000 / patternsound::sampleRate;
+}
+
+// A sound server of the test's own, with one output that plays into nothing, and
+// a recorder on what that output plays.
+class NullSoundServer {
+public:
+    NullSoundServer()
+    {
+        const QString socket = dir_.filePath(QStringLiteral("native"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), dir_.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.path());
+        server_.setProcessEnvironment(environment);
+        server_.setProcessChannelMode(QProcess::MergedChannels);
+        server_.start(QStringLiteral("pulseaudio"),
+                      {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                       "--disable-shm=yes", "--log-target=stderr",
+                       "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
+                       "--load=module-null-sink sink_name=quarnel_test"});
+        if (!server_.waitForStarted(10000))
+            return;
+        // Every client of this process, Qt's sound output among them, talks to this server.
+        qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+        for (int tries = 0; tries < 100 && !ready_; ++tries) {
+            QProcess info;
+            info.start(QStringLiteral("pactl"), {"info"});
+            ready_ = info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit
+                && info.exitCode() == 0;
+            if (!ready_)
+                QTest::qWait(100);
+        }
+        recorder_.start(QStringLiteral("parec"),
+                        {"--device=quarnel_test.monitor", "--raw", "--format=s16le", "--rate=44100",
+                         "--channels=1", "--latency-msec=20"});
+        ready_ = ready_ && recorder_.waitForStarted(10000);
+    }
+    ~NullSoundServer()
+    {
+        for (QProcess *process : {&recorder_, &server_}) {
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+    bool isReady() const { return ready_; }
+    QString log() { return QString::fromLocal8Bit(server_.readAll()); }
+    // What the output has played since the last call.
+    QByteArray played()
+    {
+        recorder_.waitForReadyRead(200);
+        return recorder_.readAllStandardOutput();
+    }
+
+private:
+    QTemporaryDir dir_;
+    QProcess server_;
+    QProcess recorder_;
+    bool ready_ = false;
+};
+} // namespace
+
+// The pattern heard through a real sound output: a sound server of the test's
+// own whose output plays into nothing and is recorded.
+class TestSoundPlayback : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        server_ = std::make_unique<NullSoundServer>();
+        QVERIFY2(server_->isReady(), qPrintable(server_->log()));
+    }
+    void cleanupTestCase() { server_.reset(); }
+
+    // H that plays nothing, plays before asked, or stops short of the top: the
+    // output must take the whole pattern and play it aloud; before any run and
+    // after a run that nobody asked to hear, the output stays silent.
+    void hPlaysTheLastRun()
+    {
+        ShownWindow shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        PatternPlayer &player = shown.window.commands().player();
+        QSignalSpy notices(&player, &PatternPlayer::notice);
+        QTest::keyClick(&shown.window, Qt::Key_H);
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(!player.isPlaying());
+        shown.window.cmdStart_Click();
+        QVERIFY(!player.isPlaying());
+        server_->played();
+        QTest::qWait(300);
+        QCOMPARE(loudest(server_->played()), 0);
+
+        QSignalSpy stopped(&player, &PatternPlayer::stopped);
+        QTest::keyClick(&shown.window, Qt::Key_H);
+        QVERIFY(player.isPlaying());
+        QVERIFY(stopped.wait(15000));
+        QVERIFY2(player.playedUSecs() >= patternUSecs(shown.window),
+                 qPrintable(QString::number(player.playedUSecs())));
+        QVERIFY(loudest(server_->played()) > 32767 / 4);
+    }
+
+    // Escape that ends the run but leaves the sound going, or a sound that goes
+    // on in the output after it: Escape silences it at once.
+    void escapeStopsTheSound()
+    {
+        ShownWindow shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        PatternPlayer &player = shown.window.commands().player();
+        shown.window.cmdStart_Click();
+        QTest::keyClick(&shown.window, Qt::Key_H);
+        QTRY_VERIFY(player.playedUSecs() > 1000000);
+        QVERIFY(loudest(server_->played()) > 0);
+        QTest::keyClick(&shown.window, Qt::Key_Escape);
+        QVERIFY(!player.isPlaying());
+        const qint64 at = player.playedUSecs();
+        QVERIFY(at < patternUSecs(shown.window));
+        server_->played();
+        QTest::qWait(500);
+        QCOMPARE(loudest(server_->played()), 0);
+        QCOMPARE(player.playedUSecs(), at);
+    }
+
+    // H during a run playing the run half drawn, or a run that Escape stopped:
+    // it waits for the run's end and plays the whole run; after Escape, nothing.
+    void hDuringARunWaitsForItsEnd_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("the run goes to its end") << false;
+        QTest::newRow("Escape stops the run") << true;
+    }
+    void hDuringARunWaitsForItsEnd()
+    {
+        QFETCH(bool, escape);
+        ShownWindow shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        shown.window.runDriver().setStepDuration(countdownStep);
+        PatternPlayer &player = shown.window.commands().player();
+        QSignalSpy started(&player, &PatternPlayer::started);
+        QSignalSpy ended(&shown.window.runDriver(), &RunDriver::finished);
+        atPoint(shown.window, 100, [&] { QTest::keyClick(&shown.window, Qt::Key_H); });
+        if (escape)
+            atPoint(shown.window, 200, [&] { QTest::keyClick(&shown.window, Qt::Key_Escape); });
+        shown.window.cmdStart_Click();
+        QVERIFY(ended.wait(30000));
+        QCOMPARE(started.size(), escape ? 0 : 1);
+        QCOMPARE(player.isPlaying(), !escape);
+        if (!escape) {
+            QCOMPARE(shown.window.picture().lastRun().points().size(), std::size_t(scan::pointCount));
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
+            QVERIFY(player.playedUSecs() >= patternUSecs(shown.window));
+        }
+    }
+
+private:
+    std::unique_ptr<NullSoundServer> server_;
+};
+
+// Without any sound server: H says so, and nothing hangs or breaks; the window runs on.
+class TestWithoutSound : public QObject {
+    Q_OBJECT
+private slots:
+    // A program that hangs or crashes when the computer has no sound output.
+    void hSaysThereIsNoOutput()
+    {
+        ShownWindow shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        PatternPlayer &player = shown.window.commands().player();
+        QSignalSpy notices(&player, &PatternPlayer::notice);
+        shown.window.cmdStart_Click();
+        QTest::keyClick(&shown.window, Qt::Key_H);
+        QTest::keyClick(&shown.window, Qt::Key_H);
+        QCOMPARE(notices.size(), 2);
+        QVERIFY(!player.isPlaying());
+        QTest::keyClick(&shown.window, Qt::Key_Escape);
+        QSignalSpy ended(&shown.window.runDriver(), &RunDriver::finished);
+        shown.window.cmdStart_Click();
+        QCOMPARE(ended.size(), 1);
+    }
+};
+
+// One sound server a process: QUARNEL_TEST_NO_SOUND_SERVER chooses the tests without one.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("QUARNEL_TEST_NO_SOUND_SERVER")) {
+        TestWithoutSound test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    TestSoundPlayback test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_soundplayback.moc"
