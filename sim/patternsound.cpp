@@ -113,12 +113,11 @@ std::vector<qint16> RenderPatternSound(const RunRecord &run)
             (std::sin(phase) + second * std::sin(2 * phase) + third * std::sin(3 * phase)) / peak;
         out[s] = toneGain * env[s] * wave;
     }
-    // A soft tick, rounded at both ends, at each bright band of the plot. The
-    // description's finder of the bands a sighted pupil counts (the maxima that
-    // stand out of their neighbouring minima) is to take the place of
-    // PlottedExtremes here once it is in runreading.h.
-    for (int point : PlottedExtremes(run, true))
-        addMark(out, point, tickHertz, 0, tickGain, [](double t) { return rise(2 * std::min(t, 1 - t)); });
+    // A soft tick, rounded at both ends, at each bright band as a sighted pupil
+    // counts them on the plot.
+    for (const PlottedBand &band : ReadBands(run).bright)
+        addMark(out, band.point, tickHertz, 0, tickGain,
+                [](double t) { return rise(2 * std::min(t, 1 - t)); });
     // The axis's click: struck at full strength in one sample, dying away within its mark.
     if (const int axis = AxisPoint(run))
         addMark(out, axis, clickHertz, turn / 4, clickGain,

@@ -109,40 +109,26 @@ std::vector<FringeMark> SmallAngleFringes(const SceneGeometry &g, double waveNum
     return marks;
 }
 
-namespace {
-// The local maxima (minima) of one value of the points, as Extremes says.
-template <typename Value>
-std::vector<int> extremesOf(const RunRecord &run, bool bright, Value value)
+std::vector<int> Extremes(const RunRecord &run, bool bright)
 {
     const std::vector<RunRecord::Point> &points = run.points();
     double largest = 0;
     for (const RunRecord::Point &p : points)
-        largest = std::max(largest, std::abs(value(p)));
+        largest = std::max(largest, std::abs(p.computed));
     const double noise = noiseShare * largest;
     const int sign = bright ? 1 : -1;
     std::vector<int> found;
     for (std::size_t i = 1; i + 1 < points.size(); ++i) {
-        if (sign * compare(value(points[i]), value(points[i - 1]), noise) <= 0)
+        if (sign * compare(points[i].computed, points[i - 1].computed, noise) <= 0)
             continue;
         // Over a level stretch, the first point counts when the light then falls (rises).
         std::size_t next = i + 1;
-        while (next < points.size() && compare(value(points[next]), value(points[i]), noise) == 0)
+        while (next < points.size() && compare(points[next].computed, points[i].computed, noise) == 0)
             ++next;
-        if (next < points.size() && sign * compare(value(points[i]), value(points[next]), noise) > 0)
+        if (next < points.size() && sign * compare(points[i].computed, points[next].computed, noise) > 0)
             found.push_back(int(i) + 1);
     }
     return found;
-}
-} // namespace
-
-std::vector<int> Extremes(const RunRecord &run, bool bright)
-{
-    return extremesOf(run, bright, [](const RunRecord::Point &p) { return p.computed; });
-}
-
-std::vector<int> PlottedExtremes(const RunRecord &run, bool bright)
-{
-    return extremesOf(run, bright, [](const RunRecord::Point &p) { return p.shown; });
 }
 
 int NextExtreme(const RunRecord &run, int point, bool bright)

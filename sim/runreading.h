@@ -66,10 +66,6 @@ std::optional<double> SmallAngleSpacing(const SceneGeometry &geometry, double wa
 std::vector<int> Extremes(const RunRecord &run, bool bright);
 // The first such point above `point`, from the bottom again after the top; 0 if none.
 int NextExtreme(const RunRecord &run, int point, bool bright);
-// The same for what the plot showed (the bar's length, or the photon count),
-// which in the pattern Light is the intensity weakened with the distance from
-// the slits, so that its bands lie a little apart from the intensity's.
-std::vector<int> PlottedExtremes(const RunRecord &run, bool bright);
 
 // The distance between neighbouring bright bands near the axis, measured on the
 // record: from the maximum nearest the axis to the maxima either side of it,
