@@ -101,31 +101,56 @@ private slots:
     }
     void cleanupTestCase() { server_.reset(); }
 
-    // H that plays nothing, plays before asked, or stops short of the top: the
-    // output must take the whole pattern and play it aloud; before any run and
-    // after a run that nobody asked to hear, the output stays silent.
+    // H that plays nothing, plays unasked (a run that sounds by itself), plays
+    // a run half drawn or one that Escape stopped, or stops short of the top:
+    // the output takes the whole pattern and plays it aloud, after the run when
+    // pressed during it; before any run, or when Escape stops the run, it stays
+    // silent and says why.
+    void hPlaysTheLastRun_data()
+    {
+        QTest::addColumn<int>("pressedAt"); // the run's point H is pressed at; 0 before any run, -1 after it
+        QTest::addColumn<bool>("escape");   // Escape at the run's 200th point
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("before any run") << 0 << false << false;
+        QTest::newRow("after a run") << -1 << false << true;
+        QTest::newRow("during a run") << 100 << false << true;
+        QTest::newRow("during a run that Escape stops") << 100 << true << false;
+    }
     void hPlaysTheLastRun()
     {
+        QFETCH(int, pressedAt);
+        QFETCH(bool, escape);
+        QFETCH(bool, plays);
         ShownWindow shown;
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        shown.window.runDriver().setStepDuration(countdownStep);
         PatternPlayer &player = shown.window.commands().player();
         QSignalSpy notices(&player, &PatternPlayer::notice);
-        QTest::keyClick(&shown.window, Qt::Key_H);
-        QCOMPARE(notices.size(), 1);
-        QVERIFY(!player.isPlaying());
-        shown.window.cmdStart_Click();
-        QVERIFY(!player.isPlaying());
+        QSignalSpy ended(&shown.window.runDriver(), &RunDriver::finished);
+        const auto press = [&shown](Qt::Key key) { QTest::keyClick(&shown.window, key); };
         server_->played();
-        QTest::qWait(300);
-        QCOMPARE(loudest(server_->played()), 0);
-
-        QSignalSpy stopped(&player, &PatternPlayer::stopped);
-        QTest::keyClick(&shown.window, Qt::Key_H);
-        QVERIFY(player.isPlaying());
-        QVERIFY(stopped.wait(15000));
-        QVERIFY2(player.playedUSecs() >= patternUSecs(shown.window),
-                 qPrintable(QString::number(player.playedUSecs())));
-        QVERIFY(loudest(server_->played()) > 32767 / 4);
+        if (pressedAt > 0)
+            atPoint(shown.window, pressedAt, [&] { press(Qt::Key_H); });
+        if (escape)
+            atPoint(shown.window, 200, [&] { press(Qt::Key_Escape); });
+        if (pressedAt != 0) {
+            shown.window.cmdStart_Click();
+            QVERIFY(ended.wait(30000));
+        }
+        if (pressedAt <= 0) {
+            QCOMPARE(loudest(server_->played()), 0);
+            press(Qt::Key_H);
+        }
+        QCOMPARE(player.isPlaying(), plays);
+        QCOMPARE(notices.isEmpty(), pressedAt < 0);
+        if (plays) {
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
+            QVERIFY(player.playedUSecs() >= patternUSecs(shown.window));
+            QVERIFY(loudest(server_->played()) > 32767 / 4);
+        } else {
+            QTest::qWait(300);
+            QCOMPARE(loudest(server_->played()), 0);
+        }
     }
 
     // Escape that ends the run but leaves the sound going, or a sound that goes
@@ -147,37 +172,6 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(loudest(server_->played()), 0);
         QCOMPARE(player.playedUSecs(), at);
-    }
-
-    // H during a run playing the run half drawn, or a run that Escape stopped:
-    // it waits for the run's end and plays the whole run; after Escape, nothing.
-    void hDuringARunWaitsForItsEnd_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("the run goes to its end") << false;
-        QTest::newRow("Escape stops the run") << true;
-    }
-    void hDuringARunWaitsForItsEnd()
-    {
-        QFETCH(bool, escape);
-        ShownWindow shown;
-        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
-        shown.window.runDriver().setStepDuration(countdownStep);
-        PatternPlayer &player = shown.window.commands().player();
-        QSignalSpy started(&player, &PatternPlayer::started);
-        QSignalSpy ended(&shown.window.runDriver(), &RunDriver::finished);
-        atPoint(shown.window, 100, [&] { QTest::keyClick(&shown.window, Qt::Key_H); });
-        if (escape)
-            atPoint(shown.window, 200, [&] { QTest::keyClick(&shown.window, Qt::Key_Escape); });
-        shown.window.cmdStart_Click();
-        QVERIFY(ended.wait(30000));
-        QCOMPARE(started.size(), escape ? 0 : 1);
-        QCOMPARE(player.isPlaying(), !escape);
-        if (!escape) {
-            QCOMPARE(shown.window.picture().lastRun().points().size(), std::size_t(scan::pointCount));
-            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
-            QVERIFY(player.playedUSecs() >= patternUSecs(shown.window));
-        }
     }
 
 private:
