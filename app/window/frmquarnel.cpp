@@ -96,9 +96,11 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     connect(escape, &QAction::triggered, driver_, &RunDriver::stopRun);
     // Escape also silences the pattern that H plays.
     connect(escape, &QAction::triggered, &commands_->player(), &PatternPlayer::stop);
-    // Why H plays nothing, or plays later: beside the picture, without a sound.
+    // Why H plays nothing, or plays later: beside the picture and to the screen
+    // reader, without a sound.
     connect(&commands_->player(), &PatternPlayer::notice, this, [this](const QString &text) {
         QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
+        announce(*this, text);
     });
     addAction(escape);
     // Ctrl+Q is Exit from the keyboard: it too waits for the run's end. Named
@@ -371,8 +373,8 @@ void frmQuarnel::runFinished(RunEnd how)
         describePicture(run, *this, describedRun_ ? &*describedRun_ : nullptr));
     // Heard wherever the focus is; not while the window closes.
     if (driver_->state() != RunDriver::State::Closed)
-        announce(*this, how == RunEnd::Finished ? runFinishedAnnouncement(run, *this)
-                                                : runStoppedAnnouncement(run));
+        announce(*this,
+                 how == RunEnd::Finished ? runFinishedAnnouncement(run, *this) : runStoppedAnnouncement(run));
     if (how == RunEnd::Finished)
         describedRun_ = run;
 }
