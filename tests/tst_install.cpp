@@ -148,6 +148,10 @@ private slots:
             QVERIFY2(file.isFile() && file.size() > 0, qPrintable(path + "\n" + installLog_));
             QCOMPARE(file.isExecutable(), path.startsWith("bin/"));
         }
+        // The sound module where the installed program looks for it, from its own folder.
+        const QFileInfo module(installed("bin/" QUARNEL_SOUND_MODULE_DIR "/quarnel_sound.so"));
+        QVERIFY2(module.isFile() && !module.isExecutable(),
+                 qPrintable(module.filePath() + "\n" + installLog_));
     }
 
     // Each file names the others by the same id: a launcher whose Icon or Exec

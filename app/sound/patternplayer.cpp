@@ -6,26 +6,18 @@
 #include "picture/scenepicture.h"
 #include "run/rundriver.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
+#include "sound/soundoutput.h"
+
 #include <QCoreApplication>
-#include <QMediaDevices>
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
 #include <utility>
 
 namespace {
 // Silence after the pattern, so that the output has played its top before the
 // sink, run dry, is stopped.
 constexpr int tailSamples = patternsound::sampleRate / 5;
-
-QAudioFormat soundFormat()
-{
-    QAudioFormat format;
-    format.setSampleRate(patternsound::sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
-}
 } // namespace
 
 PatternPlayer::PatternPlayer(const ScenePicture &picture, RunDriver &driver, QObject *parent)
@@ -36,8 +28,8 @@ PatternPlayer::PatternPlayer(const ScenePicture &picture, RunDriver &driver, QOb
 
 PatternPlayer::~PatternPlayer()
 {
-    if (sink_)
-        sink_->stop();
+    if (output_)
+        output_->close();
 }
 
 void PatternPlayer::play()
@@ -71,19 +63,9 @@ void PatternPlayer::playNow()
     }
     const std::vector<qint16> sound = RenderPatternSound(run);
     stop();
-    if (!sink_) {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull() || !device.isFormatSupported(soundFormat())) {
-            noOutput();
-            return;
-        }
-        sink_ = new QAudioSink(device, soundFormat(), this);
-        connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-            if (state == QAudio::IdleState) // played out
-                stop();
-            else if (state == QAudio::StoppedState)
-                emit stopped();
-        });
+    if (!output_ && !openOutput()) {
+        noOutput();
+        return;
     }
     samples_ =
         QByteArray(reinterpret_cast<const char *>(sound.data()), qsizetype(sound.size() * sizeof(qint16)));
@@ -91,13 +73,37 @@ void PatternPlayer::playNow()
     buffer_.setData(samples_);
     buffer_.open(QIODevice::ReadOnly);
     played_ = 0;
-    sink_->start(&buffer_);
-    if (sink_->error() != QAudio::NoError) {
-        sink_->stop();
+    if (!output_->start(&buffer_)) {
         noOutput();
         return;
     }
     emit started();
+}
+
+// The module beside the program (the build tree), else where it is installed,
+// relative to the program's folder.
+bool PatternPlayer::openOutput()
+{
+    if (!module_) {
+        const QDir programs(QCoreApplication::applicationDirPath());
+        const QString name = QStringLiteral("quarnel_sound.so");
+        for (const QString &path : {programs.filePath(name),
+                                    programs.filePath(QStringLiteral(QUARNEL_SOUND_MODULE_DIR "/") + name)}) {
+            if (QFileInfo::exists(path)) {
+                module_ = new QPluginLoader(path, this);
+                break;
+            }
+        }
+        if (!module_)
+            return false;
+    }
+    auto *output = qobject_cast<SoundOutput *>(module_->instance());
+    if (!output
+        || !output->open(
+            patternsound::sampleRate, [this] { stop(); }, [this] { emit stopped(); }))
+        return false;
+    output_ = output;
+    return true;
 }
 
 void PatternPlayer::noOutput()
@@ -110,21 +116,18 @@ void PatternPlayer::noOutput()
 void PatternPlayer::stop()
 {
     waiting_ = false;
-    if (sink_ && sink_->state() != QAudio::StoppedState) {
-        played_ = sink_->processedUSecs();
-        sink_->stop();
+    if (output_ && !output_->isStopped()) {
+        played_ = output_->processedUSecs();
+        output_->stop();
     }
     buffer_.close();
 }
 
-bool PatternPlayer::isPlaying() const
-{
-    return sink_ && (sink_->state() == QAudio::ActiveState || sink_->state() == QAudio::IdleState);
-}
+bool PatternPlayer::isPlaying() const { return output_ && output_->isPlaying(); }
 
 qint64 PatternPlayer::playedUSecs() const
 {
-    return sink_ && sink_->state() != QAudio::StoppedState ? sink_->processedUSecs() : played_;
+    return output_ && !output_->isStopped() ? output_->processedUSecs() : played_;
 }
 
 qint64 PatternPlayer::lengthUSecs() const

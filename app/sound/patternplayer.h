@@ -6,8 +6,9 @@
 #include <QByteArray>
 #include <QObject>
 
-class QAudioSink;
+class QPluginLoader;
 class RunDriver;
+class SoundOutput;
 class ScenePicture;
 enum class RunEnd;
 
@@ -22,8 +23,9 @@ enum class RunEnd;
 // - No sound output (no sound server, no device, a format it refuses): says so,
 //   and the program goes on as before; nothing waits for the sound.
 //
-// The output is opened on first use, so a program that is never asked for
-// sound never talks to the sound server.
+// The output is loaded and opened on first use (sound/soundoutput.h), so a
+// program that is never asked for sound neither loads the multimedia libraries
+// nor talks to the sound server.
 class PatternPlayer : public QObject {
     Q_OBJECT
 public:
@@ -50,10 +52,12 @@ private:
     void playNow();
     void runFinished(RunEnd how);
     void noOutput();
+    bool openOutput();
 
     const ScenePicture &picture_;
     RunDriver &driver_;
-    QAudioSink *sink_ = nullptr; // made on first use
+    QPluginLoader *module_ = nullptr; // loaded on first use
+    SoundOutput *output_ = nullptr;   // the module's, opened on first use
     QByteArray samples_;
     QBuffer buffer_;
     qint64 played_ = 0; // the output's position when it last stopped
