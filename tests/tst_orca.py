@@ -23,6 +23,8 @@ import threading
 import time
 import tty
 
+from tst_screenreader import wait_for
+
 DEADLINE = 75  # seconds for one language; CTest's timeout is longer
 
 SKIPPED = 77  # CTest's SKIP_RETURN_CODE
@@ -441,14 +443,6 @@ def listen_as_pupil(binary, language):
         desktop.stop()
 
 
-def wait_for(what, condition, timeout=10):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + what)
 
 
 def main():
