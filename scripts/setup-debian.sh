@@ -30,7 +30,7 @@ if [[ "${1:-}" == "--tests" ]]; then
   # What a Debian or Flathub packager checks the package with: lintian, the second
   # AppStream validator, and hardening-check (in devscripts).
   packages+=(lintian appstream-util devscripts)
-  # Every file's licence and copyright, as the REUSE specification has them.
+  # Every file's licence and copyright, as REUSE (reuse.software) has them.
   packages+=(reuse)
   # The reliability tests: memcheck of a whole run; Xlib to send a window its close
   # request; gdb for the stacks of a program that hung.
