@@ -330,9 +330,8 @@ private slots:
         QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
         w.option("opVelka")->setChecked(true);
         w.window.cmdStart_Click();
-        QVERIFY2(pictureDescription(w).contains("Since the last run: the slits are farther apart; the bands "
-                                                "are closer together"),
-                 qPrintable(pictureDescription(w)));
+        // Its wording is tst_picturedescription's saysWhatChanged's to check.
+        QVERIFY2(pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
         w.window.cmdStart_Click();
         QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
     }

@@ -225,24 +225,16 @@ private slots:
         QTest::addColumn<QString>("distance");
         QTest::addColumn<QString>("spacing");
         QTest::addColumn<QString>("frequency");
-        QTest::newRow("start-up settings") << "200"
-                                           << "15"
-                                           << "2";
-        QTest::newRow("large spacing") << "200"
-                                       << "40"
-                                       << "2";
-        QTest::newRow("near screen") << "100"
-                                     << "15"
-                                     << "2";
-        QTest::newRow("middle frequency") << "200"
-                                          << "15"
-                                          << "0.3";
-        QTest::newRow("high frequency, large spacing") << "200"
-                                                       << "40"
-                                                       << "0.5";
-        QTest::newRow("one band only") << "200"
-                                       << "5"
-                                       << "0.1";
+        const auto row = [](const char *name, const char *distance, const char *spacing,
+                            const char *frequency) {
+            QTest::newRow(name) << QString(distance) << QString(spacing) << QString(frequency);
+        };
+        row("start-up settings", "200", "15", "2");
+        row("large spacing", "200", "40", "2");
+        row("near screen", "100", "15", "2");
+        row("middle frequency", "200", "15", "0.3");
+        row("high frequency, large spacing", "200", "40", "0.5");
+        row("one band only", "200", "5", "0.1");
     }
     void helpBandsAgreeWithARun()
     {

@@ -166,21 +166,12 @@ private slots:
         QTest::addColumn<QString>("spacing");
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("mode");
-        const QString half = numberText(0.5);
-        QTest::newRow("start-up, Light") << "200"
-                                         << "15"
-                                         << "2"
-                                         << "0";
-        QTest::newRow("start-up, Interference") << "200"
-                                                << "15"
-                                                << "2"
-                                                << "1";
-        QTest::newRow("start-up, Photon density") << "200"
-                                                  << "15"
-                                                  << "2"
-                                                  << "2";
+        for (const char *mode : {"0", "1", "2"})
+            QTest::addRow("start-up, mode %s", mode) << "200"
+                                                     << "15"
+                                                     << "2" << QString(mode);
         QTest::newRow("broad bands") << "100"
-                                     << "10" << half << "1";
+                                     << "10" << numberText(0.5) << "1";
     }
     void darkBandsAreSilent()
     {
