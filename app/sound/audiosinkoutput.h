@@ -11,7 +11,7 @@ class QAudioSink;
 // The sound output through Qt Multimedia's QAudioSink (on Debian 12, Qt 6.4
 // speaks to the PulseAudio server, or PipeWire's stand-in for it). The module's
 // one object, made by QPluginLoader.
-class AudioSinkOutput : public QObject, public SoundOutput {
+class AudioSinkOutput final : public QObject, public SoundOutput {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID SoundOutput_iid)
     Q_INTERFACES(SoundOutput)
