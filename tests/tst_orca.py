@@ -332,6 +332,12 @@ def listen_as_pupil(binary, language):
                           DBUS_SESSION_BUS_ADDRESS=desktop.env["DBUS_SESSION_BUS_ADDRESS"])
         mark = desktop.speech.mark()
         env = dict(desktop.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        # In the sanitizer build, no leak check here: under a real Orca, Qt 6.4's
+        # accessibility bridge leaves one 88-byte object it made itself (the stack
+        # ends in Qt Gui), at some exits and not others. tst_screenreader and the
+        # monkey test check the program's leaks over the same bus.
+        if env.get("ASAN_OPTIONS"):
+            env["ASAN_OPTIONS"] += ":detect_leaks=0"
         errors = open(os.path.join(desktop.dir, "quarnel.log"), "w+")
         program = subprocess.Popen([binary], env=env, stdin=subprocess.DEVNULL, stdout=errors, stderr=errors)
         from tst_screenreader import Reader
