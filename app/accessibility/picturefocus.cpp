@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility/picturefocus.h"
 
-#include "accessibility/accessibility.h"
 #include "picture/scenepicture.h"
 #include "picture/zoom.h"
 #include "scene.h"
@@ -11,15 +10,9 @@
 #include <QPainter>
 #include <algorithm>
 
-PictureFocusRing::PictureFocusRing(ScenePicture &picture) : QWidget(picture.parentWidget()), picture_(picture)
+PictureFocusRing::PictureFocusRing(ScenePicture &picture)
+    : PictureLayer(picture, QStringLiteral("pictureFocusRing"))
 {
-    setObjectName(QStringLiteral("pictureFocusRing"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    markNeverShown(*this);
-    setGeometry(picture.geometry());
-    picture.installEventFilter(this);
-    raise();
     setVisible(picture.hasFocus());
 }
 
@@ -27,10 +20,6 @@ bool PictureFocusRing::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &picture_) {
         switch (event->type()) {
-        case QEvent::Resize:
-        case QEvent::Move:
-            setGeometry(picture_.geometry()); // over the picture wherever it goes
-            break;
         case QEvent::FocusIn:
             raise();
             show();
@@ -42,7 +31,7 @@ bool PictureFocusRing::eventFilter(QObject *watched, QEvent *event)
             break;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return PictureLayer::eventFilter(watched, event);
 }
 
 void PictureFocusRing::paintEvent(QPaintEvent *)

@@ -2,15 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
-
-class ScenePicture;
+#include "accessibility/picturelayer.h"
 
 // Shows that the picture has the keyboard focus: a ring just inside the
-// picture's edge. A widget of its own over the picture and every control,
-// transparent for the mouse, that no screen reader lists: it is never drawn
-// into the kept picture, so copying and saving the picture never take it along.
-class PictureFocusRing : public QWidget {
+// picture's edge, while it has the focus. A layer over the picture, never in
+// the kept picture.
+class PictureFocusRing : public PictureLayer {
     Q_OBJECT
 public:
     explicit PictureFocusRing(ScenePicture &picture);
@@ -20,7 +17,4 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    ScenePicture &picture_;
 };

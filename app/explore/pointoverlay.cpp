@@ -2,10 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "explore/pointoverlay.h"
 
-#include "accessibility/accessibility.h"
 #include "picture/scenepicture.h"
 
-#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -16,17 +14,7 @@ constexpr double tickTo = 4;    // … to this far
 constexpr double lineWidth = 2;
 } // namespace
 
-PointOverlay::PointOverlay(ScenePicture &picture) : QWidget(picture.parentWidget()), picture_(picture)
-{
-    setObjectName(QStringLiteral("pointOverlay"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    markNeverShown(*this);
-    setGeometry(picture.geometry());
-    picture.installEventFilter(this);
-    raise();
-    hide();
-}
+PointOverlay::PointOverlay(ScenePicture &picture) : PictureLayer(picture, QStringLiteral("pointOverlay")) {}
 
 void PointOverlay::setPoint(std::optional<QPointF> point, double plotAxisX)
 {
@@ -49,14 +37,6 @@ QRect PointOverlay::markArea() const
     return QRectF(laidOut.topLeft() * zoom, laidOut.bottomRight() * zoom)
         .toAlignedRect()
         .adjusted(-1, -1, 1, 1);
-}
-
-bool PointOverlay::eventFilter(QObject *watched, QEvent *event)
-{
-    // Over the picture wherever it goes.
-    if (watched == &picture_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
-        setGeometry(picture_.geometry());
-    return QWidget::eventFilter(watched, event);
 }
 
 void PointOverlay::paintEvent(QPaintEvent *)

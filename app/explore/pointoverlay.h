@@ -2,18 +2,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPointF>
-#include <QWidget>
-#include <optional>
+#include "accessibility/picturelayer.h"
 
-class ScenePicture;
+#include <QPointF>
+#include <optional>
 
 // Marks the Explore window's selected point on the main picture: a ring round
 // the point on the screen line and a tick before the plot axis at its height.
-// A widget of its own over the picture, transparent for the mouse, that no
-// screen reader lists: it is never drawn into the kept picture, so copying and
-// saving the picture never take it along.
-class PointOverlay : public QWidget {
+// A layer over the picture, never in the kept picture.
+class PointOverlay : public PictureLayer {
     Q_OBJECT
 public:
     explicit PointOverlay(ScenePicture &picture);
@@ -24,13 +21,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Where the mark is drawn, in widget pixels at the picture's zoom.
     QRect markArea() const;
 
-    ScenePicture &picture_;
     std::optional<QPointF> point_;
     double plotAxisX_ = 0;
 };
