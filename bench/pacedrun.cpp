@@ -19,7 +19,7 @@
 #include "picture/scenepicture.h"
 #include "picture/windowzoom.h"
 #include "run.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "scan.h"
 #include "startup/appearance.h"
 #include "window/frmquarnel.h"
@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
             const double cpuBefore = cpuMs();
             const Clock::time_point start = Clock::now();
             QEventLoop untilEnd;
-            QObject::connect(&window.runDriver(), &RunDriver::finished, &untilEnd, &QEventLoop::quit);
+            QObject::connect(&window.session(), &RunSession::finished, &untilEnd, &QEventLoop::quit);
             window.cmdStart_Click();
             untilEnd.exec();
             const double wall = msSince(start);

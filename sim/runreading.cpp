@@ -64,7 +64,7 @@ PointReading ReadPoint(const RunRecord &run, int point)
     r.phaseDifferenceDegrees = (p.phaseB - p.phaseA) * (180 / std::numbers::pi);
     r.computed = p.computed;
     r.plotted = p.shown;
-    r.photons = PlotsPhotons(RecordedSettings(run));
+    r.photons = PlotsPhotons(run.settings());
     r.dots = r.photons ? PhotonDots(p.shown) : 0;
     r.nearestOrder = std::lround(r.differenceWaves);
     r.fromOrder = r.differenceWaves - double(r.nearestOrder);

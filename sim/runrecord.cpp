@@ -16,9 +16,7 @@ void RunRecord::sceneDrawn(const SceneGeometry &geometry)
 void RunRecord::runSetUp(const Settings &settings, double waveNumber)
 {
     waveNumber_ = waveNumber;
-    for (Setting setting : {Setting::nVzdalenost, Setting::nOdchylka, Setting::nKmitočet,
-                            Setting::nInterference, Setting::nSpomaleni})
-        settings_[std::size_t(setting)] = settings.text(setting);
+    settings_ = SettingTexts(settings);
 }
 
 void RunRecord::pointPlotted(const ScanPoint &point)

@@ -7,7 +7,6 @@
 #include "settings.h"
 
 #include <QString>
-#include <array>
 #include <vector>
 
 // Keeps what one run showed: where the scene stood, the run's wave number and
@@ -33,23 +32,13 @@ public:
     // Radians per pixel of path; 0 until the run has read it.
     double waveNumber() const { return waveNumber_; }
     // The text the setting had for this run; empty until the run has read its wave number.
-    QString setting(Setting setting) const { return settings_[std::size_t(setting)]; }
+    QString setting(Setting setting) const { return settings_.text(setting); }
+    const Settings &settings() const { return settings_; }
     const std::vector<Point> &points() const { return points_; }
 
 private:
     SceneGeometry geometry_;
     double waveNumber_ = 0;
-    std::array<QString, 5> settings_; // indexed by Setting
+    SettingTexts settings_;
     std::vector<Point> points_;
-};
-
-// A recorded run's setting texts as a Settings view, for what describes a run
-// by its settings after the window's may have changed.
-class RecordedSettings : public Settings {
-public:
-    explicit RecordedSettings(const RunRecord &run) : run_(run) {}
-    QString text(Setting setting) const override { return run_.setting(setting); }
-
-private:
-    const RunRecord &run_;
 };

@@ -19,6 +19,12 @@ const std::initializer_list<double> controlValues[] = {
 };
 } // namespace
 
+SettingTexts::SettingTexts(const Settings &settings)
+{
+    for (Setting setting : allSettings)
+        set(setting, settings.text(setting));
+}
+
 SettingRefused::SettingRefused(Setting s, const QString &t, const char *why)
     : std::runtime_error("setting text " + std::string(why) + ": \"" + t.toStdString() + "\""),
       setting(s),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <stdexcept>
 
 // The five settings, each the text of one hidden text field of the window.
@@ -13,12 +14,26 @@ enum class Setting {
     nInterference, // pattern mode: "0" light, "1" interference, "2" photon density
     nSpomaleni,    // slow-down: "1" to "20"
 };
+inline constexpr Setting allSettings[] = {Setting::nVzdalenost, Setting::nOdchylka, Setting::nKmitočet,
+                                          Setting::nInterference, Setting::nSpomaleni};
 
 // A read-only view of the settings. Every read fetches the current text afresh.
 class Settings {
 public:
     virtual ~Settings() = default;
     virtual QString text(Setting setting) const = 0;
+};
+
+// The five texts themselves, as a run keeps the ones it started with.
+class SettingTexts : public Settings {
+public:
+    SettingTexts() = default;
+    explicit SettingTexts(const Settings &settings);
+    QString text(Setting setting) const override { return texts_[std::size_t(setting)]; }
+    void set(Setting setting, const QString &text) { texts_[std::size_t(setting)] = text; }
+
+private:
+    std::array<QString, 5> texts_; // by Setting
 };
 
 // A setting text that a run will not go on with. The window never writes one; a

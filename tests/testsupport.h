@@ -165,7 +165,7 @@ const QRgb silver = qRgb(192, 192, 192);
 
 #if __has_include("window/frmquarnel.h")
 #include "picture/scenepicture.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "window/frmquarnel.h"
 
 #include <QApplication>
@@ -174,7 +174,7 @@ const QRgb silver = qRgb(192, 192, 192);
 // A window whose runs go straight through: a run has ended when Start returns.
 inline void runStraightThrough(frmQuarnel &window)
 {
-    window.runDriver().setStepDuration(std::chrono::nanoseconds(0));
+    window.session().setStepDuration(std::chrono::nanoseconds(0));
 }
 
 // Calls `action` once, when the window's next run has plotted `count` points.
@@ -182,7 +182,7 @@ template <typename Action>
 void atPoint(frmQuarnel &window, int count, Action action)
 {
     auto *connection = new QMetaObject::Connection;
-    *connection = QObject::connect(&window.runDriver(), &RunDriver::pointPlotted, &window,
+    *connection = QObject::connect(&window.session(), &RunSession::pointPlotted, &window,
                                    [connection, count, action](int plotted) {
                                        if (plotted != count)
                                            return;

@@ -198,14 +198,14 @@ private slots:
             atPoint(window, stopAt, [&] {
                 QTimer::singleShot(0, &window, [&] { QTest::keyClick(&window, Qt::Key_Escape); });
             });
-        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
+        QSignalSpy ended(&window.session(), &RunSession::finished);
         window.cmdStart_Click();
         QVERIFY(ended.wait(20000));
         QCOMPARE(ended.first().first().value<RunEnd>(), stopAt ? RunEnd::Stopped : RunEnd::Finished);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QCOMPARE(heard.size(), 1);
         const QString said = heard.first().first().toString();
-        const RunRecord &run = window.picture().lastRun();
+        const RunRecord &run = window.session().currentRun();
         if (!stopAt) {
             const QString description = pictureDescription(window);
             QVERIFY2(said.startsWith("Run finished. "), qPrintable(said));
@@ -245,7 +245,7 @@ private slots:
         QVERIFY(!picture->state().busy);
         bool busyDuringRun = false;
         atPoint(window, 100, [&] { busyDuringRun = picture->state().busy; });
-        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
+        QSignalSpy ended(&window.session(), &RunSession::finished);
         window.cmdStart_Click();
         QVERIFY(ended.wait(20000));
         QVERIFY(busyDuringRun);

@@ -5,7 +5,7 @@
 #include "commands/picturecommands.h"
 #include "quarnelinfo.h"
 #include "run.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "runrecord.h"
 #include "startup/appearance.h"
 #include "startup/translations.h"
@@ -119,7 +119,7 @@ private slots:
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
+        QSignalSpy ended(&window.session(), &RunSession::finished);
         if (duringARun)
             window.cmdStart_Click();
         QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
@@ -295,7 +295,7 @@ private slots:
         installTranslations(QLocale(language));
         frmQuarnel window;
         window.show();
-        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
+        QSignalSpy ended(&window.session(), &RunSession::finished);
         window.cmdStart_Click();
         window.commands().showHelp();
         auto *help = window.findChild<HelpWindow *>("helpWindow");
@@ -344,7 +344,7 @@ private slots:
             delete window.findChild<QTextBrowser *>("helpText")->createStandardContextMenu();
             window.findChild<HelpWindow *>("helpWindow")->askToPrint();
             window.commands().showAbout();
-            emit window.runDriver().refused("-");
+            emit window.session().refused("-");
             window.commands().savePictureAs();
             QTest::qWait(100);
         }

@@ -44,7 +44,7 @@ struct Explored : ShownWindow {
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
         explore = window.findChild<ExploreWindow *>();
     }
-    const RunRecord &run() { return window.picture().lastRun(); }
+    const RunRecord &run() { return window.session().currentRun(); }
     QLineEdit *readout(const char *name)
     {
         return explore->findChild<QLineEdit *>(QString::fromLatin1(name));
@@ -182,7 +182,7 @@ private slots:
     void followsTheRunAsItGrows()
     {
         Explored shown;
-        shown.window.runDriver().setStepDuration(countdownStep);
+        shown.window.session().setStepDuration(countdownStep);
         shown.explore->selectPoint(100);
         shown.window.cmdStart_Click();
         QVERIFY(shown.window.isRunning());

@@ -26,7 +26,8 @@ int loudest(const QByteArray &raw)
 // The microseconds of the pattern itself, as RenderPatternSound makes it for the window's last run.
 qint64 patternUSecs(frmQuarnel &window)
 {
-    return qint64(RenderPatternSound(window.picture().lastRun()).size()) * 1000000 / patternsound::sampleRate;
+    return qint64(RenderPatternSound(window.session().currentRun()).size()) * 1000000
+        / patternsound::sampleRate;
 }
 
 // A sound server of the test's own, with one output that plays into nothing, and
@@ -123,10 +124,10 @@ private slots:
         QFETCH(bool, plays);
         ShownWindow shown;
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
-        shown.window.runDriver().setStepDuration(countdownStep);
-        PatternPlayer &player = shown.window.commands().player();
+        shown.window.session().setStepDuration(countdownStep);
+        PatternPlayer &player = shown.window.player();
         QSignalSpy notices(&player, &PatternPlayer::notice);
-        QSignalSpy ended(&shown.window.runDriver(), &RunDriver::finished);
+        QSignalSpy ended(&shown.window.session(), &RunSession::finished);
         const auto press = [&shown](Qt::Key key) { QTest::keyClick(&shown.window, key); };
         server_->played();
         if (pressedAt > 0)
@@ -159,7 +160,7 @@ private slots:
     {
         ShownWindow shown;
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
-        PatternPlayer &player = shown.window.commands().player();
+        PatternPlayer &player = shown.window.player();
         shown.window.cmdStart_Click();
         QTest::keyClick(&shown.window, Qt::Key_H);
         QTRY_VERIFY(player.playedUSecs() > 1000000);
@@ -187,7 +188,7 @@ private slots:
     {
         ShownWindow shown;
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
-        PatternPlayer &player = shown.window.commands().player();
+        PatternPlayer &player = shown.window.player();
         QSignalSpy notices(&player, &PatternPlayer::notice);
         shown.window.cmdStart_Click();
         QTest::keyClick(&shown.window, Qt::Key_H);
@@ -195,7 +196,7 @@ private slots:
         QCOMPARE(notices.size(), 2);
         QVERIFY(!player.isPlaying());
         QTest::keyClick(&shown.window, Qt::Key_Escape);
-        QSignalSpy ended(&shown.window.runDriver(), &RunDriver::finished);
+        QSignalSpy ended(&shown.window.session(), &RunSession::finished);
         shown.window.cmdStart_Click();
         QCOMPARE(ended.size(), 1);
     }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 #include "quarnelinfo.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "startup/appearance.h"
 #include "startup/translations.h"
 #include "testsupport.h"
@@ -364,7 +364,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage before = window.picture().canvas().image().copy();
-        QSignalSpy ended(&window.runDriver(), &RunDriver::finished);
+        QSignalSpy ended(&window.session(), &RunSession::finished);
         QTest::mouseClick(window.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
         QVERIFY(window.isRunning());
         QVERIFY(ended.wait(120000));

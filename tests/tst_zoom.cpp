@@ -3,7 +3,7 @@
 #include "commands/picturecommands.h"
 #include "picture/windowzoom.h"
 #include "picture/zoom.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "startup/appearance.h"
 #include "testsupport.h"
 #include "window/controltable.h"
@@ -96,7 +96,7 @@ QDialog *openDialog(frmQuarnel &window, const QString &which)
         window.commands().showAbout();
         return window.findChild<QDialog *>("about");
     }
-    emit window.runDriver().refused("The run stopped.");
+    emit window.session().refused("The run stopped.");
     const auto boxes = window.findChildren<QMessageBox *>();
     return boxes.isEmpty() ? nullptr : boxes.last();
 }

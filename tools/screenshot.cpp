@@ -7,7 +7,7 @@
 // in English; run by hand it speaks the desktop's language (LANGUAGE=cs).
 
 #include "pacer.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "startup/appearance.h"
 #include "startup/translations.h"
 #include "window/frmquarnel.h"
@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     setUpAppearance(app);
 
     frmQuarnel window;
-    window.runDriver().setStepDuration(std::chrono::nanoseconds(0)); // the run at once
+    window.session().setStepDuration(std::chrono::nanoseconds(0)); // the run at once
     window.show();
     window.cmdStart_Click();
     QApplication::processEvents();

@@ -178,7 +178,7 @@ QString changesSince(const RunRecord &run, const BandReading &bands, const RunRe
     else if (run.waveNumber() < previous.waveNumber())
         //: A change since the last run: the light's frequency.
         changes << Text::tr("the frequency is lower");
-    const RecordedSettings settings(run), settingsBefore(previous);
+    const Settings &settings = run.settings(), &settingsBefore = previous.settings();
     if (settings.text(Setting::nInterference) != settingsBefore.text(Setting::nInterference))
         //: A change since the last run: %1 the pattern's name as its option says it
         //: (Light, Interference, Photon density).
@@ -298,7 +298,7 @@ QString describePicture(const RunRecord &run, const Settings &settings, const Ru
     // An evenly bright plot has no brightest place.
     if (!bands.bright.empty()) {
         const QString brightest = placeOf(std::lround(bands.brightestHeight), bands.brightestMirrored);
-        if (PlotsPhotons(RecordedSettings(run)))
+        if (PlotsPhotons(run.settings()))
             //: Photon mode: each photon lands as a dot at a random place along its row;
             //: %1 where the most dots are ("on the optical axis", "40 pixels above and
             //: below the optical axis").

@@ -7,7 +7,6 @@
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
 #include "picture/windowzoom.h"
-#include "sound/patternplayer.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -28,13 +27,9 @@ void openOnce(QDialog *dialog)
 }
 } // namespace
 
-PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, RunDriver &driver)
-    : QObject(&window),
-      window_(window),
-      picture_(picture),
-      zoom_(zoom),
-      driver_(driver),
-      player_(new PatternPlayer(picture, driver, this))
+PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom,
+                                 const WindowHandlers &handlers)
+    : QObject(&window), window_(window), picture_(picture), zoom_(zoom)
 {
     // The help as large as the window's zoom makes it (About and message boxes
     // size themselves to their text).
@@ -57,10 +52,10 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
          [this] { savePictureAs(); }},
         //: An entry of the picture's menu: opens the window that inspects the last run point by point.
-        {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { showExplore(); }},
+        {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, handlers.explore},
         //: An entry of the picture's menu: plays the last run as sound, bottom to top,
         //: loud where the picture is bright and silent where it is dark.
-        {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, [this] { player_->play(); }},
+        {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, handlers.hear},
         {nullptr, nullptr, {}, {}},
         //: An entry of the picture's menu: the whole window one step larger.
         {"zoomIn", QT_TR_NOOP("Zoom &in"),
@@ -176,11 +171,4 @@ void PictureCommands::showAbout()
     auto *about = new AboutDialog(&window_);
     openOnce(about);
     about_ = about;
-}
-
-void PictureCommands::showExplore()
-{
-    if (!explore_)
-        explore_ = new ExploreWindow(picture_, driver_, zoom_, &window_);
-    raise(explore_);
 }

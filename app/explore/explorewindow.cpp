@@ -10,7 +10,7 @@
 #include "picture/wholefile.h"
 #include "picture/windowzoom.h"
 #include "picture/zoom.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "runrecord.h"
 #include "scan.h"
 
@@ -120,8 +120,9 @@ const FringeMark *markOf(const std::vector<FringeMark> &marks, double order)
 }
 } // namespace
 
-ExploreWindow::ExploreWindow(ScenePicture &picture, RunDriver &driver, WindowZoom &zoom, QWidget *parent)
-    : QDialog(parent), picture_(picture), driver_(driver)
+ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom,
+                             QWidget *parent)
+    : QDialog(parent), session_(session)
 {
     static const bool graphics = [] {
         QAccessible::installFactory(graphicFor);
@@ -143,9 +144,9 @@ ExploreWindow::ExploreWindow(ScenePicture &picture, RunDriver &driver, WindowZoo
         if (!refreshTimer_.isActive())
             refreshTimer_.start();
     };
-    connect(&driver, &RunDriver::started, this, soon);
-    connect(&driver, &RunDriver::pointPlotted, this, soon);
-    connect(&driver, &RunDriver::finished, this, &ExploreWindow::refresh);
+    connect(&session, &RunSession::started, this, soon);
+    connect(&session, &RunSession::pointPlotted, this, soon);
+    connect(&session, &RunSession::finished, this, &ExploreWindow::refresh);
     connect(&zoom, &WindowZoom::zoomChanged, this, &ExploreWindow::applyZoom);
     applyZoom(zoom.percent());
     selectPoint(axisPoint);
@@ -438,7 +439,7 @@ void ExploreWindow::applyZoom(int percent)
         adjustSize();
 }
 
-const RunRecord &ExploreWindow::run() const { return picture_.lastRun(); }
+const RunRecord &ExploreWindow::run() const { return session_.currentRun(); }
 
 bool ExploreWindow::hasPoint(int point) const { return point >= 1 && point <= int(run().points().size()); }
 
@@ -575,7 +576,7 @@ void ExploreWindow::refresh()
         progress =
             //: The status line of the Explore window before the first run.
             tr("No run yet: press Start in the main window, and the run's points appear here as it goes.");
-    else if (driver_.isRunning())
+    else if (session_.isRunning())
         //: The status line during a run: %1 points plotted so far of %2 (399).
         progress = tr("The run is going: %1 of %2 points so far.").arg(count).arg(scan::pointCount);
     else if (count < scan::pointCount)
@@ -583,7 +584,7 @@ void ExploreWindow::refresh()
         progress = tr("The run was stopped after %1 of %2 points.").arg(count).arg(scan::pointCount);
     //: %1 the last run's settings in words, %2 how far it went (empty for a whole run).
     status_->setText(setUp ? tr("Last run: %1. %2").arg(runName(record), progress) : progress);
-    keep_->setEnabled(setUp && !driver_.isRunning() && count == scan::pointCount);
+    keep_->setEnabled(setUp && !session_.isRunning() && count == scan::pointCount);
     save_->setEnabled(count > 0);
     copy_->setEnabled(count > 0);
 
@@ -827,9 +828,9 @@ void ExploreWindow::placeOverlay()
 
 void ExploreWindow::keepRun()
 {
-    if (!keep_->isEnabled())
+    if (!session_.lastWholeRun())
         return;
-    kept_.keep(run());
+    kept_.keep(*session_.lastWholeRun());
     refresh();
 }
 

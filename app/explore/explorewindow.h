@@ -25,7 +25,7 @@ class QTableWidget;
 class ExplorePlot;
 class PhasorView;
 class PointOverlay;
-class RunDriver;
+class RunSession;
 class RunRecord;
 class ScenePicture;
 class WindowZoom;
@@ -44,7 +44,7 @@ class WindowZoom;
 class ExploreWindow : public QDialog {
     Q_OBJECT
 public:
-    ExploreWindow(ScenePicture &picture, RunDriver &driver, WindowZoom &zoom, QWidget *parent);
+    ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom, QWidget *parent);
     ~ExploreWindow() override;
 
     // The selected point, 1 … 399 in scan order (bottom to top).
@@ -52,7 +52,7 @@ public:
     void selectPoint(int point);
     void nextBright();
     void nextDark();
-    // Keeps the last run for comparing, if it was whole.
+    // Keeps the last whole run for comparing.
     void keepRun();
     const KeptRuns &keptRuns() const { return kept_; }
     // The run's table, to the clipboard or a file chosen in a dialog.
@@ -95,8 +95,7 @@ private:
     void describePlot();
     void placeOverlay();
 
-    ScenePicture &picture_;
-    RunDriver &driver_;
+    const RunSession &session_;
     KeptRuns kept_;
     int selected_ = 0;
     QFont laidOutFont_;

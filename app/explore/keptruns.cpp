@@ -60,7 +60,7 @@ void KeptRuns::keep(const RunRecord &run)
 
 QString runName(const RunRecord &run)
 {
-    const RecordedSettings settings(run);
+    const Settings &settings = run.settings();
     const SceneGeometry &g = run.geometry();
     const QLocale locale;
     //: A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the

@@ -127,9 +127,8 @@ void ScenePicture::setZoom(int percent)
     update();
 }
 
-void ScenePicture::sceneDrawn(const SceneGeometry &geometry)
+void ScenePicture::sceneCleared()
 {
-    record_.sceneDrawn(geometry);
     // The run has cleared the scene: what lay wholly under the clear need not be drawn again.
     canvas_.forgetCovered(runStart_, sceneClearArea);
     for (SurfaceLabel *label : surfaceLabels_) {
@@ -144,13 +143,6 @@ void ScenePicture::sceneDrawn(const SceneGeometry &geometry)
             label->setInPicture(false);
     }
 }
-
-void ScenePicture::runSetUp(const Settings &settings, double waveNumber)
-{
-    record_.runSetUp(settings, waveNumber);
-}
-
-void ScenePicture::pointPlotted(const ScanPoint &point) { record_.pointPlotted(point); }
 
 void ScenePicture::showLabel(SceneLabel label, bool visible)
 {

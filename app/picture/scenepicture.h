@@ -4,7 +4,7 @@
 
 #include "imagecanvas.h"
 #include "labels.h"
-#include "runrecord.h"
+#include "scenegeometry.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -25,10 +25,7 @@ class SurfaceLabel;
 // the scene labels when a run shows or moves them. The clear at the start of a
 // run erases the previous picture; the labels it does not wholly cover (the
 // title) are rendered again over it.
-//
-// As a run's observer it keeps the record of the last run, which the window
-// describes to screen readers.
-class ScenePicture : public QWidget, public SceneLabels, public RunObserver {
+class ScenePicture : public QWidget, public SceneLabels {
     Q_OBJECT
 public:
     explicit ScenePicture(QWidget *parent);
@@ -60,17 +57,14 @@ public:
     int zoom() const { return zoom_; }
     // After a run: the scene labels it showed or moved go into the image.
     void renderPendingLabels();
-    const RunRecord &lastRun() const { return record_; }
 
     // SceneLabels, as the run's last step sets them.
     void showLabel(SceneLabel label, bool visible) override;
     void setLabelLeft(SceneLabel label, float x) override;
     void setLabelTop(SceneLabel label, float y) override;
 
-    // RunObserver
-    void sceneDrawn(const SceneGeometry &geometry) override;
-    void runSetUp(const Settings &settings, double waveNumber) override;
-    void pointPlotted(const ScanPoint &point) override;
+    // After a run has drawn its scene: what lay wholly under the clear is forgotten.
+    void sceneCleared();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -81,7 +75,6 @@ private:
     void matchScreenResolution();
 
     ImageCanvas canvas_;
-    RunRecord record_;
     std::vector<SurfaceLabel *> surfaceLabels_;
     std::array<SurfaceLabel *, 8> sceneLabels_{}; // indexed by SceneLabel
     std::array<bool, 8> pending_{};

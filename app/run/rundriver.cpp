@@ -6,10 +6,7 @@
 #include "run/runlog.h"
 #include "settings.h"
 
-#include <algorithm>
-
-RunDriver::RunDriver(ScenePicture &picture, const Settings &settings, QObject *parent)
-    : QObject(parent), picture_(picture), settings_(settings)
+RunDriver::RunDriver(ScenePicture &picture, QObject *parent) : QObject(parent), picture_(picture)
 {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -18,19 +15,7 @@ RunDriver::RunDriver(ScenePicture &picture, const Settings &settings, QObject *p
 
 RunDriver::~RunDriver() = default;
 
-void RunDriver::submit(Kind kind, std::function<void()> command)
-{
-    if (state_ == State::Idle)
-        command();
-    else if (state_ == State::Closed)
-        return;
-    else if (kind == Kind::SlowDown && !waiting_.empty() && waiting_.back().kind == Kind::SlowDown)
-        waiting_.back().command = std::move(command);
-    else
-        waiting_.push_back({kind, std::move(command)});
-}
-
-void RunDriver::start()
+void RunDriver::start(const Settings &settings, RunObserver &observer)
 {
     if (state_ != State::Idle)
         return;
@@ -39,11 +24,11 @@ void RunDriver::start()
     qCInfo(runLog).noquote()
         << QStringLiteral("run %1 start, distance %2, spacing %3, frequency %4, mode %5, slow-down %6")
                .arg(number_)
-               .arg(settings_.text(Setting::nVzdalenost), settings_.text(Setting::nOdchylka),
-                    settings_.text(Setting::nKmitočet), settings_.text(Setting::nInterference),
-                    settings_.text(Setting::nSpomaleni));
+               .arg(settings.text(Setting::nVzdalenost), settings.text(Setting::nOdchylka),
+                    settings.text(Setting::nKmitočet), settings.text(Setting::nInterference),
+                    settings.text(Setting::nSpomaleni));
     picture_.prepareRun();
-    run_.emplace(picture_.canvas(), settings_, picture_, random_, &picture_);
+    run_.emplace(picture_.canvas(), settings, picture_, random_, &observer);
     emit started();
     if (!attempt([this] { run_->drawScene(); }))
         return;
@@ -63,8 +48,8 @@ void RunDriver::advance()
         if (!attempt([this] { due_ += run_->plotNextPoint() * step_; }))
             return;
         // A handler may stop this run (Escape from a screen reader's action) or
-        // close the window, and the commands that waited may start the next run:
-        // this tick then has nothing more to do.
+        // close the window, and what waited may start the next run: this tick
+        // then has nothing more to do.
         const int current = number_;
         emit pointPlotted(run_->pointsPlotted());
         if (state_ != State::Running || number_ != current)
@@ -98,7 +83,6 @@ bool RunDriver::attempt(Step step)
 
 void RunDriver::stopRun()
 {
-    std::erase_if(waiting_, [](const Waiting &w) { return w.kind == Kind::Start; });
     if (run_)
         end(RunEnd::Stopped);
 }
@@ -107,7 +91,6 @@ void RunDriver::close()
 {
     const bool running = run_.has_value();
     state_ = State::Closed;
-    waiting_.clear();
     if (running)
         end(RunEnd::Stopped);
 }
@@ -122,10 +105,4 @@ void RunDriver::end(RunEnd how)
     if (state_ == State::Running)
         state_ = State::Idle;
     emit finished(how);
-    // One at a time: a command may start a run, or close the window.
-    while (state_ == State::Idle && !waiting_.empty()) {
-        Waiting next = std::move(waiting_.front());
-        waiting_.pop_front();
-        next.command();
-    }
 }

@@ -3,8 +3,7 @@
 #include "sound/patternplayer.h"
 
 #include "patternsound.h"
-#include "picture/scenepicture.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 
 #include "sound/soundoutput.h"
 
@@ -20,10 +19,9 @@ namespace {
 constexpr int tailSamples = patternsound::sampleRate / 5;
 } // namespace
 
-PatternPlayer::PatternPlayer(const ScenePicture &picture, RunDriver &driver, QObject *parent)
-    : QObject(parent), picture_(picture), driver_(driver)
+PatternPlayer::PatternPlayer(const RunSession &session, QObject *parent) : QObject(parent), session_(session)
 {
-    connect(&driver, &RunDriver::finished, this, &PatternPlayer::runFinished);
+    connect(&session, &RunSession::finished, this, &PatternPlayer::runFinished);
 }
 
 PatternPlayer::~PatternPlayer()
@@ -34,26 +32,26 @@ PatternPlayer::~PatternPlayer()
 
 void PatternPlayer::play()
 {
-    if (driver_.isRunning()) {
+    if (session_.isRunning()) {
         waiting_ = true;
         //: Shown, and said to a screen reader, when the key that plays the pattern
         //: as sound is pressed during a run.
         emit notice(tr("The pattern will sound when the run ends."));
         return;
     }
-    playNow();
+    // The last run, as far as it got: Escape leaves a part that can be heard.
+    play(session_.currentRun());
 }
 
-void PatternPlayer::runFinished(RunEnd how)
+void PatternPlayer::runFinished(RunEnd how, const RunRecord &run)
 {
     const bool wanted = std::exchange(waiting_, false);
     if (wanted && how == RunEnd::Finished)
-        playNow();
+        play(run);
 }
 
-void PatternPlayer::playNow()
+void PatternPlayer::play(const RunRecord &run)
 {
-    const RunRecord &run = picture_.lastRun();
     if (run.points().empty()) {
         //: Shown, and said to a screen reader, when the pattern is to be played as
         //: sound before any run; %1 is the Start button's caption.
@@ -62,7 +60,7 @@ void PatternPlayer::playNow()
         return;
     }
     const std::vector<qint16> sound = RenderPatternSound(run);
-    stop();
+    stopOutput();
     if (!output_ && !openOutput()) {
         noOutput();
         return;
@@ -100,7 +98,7 @@ bool PatternPlayer::openOutput()
     auto *output = qobject_cast<SoundOutput *>(module_->instance());
     if (!output
         || !output->open(
-            patternsound::sampleRate, [this] { stop(); }, [this] { emit stopped(); }))
+            patternsound::sampleRate, [this] { stopOutput(); }, [this] { emit stopped(); }))
         return false;
     output_ = output;
     return true;
@@ -116,6 +114,11 @@ void PatternPlayer::noOutput()
 void PatternPlayer::stop()
 {
     waiting_ = false;
+    stopOutput();
+}
+
+void PatternPlayer::stopOutput()
+{
     if (output_ && !output_->isStopped()) {
         played_ = output_->processedUSecs();
         output_->stop();

@@ -7,19 +7,20 @@
 #include <QObject>
 
 class QPluginLoader;
-class RunDriver;
+class RunRecord;
+class RunSession;
 class SoundOutput;
-class ScenePicture;
 enum class RunEnd;
 
 // Plays the last run as sound (RenderPatternSound) through the desktop's sound
 // output, when asked and never otherwise: a run makes no sound by itself.
 //
 // - Asked before any run: says so (notice()) and plays nothing.
-// - Asked during a run: plays that run when it has gone to its end; a run
-//   stopped early (Escape) or refused plays nothing.
+// - Asked during a run: plays that run when it has gone to its end, whatever
+//   else ended meanwhile; a run stopped early (Escape) or refused plays nothing.
 // - Asked while a sound plays: starts it again from the bottom.
-// - stop() (Escape) ends the sound at once, and drops a sound that waits for a run.
+// - stop() (Escape) ends the sound at once, and drops a sound that waits for a run;
+//   a sound that plays out drops nothing.
 // - No sound output (no sound server, no device, a format it refuses): says so,
 //   and the program goes on as before; nothing waits for the sound.
 //
@@ -29,7 +30,7 @@ enum class RunEnd;
 class PatternPlayer : public QObject {
     Q_OBJECT
 public:
-    PatternPlayer(const ScenePicture &picture, RunDriver &driver, QObject *parent = nullptr);
+    explicit PatternPlayer(const RunSession &session, QObject *parent = nullptr);
     ~PatternPlayer() override;
 
     // H and the menu's entry.
@@ -49,13 +50,13 @@ signals:
     void notice(const QString &text);
 
 private:
-    void playNow();
-    void runFinished(RunEnd how);
+    void runFinished(RunEnd how, const RunRecord &run);
+    void play(const RunRecord &run);
+    void stopOutput();
     void noOutput();
     bool openOutput();
 
-    const ScenePicture &picture_;
-    RunDriver &driver_;
+    const RunSession &session_;
     QPluginLoader *module_ = nullptr; // loaded on first use
     SoundOutput *output_ = nullptr;   // the module's, opened on first use
     QByteArray samples_;

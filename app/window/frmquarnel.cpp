@@ -7,11 +7,12 @@
 #include "accessibility/runannouncement.h"
 #include "accessibility/settingcaptions.h"
 #include "commands/picturecommands.h"
+#include "explore/explorewindow.h"
 #include "picture/scenepicture.h"
 #include "picture/surfacelabel.h"
 #include "picture/windowzoom.h"
 #include "quarnelinfo.h"
-#include "run/rundriver.h"
+#include "run/runsession.h"
 #include "sound/patternplayer.h"
 #include "window/captionfit.h"
 #include "window/closerequest.h"
@@ -24,14 +25,11 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 const QString frmQuarnel::caption = QStringLiteral("Quarnel  - " QUARNEL_HOMEPAGE_URL);
@@ -81,27 +79,17 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
 
     picture_ = new ScenePicture(this);
     zoom_ = new WindowZoom(*this, *picture_);
+    session_ = new RunSession(*picture_, this);
+    player_ = new PatternPlayer(*session_, this);
     buildControls();
-    driver_ = new RunDriver(*picture_, *this, this);
-    commands_ = new PictureCommands(*this, *picture_, *zoom_, *driver_);
-    connect(driver_, &RunDriver::started, this, &frmQuarnel::runStarted);
-    connect(driver_, &RunDriver::finished, this, &frmQuarnel::runFinished);
-    connect(driver_, &RunDriver::refused, this, [this](const QString &why) {
-        auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    });
+    commands_ = new PictureCommands(*this, *picture_, *zoom_,
+                                    {[this] { showExplore(); }, [this] { player_->play(); }});
+    connectRuns();
     auto *escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, driver_, &RunDriver::stopRun);
+    connect(escape, &QAction::triggered, session_, &RunSession::stopRun);
     // Escape also silences the pattern that H plays.
-    connect(escape, &QAction::triggered, &commands_->player(), &PatternPlayer::stop);
-    // Why H plays nothing, or plays later: beside the picture and to the screen
-    // reader, without a sound.
-    connect(&commands_->player(), &PatternPlayer::notice, this, [this](const QString &text) {
-        QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
-        announce(*this, text);
-    });
+    connect(escape, &QAction::triggered, player_, &PatternPlayer::stop);
     addAction(escape);
     // Ctrl+Q is Exit from the keyboard: it too waits for the run's end. Named
     // outright: some desktops' key schemes have no quit key.
@@ -112,7 +100,7 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     addAction(quit);
 
     closeRequest_ = std::make_unique<CloseRequest>(*this, [this] {
-        driver_->close();
+        session_->close();
         close();
     });
 
@@ -121,6 +109,37 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
 }
 
 frmQuarnel::~frmQuarnel() = default;
+
+void frmQuarnel::connectRuns()
+{
+    connect(session_, &RunSession::started, this, &frmQuarnel::runStarted);
+    connect(session_, &RunSession::finished, this, &frmQuarnel::runFinished);
+    connect(session_, &RunSession::refused, this, [this](const QString &why) {
+        auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+    // The hidden fields show the chosen settings.
+    connect(session_, &RunSession::chosen, this,
+            [this](Setting setting, const QString &text) { field(setting)->setText(text); });
+    // Why H plays nothing, or plays later: beside the picture and to the screen
+    // reader, without a sound.
+    connect(player_, &PatternPlayer::notice, this, [this](const QString &text) {
+        QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
+        announce(*this, text);
+    });
+}
+
+ExploreWindow *frmQuarnel::explore() const { return explore_; }
+
+void frmQuarnel::showExplore()
+{
+    if (!explore_)
+        explore_ = new ExploreWindow(*session_, *picture_, *zoom_, this);
+    explore_->show();
+    explore_->raise();
+    explore_->activateWindow();
+}
 
 void frmQuarnel::buildControls()
 {
@@ -216,11 +235,7 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         // Only a settled value counts, not each step of a thumb drag.
         bar->setTracking(false);
         bar->setFocusPolicy(Qt::StrongFocus);
-        const ValueHandler handler = std::get<ValueHandler>(row.handler);
-        connect(bar, &QScrollBar::valueChanged, this,
-                [this, bar, handler](int value) { scrollBarChanged(bar, handler, value); });
-        connect(bar, &QScrollBar::actionTriggered, this,
-                [this, bar](int action) { scrollBarMoved(bar, action); });
+        connect(bar, &QScrollBar::valueChanged, this, std::get<ValueHandler>(row.handler));
         return bar;
     }
     case ControlKind::Frame: {
@@ -232,8 +247,10 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         auto *option = new QRadioButton(caption, frame);
         // Selecting a button, by a click, a key or in code, runs its handler at once.
         const ClickHandler handler = std::get<ClickHandler>(row.handler);
-        connect(option, &QRadioButton::toggled, this,
-                [this, option, handler](bool checked) { optionToggled(option, handler, checked); });
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked)
+                (this->*handler)();
+        });
         return option;
     }
     case ControlKind::Field: {
@@ -243,15 +260,15 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         auto *edit = new QLineEdit(this);
         edit->setEchoMode(QLineEdit::NoEcho);
         edit->setReadOnly(true);
-        const auto index = std::size_t(std::get<Setting>(row.holds));
-        written_[index] = caption;
+        const Setting setting = std::get<Setting>(row.holds);
+        session_->choose(setting, caption);
         markNeverShown(*edit); // before its first text, which is not announced
         edit->setText(caption);
-        fields_[index] = edit;
+        fields_[std::size_t(setting)] = edit;
         // Only the handlers write a setting: any other text is taken back at once.
-        connect(edit, &QLineEdit::textChanged, this, [this, edit, index](const QString &text) {
-            if (text != written_[index])
-                edit->setText(written_[index]);
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, setting](const QString &text) {
+            if (text != session_->text(setting))
+                edit->setText(session_->text(setting));
         });
         return edit;
     }
@@ -263,76 +280,7 @@ QLineEdit *frmQuarnel::field(Setting setting) const { return fields_[std::size_t
 
 QString frmQuarnel::text(Setting setting) const { return field(setting)->text(); }
 
-void frmQuarnel::writeSetting(Setting setting, const QString &text)
-{
-    written_[std::size_t(setting)] = text;
-    field(setting)->setText(text);
-}
-
-void frmQuarnel::optionToggled(QRadioButton *option, void (frmQuarnel::*handler)(), bool checked)
-{
-    if (!checked || undoing_)
-        return;
-    QWidget *frame = option->parentWidget();
-    if (!driver_->isRunning()) {
-        selected_[frame] = option;
-        (this->*handler)();
-        return;
-    }
-    // Selected during a run: the run's option comes back now, this one after the run.
-    if (QRadioButton *previous = selected_.value(frame)) {
-        const QScopedValueRollback undoing(undoing_, true);
-        previous->setChecked(true);
-    }
-    driver_->submit(RunDriver::Kind::Option, [option = QPointer(option)] {
-        if (option)
-            option->setChecked(true);
-    });
-}
-
-void frmQuarnel::scrollBarMoved(QScrollBar *bar, int action)
-{
-    if (!driver_->isRunning())
-        return;
-    // Moved by the user during a run: the thumb stays at the run's value, and the
-    // value the move asks for waits. A step counts from the value that waits already.
-    const int shown = bar->value();
-    const bool step =
-        action >= QAbstractSlider::SliderSingleStepAdd && action <= QAbstractSlider::SliderPageStepSub;
-    const int wanted =
-        step ? slowDownWaiting_.value_or(shown) + (bar->sliderPosition() - shown) : bar->sliderPosition();
-    bar->setSliderPosition(shown);
-    waitForSlowDown(bar, std::clamp(wanted, bar->minimum(), bar->maximum()));
-}
-
-void frmQuarnel::scrollBarChanged(QScrollBar *bar, void (frmQuarnel::*handler)(int), int value)
-{
-    if (undoing_)
-        return;
-    if (!driver_->isRunning()) {
-        scrollBarValue_ = value;
-        (this->*handler)(value);
-        return;
-    }
-    // Set by code or an accessibility action during a run: put back, and done after it.
-    {
-        const QScopedValueRollback undoing(undoing_, true);
-        bar->setValue(scrollBarValue_);
-    }
-    waitForSlowDown(bar, value);
-}
-
-void frmQuarnel::waitForSlowDown(QScrollBar *bar, int value)
-{
-    slowDownWaiting_ = value;
-    const int submitted = ++slowDownsSubmitted_;
-    driver_->submit(RunDriver::Kind::SlowDown, [this, bar = QPointer(bar), value, submitted] {
-        if (submitted == slowDownsSubmitted_)
-            slowDownWaiting_.reset();
-        if (bar)
-            bar->setValue(value);
-    });
-}
+void frmQuarnel::writeSetting(Setting setting, const QString &text) { session_->choose(setting, text); }
 
 void frmQuarnel::Form_Load()
 {
@@ -344,16 +292,13 @@ void frmQuarnel::Form_Load()
     writeSetting(Setting::nSpomaleni, QStringLiteral("1"));
 }
 
-bool frmQuarnel::isRunning() const { return driver_->isRunning(); }
+bool frmQuarnel::isRunning() const { return session_->isRunning(); }
 
-void frmQuarnel::cmdStart_Click()
-{
-    driver_->submit(RunDriver::Kind::Start, [this] { driver_->start(); });
-}
+void frmQuarnel::cmdStart_Click() { session_->start(); }
 
 void frmQuarnel::cmdKonec_Click()
 {
-    driver_->submit(RunDriver::Kind::Exit, [this] { close(); });
+    session_->exit([this] { close(); });
 }
 
 void frmQuarnel::runStarted()
@@ -362,21 +307,21 @@ void frmQuarnel::runStarted()
     setBusy(*picture_, true);
 }
 
-void frmQuarnel::runFinished(RunEnd how)
+void frmQuarnel::runFinished(RunEnd how, const RunRecord &run)
 {
     unsetCursor();
     setBusy(*picture_, false);
     if (how == RunEnd::Refused)
         return; // the message box says why
-    const RunRecord &run = picture_->lastRun();
-    picture_->setAccessibleDescription(
-        describePicture(run, *this, describedRun_ ? &*describedRun_ : nullptr));
+    // What changed since the whole run before this one.
+    const RunRecord *before =
+        how == RunEnd::Finished ? session_->previousWholeRun() : session_->lastWholeRun();
+    picture_->setAccessibleDescription(describePicture(run, run.settings(), before));
     // Heard wherever the focus is; not while the window closes.
-    if (driver_->state() != RunDriver::State::Closed)
+    if (session_->state() != RunDriver::State::Closed)
         announce(*this,
-                 how == RunEnd::Finished ? runFinishedAnnouncement(run, *this) : runStoppedAnnouncement(run));
-    if (how == RunEnd::Finished)
-        describedRun_ = run;
+                 how == RunEnd::Finished ? runFinishedAnnouncement(run, run.settings())
+                                         : runStoppedAnnouncement(run));
 }
 
 void frmQuarnel::closeEvent(QCloseEvent *event)
@@ -388,7 +333,7 @@ void frmQuarnel::closeEvent(QCloseEvent *event)
         return;
     }
     // The window system's close request ends a run and the program at once.
-    driver_->close();
+    session_->close();
     QWidget::closeEvent(event);
 }
 

@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runrecord.h"
 #include "settings.h"
 
-#include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <optional>
 
 class QCloseEvent;
 class QContextMenuEvent;
@@ -18,18 +16,22 @@ class QRadioButton;
 class QScrollBar;
 class CloseRequest;
 class PictureCommands;
-class RunDriver;
+class ExploreWindow;
+class PatternPlayer;
+class RunRecord;
+class RunSession;
 class ScenePicture;
 class WindowZoom;
 struct ControlRow;
 enum class RunEnd;
 
-// The program's one window. It holds the settings as the texts of five hidden
-// text fields, and the picture as a kept image under the controls; every
-// control is one row of the control table (controltable.h). The handlers of its
-// controls are here; the RunDriver carries out the runs and keeps what waits for
-// a run's end (rundriver.h says what may arrive during a run and what becomes of
-// it), and the picture's own commands are PictureCommands.
+// The program's one window, where its parts are made and connected: every
+// control is one row of the control table (controltable.h), the picture a kept
+// image under the controls. The controls' handlers write the settings into the
+// RunSession, which carries out the runs, keeps what waits for a run's end and
+// what is known of each run (runsession.h); five hidden text fields show its
+// settings. The picture's own commands are PictureCommands; the sound of a run
+// is the PatternPlayer's, the Explore window is made on first use.
 //
 // The handlers carry the names of their controls; several of these contain
 // Czech letters, which moc cannot read, so they are plain member functions
@@ -46,9 +48,13 @@ public:
     QString text(Setting setting) const override;
 
     ScenePicture &picture() { return *picture_; }
-    RunDriver &runDriver() { return *driver_; }
+    RunSession &session() { return *session_; }
     WindowZoom &zoom() { return *zoom_; }
     PictureCommands &commands() { return *commands_; }
+    PatternPlayer &player() { return *player_; }
+    // The Explore window, made on first use; one for the program's lifetime.
+    void showExplore();
+    ExploreWindow *explore() const;
     bool isRunning() const;
 
     void Form_Load();
@@ -85,26 +91,16 @@ private:
     QWidget *makeControl(const ControlRow &row, QWidget *frame);
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
-    // Handlers of an option and the scroll bar: at once, or after the run.
-    void optionToggled(QRadioButton *option, void (frmQuarnel::*handler)(), bool checked);
-    void scrollBarChanged(QScrollBar *bar, void (frmQuarnel::*handler)(int), int value);
-    void scrollBarMoved(QScrollBar *bar, int action);
-    void waitForSlowDown(QScrollBar *bar, int value);
+    void connectRuns();
     void runStarted();
-    void runFinished(RunEnd how);
+    void runFinished(RunEnd how, const RunRecord &run);
 
     ScenePicture *picture_ = nullptr;
-    RunDriver *driver_ = nullptr;
+    RunSession *session_ = nullptr;
     WindowZoom *zoom_ = nullptr;
     PictureCommands *commands_ = nullptr;
+    PatternPlayer *player_ = nullptr;
+    QPointer<ExploreWindow> explore_;
     std::unique_ptr<CloseRequest> closeRequest_;
-    std::array<QLineEdit *, 5> fields_{};       // indexed by Setting
-    std::array<QString, 5> written_;            // what the handlers last wrote, by Setting
-    QHash<QWidget *, QRadioButton *> selected_; // each frame's option whose handler ran last
-    int scrollBarValue_ = 1;                    // the value whose handler ran last
-    std::optional<int> slowDownWaiting_;        // the value the scroll bar takes after the run
-    int slowDownsSubmitted_ = 0;
-    bool undoing_ = false; // putting back what came during a run
-    // The last finished run described, so that the next description says what changed.
-    std::optional<RunRecord> describedRun_;
+    std::array<QLineEdit *, 5> fields_{}; // indexed by Setting
 };
