@@ -2,22 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "settings.h"
 
+#include "choices.h"
+
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <string>
-
-namespace {
-// The values the controls write, setting by setting (in the order of Setting).
-const std::initializer_list<double> controlValues[] = {
-    {100, 150, 200},
-    {0, 5, 10, 15, 40},
-    {0.1, 0.3, 0.5, 2},
-    {0, 1, 2},
-    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20},
-};
-} // namespace
 
 SettingTexts::SettingTexts(const Settings &settings)
 {
@@ -46,8 +36,12 @@ double settingNumber(const Settings &settings, Setting setting)
     const double value = QLocale().toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
         throw SettingNotNumber(setting, text);
-    const std::initializer_list<double> &allowed = controlValues[std::size_t(setting)];
-    if (std::find(allowed.begin(), allowed.end(), value) == allowed.end())
+    // The scroll bar writes any whole slow-down from 1 to 20; the options their values.
+    const std::span<const Choice> options = choicesOf(setting);
+    const bool written = setting == Setting::nSpomaleni
+        ? value == std::floor(value) && value >= 1 && value <= 20
+        : std::any_of(options.begin(), options.end(), [value](const Choice &c) { return c.value == value; });
+    if (!written)
         throw SettingOutOfRange(setting, text);
     return value;
 }

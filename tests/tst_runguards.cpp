@@ -23,7 +23,7 @@
 #include <functional>
 
 namespace {
-QStringList settingTexts(const frmQuarnel &w)
+QStringList settingTexts(const Settings &w)
 {
     return {w.text(Setting::nVzdalenost), w.text(Setting::nOdchylka), w.text(Setting::nKmitočet),
             w.text(Setting::nInterference), w.text(Setting::nSpomaleni)};
@@ -173,6 +173,56 @@ private slots:
         QCOMPARE(window.picture().canvas().image(), reference.window.picture().canvas().image());
         QCOMPARE(settingTexts(window), (QStringList{"200", "15", "2", "1", "20"}));
         QVERIFY(interference->isChecked());
+    }
+
+    // A choice made during a run through the accessibility interfaces, in code or
+    // with keys must be exactly what the next run takes: a change and its undoing
+    // once lost the undoing, and relative moves lost all but one step.
+    void choiceDuringARun_data()
+    {
+        QTest::addColumn<std::function<void(frmQuarnel &)>>("choose");
+        QTest::addColumn<QStringList>("next");
+        const auto option = [](frmQuarnel &w, const char *name) {
+            return w.findChild<QRadioButton *>(QString::fromUtf8(name));
+        };
+        const auto bar = [](frmQuarnel &w) { return w.findChild<QScrollBar *>(QStringLiteral("HScroll1")); };
+        QTest::newRow("Toggle, then the run's own") << std::function([=](frmQuarnel &w) {
+            for (const char *name : {"opFoton", "opSvětlo"})
+                face(option(w, name))
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::toggleAction());
+        }) << QStringList{"200", "15", "2", "0", "1"};
+        QTest::newRow("in code, then back") << std::function([=](frmQuarnel &w) {
+            option(w, "op01")->setChecked(true);
+            option(w, "op2")->setChecked(true);
+            option(w, "op0")->setChecked(true);
+        }) << QStringList{"200", "0", "2", "0", "1"};
+        // A screen reader's Increase: the bridge sets the value it reads plus one step.
+        QTest::newRow("three Increase actions") << std::function([=](frmQuarnel &w) {
+            QAccessibleValueInterface *value = face(bar(w))->valueInterface();
+            for (int i = 0; i < 3; ++i)
+                value->setCurrentValue(value->currentValue().toInt() + value->minimumStepSize().toInt());
+        }) << QStringList{"200", "15", "2", "0", "4"};
+        QTest::newRow("three Page Down keys") << std::function([=](frmQuarnel &w) {
+            for (int i = 0; i < 3; ++i)
+                QTest::keyClick(bar(w), Qt::Key_PageDown);
+        }) << QStringList{"200", "15", "2", "0", "4"};
+    }
+    void choiceDuringARun()
+    {
+        QFETCH(std::function<void(frmQuarnel &)>, choose);
+        QFETCH(QStringList, next);
+        frmQuarnel window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        atPoint(window, 100, [&] { choose(window); });
+        QSignalSpy ended(&window.session(), &RunSession::finished);
+        window.cmdStart_Click();
+        QVERIFY(ended.wait(20000));
+        QCOMPARE(settingTexts(window), next);
+        runStraightThrough(window);
+        window.cmdStart_Click();
+        QCOMPARE(settingTexts(window.session().currentRun().settings()), next);
     }
 
     // A handler of a plotted point that stops the run or closes the window made

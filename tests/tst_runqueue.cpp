@@ -11,8 +11,9 @@
 #include <memory>
 
 // What the real program does with real input that comes during a run: the same
-// as with no run going on, except that what changes a setting or starts a run
-// waits for the run's end.
+// as with no run going on, except that the run goes on with the settings it
+// started with, and Start and Exit wait for its end. The next run takes the
+// settings the controls show then, whatever path changed them.
 class TestRunQueue : public QObject {
     Q_OBJECT
 private slots:
@@ -30,6 +31,7 @@ private slots:
 private:
     std::unique_ptr<WindowDriver> driver_;
     // Sends one step: "click NAME", "click@125 NAME" (at that zoom), "clicks N NAME",
+    // "wheel N up|down NAME" (N notches of the mouse wheel over the control),
     // "dblclick add arrow", "key KEYS…", "keys N KEYS…" (the keys N times over),
     // "type TEXT", "wait MS", "close" (the window system's close request); or
     // waits: "run N" until the Nth run has started, "shows TITLE" until a window
@@ -62,12 +64,27 @@ void TestRunQueue::inputDuringARun_data()
     QTest::newRow("F1, then Down") << 3 << QStringList{"key F1", "wait 500", "key Down Down", "key Escape"}
                                    << QStringList{"click cmdStart"}
                                    << QStringList{"frequency 2", "frequency 2"} << false << "";
-    // A Start queued, then a dialog: what came after the dialog waits behind the
-    // queued Start's run, none of it lost.
+    // A Start queued, then a dialog: what came after the dialog is not lost, and
+    // the queued Start's run already takes the choice it made.
     QTest::newRow("input behind a queued Start and a dialog")
         << 3 << QStringList{"click cmdStart", "key ctrl+s", "wait 600", "key Escape",
                             "wait 300",       "click op05", "key Down", "click cmdStart"}
-        << QStringList{} << QStringList{"frequency 2", "frequency 2", "frequency 0.3"} << false << "";
+        << QStringList{} << QStringList{"frequency 2", "frequency 0.3", "frequency 0.3"} << false << "";
+    // A choice changed and changed back during a run is the run's own again: the
+    // next run must not take the first change, whichever path made it.
+    QTest::newRow("another option, then the run's own")
+        << 3 << QStringList{"click opFoton", "click opSvětlo"} << QStringList{"click cmdStart"}
+        << QStringList{"mode 0", "mode 0"} << false << "";
+    QTest::newRow("Down, then Up") << 3 << QStringList{"click opDc200", "key Down", "key Up"}
+                                   << QStringList{"click cmdStart"}
+                                   << QStringList{"distance 200", "distance 200"} << false << "";
+    QTest::newRow("near, then large again")
+        << 3 << QStringList{"click opdc100", "click opDc200"} << QStringList{"click cmdStart"}
+        << QStringList{"distance 200", "distance 200"} << false << "";
+    // Relative moves add up during a run as they do between runs.
+    QTest::newRow("three wheel notches")
+        << 5 << QStringList{"wheel 3 down HScroll1"} << QStringList{"click cmdStart"}
+        << QStringList{"slow-down 5", "slow-down 8"} << false << "";
     // The click lands where the zoomed window shows the option.
     QTest::newRow("a zoom, then a click")
         << 3 << QStringList{"key ctrl+plus", "wait 300", "size 125", "click@125 opDopad"}
@@ -118,6 +135,11 @@ void TestRunQueue::send(TracedQuarnel &program, const QString &step)
         const QPoint at = origin + driver_->map.centre(rest.section(' ', 1));
         session.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat",
                          rest.section(' ', 0, 0), "--delay", "5", "1"});
+    } else if (verb == "wheel") {
+        const QPoint at = origin + driver_->map.centre(rest.section(' ', 2));
+        session.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat",
+                         rest.section(' ', 0, 0), "--delay", "100",
+                         rest.section(' ', 1, 1) == "up" ? "4" : "5"});
     } else if (verb == "dblclick") {
         const QPoint at = origin + driver_->map.scrollBarAddArrow().center();
         session.xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat",

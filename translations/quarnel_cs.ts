@@ -1522,24 +1522,24 @@
         <translation>Jak daleko leží každá štěrbina od optické osy</translation>
     </message>
     <message>
-        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <source>Slit spacing large: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
-        <translation>Rozteč štěrbin velká: každá štěrbina 40 pixelů od optické osy</translation>
+        <translation>Rozteč štěrbin velká: každá štěrbina %1 pixelů od optické osy</translation>
     </message>
     <message>
-        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <source>Slit spacing minor: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Rozteč štěrbin menší: každá štěrbina 15 pixelů od optické osy</translation>
+        <translation>Rozteč štěrbin menší: každá štěrbina %1 pixelů od optické osy</translation>
     </message>
     <message>
-        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <source>Slit spacing middle: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Rozteč štěrbin střední: každá štěrbina 10 pixelů od optické osy</translation>
+        <translation>Rozteč štěrbin střední: každá štěrbina %1 pixelů od optické osy</translation>
     </message>
     <message>
-        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <source>Slit spacing small: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Rozteč štěrbin malá: každá štěrbina 5 pixelů od optické osy</translation>
+        <translation>Rozteč štěrbin malá: každá štěrbina %1 pixelů od optické osy</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
@@ -1557,19 +1557,19 @@
         <translation>Jak daleko stojí stínítko za clonou</translation>
     </message>
     <message>
-        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <source>Detector-screen distance large: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Vzdálenost stínítka velká: stínítko 200 pixelů za clonou</translation>
+        <translation>Vzdálenost stínítka velká: stínítko %1 pixelů za clonou</translation>
     </message>
     <message>
-        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <source>Detector-screen distance middle: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Vzdálenost stínítka střední: stínítko 150 pixelů za clonou</translation>
+        <translation>Vzdálenost stínítka střední: stínítko %1 pixelů za clonou</translation>
     </message>
     <message>
-        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <source>Detector-screen distance near: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Vzdálenost stínítka blízko: stínítko 100 pixelů za clonou</translation>
+        <translation>Vzdálenost stínítka blízko: stínítko %1 pixelů za clonou</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -1582,24 +1582,24 @@
         <translation>Vlnové číslo světla: jak rychle se fáze otáčí podél dráhy</translation>
     </message>
     <message>
-        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <source>Frequency higher: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Kmitočet vyšší: fáze se otočí o 2 radiány na pixel dráhy</translation>
+        <translation>Kmitočet vyšší: fáze se otočí o %1 radiány na pixel dráhy</translation>
     </message>
     <message>
-        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <source>Frequency high: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Kmitočet vysoký: fáze se otočí o 0,5 radiánu na pixel dráhy</translation>
+        <translation>Kmitočet vysoký: fáze se otočí o %1 radiánu na pixel dráhy</translation>
     </message>
     <message>
-        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <source>Frequency middle: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Kmitočet střední: fáze se otočí o 0,3 radiánu na pixel dráhy</translation>
+        <translation>Kmitočet střední: fáze se otočí o %1 radiánu na pixel dráhy</translation>
     </message>
     <message>
-        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <source>Frequency low: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Kmitočet nízký: fáze se otočí o 0,1 radiánu na pixel dráhy</translation>
+        <translation>Kmitočet nízký: fáze se otočí o %1 radiánu na pixel dráhy</translation>
     </message>
     <message>
         <source>Pattern</source>

@@ -1516,24 +1516,24 @@
         <translation>Wie weit jeder Spalt von der optischen Achse entfernt liegt</translation>
     </message>
     <message>
-        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <source>Slit spacing large: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
-        <translation>Spaltabstand groß: jeder Spalt 40 Pixel von der optischen Achse</translation>
+        <translation>Spaltabstand groß: jeder Spalt %1 Pixel von der optischen Achse</translation>
     </message>
     <message>
-        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <source>Slit spacing minor: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Spaltabstand enger: jeder Spalt 15 Pixel von der optischen Achse</translation>
+        <translation>Spaltabstand enger: jeder Spalt %1 Pixel von der optischen Achse</translation>
     </message>
     <message>
-        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <source>Slit spacing middle: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Spaltabstand mittel: jeder Spalt 10 Pixel von der optischen Achse</translation>
+        <translation>Spaltabstand mittel: jeder Spalt %1 Pixel von der optischen Achse</translation>
     </message>
     <message>
-        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <source>Slit spacing small: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Spaltabstand klein: jeder Spalt 5 Pixel von der optischen Achse</translation>
+        <translation>Spaltabstand klein: jeder Spalt %1 Pixel von der optischen Achse</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
@@ -1551,19 +1551,19 @@
         <translation>Wie weit der Schirm hinter der Blende steht</translation>
     </message>
     <message>
-        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <source>Detector-screen distance large: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Schirmabstand groß: der Schirm 200 Pixel hinter der Blende</translation>
+        <translation>Schirmabstand groß: der Schirm %1 Pixel hinter der Blende</translation>
     </message>
     <message>
-        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <source>Detector-screen distance middle: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Schirmabstand mittel: der Schirm 150 Pixel hinter der Blende</translation>
+        <translation>Schirmabstand mittel: der Schirm %1 Pixel hinter der Blende</translation>
     </message>
     <message>
-        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <source>Detector-screen distance near: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Schirmabstand nah: der Schirm 100 Pixel hinter der Blende</translation>
+        <translation>Schirmabstand nah: der Schirm %1 Pixel hinter der Blende</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -1576,24 +1576,24 @@
         <translation>Die Wellenzahl des Lichts: wie schnell sich die Phase längs eines Weges dreht</translation>
     </message>
     <message>
-        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <source>Frequency higher: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Frequenz höher: die Phase dreht sich um 2 Radiant je Pixel Weg</translation>
+        <translation>Frequenz höher: die Phase dreht sich um %1 Radiant je Pixel Weg</translation>
     </message>
     <message>
-        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <source>Frequency high: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frequenz hoch: die Phase dreht sich um 0,5 Radiant je Pixel Weg</translation>
+        <translation>Frequenz hoch: die Phase dreht sich um %1 Radiant je Pixel Weg</translation>
     </message>
     <message>
-        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <source>Frequency middle: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frequenz mittel: die Phase dreht sich um 0,3 Radiant je Pixel Weg</translation>
+        <translation>Frequenz mittel: die Phase dreht sich um %1 Radiant je Pixel Weg</translation>
     </message>
     <message>
-        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <source>Frequency low: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frequenz tief: die Phase dreht sich um 0,1 Radiant je Pixel Weg</translation>
+        <translation>Frequenz tief: die Phase dreht sich um %1 Radiant je Pixel Weg</translation>
     </message>
     <message>
         <source>Pattern</source>

@@ -1516,24 +1516,24 @@
         <translation>A qué distancia del eje óptico está cada rendija</translation>
     </message>
     <message>
-        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <source>Slit spacing large: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
-        <translation>Separación de rendijas grande: cada rendija a 40 píxeles del eje óptico</translation>
+        <translation>Separación de rendijas grande: cada rendija a %1 píxeles del eje óptico</translation>
     </message>
     <message>
-        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <source>Slit spacing minor: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Separación de rendijas menor: cada rendija a 15 píxeles del eje óptico</translation>
+        <translation>Separación de rendijas menor: cada rendija a %1 píxeles del eje óptico</translation>
     </message>
     <message>
-        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <source>Slit spacing middle: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Separación de rendijas media: cada rendija a 10 píxeles del eje óptico</translation>
+        <translation>Separación de rendijas media: cada rendija a %1 píxeles del eje óptico</translation>
     </message>
     <message>
-        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <source>Slit spacing small: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Separación de rendijas pequeña: cada rendija a 5 píxeles del eje óptico</translation>
+        <translation>Separación de rendijas pequeña: cada rendija a %1 píxeles del eje óptico</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
@@ -1551,19 +1551,19 @@
         <translation>A qué distancia detrás de la barrera está la pantalla</translation>
     </message>
     <message>
-        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <source>Detector-screen distance large: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Distancia de la pantalla larga: la pantalla a 200 píxeles detrás de la barrera</translation>
+        <translation>Distancia de la pantalla larga: la pantalla a %1 píxeles detrás de la barrera</translation>
     </message>
     <message>
-        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <source>Detector-screen distance middle: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Distancia de la pantalla media: la pantalla a 150 píxeles detrás de la barrera</translation>
+        <translation>Distancia de la pantalla media: la pantalla a %1 píxeles detrás de la barrera</translation>
     </message>
     <message>
-        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <source>Detector-screen distance near: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Distancia de la pantalla cerca: la pantalla a 100 píxeles detrás de la barrera</translation>
+        <translation>Distancia de la pantalla cerca: la pantalla a %1 píxeles detrás de la barrera</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -1576,24 +1576,24 @@
         <translation>El número de onda de la luz: con qué rapidez gira la fase a lo largo de un camino</translation>
     </message>
     <message>
-        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <source>Frequency higher: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Frecuencia mayor: la fase gira 2 radianes por píxel de camino</translation>
+        <translation>Frecuencia mayor: la fase gira %1 radianes por píxel de camino</translation>
     </message>
     <message>
-        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <source>Frequency high: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frecuencia alta: la fase gira 0,5 radianes por píxel de camino</translation>
+        <translation>Frecuencia alta: la fase gira %1 radianes por píxel de camino</translation>
     </message>
     <message>
-        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <source>Frequency middle: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frecuencia media: la fase gira 0,3 radianes por píxel de camino</translation>
+        <translation>Frecuencia media: la fase gira %1 radianes por píxel de camino</translation>
     </message>
     <message>
-        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <source>Frequency low: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frecuencia baja: la fase gira 0,1 radianes por píxel de camino</translation>
+        <translation>Frecuencia baja: la fase gira %1 radianes por píxel de camino</translation>
     </message>
     <message>
         <source>Pattern</source>

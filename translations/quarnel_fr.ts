@@ -1516,24 +1516,24 @@
         <translation>À quelle distance de l&apos;axe optique se trouve chaque fente</translation>
     </message>
     <message>
-        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <source>Slit spacing large: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
-        <translation>Écart des fentes grand : chaque fente à 40 pixels de l&apos;axe optique</translation>
+        <translation>Écart des fentes grand : chaque fente à %1 pixels de l&apos;axe optique</translation>
     </message>
     <message>
-        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <source>Slit spacing minor: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Écart des fentes réduit : chaque fente à 15 pixels de l&apos;axe optique</translation>
+        <translation>Écart des fentes réduit : chaque fente à %1 pixels de l&apos;axe optique</translation>
     </message>
     <message>
-        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <source>Slit spacing middle: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Écart des fentes moyen : chaque fente à 10 pixels de l&apos;axe optique</translation>
+        <translation>Écart des fentes moyen : chaque fente à %1 pixels de l&apos;axe optique</translation>
     </message>
     <message>
-        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <source>Slit spacing small: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Écart des fentes petit : chaque fente à 5 pixels de l&apos;axe optique</translation>
+        <translation>Écart des fentes petit : chaque fente à %1 pixels de l&apos;axe optique</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
@@ -1551,19 +1551,19 @@
         <translation>À quelle distance derrière la plaque se trouve l&apos;écran</translation>
     </message>
     <message>
-        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <source>Detector-screen distance large: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Distance de l&apos;écran grande : l&apos;écran à 200 pixels derrière la plaque</translation>
+        <translation>Distance de l&apos;écran grande : l&apos;écran à %1 pixels derrière la plaque</translation>
     </message>
     <message>
-        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <source>Detector-screen distance middle: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Distance de l&apos;écran moyenne : l&apos;écran à 150 pixels derrière la plaque</translation>
+        <translation>Distance de l&apos;écran moyenne : l&apos;écran à %1 pixels derrière la plaque</translation>
     </message>
     <message>
-        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <source>Detector-screen distance near: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Distance de l&apos;écran proche : l&apos;écran à 100 pixels derrière la plaque</translation>
+        <translation>Distance de l&apos;écran proche : l&apos;écran à %1 pixels derrière la plaque</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -1576,24 +1576,24 @@
         <translation>Le nombre d&apos;onde de la lumière : à quelle vitesse la phase tourne le long d&apos;un chemin</translation>
     </message>
     <message>
-        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <source>Frequency higher: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Fréquence plus haute : la phase tourne de 2 radians par pixel de chemin</translation>
+        <translation>Fréquence plus haute : la phase tourne de %1 radians par pixel de chemin</translation>
     </message>
     <message>
-        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <source>Frequency high: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Fréquence haute : la phase tourne de 0,5 radian par pixel de chemin</translation>
+        <translation>Fréquence haute : la phase tourne de %1 radian par pixel de chemin</translation>
     </message>
     <message>
-        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <source>Frequency middle: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Fréquence moyenne : la phase tourne de 0,3 radian par pixel de chemin</translation>
+        <translation>Fréquence moyenne : la phase tourne de %1 radian par pixel de chemin</translation>
     </message>
     <message>
-        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <source>Frequency low: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Fréquence basse : la phase tourne de 0,1 radian par pixel de chemin</translation>
+        <translation>Fréquence basse : la phase tourne de %1 radian par pixel de chemin</translation>
     </message>
     <message>
         <source>Pattern</source>

@@ -1522,24 +1522,24 @@
         <translation>Jak daleko każda szczelina leży od osi optycznej</translation>
     </message>
     <message>
-        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <source>Slit spacing large: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
-        <translation>Odstęp szczelin duży: każda szczelina 40 pikseli od osi optycznej</translation>
+        <translation>Odstęp szczelin duży: każda szczelina %1 pikseli od osi optycznej</translation>
     </message>
     <message>
-        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <source>Slit spacing minor: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Odstęp szczelin węższy: każda szczelina 15 pikseli od osi optycznej</translation>
+        <translation>Odstęp szczelin węższy: każda szczelina %1 pikseli od osi optycznej</translation>
     </message>
     <message>
-        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <source>Slit spacing middle: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Odstęp szczelin średni: każda szczelina 10 pikseli od osi optycznej</translation>
+        <translation>Odstęp szczelin średni: każda szczelina %1 pikseli od osi optycznej</translation>
     </message>
     <message>
-        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <source>Slit spacing small: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Odstęp szczelin mały: każda szczelina 5 pikseli od osi optycznej</translation>
+        <translation>Odstęp szczelin mały: każda szczelina %1 pikseli od osi optycznej</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
@@ -1557,19 +1557,19 @@
         <translation>Jak daleko za przesłoną stoi ekran</translation>
     </message>
     <message>
-        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <source>Detector-screen distance large: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Odległość ekranu duża: ekran 200 pikseli za przesłoną</translation>
+        <translation>Odległość ekranu duża: ekran %1 pikseli za przesłoną</translation>
     </message>
     <message>
-        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <source>Detector-screen distance middle: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Odległość ekranu średnia: ekran 150 pikseli za przesłoną</translation>
+        <translation>Odległość ekranu średnia: ekran %1 pikseli za przesłoną</translation>
     </message>
     <message>
-        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <source>Detector-screen distance near: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Odległość ekranu blisko: ekran 100 pikseli za przesłoną</translation>
+        <translation>Odległość ekranu blisko: ekran %1 pikseli za przesłoną</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -1582,24 +1582,24 @@
         <translation>Liczba falowa światła: jak szybko faza obraca się wzdłuż drogi</translation>
     </message>
     <message>
-        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <source>Frequency higher: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Częstotliwość wyższa: faza obraca się o 2 radiany na piksel drogi</translation>
+        <translation>Częstotliwość wyższa: faza obraca się o %1 radiany na piksel drogi</translation>
     </message>
     <message>
-        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <source>Frequency high: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Częstotliwość wysoka: faza obraca się o 0,5 radiana na piksel drogi</translation>
+        <translation>Częstotliwość wysoka: faza obraca się o %1 radiana na piksel drogi</translation>
     </message>
     <message>
-        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <source>Frequency middle: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Częstotliwość średnia: faza obraca się o 0,3 radiana na piksel drogi</translation>
+        <translation>Częstotliwość średnia: faza obraca się o %1 radiana na piksel drogi</translation>
     </message>
     <message>
-        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <source>Frequency low: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Częstotliwość niska: faza obraca się o 0,1 radiana na piksel drogi</translation>
+        <translation>Częstotliwość niska: faza obraca się o %1 radiana na piksel drogi</translation>
     </message>
     <message>
         <source>Pattern</source>

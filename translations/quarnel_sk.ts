@@ -1522,24 +1522,24 @@
         <translation>Ako ďaleko leží každá štrbina od optickej osi</translation>
     </message>
     <message>
-        <source>Slit spacing large: each slit 40 pixels from the optical axis</source>
+        <source>Slit spacing large: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: the group&apos;s name and the option&apos;s caption as they are translated, then what it sets.</extracomment>
-        <translation>Rozstup štrbín veľký: každá štrbina 40 pixelov od optickej osi</translation>
+        <translation>Rozstup štrbín veľký: každá štrbina %1 pixelov od optickej osi</translation>
     </message>
     <message>
-        <source>Slit spacing minor: each slit 15 pixels from the optical axis</source>
+        <source>Slit spacing minor: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Rozstup štrbín menší: každá štrbina 15 pixelov od optickej osi</translation>
+        <translation>Rozstup štrbín menší: každá štrbina %1 pixelov od optickej osi</translation>
     </message>
     <message>
-        <source>Slit spacing middle: each slit 10 pixels from the optical axis</source>
+        <source>Slit spacing middle: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Rozstup štrbín stredný: každá štrbina 10 pixelov od optickej osi</translation>
+        <translation>Rozstup štrbín stredný: každá štrbina %1 pixelov od optickej osi</translation>
     </message>
     <message>
-        <source>Slit spacing small: each slit 5 pixels from the optical axis</source>
+        <source>Slit spacing small: each slit %1 pixels from the optical axis</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Rozstup štrbín malý: každá štrbina 5 pixelov od optickej osi</translation>
+        <translation>Rozstup štrbín malý: každá štrbina %1 pixelov od optickej osi</translation>
     </message>
     <message>
         <source>Slit spacing 0: both slits on the optical axis</source>
@@ -1557,19 +1557,19 @@
         <translation>Ako ďaleko stojí tienidlo za clonou</translation>
     </message>
     <message>
-        <source>Detector-screen distance large: the screen 200 pixels behind the barrier</source>
+        <source>Detector-screen distance large: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Vzdialenosť tienidla veľká: tienidlo 200 pixelov za clonou</translation>
+        <translation>Vzdialenosť tienidla veľká: tienidlo %1 pixelov za clonou</translation>
     </message>
     <message>
-        <source>Detector-screen distance middle: the screen 150 pixels behind the barrier</source>
+        <source>Detector-screen distance middle: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Vzdialenosť tienidla stredná: tienidlo 150 pixelov za clonou</translation>
+        <translation>Vzdialenosť tienidla stredná: tienidlo %1 pixelov za clonou</translation>
     </message>
     <message>
-        <source>Detector-screen distance near: the screen 100 pixels behind the barrier</source>
+        <source>Detector-screen distance near: the screen %1 pixels behind the barrier</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Vzdialenosť tienidla blízko: tienidlo 100 pixelov za clonou</translation>
+        <translation>Vzdialenosť tienidla blízko: tienidlo %1 pixelov za clonou</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -1582,24 +1582,24 @@
         <translation>Vlnové číslo svetla: ako rýchlo sa fáza otáča pozdĺž dráhy</translation>
     </message>
     <message>
-        <source>Frequency higher: the phase turns 2 radians per pixel of path</source>
+        <source>Frequency higher: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets.</extracomment>
-        <translation>Frekvencia vyššia: fáza sa otočí o 2 radiány na pixel dráhy</translation>
+        <translation>Frekvencia vyššia: fáza sa otočí o %1 radiány na pixel dráhy</translation>
     </message>
     <message>
-        <source>Frequency high: the phase turns 0.5 radians per pixel of path</source>
+        <source>Frequency high: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frekvencia vysoká: fáza sa otočí o 0,5 radiánu na pixel dráhy</translation>
+        <translation>Frekvencia vysoká: fáza sa otočí o %1 radiánu na pixel dráhy</translation>
     </message>
     <message>
-        <source>Frequency middle: the phase turns 0.3 radians per pixel of path</source>
+        <source>Frequency middle: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frekvencia stredná: fáza sa otočí o 0,3 radiánu na pixel dráhy</translation>
+        <translation>Frekvencia stredná: fáza sa otočí o %1 radiánu na pixel dráhy</translation>
     </message>
     <message>
-        <source>Frequency low: the phase turns 0.1 radians per pixel of path</source>
+        <source>Frequency low: the phase turns %1 radians per pixel of path</source>
         <extracomment>What a screen reader says of an option: group, caption, what it sets. Numbers as your language writes them.</extracomment>
-        <translation>Frekvencia nízka: fáza sa otočí o 0,1 radiánu na pixel dráhy</translation>
+        <translation>Frekvencia nízka: fáza sa otočí o %1 radiánu na pixel dráhy</translation>
     </message>
     <message>
         <source>Pattern</source>

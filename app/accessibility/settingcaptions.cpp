@@ -4,33 +4,18 @@
 
 #include <QCoreApplication>
 
-std::span<const SettingChoice> settingChoices(Setting setting)
+QString translatedCaption(const Choice &choice)
 {
-    switch (setting) {
-    case Setting::nOdchylka:
-        return settingchoices::spacing;
-    case Setting::nVzdalenost:
-        return settingchoices::distance;
-    case Setting::nKmitočet:
-        return settingchoices::frequency;
-    case Setting::nInterference:
-        return settingchoices::pattern;
-    case Setting::nSpomaleni:
-        break;
-    }
-    return {};
-}
-
-QString translatedCaption(const SettingChoice &choice)
-{
+    if (!choice.caption.group)
+        return QString::fromUtf8(choice.caption.source);
     return QCoreApplication::translate("SettingCaption", choice.caption.source, choice.caption.group);
 }
 
 QString chosenCaption(const Settings &settings, Setting setting)
 {
     const QString text = settings.text(setting);
-    for (const SettingChoice &choice : settingChoices(setting)) {
-        if (text == numberText(choice.value))
+    for (const Choice &choice : choicesOf(setting)) {
+        if (text == choiceText(choice))
             return withoutSoftHyphens(translatedCaption(choice));
     }
     return {};

@@ -24,7 +24,7 @@ constexpr double startWaveNumber = 2; // k
 
 // The window's captions, as the window shows them.
 QString window(const char *caption) { return QCoreApplication::translate("frmQuarnel", caption); }
-QString option(const SettingChoice &choice) { return withoutSoftHyphens(translatedCaption(choice)); }
+QString option(const Choice &choice) { return withoutSoftHyphens(translatedCaption(choice)); }
 
 // The locale the help's numbers are written in: the translation's own.
 QLocale numbers()
@@ -126,7 +126,7 @@ QString physics()
                  Text::tr("Wave number k, radians per pixel"),
                  //: A column heading of the table of wavelengths.
                  Text::tr("Wavelength λ, pixels"));
-    for (const SettingChoice &choice : frequency)
+    for (const Choice &choice : settingchoices::frequency)
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td></tr>")
                     .arg(option(choice), numbers().toString(choice.value),
                          number(optics::wavelength(choice.value)));

@@ -67,16 +67,16 @@ const ControlRow rows[] = {
     {"opVelka", K::Option, spacing[0].caption.source, {16, 16, 49, 17}, dialog, 32, &F::opVelka_Click, nullptr,
      //: What a screen reader says of an option: the group's name and the option's
      //: caption as they are translated, then what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing large: each slit 40 pixels from the optical axis"), true, false, &spacing[0]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing large: each slit %1 pixels from the optical axis"), true, false, &spacing[0]},
     {"op60", K::Option, spacing[1].caption.source, {16, 33, 49, 13}, dialog, 13, &F::op60_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing minor: each slit 15 pixels from the optical axis"), true, false, &spacing[1]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing minor: each slit %1 pixels from the optical axis"), true, false, &spacing[1]},
     {"op40", K::Option, spacing[2].caption.source, {16, 48, 57, 17}, dialog, 12, &F::op40_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing middle: each slit 10 pixels from the optical axis"), true, false, &spacing[2]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing middle: each slit %1 pixels from the optical axis"), true, false, &spacing[2]},
     {"op20", K::Option, spacing[3].caption.source, {16, 64, 57, 13}, dialog, 11, &F::op20_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing small: each slit 5 pixels from the optical axis"), true, false, &spacing[3]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing small: each slit %1 pixels from the optical axis"), true, false, &spacing[3]},
     {"op0", K::Option, spacing[4].caption.source, {16, 80, 49, 17}, dialog, 8, &F::op0_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing 0: both slits on the optical axis"), true, false, &spacing[4]},
@@ -89,13 +89,13 @@ const ControlRow rows[] = {
      nullptr, QT_TRANSLATE_NOOP("frmQuarnel", "How far the screen stands behind the barrier")},
     {"opDc200", K::Option, distance[0].caption.source, {32, 16, 49, 13}, dialog, 9, &F::opDc200_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance large: the screen 200 pixels behind the barrier"), true, false, &distance[0]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance large: the screen %1 pixels behind the barrier"), true, false, &distance[0]},
     {"opDc150", K::Option, distance[1].caption.source, {56, 32, 65, 17}, dialog, 10, &F::opDc150_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance middle: the screen 150 pixels behind the barrier"), true, false, &distance[1]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance middle: the screen %1 pixels behind the barrier"), true, false, &distance[1]},
     {"opdc100", K::Option, distance[2].caption.source, {88, 48, 65, 17}, dialog, 6, &F::opdc100_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance near: the screen 100 pixels behind the barrier"), true, false, &distance[2]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance near: the screen %1 pixels behind the barrier"), true, false, &distance[2]},
 
     //: The caption of the frequency group, on the top line of a frame 105 pixels wide
     //: (Arial 8.25 pt bold). It sets the wave number k: how fast the phase turns.
@@ -105,19 +105,19 @@ const ControlRow rows[] = {
      QT_TRANSLATE_NOOP("frmQuarnel", "The wave number of the light: how fast the phase turns along a path")},
     {"op2", K::Option, frequency[0].caption.source, {8, 16, 57, 17}, dialog, 31, &F::op2_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency higher: the phase turns 2 radians per pixel of path"), true, false, &frequency[0]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency higher: the phase turns %1 radians per pixel of path"), true, false, &frequency[0]},
     {"op05", K::Option, frequency[1].caption.source, {24, 32, 57, 17}, dialog, 15, &F::op05_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      //: Numbers as your language writes them.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency high: the phase turns 0.5 radians per pixel of path"), true, false, &frequency[1]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency high: the phase turns %1 radians per pixel of path"), true, false, &frequency[1]},
     {"op03", K::Option, frequency[2].caption.source, {40, 48, 57, 13}, dialog, 17, &F::op03_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      //: Numbers as your language writes them.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency middle: the phase turns 0.3 radians per pixel of path"), true, false, &frequency[2]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency middle: the phase turns %1 radians per pixel of path"), true, false, &frequency[2]},
     {"op01", K::Option, frequency[3].caption.source, {56, 64, 41, 13}, dialog, 18, &F::op01_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      //: Numbers as your language writes them.
-     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency low: the phase turns 0.1 radians per pixel of path"), true, false, &frequency[3]},
+     QT_TRANSLATE_NOOP("frmQuarnel", "Frequency low: the phase turns %1 radians per pixel of path"), true, false, &frequency[3]},
 
     //: The caption of the pattern group, on the top line of a frame 113 pixels wide
     //: (MS Sans Serif 8.25 pt bold): what the plot beside the screen shows.
@@ -138,11 +138,11 @@ const ControlRow rows[] = {
     {"frmAnimace", K::Frame, "Animace", {16, 440, 81, 65}, msSans, 37, {}, nullptr, "Animation speed",
      hidden},
     {"opRychlá", K::Option, "Rychlá", {8, 16, 65, 17}, dialog, 38, &F::opRychlá_Click, nullptr,
-     "Animation speed fast: slow-down 1"},
+     "Animation speed fast: slow-down %1", true, false, &choiceNamed("opRychlá")},
     {"opPomalejší", K::Option, "Pomalejší", {8, 32, 65, 17}, dialog, 39, &F::opPomalejší_Click, nullptr,
-     "Animation speed slower: slow-down 10"},
+     "Animation speed slower: slow-down %1", true, false, &choiceNamed("opPomalejší")},
     {"opPomalá", K::Option, "Pomalá", {8, 48, 65, 13}, dialog, 40, &F::opPomalá_Click, nullptr,
-     "Animation speed slow: slow-down 20"},
+     "Animation speed slow: slow-down %1", true, false, &choiceNamed("opPomalá")},
 
     // The caption of a field is the placeholder that the start-up settings replace.
     {"nOdchylka", K::Field, "Odchylka", {136, 88, 73, 19}, dialog, 4, {}, "Slit spacing setting",

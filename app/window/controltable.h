@@ -5,7 +5,7 @@
 #include "labels.h"
 #include "settings.h"
 
-struct SettingChoice;
+struct Choice;
 #include <QFont>
 #include <QRect>
 #include <QtGlobal>
@@ -53,7 +53,7 @@ struct ControlRow {
     bool visible = true;               // a hidden frame hides its options too
     bool centred = false;              // a label's caption centred in its box
     // A field's setting, a scene label's place in the run, an option's choice.
-    std::variant<std::monostate, Setting, SceneLabel, const SettingChoice *> holds = {};
+    std::variant<std::monostate, Setting, SceneLabel, const Choice *> holds = {};
     // What it does, in one line, shown under the pointer; nullptr: the accessible
     // description says it. The picture's shows wherever no control has one.
     const char *toolTip = nullptr;

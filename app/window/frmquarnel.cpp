@@ -50,11 +50,19 @@ QString fromUtf8(const char *text) { return QString::fromUtf8(text); }
 // translation has it.
 QString translated(const char *text) { return QCoreApplication::translate("frmQuarnel", text); }
 
+// What a screen reader says of the control: an option's value given as its setting holds it.
+QString described(const ControlRow &row)
+{
+    const QString text = translated(row.accessibleDescription);
+    const auto *choice = std::get_if<const Choice *>(&row.holds);
+    return choice && text.contains(QLatin1String("%1")) ? text.arg(choiceText(**choice)) : text;
+}
+
 QString captionOf(const ControlRow &row)
 {
     if (row.kind == ControlKind::Field)
         return fromUtf8(row.caption); // a setting's text, never a word to translate
-    if (const auto *choice = std::get_if<const SettingChoice *>(&row.holds))
+    if (const auto *choice = std::get_if<const Choice *>(&row.holds))
         return translatedCaption(**choice);
     if (row.kind == ControlKind::Option)
         return fromUtf8(row.caption); // a hidden option of no group the user sees
@@ -170,7 +178,7 @@ void frmQuarnel::buildControls()
         control->setAccessibleName(row.accessibleName ? translated(row.accessibleName)
                                                       : withoutSoftHyphens(captionOf(row)));
         if (row.accessibleDescription)
-            control->setAccessibleDescription(translated(row.accessibleDescription));
+            control->setAccessibleDescription(described(row));
         // The picture lets the pointer through to the window: the window shows its
         // tooltip, wherever no control shows one of its own.
         const char *toolTip = row.toolTip ? row.toolTip : row.accessibleDescription;
@@ -282,6 +290,12 @@ QString frmQuarnel::text(Setting setting) const { return field(setting)->text();
 
 void frmQuarnel::writeSetting(Setting setting, const QString &text) { session_->choose(setting, text); }
 
+void frmQuarnel::writeChoice(const char *option)
+{
+    const Choice &choice = choiceNamed(option);
+    writeSetting(choice.setting, choiceText(choice));
+}
+
 void frmQuarnel::Form_Load()
 {
     findChild<QRadioButton *>(QStringLiteral("op60"))->setChecked(true);
@@ -347,21 +361,21 @@ void frmQuarnel::resizeEvent(QResizeEvent *event)
 
 void frmQuarnel::HScroll1_Change(int value) { writeSetting(Setting::nSpomaleni, QString::number(value)); }
 
-void frmQuarnel::opVelka_Click() { writeSetting(Setting::nOdchylka, QStringLiteral("40")); }
-void frmQuarnel::op60_Click() { writeSetting(Setting::nOdchylka, QStringLiteral("15")); }
-void frmQuarnel::op40_Click() { writeSetting(Setting::nOdchylka, QStringLiteral("10")); }
-void frmQuarnel::op20_Click() { writeSetting(Setting::nOdchylka, QStringLiteral("5")); }
-void frmQuarnel::op0_Click() { writeSetting(Setting::nOdchylka, QStringLiteral("0")); }
-void frmQuarnel::opDc200_Click() { writeSetting(Setting::nVzdalenost, QStringLiteral("200")); }
-void frmQuarnel::opDc150_Click() { writeSetting(Setting::nVzdalenost, QStringLiteral("150")); }
-void frmQuarnel::opdc100_Click() { writeSetting(Setting::nVzdalenost, QStringLiteral("100")); }
-void frmQuarnel::op2_Click() { writeSetting(Setting::nKmitočet, QStringLiteral("2")); }
-void frmQuarnel::op05_Click() { writeSetting(Setting::nKmitočet, numberText(0.5)); }
-void frmQuarnel::op03_Click() { writeSetting(Setting::nKmitočet, numberText(0.3)); }
-void frmQuarnel::op01_Click() { writeSetting(Setting::nKmitočet, numberText(0.1)); }
-void frmQuarnel::opSvětlo_Click() { writeSetting(Setting::nInterference, QStringLiteral("0")); }
-void frmQuarnel::opFoton_Click() { writeSetting(Setting::nInterference, QStringLiteral("1")); }
-void frmQuarnel::opDopad_Click() { writeSetting(Setting::nInterference, QStringLiteral("2")); }
-void frmQuarnel::opRychlá_Click() { writeSetting(Setting::nSpomaleni, QStringLiteral("1")); }
-void frmQuarnel::opPomalejší_Click() { writeSetting(Setting::nSpomaleni, QStringLiteral("10")); }
-void frmQuarnel::opPomalá_Click() { writeSetting(Setting::nSpomaleni, QStringLiteral("20")); }
+void frmQuarnel::opVelka_Click() { writeChoice("opVelka"); }
+void frmQuarnel::op60_Click() { writeChoice("op60"); }
+void frmQuarnel::op40_Click() { writeChoice("op40"); }
+void frmQuarnel::op20_Click() { writeChoice("op20"); }
+void frmQuarnel::op0_Click() { writeChoice("op0"); }
+void frmQuarnel::opDc200_Click() { writeChoice("opDc200"); }
+void frmQuarnel::opDc150_Click() { writeChoice("opDc150"); }
+void frmQuarnel::opdc100_Click() { writeChoice("opdc100"); }
+void frmQuarnel::op2_Click() { writeChoice("op2"); }
+void frmQuarnel::op05_Click() { writeChoice("op05"); }
+void frmQuarnel::op03_Click() { writeChoice("op03"); }
+void frmQuarnel::op01_Click() { writeChoice("op01"); }
+void frmQuarnel::opSvětlo_Click() { writeChoice("opSvětlo"); }
+void frmQuarnel::opFoton_Click() { writeChoice("opFoton"); }
+void frmQuarnel::opDopad_Click() { writeChoice("opDopad"); }
+void frmQuarnel::opRychlá_Click() { writeChoice("opRychlá"); }
+void frmQuarnel::opPomalejší_Click() { writeChoice("opPomalejší"); }
+void frmQuarnel::opPomalá_Click() { writeChoice("opPomalá"); }

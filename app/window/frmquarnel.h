@@ -91,6 +91,8 @@ private:
     QWidget *makeControl(const ControlRow &row, QWidget *frame);
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
+    // An option's handler: its setting takes the text the option writes.
+    void writeChoice(const char *option);
     void connectRuns();
     void runStarted();
     void runFinished(RunEnd how, const RunRecord &run);
