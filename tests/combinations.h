@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings.h"
+#include "choices.h"
 
 #include <QString>
 #include <QTest>
@@ -16,14 +16,15 @@ inline void addEveryCombination()
     QTest::addColumn<QString>("spacing");
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("mode");
-    for (const char *spacing : {"40", "15", "10", "5", "0"})
-        for (const char *distance : {"200", "150", "100"})
-            for (double frequency : {2.0, 0.5, 0.3, 0.1})
-                for (const char *mode : {"0", "1", "2"}) {
-                    const QString text = numberText(frequency);
-                    QTest::addRow("distance %s spacing %s frequency %s mode %s", distance, spacing,
-                                  qPrintable(text), mode)
-                        << QString::fromLatin1(distance) << QString::fromLatin1(spacing) << text
-                        << QString::fromLatin1(mode);
+    using namespace settingchoices;
+    for (const Choice &spacing : settingchoices::spacing)
+        for (const Choice &distance : settingchoices::distance)
+            for (const Choice &frequency : settingchoices::frequency)
+                for (const Choice &mode : pattern) {
+                    const QString texts[] = {choiceText(distance), choiceText(spacing), choiceText(frequency),
+                                             choiceText(mode)};
+                    QTest::addRow("distance %s spacing %s frequency %s mode %s", qPrintable(texts[0]),
+                                  qPrintable(texts[1]), qPrintable(texts[2]), qPrintable(texts[3]))
+                        << texts[0] << texts[1] << texts[2] << texts[3];
                 }
 }

@@ -9,7 +9,11 @@
 #include "canvas.h"
 #include "imagecanvas.h"
 #include "labels.h"
+#include "nullcanvas.h"
 #include "pacer.h"
+#include "photonrandom.h"
+#include "run.h"
+#include "runrecord.h"
 #include "settings.h"
 
 #include <QImage>
@@ -32,6 +36,18 @@ public:
 
     std::array<QString, 5> texts;
 };
+
+// A whole run with these settings, drawn nowhere, as its record keeps it.
+inline RunRecord recordRun(const Settings &settings)
+{
+    NullCanvas canvas;
+    NoLabels labels;
+    PhotonRandom random;
+    NoWaitPacer pacer;
+    RunRecord record;
+    PerformRun(canvas, settings, labels, random, pacer, &record);
+    return record;
+}
 
 // A canvas that draws nothing and keeps every operation, with the drawing
 // state it was made in, so tests can check a run's exact sequence.
@@ -166,6 +182,7 @@ const QRgb silver = qRgb(192, 192, 192);
 #if __has_include("window/frmquarnel.h")
 #include "picture/scenepicture.h"
 #include "run/runsession.h"
+#include "choices.h"
 #include "window/frmquarnel.h"
 
 #include <QApplication>
@@ -207,5 +224,12 @@ struct ShownWindow {
     QRadioButton *option(const QString &name) const { return window.findChild<QRadioButton *>(name); }
     QImage picture() { return window.picture().canvas().image().convertToFormat(QImage::Format_RGB32); }
     QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // Selects the option that writes this text into its setting.
+    void choose(Setting setting, const QString &text)
+    {
+        for (const Choice &choice : choicesOf(setting))
+            if (choiceText(choice) == text)
+                option(QString::fromUtf8(choice.objectName))->setChecked(true);
+    }
 };
 #endif

@@ -241,12 +241,7 @@ private slots:
         QFETCH(QString, distance);
         QFETCH(QString, spacing);
         QFETCH(QString, frequency);
-        RunRecord record;
-        RecordingCanvas canvas;
-        NoLabels labels;
-        PhotonRandom random;
-        NoWaitPacer pacer;
-        PerformRun(canvas, TextSettings(distance, spacing, frequency, "1"), labels, random, pacer, &record);
+        const RunRecord record = recordRun(TextSettings(distance, spacing, frequency, "1"));
         // The run's bright peaks above the axis, in pixels from it.
         const std::vector<RunRecord::Point> &points = record.points();
         double brightest = 0;

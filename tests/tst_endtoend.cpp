@@ -103,12 +103,7 @@ private slots:
     // Bars on the screen that are not as long as the run reports plotting them, within 2 pixels.
     void barLengthsMatchTheRun()
     {
-        RunRecord record;
-        RecordingCanvas canvas;
-        NoLabels labels;
-        PhotonRandom random;
-        NoWaitPacer pacer;
-        PerformRun(canvas, TextSettings("200", "15", "2", "0"), labels, random, pacer, &record);
+        const RunRecord record = recordRun(TextSettings("200", "15", "2", "0"));
         std::map<int, double> lengths;
         for (const RunRecord::Point &point : record.points())
             lengths[int(point.y)] = point.shown;

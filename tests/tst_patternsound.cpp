@@ -18,13 +18,7 @@ using patternsound::samplesPerPoint;
 RunRecord recorded(const QString &distance, const QString &spacing, const QString &frequency,
                    const QString &mode)
 {
-    RunRecord run;
-    RecordingCanvas canvas;
-    NoLabels labels;
-    PhotonRandom random;
-    NoWaitPacer pacer;
-    PerformRun(canvas, TextSettings(distance, spacing, frequency, mode), labels, random, pacer, &run);
-    return run;
+    return recordRun(TextSettings(distance, spacing, frequency, mode));
 }
 
 // The loudness heard over each point's 10 ms: the samples' RMS.

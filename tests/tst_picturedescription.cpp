@@ -17,17 +17,6 @@
 #include <cmath>
 
 namespace {
-RunRecord runWith(const TextSettings &settings)
-{
-    NullCanvas canvas;
-    NoLabels labels;
-    PhotonRandom random;
-    NoWaitPacer pacer;
-    RunRecord record;
-    PerformRun(canvas, settings, labels, random, pacer, &record);
-    return record;
-}
-
 // The plotted record's local maxima or minima (level neighbours allowed), as heights above the axis.
 std::vector<int> turningPoints(const RunRecord &run, bool maxima)
 {
@@ -133,7 +122,7 @@ private slots:
         QFETCH(QString, frequency);
         QFETCH(QString, mode);
         const TextSettings settings(distance, spacing, frequency, mode);
-        const RunRecord run = runWith(settings);
+        const RunRecord run = recordRun(settings);
         const QString description = describePicture(run, settings);
         const QString summary = summarizePicture(run, settings);
         QVERIFY2(description.startsWith(summary + ' ') && summary.endsWith('.')
@@ -183,7 +172,7 @@ private slots:
         const QSet<QString> shared{"Interference", "pixel"};
         QStringList english, czech;
         const TextSettings startUp;
-        const RunRecord first = runWith(startUp);
+        const RunRecord first = recordRun(startUp);
         for (const QString &language : {QString("en"), QString("cs_CZ")}) {
             installTranslations(QLocale(language));
             QLocale::setDefault(QLocale(language));
@@ -193,7 +182,7 @@ private slots:
                         const TextSettings settings("150", spacing, numberText(QString(frequency).toDouble()),
                                                     mode);
                         (language == "en" ? english : czech)
-                            << describePicture(runWith(settings), settings, &first);
+                            << describePicture(recordRun(settings), settings, &first);
                     }
         }
         installTranslations(QLocale::c());
@@ -234,7 +223,7 @@ private slots:
         QFETCH(QString, change);
         const TextSettings before;
         const TextSettings after(texts[0], texts[1], texts[2], texts[3]);
-        const RunRecord previous = runWith(before), run = runWith(after);
+        const RunRecord previous = recordRun(before), run = recordRun(after);
         const QString description = describePicture(run, after, &previous);
         if (change.isEmpty()) {
             QVERIFY2(!description.contains("Since the last run"), qPrintable(description));
@@ -278,7 +267,7 @@ private slots:
         const QLocale previous;
         QLocale::setDefault(QLocale(locale));
         const TextSettings settings(texts[0], texts[1], texts[2], texts[3]);
-        const QString description = describePicture(runWith(settings), settings);
+        const QString description = describePicture(recordRun(settings), settings);
         QLocale::setDefault(previous);
         for (const QString &phrase : heard)
             QVERIFY2(description.contains(phrase), qPrintable(phrase + " / " + description));
