@@ -8,6 +8,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -152,6 +153,30 @@ private slots:
             QTest::qWait(300);
             QCOMPARE(loudest(server_->played()), 0);
         }
+    }
+
+    // A sound asked for during a run was dropped when an earlier sound played
+    // out meanwhile, although the program had said it would sound at the run's end.
+    void hDuringARunOutlastsAnEarlierSound()
+    {
+        ShownWindow shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        PatternPlayer &player = shown.window.player();
+        shown.window.cmdStart_Click();
+        QTest::keyClick(&shown.window, Qt::Key_H);
+        QVERIFY(player.isPlaying());
+        // A run of about 6 s, longer than the 4 s sound that goes on meanwhile.
+        shown.window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(5);
+        shown.window.session().setStepDuration(countdownStep);
+        QSignalSpy stopped(&player, &PatternPlayer::stopped);
+        QSignalSpy ended(&shown.window.session(), &RunSession::finished);
+        atPoint(shown.window, 20, [&] { QTest::keyClick(&shown.window, Qt::Key_H); });
+        shown.window.cmdStart_Click();
+        QVERIFY(ended.wait(60000));
+        QCOMPARE(stopped.size(), 1);
+        QVERIFY(player.isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
+        QVERIFY(player.playedUSecs() >= patternUSecs(shown.window));
     }
 
     // Escape that ends the run but leaves the sound going, or a sound that goes
