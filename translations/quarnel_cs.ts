@@ -699,9 +699,9 @@
         <translation>stisknou tlačítko, na kterém je fokus.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
-        <translation>hned zastaví běh i zvuk, který přehrává %1. Ostatní kliknutí a klávesy během běhu čekají na jeho konec.</translation>
+        <translation>hned zastaví běh i zvuk, který přehrává %1. Během běhu volby a posuvník hned ukazují, s čím poběží příští běh; Start a Konec čekají na konec běhu.</translation>
     </message>
     <message>
         <source>copies the picture.</source>

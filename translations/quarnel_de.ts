@@ -699,9 +699,9 @@
         <translation>drücken die Schaltfläche, die den Fokus hat.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
-        <translation>hält einen Durchlauf sofort an, ebenso den Ton, den %1 spielt. Andere Klicks und Tasten während eines Durchlaufs warten auf dessen Ende.</translation>
+        <translation>hält einen Durchlauf sofort an, ebenso den Klang, den %1 abspielt. Während eines Durchlaufs zeigen die Optionen und der Schieberegler sofort, womit der nächste Durchlauf startet; Start und Ende warten auf das Ende des Durchlaufs.</translation>
     </message>
     <message>
         <source>copies the picture.</source>

@@ -699,9 +699,9 @@
         <translation>pulsan el botón que tiene el foco.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
-        <translation>detiene un barrido de inmediato, y también el sonido que reproduce %1. Los demás clics y teclas durante un barrido esperan a que termine.</translation>
+        <translation>detiene al instante un barrido y el sonido que reproduce %1. Durante un barrido, las opciones y la barra de desplazamiento muestran al instante lo que tomará el siguiente; Iniciar y Salir esperan al final del barrido.</translation>
     </message>
     <message>
         <source>copies the picture.</source>

@@ -699,9 +699,9 @@
         <translation>appuient sur le bouton qui a le focus.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
-        <translation>arrête aussitôt un balayage, ainsi que le son que joue %1. Les autres clics et touches pendant un balayage attendent sa fin.</translation>
+        <translation>arrête aussitôt un balayage, ainsi que le son que joue %1. Pendant un balayage, les options et la barre de défilement montrent aussitôt ce que prendra le suivant ; Lancer et Quitter attendent la fin du balayage.</translation>
     </message>
     <message>
         <source>copies the picture.</source>

@@ -699,9 +699,9 @@
         <translation>naciskają przycisk, który ma fokus.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
-        <translation>od razu zatrzymuje przebieg, a także dźwięk odtwarzany klawiszem %1. Inne kliknięcia i klawisze w trakcie przebiegu czekają na jego koniec.</translation>
+        <translation>natychmiast zatrzymuje przebieg i dźwięk odtwarzany przez %1. W trakcie przebiegu opcje i suwak od razu pokazują, z czym ruszy następny przebieg; Start i Koniec czekają na jego koniec.</translation>
     </message>
     <message>
         <source>copies the picture.</source>

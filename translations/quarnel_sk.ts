@@ -699,9 +699,9 @@
         <translation>stlačia tlačidlo, na ktorom je fokus.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. Other clicks and keys during a run wait for its end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
-        <translation>hneď zastaví beh aj zvuk, ktorý prehráva %1. Ostatné kliknutia a klávesy počas behu čakajú na jeho koniec.</translation>
+        <translation>hneď zastaví beh aj zvuk, ktorý prehráva %1. Počas behu voľby a posuvník hneď ukazujú, s čím pobeží ďalší beh; Štart a Koniec čakajú na koniec behu.</translation>
     </message>
     <message>
         <source>copies the picture.</source>
