@@ -613,34 +613,18 @@ void ExploreWindow::saveTableAs()
     }
     if (run().points().empty())
         return;
-    keepFileDialogHistoryPrivate();
     // The table as it is now: a run going on meanwhile does not change what is saved.
-    const RunRecord table = run();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    auto *dialog = new QFileDialog(this,
-                                   //: The title of the file dialog that saves the run's table.
-                                   tr("Save table as"),
-                                   //: The file name the save dialog suggests; keep the .csv ending.
-                                   QDir(folder).filePath(tr("interference.csv")),
-                                   //: The file-type filter of the save dialog; keep "(*.csv)" as it is.
-                                   tr("CSV files (*.csv)"));
-    dialog->setObjectName(QStringLiteral("saveTableDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    connect(dialog, &QFileDialog::fileSelected, this, [this, table](QString path) {
-        if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-            path += QLatin1String(".csv");
-        QString error;
-        if (writeRunTable(table, path, &error))
-            return;
-        auto *box = new QMessageBox(
-            QMessageBox::Warning, windowTitle(),
-            //: A warning: %1 the file name, %2 the system's reason (for example "No space left on device").
-            tr("The table could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), error),
-            QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    });
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-    saveDialog_ = dialog;
+    saveDialog_ = saveWithDialog(
+        this,
+        {QStandardPaths::DocumentsLocation,
+         //: The title of the file dialog that saves the run's table.
+         tr("Save table as"),
+         //: The file name the save dialog suggests; keep the .csv ending.
+         tr("interference.csv"),
+         //: The file-type filter of the save dialog; keep "(*.csv)" as it is.
+         tr("CSV files (*.csv)"), QStringLiteral(".csv"),
+         //: A warning: %1 the file name, %2 the system's reason (for example "No space left on device").
+         tr("The table could not be saved as \"%1\": %2")},
+        [csv = runTableCsv(run())](QIODevice &file) { return file.write(csv) == csv.size(); });
+    saveDialog_->setObjectName(QStringLiteral("saveTableDialog"));
 }
