@@ -146,38 +146,6 @@ namespace {
 constexpr double sameBrightness = 1e-6;
 } // namespace
 
-std::optional<double> MeasuredBandSpacing(const RunRecord &run)
-{
-    const std::vector<int> maxima = Extremes(run, true);
-    if (maxima.size() < 2)
-        return std::nullopt;
-    const std::vector<RunRecord::Point> &points = run.points();
-    const auto peakHeight = [&](int point) {
-        const std::size_t i = std::size_t(point - 1);
-        const double below = points[i - 1].computed, at = points[i].computed, above = points[i + 1].computed;
-        const double curvature = below - 2 * at + above;
-        const double offset = curvature < 0 ? 0.5 * (below - above) / curvature : 0;
-        // Heights grow by one pixel a point up the screen.
-        const double step =
-            (heightOf(run.geometry(), points[i + 1].y) - heightOf(run.geometry(), points[i - 1].y)) / 2;
-        return heightOf(run.geometry(), points[i].y) + offset * step;
-    };
-    std::size_t nearest = 0;
-    for (std::size_t i = 1; i < maxima.size(); ++i) {
-        if (std::abs(peakHeight(maxima[i])) < std::abs(peakHeight(maxima[nearest])))
-            nearest = i;
-    }
-    double sum = 0;
-    int count = 0;
-    for (std::size_t neighbour : {nearest - 1, nearest + 1}) {
-        if (neighbour < maxima.size()) {
-            sum += std::abs(peakHeight(maxima[neighbour]) - peakHeight(maxima[nearest]));
-            ++count;
-        }
-    }
-    return sum / count;
-}
-
 BandReading ReadBands(const RunRecord &run)
 {
     BandReading reading;

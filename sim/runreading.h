@@ -67,12 +67,6 @@ std::vector<int> Extremes(const RunRecord &run, bool bright);
 // The first such point above `point`, from the bottom again after the top; 0 if none.
 int NextExtreme(const RunRecord &run, int point, bool bright);
 
-// The distance between neighbouring bright bands near the axis, measured on the
-// record: from the maximum nearest the axis to the maxima either side of it,
-// averaged, each maximum placed between the points by the parabola through it
-// and its neighbours. None with fewer than two maxima.
-std::optional<double> MeasuredBandSpacing(const RunRecord &run);
-
 // The bands of the plotted record as a sighted pupil counts them, for the
 // picture's description and whatever else speaks of "the bands". The record is
 // what the plot drew (RunRecord::Point::shown): the bar's length, or in photon
@@ -106,11 +100,10 @@ struct BandReading {
     std::vector<PlottedBand> dark;   // between each two neighbouring bright bands, bottom to top
     double largest = 0;              // the record's largest value
     // The distance between neighbouring bright bands near the axis, as a ruler
-    // gives it on the plot: between the two bands nearest the axis. Where the
-    // bands are evenly spaced it is MeasuredBandSpacing's within a pixel; that
-    // measures every fringe of the computed intensity between the points, this
-    // the bands the plot shows, whose tops the slits' distance weighting pulls a
-    // little toward the brighter side (at start-up 20 pixels against 20.9).
+    // gives it on the plot: between the two bands nearest the axis, whole
+    // pixels apart. The tops of the bands the plot shows are pulled a little
+    // toward the brighter side by the slits' distance weighting, so it may lie
+    // a pixel or so from the exact first order (at start-up 20 pixels against 21.1).
     std::optional<double> spacing;
     // The highest point of the record nearest the axis (values within a
     // millionth of the largest count as level), and whether its mirror image

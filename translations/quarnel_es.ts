@@ -70,11 +70,6 @@
         <translation>Explorar un barrido</translation>
     </message>
     <message>
-        <source>%1:</source>
-        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
-        <translation>%1:</translation>
-    </message>
-    <message>
         <source>&amp;Point:</source>
         <extracomment>The label of the box that selects one of the screen line&apos;s 399 points; &amp; marks the access key.</extracomment>
         <translation>&amp;Punto:</translation>
@@ -111,158 +106,13 @@
     </message>
     <message>
         <source>Show the &amp;small-angle formula&apos;s marks (dashed)</source>
-        <extracomment>A check box: also mark the bright bands where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
+        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
         <translation>Mostrar las marcas de la fórmula para ángulos pe&amp;queños (discontinuas)</translation>
-    </message>
-    <message>
-        <source>Solid: bright, where the path difference is a whole number of wavelengths. Dotted: dark, where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·D/(2d) puts them.</source>
-        <extracomment>The plot&apos;s legend. Keep the formula y = m·λ·D/(2d) as it is: m the order, λ the wavelength, D the screen&apos;s distance, 2d the slit separation.</extracomment>
-        <translation>Línea continua: brillante, donde la diferencia de camino es un número entero de longitudes de onda. Punteada: oscura, donde es un número entero y medio. Discontinua: donde la fórmula para ángulos pequeños y = m·λ·D/(2d) las sitúa.</translation>
-    </message>
-    <message>
-        <source>Height above the optical axis</source>
-        <extracomment>A readout: how far the selected point lies above the optical axis (the line through the middle of the slits), in pixels.</extracomment>
-        <translation>Altura sobre el eje óptico</translation>
-    </message>
-    <message>
-        <source>How far the point lies above the optical axis, in pixels; below it negative</source>
-        <extracomment>Accessible description of the height readout.</extracomment>
-        <translation>A qué altura está el punto sobre el eje óptico, en píxeles; por debajo, negativa</translation>
-    </message>
-    <message>
-        <source>Wavelength λ = 2π/k</source>
-        <extracomment>A readout: the wavelength of the light, worked out from its wave number k. Keep the formula as it is.</extracomment>
-        <translation>Longitud de onda λ = 2π/k</translation>
-    </message>
-    <message>
-        <source>The wavelength of the run&apos;s light, from its wave number k</source>
-        <extracomment>Accessible description of the wavelength readout.</extracomment>
-        <translation>La longitud de onda de la luz del barrido, a partir de su número de onda k</translation>
-    </message>
-    <message>
-        <source>Path from slit A</source>
-        <extracomment>A readout: the length of the path from the middle of slit A to the selected point.</extracomment>
-        <translation>Camino desde la rendija A</translation>
-    </message>
-    <message>
-        <source>From the middle of slit A to the point, in pixels and in wavelengths</source>
-        <extracomment>Accessible description of the readout of the path from slit A.</extracomment>
-        <translation>Desde el centro de la rendija A hasta el punto, en píxeles y en longitudes de onda</translation>
-    </message>
-    <message>
-        <source>Path from slit B</source>
-        <extracomment>A readout: the length of the path from the middle of slit B to the selected point.</extracomment>
-        <translation>Camino desde la rendija B</translation>
-    </message>
-    <message>
-        <source>From the middle of slit B to the point, in pixels and in wavelengths</source>
-        <extracomment>Accessible description of the readout of the path from slit B.</extracomment>
-        <translation>Desde el centro de la rendija B hasta el punto, en píxeles y en longitudes de onda</translation>
-    </message>
-    <message>
-        <source>Path difference B − A</source>
-        <extracomment>A readout: how much longer the path from slit B is than the path from slit A.</extracomment>
-        <translation>Diferencia de camino B − A</translation>
-    </message>
-    <message>
-        <source>How much longer the path from slit B is, in wavelengths and pixels</source>
-        <extracomment>Accessible description of the path-difference readout.</extracomment>
-        <translation>Cuánto más largo es el camino desde la rendija B, en longitudes de onda y en píxeles</translation>
-    </message>
-    <message>
-        <source>Phase difference</source>
-        <extracomment>A readout: the angle between the two phasors (the arrows of the two waves), in degrees.</extracomment>
-        <translation>Diferencia de fase</translation>
-    </message>
-    <message>
-        <source>How much further phasor B is turned than phasor A, in degrees, and in whole turns and the rest</source>
-        <extracomment>Accessible description of the phase-difference readout; a phasor is the arrow that stands for one wave.</extracomment>
-        <translation>Cuánto más girado está el fasor B que el fasor A, en grados, y en vueltas completas y el resto</translation>
-    </message>
-    <message>
-        <source>Intensity as computed</source>
-        <extracomment>A readout: the intensity the program worked out at the point, before the plot scales it.</extracomment>
-        <translation>Intensidad calculada</translation>
-    </message>
-    <message>
-        <source>Four times the squared length of the phasor sum, before the pattern scales it</source>
-        <extracomment>Accessible description of the computed-intensity readout; the phasor sum is the arrow from the tail of one phasor to the head of the other.</extracomment>
-        <translation>Cuatro veces el cuadrado de la longitud de la suma de fasores, antes de que el patrón la escale</translation>
-    </message>
-    <message>
-        <source>Intensity as plotted</source>
-        <extracomment>A readout: what the plot drew at the point (a bar&apos;s length, or a number of photon dots).</extracomment>
-        <translation>Intensidad representada</translation>
-    </message>
-    <message>
-        <source>What the plot drew at this height: the bar&apos;s length, or the photons</source>
-        <extracomment>Accessible description of the plotted-intensity readout.</extracomment>
-        <translation>Lo que la gráfica dibujó a esta altura: la longitud de la barra, o los fotones</translation>
-    </message>
-    <message>
-        <source>Nearest whole order</source>
-        <extracomment>A readout: the whole number m of wavelengths nearest the path difference (the order of the nearest bright band).</extracomment>
-        <translation>Orden entero más cercano</translation>
-    </message>
-    <message>
-        <source>The whole number of wavelengths m nearest the path difference, and how far the difference is from it</source>
-        <extracomment>Accessible description of the nearest-order readout.</extracomment>
-        <translation>El número entero de longitudes de onda m más cercano a la diferencia de camino, y cuánto se aparta de él</translation>
-    </message>
-    <message>
-        <source>Bright band of this order</source>
-        <extracomment>A readout: where the bright band of order m lies, exactly and by the small-angle formula.</extracomment>
-        <translation>Franja brillante de este orden</translation>
-    </message>
-    <message>
-        <source>Where the path difference is exactly m wavelengths, and where the small-angle formula puts it</source>
-        <extracomment>Accessible description of the bright-band readout.</extracomment>
-        <translation>Donde la diferencia de camino es exactamente m longitudes de onda, y donde la sitúa la fórmula para ángulos pequeños</translation>
-    </message>
-    <message>
-        <source>Phasors of the selected point</source>
-        <extracomment>The accessible name of the drawing of the two phasors (arrows) and their sum for the selected point.</extracomment>
-        <translation>Fasores del punto elegido</translation>
-    </message>
-    <message>
-        <source>Bands</source>
-        <extracomment>The title of the group about the bright and dark bands of the pattern.</extracomment>
-        <translation>Franjas</translation>
     </message>
     <message>
         <source>Band spacing near the axis</source>
         <extracomment>A readout: the distance between neighbouring bright bands near the optical axis.</extracomment>
         <translation>Separación de franjas cerca del eje</translation>
-    </message>
-    <message>
-        <source>The distance between neighbouring bright bands near the optical axis, measured on the run, beside what the small-angle formula λD/(2d) gives</source>
-        <extracomment>Accessible description of the band-spacing readout; keep λD/(2d) as it is.</extracomment>
-        <translation>La distancia entre franjas brillantes vecinas cerca del eje óptico, medida en el barrido, junto a lo que da la fórmula para ángulos pequeños λD/(2d)</translation>
-    </message>
-    <message>
-        <source>Bright bands, exact and by the small-angle formula</source>
-        <extracomment>The accessible name of the table of the bright bands&apos; heights.</extracomment>
-        <translation>Franjas brillantes, exactas y según la fórmula para ángulos pequeños</translation>
-    </message>
-    <message>
-        <source>Order m</source>
-        <extracomment>A column title: the order m of a bright band (whole number of wavelengths of path difference).</extracomment>
-        <translation>Orden m</translation>
-    </message>
-    <message>
-        <source>Exact (px)</source>
-        <extracomment>A column title: the height of the bright band from the exact geometry, in pixels.</extracomment>
-        <translation>Exacta (px)</translation>
-    </message>
-    <message>
-        <source>Small-angle (px)</source>
-        <extracomment>A column title: the height the small-angle formula gives, in pixels.</extracomment>
-        <translation>Ángulos pequeños (px)</translation>
-    </message>
-    <message>
-        <source>Small-angle less exact (px)</source>
-        <extracomment>A column title: how far the formula&apos;s height lies from the exact one, in pixels.</extracomment>
-        <translation>Ángulos pequeños menos exacta (px)</translation>
     </message>
     <message>
         <source>Runs side by side</source>
@@ -278,26 +128,6 @@
         <source>Keeps the last run to compare with the next ones; up to %1, the oldest giving way to a fifth</source>
         <extracomment>Accessible description of the keep button: %1 is how many runs are kept at most (4).</extracomment>
         <translation>Conserva el último barrido para compararlo con los siguientes; hasta %1, y un quinto sustituye al más antiguo</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <extracomment>A column title: the line style (solid, dashed …) each run is drawn with in the plot.</extracomment>
-        <translation>Línea</translation>
-    </message>
-    <message>
-        <source>Bright bands</source>
-        <extracomment>A column title: how many bright bands the run shows.</extracomment>
-        <translation>Franjas brillantes</translation>
-    </message>
-    <message>
-        <source>Spacing near the axis (px)</source>
-        <extracomment>A column title: the distance between neighbouring bright bands near the axis, in pixels.</extracomment>
-        <translation>Separación cerca del eje (px)</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <extracomment>A column title: the run&apos;s settings in words.</extracomment>
-        <translation>Barrido</translation>
     </message>
     <message>
         <source>&amp;Save table...</source>
@@ -360,71 +190,6 @@
         <translation>%1 px</translation>
     </message>
     <message>
-        <source>%1 px (k = %2 rad/px)</source>
-        <extracomment>The wavelength in pixels, and the wave number k in radians per pixel. A length in pixels; %1 is the number.</extracomment>
-        <translation>%1 px (k = %2 rad/px)</translation>
-    </message>
-    <message>
-        <source>%1 px = %2 λ</source>
-        <extracomment>A path: %1 in pixels, %2 in wavelengths.</extracomment>
-        <translation>%1 px = %2 λ</translation>
-    </message>
-    <message>
-        <source>%1 λ = %2 px</source>
-        <extracomment>The path difference: %1 in wavelengths, %2 in pixels.</extracomment>
-        <translation>%1 λ = %2 px</translation>
-    </message>
-    <message>
-        <source>%1° = %2 × 360° − %3°</source>
-        <extracomment>The phase difference as whole turns less the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
-        <translation>%1° = %2 × 360° − %3°</translation>
-    </message>
-    <message>
-        <source>%1° = %2 × 360° + %3°</source>
-        <extracomment>The phase difference as whole turns plus the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
-        <translation>%1° = %2 × 360° + %3°</translation>
-    </message>
-    <message>
-        <source>%1 of at most %2</source>
-        <extracomment>The computed intensity: %1 its value, %2 the largest value it can have.</extracomment>
-        <translation>%1 de como máximo %2</translation>
-    </message>
-    <message>
-        <source>photon count %1, dots drawn: %2</source>
-        <extracomment>In photon mode: %1 the expected photon count at the point, %2 the dots actually drawn.</extracomment>
-        <translation>número de fotones %1, puntos dibujados: %2</translation>
-    </message>
-    <message>
-        <source>bar %1 px long</source>
-        <extracomment>The plotted intensity as a bar&apos;s length: %1 in pixels.</extracomment>
-        <translation>barra de %1 px</translation>
-    </message>
-    <message>
-        <source>m = %1, off by %2 λ</source>
-        <extracomment>%1 the whole order m, %2 how far the path difference is from it in wavelengths, with its sign.</extracomment>
-        <translation>m = %1, desviación %2 λ</translation>
-    </message>
-    <message>
-        <source>off the screen</source>
-        <extracomment>Where a bright band would lie beyond the scanned part of the screen.</extracomment>
-        <translation>fuera de la pantalla</translation>
-    </message>
-    <message>
-        <source>none: the path difference is the same everywhere</source>
-        <extracomment>With both slits at one place (spacing 0) there are no bands: the path difference does not change.</extracomment>
-        <translation>ninguna: la diferencia de camino es igual en todas partes</translation>
-    </message>
-    <message>
-        <source>exact %1, small-angle %2</source>
-        <extracomment>Where the bright band of order m lies: %1 from the exact geometry, %2 by the small-angle formula (each a height in pixels or &quot;off the screen&quot;).</extracomment>
-        <translation>exacta %1, ángulos pequeños %2</translation>
-    </message>
-    <message>
-        <source>Phasor B turned %1°, phasor A turned %2° drawn from its tip; their sum, green, is %3 px long of at most %4 px</source>
-        <extracomment>The phasor drawing for a screen reader: %1 and %2 the angles the phasors are turned by, %3 the length of their sum (drawn green) and %4 the longest it can be, in pixels.</extracomment>
-        <translation>Fasor B girado %1°, fasor A girado %2° dibujado desde su punta; su suma, en verde, mide %3 px de como máximo %4 px</translation>
-    </message>
-    <message>
         <source>none</source>
         <extracomment>Fewer than two bright bands: no spacing to measure or predict.</extracomment>
         <translation>ninguna</translation>
@@ -433,11 +198,6 @@
         <source>measured %1; small-angle formula λD/(2d) %2</source>
         <extracomment>The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or &quot;none&quot;); keep λD/(2d) as it is.</extracomment>
         <translation>medida %1; fórmula para ángulos pequeños λD/(2d) %2</translation>
-    </message>
-    <message>
-        <source>%1, the last run</source>
-        <extracomment>%1 the style of the last run&apos;s line, &quot;solid&quot;.</extracomment>
-        <translation>%1, último barrido</translation>
     </message>
     <message>
         <source>Empty: no run yet.</source>
@@ -453,16 +213,6 @@
         <source>No fringe marks: the path difference is the same everywhere.</source>
         <extracomment>The plot with both slits at one place: no bright or dark marks.</extracomment>
         <translation>Sin marcas de franjas: la diferencia de camino es igual en todas partes.</translation>
-    </message>
-    <message>
-        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
-        <extracomment>The plot&apos;s marks for a screen reader: %1 the heights of the bright marks above the axis in pixels, separated by semicolons.</extracomment>
-        <translation>Las marcas brillantes, donde la diferencia de camino es un número entero de longitudes de onda, están en el eje y a %1 px por encima y por debajo, y las oscuras a medio camino entre ellas.</translation>
-    </message>
-    <message>
-        <source>The small-angle formula puts the bright bands at %1 px.</source>
-        <extracomment>%1 the heights (pixels) where the small-angle formula puts the bright bands, separated by semicolons.</extracomment>
-        <translation>La fórmula para ángulos pequeños sitúa las franjas brillantes a %1 px.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -498,6 +248,36 @@
         <source>The table could not be saved as &quot;%1&quot;: %2</source>
         <extracomment>A warning: %1 the file name, %2 the system&apos;s reason (for example &quot;No space left on device&quot;).</extracomment>
         <translation>No se pudo guardar la tabla como «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Solid marks: order m, where the path difference is m wavelengths. Dotted: where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·D/(2d) puts the orders.</source>
+        <extracomment>The plot&apos;s legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·D/(2d) as it is: m the order, λ the wavelength, D the screen&apos;s distance, 2d the slit separation.</extracomment>
+        <translation>Marcas continuas: orden m, donde la diferencia de camino es m longitudes de onda. Punteadas: donde es un número entero y medio. Discontinuas: donde la fórmula para ángulos pequeños y = m·λ·D/(2d) sitúa los órdenes.</translation>
+    </message>
+    <message>
+        <source>Bands and orders</source>
+        <extracomment>The title of the group about the bands the plot shows and the orders m (path difference m wavelengths).</extracomment>
+        <translation>Franjas y órdenes</translation>
+    </message>
+    <message>
+        <source>The distance between the two bright bands nearest the optical axis, measured on the plot, beside what the small-angle formula λD/(2d) gives</source>
+        <extracomment>Accessible description of the band-spacing readout; keep λD/(2d) as it is.</extracomment>
+        <translation>La distancia entre las dos franjas brillantes más cercanas al eje óptico, medida en la gráfica, junto a lo que da la fórmula para ángulos pequeños λD/(2d)</translation>
+    </message>
+    <message>
+        <source>Orders: path difference m wavelengths, exact and by the small-angle formula</source>
+        <extracomment>The accessible name of the table of where the path difference is m wavelengths, for each order m.</extracomment>
+        <translation>Órdenes: diferencia de camino de m longitudes de onda, exactos y según la fórmula para ángulos pequeños</translation>
+    </message>
+    <message>
+        <source>Solid marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dotted marks halfway between.</source>
+        <extracomment>The plot&apos;s marks for a screen reader: %1 the heights of the orders above the axis in pixels, separated by semicolons.</extracomment>
+        <translation>Las marcas continuas, donde la diferencia de camino es un número entero de longitudes de onda, están en el eje y a %1 px por encima y por debajo, y las punteadas a medio camino entre ellas.</translation>
+    </message>
+    <message>
+        <source>The small-angle formula puts the orders at %1 px.</source>
+        <extracomment>%1 the heights (pixels) where the small-angle formula puts the orders, separated by semicolons.</extracomment>
+        <translation>La fórmula para ángulos pequeños sitúa los órdenes a %1 px.</translation>
     </message>
 </context>
 <context>
@@ -800,6 +580,64 @@
         <source>%1, slit spacing %2 (%3 px), distance %4 (%5 px), frequency %6 (k = %7)</source>
         <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
         <translation>%1, separación de rendijas %2 (%3 px), distancia de la pantalla %4 (%5 px), frecuencia %6 (k = %7)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <extracomment>A column title: the line style (solid, dashed …) each run is drawn with in the plot.</extracomment>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Bright bands</source>
+        <extracomment>A column title: how many bright bands the run shows.</extracomment>
+        <translation>Franjas brillantes</translation>
+    </message>
+    <message>
+        <source>Spacing near the axis (px)</source>
+        <extracomment>A column title: the distance between neighbouring bright bands near the axis, in pixels.</extracomment>
+        <translation>Separación cerca del eje (px)</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>A column title: the run&apos;s settings in words.</extracomment>
+        <translation>Barrido</translation>
+    </message>
+    <message>
+        <source>%1, the last run</source>
+        <extracomment>The line column of the last run&apos;s row: %1 the style of its line, &quot;solid&quot;.</extracomment>
+        <translation>%1, último barrido</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Fewer than two bright bands: no spacing to measure or predict.</extracomment>
+        <translation>ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersModel</name>
+    <message>
+        <source>Order m</source>
+        <extracomment>A column title: the order m (whole number of wavelengths of path difference).</extracomment>
+        <translation>Orden m</translation>
+    </message>
+    <message>
+        <source>Exact (px)</source>
+        <extracomment>A column title: the height of order m from the exact geometry, in pixels.</extracomment>
+        <translation>Exacta (px)</translation>
+    </message>
+    <message>
+        <source>Small-angle (px)</source>
+        <extracomment>A column title: the height the small-angle formula gives, in pixels.</extracomment>
+        <translation>Ángulos pequeños (px)</translation>
+    </message>
+    <message>
+        <source>Small-angle less exact (px)</source>
+        <extracomment>A column title: how far the formula&apos;s height lies from the exact one, in pixels.</extracomment>
+        <translation>Ángulos pequeños menos exacta (px)</translation>
+    </message>
+    <message>
+        <source>off the screen</source>
+        <extracomment>Where an order would lie beyond the scanned part of the screen.</extracomment>
+        <translation>fuera de la pantalla</translation>
     </message>
 </context>
 <context>
@@ -1111,6 +949,194 @@
         <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
         <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
         <translation>En una franja brillante las dos flechas (fasores) apuntan en la misma dirección y se suman; en una franja oscura apuntan en direcciones opuestas y se anulan.</translation>
+    </message>
+</context>
+<context>
+    <name>PointReadouts</name>
+    <message>
+        <source>Selected point</source>
+        <extracomment>The accessible name of the point box, and the title of the group of readouts for that point.</extracomment>
+        <translation>Punto elegido</translation>
+    </message>
+    <message>
+        <source>Height above the optical axis</source>
+        <extracomment>A readout: how far the selected point lies above the optical axis (the line through the middle of the slits), in pixels.</extracomment>
+        <translation>Altura sobre el eje óptico</translation>
+    </message>
+    <message>
+        <source>How far the point lies above the optical axis, in pixels; below it negative</source>
+        <extracomment>Accessible description of the height readout.</extracomment>
+        <translation>A qué altura está el punto sobre el eje óptico, en píxeles; por debajo, negativa</translation>
+    </message>
+    <message>
+        <source>Wavelength λ = 2π/k</source>
+        <extracomment>A readout: the wavelength of the light, worked out from its wave number k. Keep the formula as it is.</extracomment>
+        <translation>Longitud de onda λ = 2π/k</translation>
+    </message>
+    <message>
+        <source>The wavelength of the run&apos;s light, from its wave number k</source>
+        <extracomment>Accessible description of the wavelength readout.</extracomment>
+        <translation>La longitud de onda de la luz del barrido, a partir de su número de onda k</translation>
+    </message>
+    <message>
+        <source>Path from slit A</source>
+        <extracomment>A readout: the length of the path from the middle of slit A to the selected point.</extracomment>
+        <translation>Camino desde la rendija A</translation>
+    </message>
+    <message>
+        <source>From the middle of slit A to the point, in pixels and in wavelengths</source>
+        <extracomment>Accessible description of the readout of the path from slit A.</extracomment>
+        <translation>Desde el centro de la rendija A hasta el punto, en píxeles y en longitudes de onda</translation>
+    </message>
+    <message>
+        <source>Path from slit B</source>
+        <extracomment>A readout: the length of the path from the middle of slit B to the selected point.</extracomment>
+        <translation>Camino desde la rendija B</translation>
+    </message>
+    <message>
+        <source>From the middle of slit B to the point, in pixels and in wavelengths</source>
+        <extracomment>Accessible description of the readout of the path from slit B.</extracomment>
+        <translation>Desde el centro de la rendija B hasta el punto, en píxeles y en longitudes de onda</translation>
+    </message>
+    <message>
+        <source>Path difference B − A</source>
+        <extracomment>A readout: how much longer the path from slit B is than the path from slit A.</extracomment>
+        <translation>Diferencia de camino B − A</translation>
+    </message>
+    <message>
+        <source>How much longer the path from slit B is, in wavelengths and pixels</source>
+        <extracomment>Accessible description of the path-difference readout.</extracomment>
+        <translation>Cuánto más largo es el camino desde la rendija B, en longitudes de onda y en píxeles</translation>
+    </message>
+    <message>
+        <source>Phase difference</source>
+        <extracomment>A readout: the angle between the two phasors (the arrows of the two waves), in degrees.</extracomment>
+        <translation>Diferencia de fase</translation>
+    </message>
+    <message>
+        <source>How much further phasor B is turned than phasor A, in degrees, and in whole turns and the rest</source>
+        <extracomment>Accessible description of the phase-difference readout; a phasor is the arrow that stands for one wave.</extracomment>
+        <translation>Cuánto más girado está el fasor B que el fasor A, en grados, y en vueltas completas y el resto</translation>
+    </message>
+    <message>
+        <source>Intensity as computed</source>
+        <extracomment>A readout: the intensity the program worked out at the point, before the plot scales it.</extracomment>
+        <translation>Intensidad calculada</translation>
+    </message>
+    <message>
+        <source>Four times the squared length of the phasor sum, before the pattern scales it</source>
+        <extracomment>Accessible description of the computed-intensity readout; the phasor sum is the arrow from the tail of one phasor to the head of the other.</extracomment>
+        <translation>Cuatro veces el cuadrado de la longitud de la suma de fasores, antes de que el patrón la escale</translation>
+    </message>
+    <message>
+        <source>Intensity as plotted</source>
+        <extracomment>A readout: what the plot drew at the point (a bar&apos;s length, or a number of photon dots).</extracomment>
+        <translation>Intensidad representada</translation>
+    </message>
+    <message>
+        <source>What the plot drew at this height: the bar&apos;s length, or the photons</source>
+        <extracomment>Accessible description of the plotted-intensity readout.</extracomment>
+        <translation>Lo que la gráfica dibujó a esta altura: la longitud de la barra, o los fotones</translation>
+    </message>
+    <message>
+        <source>Nearest whole order</source>
+        <extracomment>A readout: the whole number m of wavelengths nearest the path difference (the nearest order).</extracomment>
+        <translation>Orden entero más cercano</translation>
+    </message>
+    <message>
+        <source>The whole number of wavelengths m nearest the path difference, and how far the difference is from it</source>
+        <extracomment>Accessible description of the nearest-order readout.</extracomment>
+        <translation>El número entero de longitudes de onda m más cercano a la diferencia de camino, y cuánto se aparta de él</translation>
+    </message>
+    <message>
+        <source>Where this order lies</source>
+        <extracomment>A readout: where the path difference is m wavelengths (order m), exactly and by the small-angle formula.</extracomment>
+        <translation>Dónde está este orden</translation>
+    </message>
+    <message>
+        <source>Where the path difference is exactly m wavelengths, and where the small-angle formula puts it</source>
+        <extracomment>Accessible description of the readout of where order m lies.</extracomment>
+        <translation>Donde la diferencia de camino es exactamente m longitudes de onda, y donde la sitúa la fórmula para ángulos pequeños</translation>
+    </message>
+    <message>
+        <source>Phasors of the selected point</source>
+        <extracomment>The accessible name of the drawing of the two phasors (arrows) and their sum for the selected point.</extracomment>
+        <translation>Fasores del punto elegido</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <extracomment>A length in pixels; %1 is the number.</extracomment>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>%1 px (k = %2 rad/px)</source>
+        <extracomment>The wavelength in pixels, and the wave number k in radians per pixel. A length in pixels; %1 is the number.</extracomment>
+        <translation>%1 px (k = %2 rad/px)</translation>
+    </message>
+    <message>
+        <source>%1 px = %2 λ</source>
+        <extracomment>A path: %1 in pixels, %2 in wavelengths.</extracomment>
+        <translation>%1 px = %2 λ</translation>
+    </message>
+    <message>
+        <source>%1 λ = %2 px</source>
+        <extracomment>The path difference: %1 in wavelengths, %2 in pixels.</extracomment>
+        <translation>%1 λ = %2 px</translation>
+    </message>
+    <message>
+        <source>%1° = %2 × 360° − %3°</source>
+        <extracomment>The phase difference as whole turns less the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
+        <translation>%1° = %2 × 360° − %3°</translation>
+    </message>
+    <message>
+        <source>%1° = %2 × 360° + %3°</source>
+        <extracomment>The phase difference as whole turns plus the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
+        <translation>%1° = %2 × 360° + %3°</translation>
+    </message>
+    <message>
+        <source>%1 of at most %2</source>
+        <extracomment>The computed intensity: %1 its value, %2 the largest value it can have.</extracomment>
+        <translation>%1 de como máximo %2</translation>
+    </message>
+    <message>
+        <source>photon count %1, dots drawn: %2</source>
+        <extracomment>In photon mode: %1 the expected photon count at the point, %2 the dots actually drawn.</extracomment>
+        <translation>número de fotones %1, puntos dibujados: %2</translation>
+    </message>
+    <message>
+        <source>bar %1 px long</source>
+        <extracomment>The plotted intensity as a bar&apos;s length: %1 in pixels.</extracomment>
+        <translation>barra de %1 px</translation>
+    </message>
+    <message>
+        <source>m = %1, off by %2 λ</source>
+        <extracomment>%1 the whole order m, %2 how far the path difference is from it in wavelengths, with its sign.</extracomment>
+        <translation>m = %1, desviación %2 λ</translation>
+    </message>
+    <message>
+        <source>off the screen</source>
+        <extracomment>Where an order would lie beyond the scanned part of the screen.</extracomment>
+        <translation>fuera de la pantalla</translation>
+    </message>
+    <message>
+        <source>none: the path difference is the same everywhere</source>
+        <extracomment>With both slits at one place (spacing 0) there are no orders: the path difference does not change.</extracomment>
+        <translation>ninguna: la diferencia de camino es igual en todas partes</translation>
+    </message>
+    <message>
+        <source>exact %1, small-angle %2</source>
+        <extracomment>Where order m lies: %1 from the exact geometry, %2 by the small-angle formula (each a height in pixels or &quot;off the screen&quot;).</extracomment>
+        <translation>exacta %1, ángulos pequeños %2</translation>
+    </message>
+    <message>
+        <source>Phasor B turned %1°, phasor A turned %2° drawn from its tip; their sum, green, is %3 px long of at most %4 px</source>
+        <extracomment>The phasor drawing for a screen reader: %1 and %2 the angles the phasors are turned by, %3 the length of their sum (drawn green) and %4 the longest it can be, in pixels.</extracomment>
+        <translation>Fasor B girado %1°, fasor A girado %2° dibujado desde su punta; su suma, en verde, mide %3 px de como máximo %4 px</translation>
     </message>
 </context>
 <context>

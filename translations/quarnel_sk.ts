@@ -70,11 +70,6 @@
         <translation>Preskúmať beh</translation>
     </message>
     <message>
-        <source>%1:</source>
-        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
-        <translation>%1:</translation>
-    </message>
-    <message>
         <source>&amp;Point:</source>
         <extracomment>The label of the box that selects one of the screen line&apos;s 399 points; &amp; marks the access key.</extracomment>
         <translation>&amp;Bod:</translation>
@@ -111,158 +106,13 @@
     </message>
     <message>
         <source>Show the &amp;small-angle formula&apos;s marks (dashed)</source>
-        <extracomment>A check box: also mark the bright bands where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
+        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
         <translation>Zobraziť značky vzorca pre &amp;malé uhly (čiarkovane)</translation>
-    </message>
-    <message>
-        <source>Solid: bright, where the path difference is a whole number of wavelengths. Dotted: dark, where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·D/(2d) puts them.</source>
-        <extracomment>The plot&apos;s legend. Keep the formula y = m·λ·D/(2d) as it is: m the order, λ the wavelength, D the screen&apos;s distance, 2d the slit separation.</extracomment>
-        <translation>Plná čiara: svetlo, kde je dráhový rozdiel celým násobkom vlnovej dĺžky. Bodkovaná: tma, kde je to celý násobok a polovica. Čiarkovaná: kam ich kladie vzorec pre malé uhly y = m·λ·D/(2d).</translation>
-    </message>
-    <message>
-        <source>Height above the optical axis</source>
-        <extracomment>A readout: how far the selected point lies above the optical axis (the line through the middle of the slits), in pixels.</extracomment>
-        <translation>Výška nad optickou osou</translation>
-    </message>
-    <message>
-        <source>How far the point lies above the optical axis, in pixels; below it negative</source>
-        <extracomment>Accessible description of the height readout.</extracomment>
-        <translation>Ako vysoko bod leží nad optickou osou, v pixeloch; pod ňou záporne</translation>
-    </message>
-    <message>
-        <source>Wavelength λ = 2π/k</source>
-        <extracomment>A readout: the wavelength of the light, worked out from its wave number k. Keep the formula as it is.</extracomment>
-        <translation>Vlnová dĺžka λ = 2π/k</translation>
-    </message>
-    <message>
-        <source>The wavelength of the run&apos;s light, from its wave number k</source>
-        <extracomment>Accessible description of the wavelength readout.</extracomment>
-        <translation>Vlnová dĺžka svetla v tomto behu, z jeho vlnového čísla k</translation>
-    </message>
-    <message>
-        <source>Path from slit A</source>
-        <extracomment>A readout: the length of the path from the middle of slit A to the selected point.</extracomment>
-        <translation>Dráha od štrbiny A</translation>
-    </message>
-    <message>
-        <source>From the middle of slit A to the point, in pixels and in wavelengths</source>
-        <extracomment>Accessible description of the readout of the path from slit A.</extracomment>
-        <translation>Od stredu štrbiny A k bodu, v pixeloch a vo vlnových dĺžkach</translation>
-    </message>
-    <message>
-        <source>Path from slit B</source>
-        <extracomment>A readout: the length of the path from the middle of slit B to the selected point.</extracomment>
-        <translation>Dráha od štrbiny B</translation>
-    </message>
-    <message>
-        <source>From the middle of slit B to the point, in pixels and in wavelengths</source>
-        <extracomment>Accessible description of the readout of the path from slit B.</extracomment>
-        <translation>Od stredu štrbiny B k bodu, v pixeloch a vo vlnových dĺžkach</translation>
-    </message>
-    <message>
-        <source>Path difference B − A</source>
-        <extracomment>A readout: how much longer the path from slit B is than the path from slit A.</extracomment>
-        <translation>Dráhový rozdiel B − A</translation>
-    </message>
-    <message>
-        <source>How much longer the path from slit B is, in wavelengths and pixels</source>
-        <extracomment>Accessible description of the path-difference readout.</extracomment>
-        <translation>O koľko je dráha od štrbiny B dlhšia, vo vlnových dĺžkach a v pixeloch</translation>
-    </message>
-    <message>
-        <source>Phase difference</source>
-        <extracomment>A readout: the angle between the two phasors (the arrows of the two waves), in degrees.</extracomment>
-        <translation>Fázový rozdiel</translation>
-    </message>
-    <message>
-        <source>How much further phasor B is turned than phasor A, in degrees, and in whole turns and the rest</source>
-        <extracomment>Accessible description of the phase-difference readout; a phasor is the arrow that stands for one wave.</extracomment>
-        <translation>O koľko viac je otočený fázor B ako fázor A, v stupňoch, a v celých otáčkach a zvyšku</translation>
-    </message>
-    <message>
-        <source>Intensity as computed</source>
-        <extracomment>A readout: the intensity the program worked out at the point, before the plot scales it.</extracomment>
-        <translation>Intenzita vypočítaná</translation>
-    </message>
-    <message>
-        <source>Four times the squared length of the phasor sum, before the pattern scales it</source>
-        <extracomment>Accessible description of the computed-intensity readout; the phasor sum is the arrow from the tail of one phasor to the head of the other.</extracomment>
-        <translation>Štvornásobok druhej mocniny dĺžky súčtu fázorov, skôr než ju obrazec prepočíta</translation>
-    </message>
-    <message>
-        <source>Intensity as plotted</source>
-        <extracomment>A readout: what the plot drew at the point (a bar&apos;s length, or a number of photon dots).</extracomment>
-        <translation>Intenzita v grafe</translation>
-    </message>
-    <message>
-        <source>What the plot drew at this height: the bar&apos;s length, or the photons</source>
-        <extracomment>Accessible description of the plotted-intensity readout.</extracomment>
-        <translation>Čo graf v tejto výške nakreslil: dĺžku stĺpca alebo fotóny</translation>
-    </message>
-    <message>
-        <source>Nearest whole order</source>
-        <extracomment>A readout: the whole number m of wavelengths nearest the path difference (the order of the nearest bright band).</extracomment>
-        <translation>Najbližší celý rád</translation>
-    </message>
-    <message>
-        <source>The whole number of wavelengths m nearest the path difference, and how far the difference is from it</source>
-        <extracomment>Accessible description of the nearest-order readout.</extracomment>
-        <translation>Celý počet vlnových dĺžok m najbližší dráhovému rozdielu a ako ďaleko od neho rozdiel je</translation>
-    </message>
-    <message>
-        <source>Bright band of this order</source>
-        <extracomment>A readout: where the bright band of order m lies, exactly and by the small-angle formula.</extracomment>
-        <translation>Svetlý pás tohto rádu</translation>
-    </message>
-    <message>
-        <source>Where the path difference is exactly m wavelengths, and where the small-angle formula puts it</source>
-        <extracomment>Accessible description of the bright-band readout.</extracomment>
-        <translation>Kde je dráhový rozdiel presne m vlnových dĺžok a kam ho kladie vzorec pre malé uhly</translation>
-    </message>
-    <message>
-        <source>Phasors of the selected point</source>
-        <extracomment>The accessible name of the drawing of the two phasors (arrows) and their sum for the selected point.</extracomment>
-        <translation>Fázory vybraného bodu</translation>
-    </message>
-    <message>
-        <source>Bands</source>
-        <extracomment>The title of the group about the bright and dark bands of the pattern.</extracomment>
-        <translation>Pásy</translation>
     </message>
     <message>
         <source>Band spacing near the axis</source>
         <extracomment>A readout: the distance between neighbouring bright bands near the optical axis.</extracomment>
         <translation>Vzdialenosť pásov pri osi</translation>
-    </message>
-    <message>
-        <source>The distance between neighbouring bright bands near the optical axis, measured on the run, beside what the small-angle formula λD/(2d) gives</source>
-        <extracomment>Accessible description of the band-spacing readout; keep λD/(2d) as it is.</extracomment>
-        <translation>Vzdialenosť susedných svetlých pásov pri optickej osi, zmeraná na behu, vedľa hodnoty zo vzorca pre malé uhly λD/(2d)</translation>
-    </message>
-    <message>
-        <source>Bright bands, exact and by the small-angle formula</source>
-        <extracomment>The accessible name of the table of the bright bands&apos; heights.</extracomment>
-        <translation>Svetlé pásy, presne a podľa vzorca pre malé uhly</translation>
-    </message>
-    <message>
-        <source>Order m</source>
-        <extracomment>A column title: the order m of a bright band (whole number of wavelengths of path difference).</extracomment>
-        <translation>Rád m</translation>
-    </message>
-    <message>
-        <source>Exact (px)</source>
-        <extracomment>A column title: the height of the bright band from the exact geometry, in pixels.</extracomment>
-        <translation>Presne (px)</translation>
-    </message>
-    <message>
-        <source>Small-angle (px)</source>
-        <extracomment>A column title: the height the small-angle formula gives, in pixels.</extracomment>
-        <translation>Malé uhly (px)</translation>
-    </message>
-    <message>
-        <source>Small-angle less exact (px)</source>
-        <extracomment>A column title: how far the formula&apos;s height lies from the exact one, in pixels.</extracomment>
-        <translation>Malé uhly mínus presne (px)</translation>
     </message>
     <message>
         <source>Runs side by side</source>
@@ -278,26 +128,6 @@
         <source>Keeps the last run to compare with the next ones; up to %1, the oldest giving way to a fifth</source>
         <extracomment>Accessible description of the keep button: %1 is how many runs are kept at most (4).</extracomment>
         <translation>Ponechá posledný beh na porovnanie s ďalšími; najviac %1, piaty nahradí najstarší</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <extracomment>A column title: the line style (solid, dashed …) each run is drawn with in the plot.</extracomment>
-        <translation>Čiara</translation>
-    </message>
-    <message>
-        <source>Bright bands</source>
-        <extracomment>A column title: how many bright bands the run shows.</extracomment>
-        <translation>Svetlé pásy</translation>
-    </message>
-    <message>
-        <source>Spacing near the axis (px)</source>
-        <extracomment>A column title: the distance between neighbouring bright bands near the axis, in pixels.</extracomment>
-        <translation>Vzdialenosť pri osi (px)</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <extracomment>A column title: the run&apos;s settings in words.</extracomment>
-        <translation>Beh</translation>
     </message>
     <message>
         <source>&amp;Save table...</source>
@@ -360,71 +190,6 @@
         <translation>%1 px</translation>
     </message>
     <message>
-        <source>%1 px (k = %2 rad/px)</source>
-        <extracomment>The wavelength in pixels, and the wave number k in radians per pixel. A length in pixels; %1 is the number.</extracomment>
-        <translation>%1 px (k = %2 rad/px)</translation>
-    </message>
-    <message>
-        <source>%1 px = %2 λ</source>
-        <extracomment>A path: %1 in pixels, %2 in wavelengths.</extracomment>
-        <translation>%1 px = %2 λ</translation>
-    </message>
-    <message>
-        <source>%1 λ = %2 px</source>
-        <extracomment>The path difference: %1 in wavelengths, %2 in pixels.</extracomment>
-        <translation>%1 λ = %2 px</translation>
-    </message>
-    <message>
-        <source>%1° = %2 × 360° − %3°</source>
-        <extracomment>The phase difference as whole turns less the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
-        <translation>%1° = %2 × 360° − %3°</translation>
-    </message>
-    <message>
-        <source>%1° = %2 × 360° + %3°</source>
-        <extracomment>The phase difference as whole turns plus the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
-        <translation>%1° = %2 × 360° + %3°</translation>
-    </message>
-    <message>
-        <source>%1 of at most %2</source>
-        <extracomment>The computed intensity: %1 its value, %2 the largest value it can have.</extracomment>
-        <translation>%1 z najviac %2</translation>
-    </message>
-    <message>
-        <source>photon count %1, dots drawn: %2</source>
-        <extracomment>In photon mode: %1 the expected photon count at the point, %2 the dots actually drawn.</extracomment>
-        <translation>počet fotónov %1, nakreslené bodky: %2</translation>
-    </message>
-    <message>
-        <source>bar %1 px long</source>
-        <extracomment>The plotted intensity as a bar&apos;s length: %1 in pixels.</extracomment>
-        <translation>stĺpec dlhý %1 px</translation>
-    </message>
-    <message>
-        <source>m = %1, off by %2 λ</source>
-        <extracomment>%1 the whole order m, %2 how far the path difference is from it in wavelengths, with its sign.</extracomment>
-        <translation>m = %1, odchýlka %2 λ</translation>
-    </message>
-    <message>
-        <source>off the screen</source>
-        <extracomment>Where a bright band would lie beyond the scanned part of the screen.</extracomment>
-        <translation>mimo tienidla</translation>
-    </message>
-    <message>
-        <source>none: the path difference is the same everywhere</source>
-        <extracomment>With both slits at one place (spacing 0) there are no bands: the path difference does not change.</extracomment>
-        <translation>žiadny: dráhový rozdiel je všade rovnaký</translation>
-    </message>
-    <message>
-        <source>exact %1, small-angle %2</source>
-        <extracomment>Where the bright band of order m lies: %1 from the exact geometry, %2 by the small-angle formula (each a height in pixels or &quot;off the screen&quot;).</extracomment>
-        <translation>presne %1, malé uhly %2</translation>
-    </message>
-    <message>
-        <source>Phasor B turned %1°, phasor A turned %2° drawn from its tip; their sum, green, is %3 px long of at most %4 px</source>
-        <extracomment>The phasor drawing for a screen reader: %1 and %2 the angles the phasors are turned by, %3 the length of their sum (drawn green) and %4 the longest it can be, in pixels.</extracomment>
-        <translation>Fázor B otočený o %1°, fázor A otočený o %2° nakreslený od jeho konca; ich zelený súčet je dlhý %3 px z najviac %4 px</translation>
-    </message>
-    <message>
         <source>none</source>
         <extracomment>Fewer than two bright bands: no spacing to measure or predict.</extracomment>
         <translation>žiadna</translation>
@@ -433,11 +198,6 @@
         <source>measured %1; small-angle formula λD/(2d) %2</source>
         <extracomment>The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or &quot;none&quot;); keep λD/(2d) as it is.</extracomment>
         <translation>zmerané %1; vzorec pre malé uhly λD/(2d) %2</translation>
-    </message>
-    <message>
-        <source>%1, the last run</source>
-        <extracomment>%1 the style of the last run&apos;s line, &quot;solid&quot;.</extracomment>
-        <translation>%1, posledný beh</translation>
     </message>
     <message>
         <source>Empty: no run yet.</source>
@@ -453,16 +213,6 @@
         <source>No fringe marks: the path difference is the same everywhere.</source>
         <extracomment>The plot with both slits at one place: no bright or dark marks.</extracomment>
         <translation>Žiadne značky pásov: dráhový rozdiel je všade rovnaký.</translation>
-    </message>
-    <message>
-        <source>Bright marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dark marks halfway between.</source>
-        <extracomment>The plot&apos;s marks for a screen reader: %1 the heights of the bright marks above the axis in pixels, separated by semicolons.</extracomment>
-        <translation>Značky svetla, kde je dráhový rozdiel celým násobkom vlnovej dĺžky, ležia na osi a %1 px nad ňou a pod ňou, značky tmy v strede medzi nimi.</translation>
-    </message>
-    <message>
-        <source>The small-angle formula puts the bright bands at %1 px.</source>
-        <extracomment>%1 the heights (pixels) where the small-angle formula puts the bright bands, separated by semicolons.</extracomment>
-        <translation>Vzorec pre malé uhly kladie svetlé pásy do %1 px.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -498,6 +248,36 @@
         <source>The table could not be saved as &quot;%1&quot;: %2</source>
         <extracomment>A warning: %1 the file name, %2 the system&apos;s reason (for example &quot;No space left on device&quot;).</extracomment>
         <translation>Tabuľku sa nepodarilo uložiť ako „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Solid marks: order m, where the path difference is m wavelengths. Dotted: where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·D/(2d) puts the orders.</source>
+        <extracomment>The plot&apos;s legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·D/(2d) as it is: m the order, λ the wavelength, D the screen&apos;s distance, 2d the slit separation.</extracomment>
+        <translation>Plné značky: rád m, kde je dráhový rozdiel m vlnových dĺžok. Bodkované: kde je to celý násobok a polovica. Čiarkované: kam rády kladie vzorec pre malé uhly y = m·λ·D/(2d).</translation>
+    </message>
+    <message>
+        <source>Bands and orders</source>
+        <extracomment>The title of the group about the bands the plot shows and the orders m (path difference m wavelengths).</extracomment>
+        <translation>Pásy a rády</translation>
+    </message>
+    <message>
+        <source>The distance between the two bright bands nearest the optical axis, measured on the plot, beside what the small-angle formula λD/(2d) gives</source>
+        <extracomment>Accessible description of the band-spacing readout; keep λD/(2d) as it is.</extracomment>
+        <translation>Vzdialenosť dvoch svetlých pásov najbližšie k optickej osi, zmeraná na grafe, vedľa hodnoty zo vzorca pre malé uhly λD/(2d)</translation>
+    </message>
+    <message>
+        <source>Orders: path difference m wavelengths, exact and by the small-angle formula</source>
+        <extracomment>The accessible name of the table of where the path difference is m wavelengths, for each order m.</extracomment>
+        <translation>Rády: dráhový rozdiel m vlnových dĺžok, presne a podľa vzorca pre malé uhly</translation>
+    </message>
+    <message>
+        <source>Solid marks, where the path difference is a whole number of wavelengths, lie on the axis and at %1 px above and below it, dotted marks halfway between.</source>
+        <extracomment>The plot&apos;s marks for a screen reader: %1 the heights of the orders above the axis in pixels, separated by semicolons.</extracomment>
+        <translation>Plné značky, kde je dráhový rozdiel celým násobkom vlnovej dĺžky, ležia na osi a %1 px nad ňou a pod ňou, bodkované značky v strede medzi nimi.</translation>
+    </message>
+    <message>
+        <source>The small-angle formula puts the orders at %1 px.</source>
+        <extracomment>%1 the heights (pixels) where the small-angle formula puts the orders, separated by semicolons.</extracomment>
+        <translation>Vzorec pre malé uhly kladie rády do %1 px.</translation>
     </message>
 </context>
 <context>
@@ -800,6 +580,64 @@
         <source>%1, slit spacing %2 (%3 px), distance %4 (%5 px), frequency %6 (k = %7)</source>
         <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
         <translation>%1, vzdialenosť štrbín %2 (%3 px), vzdialenosť tienidla %4 (%5 px), frekvencia %6 (k = %7)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <extracomment>A column title: the line style (solid, dashed …) each run is drawn with in the plot.</extracomment>
+        <translation>Čiara</translation>
+    </message>
+    <message>
+        <source>Bright bands</source>
+        <extracomment>A column title: how many bright bands the run shows.</extracomment>
+        <translation>Svetlé pásy</translation>
+    </message>
+    <message>
+        <source>Spacing near the axis (px)</source>
+        <extracomment>A column title: the distance between neighbouring bright bands near the axis, in pixels.</extracomment>
+        <translation>Vzdialenosť pri osi (px)</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <extracomment>A column title: the run&apos;s settings in words.</extracomment>
+        <translation>Beh</translation>
+    </message>
+    <message>
+        <source>%1, the last run</source>
+        <extracomment>The line column of the last run&apos;s row: %1 the style of its line, &quot;solid&quot;.</extracomment>
+        <translation>%1, posledný beh</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>Fewer than two bright bands: no spacing to measure or predict.</extracomment>
+        <translation>žiadna</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersModel</name>
+    <message>
+        <source>Order m</source>
+        <extracomment>A column title: the order m (whole number of wavelengths of path difference).</extracomment>
+        <translation>Rád m</translation>
+    </message>
+    <message>
+        <source>Exact (px)</source>
+        <extracomment>A column title: the height of order m from the exact geometry, in pixels.</extracomment>
+        <translation>Presne (px)</translation>
+    </message>
+    <message>
+        <source>Small-angle (px)</source>
+        <extracomment>A column title: the height the small-angle formula gives, in pixels.</extracomment>
+        <translation>Malé uhly (px)</translation>
+    </message>
+    <message>
+        <source>Small-angle less exact (px)</source>
+        <extracomment>A column title: how far the formula&apos;s height lies from the exact one, in pixels.</extracomment>
+        <translation>Malé uhly mínus presne (px)</translation>
+    </message>
+    <message>
+        <source>off the screen</source>
+        <extracomment>Where an order would lie beyond the scanned part of the screen.</extracomment>
+        <translation>mimo tienidla</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +953,194 @@
         <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
         <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
         <translation>Vo svetlom páse mieria obe šípky (fázory) rovnakým smerom a sčítajú sa; v tmavom páse mieria opačne a rušia sa.</translation>
+    </message>
+</context>
+<context>
+    <name>PointReadouts</name>
+    <message>
+        <source>Selected point</source>
+        <extracomment>The accessible name of the point box, and the title of the group of readouts for that point.</extracomment>
+        <translation>Vybraný bod</translation>
+    </message>
+    <message>
+        <source>Height above the optical axis</source>
+        <extracomment>A readout: how far the selected point lies above the optical axis (the line through the middle of the slits), in pixels.</extracomment>
+        <translation>Výška nad optickou osou</translation>
+    </message>
+    <message>
+        <source>How far the point lies above the optical axis, in pixels; below it negative</source>
+        <extracomment>Accessible description of the height readout.</extracomment>
+        <translation>Ako vysoko bod leží nad optickou osou, v pixeloch; pod ňou záporne</translation>
+    </message>
+    <message>
+        <source>Wavelength λ = 2π/k</source>
+        <extracomment>A readout: the wavelength of the light, worked out from its wave number k. Keep the formula as it is.</extracomment>
+        <translation>Vlnová dĺžka λ = 2π/k</translation>
+    </message>
+    <message>
+        <source>The wavelength of the run&apos;s light, from its wave number k</source>
+        <extracomment>Accessible description of the wavelength readout.</extracomment>
+        <translation>Vlnová dĺžka svetla v tomto behu, z jeho vlnového čísla k</translation>
+    </message>
+    <message>
+        <source>Path from slit A</source>
+        <extracomment>A readout: the length of the path from the middle of slit A to the selected point.</extracomment>
+        <translation>Dráha od štrbiny A</translation>
+    </message>
+    <message>
+        <source>From the middle of slit A to the point, in pixels and in wavelengths</source>
+        <extracomment>Accessible description of the readout of the path from slit A.</extracomment>
+        <translation>Od stredu štrbiny A k bodu, v pixeloch a vo vlnových dĺžkach</translation>
+    </message>
+    <message>
+        <source>Path from slit B</source>
+        <extracomment>A readout: the length of the path from the middle of slit B to the selected point.</extracomment>
+        <translation>Dráha od štrbiny B</translation>
+    </message>
+    <message>
+        <source>From the middle of slit B to the point, in pixels and in wavelengths</source>
+        <extracomment>Accessible description of the readout of the path from slit B.</extracomment>
+        <translation>Od stredu štrbiny B k bodu, v pixeloch a vo vlnových dĺžkach</translation>
+    </message>
+    <message>
+        <source>Path difference B − A</source>
+        <extracomment>A readout: how much longer the path from slit B is than the path from slit A.</extracomment>
+        <translation>Dráhový rozdiel B − A</translation>
+    </message>
+    <message>
+        <source>How much longer the path from slit B is, in wavelengths and pixels</source>
+        <extracomment>Accessible description of the path-difference readout.</extracomment>
+        <translation>O koľko je dráha od štrbiny B dlhšia, vo vlnových dĺžkach a v pixeloch</translation>
+    </message>
+    <message>
+        <source>Phase difference</source>
+        <extracomment>A readout: the angle between the two phasors (the arrows of the two waves), in degrees.</extracomment>
+        <translation>Fázový rozdiel</translation>
+    </message>
+    <message>
+        <source>How much further phasor B is turned than phasor A, in degrees, and in whole turns and the rest</source>
+        <extracomment>Accessible description of the phase-difference readout; a phasor is the arrow that stands for one wave.</extracomment>
+        <translation>O koľko viac je otočený fázor B ako fázor A, v stupňoch, a v celých otáčkach a zvyšku</translation>
+    </message>
+    <message>
+        <source>Intensity as computed</source>
+        <extracomment>A readout: the intensity the program worked out at the point, before the plot scales it.</extracomment>
+        <translation>Intenzita vypočítaná</translation>
+    </message>
+    <message>
+        <source>Four times the squared length of the phasor sum, before the pattern scales it</source>
+        <extracomment>Accessible description of the computed-intensity readout; the phasor sum is the arrow from the tail of one phasor to the head of the other.</extracomment>
+        <translation>Štvornásobok druhej mocniny dĺžky súčtu fázorov, skôr než ju obrazec prepočíta</translation>
+    </message>
+    <message>
+        <source>Intensity as plotted</source>
+        <extracomment>A readout: what the plot drew at the point (a bar&apos;s length, or a number of photon dots).</extracomment>
+        <translation>Intenzita v grafe</translation>
+    </message>
+    <message>
+        <source>What the plot drew at this height: the bar&apos;s length, or the photons</source>
+        <extracomment>Accessible description of the plotted-intensity readout.</extracomment>
+        <translation>Čo graf v tejto výške nakreslil: dĺžku stĺpca alebo fotóny</translation>
+    </message>
+    <message>
+        <source>Nearest whole order</source>
+        <extracomment>A readout: the whole number m of wavelengths nearest the path difference (the nearest order).</extracomment>
+        <translation>Najbližší celý rád</translation>
+    </message>
+    <message>
+        <source>The whole number of wavelengths m nearest the path difference, and how far the difference is from it</source>
+        <extracomment>Accessible description of the nearest-order readout.</extracomment>
+        <translation>Celý počet vlnových dĺžok m najbližší dráhovému rozdielu a ako ďaleko od neho rozdiel je</translation>
+    </message>
+    <message>
+        <source>Where this order lies</source>
+        <extracomment>A readout: where the path difference is m wavelengths (order m), exactly and by the small-angle formula.</extracomment>
+        <translation>Kde leží tento rád</translation>
+    </message>
+    <message>
+        <source>Where the path difference is exactly m wavelengths, and where the small-angle formula puts it</source>
+        <extracomment>Accessible description of the readout of where order m lies.</extracomment>
+        <translation>Kde je dráhový rozdiel presne m vlnových dĺžok a kam ho kladie vzorec pre malé uhly</translation>
+    </message>
+    <message>
+        <source>Phasors of the selected point</source>
+        <extracomment>The accessible name of the drawing of the two phasors (arrows) and their sum for the selected point.</extracomment>
+        <translation>Fázory vybraného bodu</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A readout&apos;s label: %1 is its name (&quot;Path from slit A&quot;).</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <extracomment>A length in pixels; %1 is the number.</extracomment>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>%1 px (k = %2 rad/px)</source>
+        <extracomment>The wavelength in pixels, and the wave number k in radians per pixel. A length in pixels; %1 is the number.</extracomment>
+        <translation>%1 px (k = %2 rad/px)</translation>
+    </message>
+    <message>
+        <source>%1 px = %2 λ</source>
+        <extracomment>A path: %1 in pixels, %2 in wavelengths.</extracomment>
+        <translation>%1 px = %2 λ</translation>
+    </message>
+    <message>
+        <source>%1 λ = %2 px</source>
+        <extracomment>The path difference: %1 in wavelengths, %2 in pixels.</extracomment>
+        <translation>%1 λ = %2 px</translation>
+    </message>
+    <message>
+        <source>%1° = %2 × 360° − %3°</source>
+        <extracomment>The phase difference as whole turns less the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
+        <translation>%1° = %2 × 360° − %3°</translation>
+    </message>
+    <message>
+        <source>%1° = %2 × 360° + %3°</source>
+        <extracomment>The phase difference as whole turns plus the rest: %1 the whole angle, %2 the whole turns, %3 the rest, in degrees.</extracomment>
+        <translation>%1° = %2 × 360° + %3°</translation>
+    </message>
+    <message>
+        <source>%1 of at most %2</source>
+        <extracomment>The computed intensity: %1 its value, %2 the largest value it can have.</extracomment>
+        <translation>%1 z najviac %2</translation>
+    </message>
+    <message>
+        <source>photon count %1, dots drawn: %2</source>
+        <extracomment>In photon mode: %1 the expected photon count at the point, %2 the dots actually drawn.</extracomment>
+        <translation>počet fotónov %1, nakreslené bodky: %2</translation>
+    </message>
+    <message>
+        <source>bar %1 px long</source>
+        <extracomment>The plotted intensity as a bar&apos;s length: %1 in pixels.</extracomment>
+        <translation>stĺpec dlhý %1 px</translation>
+    </message>
+    <message>
+        <source>m = %1, off by %2 λ</source>
+        <extracomment>%1 the whole order m, %2 how far the path difference is from it in wavelengths, with its sign.</extracomment>
+        <translation>m = %1, odchýlka %2 λ</translation>
+    </message>
+    <message>
+        <source>off the screen</source>
+        <extracomment>Where an order would lie beyond the scanned part of the screen.</extracomment>
+        <translation>mimo tienidla</translation>
+    </message>
+    <message>
+        <source>none: the path difference is the same everywhere</source>
+        <extracomment>With both slits at one place (spacing 0) there are no orders: the path difference does not change.</extracomment>
+        <translation>žiadny: dráhový rozdiel je všade rovnaký</translation>
+    </message>
+    <message>
+        <source>exact %1, small-angle %2</source>
+        <extracomment>Where order m lies: %1 from the exact geometry, %2 by the small-angle formula (each a height in pixels or &quot;off the screen&quot;).</extracomment>
+        <translation>presne %1, malé uhly %2</translation>
+    </message>
+    <message>
+        <source>Phasor B turned %1°, phasor A turned %2° drawn from its tip; their sum, green, is %3 px long of at most %4 px</source>
+        <extracomment>The phasor drawing for a screen reader: %1 and %2 the angles the phasors are turned by, %3 the length of their sum (drawn green) and %4 the longest it can be, in pixels.</extracomment>
+        <translation>Fázor B otočený o %1°, fázor A otočený o %2° nakreslený od jeho konca; ich zelený súčet je dlhý %3 px z najviac %4 px</translation>
     </message>
 </context>
 <context>

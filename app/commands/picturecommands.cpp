@@ -10,12 +10,9 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 namespace {
@@ -25,6 +22,8 @@ void openOnce(QDialog *dialog)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
+
+bool writePng(const QImage &image, QIODevice &file) { return image.save(&file, "PNG"); }
 } // namespace
 
 PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom,
@@ -117,39 +116,26 @@ void PictureCommands::savePictureAs()
         raise(save_);
         return;
     }
-    keepFileDialogHistoryPrivate();
     // The picture as it is now: a run going on meanwhile does not change what is saved.
     const QImage image = picture_.canvas().image();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    //: The title of the file dialog that saves the picture.
-    const QString title = tr("Save picture as");
-    //: The file name the save dialog offers; a file name, so no spaces or slashes.
-    const QString name = tr("interference.png");
-    //: The save dialog's file type; keep "(*.png)" as it is.
-    const QString type = tr("PNG images (*.png)");
-    auto *dialog = new QFileDialog(&window_, title, QDir(folder).filePath(name), type);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    connect(dialog, &QFileDialog::fileSelected, this, [this, image](QString path) {
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QLatin1String(".png");
-        QString error;
-        if (writePicture(image, path, &error))
-            return;
-        auto *box = new QMessageBox(
-            QMessageBox::Warning, window_.windowTitle(),
-            //: A message box: %1 is the file's path, %2 the system's reason (already translated).
-            tr("The picture could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), error),
-            QMessageBox::Ok, &window_);
-        openOnce(box);
-    });
-    openOnce(dialog);
-    save_ = dialog;
+    save_ =
+        saveWithDialog(&window_,
+                       {QStandardPaths::PicturesLocation,
+                        //: The title of the file dialog that saves the picture.
+                        tr("Save picture as"),
+                        //: The file name the save dialog offers; a file name, so no spaces or slashes.
+                        tr("interference.png"),
+                        //: The save dialog's file type; keep "(*.png)" as it is.
+                        tr("PNG images (*.png)"), QStringLiteral(".png"),
+                        //: A message box: %1 is the file's path, %2 the system's reason (already translated).
+                        tr("The picture could not be saved as \"%1\": %2")},
+                       [image](QIODevice &file) { return writePng(image, file); });
 }
 
 bool PictureCommands::writePicture(const QImage &image, const QString &path, QString *error)
 {
     return writeWholeFile(
-        path, [&image](QIODevice &file) { return image.save(&file, "PNG"); }, error);
+        path, [&image](QIODevice &file) { return writePng(image, file); }, error);
 }
 
 void PictureCommands::showHelp()

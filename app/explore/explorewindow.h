@@ -9,21 +9,22 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
-#include <array>
 #include <vector>
 
 class QAction;
 class QCheckBox;
 class QFileDialog;
-class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
+class QAbstractItemModel;
+class QLayout;
 class ExplorePlot;
-class PhasorView;
+class OrdersModel;
+class PointReadouts;
 class PointOverlay;
 class RunSession;
 class RunRecord;
@@ -54,7 +55,7 @@ public:
     void nextDark();
     // Keeps the last whole run for comparing.
     void keepRun();
-    const KeptRuns &keptRuns() const { return kept_; }
+    const KeptRuns &keptRuns() const { return *kept_; }
     // The run's table, to the clipboard or a file chosen in a dialog.
     void copyTable();
     void saveTableAs();
@@ -66,25 +67,20 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    enum Readout {
-        Height,
-        Wavelength,
-        PathA,
-        PathB,
-        Difference,
-        Phase,
-        Computed,
-        Plotted,
-        Order,
-        OrderMark,
-        readoutCount
-    };
-
     void build();
-    QLineEdit *addReadout(QFormLayout *form, const char *objectName, const QString &name,
-                          const QString &description);
+    QLayout *buildPointChooser();
+    QLayout *buildPlotColumn();
+    QWidget *buildBandsGroup();
+    QWidget *buildRunsGroup();
+    QLayout *buildButtons();
+    QTableView *addTable(QAbstractItemModel *model, const char *objectName, const QString &name);
     void applyZoom(int percent);
     const RunRecord &run() const;
+    // Whether run() is the session's last whole run, rather than one going on or stopped.
+    bool wholeRun() const;
+    // The bands of run() as a pupil counts them on its plot: the session's own
+    // reading of a whole run, or read here from one that grows or was stopped.
+    const BandReading &runBands() const;
     bool hasPoint(int point) const;
     void nextExtreme(bool bright);
     // Everything from the record as it is now.
@@ -96,7 +92,8 @@ private:
     void placeOverlay();
 
     const RunSession &session_;
-    KeptRuns kept_;
+    KeptRuns *kept_ = nullptr;
+    OrdersModel *orders_ = nullptr;
     int selected_ = 0;
     QFont laidOutFont_;
     int zoom_ = 100;
@@ -105,6 +102,7 @@ private:
     double marksWaveNumber_ = -1; // the run the marks were solved for
     std::vector<FringeMark> exact_;
     std::vector<FringeMark> formula_;
+    BandReading partialBands_; // run()'s while it is not whole
 
     QLabel *status_ = nullptr;
     QSpinBox *pointBox_ = nullptr;
@@ -113,12 +111,11 @@ private:
     QAction *nextDark_ = nullptr;
     ExplorePlot *plot_ = nullptr;
     QCheckBox *showFormula_ = nullptr;
-    std::array<QLineEdit *, readoutCount> readouts_{};
-    PhasorView *phasors_ = nullptr;
+    PointReadouts *readouts_ = nullptr;
     QLineEdit *spacing_ = nullptr;
-    QTableWidget *bands_ = nullptr;
+    QTableView *ordersTable_ = nullptr;
     QPushButton *keep_ = nullptr;
-    QTableWidget *runs_ = nullptr;
+    QTableView *runsTable_ = nullptr;
     QPushButton *save_ = nullptr;
     QPushButton *copy_ = nullptr;
     QPointer<PointOverlay> overlay_;

@@ -3,9 +3,13 @@
 #include "explore/keptruns.h"
 
 #include "accessibility/settingcaptions.h"
+#include "explore/decimals.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLocale>
+#include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <array>
 
@@ -43,6 +47,22 @@ QColor colour(int line) { return QColor(kind(line).colour); }
 QString name(int line) { return QCoreApplication::translate("KeptRuns", kind(line).name); }
 } // namespace lines
 
+KeptRuns::KeptRuns(QObject *parent)
+    : TextTableModel(
+        {
+            //: A column title: the line style (solid, dashed …) each run is drawn with in the plot.
+            tr("Line"),
+            //: A column title: how many bright bands the run shows.
+            tr("Bright bands"),
+            //: A column title: the distance between neighbouring bright bands near the axis, in pixels.
+            tr("Spacing near the axis (px)"),
+            //: A column title: the run's settings in words.
+            tr("Run"),
+        },
+        {BrightBands, Spacing}, parent)
+{
+}
+
 void KeptRuns::keep(const RunRecord &run)
 {
     int line = 0;
@@ -55,7 +75,71 @@ void KeptRuns::keep(const RunRecord &run)
              std::any_of(runs_.begin(), runs_.end(), [line](const KeptRun &k) { return k.line == line; });
              ++line) {}
     }
-    runs_.push_back({run, line});
+    runs_.push_back({run, ReadBands(run), line});
+    showRows();
+}
+
+void KeptRuns::showLast(const RunRecord *run, const BandReading *bands)
+{
+    last_.clear();
+    if (run && bands)
+        last_ = row(*run, *bands, lines::current);
+    showRows();
+}
+
+void KeptRuns::setIconHeight(int pixels)
+{
+    iconHeight_ = pixels;
+    samples_ = {};
+    if (rowCount() > 0)
+        emit dataChanged(index(0, Line), index(rowCount() - 1, Line), {Qt::DecorationRole});
+}
+
+QStringList KeptRuns::row(const RunRecord &run, const BandReading &bands, int line)
+{
+    return {
+        //: The line column of the last run's row: %1 the style of its line, "solid".
+        line == lines::current ? tr("%1, the last run").arg(lines::name(line)) : lines::name(line),
+        QLocale().toString(qlonglong(bands.bright.size())),
+        //: Fewer than two bright bands: no spacing to measure or predict.
+        bands.spacing ? decimals::fixed(*bands.spacing, 2) : tr("none"),
+        runName(run),
+    };
+}
+
+void KeptRuns::showRows()
+{
+    std::vector<QStringList> rows;
+    if (!last_.isEmpty())
+        rows.push_back(last_);
+    for (auto kept = runs_.rbegin(); kept != runs_.rend(); ++kept)
+        rows.push_back(row(kept->run, kept->bands, kept->line));
+    setRows(std::move(rows));
+}
+
+int KeptRuns::lineOf(int row) const
+{
+    if (!last_.isEmpty() && row-- == 0)
+        return lines::current;
+    return runs_[runs_.size() - 1 - std::size_t(row)].line;
+}
+
+QVariant KeptRuns::decoration(int row, int column) const
+{
+    if (column != Line)
+        return {};
+    const int line = lineOf(row);
+    QIcon &icon = samples_.at(std::size_t(line));
+    if (icon.isNull()) {
+        // A short stretch of the run's line, as the plot draws it.
+        QPixmap sample(3 * iconHeight_, iconHeight_);
+        sample.fill(Qt::transparent);
+        QPainter painter(&sample);
+        painter.setPen(QPen(lines::colour(line), std::max(1.5, iconHeight_ / 7.0), lines::style(line)));
+        painter.drawLine(QPointF(1, iconHeight_ / 2.0), QPointF(sample.width() - 1, iconHeight_ / 2.0));
+        icon = QIcon(sample);
+    }
+    return icon;
 }
 
 QString runName(const RunRecord &run)

@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "explore/texttablemodel.h"
+#include "runreading.h"
 #include "runrecord.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QString>
+#include <array>
 #include <deque>
 
 // The runs a pupil keeps to compare with the current one, each drawn with a line
@@ -22,20 +26,44 @@ QString name(int line);
 
 struct KeptRun {
     RunRecord run;
-    int line; // 1 … 4
+    BandReading bands; // read once, when kept
+    int line;          // 1 … 4
 };
 
-class KeptRuns {
+// The runs kept to compare, and their table: the last run first (its line
+// solid), then the kept ones, newest first, each with its line's sample, its
+// bright bands as a pupil counts them on its plot, their spacing near the axis
+// and its settings in words.
+class KeptRuns : public TextTableModel {
+    Q_OBJECT
 public:
     static constexpr std::size_t most = 4;
+    enum Column { Line, BrightBands, Spacing, Settings };
 
-    // Keeps a copy of the run; with four kept already, it replaces the oldest and takes its line.
+    explicit KeptRuns(QObject *parent = nullptr);
+
+    // Keeps a copy of the run and reads its bands; with four kept already, it
+    // replaces the oldest and takes its line.
     void keep(const RunRecord &run);
     // Oldest first.
     const std::deque<KeptRun> &runs() const { return runs_; }
+    // The last run and its bands, in the first row; none before the first run.
+    void showLast(const RunRecord *run, const BandReading *bands);
+    // The line samples' height, pixels.
+    void setIconHeight(int pixels);
+
+protected:
+    QVariant decoration(int row, int column) const override;
 
 private:
+    static QStringList row(const RunRecord &run, const BandReading &bands, int line);
+    void showRows();
+    int lineOf(int row) const;
+
     std::deque<KeptRun> runs_;
+    QStringList last_; // the last run's row, empty before the first run
+    int iconHeight_ = 16;
+    mutable std::array<QIcon, lines::kinds> samples_; // by line, drawn when first shown
 };
 
 // A recorded run named by its settings in the user's language: the pattern, then

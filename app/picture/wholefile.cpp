@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "picture/wholefile.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -29,4 +32,30 @@ void keepFileDialogHistoryPrivate()
         return true;
     }();
     Q_UNUSED(redirected);
+}
+
+QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
+                            std::function<bool(QIODevice &)> write)
+{
+    keepFileDialogHistoryPrivate();
+    const QString folder = QStandardPaths::writableLocation(texts.folder);
+    auto *dialog = new QFileDialog(parent, texts.title, QDir(folder).filePath(texts.fileName), texts.filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    QObject::connect(
+        dialog, &QFileDialog::fileSelected, parent,
+        [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write)](QString path) {
+            if (!path.endsWith(suffix, Qt::CaseInsensitive))
+                path += suffix;
+            QString error;
+            if (writeWholeFile(path, write, &error))
+                return;
+            auto *box =
+                new QMessageBox(QMessageBox::Warning, parent->windowTitle(),
+                                failure.arg(QDir::toNativeSeparators(path), error), QMessageBox::Ok, parent);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return dialog;
 }

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QStandardPaths>
 #include <QString>
 #include <functional>
 
+class QFileDialog;
 class QIODevice;
+class QWidget;
 
 // Writes a file whole or not at all: `write` fills a temporary file beside
 // `path`, which replaces the file there only once everything is written and
@@ -18,3 +21,23 @@ bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> 
 // opening a file dialog, and its settings go to a folder of this process's own,
 // removed when it ends.
 void keepFileDialogHistoryPrivate();
+
+// What a save dialog says: its title, the name it offers in `folder`, its file
+// type ("PNG images (*.png)"), the suffix a chosen name gets when it does not
+// end in it (".png"), and the message when the file cannot be written (%1 the
+// file, %2 the system's reason).
+struct SaveDialogTexts {
+    QStandardPaths::StandardLocation folder;
+    QString title;
+    QString fileName;
+    QString filter;
+    QString suffix;
+    QString failure;
+};
+
+// Opens a save dialog over `parent`, modal to it without an event loop of its
+// own (a run goes on behind it), and writes the chosen file whole with
+// writeWholeFile and `write`; on failure a message box over `parent` says why.
+// Returns the dialog, deleted when it closes.
+QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
+                            std::function<bool(QIODevice &)> write);
