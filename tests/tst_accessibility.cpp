@@ -3,6 +3,7 @@
 #include "accessibility/announcement.h"
 #include "accessibility/runannouncement.h"
 #include "combinations.h"
+#include "explore/explorewindow.h"
 #include "patternsound.h"
 #include "scene.h"
 #include "startup/appearance.h"
@@ -102,6 +103,7 @@ private slots:
         QFETCH(QString, frequency);
         QFETCH(QString, mode);
         static ShownWindow shown; // one window for every combination, as a lesson goes
+        shown.window.showExplore();
         shown.choose(Setting::nVzdalenost, distance);
         shown.choose(Setting::nOdchylka, spacing);
         shown.choose(Setting::nKmitočet, frequency);
@@ -116,6 +118,8 @@ private slots:
         const int said = counted(runFinishedAnnouncement(*run, run->settings()));
         QCOMPARE(counted(shown.window.picture().accessibleDescription()), said);
         QCOMPARE(tickCount(RenderPatternSound(*run)), said);
+        const KeptRuns &table = shown.window.explore()->keptRuns();
+        QCOMPARE(table.index(0, KeptRuns::BrightBands).data().toString(), QString::number(said));
         QCOMPARE(int(shown.window.session().bands().bright.size()), said);
     }
 
