@@ -343,13 +343,12 @@ QString keyList()
     html += row(keys({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Enter)}),
                 //: What the keys do.
                 Text::tr("press the focused button."));
-    html +=
-        row(keys({QKeySequence(Qt::Key_Escape)}),
-            //: What the key does; %1 is the key that plays the pattern as sound.
-            Text::tr("stops a run at once, and the sound that %1 plays. During a run the options and the "
-                     "scroll bar show at once what the next run will take; Start and Exit wait for the "
-                     "run's end.")
-                .arg(keys({QKeySequence(Qt::Key_H)})));
+    html += row(keys({QKeySequence(Qt::Key_Escape)}),
+                //: What the key does; %1 is the key that plays the pattern as sound.
+                Text::tr("stops a run at once, and the sound that %1 plays. During a run the options and the "
+                         "scroll bar show at once what the next run will take; Start and Exit wait for the "
+                         "run's end.")
+                    .arg(keys({QKeySequence(Qt::Key_H)})));
     html += row(keys(QKeySequence::keyBindings(QKeySequence::Copy)),
                 //: What the key does.
                 Text::tr("copies the picture."));
