@@ -180,9 +180,9 @@ const QRgb silver = qRgb(192, 192, 192);
 } // namespace pixels
 
 #if __has_include("window/frmquarnel.h")
+#include "choices.h"
 #include "picture/scenepicture.h"
 #include "run/runsession.h"
-#include "choices.h"
 #include "window/frmquarnel.h"
 
 #include <QApplication>
