@@ -77,7 +77,8 @@ int tickCount(const std::vector<qint16> &samples)
             s2 = s1;
             s1 = s0;
         }
-        const double power = (s1 * s1 + s2 * s2 - coefficient * s1 * s2) / (samplesPerPoint * samplesPerPoint);
+        const double power =
+            (s1 * s1 + s2 * s2 - coefficient * s1 * s2) / (samplesPerPoint * samplesPerPoint);
         // A tick gives about 1e-4; the tone's fades in and out at the ends 3e-6.
         const bool tick = power > 1e-5;
         ticks += tick && !inTick ? 1 : 0;

@@ -7,8 +7,8 @@
 #include "testsupport.h"
 
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
