@@ -92,6 +92,7 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
+    void cleanupTestCase() { voices_.reset(); }
 
     // Two counts of bright bands for one run: the run's end and the description
     // counted the plot's bands, the sound and Explore their own way, and in 91 of
@@ -103,8 +104,12 @@ private slots:
         QFETCH(QString, spacing);
         QFETCH(QString, frequency);
         QFETCH(QString, mode);
-        static ShownWindow shown; // one window for every combination, as a lesson goes
-        shown.window.showExplore();
+        // One window for every combination, as a lesson goes.
+        if (!voices_) {
+            voices_ = std::make_unique<ShownWindow>();
+            voices_->window.showExplore();
+        }
+        ShownWindow &shown = *voices_;
         shown.choose(Setting::nVzdalenost, distance);
         shown.choose(Setting::nOdchylka, spacing);
         shown.choose(Setting::nKmitočet, frequency);
@@ -437,6 +442,9 @@ private slots:
         press(w, Qt::Key_Left);
         QCOMPARE(w.window.text(Setting::nSpomaleni), QString("19"));
     }
+
+private:
+    std::unique_ptr<ShownWindow> voices_;
 };
 
 QTEST_MAIN(TestAccessibility)

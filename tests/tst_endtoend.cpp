@@ -41,11 +41,6 @@ private:
         QTest::qWait(300);
         return client();
     }
-    // An option button's indicator, at the left end of the button.
-    QImage indicator(const QImage &image, const QString &button)
-    {
-        return image.copy(QRect(driver_->map.rect(button).topLeft(), QSize(16, 13)));
-    }
 
 private slots:
     void initTestCase()
@@ -131,30 +126,6 @@ private slots:
             ++checked;
         }
         QVERIFY(checked >= 12);
-    }
-
-    // A click on an option during a run that acts at once instead of after the run.
-    void clickDuringRunWaits()
-    {
-        driver_->setSlowDown(*program_, 6);
-        const QImage before = client();
-        click("cmdStart");
-        QVERIFY(program_->waitForRunsStarted(1, 10000));
-        QTest::qWait(300);
-        click("opDopad");
-        QTest::qWait(300);
-        const QImage during = client();
-        program_->poll(0);
-        QVERIFY2(program_->inRun(), "the run ended too soon to test");
-        QCOMPARE(indicator(during, "opDopad"), indicator(before, "opDopad"));
-        QVERIFY2(program_->waitForRunsEnded(1, 30000), "the run did not end");
-        QTest::qWait(300);
-        QVERIFY(indicator(client(), "opDopad") != indicator(before, "opDopad"));
-        // The next run plots photon density: white dots right of the axis.
-        const QImage photons = run();
-        QVERIFY2(!photons.isNull(), "the second run did not end");
-        const int white = pixels::count(photons, QRect(620, 250, 101, 100), pixels::colour(pixels::white));
-        QVERIFY2(white > 50, qPrintable(QString::number(white)));
     }
 };
 

@@ -165,7 +165,7 @@ def check_explore(reader, failures):
     key("Up")
     wait_for("the next point", lambda: point.queryValue().currentValue == start + 1)
     wait_for("its height", lambda: reading() == "1 px")
-    for role, name in (("table", "Bright bands, exact and by the small-angle formula"),
+    for role, name in (("table", "Orders: path difference m wavelengths, exact and by the small-angle formula"),
                        ("table", "Runs side by side")):
         table = named.get((role, name))
         if table is None or table.queryTable().nRows < 1:
