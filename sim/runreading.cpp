@@ -146,6 +146,39 @@ namespace {
 constexpr double sameBrightness = 1e-6;
 } // namespace
 
+namespace {
+// The distance between the two bands nearest the axis, the lower first where two lie as near.
+std::optional<double> spacingNearTheAxis(std::vector<PlottedBand> bands)
+{
+    std::stable_sort(bands.begin(), bands.end(), [](const PlottedBand &a, const PlottedBand &b) {
+        return std::abs(a.height) < std::abs(b.height);
+    });
+    if (bands.size() < 2)
+        return std::nullopt;
+    return std::abs(bands[1].height - bands[0].height);
+}
+
+// The highest point of the record nearest the axis, and whether its mirror image is as high.
+void findBrightest(const RunRecord &run, BandReading &reading)
+{
+    const auto isBrightest = [&](double v) { return v >= reading.largest * (1 - sameBrightness); };
+    double nearest = HUGE_VAL;
+    for (const RunRecord::Point &p : run.points()) {
+        const double up = heightOf(run.geometry(), p.y);
+        if (isBrightest(p.shown) && std::abs(up) < nearest) {
+            nearest = std::abs(up);
+            reading.brightestHeight = up;
+        }
+    }
+    for (const RunRecord::Point &p : run.points()) {
+        if (reading.brightestHeight != 0
+            && std::abs(heightOf(run.geometry(), p.y) + reading.brightestHeight) < 0.5
+            && isBrightest(p.shown))
+            reading.brightestMirrored = true;
+    }
+}
+} // namespace
+
 BandReading ReadBands(const RunRecord &run)
 {
     BandReading reading;
@@ -188,28 +221,7 @@ BandReading ReadBands(const RunRecord &run)
         }
     }
 
-    // The two bands nearest the axis, the lower first where two lie as near.
-    std::vector<PlottedBand> byDistance = reading.bright;
-    std::stable_sort(byDistance.begin(), byDistance.end(), [](const PlottedBand &a, const PlottedBand &b) {
-        return std::abs(a.height) < std::abs(b.height);
-    });
-    if (byDistance.size() >= 2)
-        reading.spacing = std::abs(byDistance[1].height - byDistance[0].height);
-
-    const auto isBrightest = [&](double v) { return v >= reading.largest * (1 - sameBrightness); };
-    double nearest = HUGE_VAL;
-    for (const RunRecord::Point &p : points) {
-        const double up = heightOf(run.geometry(), p.y);
-        if (isBrightest(p.shown) && std::abs(up) < nearest) {
-            nearest = std::abs(up);
-            reading.brightestHeight = up;
-        }
-    }
-    for (const RunRecord::Point &p : points) {
-        if (reading.brightestHeight != 0
-            && std::abs(heightOf(run.geometry(), p.y) + reading.brightestHeight) < 0.5
-            && isBrightest(p.shown))
-            reading.brightestMirrored = true;
-    }
+    reading.spacing = spacingNearTheAxis(reading.bright);
+    findBrightest(run, reading);
     return reading;
 }

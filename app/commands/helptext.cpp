@@ -235,6 +235,47 @@ QString leftOut()
     return html;
 }
 
+// The list's later activities, from photons one by one on.
+QString moreThingsToTry(double lambda, double spacingOf15)
+{
+    using namespace settingchoices;
+    QString html;
+    html += item(
+        //: An activity. %1 and %2 are patterns' names as their options say them.
+        Text::tr(
+            "<b>Photon by photon.</b> Choose the pattern %1 and move the scroll bar to 20, the slowest. Do "
+            "single photons show the bands? The run draws them row by row, each at a random place; no "
+            "single one makes a band, but together they draw the same bands as the pattern %2.")
+            .arg(option(pattern[2]), option(pattern[0])));
+    html += item(
+        //: An activity. %1 to %3 are numbers of pixels; %4 the key that opens
+        //: Explore, a window of its own that compares the formula with the exact places.
+        Text::tr("<b>Where the formula fails.</b> With the start-up settings the formula Δy = λ·L/s puts the "
+                 "bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth "
+                 "about %2 pixels from the axis instead of %3. Explore (%4) sets the formula's places beside "
+                 "the exact ones.")
+            .arg(number(spacingOf15),
+                 whole(optics::brightBand(6, lambda, startDistance, 2 * startSpacing).value_or(0)),
+                 whole(6 * spacingOf15), keys({QKeySequence(Qt::CTRL | Qt::Key_E)})));
+    html += item(
+        //: An activity. %1 is an option of the frequency group, %2 a wavelength in
+        //: pixels, %3 an option of the slit-spacing group, %4 a number of pixels.
+        Text::tr(
+            "<b>One band only.</b> Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the "
+            "slits %4 pixels apart). How many bright bands will there be? The first band beside the middle "
+            "one lies where the path difference is one wavelength, but the path difference is never more "
+            "than s, and here λ is more: only the broad middle band is left.")
+            .arg(option(frequency[3]), number(optics::wavelength(frequency[3].value)), option(spacing[3]),
+                 whole(2 * spacing[3].value)));
+    html += item(
+        //: An activity about the blue markers left of the plot axis.
+        Text::tr("<b>Two slits are not one plus one.</b> Compare the bars with the blue markers left of the "
+                 "axis: each slit alone, and the two added without interference, change smoothly from point "
+                 "to point. Predict where the bars are brighter than that sum and where darker: at a bright "
+                 "band up to twice as bright, at a dark one black."));
+    return html;
+}
+
 QString thingsToTry()
 {
     using namespace settingchoices;
@@ -284,39 +325,7 @@ QString thingsToTry()
             "one near each end of the screen are left.")
             .arg(option(frequency[0]), option(frequency[2]), number(lambda),
                  number(optics::wavelength(frequency[2].value))));
-    html += item(
-        //: An activity. %1 and %2 are patterns' names as their options say them.
-        Text::tr(
-            "<b>Photon by photon.</b> Choose the pattern %1 and move the scroll bar to 20, the slowest. Do "
-            "single photons show the bands? The run draws them row by row, each at a random place; no "
-            "single one makes a band, but together they draw the same bands as the pattern %2.")
-            .arg(option(pattern[2]), option(pattern[0])));
-    html += item(
-        //: An activity. %1 to %3 are numbers of pixels; %4 the key that opens
-        //: Explore, a window of its own that compares the formula with the exact places.
-        Text::tr("<b>Where the formula fails.</b> With the start-up settings the formula Δy = λ·L/s puts the "
-                 "bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth "
-                 "about %2 pixels from the axis instead of %3. Explore (%4) sets the formula's places beside "
-                 "the exact ones.")
-            .arg(number(spacingOf15),
-                 whole(optics::brightBand(6, lambda, startDistance, 2 * startSpacing).value_or(0)),
-                 whole(6 * spacingOf15), keys({QKeySequence(Qt::CTRL | Qt::Key_E)})));
-    html += item(
-        //: An activity. %1 is an option of the frequency group, %2 a wavelength in
-        //: pixels, %3 an option of the slit-spacing group, %4 a number of pixels.
-        Text::tr(
-            "<b>One band only.</b> Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the "
-            "slits %4 pixels apart). How many bright bands will there be? The first band beside the middle "
-            "one lies where the path difference is one wavelength, but the path difference is never more "
-            "than s, and here λ is more: only the broad middle band is left.")
-            .arg(option(frequency[3]), number(optics::wavelength(frequency[3].value)), option(spacing[3]),
-                 whole(2 * spacing[3].value)));
-    html += item(
-        //: An activity about the blue markers left of the plot axis.
-        Text::tr("<b>Two slits are not one plus one.</b> Compare the bars with the blue markers left of the "
-                 "axis: each slit alone, and the two added without interference, change smoothly from point "
-                 "to point. Predict where the bars are brighter than that sum and where darker: at a bright "
-                 "band up to twice as bright, at a dark one black."));
+    html += moreThingsToTry(lambda, spacingOf15);
     html += QStringLiteral("</ol>");
     return html;
 }

@@ -109,10 +109,23 @@ void ExplorePlot::paintEvent(QPaintEvent *)
     const QRectF area = plotArea();
     painter.fillRect(area, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
+    paintAxes(painter, area);
+    painter.setClipRect(area);
+    // The marks, the small-angle formula's under the exact ones.
+    if (formulaShown_)
+        paintMarks(painter, area, formula_, true);
+    paintMarks(painter, area, exact_, false);
+    paintOrders(painter, area);
+    paintCurves(painter, area);
+    painter.setClipping(false);
+    paintFrame(painter, area);
+}
+
+void ExplorePlot::paintAxes(QPainter &painter, const QRectF &area)
+{
     const double scale = zoom_ / 100.0;
     const QLocale locale;
     const QFontMetricsF metrics(font());
-
     // The height scale at the left, the optical axis across.
     painter.setPen(QPen(palette().color(QPalette::WindowText), scale));
     for (int tick = -ticks; tick <= ticks; ++tick) {
@@ -136,22 +149,26 @@ void ExplorePlot::paintEvent(QPaintEvent *)
         Qt::AlignCenter | Qt::TextWordWrap, tr("intensity, each run to its own maximum"));
     painter.setPen(QPen(Qt::gray, scale, Qt::DashDotLine));
     painter.drawLine(QPointF(area.left(), yOf(0)), QPointF(area.right(), yOf(0)));
+}
 
-    painter.setClipRect(area);
-    // The marks, the small-angle formula's under the exact ones.
-    const auto drawMarks = [&](const std::vector<FringeMark> &marks, bool formula) {
-        for (const FringeMark &mark : marks) {
-            const Qt::PenStyle style = formula ? Qt::DashLine : (mark.bright() ? Qt::SolidLine : Qt::DotLine);
-            const QColor colour = formula ? formulaMark : (mark.bright() ? brightMark : darkMark);
-            painter.setPen(QPen(colour, (formula ? 1 : mark.bright() ? 2 : 1.2) * scale, style, Qt::FlatCap));
-            const double y = yOf(mark.height);
-            painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-        }
-    };
-    if (formulaShown_)
-        drawMarks(formula_, true);
-    drawMarks(exact_, false);
-    // The orders of the bright marks at the right, where there is room for them.
+void ExplorePlot::paintMarks(QPainter &painter, const QRectF &area, const std::vector<FringeMark> &marks,
+                             bool formula)
+{
+    const double scale = zoom_ / 100.0;
+    for (const FringeMark &mark : marks) {
+        const Qt::PenStyle style = formula ? Qt::DashLine : (mark.bright() ? Qt::SolidLine : Qt::DotLine);
+        const QColor colour = formula ? formulaMark : (mark.bright() ? brightMark : darkMark);
+        painter.setPen(QPen(colour, (formula ? 1 : mark.bright() ? 2 : 1.2) * scale, style, Qt::FlatCap));
+        const double y = yOf(mark.height);
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    }
+}
+
+// The orders of the whole-wavelength marks at the right, where there is room for them.
+void ExplorePlot::paintOrders(QPainter &painter, const QRectF &area)
+{
+    const QLocale locale;
+    const QFontMetricsF metrics(font());
     painter.setPen(brightMark.darker(130));
     double lastLabel = HUGE_VAL;
     for (const FringeMark &mark : exact_) {
@@ -163,8 +180,12 @@ void ExplorePlot::paintEvent(QPaintEvent *)
                          Qt::AlignRight | Qt::AlignBottom, locale.toString(mark.order, 'f', 0));
         lastLabel = y;
     }
+}
 
-    // The curves, the kept runs' under the current one.
+// The curves, the kept runs' under the current one, each scaled to its own largest value.
+void ExplorePlot::paintCurves(QPainter &painter, const QRectF &area)
+{
+    const double scale = zoom_ / 100.0;
     for (auto curve = curves_.rbegin(); curve != curves_.rend(); ++curve) {
         const std::vector<RunRecord::Point> &points = curve->run->points();
         double largest = 0;
@@ -182,8 +203,12 @@ void ExplorePlot::paintEvent(QPaintEvent *)
             QPen(lines::colour(curve->line), (current ? 2 : 1.6) * scale, lines::style(curve->line)));
         painter.drawPolyline(path);
     }
+}
 
-    painter.setClipping(false);
+// The selected point's arrow, the plot's frame and the focus ring.
+void ExplorePlot::paintFrame(QPainter &painter, const QRectF &area)
+{
+    const double scale = zoom_ / 100.0;
     if (selected_) {
         const double y = yOf(*selected_);
         painter.setPen(QPen(selection, 1.5 * scale));

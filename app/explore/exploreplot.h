@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
 class RunRecord;
 
 // The Explore window's plot: what each run plotted against the height above the
@@ -48,6 +49,12 @@ private:
     QSize zoomedSize() const;
     QRectF plotArea() const;
     double yOf(double height) const;
+    void paintAxes(QPainter &painter, const QRectF &area);
+    void paintMarks(QPainter &painter, const QRectF &area, const std::vector<FringeMark> &marks,
+                    bool formula);
+    void paintOrders(QPainter &painter, const QRectF &area);
+    void paintCurves(QPainter &painter, const QRectF &area);
+    void paintFrame(QPainter &painter, const QRectF &area);
     double heightAt(double y) const;
 
     std::vector<Curve> curves_;

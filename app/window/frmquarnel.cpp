@@ -35,6 +35,16 @@
 const QString frmQuarnel::caption = QStringLiteral("Quarnel  - " QUARNEL_HOMEPAGE_URL);
 
 namespace {
+// No colours of its own: the desktop's label colours, not the window's silver.
+void useDesktopLabelColours(QWidget &label)
+{
+    QPalette colours = label.palette();
+    const QPalette defaults = QApplication::palette("QLabel");
+    colours.setColor(QPalette::Window, defaults.color(QPalette::Window));
+    colours.setColor(QPalette::WindowText, defaults.color(QPalette::WindowText));
+    label.setPalette(colours);
+}
+
 // Every laid-out font is bold.
 QFont layoutFont(const ControlFont &font)
 {
@@ -155,36 +165,7 @@ void frmQuarnel::buildControls()
     QWidget *frame = nullptr; // the frame the option rows that follow belong to
     for (const ControlRow &row : controlTable()) {
         QWidget *control = makeControl(row, frame);
-        control->setObjectName(fromUtf8(row.name));
-        control->setGeometry(row.geometry);
-        if (row.font.family)
-            control->setFont(layoutFont(row.font));
-        else if (row.kind == ControlKind::Option)
-            control->setFont(font()); // the window's, not the frame's bold one
-        if (!row.visible)
-            control->setVisible(false);
-        // A translated caption, or any with fallback fonts wider than the laid-out
-        // ones, is set smaller until it fits its box: a word that fits is better
-        // than a shorter one that loses its meaning. The English captions fit as
-        // laid out, and keep their fonts.
-        if (!layoutFontsPresent() || captionOf(row) != fromUtf8(row.caption))
-            shrinkToFit(*control);
-        if (neverShown(row))
-            markNeverShown(*control);
-        if (auto *label = qobject_cast<SurfaceLabel *>(control))
-            label->setLaidOut(row.geometry, control->font());
-        else
-            zoom_->add(control, row.geometry, control->font());
-        control->setAccessibleName(row.accessibleName ? translated(row.accessibleName)
-                                                      : withoutSoftHyphens(captionOf(row)));
-        if (row.accessibleDescription)
-            control->setAccessibleDescription(described(row));
-        // The picture lets the pointer through to the window: the window shows its
-        // tooltip, wherever no control shows one of its own.
-        const char *toolTip = row.toolTip ? row.toolTip : row.accessibleDescription;
-        if (toolTip && !neverShown(row))
-            (row.kind == ControlKind::Picture ? static_cast<QWidget *>(this) : control)
-                ->setToolTip(translated(toolTip));
+        setUpControl(row, *control);
         if (row.kind == ControlKind::Frame)
             frame = control;
         if (control->focusPolicy() != Qt::NoFocus)
@@ -195,6 +176,54 @@ void frmQuarnel::buildControls()
     for (std::size_t i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain[i - 1].second, tabChain[i].second);
     findChild<QWidget *>(QStringLiteral("cmdStart"))->setFocus();
+}
+
+QScrollBar *frmQuarnel::makeScrollBar(ValueHandler handler)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, this);
+    bar->setRange(1, 20);
+    bar->setValue(1);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    // Only a settled value counts, not each step of a thumb drag.
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    connect(bar, &QScrollBar::valueChanged, this, handler);
+    return bar;
+}
+
+void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
+{
+    control.setObjectName(fromUtf8(row.name));
+    control.setGeometry(row.geometry);
+    if (row.font.family)
+        control.setFont(layoutFont(row.font));
+    else if (row.kind == ControlKind::Option)
+        control.setFont(font()); // the window's, not the frame's bold one
+    if (!row.visible)
+        control.setVisible(false);
+    // A translated caption, or any with fallback fonts wider than the laid-out
+    // ones, is set smaller until it fits its box: a word that fits is better
+    // than a shorter one that loses its meaning. The English captions fit as
+    // laid out, and keep their fonts.
+    if (!layoutFontsPresent() || captionOf(row) != fromUtf8(row.caption))
+        shrinkToFit(control);
+    if (neverShown(row))
+        markNeverShown(control);
+    if (auto *label = qobject_cast<SurfaceLabel *>(&control))
+        label->setLaidOut(row.geometry, control.font());
+    else
+        zoom_->add(&control, row.geometry, control.font());
+    control.setAccessibleName(row.accessibleName ? translated(row.accessibleName)
+                                                 : withoutSoftHyphens(captionOf(row)));
+    if (row.accessibleDescription)
+        control.setAccessibleDescription(described(row));
+    // The picture lets the pointer through to the window: the window shows its
+    // tooltip, wherever no control shows one of its own.
+    const char *toolTip = row.toolTip ? row.toolTip : row.accessibleDescription;
+    if (toolTip && !neverShown(row))
+        (row.kind == ControlKind::Picture ? static_cast<QWidget *>(this) : &control)
+            ->setToolTip(translated(toolTip));
 }
 
 QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
@@ -211,14 +240,8 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         return picture_;
     case ControlKind::Label: {
         SurfaceLabel *label = makeLabel();
-        if (!row.font.family) {
-            // No colours of its own: the desktop's label colours, not the window's silver.
-            QPalette colours = label->palette();
-            const QPalette defaults = QApplication::palette("QLabel");
-            colours.setColor(QPalette::Window, defaults.color(QPalette::Window));
-            colours.setColor(QPalette::WindowText, defaults.color(QPalette::WindowText));
-            label->setPalette(colours);
-        }
+        if (!row.font.family)
+            useDesktopLabelColours(*label);
         picture_->addSurfaceLabel(label);
         return label;
     }
@@ -234,18 +257,8 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         connect(button, &QPushButton::clicked, this, std::get<ClickHandler>(row.handler));
         return button;
     }
-    case ControlKind::ScrollBar: {
-        auto *bar = new QScrollBar(Qt::Horizontal, this);
-        bar->setRange(1, 20);
-        bar->setValue(1);
-        bar->setSingleStep(1);
-        bar->setPageStep(1);
-        // Only a settled value counts, not each step of a thumb drag.
-        bar->setTracking(false);
-        bar->setFocusPolicy(Qt::StrongFocus);
-        connect(bar, &QScrollBar::valueChanged, this, std::get<ValueHandler>(row.handler));
-        return bar;
-    }
+    case ControlKind::ScrollBar:
+        return makeScrollBar(std::get<ValueHandler>(row.handler));
     case ControlKind::Frame: {
         auto *box = new FrameBox(caption, this);
         box->setAutoFillBackground(true);

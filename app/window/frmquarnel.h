@@ -89,6 +89,9 @@ protected:
 private:
     void buildControls();
     QWidget *makeControl(const ControlRow &row, QWidget *frame);
+    QScrollBar *makeScrollBar(void (frmQuarnel::*handler)(int));
+    // Name, place, font, zoom, accessible texts and tooltip, as the row has them.
+    void setUpControl(const ControlRow &row, QWidget &control);
     QLineEdit *field(Setting setting) const;
     void writeSetting(Setting setting, const QString &text);
     // An option's handler: its setting takes the text the option writes.
