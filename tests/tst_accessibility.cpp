@@ -95,8 +95,9 @@ private slots:
     void cleanupTestCase() { voices_.reset(); }
 
     // Two counts of bright bands for one run: the run's end and the description
-    // counted the plot's bands, the sound and Explore their own way, and in 91 of
-    // the 180 combinations they disagreed.
+    // counted the plot's bands, Explore its own way, and in 91 of the 180
+    // combinations they disagreed; and a run's name that called each slit's
+    // distance from the axis the slits' spacing.
     void everyVoiceCountsTheSameBands_data() { addEveryCombination(); }
     void everyVoiceCountsTheSameBands()
     {
@@ -126,6 +127,9 @@ private slots:
         QCOMPARE(tickCount(RenderPatternSound(*run)), said);
         const KeptRuns &table = shown.window.explore()->keptRuns();
         QCOMPARE(table.index(0, KeptRuns::BrightBands).data().toString(), QString::number(said));
+        // A run's name once gave each slit's distance from the axis as the slits' spacing.
+        QVERIFY2(runName(*run).contains(QString("slits %1 px apart").arg(2 * spacing.toInt())),
+                 qPrintable(runName(*run)));
         QCOMPARE(int(shown.window.session().bands().bright.size()), said);
     }
 

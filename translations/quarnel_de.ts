@@ -577,9 +577,9 @@
         <translation>Strich-Punkt-Punkt</translation>
     </message>
     <message>
-        <source>%1, slit spacing %2 (%3 px), distance %4 (%5 px), frequency %6 (k = %7)</source>
+        <source>%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)</source>
         <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
-        <translation>%1, Spaltabstand %2 (%3 px), Schirmabstand %4 (%5 px), Frequenz %6 (k = %7)</translation>
+        <translation>%1, Spaltabstand %2 (Spalte %3 px voneinander), Schirmabstand %4 (%5 px), Frequenz %6 (k = %7)</translation>
     </message>
     <message>
         <source>Line</source>

@@ -148,11 +148,12 @@ QString runName(const RunRecord &run)
     const SceneGeometry &g = run.geometry();
     const QLocale locale;
     //: A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the
-    //: spacing option's caption and %3 its pixels, %4 the distance option's caption and %5 its pixels,
-    //: %6 the frequency option's caption and %7 the wave number.
-    return Text::tr("%1, slit spacing %2 (%3 px), distance %4 (%5 px), frequency %6 (k = %7)")
+    //: spacing option's caption and %3 the distance between the two slits in pixels (twice each slit's
+    //: distance from the axis), %4 the distance option's caption and %5 its pixels, %6 the frequency
+    //: option's caption and %7 the wave number.
+    return Text::tr("%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)")
         .arg(chosenCaption(settings, Setting::nInterference), chosenCaption(settings, Setting::nOdchylka),
-             locale.toString(g.slitOffset), chosenCaption(settings, Setting::nVzdalenost),
+             locale.toString(2 * g.slitOffset), chosenCaption(settings, Setting::nVzdalenost),
              locale.toString(g.screenX - g.barrierX), chosenCaption(settings, Setting::nKmitočet),
              locale.toString(run.waveNumber()));
 }
