@@ -491,7 +491,7 @@
     <message>
         <source>saves the picture as a PNG image.</source>
         <extracomment>What the key does.</extracomment>
-        <translation>uloží obrázek jako obrázek PNG.</translation>
+        <translation>uloží obrázek jako soubor PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>

@@ -371,7 +371,7 @@
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
         <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt; : l&apos;interférence seule, le carré de la longueur de la somme des vecteurs, sans affaiblissement. Toutes les franges brillantes sont aussi lumineuses : cette figure montre le plus clairement où se trouvent les franges.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; : l&apos;interférence seule, le carré de la longueur de la somme des vecteurs, sans affaiblissement. Toutes les franges brillantes sont aussi lumineuses les unes que les autres : cette figure montre le plus clairement où se trouvent les franges.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
@@ -391,7 +391,7 @@
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
         <extracomment>%1 is the Interference pattern&apos;s name as its option says it.</extracomment>
-        <translation>La largeur des fentes : ici ce sont des points. La diffraction par une fente réelle atténue les franges lointaines ; ici toutes les franges de la figure %1 sont aussi lumineuses.</translation>
+        <translation>La largeur des fentes : ici ce sont des points. La diffraction par une fente réelle atténue les franges lointaines ; ici toutes les franges de la figure %1 sont aussi lumineuses les unes que les autres.</translation>
     </message>
     <message>
         <source>White light: the light here has one wavelength, and both slits are lit in step, as by a laser. White light would give coloured bands that blur away from the middle.</source>
@@ -456,7 +456,7 @@
     <message>
         <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
         <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Deux fentes, ce n&apos;est pas un plus un.&lt;/b&gt; Comparez les barres avec les marques bleues à gauche de l&apos;axe : chaque fente seule, et les deux ajoutées sans interférence, varient continûment d&apos;un point à l&apos;autre. Prédisez où les barres sont plus lumineuses que cette somme et où plus sombres : dans une frange brillante jusqu&apos;à deux fois plus, dans une frange sombre noires.</translation>
+        <translation>&lt;b&gt;Deux fentes, ce n&apos;est pas un plus un.&lt;/b&gt; Comparez les barres avec les marques bleues à gauche de l&apos;axe : chaque fente seule, et les deux ajoutées sans interférence, varient continûment d&apos;un point à l&apos;autre. Prédisez où les barres sont plus lumineuses que cette somme et où plus sombres : dans une frange brillante jusqu&apos;à deux fois plus, dans une frange sombre, elles sont noires.</translation>
     </message>
     <message>
         <source>Keys</source>

@@ -296,7 +296,7 @@
     <message>
         <source>What the picture shows</source>
         <extracomment>A heading of the help.</extracomment>
-        <translation>Co pokazuje obraz</translation>
+        <translation>Co pokazuje rysunek</translation>
     </message>
     <message>
         <source>Light from the &lt;b&gt;source&lt;/b&gt; at the left passes a &lt;b&gt;barrier&lt;/b&gt; with two slits, A above and B below the optical axis, and falls on the &lt;b&gt;detector screen&lt;/b&gt;. &lt;b&gt;%1&lt;/b&gt; scans the screen from the bottom to the top, point by point.</source>
@@ -336,7 +336,7 @@
     <message>
         <source>One whole turn of the phase takes one &lt;b&gt;wavelength&lt;/b&gt; λ = 2π/k: a point is bright where the path difference is a whole number of wavelengths, and dark where it is a whole number and a half. In the picture λ is measured in pixels:</source>
         <extracomment>λ is the wavelength (keep the symbol). The table of each frequency&apos;s wavelength follows this paragraph.</extracomment>
-        <translation>Jeden pełny obrót fazy przypada na jedną &lt;b&gt;długość fali&lt;/b&gt; λ = 2π/k: punkt jest jasny tam, gdzie różnica dróg jest całkowitą wielokrotnością długości fali, a ciemny tam, gdzie jest nieparzystą wielokrotnością jej połowy. Na obrazie λ mierzy się w pikselach:</translation>
+        <translation>Jeden pełny obrót fazy przypada na jedną &lt;b&gt;długość fali&lt;/b&gt; λ = 2π/k: punkt jest jasny tam, gdzie różnica dróg jest całkowitą wielokrotnością długości fali, a ciemny tam, gdzie jest nieparzystą wielokrotnością jej połowy. Na rysunku λ mierzy się w pikselach:</translation>
     </message>
     <message>
         <source>Wave number k, radians per pixel</source>
@@ -386,7 +386,7 @@
     <message>
         <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
         <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
-        <translation>Rzeczywiste rozmiary: światło ma długość fali od 0,4 do 0,7 mikrometra, szczeliny dzieli ułamek milimetra, a ekran stoi metr lub dalej. Obraz zachowuje to, co istotne, stosunki λ/s i s/L, w rozmiarach, które widać.</translation>
+        <translation>Rzeczywiste rozmiary: światło ma długość fali od 0,4 do 0,7 mikrometra, szczeliny dzieli ułamek milimetra, a ekran stoi metr lub dalej. Rysunek zachowuje to, co istotne, stosunki λ/s i s/L, w rozmiarach, które widać.</translation>
     </message>
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
@@ -401,7 +401,7 @@
     <message>
         <source>Space: the waves spread only in the plane of the picture, and the weakening with distance in the pattern %1 is a simple rule chosen to look right, not an exact law.</source>
         <extracomment>%1 is the Light pattern&apos;s name as its option says it.</extracomment>
-        <translation>Przestrzeń: fale rozchodzą się tylko w płaszczyźnie obrazu, a słabnięcie z odległością w obrazie %1 to prosta reguła dobrana tak, by wyglądało wiarygodnie, a nie dokładne prawo.</translation>
+        <translation>Przestrzeń: fale rozchodzą się tylko w płaszczyźnie rysunku, a słabnięcie z odległością w obrazie %1 to prosta reguła dobrana tak, by wyglądało wiarygodnie, a nie dokładne prawo.</translation>
     </message>
     <message>
         <source>Chance: the pattern %1 draws at each height as many dots as the brightness gives, at random places along the row. Real photons land one at a time wherever the pattern allows, more often where it is bright.</source>
@@ -411,7 +411,7 @@
     <message>
         <source>Time: the scan from the bottom to the top only draws the picture. The pattern is there all at once; nothing in the picture moves with the light.</source>
         <extracomment>About the animation of a run.</extracomment>
-        <translation>Czas: przejście od dołu do góry tylko rysuje obraz. Obraz interferencyjny powstaje cały naraz; nic na obrazie nie porusza się razem ze światłem.</translation>
+        <translation>Czas: przejście od dołu do góry tylko tworzy rysunek. Obraz interferencyjny powstaje cały naraz; nic na rysunku nie porusza się razem ze światłem.</translation>
     </message>
     <message>
         <source>Things to try</source>
@@ -466,7 +466,7 @@
     <message>
         <source>go from control to control. After %1, Tab reaches the picture, and a screen reader then reads out its description.</source>
         <extracomment>What the keys do; %1 is the Exit button&apos;s caption.</extracomment>
-        <translation>przechodzą od kontrolki do kontrolki. Po przycisku %1 Tab dochodzi do obrazu, a czytnik ekranu odczytuje wtedy jego opis.</translation>
+        <translation>przechodzą od kontrolki do kontrolki. Po przycisku %1 Tab dochodzi do rysunku, a czytnik ekranu odczytuje wtedy jego opis.</translation>
     </message>
     <message>
         <source>choose an option within a group; on the scroll bar, move it by one step, or to 1 and 20.</source>
@@ -486,12 +486,12 @@
     <message>
         <source>copies the picture.</source>
         <extracomment>What the key does.</extracomment>
-        <translation>kopiuje obraz.</translation>
+        <translation>kopiuje rysunek.</translation>
     </message>
     <message>
         <source>saves the picture as a PNG image.</source>
         <extracomment>What the key does.</extracomment>
-        <translation>zapisuje obraz jako plik PNG.</translation>
+        <translation>zapisuje rysunek jako plik PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
@@ -516,7 +516,7 @@
     <message>
         <source>open the picture&apos;s menu, as the right mouse button does.</source>
         <extracomment>What the keys do.</extracomment>
-        <translation>otwierają menu obrazu, tak jak prawy przycisk myszy.</translation>
+        <translation>otwierają menu rysunku, tak jak prawy przycisk myszy.</translation>
     </message>
     <message>
         <source>opens Explore, which compares the small-angle formula with the exact places of the bands.</source>
@@ -546,7 +546,7 @@
     <message>
         <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
         <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Z czytnikiem ekranu koniec przebiegu słychać bez względu na to, gdzie jest fokus: że przebieg się zakończył, wraz z pierwszym zdaniem opisu obrazu, albo po klawiszu Escape punkt, w którym przebieg się zatrzymał.</translation>
+        <translation>Z czytnikiem ekranu koniec przebiegu słychać bez względu na to, gdzie jest fokus: że przebieg się zakończył, wraz z pierwszym zdaniem opisu rysunku, albo po klawiszu Escape punkt, w którym przebieg się zatrzymał.</translation>
     </message>
 </context>
 <context>
@@ -663,12 +663,12 @@
     <message>
         <source>&amp;Copy picture</source>
         <extracomment>An entry of the picture&apos;s menu (right button); &amp; marks the key that chooses it.</extracomment>
-        <translation>&amp;Kopiuj obraz</translation>
+        <translation>&amp;Kopiuj rysunek</translation>
     </message>
     <message>
         <source>&amp;Save picture as...</source>
         <extracomment>An entry of the picture&apos;s menu: saves it as a PNG file, asking where.</extracomment>
-        <translation>&amp;Zapisz obraz jako...</translation>
+        <translation>&amp;Zapisz rysunek jako...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -683,12 +683,12 @@
     <message>
         <source>Picture</source>
         <extracomment>What a screen reader calls the picture&apos;s menu.</extracomment>
-        <translation>Obraz</translation>
+        <translation>Rysunek</translation>
     </message>
     <message>
         <source>Save picture as</source>
         <extracomment>The title of the file dialog that saves the picture.</extracomment>
-        <translation>Zapisz obraz jako</translation>
+        <translation>Zapisz rysunek jako</translation>
     </message>
     <message>
         <source>interference.png</source>
@@ -698,12 +698,12 @@
     <message>
         <source>PNG images (*.png)</source>
         <extracomment>The save dialog&apos;s file type; keep &quot;(*.png)&quot; as it is.</extracomment>
-        <translation>Obrazy PNG (*.png)</translation>
+        <translation>Pliki PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;: %2</source>
         <extracomment>A message box: %1 is the file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
-        <translation>Nie udało się zapisać obrazu jako „%1”: %2</translation>
+        <translation>Nie udało się zapisać rysunku jako „%1”: %2</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
@@ -1495,7 +1495,7 @@
     <message>
         <source>Interference picture</source>
         <extracomment>What a screen reader calls the picture of the apparatus and the plot.</extracomment>
-        <translation>Obraz interferencji</translation>
+        <translation>Rysunek interferencji</translation>
     </message>
     <message>
         <source>Interference and light pattern</source>

@@ -491,7 +491,7 @@
     <message>
         <source>saves the picture as a PNG image.</source>
         <extracomment>What the key does.</extracomment>
-        <translation>uloží obrázok ako obrázok PNG.</translation>
+        <translation>uloží obrázok ako súbor PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
