@@ -364,9 +364,9 @@
         <translation>Tři obrazce</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave is weighted by a rule of the model&apos;s own that falls much faster with the distance from its slit than real light does; it looks like the dimming that the width of a real slit gives, so the bands fade towards the top and the bottom of the screen.</source>
         <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: světlo, jak dopadá na stínítko. Každá vlna slábne tím víc, čím dál od své štěrbiny dorazila, jako světlo šířící se z malého otvoru, takže pruhy k hornímu a dolnímu okraji stínítka blednou.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: světlo, jak dopadá na stínítko. Každá vlna je vážena vlastním pravidlem modelu, které se vzdáleností od štěrbiny klesá mnohem rychleji než skutečné světlo; vypadá jako zeslabení, které dává šířka skutečné štěrbiny, takže pruhy k hornímu a dolnímu okraji stínítka blednou.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
@@ -374,9 +374,9 @@
         <translation>&lt;b&gt;%1&lt;/b&gt;: samotná interference, druhá mocnina délky součtu fázorů, bez slábnutí. Všechny světlé pruhy jsou stejně jasné: tento obrazec nejzřetelněji ukazuje, kde pruhy leží.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The run fills the plot row after row, each row with as many white dots as the brightness of the pattern %2 gives there; only the dots&apos; places along the row are random. No dot lands in the dark places: the bands are made of many single dots.</source>
         <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: světlo jako fotony, malá kvanta, v nichž přichází. Jas obrazce %2 udává, kolik fotonů dopadne do každé výšky, a každý se nakreslí jako bílá tečka na náhodném místě řádku. Do tmavých míst nedopadne žádný foton: pruhy se skládají z mnoha jednotlivých fotonů.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: světlo jako fotony, malá kvanta, v nichž přichází. Běh plní graf řádek po řádku, každý řádek tolika bílými tečkami, kolik tam udává jas obrazce %2; náhodná jsou jen místa teček v řádku. Do tmavých míst nedopadne žádná tečka: pruhy se skládají z mnoha jednotlivých teček.</translation>
     </message>
     <message>
         <source>What the model leaves out</source>
@@ -384,9 +384,9 @@
         <translation>Co model vynechává</translation>
     </message>
     <message>
-        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
         <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
-        <translation>Skutečné rozměry: světlo má vlnovou délku 0,4 až 0,7 mikrometru, štěrbiny jsou od sebe zlomek milimetru a stínítko stojí metr nebo dál. Obrázek zachovává to podstatné, poměry λ/s a s/L, ve velikostech, které jsou vidět.</translation>
+        <translation>Skutečné rozměry: světlo má vlnovou délku 0,4 až 0,7 mikrometru, štěrbiny jsou od sebe zlomek milimetru a stínítko stojí metr nebo dál. Obrázek jejich poměry nezachovává: v něm je λ/s asi %1 a s/L %2, ve školním pokusu asi 0,002 a 0,0003. Proto vzorec pro malé úhly tady daleko od osy selhává, ve skutečném pokusu ale platí, protože tam všechny pruhy leží pod malým úhlem.</translation>
     </message>
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
@@ -454,9 +454,9 @@
         <translation>&lt;b&gt;Kde vzorec selhává.&lt;/b&gt; Při výchozím nastavení klade vzorec Δy = λ·L/s pruhy %1 pixelu od sebe. Podívejte se v běhu na vnější pruhy: rozestupují se, šestý leží asi %2 pixelů od osy místo %3. Okno, které otevře %4, staví místa podle vzorce vedle přesných.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
         <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dvě štěrbiny nejsou jedna plus jedna.&lt;/b&gt; Porovnejte sloupce s modrými značkami vlevo od osy: každá štěrbina sama i obě sečtené bez interference se od bodu k bodu mění plynule. Předpovězte, kde budou sloupce jasnější než tento součet a kde tmavší: ve světlém pruhu až dvakrát jasnější, v tmavém černé.</translation>
+        <translation>&lt;b&gt;Dvě štěrbiny nejsou jedna plus jedna.&lt;/b&gt; Porovnejte sloupce s modrými značkami vlevo od osy: každá štěrbina sama i obě sečtené bez interference se od bodu k bodu mění plynule. Předpovězte, kde budou sloupce delší než tento součet a kde kratší: v tmavém pruhu sloupec zmizí, ve světlém bývá většinou delší než součet.</translation>
     </message>
     <message>
         <source>Keys</source>

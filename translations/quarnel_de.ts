@@ -364,9 +364,9 @@
         <translation>Die drei Muster</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave is weighted by a rule of the model&apos;s own that falls much faster with the distance from its slit than real light does; it looks like the dimming that the width of a real slit gives, so the bands fade towards the top and the bottom of the screen.</source>
         <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: Licht, wie es auf einen Schirm fällt. Jede Welle wird umso schwächer, je weiter sie von ihrem Spalt gekommen ist, wie Licht, das sich von einer kleinen Öffnung ausbreitet; so verblassen die Streifen zum oberen und unteren Rand des Schirms hin.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: Licht, wie es auf einen Schirm fällt. Jede Welle wird nach einer eigenen Regel des Modells gewichtet, die mit dem Abstand von ihrem Spalt viel schneller abfällt als wirkliches Licht; sie sieht aus wie die Abschwächung, die die Breite eines wirklichen Spalts ergibt, und so verblassen die Streifen zum oberen und unteren Rand des Schirms hin.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
@@ -374,9 +374,9 @@
         <translation>&lt;b&gt;%1&lt;/b&gt;: die Interferenz allein, das Quadrat der Länge der Zeigersumme, ohne Abschwächung. Jeder helle Streifen ist gleich hell: Dieses Muster zeigt am deutlichsten, wo die Streifen liegen.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The run fills the plot row after row, each row with as many white dots as the brightness of the pattern %2 gives there; only the dots&apos; places along the row are random. No dot lands in the dark places: the bands are made of many single dots.</source>
         <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: Licht als Photonen, die kleinen Portionen, in denen es ankommt. Die Helligkeit des Musters %2 gibt an, wie viele Photonen jede Höhe erreichen, und jedes wird als weißer Punkt an einer zufälligen Stelle der Zeile gezeichnet. Die dunklen Stellen erreicht kein Photon: Die Streifen bestehen aus vielen einzelnen Photonen.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: Licht als Photonen, die kleinen Portionen, in denen es ankommt. Der Durchlauf füllt die Darstellung Zeile für Zeile, jede Zeile mit so vielen weißen Punkten, wie die Helligkeit des Musters %2 dort ergibt; zufällig sind nur die Stellen der Punkte in der Zeile. In den dunklen Stellen landet kein Punkt: Die Streifen bestehen aus vielen einzelnen Punkten.</translation>
     </message>
     <message>
         <source>What the model leaves out</source>
@@ -384,9 +384,9 @@
         <translation>Was das Modell weglässt</translation>
     </message>
     <message>
-        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
         <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
-        <translation>Wirkliche Größen: Licht hat eine Wellenlänge von 0,4 bis 0,7 Mikrometern, Spalte liegen einen Bruchteil eines Millimeters auseinander, und der Schirm steht einen Meter oder weiter entfernt. Das Bild bewahrt, worauf es ankommt, die Verhältnisse λ/s und s/L, in Größen, die man sehen kann.</translation>
+        <translation>Wirkliche Größen: Licht hat eine Wellenlänge von 0,4 bis 0,7 Mikrometern, Spalte liegen einen Bruchteil eines Millimeters auseinander, und der Schirm steht einen Meter oder weiter entfernt. Das Bild bewahrt ihre Verhältnisse nicht: In ihm ist λ/s etwa %1 und s/L %2, in einem Schulversuch etwa 0,002 und 0,0003. Darum versagt die Kleinwinkelformel hier fern der Achse, gilt aber im wirklichen Versuch, in dem alle Streifen unter kleinem Winkel liegen.</translation>
     </message>
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
@@ -454,9 +454,9 @@
         <translation>&lt;b&gt;Wo die Formel versagt.&lt;/b&gt; Mit den Starteinstellungen setzt die Formel Δy = λ·L/s die Streifen %1 Pixel auseinander. Sehen Sie sich im Durchlauf die äußeren Streifen an: Sie rücken auseinander, der sechste liegt etwa %2 Pixel von der Achse statt %3. Das Fenster, das %4 öffnet, stellt die Orte nach der Formel neben die genauen.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
         <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Zwei Spalte sind nicht eins plus eins.&lt;/b&gt; Vergleichen Sie die Balken mit den blauen Marken links der Achse: Jeder Spalt allein und beide ohne Interferenz addiert ändern sich von Punkt zu Punkt stetig. Sagen Sie voraus, wo die Balken heller sind als diese Summe und wo dunkler: in einem hellen Streifen bis zu doppelt so hell, in einem dunklen schwarz.</translation>
+        <translation>&lt;b&gt;Zwei Spalte sind nicht eins plus eins.&lt;/b&gt; Vergleichen Sie die Balken mit den blauen Marken links der Achse: Jeder Spalt allein und beide ohne Interferenz addiert ändern sich von Punkt zu Punkt stetig. Sagen Sie voraus, wo die Balken länger sind als diese Summe und wo kürzer: In einem dunklen Streifen verschwindet der Balken, in einem hellen ist er meist länger als die Summe.</translation>
     </message>
     <message>
         <source>Keys</source>

@@ -364,9 +364,9 @@
         <translation>Los tres patrones</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave is weighted by a rule of the model&apos;s own that falls much faster with the distance from its slit than real light does; it looks like the dimming that the width of a real slit gives, so the bands fade towards the top and the bottom of the screen.</source>
         <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: la luz tal como llega a una pantalla. Cada onda se debilita cuanto más lejos de su rendija ha llegado, como la luz que se extiende desde una abertura pequeña, de modo que las franjas se apagan hacia los bordes superior e inferior de la pantalla.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: la luz tal como llega a una pantalla. Cada onda se pondera con una regla propia del modelo, que cae con la distancia a su rendija mucho más deprisa que la luz real; se parece al debilitamiento que da la anchura de una rendija real, de modo que las franjas se apagan hacia los bordes superior e inferior de la pantalla.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
@@ -374,9 +374,9 @@
         <translation>&lt;b&gt;%1&lt;/b&gt;: la interferencia sola, el cuadrado de la longitud de la suma de fasores, sin debilitamiento. Todas las franjas brillantes son igual de brillantes: este patrón muestra con más claridad dónde están las franjas.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The run fills the plot row after row, each row with as many white dots as the brightness of the pattern %2 gives there; only the dots&apos; places along the row are random. No dot lands in the dark places: the bands are made of many single dots.</source>
         <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: la luz como fotones, las pequeñas porciones en que llega. El brillo del patrón %2 dice cuántos fotones llegan a cada altura, y cada uno se dibuja como un punto blanco en un lugar aleatorio de la fila. A los lugares oscuros no llega ningún fotón: las franjas están hechas de muchos fotones sueltos.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: la luz como fotones, las pequeñas porciones en que llega. El barrido llena el gráfico fila tras fila, cada fila con tantos puntos blancos como da allí el brillo del patrón %2; solo los lugares de los puntos a lo largo de la fila son aleatorios. A los lugares oscuros no llega ningún punto: las franjas están hechas de muchos puntos sueltos.</translation>
     </message>
     <message>
         <source>What the model leaves out</source>
@@ -384,9 +384,9 @@
         <translation>Lo que el modelo deja fuera</translation>
     </message>
     <message>
-        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
         <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
-        <translation>Los tamaños reales: la luz tiene una longitud de onda de 0,4 a 0,7 micrómetros, las rendijas están separadas una fracción de milímetro y la pantalla está a un metro o más. La imagen conserva lo que importa, las razones λ/s y s/L, a tamaños que se pueden ver.</translation>
+        <translation>Los tamaños reales: la luz tiene una longitud de onda de 0,4 a 0,7 micrómetros, las rendijas están separadas una fracción de milímetro y la pantalla está a un metro o más. La imagen no conserva sus razones: en ella λ/s vale unos %1 y s/L %2, en un experimento escolar unos 0,002 y 0,0003. Por eso la fórmula de ángulos pequeños falla aquí lejos del eje, pero se cumple en un experimento real, donde todas las franjas quedan bajo un ángulo pequeño.</translation>
     </message>
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
@@ -454,9 +454,9 @@
         <translation>&lt;b&gt;Donde falla la fórmula.&lt;/b&gt; Con los ajustes iniciales, la fórmula Δy = λ·L/s pone las franjas a %1 píxeles unas de otras. Observe en el barrido las franjas exteriores: se separan, la sexta queda a unos %2 píxeles del eje en vez de %3. La ventana que abre %4 pone las posiciones de la fórmula junto a las exactas.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
         <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dos rendijas no son una más una.&lt;/b&gt; Compare las barras con las marcas azules a la izquierda del eje: cada rendija sola, y las dos sumadas sin interferencia, cambian suavemente de un punto a otro. Prediga dónde las barras son más brillantes que esa suma y dónde más oscuras: en una franja brillante, hasta el doble; en una oscura, negras.</translation>
+        <translation>&lt;b&gt;Dos rendijas no son una más una.&lt;/b&gt; Compare las barras con las marcas azules a la izquierda del eje: cada rendija sola, y las dos sumadas sin interferencia, cambian suavemente de un punto a otro. Prediga dónde las barras son más largas que esa suma y dónde más cortas: en una franja oscura la barra desaparece; en una brillante suele ser más larga que la suma.</translation>
     </message>
     <message>
         <source>Keys</source>

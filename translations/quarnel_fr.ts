@@ -364,9 +364,9 @@
         <translation>Les trois figures</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave is weighted by a rule of the model&apos;s own that falls much faster with the distance from its slit than real light does; it looks like the dimming that the width of a real slit gives, so the bands fade towards the top and the bottom of the screen.</source>
         <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt; : la lumière telle qu&apos;elle tombe sur un écran. Chaque onde s&apos;affaiblit d&apos;autant plus qu&apos;elle vient de loin de sa fente, comme la lumière qui se répand depuis une petite ouverture ; les franges pâlissent donc vers le haut et le bas de l&apos;écran.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; : la lumière telle qu&apos;elle tombe sur un écran. Chaque onde est pondérée par une règle propre au modèle, qui décroît avec la distance à sa fente bien plus vite que la lumière réelle ; elle ressemble à l&apos;affaiblissement que donne la largeur d&apos;une fente réelle, et les franges pâlissent donc vers le haut et le bas de l&apos;écran.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
@@ -374,9 +374,9 @@
         <translation>&lt;b&gt;%1&lt;/b&gt; : l&apos;interférence seule, le carré de la longueur de la somme des vecteurs, sans affaiblissement. Toutes les franges brillantes sont aussi lumineuses les unes que les autres : cette figure montre le plus clairement où se trouvent les franges.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The run fills the plot row after row, each row with as many white dots as the brightness of the pattern %2 gives there; only the dots&apos; places along the row are random. No dot lands in the dark places: the bands are made of many single dots.</source>
         <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt; : la lumière comme photons, les petites portions sous lesquelles elle arrive. La luminosité de la figure %2 indique combien de photons atteignent chaque hauteur, et chacun est dessiné comme un point blanc à une place aléatoire de la ligne. Aucun photon n&apos;atteint les endroits sombres : les franges sont faites de nombreux photons isolés.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; : la lumière comme photons, les petites portions sous lesquelles elle arrive. Le balayage remplit le tracé ligne après ligne, chaque ligne d&apos;autant de points blancs que la luminosité de la figure %2 en donne à cet endroit ; seules les places des points le long de la ligne sont aléatoires. Aucun point ne tombe dans les endroits sombres : les franges sont faites de nombreux points isolés.</translation>
     </message>
     <message>
         <source>What the model leaves out</source>
@@ -384,9 +384,9 @@
         <translation>Ce que le modèle laisse de côté</translation>
     </message>
     <message>
-        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
         <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
-        <translation>Les tailles réelles : la lumière a une longueur d&apos;onde de 0,4 à 0,7 micromètre, les fentes sont distantes d&apos;une fraction de millimètre et l&apos;écran est à un mètre ou plus. L&apos;image garde l&apos;essentiel, les rapports λ/s et s/L, à des tailles visibles.</translation>
+        <translation>Les tailles réelles : la lumière a une longueur d&apos;onde de 0,4 à 0,7 micromètre, les fentes sont distantes d&apos;une fraction de millimètre et l&apos;écran est à un mètre ou plus. L&apos;image ne garde pas leurs rapports : λ/s y vaut environ %1 et s/L %2, dans une expérience scolaire environ 0,002 et 0,0003. C&apos;est pourquoi la formule des petits angles échoue ici loin de l&apos;axe, mais vaut dans une expérience réelle, où toutes les franges sont sous un petit angle.</translation>
     </message>
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
@@ -454,9 +454,9 @@
         <translation>&lt;b&gt;Là où la formule échoue.&lt;/b&gt; Avec les réglages de départ, la formule Δy = λ·L/s place les franges à %1 pixels les unes des autres. Regardez les franges extérieures dans le balayage : elles s&apos;écartent, la sixième est à environ %2 pixels de l&apos;axe au lieu de %3. La fenêtre qu&apos;ouvre %4 met les positions de la formule à côté des positions exactes.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
         <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Deux fentes, ce n&apos;est pas un plus un.&lt;/b&gt; Comparez les barres avec les marques bleues à gauche de l&apos;axe : chaque fente seule, et les deux ajoutées sans interférence, varient continûment d&apos;un point à l&apos;autre. Prédisez où les barres sont plus lumineuses que cette somme et où plus sombres : dans une frange brillante jusqu&apos;à deux fois plus, dans une frange sombre, elles sont noires.</translation>
+        <translation>&lt;b&gt;Deux fentes, ce n&apos;est pas un plus un.&lt;/b&gt; Comparez les barres avec les marques bleues à gauche de l&apos;axe : chaque fente seule, et les deux ajoutées sans interférence, varient continûment d&apos;un point à l&apos;autre. Prédisez où les barres sont plus longues que cette somme et où plus courtes : dans une frange sombre la barre disparaît, dans une frange brillante elle est le plus souvent plus longue que la somme.</translation>
     </message>
     <message>
         <source>Keys</source>

@@ -364,9 +364,9 @@
         <translation>Trzy obrazy</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave is weighted by a rule of the model&apos;s own that falls much faster with the distance from its slit than real light does; it looks like the dimming that the width of a real slit gives, so the bands fade towards the top and the bottom of the screen.</source>
         <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: światło takie, jakie pada na ekran. Każda fala słabnie tym bardziej, im dalej dotarła od swojej szczeliny, jak światło rozchodzące się z małego otworu, więc prążki bledną ku górnej i dolnej krawędzi ekranu.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: światło takie, jakie pada na ekran. Każda fala jest ważona własną regułą modelu, która z odległością od szczeliny maleje dużo szybciej niż prawdziwe światło; wygląda jak osłabienie, jakie daje szerokość prawdziwej szczeliny, więc prążki bledną ku górnej i dolnej krawędzi ekranu.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
@@ -374,9 +374,9 @@
         <translation>&lt;b&gt;%1&lt;/b&gt;: sama interferencja, kwadrat długości sumy wskazów, bez słabnięcia. Wszystkie jasne prążki są jednakowo jasne: ten obraz najwyraźniej pokazuje, gdzie leżą prążki.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The run fills the plot row after row, each row with as many white dots as the brightness of the pattern %2 gives there; only the dots&apos; places along the row are random. No dot lands in the dark places: the bands are made of many single dots.</source>
         <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: światło jako fotony, małe porcje, w których dociera. Jasność obrazu %2 mówi, ile fotonów trafia na każdą wysokość, a każdy jest rysowany jako biała kropka w losowym miejscu wiersza. Do ciemnych miejsc nie trafia żaden foton: prążki składają się z wielu pojedynczych fotonów.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: światło jako fotony, małe porcje, w których dociera. Przebieg wypełnia wykres wiersz po wierszu, każdy wiersz tyloma białymi kropkami, ile daje tam jasność obrazu %2; losowe są tylko miejsca kropek w wierszu. W ciemnych miejscach nie ląduje żadna kropka: prążki składają się z wielu pojedynczych kropek.</translation>
     </message>
     <message>
         <source>What the model leaves out</source>
@@ -384,9 +384,9 @@
         <translation>Czego model nie uwzględnia</translation>
     </message>
     <message>
-        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
         <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
-        <translation>Rzeczywiste rozmiary: światło ma długość fali od 0,4 do 0,7 mikrometra, szczeliny dzieli ułamek milimetra, a ekran stoi metr lub dalej. Rysunek zachowuje to, co istotne, stosunki λ/s i s/L, w rozmiarach, które widać.</translation>
+        <translation>Rzeczywiste rozmiary: światło ma długość fali od 0,4 do 0,7 mikrometra, szczeliny dzieli ułamek milimetra, a ekran stoi metr lub dalej. Rysunek nie zachowuje ich stosunków: na nim λ/s wynosi około %1, a s/L %2, w szkolnym doświadczeniu około 0,002 i 0,0003. Dlatego wzór dla małych kątów zawodzi tu daleko od osi, a w prawdziwym doświadczeniu się sprawdza, bo tam wszystkie prążki leżą pod małym kątem.</translation>
     </message>
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
@@ -454,9 +454,9 @@
         <translation>&lt;b&gt;Gdzie wzór zawodzi.&lt;/b&gt; Przy ustawieniach startowych wzór Δy = λ·L/s umieszcza prążki %1 piksela od siebie. Spójrz w przebiegu na zewnętrzne prążki: rozsuwają się, szósty leży około %2 pikseli od osi zamiast %3. Okno otwierane klawiszem %4 zestawia położenia ze wzoru z dokładnymi.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
         <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dwie szczeliny to nie jedna plus jedna.&lt;/b&gt; Porównaj słupki z niebieskimi znacznikami na lewo od osi: każda szczelina osobno i obie dodane bez interferencji zmieniają się płynnie od punktu do punktu. Przewidź, gdzie słupki będą jaśniejsze od tej sumy, a gdzie ciemniejsze: w jasnym prążku do dwóch razy jaśniejsze, w ciemnym czarne.</translation>
+        <translation>&lt;b&gt;Dwie szczeliny to nie jedna plus jedna.&lt;/b&gt; Porównaj słupki z niebieskimi znacznikami na lewo od osi: każda szczelina osobno i obie dodane bez interferencji zmieniają się płynnie od punktu do punktu. Przewidź, gdzie słupki będą dłuższe od tej sumy, a gdzie krótsze: w ciemnym prążku słupek znika, w jasnym bywa najczęściej dłuższy od sumy.</translation>
     </message>
     <message>
         <source>Keys</source>

@@ -364,9 +364,9 @@
         <translation>Tri obrazce</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave grows weaker the farther it has come from its slit, as light spreading from a small opening does, so the bands fade towards the top and the bottom of the screen.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as it falls on a screen. Each wave is weighted by a rule of the model&apos;s own that falls much faster with the distance from its slit than real light does; it looks like the dimming that the width of a real slit gives, so the bands fade towards the top and the bottom of the screen.</source>
         <extracomment>%1 is the pattern&apos;s name as its option says it.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: svetlo, ako dopadá na tienidlo. Každá vlna slabne tým viac, čím ďalej od svojej štrbiny dorazila, ako svetlo šíriace sa z malého otvoru, takže pásy k hornému a dolnému okraju tienidla blednú.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: svetlo, ako dopadá na tienidlo. Každá vlna je vážená vlastným pravidlom modelu, ktoré so vzdialenosťou od štrbiny klesá oveľa rýchlejšie než skutočné svetlo; vyzerá ako zoslabenie, ktoré dáva šírka skutočnej štrbiny, takže pásy k hornému a dolnému okraju tienidla blednú.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;: the interference alone, the squared length of the phasor sum, with no weakening. Every bright band is equally bright: this pattern shows most clearly where the bands lie.</source>
@@ -374,9 +374,9 @@
         <translation>&lt;b&gt;%1&lt;/b&gt;: samotná interferencia, druhá mocnina dĺžky súčtu fázorov, bez slabnutia. Všetky svetlé pásy sú rovnako jasné: tento obrazec najzreteľnejšie ukazuje, kde pásy ležia.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The brightness of the pattern %2 says how many photons reach each height, and each is drawn as a white dot at a random place along the strip. No photon reaches the dark places: the bands are made of many single photons.</source>
+        <source>&lt;b&gt;%1&lt;/b&gt;: light as photons, the small portions it arrives in. The run fills the plot row after row, each row with as many white dots as the brightness of the pattern %2 gives there; only the dots&apos; places along the row are random. No dot lands in the dark places: the bands are made of many single dots.</source>
         <extracomment>%1 and %2 are patterns&apos; names as their options say them. A photon is the smallest portion of light.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: svetlo ako fotóny, malé kvantá, v ktorých prichádza. Jas obrazca %2 udáva, koľko fotónov dopadne do každej výšky, a každý sa nakreslí ako biela bodka na náhodnom mieste riadka. Do tmavých miest nedopadne žiadny fotón: pásy sa skladajú z mnohých jednotlivých fotónov.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: svetlo ako fotóny, malé kvantá, v ktorých prichádza. Beh plní graf riadok po riadku, každý riadok toľkými bielymi bodkami, koľko tam udáva jas obrazca %2; náhodné sú len miesta bodiek v riadku. Do tmavých miest nedopadne žiadna bodka: pásy sa skladajú z mnohých jednotlivých bodiek.</translation>
     </message>
     <message>
         <source>What the model leaves out</source>
@@ -384,9 +384,9 @@
         <translation>Čo model vynecháva</translation>
     </message>
     <message>
-        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture keeps what matters, the ratios λ/s and s/L, at sizes that can be seen.</source>
+        <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
         <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
-        <translation>Skutočné rozmery: svetlo má vlnovú dĺžku 0,4 až 0,7 mikrometra, štrbiny sú od seba zlomok milimetra a tienidlo stojí meter alebo ďalej. Obrázok zachováva to podstatné, pomery λ/s a s/L, vo veľkostiach, ktoré je vidieť.</translation>
+        <translation>Skutočné rozmery: svetlo má vlnovú dĺžku 0,4 až 0,7 mikrometra, štrbiny sú od seba zlomok milimetra a tienidlo stojí meter alebo ďalej. Obrázok ich pomery nezachováva: v ňom je λ/s asi %1 a s/L %2, v školskom pokuse asi 0,002 a 0,0003. Preto vzorec pre malé uhly tu ďaleko od osi zlyháva, v skutočnom pokuse však platí, lebo tam všetky pásy ležia pod malým uhlom.</translation>
     </message>
     <message>
         <source>The width of the slits: here they are points. A real slit&apos;s own diffraction dims the bands farther out; here all the bands of the pattern %1 are equally bright.</source>
@@ -454,9 +454,9 @@
         <translation>&lt;b&gt;Kde vzorec zlyháva.&lt;/b&gt; Pri východiskovom nastavení kladie vzorec Δy = λ·L/s pásy %1 pixela od seba. Pozrite sa v behu na vonkajšie pásy: rozostupujú sa, šiesty leží asi %2 pixelov od osi namiesto %3. Okno, ktoré otvorí %4, kladie miesta podľa vzorca vedľa presných.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are brighter than that sum and where darker: at a bright band up to twice as bright, at a dark one black.</source>
+        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
         <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dve štrbiny nie sú jedna plus jedna.&lt;/b&gt; Porovnajte stĺpce s modrými značkami vľavo od osi: každá štrbina sama aj obe sčítané bez interferencie sa od bodu k bodu menia plynulo. Predpovedzte, kde budú stĺpce jasnejšie ako tento súčet a kde tmavšie: vo svetlom páse až dvakrát jasnejšie, v tmavom čierne.</translation>
+        <translation>&lt;b&gt;Dve štrbiny nie sú jedna plus jedna.&lt;/b&gt; Porovnajte stĺpce s modrými značkami vľavo od osi: každá štrbina sama aj obe sčítané bez interferencie sa od bodu k bodu menia plynulo. Predpovedzte, kde budú stĺpce dlhšie ako tento súčet a kde kratšie: v tmavom páse stĺpec zmizne, vo svetlom býva väčšinou dlhší ako súčet.</translation>
     </message>
     <message>
         <source>Keys</source>

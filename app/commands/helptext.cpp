@@ -169,9 +169,10 @@ QString patterns()
     html += paragraph(
         //: %1 is the pattern's name as its option says it.
         Text::tr(
-            "<b>%1</b>: light as it falls on a screen. Each wave grows weaker the farther it has come from "
-            "its slit, as light spreading from a small opening does, so the bands fade towards the top and "
-            "the bottom of the screen.")
+            "<b>%1</b>: light as it falls on a screen. Each wave is weighted by a rule of the model's own "
+            "that falls much faster with the distance from its slit than real light does; it looks like "
+            "the dimming that the width of a real slit gives, so the bands fade towards the top and the "
+            "bottom of the screen.")
             .arg(option(pattern[0])));
     html += paragraph(
         //: %1 is the pattern's name as its option says it.
@@ -183,10 +184,10 @@ QString patterns()
         //: %1 and %2 are patterns' names as their options say them. A photon is the
         //: smallest portion of light.
         Text::tr(
-            "<b>%1</b>: light as photons, the small portions it arrives in. The brightness of the pattern "
-            "%2 says how many photons reach each height, and each is drawn as a white dot at a random "
-            "place along the strip. No photon reaches the dark places: the bands are made of many single "
-            "photons.")
+            "<b>%1</b>: light as photons, the small portions it arrives in. The run fills the plot row "
+            "after row, each row with as many white dots as the brightness of the pattern %2 gives there; "
+            "only the dots' places along the row are random. No dot lands in the dark places: the bands are "
+            "made of many single dots.")
             .arg(option(pattern[2]), option(pattern[0])));
     return html;
 }
@@ -200,10 +201,15 @@ QString leftOut()
     html += QStringLiteral("<ul>");
     html += item(
         //: λ, s and L are symbols (keep them); micrometres and millimetres are real units.
+        //: %1 and %2 are the picture's ratios λ/s and s/L at start-up (0.11, 0.15).
         Text::tr(
             "Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a "
-            "millimetre apart and the screen stands a metre or more away. The picture keeps what matters, "
-            "the ratios λ/s and s/L, at sizes that can be seen."));
+            "millimetre apart and the screen stands a metre or more away. The picture does not keep their "
+            "ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That "
+            "is why the small-angle formula fails far from the axis here, but holds in a real experiment, "
+            "where every band lies at a small angle.")
+            .arg(number(optics::wavelength(startWaveNumber) / (2 * startSpacing), 2),
+                 number(2 * startSpacing / startDistance, 2)));
     html += item(
         //: %1 is the Interference pattern's name as its option says it.
         Text::tr("The width of the slits: here they are points. A real slit's own diffraction dims the bands "
@@ -269,10 +275,11 @@ QString moreThingsToTry(double lambda, double spacingOf15)
                  whole(2 * spacing[3].value)));
     html += item(
         //: An activity about the blue markers left of the plot axis.
-        Text::tr("<b>Two slits are not one plus one.</b> Compare the bars with the blue markers left of the "
-                 "axis: each slit alone, and the two added without interference, change smoothly from point "
-                 "to point. Predict where the bars are brighter than that sum and where darker: at a bright "
-                 "band up to twice as bright, at a dark one black."));
+        Text::tr(
+            "<b>Two slits are not one plus one.</b> Compare the bars with the blue markers left of the "
+            "axis: each slit alone, and the two added without interference, change smoothly from point "
+            "to point. Predict where the bars are longer than that sum and where shorter: at a dark band "
+            "the bar is gone, at a bright band it is most often longer than the sum."));
     return html;
 }
 
