@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
-        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units. %1 and %2 are the picture&apos;s ratios λ/s and s/L at start-up (0.10, 0.15).</extracomment>
         <translation>Wirkliche Größen: Licht hat eine Wellenlänge von 0,4 bis 0,7 Mikrometern, Spalte liegen einen Bruchteil eines Millimeters auseinander, und der Schirm steht einen Meter oder weiter entfernt. Das Bild bewahrt ihre Verhältnisse nicht: In ihm ist λ/s etwa %1 und s/L %2, in einem Schulversuch etwa 0,002 und 0,0003. Darum versagt die Kleinwinkelformel hier fern der Achse, gilt aber im wirklichen Versuch, in dem alle Streifen unter kleinem Winkel liegen.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>drücken die Schaltfläche, die den Fokus hat.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run&apos;s end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
         <translation>hält einen Durchlauf sofort an, ebenso den Klang, den %1 abspielt. Während eines Durchlaufs zeigen die Optionen und der Schieberegler sofort, womit der nächste Durchlauf startet; Start und Ende warten auf das Ende des Durchlaufs.</translation>
     </message>
@@ -548,6 +548,11 @@
         <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
         <translation>Mit einem Bildschirmleser ist das Ende eines Durchlaufs zu hören, wo auch immer der Fokus steht: dass der Durchlauf beendet ist, mit dem ersten Satz der Bildbeschreibung, oder nach Escape der Punkt, an dem er angehalten wurde.</translation>
     </message>
+    <message>
+        <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
+        <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
+        <translation>Manche Beschriftungen sagen weniger, als es scheint. Die Beschriftung &lt;b&gt;%1&lt;/b&gt; steht neben der Blende mit den Spalten, &lt;b&gt;%2&lt;/b&gt; über dem Schirm, auf den das Muster fällt. Die Optionen des Spaltabstands stehen in der Reihenfolge %3, %4, %5, %6: %4 setzt jeden Spalt %8 Pixel von der Achse, zwischen %3 (%7) und %5 (%9). Der Schieberegler unter dem Titel, ohne Beschriftung, verlangsamt die Animation: 1 ist am schnellsten, 20 am langsamsten.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -578,7 +583,7 @@
     </message>
     <message>
         <source>%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)</source>
-        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
+        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 the distance between the two slits in pixels (twice each slit&apos;s distance from the axis), %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
         <translation>%1, Spaltabstand %2 (Spalte %3 px voneinander), Schirmabstand %4 (%5 px), Frequenz %6 (k = %7)</translation>
     </message>
     <message>

@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
-        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units. %1 and %2 are the picture&apos;s ratios λ/s and s/L at start-up (0.10, 0.15).</extracomment>
         <translation>Los tamaños reales: la luz tiene una longitud de onda de 0,4 a 0,7 micrómetros, las rendijas están separadas una fracción de milímetro y la pantalla está a un metro o más. La imagen no conserva sus razones: en ella λ/s vale unos %1 y s/L %2, en un experimento escolar unos 0,002 y 0,0003. Por eso la fórmula de ángulos pequeños falla aquí lejos del eje, pero se cumple en un experimento real, donde todas las franjas quedan bajo un ángulo pequeño.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>pulsan el botón que tiene el foco.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run&apos;s end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
         <translation>detiene al instante un barrido y el sonido que reproduce %1. Durante un barrido, las opciones y la barra de desplazamiento muestran al instante lo que tomará el siguiente; Iniciar y Salir esperan al final del barrido.</translation>
     </message>
@@ -548,6 +548,11 @@
         <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
         <translation>Con un lector de pantalla, el final de un barrido se oye esté donde esté el foco: que el barrido ha terminado, con la primera frase de la descripción de la imagen, o, tras Escape, el punto donde se detuvo.</translation>
     </message>
+    <message>
+        <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
+        <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
+        <translation>Algunos rótulos dicen menos de lo que parece. El rótulo &lt;b&gt;%1&lt;/b&gt; está junto a la barrera con las rendijas, y &lt;b&gt;%2&lt;/b&gt; sobre la pantalla en la que cae el patrón. Las opciones de la separación de rendijas están en el orden %3, %4, %5, %6: %4 pone cada rendija a %8 píxeles del eje, entre %3 (%7) y %5 (%9). La barra de desplazamiento bajo el título, sin rótulo, ralentiza la animación: 1 es lo más rápido, 20 lo más lento.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -578,7 +583,7 @@
     </message>
     <message>
         <source>%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)</source>
-        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
+        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 the distance between the two slits in pixels (twice each slit&apos;s distance from the axis), %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
         <translation>%1, separación de rendijas %2 (rendijas a %3 px una de otra), distancia de la pantalla %4 (%5 px), frecuencia %6 (k = %7)</translation>
     </message>
     <message>

@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
-        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units. %1 and %2 are the picture&apos;s ratios λ/s and s/L at start-up (0.10, 0.15).</extracomment>
         <translation>Les tailles réelles : la lumière a une longueur d&apos;onde de 0,4 à 0,7 micromètre, les fentes sont distantes d&apos;une fraction de millimètre et l&apos;écran est à un mètre ou plus. L&apos;image ne garde pas leurs rapports : λ/s y vaut environ %1 et s/L %2, dans une expérience scolaire environ 0,002 et 0,0003. C&apos;est pourquoi la formule des petits angles échoue ici loin de l&apos;axe, mais vaut dans une expérience réelle, où toutes les franges sont sous un petit angle.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>appuient sur le bouton qui a le focus.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run&apos;s end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
         <translation>arrête aussitôt un balayage, ainsi que le son que joue %1. Pendant un balayage, les options et la barre de défilement montrent aussitôt ce que prendra le suivant ; Lancer et Quitter attendent la fin du balayage.</translation>
     </message>
@@ -548,6 +548,11 @@
         <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
         <translation>Avec un lecteur d&apos;écran, la fin d&apos;un balayage s&apos;entend où que soit le focus : que le balayage est terminé, avec la première phrase de la description de l&apos;image, ou, après Échap, le point où il s&apos;est arrêté.</translation>
     </message>
+    <message>
+        <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
+        <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
+        <translation>Certaines légendes en disent moins qu&apos;il n&apos;y paraît. La légende &lt;b&gt;%1&lt;/b&gt; se trouve à côté de l&apos;écran percé des fentes, et &lt;b&gt;%2&lt;/b&gt; au-dessus de l&apos;écran où tombe la figure. Les options de l&apos;écart des fentes sont dans l&apos;ordre %3, %4, %5, %6 : %4 place chaque fente à %8 pixels de l&apos;axe, entre %3 (%7) et %5 (%9). La barre de défilement sous le titre, sans légende, ralentit l&apos;animation : 1 est le plus rapide, 20 le plus lent.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -578,7 +583,7 @@
     </message>
     <message>
         <source>%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)</source>
-        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
+        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 the distance between the two slits in pixels (twice each slit&apos;s distance from the axis), %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
         <translation>%1, écart des fentes : %2 (fentes à %3 px l&apos;une de l&apos;autre), distance de l&apos;écran : %4 (%5 px), fréquence : %6 (k = %7)</translation>
     </message>
     <message>

@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
-        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units. %1 and %2 are the picture&apos;s ratios λ/s and s/L at start-up (0.10, 0.15).</extracomment>
         <translation>Rzeczywiste rozmiary: światło ma długość fali od 0,4 do 0,7 mikrometra, szczeliny dzieli ułamek milimetra, a ekran stoi metr lub dalej. Rysunek nie zachowuje ich stosunków: na nim λ/s wynosi około %1, a s/L %2, w szkolnym doświadczeniu około 0,002 i 0,0003. Dlatego wzór dla małych kątów zawodzi tu daleko od osi, a w prawdziwym doświadczeniu się sprawdza, bo tam wszystkie prążki leżą pod małym kątem.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>naciskają przycisk, który ma fokus.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run&apos;s end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
         <translation>natychmiast zatrzymuje przebieg i dźwięk odtwarzany przez %1. W trakcie przebiegu opcje i suwak od razu pokazują, z czym ruszy następny przebieg; Start i Koniec czekają na jego koniec.</translation>
     </message>
@@ -548,6 +548,11 @@
         <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
         <translation>Z czytnikiem ekranu koniec przebiegu słychać bez względu na to, gdzie jest fokus: że przebieg się zakończył, wraz z pierwszym zdaniem opisu rysunku, albo po klawiszu Escape punkt, w którym przebieg się zatrzymał.</translation>
     </message>
+    <message>
+        <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
+        <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
+        <translation>Niektóre podpisy mówią mniej, niż się wydaje. Podpis &lt;b&gt;%1&lt;/b&gt; stoi przy przesłonie ze szczelinami, a &lt;b&gt;%2&lt;/b&gt; nad ekranem, na który pada obraz. Opcje odstępu szczelin stoją w kolejności %3, %4, %5, %6: %4 ustawia każdą szczelinę %8 pikseli od osi, między %3 (%7) a %5 (%9). Suwak pod tytułem, bez podpisu, spowalnia animację: 1 to najszybciej, 20 najwolniej.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -578,7 +583,7 @@
     </message>
     <message>
         <source>%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)</source>
-        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
+        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 the distance between the two slits in pixels (twice each slit&apos;s distance from the axis), %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
         <translation>%1, odstęp szczelin: %2 (szczeliny %3 px od siebie), odległość ekranu: %4 (%5 px), częstotliwość: %6 (k = %7)</translation>
     </message>
     <message>

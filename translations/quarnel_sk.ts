@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a millimetre apart and the screen stands a metre or more away. The picture does not keep their ratios: in it λ/s is about %1 and s/L %2, in a school experiment about 0.002 and 0.0003. That is why the small-angle formula fails far from the axis here, but holds in a real experiment, where every band lies at a small angle.</source>
-        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units.</extracomment>
+        <extracomment>λ, s and L are symbols (keep them); micrometres and millimetres are real units. %1 and %2 are the picture&apos;s ratios λ/s and s/L at start-up (0.10, 0.15).</extracomment>
         <translation>Skutočné rozmery: svetlo má vlnovú dĺžku 0,4 až 0,7 mikrometra, štrbiny sú od seba zlomok milimetra a tienidlo stojí meter alebo ďalej. Obrázok ich pomery nezachováva: v ňom je λ/s asi %1 a s/L %2, v školskom pokuse asi 0,002 a 0,0003. Preto vzorec pre malé uhly tu ďaleko od osi zlyháva, v skutočnom pokuse však platí, lebo tam všetky pásy ležia pod malým uhlom.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>stlačia tlačidlo, na ktorom je fokus.</translation>
     </message>
     <message>
-        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run's end.</source>
+        <source>stops a run at once, and the sound that %1 plays. During a run the options and the scroll bar show at once what the next run will take; Start and Exit wait for the run&apos;s end.</source>
         <extracomment>What the key does; %1 is the key that plays the pattern as sound.</extracomment>
         <translation>hneď zastaví beh aj zvuk, ktorý prehráva %1. Počas behu voľby a posuvník hneď ukazujú, s čím pobeží ďalší beh; Štart a Koniec čakajú na koniec behu.</translation>
     </message>
@@ -548,6 +548,11 @@
         <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
         <translation>S čítačkou obrazovky je koniec behu počuť, nech je fokus kdekoľvek: že beh skončil, spolu s prvou vetou opisu obrázka, alebo po klávese Escape bod, v ktorom sa beh zastavil.</translation>
     </message>
+    <message>
+        <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
+        <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
+        <translation>Niektoré popisy hovoria menej, než sa zdá. Popis &lt;b&gt;%1&lt;/b&gt; stojí pri clone so štrbinami a &lt;b&gt;%2&lt;/b&gt; nad tienidlom, na ktoré dopadá obrazec. Voľby rozstupu štrbín sú zoradené %3, %4, %5, %6: %4 dáva každú štrbinu %8 pixelov od osi, medzi %3 (%7) a %5 (%9). Posuvník pod nadpisom, bez popisu, spomaľuje animáciu: 1 je najrýchlejšia, 20 najpomalšia.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -578,7 +583,7 @@
     </message>
     <message>
         <source>%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)</source>
-        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 its pixels, %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
+        <extracomment>A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the spacing option&apos;s caption and %3 the distance between the two slits in pixels (twice each slit&apos;s distance from the axis), %4 the distance option&apos;s caption and %5 its pixels, %6 the frequency option&apos;s caption and %7 the wave number.</extracomment>
         <translation>%1, vzdialenosť štrbín %2 (štrbiny %3 px od seba), vzdialenosť tienidla %4 (%5 px), frekvencia %6 (k = %7)</translation>
     </message>
     <message>

@@ -79,6 +79,18 @@ QString whatThePictureShows()
                  "<b>blue markers</b> follow what each slit alone would give and what the two give added "
                  "together, as if there were no interference.")
             .arg(option(pattern[0]), option(pattern[1]), option(pattern[2])));
+    html += paragraph(
+        //: %1 and %2 are the picture's labels as your translation has them (the one
+        //: beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing
+        //: options' captions in the order they stand; %7 to %9 numbers of pixels.
+        Text::tr("Some captions say less than they seem. The label <b>%1</b> stands beside the barrier with "
+                 "the slits, and <b>%2</b> over the detector screen the pattern falls on. The slit-spacing "
+                 "options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, "
+                 "between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the "
+                 "animation down: 1 is the fastest, 20 the slowest.")
+            .arg(window("Screen"), window("Detektor"), option(spacing[0]), option(spacing[1]),
+                 option(spacing[2]), option(spacing[3]), whole(spacing[0].value), whole(spacing[1].value),
+                 whole(spacing[2].value)));
     return html;
 }
 
@@ -201,7 +213,7 @@ QString leftOut()
     html += QStringLiteral("<ul>");
     html += item(
         //: λ, s and L are symbols (keep them); micrometres and millimetres are real units.
-        //: %1 and %2 are the picture's ratios λ/s and s/L at start-up (0.11, 0.15).
+        //: %1 and %2 are the picture's ratios λ/s and s/L at start-up (0.10, 0.15).
         Text::tr(
             "Real sizes: light has a wavelength of 0.4 to 0.7 micrometres, slits lie a fraction of a "
             "millimetre apart and the screen stands a metre or more away. The picture does not keep their "
