@@ -195,9 +195,9 @@
         <translation>keiner</translation>
     </message>
     <message>
-        <source>measured %1; small-angle formula λD/(2d) %2</source>
-        <extracomment>The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or &quot;none&quot;); keep λD/(2d) as it is.</extracomment>
-        <translation>gemessen %1; Kleinwinkelformel λD/(2d) %2</translation>
+        <source>measured %1; small-angle formula λL/s %2</source>
+        <extracomment>The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or &quot;none&quot;); keep λL/s as it is.</extracomment>
+        <translation>gemessen %1; Kleinwinkelformel λL/s %2</translation>
     </message>
     <message>
         <source>Empty: no run yet.</source>
@@ -250,9 +250,9 @@
         <translation>Die Tabelle konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>Solid marks: order m, where the path difference is m wavelengths. Dotted: where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·D/(2d) puts the orders.</source>
-        <extracomment>The plot&apos;s legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·D/(2d) as it is: m the order, λ the wavelength, D the screen&apos;s distance, 2d the slit separation.</extracomment>
-        <translation>Durchgezogene Marken: Ordnung m, wo der Gangunterschied m Wellenlängen beträgt. Gepunktet: wo er ein ganzzahliges Vielfaches plus eine halbe Wellenlänge ist. Gestrichelt: wo die Kleinwinkelformel y = m·λ·D/(2d) die Ordnungen hinlegt.</translation>
+        <source>Solid marks: order m, where the path difference is m wavelengths. Dotted: where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·L/s puts the orders (L the screen&apos;s distance, s the slits&apos; separation).</source>
+        <extracomment>The plot&apos;s legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·L/s as it is: m the order, λ the wavelength, L the screen&apos;s distance, s the slits&apos; separation.</extracomment>
+        <translation>Durchgezogene Marken: Ordnung m, wo der Gangunterschied m Wellenlängen beträgt. Gepunktet: wo er ein ganzzahliges Vielfaches plus eine halbe Wellenlänge ist. Gestrichelt: wo die Kleinwinkelformel y = m·λ·L/s die Ordnungen hinlegt (L der Abstand des Schirms, s der Abstand der Spalte voneinander).</translation>
     </message>
     <message>
         <source>Bands and orders</source>
@@ -260,9 +260,9 @@
         <translation>Streifen und Ordnungen</translation>
     </message>
     <message>
-        <source>The distance between the two bright bands nearest the optical axis, measured on the plot, beside what the small-angle formula λD/(2d) gives</source>
-        <extracomment>Accessible description of the band-spacing readout; keep λD/(2d) as it is.</extracomment>
-        <translation>Der Abstand der beiden hellen Streifen, die der optischen Achse am nächsten liegen, im Diagramm gemessen, neben dem Wert der Kleinwinkelformel λD/(2d)</translation>
+        <source>The distance between the two bright bands nearest the optical axis, measured on the plot, beside what the small-angle formula λL/s gives</source>
+        <extracomment>Accessible description of the band-spacing readout; keep λL/s as it is.</extracomment>
+        <translation>Der Abstand der beiden hellen Streifen, die der optischen Achse am nächsten liegen, im Diagramm gemessen, neben dem Wert der Kleinwinkelformel λL/s</translation>
     </message>
     <message>
         <source>Orders: path difference m wavelengths, exact and by the small-angle formula</source>

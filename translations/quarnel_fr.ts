@@ -195,9 +195,9 @@
         <translation>aucun</translation>
     </message>
     <message>
-        <source>measured %1; small-angle formula λD/(2d) %2</source>
-        <extracomment>The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or &quot;none&quot;); keep λD/(2d) as it is.</extracomment>
-        <translation>mesuré %1 ; formule des petits angles λD/(2d) %2</translation>
+        <source>measured %1; small-angle formula λL/s %2</source>
+        <extracomment>The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or &quot;none&quot;); keep λL/s as it is.</extracomment>
+        <translation>mesuré %1 ; formule des petits angles λL/s %2</translation>
     </message>
     <message>
         <source>Empty: no run yet.</source>
@@ -250,9 +250,9 @@
         <translation>Impossible d&apos;enregistrer le tableau sous « %1 » : %2</translation>
     </message>
     <message>
-        <source>Solid marks: order m, where the path difference is m wavelengths. Dotted: where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·D/(2d) puts the orders.</source>
-        <extracomment>The plot&apos;s legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·D/(2d) as it is: m the order, λ the wavelength, D the screen&apos;s distance, 2d the slit separation.</extracomment>
-        <translation>Repères en trait plein : ordre m, là où la différence de marche vaut m longueurs d&apos;onde. Pointillés : là où elle vaut un nombre entier et demi. Tirets : là où la formule des petits angles y = m·λ·D/(2d) place les ordres.</translation>
+        <source>Solid marks: order m, where the path difference is m wavelengths. Dotted: where it is a whole number and a half. Dashed: where the small-angle formula y = m·λ·L/s puts the orders (L the screen&apos;s distance, s the slits&apos; separation).</source>
+        <extracomment>The plot&apos;s legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·L/s as it is: m the order, λ the wavelength, L the screen&apos;s distance, s the slits&apos; separation.</extracomment>
+        <translation>Repères en trait plein : ordre m, là où la différence de marche vaut m longueurs d&apos;onde. Pointillés : là où elle vaut un nombre entier et demi. Tirets : là où la formule des petits angles y = m·λ·L/s place les ordres (L la distance de l&apos;écran, s la distance entre les fentes).</translation>
     </message>
     <message>
         <source>Bands and orders</source>
@@ -260,9 +260,9 @@
         <translation>Franges et ordres</translation>
     </message>
     <message>
-        <source>The distance between the two bright bands nearest the optical axis, measured on the plot, beside what the small-angle formula λD/(2d) gives</source>
-        <extracomment>Accessible description of the band-spacing readout; keep λD/(2d) as it is.</extracomment>
-        <translation>La distance entre les deux franges brillantes les plus proches de l&apos;axe optique, mesurée sur le graphique, à côté de ce que donne la formule des petits angles λD/(2d)</translation>
+        <source>The distance between the two bright bands nearest the optical axis, measured on the plot, beside what the small-angle formula λL/s gives</source>
+        <extracomment>Accessible description of the band-spacing readout; keep λL/s as it is.</extracomment>
+        <translation>La distance entre les deux franges brillantes les plus proches de l&apos;axe optique, mesurée sur le graphique, à côté de ce que donne la formule des petits angles λL/s</translation>
     </message>
     <message>
         <source>Orders: path difference m wavelengths, exact and by the small-angle formula</source>

@@ -192,11 +192,12 @@ QLayout *ExploreWindow::buildPlotColumn()
         describePlot();
     });
     column->addWidget(showFormula_);
-    //: The plot's legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·D/(2d)
-    //: as it is: m the order, λ the wavelength, D the screen's distance, 2d the slit separation.
+    //: The plot's legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·L/s
+    //: as it is: m the order, λ the wavelength, L the screen's distance, s the slits' separation.
     auto *legend = new QLabel(tr("Solid marks: order m, where the path difference is m wavelengths. Dotted: "
                                  "where it is a whole number and a half. Dashed: where the small-angle "
-                                 "formula y = m·λ·D/(2d) puts the orders."),
+                                 "formula y = m·λ·L/s puts the orders (L the screen's distance, s the "
+                                 "slits' separation)."),
                               this);
     legend->setWordWrap(true);
     column->addWidget(legend);
@@ -214,9 +215,9 @@ QWidget *ExploreWindow::buildBandsGroup()
         //: A readout: the distance between neighbouring bright bands near the optical axis.
         PointReadouts::addReadout(
             bandForm, this, "readoutSpacing", tr("Band spacing near the axis"),
-            //: Accessible description of the band-spacing readout; keep λD/(2d) as it is.
+            //: Accessible description of the band-spacing readout; keep λL/s as it is.
             tr("The distance between the two bright bands nearest the optical axis, measured on "
-               "the plot, beside what the small-angle formula λD/(2d) gives"));
+               "the plot, beside what the small-angle formula λL/s gives"));
     orders_ = new OrdersModel(this);
     ordersTable_ = addTable(
         orders_, "ordersTable",
@@ -506,8 +507,8 @@ void ExploreWindow::showBands()
     const QString none = tr("none");
     PointReadouts::setReadout(
         spacing_,
-        //: The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or "none"); keep λD/(2d) as it is.
-        record.waveNumber() > 0 ? tr("measured %1; small-angle formula λD/(2d) %2")
+        //: The band spacing: %1 measured on the run, %2 as the small-angle formula gives it (each in pixels or "none"); keep λL/s as it is.
+        record.waveNumber() > 0 ? tr("measured %1; small-angle formula λL/s %2")
                                       .arg(measured ? px.arg(fixed(*measured, 2)) : none,
                                            formula ? px.arg(fixed(*formula, 2)) : none)
                                 : //: What a readout shows before the first run.
