@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "explore/explorewindow.h"
 #include "imagecanvas.h"
 #include "labels.h"
 #include "pacer.h"
@@ -223,6 +224,26 @@ private slots:
         runStraightThrough(window);
         window.cmdStart_Click();
         QCOMPARE(settingTexts(window.session().currentRun().settings()), next);
+    }
+
+    // "Keep this run" pressed right after Start kept the new run, empty, instead
+    // of the last whole one.
+    void keepRightAfterStartKeepsTheWholeRun()
+    {
+        ShownWindow shown;
+        shown.window.cmdStart_Click();
+        const int bands = int(shown.window.session().bands().bright.size());
+        shown.window.showExplore();
+        shown.window.session().setStepDuration(countdownStep);
+        shown.window.cmdStart_Click();
+        QVERIFY(shown.window.isRunning());
+        shown.window.explore()->keepRun();
+        shown.window.session().stopRun();
+        const std::deque<KeptRun> &kept = shown.window.explore()->keptRuns().runs();
+        QCOMPARE(kept.size(), std::size_t(1));
+        QCOMPARE(int(kept.front().run.points().size()), scan::pointCount);
+        QCOMPARE(int(kept.front().bands.bright.size()), bands);
+        QVERIFY(bands > 0);
     }
 
     // A handler of a plotted point that stops the run or closes the window made
