@@ -16,8 +16,11 @@
 #include "runrecord.h"
 #include "settings.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPointF>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <array>
 #include <map>
 #include <optional>
@@ -145,6 +148,28 @@ private:
             countdownsBeforeFirstCall = pacer->counts.size();
         touched = true;
     }
+};
+
+// A disk that is full: a 20 KiB file system, smaller than any picture or table
+// saved, mounted while this lives and linked into `folder` as "full". Not ready
+// where no tmpfs can be mounted.
+class FullDisk {
+public:
+    explicit FullDisk(const QTemporaryDir &folder)
+    {
+        mounted_ = QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=20k", "tmpfs", mount_.path()}) == 0;
+        linked_ = mounted_ && QFile::link(mount_.path(), folder.filePath("full"));
+    }
+    ~FullDisk()
+    {
+        if (mounted_)
+            QProcess::execute("umount", {mount_.path()});
+    }
+    bool ready() const { return linked_; }
+
+private:
+    QTemporaryDir mount_;
+    bool mounted_ = false, linked_ = false;
 };
 
 // Pixel predicates. Pictures drawn here are compared by exact colour; pictures

@@ -58,16 +58,9 @@ private slots:
         const bool saved = why.isEmpty();
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-        std::unique_ptr<QTemporaryDir, void (*)(QTemporaryDir *)> mounted(nullptr, [](QTemporaryDir *full) {
-            QProcess::execute("umount", {full->path()});
-            delete full;
-        });
-        if (name.startsWith("full/")) {
-            mounted.reset(new QTemporaryDir);
-            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=20k", "tmpfs", mounted->path()}) != 0)
-                QSKIP("no tmpfs can be mounted here");
-            QVERIFY(QFile::link(mounted->path(), dir.filePath("full")));
-        }
+        std::optional<FullDisk> full;
+        if (name.startsWith("full/") && !full.emplace(dir).ready())
+            QSKIP("no tmpfs can be mounted here");
         ShownWindow shown;
         frmQuarnel &window = shown.window;
         window.cmdStart_Click();
