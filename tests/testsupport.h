@@ -258,3 +258,23 @@ struct ShownWindow {
     }
 };
 #endif
+
+#ifdef QUARNEL_LANGUAGES
+#include <QTest>
+
+// The languages the program is translated into; with English, its source
+// language, first where asked.
+inline QStringList translatedLanguages(bool withEnglish = false)
+{
+    return QStringList(withEnglish ? 1 : 0, QStringLiteral("en"))
+        + QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts);
+}
+
+// A test row for each of them, in the column "language".
+inline void addLanguageRows(bool withEnglish = false)
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : translatedLanguages(withEnglish))
+        QTest::newRow(qPrintable(language)) << language;
+}
+#endif

@@ -37,8 +37,6 @@
 #include <tuple>
 
 namespace {
-QStringList languages() { return QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts); }
-
 QString sourceFile(const QString &name)
 {
     QFile file(QStringLiteral(QUARNEL_SOURCE_DIR "/") + name);
@@ -184,12 +182,7 @@ private slots:
     // number the help works out written as another language writes it ("3.1" in
     // a Czech sentence). Every key of the window's and the help's commands, and
     // every decimal number, in every language.
-    void helpInEveryLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const QString &language : QStringList{"en"} + languages())
-            QTest::newRow(qPrintable(language)) << language;
-    }
+    void helpInEveryLanguage_data() { addLanguageRows(true); }
     void helpInEveryLanguage()
     {
         QFETCH(QString, language);
@@ -319,12 +312,7 @@ private slots:
     // "Close", the print dialog's double-sided printing): every text Qt asks for
     // while the window, its menu, the help and its print dialog, About, a message
     // box and the save dialog open has a translation, in Qt's file or Quarnel's.
-    void qtTextsTranslated_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const QString &language : languages())
-            QTest::newRow(qPrintable(language)) << language;
-    }
+    void qtTextsTranslated_data() { addLanguageRows(); }
     void qtTextsTranslated()
     {
         QFETCH(QString, language);
@@ -380,7 +368,7 @@ private slots:
         QTest::newRow("home page") << QStringList{QUARNEL_HOMEPAGE_URL};
         QTest::newRow("bug reports") << QStringList{QUARNEL_BUGTRACKER_URL};
         QTest::newRow("Qt") << QStringList{QString::fromLatin1(qVersion())};
-        for (const QString &language : languages()) {
+        for (const QString &language : translatedLanguages()) {
             QTranslator translation;
             QVERIFY(translation.load(":/i18n/quarnel_" + language + ".qm"));
             const QStringList named{translation.translate("AboutDialog", "language-name"),
@@ -400,12 +388,7 @@ private slots:
 
     // The licence named but not shown, shown from a stale copy, or its link lost
     // in a translation: in every language one click on it shows LICENSE's text.
-    void licenceIsAClickAway_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const QString &language : QStringList{"en"} + languages())
-            QTest::newRow(qPrintable(language)) << language;
-    }
+    void licenceIsAClickAway_data() { addLanguageRows(true); }
     void licenceIsAClickAway()
     {
         QFETCH(QString, language);

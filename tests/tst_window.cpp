@@ -115,10 +115,8 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        const QStringList languages =
-            QStringList{"en"} + QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts);
         frmQuarnel window;
-        for (const QString &language : languages) {
+        for (const QString &language : translatedLanguages(true)) {
             for (const ControlRow &row : controlTable()) {
                 const QWidget *control = window.findChild<QWidget *>(QString::fromUtf8(row.name));
                 if (row.kind != ControlKind::Picture && row.kind != ControlKind::ScrollBar && !neverShown(row)
