@@ -309,9 +309,11 @@ private slots:
     }
 
     // Qt's own words left in English in a translated Quarnel (the Slovak help's
-    // "Close", the print dialog's double-sided printing): every text Qt asks for
-    // while the window, its menu, the help and its print dialog, About, a message
-    // box and the save dialog open has a translation, in Qt's file or Quarnel's.
+    // "Close", the print dialog's double-sided printing), in another language
+    // than the window's, or left translated once the window is English again:
+    // every text Qt asks for while the window, its menu, the help and its print
+    // dialog, About, a message box and the save dialog open shows the translation
+    // of Quarnel's file or of Qt's for this language.
     void qtTextsTranslated_data() { addLanguageRows(); }
     void qtTextsTranslated()
     {
@@ -346,12 +348,17 @@ private slots:
                 continue;
             const char *disambiguation =
                 text.disambiguation.isEmpty() ? nullptr : text.disambiguation.constData();
-            QVERIFY2(!qt.translate(text.context, text.source, disambiguation).isEmpty()
-                         || !own.translate(text.context, text.source, disambiguation).isEmpty(),
+            const QString fromQt = qt.translate(text.context, text.source, disambiguation),
+                          fromOwn = own.translate(text.context, text.source, disambiguation),
+                          shown = QCoreApplication::translate(text.context, text.source, disambiguation);
+            QVERIFY2(!fromQt.isEmpty() || !fromOwn.isEmpty(),
                      text.context + " / " + text.source + " is not translated");
+            QVERIFY2(shown == fromOwn || shown == fromQt, qPrintable(shown + " is not this language's"));
             ++checked;
         }
         QVERIFY(checked > 50);
+        installTranslations(QLocale::c());
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QString("&Copy"));
     }
 
     // About without what a teacher or a packager looks for in it: the version,

@@ -10,12 +10,10 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
-#include <QTranslator>
 #include <QtTest>
 #include <functional>
 
@@ -178,28 +176,6 @@ private slots:
         } else {
             QFAIL("a captioned control of an unknown kind");
         }
-    }
-
-    // Qt's own texts (a text field's menu) left English in a translated
-    // window, or in another language than the window's.
-    void qtTextsFollowTheWindow_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const QString &language : QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts))
-            QTest::newRow(qPrintable(language)) << language;
-    }
-    void qtTextsFollowTheWindow()
-    {
-        QFETCH(QString, language);
-        installTranslations(QLocale(language));
-        QTranslator qtOnly;
-        QVERIFY(qtOnly.load(QLocale(language), "qtbase", "_",
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-        const QString copy = QCoreApplication::translate("QLineEdit", "&Copy");
-        QVERIFY(copy != "&Copy");
-        QCOMPARE(copy, qtOnly.translate("QLineEdit", "&Copy"));
-        installTranslations(QLocale::c());
-        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QString("&Copy"));
     }
 
     // A control placed off the window, an option over its frame's border or
