@@ -250,36 +250,19 @@ private slots:
         }
     }
 
-    // An option wired to the wrong handler, or one that writes another setting too;
-    // the hidden speed buttons must not move the scroll bar either.
+    // An option wired to the wrong handler, or one that writes another setting too
+    // or a text that does not read back as its value; the hidden speed buttons
+    // must not move the scroll bar either.
     void optionHandlers_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("setting");
-        QTest::addColumn<QString>("text");
-        const struct {
-            const char *name;
-            Setting setting;
-            const char *text;
-        } rows[] = {
-            {"opVelka", Setting::nOdchylka, "40"},      {"op60", Setting::nOdchylka, "15"},
-            {"op40", Setting::nOdchylka, "10"},         {"op20", Setting::nOdchylka, "5"},
-            {"op0", Setting::nOdchylka, "0"},           {"opDc200", Setting::nVzdalenost, "200"},
-            {"opDc150", Setting::nVzdalenost, "150"},   {"opdc100", Setting::nVzdalenost, "100"},
-            {"op2", Setting::nKmitočet, "2"},           {"op05", Setting::nKmitočet, "0.5"},
-            {"op03", Setting::nKmitočet, "0.3"},        {"op01", Setting::nKmitočet, "0.1"},
-            {"opSvětlo", Setting::nInterference, "0"},  {"opFoton", Setting::nInterference, "1"},
-            {"opDopad", Setting::nInterference, "2"},   {"opRychlá", Setting::nSpomaleni, "1"},
-            {"opPomalejší", Setting::nSpomaleni, "10"}, {"opPomalá", Setting::nSpomaleni, "20"},
-        };
-        for (const auto &row : rows)
-            QTest::newRow(row.name) << u(row.name) << int(row.setting) << u(row.text);
+        for (const Choice &choice : choices())
+            QTest::newRow(choice.objectName) << u(choice.objectName);
     }
     void optionHandlers()
     {
         QFETCH(QString, name);
-        QFETCH(int, setting);
-        QFETCH(QString, text);
+        const Choice &choice = choiceNamed(name.toStdString());
         frmQuarnel window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -287,6 +270,7 @@ private slots:
         clickOption(option(window, "op0"));
         clickOption(option(window, "opdc100"));
         clickOption(option(window, "op03"));
+        QCOMPARE(settingNumber(window, choice.setting), choice.value);
         clickOption(option(window, "opDopad"));
         option(window, "opPomalá")->setChecked(true);
         QStringList before = settingTexts(window);
@@ -295,7 +279,7 @@ private slots:
         const auto choose = [&] { button->isVisible() ? clickOption(button) : button->setChecked(true); };
         choose();
         QVERIFY(button->isChecked());
-        before[setting] = text;
+        before[int(choice.setting)] = choiceText(choice);
         QCOMPARE(settingTexts(window), before);
         // Choosing it again changes nothing.
         choose();
