@@ -341,8 +341,8 @@ private slots:
         shown.explore->keepRun();
         const std::deque<KeptRun> &kept = shown.explore->keptRuns().runs();
         QCOMPARE(kept.size(), std::size_t(2));
-        const double ratio = kept[1].bands.spacing.value() / kept[0].bands.spacing.value();
-        QVERIFY2(std::abs(ratio - 1.5) < 0.08, qPrintable(QString::number(ratio)));
+        // Each keeps its own run's bands (by how much they grow is tst_runreading's).
+        QVERIFY(kept[1].bands.spacing.value() > kept[0].bands.spacing.value());
         // The current run's row and one a kept run, told apart by line.
         const QAbstractItemModel *table = runsTable(shown);
         QCOMPARE(table->rowCount(), 3);

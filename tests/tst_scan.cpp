@@ -74,19 +74,6 @@ private slots:
                  qPrintable(QString::number(values.value(field), 'f', 12)));
     }
 
-    // A construction that draws phasor A from P instead of from phasor B's tip.
-    void phasorAIsDrawnFromPhasorBsTip()
-    {
-        RecordingCanvas canvas;
-        ScanPoint p;
-        ScanOnePoint(p, 20, geometry(200, 15), 2, canvas);
-        const std::vector<CanvasOp> lines = canvas.of(CanvasOp::Line);
-        QCOMPARE(lines.size(), std::size_t(5));
-        // Phasor A (the third line) starts where phasor B (the first) ends.
-        QCOMPARE(lines[2].x1, lines[0].x2);
-        QCOMPARE(lines[2].y1, lines[0].y2);
-    }
-
     // The two-beam law, 5000 × (1 + cos(k × (path B − path A))), at every point
     // and frequency: a phasor added with the wrong phase or length, or a sum
     // squared the wrong way. On the axis the paths are equal, unless a slit
