@@ -201,74 +201,57 @@ private slots:
         QVERIFY(!Explored::marked(shown.grab(), at));
     }
 
-    // Commas for decimal points under a Czech desktop, digits lost on the way,
-    // columns out of the header's order, or the photon count for the dots drawn.
-    void csvReadsBackAsTheRecord_data()
+    // The run's table as a file (C numbers, whatever the desktop's language) or
+    // on the clipboard (for a spreadsheet in the pupil's language): commas for
+    // decimal points in the file, a point for a comma or group separators on the
+    // clipboard, digits lost on the way, columns out of the header's order, or
+    // the photon count for the dots drawn.
+    void tableReadsBackAsTheRecord_data()
     {
+        QTest::addColumn<bool>("clipboard");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("English, light") << "en_US"
-                                        << "opSvětlo";
-        QTest::newRow("Czech, light") << "cs_CZ"
-                                      << "opSvětlo";
-        QTest::newRow("Czech, photons") << "cs_CZ"
-                                        << "opDopad";
+        // clang-format off
+        QTest::newRow("file, English, light") << false << "en_US" << "opSvětlo";
+        QTest::newRow("file, Czech, light") << false << "cs_CZ" << "opSvětlo";
+        QTest::newRow("file, Czech, photons") << false << "cs_CZ" << "opDopad";
+        QTest::newRow("clipboard, English") << true << "en_US" << "opSvětlo";
+        QTest::newRow("clipboard, Czech, photons") << true << "cs_CZ" << "opDopad";
+        QTest::newRow("clipboard, German") << true << "de_DE" << "opSvětlo";
+        // clang-format on
     }
-    void csvReadsBackAsTheRecord()
+    void tableReadsBackAsTheRecord()
     {
+        QFETCH(bool, clipboard);
         QFETCH(QString, locale);
         QFETCH(QString, pattern);
+        QLocale::setDefault(QLocale(locale));
         Explored shown({pattern});
         QTemporaryDir dir;
-        QLocale::setDefault(QLocale::c());
-        QString error;
-        QVERIFY(writeRunTable(shown.run(), dir.filePath("c.csv"), &error));
-        QLocale::setDefault(QLocale(locale));
-        QVERIFY(writeRunTable(shown.run(), dir.filePath("table.csv"), &error));
-        QFile file(dir.filePath("table.csv")), c(dir.filePath("c.csv"));
-        QVERIFY(file.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes, c.readAll());
-        const std::vector<QStringList> rows = rowsOf(QString::fromUtf8(bytes), QLatin1Char(','));
+        QString text, error;
+        if (clipboard) {
+            shown.explore->copyTable();
+            text = QGuiApplication::clipboard()->text();
+        } else {
+            QVERIFY(writeRunTable(shown.run(), dir.filePath("table.csv"), &error));
+            QFile file(dir.filePath("table.csv"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            text = QString::fromUtf8(file.readAll());
+        }
+        const QLocale numbers = clipboard ? QLocale() : QLocale::c();
+        const std::vector<QStringList> rows = rowsOf(text, clipboard ? QChar('\t') : QChar(','));
         QCOMPARE(rows.size(), std::size_t(1 + scan::pointCount));
-        QCOMPARE(rows[0].join(','),
-                 QString("point,y,height,path_a,path_b,path_difference_wavelengths,"
-                         "phase_difference_degrees,intensity,plotted"));
+        if (!clipboard)
+            QCOMPARE(rows[0].join(','),
+                     QString("point,y,height,path_a,path_b,path_difference_wavelengths,"
+                             "phase_difference_degrees,intensity,plotted"));
         for (int point = 1; point <= scan::pointCount; ++point) {
             const std::vector<double> expected = expectedRow(shown.run(), point);
             QCOMPARE(std::size_t(rows[std::size_t(point)].size()), expected.size());
             for (std::size_t column = 0; column < expected.size(); ++column) {
-                bool ok = false;
-                QCOMPARE(QLocale::c().toDouble(rows[std::size_t(point)][qsizetype(column)], &ok),
-                         expected[column]);
-                QVERIFY(ok);
-            }
-        }
-    }
-
-    // Pasted into a spreadsheet in the pupil's language, the numbers read as text
-    // (a point for a comma, group separators) or as other numbers.
-    void clipboardInTheDesktopsLanguage_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("English") << "en_US";
-        QTest::newRow("Czech") << "cs_CZ";
-        QTest::newRow("German") << "de_DE";
-    }
-    void clipboardInTheDesktopsLanguage()
-    {
-        QFETCH(QString, locale);
-        QLocale::setDefault(QLocale(locale));
-        Explored shown;
-        shown.explore->copyTable();
-        const std::vector<QStringList> rows = rowsOf(QGuiApplication::clipboard()->text(), QLatin1Char('\t'));
-        QCOMPARE(rows.size(), std::size_t(1 + scan::pointCount));
-        for (int point = 1; point <= scan::pointCount; ++point) {
-            const std::vector<double> expected = expectedRow(shown.run(), point);
-            for (std::size_t column = 0; column < expected.size(); ++column) {
                 const QString cell = rows[std::size_t(point)][qsizetype(column)];
                 bool ok = false;
-                QCOMPARE(QLocale().toDouble(cell, &ok), expected[column]);
+                QCOMPARE(numbers.toDouble(cell, &ok), expected[column]);
                 QVERIFY2(ok && !cell.contains(QLocale().groupSeparator()), qPrintable(cell));
             }
         }
