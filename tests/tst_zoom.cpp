@@ -135,7 +135,8 @@ private slots:
     }
 
     // A control left at its laid-out place or font size, scaled twice over, or
-    // not brought back: every control stands where the table puts it, scaled.
+    // not brought back: every control stands where the table puts it, scaled;
+    // or the picture shown as an enlarged bitmap instead of made at the zoom.
     void everyControlScalesFromTheTable_data()
     {
         QTest::addColumn<int>("zoom");
@@ -159,6 +160,11 @@ private slots:
             QVERIFY2(qAbs(control->font().pointSizeF() - points[control->objectName()] * zoom / 100.0) < 0.01,
                      row.name);
         }
+        shown.window.cmdStart_Click();
+        const QImage &image = shown.window.picture().canvas().image();
+        QCOMPARE(image.size(), zoom::scaled(sceneSize, zoom));
+        QCOMPARE(image.devicePixelRatio(), zoom / 100.0);
+        QCOMPARE(shown.grab().size(), zoom::scaled(sceneSize, zoom));
     }
 
     // An option button's mark, a scroll bar's arrow or a frame's border that keeps
@@ -232,26 +238,6 @@ private slots:
                                     .arg(laidOut.height())
                                     .arg(zoomed.width())
                                     .arg(zoomed.height())));
-    }
-
-    // The picture shown as an enlarged bitmap: its image must be made at the zoom.
-    // (At 200 % this is tst_highdensity_zoom's first test.)
-    void pictureIsMadeAtTheZoom_data()
-    {
-        QTest::addColumn<int>("zoom");
-        QTest::newRow("125 %") << 125;
-        QTest::newRow("300 %") << 300;
-    }
-    void pictureIsMadeAtTheZoom()
-    {
-        QFETCH(int, zoom);
-        ShownWindow shown;
-        shown.window.zoom().setPercent(zoom);
-        shown.window.cmdStart_Click();
-        const QImage &image = shown.window.picture().canvas().image();
-        QCOMPARE(image.size(), zoom::scaled(sceneSize, zoom));
-        QCOMPARE(image.devicePixelRatio(), zoom / 100.0);
-        QCOMPARE(shown.grab().size(), zoom::scaled(sceneSize, zoom));
     }
 
     // A zoom during a run that scales the old bitmap, loses what was drawn before
