@@ -20,15 +20,6 @@
 #include <functional>
 
 namespace {
-// A run with the start-up settings in `mode`, straight through, in a window at `zoomPercent`.
-struct ZoomedRun : ShownWindow {
-    ZoomedRun(const char *modeOption, int zoomPercent)
-    {
-        option(QString::fromUtf8(modeOption))->setChecked(true);
-        window.zoom().setPercent(zoomPercent);
-    }
-};
-
 void press(QWidget &window, const QString &step)
 {
     if (step.startsWith(QLatin1String("menu:"))) {
@@ -259,14 +250,17 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, at);
-        const QByteArray option = mode.toUtf8();
-        ZoomedRun changed(option.constData(), from);
+        ShownWindow changed;
+        changed.option(mode)->setChecked(true);
+        changed.window.zoom().setPercent(from);
         // A run before, so that what the clear covers is in the picture too.
         changed.window.cmdStart_Click();
         atPoint(changed.window, at, [&] { changed.window.zoom().setPercent(to); });
         changed.window.cmdStart_Click();
 
-        ZoomedRun direct(option.constData(), to);
+        ShownWindow direct;
+        direct.option(mode)->setChecked(true);
+        direct.window.zoom().setPercent(to);
         direct.window.cmdStart_Click();
         direct.window.cmdStart_Click();
         QCOMPARE(changed.picture(), direct.picture());
