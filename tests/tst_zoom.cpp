@@ -17,7 +17,6 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QtTest>
-#include <functional>
 
 namespace {
 void press(QWidget &window, const QString &step)
@@ -224,11 +223,7 @@ private slots:
         for (const qreal ratio :
              {qreal(zoomed.width()) / laidOut.width(), qreal(zoomed.height()) / laidOut.height()})
             QVERIFY2(ratio > 1.6 && ratio < 2.4,
-                     qPrintable(QString("%1 x %2 at 100 %, %3 x %4 at 200 %")
-                                    .arg(laidOut.width())
-                                    .arg(laidOut.height())
-                                    .arg(zoomed.width())
-                                    .arg(zoomed.height())));
+                     qPrintable(QDebug::toString(laidOut) + " at 100 %, " + QDebug::toString(zoomed)));
     }
 
     // A zoom during a run that scales the old bitmap, loses what was drawn before
@@ -290,11 +285,9 @@ private slots:
         for (std::size_t i = 0; i < zoom::steps.size(); ++i) {
             QTest::keyClick(&shown.window, Qt::Key_Plus, Qt::ControlModifier);
             const QSize outer = shown.window.frameGeometry().size();
-            QVERIFY2(outer.width() <= available.width() && outer.height() <= available.height(),
-                     qPrintable(QString("%1 x %2 at %3 %")
-                                    .arg(outer.width())
-                                    .arg(outer.height())
-                                    .arg(shown.window.zoom().percent())));
+            QVERIFY2(
+                outer.width() <= available.width() && outer.height() <= available.height(),
+                qPrintable(QDebug::toString(outer) + QString(" at %1 %").arg(shown.window.zoom().percent())));
         }
         const int reached = shown.window.zoom().percent();
         const QSize frame = shown.window.frameGeometry().size() - shown.window.size();
