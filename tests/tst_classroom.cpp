@@ -41,15 +41,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("why"); // empty: saved
-        QTest::newRow("a new file") << "picture.png"
-                                    << "";
-        QTest::newRow("the name of a folder") << "folder"
-                                              << "directory";
-        QTest::newRow("in a folder that does not exist") << "missing/picture.png"
-                                                         << "No such file";
-        // A 20 KiB file system, smaller than the picture.
-        QTest::newRow("a full disk") << "full/picture.png"
-                                     << "No space left on device";
+        // clang-format off
+        QTest::newRow("a new file") << "picture.png" << "";
+        QTest::newRow("the name of a folder") << "folder" << "directory";
+        QTest::newRow("in a folder that does not exist") << "missing/picture.png" << "No such file";
+        QTest::newRow("a full disk") << "full/picture.png" << "No space left on device";
+        // clang-format on
     }
     void savingIsWholeOrNothing()
     {

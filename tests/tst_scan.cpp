@@ -40,26 +40,18 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("digits");
-        QTest::newRow("pointX") << "pointX"
-                                << "450.000000";
-        QTest::newRow("pointY") << "pointY"
-                                << "499.000000";
-        QTest::newRow("pathB") << "pathB"
-                               << "271.7646";
-        QTest::newRow("pathA") << "pathA"
-                               << "292.9095";
-        QTest::newRow("falloffA") << "falloffA"
-                                  << "46116.000000";
-        QTest::newRow("falloffB") << "falloffB"
-                                  << "34176.000000";
-        QTest::newRow("final tipX") << "tipX"
-                                    << "427.2100";
-        QTest::newRow("final tipY") << "tipY"
-                                    << "523.0616";
-        QTest::newRow("intensity") << "intensity"
-                                   << "4393.3773";
-        QTest::newRow("weight") << "weight"
-                                << "0.000050945";
+        // clang-format off
+        QTest::newRow("pointX") << "pointX" << "450.000000";
+        QTest::newRow("pointY") << "pointY" << "499.000000";
+        QTest::newRow("pathB") << "pathB" << "271.7646";
+        QTest::newRow("pathA") << "pathA" << "292.9095";
+        QTest::newRow("falloffA") << "falloffA" << "46116.000000";
+        QTest::newRow("falloffB") << "falloffB" << "34176.000000";
+        QTest::newRow("final tipX") << "tipX" << "427.2100";
+        QTest::newRow("final tipY") << "tipY" << "523.0616";
+        QTest::newRow("intensity") << "intensity" << "4393.3773";
+        QTest::newRow("weight") << "weight" << "0.000050945";
+        // clang-format on
     }
     void firstPointWithStartUpSettings()
     {
