@@ -16,8 +16,11 @@
 #include "runrecord.h"
 #include "settings.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPointF>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <array>
 #include <map>
 #include <optional>
@@ -147,6 +150,28 @@ private:
     }
 };
 
+// A disk that is full: a 20 KiB file system, smaller than any picture or table
+// saved, mounted while this lives and linked into `folder` as "full". Not ready
+// where no tmpfs can be mounted.
+class FullDisk {
+public:
+    explicit FullDisk(const QTemporaryDir &folder)
+    {
+        mounted_ = QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=20k", "tmpfs", mount_.path()}) == 0;
+        linked_ = mounted_ && QFile::link(mount_.path(), folder.filePath("full"));
+    }
+    ~FullDisk()
+    {
+        if (mounted_)
+            QProcess::execute("umount", {mount_.path()});
+    }
+    bool ready() const { return linked_; }
+
+private:
+    QTemporaryDir mount_;
+    bool mounted_ = false, linked_ = false;
+};
+
 // Pixel predicates. Pictures drawn here are compared by exact colour; pictures
 // that went through a window or a screen, by darkness.
 namespace pixels {
@@ -232,4 +257,24 @@ struct ShownWindow {
                 option(QString::fromUtf8(choice.objectName))->setChecked(true);
     }
 };
+#endif
+
+#ifdef QUARNEL_LANGUAGES
+#include <QTest>
+
+// The languages the program is translated into; with English, its source
+// language, first where asked.
+inline QStringList translatedLanguages(bool withEnglish = false)
+{
+    return QStringList(withEnglish ? 1 : 0, QStringLiteral("en"))
+        + QString(QUARNEL_LANGUAGES).split(' ', Qt::SkipEmptyParts);
+}
+
+// A test row for each of them, in the column "language".
+inline void addLanguageRows(bool withEnglish = false)
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : translatedLanguages(withEnglish))
+        QTest::newRow(qPrintable(language)) << language;
+}
 #endif

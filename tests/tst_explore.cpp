@@ -16,13 +16,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 #include <set>
 
 namespace {
@@ -97,13 +95,13 @@ private slots:
     }
 
     // A key that does nothing, moves the wrong way or by the wrong step, or works
-    // only where the focus happens to be; N or Shift+N landing beside a band.
+    // only where the focus happens to be; N or Shift+N mixed up or going elsewhere.
     void keysSelectPoints_data()
     {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("moved"); // points up from 200; 0: the next bright (dark) point
+        QTest::addColumn<int>("moved"); // points up from 200; 0: the next bright (Shift: dark) point
         // clang-format off
         QTest::newRow("slider Up") << "pointSlider" << int(Qt::Key_Up) << 0 << 1;
         QTest::newRow("slider Page Down") << "pointSlider" << int(Qt::Key_PageDown) << 0 << -20;
@@ -130,20 +128,11 @@ private slots:
         target->setFocus();
         QCOMPARE(shown.explore->selectedPoint(), 200);
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        // N and Shift+N land where the run's reading says the next bright (dark) point is;
+        // that reading's own faults are tst_runreading's.
         const int point = shown.explore->selectedPoint();
-        if (moved != 0) {
-            QCOMPARE(point, 200 + moved);
-        } else {
-            // The first point above the start lighter (darker) than its neighbours.
-            const int sign = modifiers ? -1 : 1;
-            const auto light = [&](int p) { return ReadPoint(shown.run(), p).computed; };
-            QVERIFY(point > 200);
-            QVERIFY(sign * (light(point) - light(point - 1)) > 0
-                    && sign * (light(point) - light(point + 1)) >= 0);
-            for (int between = 201; between < point; ++between)
-                QVERIFY(!(sign * (light(between) - light(between - 1)) > 0
-                          && sign * (light(between) - light(between + 1)) > 0));
-        }
+        QVERIFY(point != 200);
+        QCOMPARE(point, moved != 0 ? 200 + moved : NextExtreme(shown.run(), 200, modifiers == 0));
         QCOMPARE(shown.explore->findChild<QSpinBox *>("pointBox")->value(), point);
         QCOMPARE(shown.explore->findChild<QSlider *>("pointSlider")->value(), point);
     }
@@ -212,74 +201,57 @@ private slots:
         QVERIFY(!Explored::marked(shown.grab(), at));
     }
 
-    // Commas for decimal points under a Czech desktop, digits lost on the way,
-    // columns out of the header's order, or the photon count for the dots drawn.
-    void csvReadsBackAsTheRecord_data()
+    // The run's table as a file (C numbers, whatever the desktop's language) or
+    // on the clipboard (for a spreadsheet in the pupil's language): commas for
+    // decimal points in the file, a point for a comma or group separators on the
+    // clipboard, digits lost on the way, columns out of the header's order, or
+    // the photon count for the dots drawn.
+    void tableReadsBackAsTheRecord_data()
     {
+        QTest::addColumn<bool>("clipboard");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("English, light") << "en_US"
-                                        << "opSvětlo";
-        QTest::newRow("Czech, light") << "cs_CZ"
-                                      << "opSvětlo";
-        QTest::newRow("Czech, photons") << "cs_CZ"
-                                        << "opDopad";
+        // clang-format off
+        QTest::newRow("file, English, light") << false << "en_US" << "opSvětlo";
+        QTest::newRow("file, Czech, light") << false << "cs_CZ" << "opSvětlo";
+        QTest::newRow("file, Czech, photons") << false << "cs_CZ" << "opDopad";
+        QTest::newRow("clipboard, English") << true << "en_US" << "opSvětlo";
+        QTest::newRow("clipboard, Czech, photons") << true << "cs_CZ" << "opDopad";
+        QTest::newRow("clipboard, German") << true << "de_DE" << "opSvětlo";
+        // clang-format on
     }
-    void csvReadsBackAsTheRecord()
+    void tableReadsBackAsTheRecord()
     {
+        QFETCH(bool, clipboard);
         QFETCH(QString, locale);
         QFETCH(QString, pattern);
+        QLocale::setDefault(QLocale(locale));
         Explored shown({pattern});
         QTemporaryDir dir;
-        QLocale::setDefault(QLocale::c());
-        QString error;
-        QVERIFY(writeRunTable(shown.run(), dir.filePath("c.csv"), &error));
-        QLocale::setDefault(QLocale(locale));
-        QVERIFY(writeRunTable(shown.run(), dir.filePath("table.csv"), &error));
-        QFile file(dir.filePath("table.csv")), c(dir.filePath("c.csv"));
-        QVERIFY(file.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes, c.readAll());
-        const std::vector<QStringList> rows = rowsOf(QString::fromUtf8(bytes), QLatin1Char(','));
+        QString text, error;
+        if (clipboard) {
+            shown.explore->copyTable();
+            text = QGuiApplication::clipboard()->text();
+        } else {
+            QVERIFY(writeRunTable(shown.run(), dir.filePath("table.csv"), &error));
+            QFile file(dir.filePath("table.csv"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            text = QString::fromUtf8(file.readAll());
+        }
+        const QLocale numbers = clipboard ? QLocale() : QLocale::c();
+        const std::vector<QStringList> rows = rowsOf(text, clipboard ? QChar('\t') : QChar(','));
         QCOMPARE(rows.size(), std::size_t(1 + scan::pointCount));
-        QCOMPARE(rows[0].join(','),
-                 QString("point,y,height,path_a,path_b,path_difference_wavelengths,"
-                         "phase_difference_degrees,intensity,plotted"));
+        if (!clipboard)
+            QCOMPARE(rows[0].join(','),
+                     QString("point,y,height,path_a,path_b,path_difference_wavelengths,"
+                             "phase_difference_degrees,intensity,plotted"));
         for (int point = 1; point <= scan::pointCount; ++point) {
             const std::vector<double> expected = expectedRow(shown.run(), point);
             QCOMPARE(std::size_t(rows[std::size_t(point)].size()), expected.size());
             for (std::size_t column = 0; column < expected.size(); ++column) {
-                bool ok = false;
-                QCOMPARE(QLocale::c().toDouble(rows[std::size_t(point)][qsizetype(column)], &ok),
-                         expected[column]);
-                QVERIFY(ok);
-            }
-        }
-    }
-
-    // Pasted into a spreadsheet in the pupil's language, the numbers read as text
-    // (a point for a comma, group separators) or as other numbers.
-    void clipboardInTheDesktopsLanguage_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("English") << "en_US";
-        QTest::newRow("Czech") << "cs_CZ";
-        QTest::newRow("German") << "de_DE";
-    }
-    void clipboardInTheDesktopsLanguage()
-    {
-        QFETCH(QString, locale);
-        QLocale::setDefault(QLocale(locale));
-        Explored shown;
-        shown.explore->copyTable();
-        const std::vector<QStringList> rows = rowsOf(QGuiApplication::clipboard()->text(), QLatin1Char('\t'));
-        QCOMPARE(rows.size(), std::size_t(1 + scan::pointCount));
-        for (int point = 1; point <= scan::pointCount; ++point) {
-            const std::vector<double> expected = expectedRow(shown.run(), point);
-            for (std::size_t column = 0; column < expected.size(); ++column) {
                 const QString cell = rows[std::size_t(point)][qsizetype(column)];
                 bool ok = false;
-                QCOMPARE(QLocale().toDouble(cell, &ok), expected[column]);
+                QCOMPARE(numbers.toDouble(cell, &ok), expected[column]);
                 QVERIFY2(ok && !cell.contains(QLocale().groupSeparator()), qPrintable(cell));
             }
         }
@@ -291,31 +263,21 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("saved"); // empty: nothing saved
-        QTest::newRow("a name without .csv") << "table"
-                                             << "table.csv";
-        QTest::newRow("a name with .CSV") << "table.CSV"
-                                          << "table.CSV";
-        QTest::newRow("in a folder that does not exist") << "missing/table.csv"
-                                                         << "";
-        // A 20 KiB file system, smaller than the table.
-        QTest::newRow("a full disk") << "full/table.csv"
-                                     << "";
+        // clang-format off
+        QTest::newRow("a name without .csv") << "table" << "table.csv";
+        QTest::newRow("a name with .CSV") << "table.CSV" << "table.CSV";
+        QTest::newRow("in a folder that does not exist") << "missing/table.csv" << "";
+        QTest::newRow("a full disk") << "full/table.csv" << "";
+        // clang-format on
     }
     void savingIsWholeOrNothing()
     {
         QFETCH(QString, name);
         QFETCH(QString, saved);
         QTemporaryDir dir;
-        std::unique_ptr<QTemporaryDir, void (*)(QTemporaryDir *)> mounted(nullptr, [](QTemporaryDir *full) {
-            QProcess::execute("umount", {full->path()});
-            delete full;
-        });
-        if (name.startsWith("full/")) {
-            mounted.reset(new QTemporaryDir);
-            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=20k", "tmpfs", mounted->path()}) != 0)
-                QSKIP("no tmpfs can be mounted here");
-            QVERIFY(QFile::link(mounted->path(), dir.filePath("full")));
-        }
+        std::optional<FullDisk> full;
+        if (name.startsWith("full/") && !full.emplace(dir).ready())
+            QSKIP("no tmpfs can be mounted here");
         Explored shown;
         shown.explore->saveTableAs();
         auto *dialog = shown.explore->findChild<QFileDialog *>("saveTableDialog");
@@ -350,8 +312,8 @@ private slots:
         shown.explore->keepRun();
         const std::deque<KeptRun> &kept = shown.explore->keptRuns().runs();
         QCOMPARE(kept.size(), std::size_t(2));
-        const double ratio = kept[1].bands.spacing.value() / kept[0].bands.spacing.value();
-        QVERIFY2(std::abs(ratio - 1.5) < 0.08, qPrintable(QString::number(ratio)));
+        // Each keeps its own run's bands (by how much they grow is tst_runreading's).
+        QVERIFY(kept[1].bands.spacing.value() > kept[0].bands.spacing.value());
         // The current run's row and one a kept run, told apart by line.
         const QAbstractItemModel *table = runsTable(shown);
         QCOMPARE(table->rowCount(), 3);

@@ -44,6 +44,16 @@ double meanDifference(const QImage &single, const QImage &dense, const QRect &ar
     }
     return sum / (area.width() * area.height());
 }
+
+// Whether a line `width` device pixels wide, all black, stands from `start` on
+// in the direction `across`, with the background on either side of it.
+bool sharpLine(const QImage &image, QPoint start, QPoint across, int width)
+{
+    bool sharp = image.pixel(start - across) == silver && image.pixel(start + width * across) == silver;
+    for (int i = 0; i < width; ++i)
+        sharp = sharp && image.pixel(start + i * across) == black;
+    return sharp;
+}
 } // namespace
 
 class TestHighDensity : public QObject {
@@ -86,11 +96,7 @@ private slots:
         QFETCH(QPoint, across);
         QFETCH(int, width);
         RunWindow run;
-        const QImage image = run.grab();
-        QCOMPARE(image.pixel(start - across), silver);
-        for (int i = 0; i < width; ++i)
-            QCOMPARE(image.pixel(start + i * across), black);
-        QCOMPARE(image.pixel(start + width * across), silver);
+        QVERIFY(sharpLine(run.grab(), start, across, width));
     }
 
     // A picture drawn at the logical resolution and scaled up pixel for pixel has
@@ -202,15 +208,8 @@ private slots:
         QTest::qWait(300);
         const QImage screen = x.screenshot();
         QVERIFY2(!screen.isNull(), "no screenshot");
-        const QRgb background = qRgb(192, 192, 192);
-        QCOMPARE(screen.pixel(barrier - QPoint(1, 0)), background);
-        for (int i = 0; i < 2 * scale; ++i)
-            QCOMPARE(screen.pixel(barrier + QPoint(i, 0)), black);
-        QCOMPARE(screen.pixel(barrier + QPoint(2 * scale, 0)), background);
-        QCOMPARE(screen.pixel(axis - QPoint(0, 1)), background);
-        for (int i = 0; i < scale; ++i)
-            QCOMPARE(screen.pixel(axis + QPoint(0, i)), black);
-        QCOMPARE(screen.pixel(axis + QPoint(0, scale)), background);
+        QVERIFY(sharpLine(screen, barrier, QPoint(1, 0), 2 * scale));
+        QVERIFY(sharpLine(screen, axis, QPoint(0, 1), scale));
     }
 };
 

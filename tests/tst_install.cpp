@@ -281,18 +281,14 @@ private slots:
     {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("text");
-        QTest::newRow("DESCRIPTION from --help") << "DESCRIPTION"
-                                                 << "Shows how light from two slits";
-        QTest::newRow("DESCRIPTION") << "DESCRIPTION"
-                                     << "Every twentieth point shows its construction";
-        QTest::newRow("OPTIONS") << "OPTIONS"
-                                 << "Show the version and exit.";
-        QTest::newRow("KEYS") << "KEYS"
-                              << ".B Ctrl+Q\nQuit";
-        QTest::newRow("FILES") << "FILES"
-                               << "/usr/share/applications/" + appId + ".desktop";
-        QTest::newRow("SEE ALSO") << "\"SEE ALSO\""
-                                  << "The help in the program";
+        // clang-format off
+        QTest::newRow("DESCRIPTION from --help") << "DESCRIPTION" << "Shows how light from two slits";
+        QTest::newRow("DESCRIPTION") << "DESCRIPTION" << "Every twentieth point shows its construction";
+        QTest::newRow("OPTIONS") << "OPTIONS" << "Show the version and exit.";
+        QTest::newRow("KEYS") << "KEYS" << ".B Ctrl+Q\nQuit";
+        QTest::newRow("FILES") << "FILES" << "/usr/share/applications/" + appId + ".desktop";
+        QTest::newRow("SEE ALSO") << "\"SEE ALSO\"" << "The help in the program";
+        // clang-format on
     }
     void manualPage()
     {

@@ -55,6 +55,20 @@ constexpr std::pair<Action, int> actions[] = {
 constexpr std::pair<const char *, int> keys[] = {
     {"Tab", 8}, {"Left", 4}, {"Right", 4}, {"Up", 4}, {"Down", 4}, {"space", 3}, {"Return", 2}, {"Escape", 2},
 };
+
+// One of the table's entries, each drawn as often as its weight says.
+template <typename T, std::size_t N>
+T weighted(QRandomGenerator &random, const std::pair<T, int> (&table)[N])
+{
+    int total = 0;
+    for (const auto &entry : table)
+        total += entry.second;
+    int pick = int(random.bounded(total));
+    for (const auto &[value, weight] : table)
+        if ((pick -= weight) < 0)
+            return value;
+    return table[N - 1].first;
+}
 } // namespace
 
 class TestMonkey : public QObject {
@@ -304,15 +318,7 @@ void TestMonkey::step()
 
     const QRect exitButton = map_->rect("cmdKonec");
     const QRect startButton = map_->rect("cmdStart");
-    Action action = Action::DragScrollBar;
-    if (slowDownCorrected_) {
-        int pick = int(random_.bounded(1000));
-        for (const auto &[a, weight] : actions) {
-            action = a;
-            if ((pick -= weight) < 0)
-                break;
-        }
-    }
+    Action action = slowDownCorrected_ ? weighted(random_, actions) : Action::DragScrollBar;
     // Exit is meant to end the program, so it is pressed only where the window shows it.
     if ((action == Action::PressStart && !startAllowed()) || (action == Action::EscapeDuringRun && !youngRun)
         || (action == Action::CloseDuringRun && !inRun)
@@ -342,13 +348,7 @@ void TestMonkey::step()
         break;
     }
     case Action::Key: {
-        int pick = int(random_.bounded(31)); // the weights' sum
-        const char *keysym = keys[0].first;
-        for (const auto &[k, weight] : keys) {
-            keysym = k;
-            if ((pick -= weight) < 0)
-                break;
-        }
+        const char *keysym = weighted(random_, keys);
         ++sent_["key"];
         xdotool(QString("key ") + keysym, {"key", "--delay", "0", QString::fromLatin1(keysym)});
         break;

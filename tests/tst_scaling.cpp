@@ -30,18 +30,13 @@ private slots:
         QTest::addColumn<double>("intensity");
         QTest::addColumn<double>("weight");
         QTest::addColumn<double>("result");
-        QTest::newRow("interference") << "1"
-                                      << "200"
-                                      << "15" << 10000.0 << 0.5 << 100.0;
-        QTest::newRow("light 200/0") << "0"
-                                     << "200"
-                                     << "0" << 10000.0 << 2.0 / 320 << 143.75;
-        QTest::newRow("light 150/0") << "0"
-                                     << "150"
-                                     << "0" << 10000.0 << 2.0 / 180 << 138.88888888888889;
-        QTest::newRow("light 100/0 rounds below 142.5") << "0"
-                                                        << "100"
-                                                        << "0" << 10000.0 << 2.0 / 80 << 142.49999999999997;
+        // clang-format off
+        QTest::newRow("interference") << "1" << "200" << "15" << 10000.0 << 0.5 << 100.0;
+        QTest::newRow("light 200/0") << "0" << "200" << "0" << 10000.0 << 2.0 / 320 << 143.75;
+        QTest::newRow("light 150/0") << "0" << "150" << "0" << 10000.0 << 2.0 / 180 << 138.88888888888889;
+        QTest::newRow("light 100/0 rounds below 142.5")
+            << "0" << "100" << "0" << 10000.0 << 2.0 / 80 << 142.49999999999997;
+        // clang-format on
     }
     void documentedResults()
     {
@@ -61,36 +56,18 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("distance");
         QTest::addColumn<QString>("spacing");
-        QTest::newRow("photon mode") << "2"
-                                     << "200"
-                                     << "15";
-        QTest::newRow("mode ' 1'") << " 1"
-                                   << "200"
-                                   << "15";
-        QTest::newRow("mode '01'") << "01"
-                                   << "200"
-                                   << "15";
-        QTest::newRow("mode '1.0'") << "1.0"
-                                    << "200"
-                                    << "15";
-        QTest::newRow("mode '0 '") << "0 "
-                                   << "200"
-                                   << "15";
-        QTest::newRow("spacing '20'") << "0"
-                                      << "200"
-                                      << "20";
-        QTest::newRow("spacing ' 15'") << "0"
-                                       << "200"
-                                       << " 15";
-        QTest::newRow("distance '250'") << "0"
-                                        << "250"
-                                        << "15";
-        QTest::newRow("distance '0200'") << "0"
-                                         << "0200"
-                                         << "15";
-        QTest::newRow("distance '200.0'") << "0"
-                                          << "200.0"
-                                          << "0";
+        // clang-format off
+        QTest::newRow("photon mode") << "2" << "200" << "15";
+        QTest::newRow("mode ' 1'") << " 1" << "200" << "15";
+        QTest::newRow("mode '01'") << "01" << "200" << "15";
+        QTest::newRow("mode '1.0'") << "1.0" << "200" << "15";
+        QTest::newRow("mode '0 '") << "0 " << "200" << "15";
+        QTest::newRow("spacing '20'") << "0" << "200" << "20";
+        QTest::newRow("spacing ' 15'") << "0" << "200" << " 15";
+        QTest::newRow("distance '250'") << "0" << "250" << "15";
+        QTest::newRow("distance '0200'") << "0" << "0200" << "15";
+        QTest::newRow("distance '200.0'") << "0" << "200.0" << "0";
+        // clang-format on
     }
     void unmatchedTextsLeaveIntensityRaw()
     {

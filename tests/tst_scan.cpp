@@ -40,26 +40,18 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("digits");
-        QTest::newRow("pointX") << "pointX"
-                                << "450.000000";
-        QTest::newRow("pointY") << "pointY"
-                                << "499.000000";
-        QTest::newRow("pathB") << "pathB"
-                               << "271.7646";
-        QTest::newRow("pathA") << "pathA"
-                               << "292.9095";
-        QTest::newRow("falloffA") << "falloffA"
-                                  << "46116.000000";
-        QTest::newRow("falloffB") << "falloffB"
-                                  << "34176.000000";
-        QTest::newRow("final tipX") << "tipX"
-                                    << "427.2100";
-        QTest::newRow("final tipY") << "tipY"
-                                    << "523.0616";
-        QTest::newRow("intensity") << "intensity"
-                                   << "4393.3773";
-        QTest::newRow("weight") << "weight"
-                                << "0.000050945";
+        // clang-format off
+        QTest::newRow("pointX") << "pointX" << "450.000000";
+        QTest::newRow("pointY") << "pointY" << "499.000000";
+        QTest::newRow("pathB") << "pathB" << "271.7646";
+        QTest::newRow("pathA") << "pathA" << "292.9095";
+        QTest::newRow("falloffA") << "falloffA" << "46116.000000";
+        QTest::newRow("falloffB") << "falloffB" << "34176.000000";
+        QTest::newRow("final tipX") << "tipX" << "427.2100";
+        QTest::newRow("final tipY") << "tipY" << "523.0616";
+        QTest::newRow("intensity") << "intensity" << "4393.3773";
+        QTest::newRow("weight") << "weight" << "0.000050945";
+        // clang-format on
     }
     void firstPointWithStartUpSettings()
     {
@@ -72,19 +64,6 @@ private slots:
             {"intensity", p.intensity}, {"weight", p.weight}};
         QVERIFY2(showsDigits(values.value(field), digits),
                  qPrintable(QString::number(values.value(field), 'f', 12)));
-    }
-
-    // A construction that draws phasor A from P instead of from phasor B's tip.
-    void phasorAIsDrawnFromPhasorBsTip()
-    {
-        RecordingCanvas canvas;
-        ScanPoint p;
-        ScanOnePoint(p, 20, geometry(200, 15), 2, canvas);
-        const std::vector<CanvasOp> lines = canvas.of(CanvasOp::Line);
-        QCOMPARE(lines.size(), std::size_t(5));
-        // Phasor A (the third line) starts where phasor B (the first) ends.
-        QCOMPARE(lines[2].x1, lines[0].x2);
-        QCOMPARE(lines[2].y1, lines[0].y2);
     }
 
     // The two-beam law, 5000 × (1 + cos(k × (path B − path A))), at every point

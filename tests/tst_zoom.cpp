@@ -17,18 +17,8 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QtTest>
-#include <functional>
 
 namespace {
-// A run with the start-up settings in `mode`, straight through, in a window at `zoomPercent`.
-struct ZoomedRun : ShownWindow {
-    ZoomedRun(const char *modeOption, int zoomPercent)
-    {
-        option(QString::fromUtf8(modeOption))->setChecked(true);
-        window.zoom().setPercent(zoomPercent);
-    }
-};
-
 void press(QWidget &window, const QString &step)
 {
     if (step.startsWith(QLatin1String("menu:"))) {
@@ -135,7 +125,8 @@ private slots:
     }
 
     // A control left at its laid-out place or font size, scaled twice over, or
-    // not brought back: every control stands where the table puts it, scaled.
+    // not brought back: every control stands where the table puts it, scaled;
+    // or the picture shown as an enlarged bitmap instead of made at the zoom.
     void everyControlScalesFromTheTable_data()
     {
         QTest::addColumn<int>("zoom");
@@ -159,6 +150,11 @@ private slots:
             QVERIFY2(qAbs(control->font().pointSizeF() - points[control->objectName()] * zoom / 100.0) < 0.01,
                      row.name);
         }
+        shown.window.cmdStart_Click();
+        const QImage &image = shown.window.picture().canvas().image();
+        QCOMPARE(image.size(), zoom::scaled(sceneSize, zoom));
+        QCOMPARE(image.devicePixelRatio(), zoom / 100.0);
+        QCOMPARE(shown.grab().size(), zoom::scaled(sceneSize, zoom));
     }
 
     // An option button's mark, a scroll bar's arrow or a frame's border that keeps
@@ -227,31 +223,7 @@ private slots:
         for (const qreal ratio :
              {qreal(zoomed.width()) / laidOut.width(), qreal(zoomed.height()) / laidOut.height()})
             QVERIFY2(ratio > 1.6 && ratio < 2.4,
-                     qPrintable(QString("%1 x %2 at 100 %, %3 x %4 at 200 %")
-                                    .arg(laidOut.width())
-                                    .arg(laidOut.height())
-                                    .arg(zoomed.width())
-                                    .arg(zoomed.height())));
-    }
-
-    // The picture shown as an enlarged bitmap: its image must be made at the zoom.
-    // (At 200 % this is tst_highdensity_zoom's first test.)
-    void pictureIsMadeAtTheZoom_data()
-    {
-        QTest::addColumn<int>("zoom");
-        QTest::newRow("125 %") << 125;
-        QTest::newRow("300 %") << 300;
-    }
-    void pictureIsMadeAtTheZoom()
-    {
-        QFETCH(int, zoom);
-        ShownWindow shown;
-        shown.window.zoom().setPercent(zoom);
-        shown.window.cmdStart_Click();
-        const QImage &image = shown.window.picture().canvas().image();
-        QCOMPARE(image.size(), zoom::scaled(sceneSize, zoom));
-        QCOMPARE(image.devicePixelRatio(), zoom / 100.0);
-        QCOMPARE(shown.grab().size(), zoom::scaled(sceneSize, zoom));
+                     qPrintable(QDebug::toString(laidOut) + " at 100 %, " + QDebug::toString(zoomed)));
     }
 
     // A zoom during a run that scales the old bitmap, loses what was drawn before
@@ -273,14 +245,17 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, at);
-        const QByteArray option = mode.toUtf8();
-        ZoomedRun changed(option.constData(), from);
+        ShownWindow changed;
+        changed.option(mode)->setChecked(true);
+        changed.window.zoom().setPercent(from);
         // A run before, so that what the clear covers is in the picture too.
         changed.window.cmdStart_Click();
         atPoint(changed.window, at, [&] { changed.window.zoom().setPercent(to); });
         changed.window.cmdStart_Click();
 
-        ZoomedRun direct(option.constData(), to);
+        ShownWindow direct;
+        direct.option(mode)->setChecked(true);
+        direct.window.zoom().setPercent(to);
         direct.window.cmdStart_Click();
         direct.window.cmdStart_Click();
         QCOMPARE(changed.picture(), direct.picture());
@@ -310,11 +285,9 @@ private slots:
         for (std::size_t i = 0; i < zoom::steps.size(); ++i) {
             QTest::keyClick(&shown.window, Qt::Key_Plus, Qt::ControlModifier);
             const QSize outer = shown.window.frameGeometry().size();
-            QVERIFY2(outer.width() <= available.width() && outer.height() <= available.height(),
-                     qPrintable(QString("%1 x %2 at %3 %")
-                                    .arg(outer.width())
-                                    .arg(outer.height())
-                                    .arg(shown.window.zoom().percent())));
+            QVERIFY2(
+                outer.width() <= available.width() && outer.height() <= available.height(),
+                qPrintable(QDebug::toString(outer) + QString(" at %1 %").arg(shown.window.zoom().percent())));
         }
         const int reached = shown.window.zoom().percent();
         const QSize frame = shown.window.frameGeometry().size() - shown.window.size();
