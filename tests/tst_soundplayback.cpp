@@ -164,17 +164,17 @@ private slots:
         PatternPlayer &player = shown.window.player();
         shown.window.cmdStart_Click();
         QTest::keyClick(&shown.window, Qt::Key_H);
-        QVERIFY(player.isPlaying());
-        // A run of about 6 s, longer than the 4 s sound that goes on meanwhile.
-        shown.window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(5);
+        QTRY_VERIFY(player.isPlaying());
+        // A run of about 10 s, well longer than the 4 s sound that goes on meanwhile.
+        shown.window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->setValue(8);
         shown.window.session().setStepDuration(countdownStep);
         QSignalSpy stopped(&player, &PatternPlayer::stopped);
         QSignalSpy ended(&shown.window.session(), &RunSession::finished);
         atPoint(shown.window, 20, [&] { QTest::keyClick(&shown.window, Qt::Key_H); });
         shown.window.cmdStart_Click();
-        QVERIFY(ended.wait(60000));
+        QVERIFY(ended.wait(90000));
         QCOMPARE(stopped.size(), 1);
-        QVERIFY(player.isPlaying());
+        QTRY_VERIFY(player.isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
         QVERIFY(player.playedUSecs() >= patternUSecs(shown.window));
     }
