@@ -36,11 +36,16 @@ double settingNumber(const Settings &settings, Setting setting)
     const double value = QLocale().toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
         throw SettingNotNumber(setting, text);
-    // The scroll bar writes any whole slow-down from 1 to 20; the options their values.
-    const std::span<const Choice> options = choicesOf(setting);
-    const bool written = setting == Setting::nSpomaleni
-        ? value == std::floor(value) && value >= 1 && value <= 20
-        : std::any_of(options.begin(), options.end(), [value](const Choice &c) { return c.value == value; });
+    // The scroll bar writes any whole slow-down from 1 to 20 (read after every
+    // point: no table lookup there); the options their values.
+    bool written = false;
+    if (setting == Setting::nSpomaleni) {
+        written = value == std::floor(value) && value >= 1 && value <= 20;
+    } else {
+        const std::span<const Choice> options = choicesOf(setting);
+        written = std::any_of(options.begin(), options.end(),
+                              [value](const Choice &c) { return c.value == value; });
+    }
     if (!written)
         throw SettingOutOfRange(setting, text);
     return value;

@@ -26,18 +26,17 @@
 #include <optional>
 #include <vector>
 
-// Settings held as plain texts.
-class TextSettings : public Settings {
+// Settings held as plain texts, the start-up ones unless given.
+class TextSettings : public SettingTexts {
 public:
-    explicit TextSettings(QString distance = "200", QString spacing = "15", QString frequency = "2",
-                          QString mode = "0", QString slowDown = "1")
-        : texts{distance, spacing, frequency, mode, slowDown}
+    explicit TextSettings(const QString &distance = "200", const QString &spacing = "15",
+                          const QString &frequency = "2", const QString &mode = "0",
+                          const QString &slowDown = "1")
     {
+        const QString texts[] = {distance, spacing, frequency, mode, slowDown};
+        for (Setting setting : allSettings)
+            set(setting, texts[std::size_t(setting)]);
     }
-
-    QString text(Setting setting) const override { return texts[std::size_t(setting)]; }
-
-    std::array<QString, 5> texts;
 };
 
 // A whole run with these settings, drawn nowhere, as its record keeps it.

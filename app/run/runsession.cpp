@@ -28,10 +28,7 @@ private:
 };
 
 RunSession::RunSession(ScenePicture &picture, QObject *parent)
-    : QObject(parent),
-      picture_(picture),
-      recorder_(std::make_unique<Recorder>(current_, picture)),
-      driver_(picture)
+    : QObject(parent), recorder_(std::make_unique<Recorder>(current_, picture)), driver_(picture)
 {
     connect(&driver_, &RunDriver::started, this, &RunSession::started);
     connect(&driver_, &RunDriver::pointPlotted, this, &RunSession::pointPlotted);

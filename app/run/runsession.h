@@ -84,7 +84,6 @@ private:
     void runEnded(RunEnd how);
     void startNow();
 
-    ScenePicture &picture_;
     std::unique_ptr<Recorder> recorder_; // keeps current_ and tells the picture
     RunDriver driver_;
     std::array<QString, 5> chosen_;       // by Setting
