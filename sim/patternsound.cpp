@@ -102,8 +102,9 @@ int AxisPoint(const RunRecord &run)
     return nearest;
 }
 
-std::vector<qint16> RenderPatternSound(const RunRecord &run)
+std::vector<qint16> RenderPatternSound(const RunReading &reading)
 {
+    const RunRecord &run = reading.run;
     const std::vector<double> env = envelope(levels(run));
     std::vector<double> out(env.size());
     const double peak = 1 + second + third;
@@ -113,9 +114,8 @@ std::vector<qint16> RenderPatternSound(const RunRecord &run)
             (std::sin(phase) + second * std::sin(2 * phase) + third * std::sin(3 * phase)) / peak;
         out[s] = toneGain * env[s] * wave;
     }
-    // A soft tick, rounded at both ends, at each bright band as a sighted pupil
-    // counts them on the plot.
-    for (const PlottedBand &band : ReadBands(run).bright)
+    // A soft tick, rounded at both ends, at each bright band of the run's reading.
+    for (const PlottedBand &band : reading.bands.bright)
         addMark(out, band.point, tickHertz, 0, tickGain,
                 [](double t) { return rise(2 * std::min(t, 1 - t)); });
     // The axis's click: struck at full strength in one sample, dying away within its mark.

@@ -7,6 +7,7 @@
 #include <vector>
 
 class RunRecord;
+struct RunReading;
 
 // The pattern of a run as sound, for a pupil who cannot see it: the record's
 // points bottom to top, 10 ms each (399 points: 3.99 s), as a tone whose
@@ -32,7 +33,7 @@ constexpr int edgeSamples = 220;    // 5 ms: the tone's fade in at the start and
 // point p (1 … n) sounds from sample (p − 1) × samplesPerPoint for
 // samplesPerPoint samples. Empty for a record without points; silent where the
 // plot showed nothing. The same record gives the same samples, bit for bit.
-std::vector<qint16> RenderPatternSound(const RunRecord &run);
+std::vector<qint16> RenderPatternSound(const RunReading &run);
 
 // The point (1 … n) nearest the optical axis, where the click sounds; 0 if the
 // scan did not pass the axis.

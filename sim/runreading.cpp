@@ -179,6 +179,49 @@ void findBrightest(const RunRecord &run, BandReading &reading)
 }
 } // namespace
 
+namespace {
+// The indices of the tops of the bands the plot shows, bottom to top: going up,
+// a top counts once the record has risen by `rise` above the lowest point since
+// the last top and then falls by as much again.
+std::vector<std::size_t> plottedTops(const std::vector<RunRecord::Point> &points, double rise)
+{
+    std::vector<std::size_t> tops;
+    std::size_t low = 0;  // the lowest point since the last top
+    std::size_t high = 0; // the highest point of the band being climbed
+    bool climbing = false;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double v = points[i].shown;
+        if (!climbing) {
+            if (v < points[low].shown)
+                low = i;
+            else if (rise > 0 && v - points[low].shown >= rise) {
+                climbing = true;
+                high = i;
+            }
+        } else if (v > points[high].shown) {
+            high = i;
+        } else if (points[high].shown - v >= rise) {
+            tops.push_back(high);
+            climbing = false;
+            low = i;
+        }
+    }
+    return tops;
+}
+
+// The index in [from, to] where f is largest (the first where level).
+template <typename F>
+std::size_t largestIn(std::size_t from, std::size_t to, F f)
+{
+    std::size_t best = from;
+    for (std::size_t i = from + 1; i <= to; ++i) {
+        if (f(i) > f(best))
+            best = i;
+    }
+    return best;
+}
+} // namespace
+
 BandReading ReadBands(const RunRecord &run)
 {
     BandReading reading;
@@ -187,38 +230,43 @@ BandReading ReadBands(const RunRecord &run)
         return reading;
     for (const RunRecord::Point &p : points)
         reading.largest = std::max(reading.largest, p.shown);
-    const double rise = bandShare * reading.largest;
     const auto band = [&](std::size_t i) {
         return PlottedBand{int(i) + 1, heightOf(run.geometry(), points[i].y), points[i].shown};
     };
+    const auto computed = [&](std::size_t i) { return points[i].computed; };
 
-    // Up the plot, alternately looking for the top of a band (once the record has
-    // risen by `rise` above the lowest point since the last band) and for the
-    // dark place after it (once it has fallen by `rise` below that top).
-    std::size_t low = 0;  // the lowest point since the last band
-    std::size_t high = 0; // the highest point of the band being climbed
-    bool climbing = false;
-    std::optional<std::size_t> darkBefore; // the dark place below the band being climbed
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const double v = points[i].shown;
-        if (!climbing) {
-            if (v < points[low].shown)
-                low = i;
-            else if (rise > 0 && v - points[low].shown >= rise) {
-                if (!reading.bright.empty())
-                    darkBefore = low;
-                climbing = true;
-                high = i;
-            }
-        } else if (v > points[high].shown) {
-            high = i;
-        } else if (points[high].shown - v >= rise) {
-            if (darkBefore)
-                reading.dark.push_back(band(*darkBefore));
-            reading.bright.push_back(band(high));
-            climbing = false;
-            low = i;
-        }
+    // The dark bands: where the two phasors nearly cancel.
+    std::vector<std::size_t> darks;
+    for (int point : Extremes(run, false)) {
+        if (points[std::size_t(point - 1)].computed < scan::fullIntensity / 2)
+            darks.push_back(std::size_t(point - 1));
+    }
+    for (std::size_t dark : darks)
+        reading.dark.push_back(band(dark));
+
+    // Between two dark bands (or a dark band and an end of the record) the
+    // phasors never cancel: the tops the plot shows there are one bright band.
+    // Two tops there are one band with a dip that the distance weighting makes;
+    // the band lies where the phasors add most, and is none if even there they
+    // are more than a quarter of a turn apart (less than half the full
+    // intensity: a top the weighting makes on a band's flank).
+    const std::vector<std::size_t> tops = plottedTops(points, bandShare * reading.largest);
+    auto top = tops.begin();
+    for (std::size_t stretch = 0; stretch <= darks.size(); ++stretch) {
+        const std::size_t end = stretch < darks.size() ? darks[stretch] : points.size();
+        std::vector<std::size_t> inside;
+        for (; top != tops.end() && *top < end; ++top)
+            inside.push_back(*top);
+        if (inside.empty())
+            continue;
+        const std::size_t at =
+            inside.size() == 1 ? inside.front() : largestIn(inside.front(), inside.back(), computed);
+        if (computed(at) < scan::fullIntensity / 2)
+            continue;
+        reading.bright.push_back(band(at));
+        if (inside.size() > 1)
+            reading.dips.push_back(band(
+                largestIn(inside.front(), inside.back(), [&](std::size_t i) { return -points[i].shown; })));
     }
 
     reading.spacing = spacingNearTheAxis(reading.bright);

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runrecord.h"
+
 #include <optional>
 #include <vector>
 
-class RunRecord;
 struct SceneGeometry;
 
 // What a recorded run says about one point and about its bands, for the Explore
@@ -67,38 +68,45 @@ std::vector<int> Extremes(const RunRecord &run, bool bright);
 // The first such point above `point`, from the bottom again after the top; 0 if none.
 int NextExtreme(const RunRecord &run, int point, bool bright);
 
-// The bands of the plotted record as a sighted pupil counts them, for the
-// picture's description and whatever else speaks of "the bands". The record is
-// what the plot drew (RunRecord::Point::shown): the bar's length, or in photon
-// mode the row's photon count n before it is cut to whole dots (the plot draws
-// floor(n) dots, only their places along the row are random, so n is the dots'
-// density without the one-dot steps that would make flat tops and false bumps).
+// The bands of a run, read once when it ends, for everything that speaks of
+// "the bands": the description, the announcement, Explore and the sound.
 //
-// Going up the plot, a bright band is where the record rises by at least
-// bandShare of its largest value above the lowest point since the last band and
-// then falls by at least as much again; the band lies at its highest point. A
-// dark band is the lowest point between two neighbouring bright bands. So every
-// bright band stands at least that share above the dark places on both its
-// sides, and a bump that does not is part of its neighbour's band. A bump at
-// either end of the record that the record leaves rising or falling is no band.
+// A dark band is where the two phasors nearly cancel: a point where the
+// computed intensity has a local minimum below half the full intensity (the
+// path difference is then within a quarter wavelength of a whole number and a
+// half). A bright band is what lies between two dark bands, or between a dark
+// band and an end of the screen line, where the plot shows a band a pupil can
+// pick out and the phasors add (at least half the full intensity): the Light
+// pattern's weighting can make a dip inside one bright band, where the phasors
+// still add, or a top on a band's flank where they do not; neither is a band.
 //
-// 3 % of the longest bar is about 4 pixels of bar on the start-up picture, the
-// least a pupil picks out on a projector: it keeps the eleven bands a sighted
-// count finds there and leaves out the two 3-pixel ripples at the screen's ends
-// (2.1 %); across the 180 option combinations 1 to 45 bands (0 where the plot
-// is flat: interference with both slits on the axis).
+// What the plot shows is the record's RunRecord::Point::shown: the bar's
+// length, or in photon mode the row's photon count n before it is cut to whole
+// dots (the plot draws floor(n) dots; n is their density without the one-dot
+// steps that would make flat tops and false bumps). A pupil picks out a band
+// where the record rises by at least bandShare of its largest value above the
+// lowest point since the last band and then falls by as much again; a bump at
+// either end that the record leaves rising or falling is no band. 3 % of the
+// longest bar is about 4 pixels of bar on the start-up picture, the least a
+// pupil picks out on a projector: it keeps the eleven bands a sighted count
+// finds there and leaves out the two 3-pixel ripples at the screen's ends.
 inline constexpr double bandShare = 0.03;
 
 struct PlottedBand {
-    int point = 0;     // 1 … 399; a band's highest point (the lowest where level)
+    int point = 0;     // 1 … 399
     double height = 0; // pixels above the optical axis
     double value = 0;  // the record there
 };
 
 struct BandReading {
-    std::vector<PlottedBand> bright; // bottom to top
-    std::vector<PlottedBand> dark;   // between each two neighbouring bright bands, bottom to top
-    double largest = 0;              // the record's largest value
+    // Bottom to top, each at the top the plot shows, or where the phasors add
+    // most when the weighting splits the band into two tops.
+    std::vector<PlottedBand> bright;
+    std::vector<PlottedBand> dark; // bottom to top, also beyond the outermost bright bands
+    // Dips of the plot inside a bright band, made by the weighting: the lowest
+    // point between the band's outermost tops, bottom to top.
+    std::vector<PlottedBand> dips;
+    double largest = 0; // the record's largest value
     // The distance between neighbouring bright bands near the axis, as a ruler
     // gives it on the plot: between the two bands nearest the axis, whole
     // pixels apart. The tops of the bands the plot shows are pulled a little
@@ -114,3 +122,12 @@ struct BandReading {
 
 // The bands of the run's plotted record; none for a record without points.
 BandReading ReadBands(const RunRecord &run);
+
+// A run that has ended, with its bands read once: what the description, the
+// announcement, Explore and the sound all read.
+struct RunReading {
+    RunReading() = default;
+    explicit RunReading(RunRecord record) : run(std::move(record)), bands(ReadBands(run)) {}
+    RunRecord run;
+    BandReading bands;
+};

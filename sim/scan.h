@@ -31,6 +31,8 @@ constexpr double phasorLength = 25;
 constexpr int constructionInterval = 20; // every twentieth point draws its construction
 constexpr double intensityFactor = 4;
 constexpr double horizontalFalloff = 0.008;
+// The intensity where the two phasors point the same way: 4 × (2 × 25)².
+constexpr double fullIntensity = intensityFactor * (2 * phasorLength) * (2 * phasorLength);
 } // namespace scan
 
 // How far a point of the screen line at height `pointY` (pixels, y down) lies

@@ -116,21 +116,22 @@ private slots:
         shown.choose(Setting::nKmitočet, frequency);
         shown.choose(Setting::nInterference, mode);
         shown.window.cmdStart_Click();
-        const RunRecord *run = shown.window.session().lastWholeRun();
-        QVERIFY(run && run->setting(Setting::nInterference) == mode);
+        const RunReading *reading = shown.window.session().lastWholeRun();
+        QVERIFY(reading && reading->run.setting(Setting::nInterference) == mode);
+        const RunRecord *run = &reading->run;
         const auto counted = [](const QString &text) {
             const QRegularExpressionMatch many = QRegularExpression("(\\d+) bright bands").match(text);
             return many.hasMatch() ? many.captured(1).toInt() : text.contains("One bright band") ? 1 : 0;
         };
-        const int said = counted(runFinishedAnnouncement(*run, run->settings()));
+        const int said = counted(runFinishedAnnouncement(*reading));
         QCOMPARE(counted(shown.window.picture().accessibleDescription()), said);
-        QCOMPARE(tickCount(RenderPatternSound(*run)), said);
+        QCOMPARE(tickCount(RenderPatternSound(*reading)), said);
         const KeptRuns &table = shown.window.explore()->keptRuns();
         QCOMPARE(table.index(0, KeptRuns::BrightBands).data().toString(), QString::number(said));
         // A run's name once gave each slit's distance from the axis as the slits' spacing.
         QVERIFY2(runName(*run).contains(QString("slits %1 px apart").arg(2 * spacing.toInt())),
                  qPrintable(runName(*run)));
-        QCOMPARE(int(shown.window.session().bands().bright.size()), said);
+        QCOMPARE(int(reading->bands.bright.size()), said);
     }
 
     // "large" and "middle" stand in two frames each; the description must say which

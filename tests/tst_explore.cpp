@@ -351,7 +351,7 @@ private slots:
         QFETCH(QStringList, options);
         Explored shown(options);
         shown.explore->keepRun();
-        const BandReading &bands = shown.window.session().bands();
+        const BandReading &bands = shown.window.session().lastWholeRun()->bands;
         const QString spacing = bands.spacing ? QLocale().toString(*bands.spacing, 'f', 2) : QString("none");
         for (int row : {0, 1}) {
             QCOMPARE(runsTable(shown)->index(row, 1).data().toString(),

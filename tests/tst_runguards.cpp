@@ -232,7 +232,7 @@ private slots:
     {
         ShownWindow shown;
         shown.window.cmdStart_Click();
-        const int bands = int(shown.window.session().bands().bright.size());
+        const int bands = int(shown.window.session().lastWholeRun()->bands.bright.size());
         shown.window.showExplore();
         shown.window.session().setStepDuration(countdownStep);
         shown.window.cmdStart_Click();

@@ -27,8 +27,7 @@ int loudest(const QByteArray &raw)
 // The microseconds of the pattern itself, as RenderPatternSound makes it for the window's last run.
 qint64 patternUSecs(frmQuarnel &window)
 {
-    return qint64(RenderPatternSound(window.session().currentRun()).size()) * 1000000
-        / patternsound::sampleRate;
+    return qint64(RenderPatternSound(window.session().lastRun()).size()) * 1000000 / patternsound::sampleRate;
 }
 
 // A sound server of the test's own, with one output that plays into nothing, and

@@ -936,11 +936,6 @@
         <translation>Es gibt keine dunklen Streifen: Liegen beide Spalte auf der optischen Achse, sind die beiden Wege zu jedem Punkt gleich lang, also zeigen die beiden Pfeile (Zeiger) immer in dieselbe Richtung.</translation>
     </message>
     <message>
-        <source>No dark band lies between two bright ones.</source>
-        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
-        <translation>Zwischen zwei hellen Streifen liegt kein dunkler.</translation>
-    </message>
-    <message>
         <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
         <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
         <translation>Die Punkte landen in jeder Zeile an zufälligen Stellen, häufen sich aber dort, wo das Lichtmuster hell ist, am dichtesten %1.</translation>
@@ -954,6 +949,16 @@
         <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
         <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
         <translation>In einem hellen Streifen zeigen die beiden Pfeile (Zeiger) in dieselbe Richtung und addieren sich; in einem dunklen Streifen zeigen sie in entgegengesetzte Richtungen und heben sich auf.</translation>
+    </message>
+    <message>
+        <source>The plot dips %1 to %2% of its brightest, but that is no dark band: the two arrows (phasors) add up there; the program weakens the light the farther a point lies from each slit.</source>
+        <extracomment>A dip in the plot inside a bright band that is no dark band: %1 where it lies (&quot;on the optical axis&quot;), %2 how low the plot gets there, in percent of its largest value.</extracomment>
+        <translation>Der Graph sinkt %1 auf %2 % seines Höchstwerts, doch das ist kein dunkler Streifen: Die beiden Pfeile (Zeiger) addieren sich dort; das Programm schwächt das Licht umso mehr, je weiter ein Punkt von jedem Spalt entfernt liegt.</translation>
+    </message>
+    <message>
+        <source>No dark band: nowhere on the screen line do the two arrows (phasors) point opposite ways.</source>
+        <extracomment>Said when the path difference stays too small for the phasors to cancel anywhere on the screen line.</extracomment>
+        <translation>Kein dunkler Streifen: Nirgends auf dem Schirm zeigen die beiden Pfeile (Zeiger) in entgegengesetzte Richtungen.</translation>
     </message>
 </context>
 <context>

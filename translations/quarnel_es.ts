@@ -936,11 +936,6 @@
         <translation>No hay franjas oscuras: con las dos rendijas en el eje óptico, los dos caminos hasta cada punto son igual de largos, así que las dos flechas (fasores) apuntan siempre en la misma dirección.</translation>
     </message>
     <message>
-        <source>No dark band lies between two bright ones.</source>
-        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
-        <translation>No hay ninguna franja oscura entre dos brillantes.</translation>
-    </message>
-    <message>
         <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
         <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
         <translation>Los puntos caen al azar a lo largo de cada fila, pero se acumulan donde el patrón de luz es brillante, con más densidad %1.</translation>
@@ -954,6 +949,16 @@
         <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
         <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
         <translation>En una franja brillante las dos flechas (fasores) apuntan en la misma dirección y se suman; en una franja oscura apuntan en direcciones opuestas y se anulan.</translation>
+    </message>
+    <message>
+        <source>The plot dips %1 to %2% of its brightest, but that is no dark band: the two arrows (phasors) add up there; the program weakens the light the farther a point lies from each slit.</source>
+        <extracomment>A dip in the plot inside a bright band that is no dark band: %1 where it lies (&quot;on the optical axis&quot;), %2 how low the plot gets there, in percent of its largest value.</extracomment>
+        <translation>La gráfica baja %1 hasta el %2 % de su máximo, pero no es una franja oscura: las dos flechas (fasores) se suman allí; el programa debilita la luz cuanto más lejos está un punto de cada rendija.</translation>
+    </message>
+    <message>
+        <source>No dark band: nowhere on the screen line do the two arrows (phasors) point opposite ways.</source>
+        <extracomment>Said when the path difference stays too small for the phasors to cancel anywhere on the screen line.</extracomment>
+        <translation>Ninguna franja oscura: en ningún punto de la pantalla las dos flechas (fasores) apuntan en sentidos opuestos.</translation>
     </message>
 </context>
 <context>

@@ -936,11 +936,6 @@
         <translation>Il n&apos;y a pas de franges sombres : les deux fentes étant sur l&apos;axe optique, les deux chemins vers chaque point ont la même longueur, donc les deux flèches (vecteurs de Fresnel) pointent toujours dans le même sens.</translation>
     </message>
     <message>
-        <source>No dark band lies between two bright ones.</source>
-        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
-        <translation>Aucune frange sombre ne se trouve entre deux franges brillantes.</translation>
-    </message>
-    <message>
         <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
         <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
         <translation>Les points tombent au hasard le long de chaque ligne, mais s&apos;accumulent là où la figure lumineuse est claire, le plus densément %1.</translation>
@@ -954,6 +949,16 @@
         <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
         <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
         <translation>Sur une frange brillante, les deux flèches (vecteurs de Fresnel) pointent dans le même sens et s&apos;ajoutent ; sur une frange sombre, elles pointent en sens opposés et s&apos;annulent.</translation>
+    </message>
+    <message>
+        <source>The plot dips %1 to %2% of its brightest, but that is no dark band: the two arrows (phasors) add up there; the program weakens the light the farther a point lies from each slit.</source>
+        <extracomment>A dip in the plot inside a bright band that is no dark band: %1 where it lies (&quot;on the optical axis&quot;), %2 how low the plot gets there, in percent of its largest value.</extracomment>
+        <translation>La courbe descend %1 à %2 % de son maximum, mais ce n&apos;est pas une frange sombre : les deux flèches (vecteurs de Fresnel) s&apos;y ajoutent ; le programme affaiblit la lumière d&apos;autant plus qu&apos;un point est loin de chaque fente.</translation>
+    </message>
+    <message>
+        <source>No dark band: nowhere on the screen line do the two arrows (phasors) point opposite ways.</source>
+        <extracomment>Said when the path difference stays too small for the phasors to cancel anywhere on the screen line.</extracomment>
+        <translation>Aucune frange sombre : nulle part sur l&apos;écran les deux flèches (vecteurs de Fresnel) ne pointent dans des sens opposés.</translation>
     </message>
 </context>
 <context>

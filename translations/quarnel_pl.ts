@@ -940,11 +940,6 @@
         <translation>Nie ma ciemnych prążków: gdy obie szczeliny leżą na osi optycznej, obie drogi do każdego punktu są jednakowo długie, więc obie strzałki (wskazy) zawsze wskazują ten sam kierunek.</translation>
     </message>
     <message>
-        <source>No dark band lies between two bright ones.</source>
-        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
-        <translation>Między dwoma jasnymi prążkami nie leży żaden ciemny.</translation>
-    </message>
-    <message>
         <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
         <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
         <translation>Kropki padają w każdym wierszu w losowe miejsca, ale gromadzą się tam, gdzie obraz światła jest jasny, najgęściej %1.</translation>
@@ -958,6 +953,16 @@
         <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
         <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
         <translation>W jasnym prążku obie strzałki (wskazy) wskazują ten sam kierunek i się dodają; w ciemnym prążku wskazują przeciwne kierunki i się znoszą.</translation>
+    </message>
+    <message>
+        <source>The plot dips %1 to %2% of its brightest, but that is no dark band: the two arrows (phasors) add up there; the program weakens the light the farther a point lies from each slit.</source>
+        <extracomment>A dip in the plot inside a bright band that is no dark band: %1 where it lies (&quot;on the optical axis&quot;), %2 how low the plot gets there, in percent of its largest value.</extracomment>
+        <translation>Wykres opada %1 do %2% swojej największej wartości, ale to nie jest ciemny prążek: obie strzałki (wskazy) dodają się tam; program osłabia światło tym bardziej, im dalej punkt leży od każdej szczeliny.</translation>
+    </message>
+    <message>
+        <source>No dark band: nowhere on the screen line do the two arrows (phasors) point opposite ways.</source>
+        <extracomment>Said when the path difference stays too small for the phasors to cancel anywhere on the screen line.</extracomment>
+        <translation>Brak ciemnego prążka: nigdzie na ekranie obie strzałki (wskazy) nie wskazują przeciwnych kierunków.</translation>
     </message>
 </context>
 <context>

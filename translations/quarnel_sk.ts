@@ -940,11 +940,6 @@
         <translation>Tmavé pásy tu nie sú: keď sú obe štrbiny na optickej osi, sú obe dráhy ku každému bodu rovnako dlhé, a tak obe šípky (fázory) mieria vždy rovnakým smerom.</translation>
     </message>
     <message>
-        <source>No dark band lies between two bright ones.</source>
-        <extracomment>Said when the plot shows only one bright band (or none).</extracomment>
-        <translation>Medzi dvoma svetlými pásmi neleží žiadny tmavý.</translation>
-    </message>
-    <message>
         <source>The dots land at random along each row, but they pile up where the light pattern is bright, most densely %1.</source>
         <extracomment>Photon mode: each photon lands as a dot at a random place along its row; %1 where the most dots are (&quot;on the optical axis&quot;, &quot;40 pixels above and below the optical axis&quot;).</extracomment>
         <translation>Bodky dopadajú v každom riadku na náhodné miesta, ale hromadia sa tam, kde je svetelný obrazec jasný, najhustejšie %1.</translation>
@@ -958,6 +953,16 @@
         <source>At a bright band the two arrows (phasors) point the same way and add up; at a dark band they point opposite ways and cancel.</source>
         <extracomment>The phasors (the two arrows drawn at the detector for each point, one per slit) at the bands, as the help explains them.</extracomment>
         <translation>Vo svetlom páse mieria obe šípky (fázory) rovnakým smerom a sčítajú sa; v tmavom páse mieria opačne a rušia sa.</translation>
+    </message>
+    <message>
+        <source>The plot dips %1 to %2% of its brightest, but that is no dark band: the two arrows (phasors) add up there; the program weakens the light the farther a point lies from each slit.</source>
+        <extracomment>A dip in the plot inside a bright band that is no dark band: %1 where it lies (&quot;on the optical axis&quot;), %2 how low the plot gets there, in percent of its largest value.</extracomment>
+        <translation>Graf klesá %1 na %2 % svojho maxima, to však nie je tmavý pás: obe šípky (fázory) sa tam sčítajú; program zoslabuje svetlo tým viac, čím ďalej bod leží od každej štrbiny.</translation>
+    </message>
+    <message>
+        <source>No dark band: nowhere on the screen line do the two arrows (phasors) point opposite ways.</source>
+        <extracomment>Said when the path difference stays too small for the phasors to cancel anywhere on the screen line.</extracomment>
+        <translation>Žiadny tmavý pás: nikde na tienidle nemieria obe šípky (fázory) opačne.</translation>
     </message>
 </context>
 <context>

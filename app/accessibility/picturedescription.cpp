@@ -154,9 +154,31 @@ QString darkBandsSentence(const BandReading &bands)
     return Text::tr("Dark bands lie %1.").arg(where);
 }
 
-// How this run differs from the previous one: the settings, then the bands.
-QString changesSince(const RunRecord &run, const BandReading &bands, const RunRecord &previous)
+// A dip the weighting makes inside a bright band, the one nearest the axis.
+QString dipSentence(const std::vector<PlottedBand> &dips, double largest)
 {
+    const PlottedBand &dip = *std::min_element(dips.begin(), dips.end(), [](const auto &a, const auto &b) {
+        return std::abs(a.height) < std::abs(b.height);
+    });
+    const long up = std::lround(dip.height);
+    const bool mirrored = std::any_of(dips.begin(), dips.end(), [&](const PlottedBand &other) {
+        return up != 0 && std::lround(other.height) == -up;
+    });
+    //: A dip in the plot inside a bright band that is no dark band: %1 where it lies
+    //: ("on the optical axis"), %2 how low the plot gets there, in percent of its
+    //: largest value.
+    return Text::tr("The plot dips %1 to %2% of its brightest, but that is no dark band: the two arrows "
+                    "(phasors) add up there; the program weakens the light the farther a point lies from "
+                    "each slit.")
+        .arg(placeOf(up, mirrored))
+        .arg(std::lround(100 * dip.value / largest));
+}
+
+// How this run differs from the previous one: the settings, then the bands.
+QString changesSince(const RunReading &reading, const RunReading &previousReading)
+{
+    const RunRecord &run = reading.run, &previous = previousReading.run;
+    const BandReading &bands = reading.bands, &bandsBefore = previousReading.bands;
     const SceneGeometry &now = run.geometry(), &before = previous.geometry();
     QStringList changes;
     if (now.slitOffset > before.slitOffset)
@@ -186,7 +208,6 @@ QString changesSince(const RunRecord &run, const BandReading &bands, const RunRe
     if (changes.isEmpty())
         return {};
 
-    const BandReading bandsBefore = ReadBands(previous);
     if (bands.spacing && bandsBefore.spacing) {
         const long apart = std::lround(*bands.spacing), apartBefore = std::lround(*bandsBefore.spacing);
         if (apart < apartBefore)
@@ -261,25 +282,26 @@ QString stoppedSummary(const RunRecord &run)
 bool stopped(const RunRecord &run) { return run.points().size() < std::size_t(scan::pointCount); }
 } // namespace
 
-QString summarizePicture(const RunRecord &run, const Settings & /*settings*/)
+QString summarizePicture(const RunReading &reading)
 {
-    return stopped(run) ? stoppedSummary(run) : bandsSummary(ReadBands(run));
+    return stopped(reading.run) ? stoppedSummary(reading.run) : bandsSummary(reading.bands);
 }
 
-QString describePicture(const RunRecord &run, const Settings &settings, const RunRecord *previous)
+QString describePicture(const RunReading &reading, const RunReading *previous)
 {
-    QStringList sentences{summarizePicture(run, settings)};
+    const RunRecord &run = reading.run;
+    const BandReading &bands = reading.bands;
+    QStringList sentences{summarizePicture(reading)};
     if (stopped(run)) {
-        sentences << settingsSentence(run, settings);
+        sentences << settingsSentence(run, run.settings());
         return sentences.join(QLatin1Char(' '));
     }
-    const BandReading bands = ReadBands(run);
-    if (previous && !stopped(*previous)) {
-        const QString changes = changesSince(run, bands, *previous);
+    if (previous && !stopped(previous->run)) {
+        const QString changes = changesSince(reading, *previous);
         if (!changes.isEmpty())
             sentences << changes;
     }
-    sentences << settingsSentence(run, settings);
+    sentences << settingsSentence(run, run.settings());
     if (!(bands.largest > 0))
         return sentences.join(QLatin1Char(' '));
 
@@ -290,10 +312,13 @@ QString describePicture(const RunRecord &run, const Settings &settings, const Ru
                               "to every point are equally long, so the two arrows (phasors) always point "
                               "the same way.");
     else if (bands.dark.empty())
-        //: Said when the plot shows only one bright band (or none).
-        sentences << Text::tr("No dark band lies between two bright ones.");
+        //: Said when the path difference stays too small for the phasors to cancel anywhere on the screen line.
+        sentences << Text::tr("No dark band: nowhere on the screen line do the two arrows (phasors) point "
+                              "opposite ways.");
     else
         sentences << darkBandsSentence(bands);
+    if (!bands.dips.empty())
+        sentences << dipSentence(bands.dips, bands.largest);
 
     // An evenly bright plot has no brightest place.
     if (!bands.bright.empty()) {
@@ -311,17 +336,12 @@ QString describePicture(const RunRecord &run, const Settings &settings, const Ru
             sentences << Text::tr("The light is brightest %1.").arg(brightest);
     }
 
-    if (!oneSlit)
+    if (!bands.bright.empty() && !bands.dark.empty())
         //: The phasors (the two arrows drawn at the detector for each point, one per
         //: slit) at the bands, as the help explains them.
         sentences << Text::tr("At a bright band the two arrows (phasors) point the same way and add up; at "
                               "a dark band they point opposite ways and cancel.");
     return sentences.join(QLatin1Char(' '));
-}
-
-QString describePicture(const RunRecord &run, const Settings &settings)
-{
-    return describePicture(run, settings, nullptr);
 }
 
 QString describeEmptyPicture()

@@ -3,7 +3,7 @@
 #include "accessibility/runannouncement.h"
 
 #include "accessibility/picturedescription.h"
-#include "runrecord.h"
+#include "runreading.h"
 #include "scan.h"
 
 #include <QCoreApplication>
@@ -27,11 +27,11 @@ QString pixels(int n)
 }
 } // namespace
 
-QString runFinishedAnnouncement(const RunRecord &run, const Settings &settings)
+QString runFinishedAnnouncement(const RunReading &run)
 {
     //: Said by the screen reader when a run has plotted its last point, wherever
     //: the focus is; %1 is the first sentence of the picture's description.
-    return Text::tr("Run finished. %1").arg(summarizePicture(run, settings));
+    return Text::tr("Run finished. %1").arg(summarizePicture(run));
 }
 
 QString runStoppedAnnouncement(const RunRecord &run)

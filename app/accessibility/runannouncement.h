@@ -5,10 +5,10 @@
 #include <QString>
 
 class RunRecord;
-class Settings;
+struct RunReading;
 
 // What a screen reader says when a run ends, wherever the focus is: that it
 // finished, and the picture's summary.
-QString runFinishedAnnouncement(const RunRecord &run, const Settings &settings);
+QString runFinishedAnnouncement(const RunReading &run);
 // That Escape stopped it, and how far the plot got: the point and its height.
 QString runStoppedAnnouncement(const RunRecord &run);

@@ -322,7 +322,10 @@ bool ExploreWindow::wholeRun() const
     return !session_.isRunning() && session_.lastWholeRun() && int(run().points().size()) == scan::pointCount;
 }
 
-const BandReading &ExploreWindow::runBands() const { return wholeRun() ? session_.bands() : partialBands_; }
+const BandReading &ExploreWindow::runBands() const
+{
+    return wholeRun() ? session_.lastWholeRun()->bands : partialBands_;
+}
 
 bool ExploreWindow::hasPoint(int point) const { return point >= 1 && point <= int(run().points().size()); }
 

@@ -63,7 +63,7 @@ KeptRuns::KeptRuns(QObject *parent)
 {
 }
 
-void KeptRuns::keep(const RunRecord &run)
+void KeptRuns::keep(const RunReading &run)
 {
     int line = 0;
     if (runs_.size() == most) {
@@ -75,7 +75,7 @@ void KeptRuns::keep(const RunRecord &run)
              std::any_of(runs_.begin(), runs_.end(), [line](const KeptRun &k) { return k.line == line; });
              ++line) {}
     }
-    runs_.push_back({run, ReadBands(run), line});
+    runs_.push_back({run.run, run.bands, line});
     showRows();
 }
 

@@ -26,7 +26,7 @@ QString name(int line);
 
 struct KeptRun {
     RunRecord run;
-    BandReading bands; // read once, when kept
+    BandReading bands; // the run's own reading
     int line;          // 1 … 4
 };
 
@@ -44,7 +44,7 @@ public:
 
     // Keeps a copy of the run and reads its bands; with four kept already, it
     // replaces the oldest and takes its line.
-    void keep(const RunRecord &run);
+    void keep(const RunReading &run);
     // Oldest first.
     const std::deque<KeptRun> &runs() const { return runs_; }
     // The last run and its bands, in the first row; none before the first run.

@@ -85,12 +85,12 @@ void RunSession::close()
 
 void RunSession::runEnded(RunEnd how)
 {
+    last_ = RunReading(current_);
     if (how == RunEnd::Finished) {
         previous_ = std::move(whole_);
-        whole_ = current_;
-        bands_ = ReadBands(*whole_);
+        whole_ = last_;
     }
-    emit finished(how, current_);
+    emit finished(how, last_);
     // One at a time: a Start begins a run, and what comes after it waits for that run.
     while (state() == RunDriver::State::Idle && !waiting_.empty()) {
         auto [what, close] = std::move(waiting_.front());

@@ -4,7 +4,6 @@
 
 #include "run/rundriver.h"
 #include "runreading.h"
-#include "runrecord.h"
 #include "settings.h"
 
 #include <QObject>
@@ -62,18 +61,18 @@ public:
 
     // The run going on, or the last one as far as it got (empty before the first).
     const RunRecord &currentRun() const { return current_; }
+    // The last run that ended, whole or stopped, with its reading (empty before the first).
+    const RunReading &lastRun() const { return last_; }
     // The last run that went to its end, and the one before it; nullptr while there is none.
-    const RunRecord *lastWholeRun() const { return whole_ ? &*whole_ : nullptr; }
-    const RunRecord *previousWholeRun() const { return previous_ ? &*previous_ : nullptr; }
-    // The bands of the last whole run, as a pupil counts them on its plot (empty before it).
-    const BandReading &bands() const { return bands_; }
+    const RunReading *lastWholeRun() const { return whole_ ? &*whole_ : nullptr; }
+    const RunReading *previousWholeRun() const { return previous_ ? &*previous_ : nullptr; }
 
 signals:
     void started();
     // `count` of the run's points are in the picture.
     void pointPlotted(int count);
-    // The run has ended (its record is `run`), before what waited for it is carried out.
-    void finished(RunEnd how, const RunRecord &run);
+    // The run has ended (lastRun()), before what waited for it is carried out.
+    void finished(RunEnd how, const RunReading &run);
     // Just before finished(RunEnd::Refused): why the run stopped, in words.
     void refused(const QString &why);
     // A setting's chosen text changed.
@@ -89,9 +88,9 @@ private:
     std::array<QString, 5> chosen_;       // by Setting
     std::optional<SettingTexts> running_; // the run's own copy of the choice
     RunRecord current_;
-    std::optional<RunRecord> whole_;
-    std::optional<RunRecord> previous_;
-    BandReading bands_;
+    RunReading last_;
+    std::optional<RunReading> whole_;
+    std::optional<RunReading> previous_;
     enum class Waiting { Start, Exit };
     std::deque<std::pair<Waiting, std::function<void()>>> waiting_;
 };

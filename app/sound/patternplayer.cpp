@@ -40,19 +40,19 @@ void PatternPlayer::play()
         return;
     }
     // The last run, as far as it got: Escape leaves a part that can be heard.
-    play(session_.currentRun());
+    play(session_.lastRun());
 }
 
-void PatternPlayer::runFinished(RunEnd how, const RunRecord &run)
+void PatternPlayer::runFinished(RunEnd how, const RunReading &run)
 {
     const bool wanted = std::exchange(waiting_, false);
     if (wanted && how == RunEnd::Finished)
         play(run);
 }
 
-void PatternPlayer::play(const RunRecord &run)
+void PatternPlayer::play(const RunReading &run)
 {
-    if (run.points().empty()) {
+    if (run.run.points().empty()) {
         //: Shown, and said to a screen reader, when the pattern is to be played as
         //: sound before any run; %1 is the Start button's caption.
         emit notice(tr("There is no pattern to hear yet: press %1 first.")

@@ -7,7 +7,7 @@
 #include <QObject>
 
 class QPluginLoader;
-class RunRecord;
+struct RunReading;
 class RunSession;
 class SoundOutput;
 enum class RunEnd;
@@ -50,8 +50,8 @@ signals:
     void notice(const QString &text);
 
 private:
-    void runFinished(RunEnd how, const RunRecord &run);
-    void play(const RunRecord &run);
+    void runFinished(RunEnd how, const RunReading &run);
+    void play(const RunReading &run);
     void stopOutput();
     void noOutput();
     bool openOutput();

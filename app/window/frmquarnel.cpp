@@ -334,21 +334,20 @@ void frmQuarnel::runStarted()
     setBusy(*picture_, true);
 }
 
-void frmQuarnel::runFinished(RunEnd how, const RunRecord &run)
+void frmQuarnel::runFinished(RunEnd how, const RunReading &run)
 {
     unsetCursor();
     setBusy(*picture_, false);
     if (how == RunEnd::Refused)
         return; // the message box says why
     // What changed since the whole run before this one.
-    const RunRecord *before =
+    const RunReading *before =
         how == RunEnd::Finished ? session_->previousWholeRun() : session_->lastWholeRun();
-    picture_->setAccessibleDescription(describePicture(run, run.settings(), before));
+    picture_->setAccessibleDescription(describePicture(run, before));
     // Heard wherever the focus is; not while the window closes.
     if (session_->state() != RunDriver::State::Closed)
         announce(*this,
-                 how == RunEnd::Finished ? runFinishedAnnouncement(run, run.settings())
-                                         : runStoppedAnnouncement(run));
+                 how == RunEnd::Finished ? runFinishedAnnouncement(run) : runStoppedAnnouncement(run.run));
 }
 
 void frmQuarnel::closeEvent(QCloseEvent *event)

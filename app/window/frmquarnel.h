@@ -18,7 +18,7 @@ class CloseRequest;
 class PictureCommands;
 class ExploreWindow;
 class PatternPlayer;
-class RunRecord;
+struct RunReading;
 class RunSession;
 class ScenePicture;
 class WindowZoom;
@@ -98,7 +98,7 @@ private:
     void writeChoice(const char *option);
     void connectRuns();
     void runStarted();
-    void runFinished(RunEnd how, const RunRecord &run);
+    void runFinished(RunEnd how, const RunReading &run);
 
     ScenePicture *picture_ = nullptr;
     RunSession *session_ = nullptr;
