@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -29,6 +30,44 @@ QString accessibleText(QWidget *widget, QAccessible::Text text)
 void press(ShownWindow &w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(w.focus() ? w.focus() : &w.window, key, modifiers);
+}
+
+// What a screen reader can hear of the last run: the picture's description,
+// the announcement, and in Explore every widget's accessible name and
+// description, every label and the runs table's settings.
+QStringList heardOfTheRun(frmQuarnel &window, const QString &announcement)
+{
+    QStringList heard{accessibleText(&window.picture(), QAccessible::Description), announcement};
+    ExploreWindow *explore = window.explore();
+    for (QWidget *widget : explore->findChildren<QWidget *>()) {
+        heard << accessibleText(widget, QAccessible::Name)
+              << accessibleText(widget, QAccessible::Description);
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            heard << label->text();
+    }
+    return heard << explore->keptRuns().index(0, KeptRuns::Settings).data().toString();
+}
+
+// Numbers a text gives for the slits' separation (`apart`) and for a slit's
+// distance from the axis, and whether it gives one in a bare "spacing (n px)".
+struct SlitNumbers {
+    QList<int> apart, fromAxis;
+    bool bare = false;
+};
+SlitNumbers slitNumbers(const QStringList &texts)
+{
+    static const QRegularExpression apart("slits (?:are )?(\\d+) (?:px|pixels?) apart"),
+        fromAxis("each slit (\\d+) (?:px|pixels?) from the (?:optical )?axis"),
+        bare("slit spacing \\S+ \\((\\d+) (?:px|pixels?)\\)");
+    SlitNumbers found;
+    for (const QString &text : texts) {
+        for (const QRegularExpressionMatch &m : apart.globalMatch(text))
+            found.apart << m.captured(1).toInt();
+        for (const QRegularExpressionMatch &m : fromAxis.globalMatch(text))
+            found.fromAxis << m.captured(1).toInt();
+        found.bare = found.bare || bare.match(text).hasMatch();
+    }
+    return found;
 }
 
 QString pictureDescription(frmQuarnel &window)
@@ -118,7 +157,6 @@ private slots:
         shown.window.cmdStart_Click();
         const RunReading *reading = shown.window.session().lastWholeRun();
         QVERIFY(reading && reading->run.setting(Setting::nInterference) == mode);
-        const RunRecord *run = &reading->run;
         const auto counted = [](const QString &text) {
             const QRegularExpressionMatch many = QRegularExpression("(\\d+) bright bands").match(text);
             return many.hasMatch() ? many.captured(1).toInt() : text.contains("One bright band") ? 1 : 0;
@@ -128,9 +166,16 @@ private slots:
         QCOMPARE(tickCount(RenderPatternSound(*reading)), said);
         const KeptRuns &table = shown.window.explore()->keptRuns();
         QCOMPARE(table.index(0, KeptRuns::BrightBands).data().toString(), QString::number(said));
-        // A run's name once gave each slit's distance from the axis as the slits' spacing.
-        QVERIFY2(runName(*run).contains(QString("slits %1 px apart").arg(2 * spacing.toInt())),
-                 qPrintable(runName(*run)));
+        // A run's name once gave each slit's distance from the axis as the slits'
+        // spacing: every number heard for the one is the one's, for the other the other's.
+        const SlitNumbers heard = slitNumbers(heardOfTheRun(shown.window, runFinishedAnnouncement(*reading)));
+        QVERIFY(!heard.bare);
+        QVERIFY(spacing == "0"
+                || (heard.apart.contains(2 * spacing.toInt()) && heard.fromAxis.contains(spacing.toInt())));
+        for (int n : heard.apart)
+            QCOMPARE(n, 2 * spacing.toInt());
+        for (int n : heard.fromAxis)
+            QCOMPARE(n, spacing.toInt());
         QCOMPARE(int(reading->bands.bright.size()), said);
     }
 
