@@ -775,26 +775,6 @@
         <translation>Figure « %1 »</translation>
     </message>
     <message>
-        <source>0 (both slits on the optical axis)</source>
-        <extracomment>The slit spacing when it is 0, in the picture&apos;s description.</extracomment>
-        <translation>0 (les deux fentes sur l&apos;axe optique)</translation>
-    </message>
-    <message>
-        <source>%1 (each slit %2 from the optical axis)</source>
-        <extracomment>The slit spacing: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;15 pixels&quot;.</extracomment>
-        <translation>%1 (chaque fente à %2 de l&apos;axe optique)</translation>
-    </message>
-    <message>
-        <source>%1 (%2 behind the barrier)</source>
-        <extracomment>The detector-screen distance: %1 its option&apos;s caption (&quot;large&quot;), %2 a distance such as &quot;200 pixels&quot;.</extracomment>
-        <translation>%1 (%2 derrière la plaque)</translation>
-    </message>
-    <message>
-        <source>%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.</source>
-        <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the spacing, %3 the distance (each with its caption and pixels), %4 the frequency&apos;s caption (&quot;higher&quot;). The names as the window&apos;s groups have them.</extracomment>
-        <translation>%1 après un balayage avec l&apos;écart des fentes %2, la distance de l&apos;écran %3 et la fréquence %4.</translation>
-    </message>
-    <message>
         <source>The plot stays dark.</source>
         <extracomment>Said of the picture when no point of the plot is bright.</extracomment>
         <translation>Le graphique reste sombre.</translation>
@@ -959,6 +939,71 @@
         <source>No dark band: nowhere on the screen line do the two arrows (phasors) point opposite ways.</source>
         <extracomment>Said when the path difference stays too small for the phasors to cancel anywhere on the screen line.</extracomment>
         <translation>Aucune frange sombre : nulle part sur l&apos;écran les deux flèches (vecteurs de Fresnel) ne pointent dans des sens opposés.</translation>
+    </message>
+    <message>
+        <source>slit spacing large (each slit %1 from the optical axis)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;large&quot;; %1 a distance (&quot;40 pixels&quot;).</extracomment>
+        <translation>un grand écart des fentes (chaque fente à %1 de l'axe optique)</translation>
+    </message>
+    <message>
+        <source>slit spacing minor (each slit %1 from the optical axis)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;minor&quot;; %1 a distance (&quot;15 pixels&quot;).</extracomment>
+        <translation>un écart des fentes réduit (chaque fente à %1 de l'axe optique)</translation>
+    </message>
+    <message>
+        <source>slit spacing middle (each slit %1 from the optical axis)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;middle&quot;; %1 a distance (&quot;10 pixels&quot;).</extracomment>
+        <translation>un écart des fentes moyen (chaque fente à %1 de l'axe optique)</translation>
+    </message>
+    <message>
+        <source>slit spacing small (each slit %1 from the optical axis)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;small&quot;; %1 a distance (&quot;5 pixels&quot;).</extracomment>
+        <translation>un petit écart des fentes (chaque fente à %1 de l'axe optique)</translation>
+    </message>
+    <message>
+        <source>slit spacing 0 (both slits on the optical axis)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>un écart des fentes nul (les deux fentes sur l'axe optique)</translation>
+    </message>
+    <message>
+        <source>detector-screen distance large (%1 behind the barrier)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the distance option &quot;large&quot;; %1 a distance (&quot;200 pixels&quot;).</extracomment>
+        <translation>une grande distance de l'écran (%1 derrière la plaque)</translation>
+    </message>
+    <message>
+        <source>detector-screen distance middle (%1 behind the barrier)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the distance option &quot;middle&quot;; %1 a distance (&quot;150 pixels&quot;).</extracomment>
+        <translation>une distance de l'écran moyenne (%1 derrière la plaque)</translation>
+    </message>
+    <message>
+        <source>detector-screen distance near (%1 behind the barrier)</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the distance option &quot;near&quot;; %1 a distance (&quot;100 pixels&quot;).</extracomment>
+        <translation>l'écran proche (%1 derrière la plaque)</translation>
+    </message>
+    <message>
+        <source>frequency higher</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the frequency option &quot;higher&quot;.</extracomment>
+        <translation>une fréquence plus haute</translation>
+    </message>
+    <message>
+        <source>frequency high</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the frequency option &quot;high&quot;.</extracomment>
+        <translation>une fréquence haute</translation>
+    </message>
+    <message>
+        <source>frequency middle</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the frequency option &quot;middle&quot;.</extracomment>
+        <translation>une fréquence moyenne</translation>
+    </message>
+    <message>
+        <source>frequency low</source>
+        <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the frequency option &quot;low&quot;.</extracomment>
+        <translation>une fréquence basse</translation>
+    </message>
+    <message>
+        <source>%1 after a run with %2, %3 and %4.</source>
+        <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the slit spacing, %3 the detector-screen distance, %4 the frequency, each as its option&apos;s phrase (&quot;slit spacing large (each slit 40 pixels from the optical axis)&quot;).</extracomment>
+        <translation>%1 après un balayage avec %2, %3 et %4.</translation>
     </message>
 </context>
 <context>

@@ -236,30 +236,69 @@ QString changesSince(const RunReading &reading, const RunReading &previousReadin
     return Text::tr("Since the last run: %1.").arg(changes.join(QLatin1String("; ")));
 }
 
+// Each option's part of the settings sentence, whole, so that a language can
+// give the caption the form the sentence needs (Czech "s velkou roztečí
+// štěrbin"); %1 is a distance in pixels where there is one.
+struct Phrase {
+    Setting setting;
+    double value;
+    const char *text;
+};
+// clang-format off
+constexpr Phrase phrases[] = {
+    //: In "after a run with %2, %3 and %4": the slit-spacing option "large"; %1 a distance ("40 pixels").
+    {Setting::nOdchylka, 40, QT_TRANSLATE_NOOP("PictureDescription", "slit spacing large (each slit %1 from the optical axis)")},
+    //: In "after a run with %2, %3 and %4": the slit-spacing option "minor"; %1 a distance ("15 pixels").
+    {Setting::nOdchylka, 15, QT_TRANSLATE_NOOP("PictureDescription", "slit spacing minor (each slit %1 from the optical axis)")},
+    //: In "after a run with %2, %3 and %4": the slit-spacing option "middle"; %1 a distance ("10 pixels").
+    {Setting::nOdchylka, 10, QT_TRANSLATE_NOOP("PictureDescription", "slit spacing middle (each slit %1 from the optical axis)")},
+    //: In "after a run with %2, %3 and %4": the slit-spacing option "small"; %1 a distance ("5 pixels").
+    {Setting::nOdchylka, 5, QT_TRANSLATE_NOOP("PictureDescription", "slit spacing small (each slit %1 from the optical axis)")},
+    //: In "after a run with %2, %3 and %4": the slit-spacing option "0".
+    {Setting::nOdchylka, 0, QT_TRANSLATE_NOOP("PictureDescription", "slit spacing 0 (both slits on the optical axis)")},
+    //: In "after a run with %2, %3 and %4": the distance option "large"; %1 a distance ("200 pixels").
+    {Setting::nVzdalenost, 200, QT_TRANSLATE_NOOP("PictureDescription", "detector-screen distance large (%1 behind the barrier)")},
+    //: In "after a run with %2, %3 and %4": the distance option "middle"; %1 a distance ("150 pixels").
+    {Setting::nVzdalenost, 150, QT_TRANSLATE_NOOP("PictureDescription", "detector-screen distance middle (%1 behind the barrier)")},
+    //: In "after a run with %2, %3 and %4": the distance option "near"; %1 a distance ("100 pixels").
+    {Setting::nVzdalenost, 100, QT_TRANSLATE_NOOP("PictureDescription", "detector-screen distance near (%1 behind the barrier)")},
+    //: In "after a run with %2, %3 and %4": the frequency option "higher".
+    {Setting::nKmitočet, 2, QT_TRANSLATE_NOOP("PictureDescription", "frequency higher")},
+    //: In "after a run with %2, %3 and %4": the frequency option "high".
+    {Setting::nKmitočet, 0.5, QT_TRANSLATE_NOOP("PictureDescription", "frequency high")},
+    //: In "after a run with %2, %3 and %4": the frequency option "middle".
+    {Setting::nKmitočet, 0.3, QT_TRANSLATE_NOOP("PictureDescription", "frequency middle")},
+    //: In "after a run with %2, %3 and %4": the frequency option "low".
+    {Setting::nKmitočet, 0.1, QT_TRANSLATE_NOOP("PictureDescription", "frequency low")},
+};
+// clang-format on
+
+// The setting's part of the settings sentence: its option's phrase, with `pixels` where it has a distance.
+QString phraseOf(const Settings &settings, Setting setting, long pixelsIn)
+{
+    for (const Phrase &phrase : phrases) {
+        if (phrase.setting != setting || settings.text(setting) != numberText(phrase.value))
+            continue;
+        const QString text = Text::tr(phrase.text);
+        return text.contains(QLatin1String("%1")) ? text.arg(pixels(pixelsIn)) : text;
+    }
+    return settings.text(setting);
+}
+
 // The sentence on the mode and the settings the run used.
 QString settingsSentence(const RunRecord &run, const Settings &settings)
 {
-    const SceneGeometry &geometry = run.geometry();
+    const SceneGeometry &g = run.geometry();
     //: The start of the picture's settings sentence: %1 is the pattern's name as its
     //: option says it (Light, Interference, Photon density).
     const QString pattern = Text::tr("%1 pattern").arg(chosen(settings, Setting::nInterference));
-    //: The slit spacing when it is 0, in the picture's description.
-    QString spacing = Text::tr("0 (both slits on the optical axis)");
-    if (settings.text(Setting::nOdchylka) != numberText(0))
-        //: The slit spacing: %1 its option's caption ("large"), %2 a distance such as
-        //: "15 pixels".
-        spacing = Text::tr("%1 (each slit %2 from the optical axis)")
-                      .arg(chosen(settings, Setting::nOdchylka), pixels(std::lround(geometry.slitOffset)));
-    //: The detector-screen distance: %1 its option's caption ("large"), %2 a distance
-    //: such as "200 pixels".
-    const QString distance = Text::tr("%1 (%2 behind the barrier)")
-                                 .arg(chosen(settings, Setting::nVzdalenost),
-                                      pixels(std::lround(geometry.screenX - geometry.barrierX)));
     //: The sentence on the settings: %1 "Light pattern" (see "%1 pattern"), %2 the
-    //: spacing, %3 the distance (each with its caption and pixels), %4 the
-    //: frequency's caption ("higher"). The names as the window's groups have them.
-    return Text::tr("%1 after a run with slit spacing %2, detector-screen distance %3 and frequency %4.")
-        .arg(pattern, spacing, distance, chosen(settings, Setting::nKmitočet));
+    //: slit spacing, %3 the detector-screen distance, %4 the frequency, each as its
+    //: option's phrase ("slit spacing large (each slit 40 pixels from the optical axis)").
+    return Text::tr("%1 after a run with %2, %3 and %4.")
+        .arg(pattern, phraseOf(settings, Setting::nOdchylka, std::lround(g.slitOffset)),
+             phraseOf(settings, Setting::nVzdalenost, std::lround(g.screenX - g.barrierX)),
+             phraseOf(settings, Setting::nKmitočet, 0));
 }
 
 // A stopped run's plot is only its lower part: where it ended is what can be said of it.
