@@ -106,22 +106,26 @@ private slots:
     // a run half drawn or one that Escape stopped, or stops short of the top:
     // the output takes the whole pattern and plays it aloud, after the run when
     // pressed during it; before any run, or when Escape stops the run, it stays
-    // silent and says why.
+    // silent and says why. Replayed, it once stopped short on the fourth play
+    // and was silent on the fifth: every play is whole.
     void hPlaysTheLastRun_data()
     {
         QTest::addColumn<int>("pressedAt"); // the run's point H is pressed at; 0 before any run, -1 after it
         QTest::addColumn<bool>("escape");   // Escape at the run's 200th point
         QTest::addColumn<bool>("plays");
-        QTest::newRow("before any run") << 0 << false << false;
-        QTest::newRow("after a run") << -1 << false << true;
-        QTest::newRow("during a run") << 100 << false << true;
-        QTest::newRow("during a run that Escape stops") << 100 << true << false;
+        QTest::addColumn<int>("times"); // how often H is pressed after the run, each after the last play
+        QTest::newRow("before any run") << 0 << false << false << 1;
+        QTest::newRow("after a run") << -1 << false << true << 1;
+        QTest::newRow("after a run, five times") << -1 << false << true << 5;
+        QTest::newRow("during a run") << 100 << false << true << 1;
+        QTest::newRow("during a run that Escape stops") << 100 << true << false << 1;
     }
     void hPlaysTheLastRun()
     {
         QFETCH(int, pressedAt);
         QFETCH(bool, escape);
         QFETCH(bool, plays);
+        QFETCH(int, times);
         ShownWindow shown;
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
         shown.window.session().setStepDuration(countdownStep);
@@ -138,17 +142,21 @@ private slots:
             shown.window.cmdStart_Click();
             QVERIFY(ended.wait(30000));
         }
-        if (pressedAt <= 0) {
+        if (pressedAt <= 0)
             QCOMPARE(loudest(server_->played()), 0);
-            press(Qt::Key_H);
-        }
-        QCOMPARE(player.isPlaying(), plays);
-        QCOMPARE(notices.isEmpty(), pressedAt < 0);
-        if (plays) {
+        for (int time = 1; time <= times; ++time) {
+            if (pressedAt <= 0)
+                press(Qt::Key_H);
+            QCOMPARE(player.isPlaying(), plays);
+            QCOMPARE(notices.isEmpty(), pressedAt < 0);
+            if (!plays)
+                break;
             QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
-            QVERIFY(player.playedUSecs() >= patternUSecs(shown.window));
-            QVERIFY(loudest(server_->played()) > 32767 / 4);
-        } else {
+            QVERIFY2(player.playedUSecs() >= patternUSecs(shown.window),
+                     qPrintable(QString("play %1").arg(time)));
+            QVERIFY2(loudest(server_->played()) > 32767 / 4, qPrintable(QString("play %1").arg(time)));
+        }
+        if (!plays) {
             QTest::qWait(300);
             QCOMPARE(loudest(server_->played()), 0);
         }

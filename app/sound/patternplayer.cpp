@@ -61,7 +61,8 @@ void PatternPlayer::play(const RunReading &run)
     }
     const std::vector<qint16> sound = RenderPatternSound(run);
     stopOutput();
-    if (!output_ && !openOutput()) {
+    // A fresh output each play: one reused falls silent after a few plays.
+    if (!openOutput()) {
         noOutput();
         return;
     }

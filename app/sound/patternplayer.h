@@ -58,7 +58,7 @@ private:
 
     const RunSession &session_;
     QPluginLoader *module_ = nullptr; // loaded on first use
-    SoundOutput *output_ = nullptr;   // the module's, opened on first use
+    SoundOutput *output_ = nullptr;   // the module's, opened afresh for each play
     QByteArray samples_;
     QBuffer buffer_;
     qint64 played_ = 0; // the output's position when it last stopped
