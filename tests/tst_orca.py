@@ -35,8 +35,9 @@ AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 """
 
-# A spoken line, without the voice settings Orca writes after it.
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:voice=\S+)?(?:\{.*\})?$")
+# A spoken line, without the voice settings Orca writes after it: one voice as
+# {...}, or a list of them as [{...}] (Orca writes both).
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:voice=\S+)?(?:\{.*\}|\[.*\])?$")
 
 
 class Speech:
