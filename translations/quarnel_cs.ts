@@ -1337,24 +1337,6 @@
 </context>
 <context>
     <name>RunAnnouncement</name>
-    <message numerus="yes">
-        <source>%n pixel</source>
-        <extracomment>A height in what the screen reader says of a stopped run, one pixel (%n is 1); give every plural form your language has.</extracomment>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixel</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixels</source>
-        <extracomment>A height in what the screen reader says of a stopped run, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixely</numerusform>
-            <numerusform>%n pixelů</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Run finished. %1</source>
         <extracomment>Said by the screen reader when a run has plotted its last point, wherever the focus is; %1 is the first sentence of the picture&apos;s description.</extracomment>
@@ -1366,24 +1348,9 @@
         <translation>Běh zastaven před prvním bodem.</translation>
     </message>
     <message>
-        <source>%1 above the optical axis</source>
-        <extracomment>Where the last point of a stopped run lies: %1 is a height such as &quot;12 pixels&quot;.</extracomment>
-        <translation>%1 nad optickou osou</translation>
-    </message>
-    <message>
-        <source>%1 below the optical axis</source>
-        <extracomment>Where the last point of a stopped run lies: %1 is a depth such as &quot;12 pixels&quot;.</extracomment>
-        <translation>%1 pod optickou osou</translation>
-    </message>
-    <message>
         <source>Run stopped at point %1 of %2, %3.</source>
         <extracomment>Said by the screen reader when Escape stopped a run, wherever the focus is: %1 the last point plotted (from 1 at the bottom), %2 how many the scan has (399), %3 where that point lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Běh zastaven v bodě %1 z %2, %3.</translation>
-    </message>
-    <message>
-        <source>on the optical axis</source>
-        <extracomment>Where the last point of a stopped run lies, when it is level with the optical axis (the %3 of &quot;Run stopped at point %1 of %2, %3.&quot;).</extracomment>
-        <translation>na optické ose</translation>
     </message>
 </context>
 <context>

@@ -943,42 +943,42 @@
     <message>
         <source>slit spacing large (each slit %1 from the optical axis)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;large&quot;; %1 a distance (&quot;40 pixels&quot;).</extracomment>
-        <translation>un grand écart des fentes (chaque fente à %1 de l'axe optique)</translation>
+        <translation>un grand écart des fentes (chaque fente à %1 de l&apos;axe optique)</translation>
     </message>
     <message>
         <source>slit spacing minor (each slit %1 from the optical axis)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;minor&quot;; %1 a distance (&quot;15 pixels&quot;).</extracomment>
-        <translation>un écart des fentes réduit (chaque fente à %1 de l'axe optique)</translation>
+        <translation>un écart des fentes réduit (chaque fente à %1 de l&apos;axe optique)</translation>
     </message>
     <message>
         <source>slit spacing middle (each slit %1 from the optical axis)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;middle&quot;; %1 a distance (&quot;10 pixels&quot;).</extracomment>
-        <translation>un écart des fentes moyen (chaque fente à %1 de l'axe optique)</translation>
+        <translation>un écart des fentes moyen (chaque fente à %1 de l&apos;axe optique)</translation>
     </message>
     <message>
         <source>slit spacing small (each slit %1 from the optical axis)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;small&quot;; %1 a distance (&quot;5 pixels&quot;).</extracomment>
-        <translation>un petit écart des fentes (chaque fente à %1 de l'axe optique)</translation>
+        <translation>un petit écart des fentes (chaque fente à %1 de l&apos;axe optique)</translation>
     </message>
     <message>
         <source>slit spacing 0 (both slits on the optical axis)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the slit-spacing option &quot;0&quot;.</extracomment>
-        <translation>un écart des fentes nul (les deux fentes sur l'axe optique)</translation>
+        <translation>un écart des fentes nul (les deux fentes sur l&apos;axe optique)</translation>
     </message>
     <message>
         <source>detector-screen distance large (%1 behind the barrier)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the distance option &quot;large&quot;; %1 a distance (&quot;200 pixels&quot;).</extracomment>
-        <translation>une grande distance de l'écran (%1 derrière la plaque)</translation>
+        <translation>une grande distance de l&apos;écran (%1 derrière la plaque)</translation>
     </message>
     <message>
         <source>detector-screen distance middle (%1 behind the barrier)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the distance option &quot;middle&quot;; %1 a distance (&quot;150 pixels&quot;).</extracomment>
-        <translation>une distance de l'écran moyenne (%1 derrière la plaque)</translation>
+        <translation>une distance de l&apos;écran moyenne (%1 derrière la plaque)</translation>
     </message>
     <message>
         <source>detector-screen distance near (%1 behind the barrier)</source>
         <extracomment>In &quot;after a run with %2, %3 and %4&quot;: the distance option &quot;near&quot;; %1 a distance (&quot;100 pixels&quot;).</extracomment>
-        <translation>l'écran proche (%1 derrière la plaque)</translation>
+        <translation>l&apos;écran proche (%1 derrière la plaque)</translation>
     </message>
     <message>
         <source>frequency higher</source>
@@ -1333,22 +1333,6 @@
 </context>
 <context>
     <name>RunAnnouncement</name>
-    <message numerus="yes">
-        <source>%n pixel</source>
-        <extracomment>A height in what the screen reader says of a stopped run, one pixel (%n is 1); give every plural form your language has.</extracomment>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixel</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixels</source>
-        <extracomment>A height in what the screen reader says of a stopped run, %n pixels; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixels</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Run finished. %1</source>
         <extracomment>Said by the screen reader when a run has plotted its last point, wherever the focus is; %1 is the first sentence of the picture&apos;s description.</extracomment>
@@ -1360,24 +1344,9 @@
         <translation>Balayage arrêté avant son premier point.</translation>
     </message>
     <message>
-        <source>%1 above the optical axis</source>
-        <extracomment>Where the last point of a stopped run lies: %1 is a height such as &quot;12 pixels&quot;.</extracomment>
-        <translation>à %1 au-dessus de l&apos;axe optique</translation>
-    </message>
-    <message>
-        <source>%1 below the optical axis</source>
-        <extracomment>Where the last point of a stopped run lies: %1 is a depth such as &quot;12 pixels&quot;.</extracomment>
-        <translation>à %1 au-dessous de l&apos;axe optique</translation>
-    </message>
-    <message>
         <source>Run stopped at point %1 of %2, %3.</source>
         <extracomment>Said by the screen reader when Escape stopped a run, wherever the focus is: %1 the last point plotted (from 1 at the bottom), %2 how many the scan has (399), %3 where that point lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Balayage arrêté au point %1 sur %2, %3.</translation>
-    </message>
-    <message>
-        <source>on the optical axis</source>
-        <extracomment>Where the last point of a stopped run lies, when it is level with the optical axis (the %3 of &quot;Run stopped at point %1 of %2, %3.&quot;).</extracomment>
-        <translation>sur l&apos;axe optique</translation>
     </message>
 </context>
 <context>

@@ -321,6 +321,8 @@ QString stoppedSummary(const RunRecord &run)
 bool stopped(const RunRecord &run) { return run.points().size() < std::size_t(scan::pointCount); }
 } // namespace
 
+QString placeInWords(long up) { return placeOf(up, false); }
+
 QString summarizePicture(const RunReading &reading)
 {
     return stopped(reading.run) ? stoppedSummary(reading.run) : bandsSummary(reading.bands);

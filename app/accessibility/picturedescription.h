@@ -20,5 +20,9 @@ QString describePicture(const RunReading &run, const RunReading *previous = null
 // announcing the end of a run.
 QString summarizePicture(const RunReading &run);
 
+// Where a place `up` pixels above the optical axis lies, in words: "on the
+// optical axis", "12 pixels above the optical axis".
+QString placeInWords(long up);
+
 // What the picture shows before the first run.
 QString describeEmptyPicture();

@@ -14,17 +14,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(RunAnnouncement)
 };
-
-// Both forms count, so that a language with more plural forms than two picks its own.
-QString pixels(int n)
-{
-    //: A height in what the screen reader says of a stopped run, one pixel (%n is 1);
-    //: give every plural form your language has.
-    return n == 1 ? Text::tr("%n pixel", nullptr, n)
-                  //: A height in what the screen reader says of a stopped run, %n pixels;
-                  //: give every plural form your language has (2 pixely, 5 pixelů).
-                  : Text::tr("%n pixels", nullptr, n);
-}
 } // namespace
 
 QString runFinishedAnnouncement(const RunReading &run)
@@ -41,18 +30,7 @@ QString runStoppedAnnouncement(const RunRecord &run)
         //: Said by the screen reader when Escape stopped a run before it plotted anything.
         return Text::tr("Run stopped before its first point.");
     const auto point = int(points.size());
-    const auto up = int(std::lround(run.geometry().centreY - points.back().y));
-    QString height;
-    if (up == 0)
-        //: Where the last point of a stopped run lies, when it is level with the optical
-        //: axis (the %3 of "Run stopped at point %1 of %2, %3.").
-        height = Text::tr("on the optical axis");
-    else if (up > 0)
-        //: Where the last point of a stopped run lies: %1 is a height such as "12 pixels".
-        height = Text::tr("%1 above the optical axis").arg(pixels(up));
-    else
-        //: Where the last point of a stopped run lies: %1 is a depth such as "12 pixels".
-        height = Text::tr("%1 below the optical axis").arg(pixels(-up));
+    const QString height = placeInWords(std::lround(run.geometry().centreY - points.back().y));
     //: Said by the screen reader when Escape stopped a run, wherever the focus is:
     //: %1 the last point plotted (from 1 at the bottom), %2 how many the scan has
     //: (399), %3 where that point lies ("12 pixels above the optical axis").
