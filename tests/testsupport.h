@@ -154,10 +154,12 @@ private:
 // where no tmpfs can be mounted.
 class FullDisk {
 public:
-    explicit FullDisk(const QTemporaryDir &folder)
+    // A disk of `size` ("20k") at `folder`/`name`.
+    explicit FullDisk(const QTemporaryDir &folder, const QString &name = "full", const QString &size = "20k")
     {
-        mounted_ = QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=20k", "tmpfs", mount_.path()}) == 0;
-        linked_ = mounted_ && QFile::link(mount_.path(), folder.filePath("full"));
+        mounted_ =
+            QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=" + size, "tmpfs", mount_.path()}) == 0;
+        linked_ = mounted_ && QFile::link(mount_.path(), folder.filePath(name));
     }
     ~FullDisk()
     {
