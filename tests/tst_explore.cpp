@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
@@ -299,6 +300,48 @@ private slots:
             QCOMPARE(file.readAll(), runTableCsv(shown.run()));
             QVERIFY(!message);
         }
+    }
+
+    // A name typed without its extension silently replaced an existing file of
+    // that name with the extension: the dialog asks first, and No keeps it.
+    void typedNameAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<bool>("table"); // the run's table, else the picture
+        QTest::addColumn<QString>("existing");
+        QTest::newRow("picture") << false << "exist.png";
+        QTest::newRow("table") << true << "exist.csv";
+    }
+    void typedNameAsksBeforeReplacing()
+    {
+        QFETCH(bool, table);
+        QFETCH(QString, existing);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(existing));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+        file.close();
+        Explored shown;
+        if (table)
+            shown.explore->saveTableAs();
+        else
+            shown.window.commands().savePictureAs();
+        auto *dialog =
+            (table ? static_cast<QWidget *>(shown.explore) : &shown.window)->findChild<QFileDialog *>();
+        QVERIFY(dialog);
+        dialog->setDirectory(dir.path());
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(QFileInfo(existing).completeBaseName());
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY2(asked.contains(existing), qPrintable(asked));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("kept"));
     }
 
     // A kept run lost or kept twice, a fifth that does not replace the oldest,

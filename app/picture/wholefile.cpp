@@ -12,10 +12,13 @@
 bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> &write, QString *error)
 {
     // commit() alone can rename a file whose writing failed (a full disk):
-    // what was written is checked first.
+    // what was written is checked first. A write that failed part of the way
+    // says only "Unknown error": flushing what it left fails again with the
+    // system's reason, so the file is flushed whether the write failed or not.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.flush() && file.error() == QFileDevice::NoError
-        && file.commit())
+    const bool opened = file.open(QIODevice::WriteOnly);
+    const bool written = opened && write(file);
+    if (opened && file.flush() && written && file.error() == QFileDevice::NoError && file.commit())
         return true;
     if (error)
         *error = file.errorString();
@@ -41,6 +44,9 @@ QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
     const QString folder = QStandardPaths::writableLocation(texts.folder);
     auto *dialog = new QFileDialog(parent, texts.title, QDir(folder).filePath(texts.fileName), texts.filter);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without the suffix gets it before the dialog looks for a
+    // file to replace, so that it asks before replacing "name.png" too.
+    dialog->setDefaultSuffix(texts.suffix.mid(1));
     QObject::connect(
         dialog, &QFileDialog::fileSelected, parent,
         [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write)](QString path) {
