@@ -1,11 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "choices.h"
+#include "commands/activities.h"
+#include "commands/helptext.h"
 #include "commands/helpwindow.h"
 #include "commands/optics.h"
 #include "commands/picturecommands.h"
+#include "commands/teachertext.h"
 #include "quarnelinfo.h"
 #include "run.h"
 #include "run/runsession.h"
+#include "runreading.h"
 #include "runrecord.h"
 #include "startup/appearance.h"
 #include "startup/translations.h"
@@ -88,6 +93,19 @@ QString helpText(frmQuarnel &window)
     return window.findChild<QTextBrowser *>("helpText")->toPlainText();
 }
 
+// An option as an activity names it: "Slit spacing: minor", or the slow-down's number.
+QString groupAndOption(const QString &name)
+{
+    const Choice &choice = choiceNamed(name.toStdString());
+    const std::map<Setting, QString> groups{{Setting::nOdchylka, "Slit spacing"},
+                                            {Setting::nVzdalenost, "Detector-Screen distance"},
+                                            {Setting::nKmitočet, "Frequency"},
+                                            {Setting::nInterference, "Pattern"},
+                                            {Setting::nSpomaleni, "Slow-down"}};
+    return groups.at(choice.setting) + ": "
+        + (choice.setting == Setting::nSpomaleni ? choiceText(choice) : QString(choice.caption.source));
+}
+
 QString aboutText(QDialog *about)
 {
     return QTextDocumentFragment::fromHtml(about->findChild<QLabel *>("aboutText")->text()).toPlainText();
@@ -98,83 +116,111 @@ QString aboutText(QDialog *about)
 class TestCommands : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { setUpAppearance(*qApp); }
-    // English again for the next test.
-    void cleanup() { installTranslations(QLocale::c()); }
-
-    // Ctrl+Q that ends the program in the middle of a run, or does nothing at all:
-    // it is Exit from the keyboard, and waits for the run's end as Exit does.
-    void ctrlQQuitsLikeExit_data()
+    // An activity whose answer is not what its runs show a pupil who follows the
+    // worksheet from start-up, activity after activity: settings that differ from
+    // the options it names (or that keep one an earlier activity left), a count or
+    // spacing in the answer that is not the run's, a change it states that does
+    // not hold, or the answer printed beside the question for the pupils.
+    void activitiesAgreeWithThePupilsRuns_data()
     {
-        QTest::addColumn<bool>("duringARun");
-        QTest::newRow("between runs") << false;
-        QTest::newRow("during a run") << true;
+        QTest::addColumn<int>("activity");
+        QTest::addColumn<QList<QStringList>>("named");   // the options the activity names, run by run
+        QTest::addColumn<QList<QStringList>>("clicked"); // every option chosen since start-up, at each run
+        QTest::addColumn<QString>("states");             // the readings the answer gives for each run
+        QTest::addColumn<QString>("claim");
+        QStringList clicks;
+        const auto row = [&clicks](int activity, const QList<QStringList> &named, const char *states,
+                                   const char *claim) {
+            QList<QStringList> clicked;
+            for (const QStringList &run : named)
+                clicked << (clicks += run);
+            QTest::addRow("%d %s", activity, claim)
+                << activity << named << clicked << QString(states) << QString(claim);
+        };
+        const QStringList interference{"op60", "opDc200", "op2", "opFoton", "opRychlá"};
+        row(1, {{"op0", "opDc200", "op2", "opFoton", "opRychlá"}}, "counts", "no bands");
+        row(2, {interference, {"opVelka"}}, "counts spacings", "closer, more");
+        row(3, {{"op60", "opdc100", "op2", "opFoton", "opRychlá"}, {"opDc200"}}, "spacings", "in proportion");
+        row(4, {interference, {"op05"}}, "counts spacings", "farther, fewer");
+        row(5, {{"op60", "opDc200", "op2", "opSvětlo", "opRychlá"}, {"opDopad", "opPomalá"}}, "counts",
+            "as many");
+        row(6, {interference}, "", "exact order");
+        row(7, {interference}, "", "whole difference");
+        row(8, {{"op20", "opDc200", "op01", "opFoton", "opRychlá"}, {"op0"}}, "counts", "one, then none");
     }
-    void ctrlQQuitsLikeExit()
+    void activitiesAgreeWithThePupilsRuns()
     {
-        QFETCH(bool, duringARun);
-        frmQuarnel window;
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSignalSpy ended(&window.session(), &RunSession::finished);
-        if (duringARun)
-            window.cmdStart_Click();
-        QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(window.isVisible(), duringARun);
-        if (duringARun) {
-            QVERIFY(window.isRunning());
-            QVERIFY(ended.wait(30000));
-            QVERIFY(!window.isVisible());
+        QFETCH(int, activity);
+        QFETCH(QList<QStringList>, named);
+        QFETCH(QList<QStringList>, clicked);
+        QFETCH(QString, states);
+        QFETCH(QString, claim);
+        const Activity a = lessonActivities().at(std::size_t(activity) - 1);
+        const QString settings = QTextDocumentFragment::fromHtml(a.settings).toPlainText();
+        const QString answer = QTextDocumentFragment::fromHtml(a.answer).toPlainText();
+        QCOMPARE(qsizetype(a.runs.size()), clicked.size());
+        std::vector<RunRecord> records;
+        std::vector<BandReading> bands;
+        for (qsizetype run = 0; run < clicked.size(); ++run) {
+            TextSettings pupil;
+            for (const QString &name : clicked[run]) {
+                const Choice &choice = choiceNamed(name.toStdString());
+                pupil.set(choice.setting, choiceText(choice));
+            }
+            for (const QString &name : named[run])
+                QVERIFY2(settings.contains(groupAndOption(name)), qPrintable(groupAndOption(name)));
+            for (Setting setting : allSettings)
+                QCOMPARE(a.runs[std::size_t(run)].text(setting), pupil.text(setting));
+            records.push_back(recordRun(pupil));
+            bands.push_back(ReadBands(records.back()));
+            const QString count = QString::number(bands.back().bright.size());
+            if (states.contains("counts"))
+                QVERIFY2(answer.contains(QRegularExpression("\\b" + count + "\\b")), qPrintable(count));
+            if (states.contains("spacings"))
+                QVERIFY2(answer.contains(QString::number(bands.back().spacing.value_or(-1), 'f', 1)),
+                         qPrintable(answer));
         }
-    }
-
-    // A control that does not say what it does when the pointer rests on it, or a
-    // picture that does not say where more is (its menu, the help): a teacher
-    // finds both without being told. Every control a run leaves showing, and the
-    // picture wherever no control lies, as Qt shows tooltips: at the widget under
-    // the pointer, or the first of its parents that has one.
-    void everyControlHasATooltip_data()
-    {
-        QTest::addColumn<QString>("name");
-        frmQuarnel window;
-        for (const ControlRow &row : controlTable()) {
-            const QWidget *control = window.findChild<QWidget *>(QString::fromUtf8(row.name));
-            if (!neverShown(row) && control->isVisibleTo(&window) && row.kind != ControlKind::Label
-                && row.kind != ControlKind::SceneLabel)
-                QTest::newRow(row.name) << QString::fromUtf8(row.name);
-        }
-    }
-    void everyControlHasATooltip()
-    {
-        QFETCH(QString, name);
-        ShownWindow shown;
-        shown.window.cmdStart_Click();
-        QWidget *control = shown.window.findChild<QWidget *>(name);
-        QVERIFY(control && control->isVisible());
-        // A spot of the control's own, not one of its options': the picture's below
-        // the plot, a frame's next to its border.
-        QPoint at =
-            name == "picture" ? QPoint(700, 560) : control->mapTo(&shown.window, control->rect().center());
-        if (qobject_cast<QGroupBox *>(control))
-            at = control->mapTo(&shown.window, QPoint(3, control->height() - 4));
-        QWidget *under = shown.window.childAt(at);
-        QWidget *target = under ? under : &shown.window;
-        if (name != "picture")
-            QCOMPARE(target, control);
-        QHelpEvent event(QEvent::ToolTip, target->mapFrom(&shown.window, at), shown.window.mapToGlobal(at));
-        QApplication::sendEvent(target, &event);
-        QTRY_VERIFY(QToolTip::isVisible());
-        const QString tip = QToolTip::text();
-        QVERIFY(!tip.isEmpty());
-        if (name == "picture") {
-            const QString helpKey =
-                shown.window.findChild<QAction *>("help")->shortcut().toString(QKeySequence::NativeText);
-            QVERIFY2(tip.contains(helpKey), qPrintable(tip));
-        } else {
-            QVERIFY2(tip != shown.window.toolTip(), "the picture's tooltip over a control");
-        }
-        QToolTip::hideText();
+        const auto spacing = [&bands](int run) { return bands[std::size_t(run)].spacing.value_or(0); };
+        const auto count = [&bands](int run) { return bands[std::size_t(run)].bright.size(); };
+        const SceneGeometry &g = records[0].geometry();
+        if (claim == "no bands")
+            QCOMPARE(count(0), 0u);
+        else if (claim == "closer, more")
+            QVERIFY(spacing(1) < spacing(0) && count(1) > count(0));
+        else if (claim == "in proportion")
+            QVERIFY(qAbs(spacing(1) / spacing(0)
+                         - (records[1].geometry().screenX - g.barrierX) / (g.screenX - g.barrierX))
+                    < 0.1);
+        else if (claim == "farther, fewer")
+            QVERIFY(spacing(1) > spacing(0) && count(1) < count(0));
+        else if (claim == "as many")
+            QCOMPARE(count(1), count(0));
+        else if (claim == "one, then none")
+            QVERIFY(count(0) == 1 && count(1) == 0);
+        else if (claim == "exact order") {
+            // Band 6 above the axis: the run's lies at the exact order, well beyond the formula's.
+            const auto sixth = [](const std::vector<FringeMark> &marks) {
+                return std::find_if(marks.begin(), marks.end(), [](auto m) { return m.order == 6; })->height;
+            };
+            const double exact = sixth(ExactFringes(g, records[0].waveNumber()));
+            QVERIFY(exact > sixth(SmallAngleFringes(g, records[0].waveNumber())) + 10);
+            QVERIFY(std::any_of(bands[0].bright.begin(), bands[0].bright.end(),
+                                [exact](auto band) { return qAbs(band.height - exact) <= 2; }));
+            QVERIFY(answer.contains(QString::number(exact, 'f', 1)));
+        } else if (claim == "whole difference") {
+            // The middle band: the paths are equal, neither a whole number of wavelengths.
+            const auto middle =
+                std::min_element(bands[0].bright.begin(), bands[0].bright.end(),
+                                 [](auto x, auto y) { return qAbs(x.height) < qAbs(y.height); });
+            const PointReading p = ReadPoint(records[0], middle->point);
+            QVERIFY(qAbs(p.differenceWaves) < 0.01 && qAbs(p.pathAWaves - qRound(p.pathAWaves)) > 0.05);
+            QVERIFY(a.question.contains(QString::number(middle->point))
+                    && answer.contains(QString::number(p.pathAWaves, 'f', 3)));
+        } else
+            QFAIL("no such claim");
+        QVERIFY(teacherHtml().contains(a.answer));
+        QVERIFY(worksheetHtml().contains(a.question) && !worksheetHtml().contains(a.answer));
+        QVERIFY(helpHtml().contains(a.question) && !helpHtml().contains(a.answer));
     }
 
     // A key the program has that the help does not name (a shortcut added, or
