@@ -49,7 +49,7 @@ SettingTexts chosen(std::initializer_list<const char *> options)
 // slow-down's number (its scroll bar has no options).
 QString optionOf(const Settings &settings, Setting setting)
 {
-    const QString text = settings.text(setting);
+    QString text = settings.text(setting);
     if (setting == Setting::nSpomaleni)
         return text;
     for (const Choice &choice : choicesOf(setting))

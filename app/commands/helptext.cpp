@@ -234,7 +234,7 @@ QString thingsToTry()
     html += QStringLiteral("<ol>");
     for (const Activity &activity : lessonActivities())
         html += item(
-            QStringLiteral("<b>%1.</b> %2 %3").arg(activity.title, activity.settings, activity.question));
+            QStringLiteral("<b>%1</b><br>%2 %3").arg(activity.title, activity.settings, activity.question));
     html += QStringLiteral("</ol>");
     html += paragraph(
         //: After the activities. %1 and %2 are links to the other parts of the help,
