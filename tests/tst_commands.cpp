@@ -348,12 +348,11 @@ private slots:
                             const char *frequency) {
             QTest::newRow(name) << QString(distance) << QString(spacing) << QString(frequency);
         };
+        // The help quotes the start-up settings' bands; a second geometry keeps
+        // the formula honest beyond them. (The activities' numbers are the runs'
+        // own, checked in activitiesAgreeWithThePupilsRuns.)
         row("start-up settings", "200", "15", "2");
-        row("large spacing", "200", "40", "2");
-        row("near screen", "100", "15", "2");
-        row("middle frequency", "200", "15", "0.3");
         row("high frequency, large spacing", "200", "40", "0.5");
-        row("one band only", "200", "5", "0.1");
     }
     void helpBandsAgreeWithARun()
     {
