@@ -442,6 +442,24 @@ private slots:
             QVERIFY2(printed.contains(piece.simplified()), qPrintable(piece + " not printed"));
     }
 
+    // A link from the help to the teacher's part or the worksheet that leads
+    // nowhere, to the wrong part, or out to a browser: each shows its own part.
+    void helpLinksShowTheirParts()
+    {
+        frmQuarnel window;
+        window.commands().showHelp();
+        auto *help = window.findChild<HelpWindow *>("helpWindow");
+        auto *text = help->findChild<QTextBrowser *>("helpText");
+        static const QRegularExpression links(QStringLiteral("href=\"([^\"]+)\""));
+        QList<HelpWindow::Part> shown;
+        for (const QRegularExpressionMatch &m : links.globalMatch(text->toHtml())) {
+            help->showPart(HelpWindow::Help);
+            emit text->anchorClicked(QUrl(m.captured(1)));
+            shown << help->shownPart();
+        }
+        QCOMPARE(shown, (QList<HelpWindow::Part>{HelpWindow::Teacher, HelpWindow::Worksheet}));
+    }
+
     // Qt's own words left in English in a translated Quarnel (the Slovak help's
     // "Close", the print dialog's double-sided printing), in another language
     // than the window's, or left translated once the window is English again:
