@@ -1,11 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "choices.h"
+#include "commands/activities.h"
+#include "commands/helptext.h"
 #include "commands/helpwindow.h"
 #include "commands/optics.h"
 #include "commands/picturecommands.h"
+#include "commands/teachertext.h"
 #include "quarnelinfo.h"
 #include "run.h"
 #include "run/runsession.h"
+#include "runreading.h"
 #include "runrecord.h"
 #include "startup/appearance.h"
 #include "startup/translations.h"
@@ -23,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -86,6 +92,19 @@ QString helpText(frmQuarnel &window)
 {
     window.commands().showHelp();
     return window.findChild<QTextBrowser *>("helpText")->toPlainText();
+}
+
+// An option as an activity names it: "Slit spacing: minor", or the slow-down's number.
+QString groupAndOption(const QString &name)
+{
+    const Choice &choice = choiceNamed(name.toStdString());
+    const std::map<Setting, QString> groups{{Setting::nOdchylka, "Slit spacing"},
+                                            {Setting::nVzdalenost, "Detector-Screen distance"},
+                                            {Setting::nKmitočet, "Frequency"},
+                                            {Setting::nInterference, "Pattern"},
+                                            {Setting::nSpomaleni, "Slow-down"}};
+    return groups.at(choice.setting) + ": "
+        + (choice.setting == Setting::nSpomaleni ? choiceText(choice) : QString(choice.caption.source));
 }
 
 QString aboutText(QDialog *about)
@@ -177,6 +196,113 @@ private slots:
         QToolTip::hideText();
     }
 
+    // An activity whose answer is not what its runs show a pupil who follows the
+    // worksheet from start-up, activity after activity: settings that differ from
+    // the options it names (or that keep one an earlier activity left), a count or
+    // spacing in the answer that is not the run's, a change it states that does
+    // not hold, or the answer printed beside the question for the pupils.
+    void activitiesAgreeWithThePupilsRuns_data()
+    {
+        QTest::addColumn<int>("activity");
+        QTest::addColumn<QList<QStringList>>("named");   // the options the activity names, run by run
+        QTest::addColumn<QList<QStringList>>("clicked"); // every option chosen since start-up, at each run
+        QTest::addColumn<QString>("states");             // the readings the answer gives for each run
+        QTest::addColumn<QString>("claim");
+        QStringList clicks;
+        const auto row = [&clicks](int activity, const QList<QStringList> &named, const char *states,
+                                   const char *claim) {
+            QList<QStringList> clicked;
+            for (const QStringList &run : named)
+                clicked << (clicks += run);
+            QTest::addRow("%d %s", activity, claim)
+                << activity << named << clicked << QString(states) << QString(claim);
+        };
+        const QStringList interference{"op60", "opDc200", "op2", "opFoton", "opRychlá"};
+        row(1, {{"op0", "opDc200", "op2", "opFoton", "opRychlá"}}, "counts", "no bands");
+        row(2, {interference, {"opVelka"}}, "counts spacings", "closer, more");
+        row(3, {{"op60", "opdc100", "op2", "opFoton", "opRychlá"}, {"opDc200"}}, "spacings", "in proportion");
+        row(4, {interference, {"op05"}}, "counts spacings", "farther, fewer");
+        row(5, {{"op60", "opDc200", "op2", "opSvětlo", "opRychlá"}, {"opDopad", "opPomalá"}}, "counts",
+            "as many");
+        row(6, {interference}, "", "exact order");
+        row(7, {interference}, "", "whole difference");
+        row(8, {{"op20", "opDc200", "op01", "opFoton", "opRychlá"}, {"op0"}}, "counts", "one, then none");
+    }
+    void activitiesAgreeWithThePupilsRuns()
+    {
+        QFETCH(int, activity);
+        QFETCH(QList<QStringList>, named);
+        QFETCH(QList<QStringList>, clicked);
+        QFETCH(QString, states);
+        QFETCH(QString, claim);
+        const Activity a = lessonActivities().at(std::size_t(activity) - 1);
+        const QString settings = QTextDocumentFragment::fromHtml(a.settings).toPlainText();
+        const QString answer = QTextDocumentFragment::fromHtml(a.answer).toPlainText();
+        QCOMPARE(qsizetype(a.runs.size()), clicked.size());
+        std::vector<RunRecord> records;
+        std::vector<BandReading> bands;
+        for (qsizetype run = 0; run < clicked.size(); ++run) {
+            TextSettings pupil;
+            for (const QString &name : clicked[run]) {
+                const Choice &choice = choiceNamed(name.toStdString());
+                pupil.set(choice.setting, choiceText(choice));
+            }
+            for (const QString &name : named[run])
+                QVERIFY2(settings.contains(groupAndOption(name)), qPrintable(groupAndOption(name)));
+            for (Setting setting : allSettings)
+                QCOMPARE(a.runs[std::size_t(run)].text(setting), pupil.text(setting));
+            records.push_back(recordRun(pupil));
+            bands.push_back(ReadBands(records.back()));
+            const QString count = QString::number(bands.back().bright.size());
+            if (states.contains("counts"))
+                QVERIFY2(answer.contains(QRegularExpression("\\b" + count + "\\b")), qPrintable(count));
+            if (states.contains("spacings"))
+                QVERIFY2(answer.contains(QString::number(bands.back().spacing.value_or(-1), 'f', 1)),
+                         qPrintable(answer));
+        }
+        const auto spacing = [&bands](int run) { return bands[std::size_t(run)].spacing.value_or(0); };
+        const auto count = [&bands](int run) { return bands[std::size_t(run)].bright.size(); };
+        const SceneGeometry &g = records[0].geometry();
+        if (claim == "no bands")
+            QCOMPARE(count(0), 0u);
+        else if (claim == "closer, more")
+            QVERIFY(spacing(1) < spacing(0) && count(1) > count(0));
+        else if (claim == "in proportion")
+            QVERIFY(qAbs(spacing(1) / spacing(0)
+                         - (records[1].geometry().screenX - g.barrierX) / (g.screenX - g.barrierX))
+                    < 0.1);
+        else if (claim == "farther, fewer")
+            QVERIFY(spacing(1) > spacing(0) && count(1) < count(0));
+        else if (claim == "as many")
+            QCOMPARE(count(1), count(0));
+        else if (claim == "one, then none")
+            QVERIFY(count(0) == 1 && count(1) == 0);
+        else if (claim == "exact order") {
+            // Band 6 above the axis: the run's lies at the exact order, well beyond the formula's.
+            const auto sixth = [](const std::vector<FringeMark> &marks) {
+                return std::find_if(marks.begin(), marks.end(), [](auto m) { return m.order == 6; })->height;
+            };
+            const double exact = sixth(ExactFringes(g, records[0].waveNumber()));
+            QVERIFY(exact > sixth(SmallAngleFringes(g, records[0].waveNumber())) + 10);
+            QVERIFY(std::any_of(bands[0].bright.begin(), bands[0].bright.end(),
+                                [exact](auto band) { return qAbs(band.height - exact) <= 2; }));
+            QVERIFY(answer.contains(QString::number(exact, 'f', 1)));
+        } else if (claim == "whole difference") {
+            // The middle band: the paths are equal, neither a whole number of wavelengths.
+            const auto middle =
+                std::min_element(bands[0].bright.begin(), bands[0].bright.end(),
+                                 [](auto x, auto y) { return qAbs(x.height) < qAbs(y.height); });
+            const PointReading p = ReadPoint(records[0], middle->point);
+            QVERIFY(qAbs(p.differenceWaves) < 0.01 && qAbs(p.pathAWaves - qRound(p.pathAWaves)) > 0.05);
+            QVERIFY(a.question.contains(QString::number(middle->point))
+                    && answer.contains(QString::number(p.pathAWaves, 'f', 3)));
+        } else
+            QFAIL("no such claim");
+        QVERIFY(teacherHtml().contains(a.answer));
+        QVERIFY(worksheetHtml().contains(a.question) && !worksheetHtml().contains(a.answer));
+        QVERIFY(helpHtml().contains(a.question) && !helpHtml().contains(a.answer));
+    }
+
     // A key the program has that the help does not name (a shortcut added, or
     // changed, without the help), or names otherwise than the menus do; or a
     // number the help works out written as another language writes it ("3.1" in
@@ -222,12 +348,11 @@ private slots:
                             const char *frequency) {
             QTest::newRow(name) << QString(distance) << QString(spacing) << QString(frequency);
         };
+        // The help quotes the start-up settings' bands; a second geometry keeps
+        // the formula honest beyond them. (The activities' numbers are the runs'
+        // own, checked in activitiesAgreeWithThePupilsRuns.)
         row("start-up settings", "200", "15", "2");
-        row("large spacing", "200", "40", "2");
-        row("near screen", "100", "15", "2");
-        row("middle frequency", "200", "15", "0.3");
         row("high frequency, large spacing", "200", "40", "0.5");
-        row("one band only", "200", "5", "0.1");
     }
     void helpBandsAgreeWithARun()
     {
@@ -263,21 +388,29 @@ private slots:
                                     .arg(predicted[i])));
     }
 
-    // Ctrl+P in the help that prints nothing or only the page in view, that
-    // opens the print dialog with an event loop of its own (the run behind it
-    // would stop), or a PDF font without Czech or Polish letters: during a run
-    // Ctrl+P opens the dialog and returns at once, the run ends meanwhile, and
-    // the dialog's Print writes to the file typed into it every heading of the
-    // help and its last words, as the help shows them.
+    // Ctrl+P in the help that prints nothing, only the page in view or another
+    // part than the one shown, that opens the print dialog with an event loop of
+    // its own (the run behind it would stop), or a PDF font without Czech or
+    // Polish letters: during a run Ctrl+P opens the dialog and returns at once,
+    // the run ends meanwhile, and the dialog's Print writes to the file typed into
+    // it every heading of the part its button shows and its last words.
     void ctrlPPrintsTheWholeHelp_data()
     {
         QTest::addColumn<QString>("language");
-        for (const char *language : {"en", "cs", "pl", "de"})
-            QTest::newRow(language) << QString(language);
+        QTest::addColumn<QString>("part"); // its button's name
+        QTest::newRow("en help") << "en"
+                                 << "showHelp";
+        QTest::newRow("cs help") << "cs"
+                                 << "showHelp";
+        QTest::newRow("pl teacher") << "pl"
+                                    << "showTeacher";
+        QTest::newRow("de worksheet") << "de"
+                                      << "showWorksheet";
     }
     void ctrlPPrintsTheWholeHelp()
     {
         QFETCH(QString, language);
+        QFETCH(QString, part);
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         installTranslations(QLocale(language));
@@ -287,6 +420,7 @@ private slots:
         window.cmdStart_Click();
         window.commands().showHelp();
         auto *help = window.findChild<HelpWindow *>("helpWindow");
+        QTest::mouseClick(help->findChild<QPushButton *>(part), Qt::LeftButton);
         QApplication::setActiveWindow(help);
         QTest::keyClick(help, Qt::Key_P, Qt::ControlModifier);
         auto *dialog = help->findChild<QPrintDialog *>();
@@ -303,9 +437,27 @@ private slots:
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
             if (block.blockFormat().headingLevel() > 0)
                 expected << block.text();
-        QVERIFY(expected.size() >= 8);
-        for (const QString &part : expected)
-            QVERIFY2(printed.contains(part.simplified()), qPrintable(part + " not printed"));
+        QVERIFY(expected.size() >= 8 && expected.contains(help->findChild<QPushButton *>(part)->text()));
+        for (const QString &piece : expected)
+            QVERIFY2(printed.contains(piece.simplified()), qPrintable(piece + " not printed"));
+    }
+
+    // A link from the help to the teacher's part or the worksheet that leads
+    // nowhere, to the wrong part, or out to a browser: each shows its own part.
+    void helpLinksShowTheirParts()
+    {
+        frmQuarnel window;
+        window.commands().showHelp();
+        auto *help = window.findChild<HelpWindow *>("helpWindow");
+        auto *text = help->findChild<QTextBrowser *>("helpText");
+        static const QRegularExpression links(QStringLiteral("href=\"([^\"]+)\""));
+        QList<HelpWindow::Part> shown;
+        for (const QRegularExpressionMatch &m : links.globalMatch(text->toHtml())) {
+            help->showPart(HelpWindow::Help);
+            emit text->anchorClicked(QUrl(m.captured(1)));
+            shown << help->shownPart();
+        }
+        QCOMPARE(shown, (QList<HelpWindow::Part>{HelpWindow::Teacher, HelpWindow::Worksheet}));
     }
 
     // Qt's own words left in English in a translated Quarnel (the Slovak help's

@@ -405,6 +405,34 @@ private slots:
                  qPrintable(shown.readout("readoutSpacing")->text()));
     }
 
+    // A kept run's name cut off with "…" where a language's words are long: in
+    // German and French every run's name fits whole in its cell, so a screen
+    // reader and an eye read the same text.
+    void runNamesReadWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("de") << "de";
+        QTest::newRow("fr") << "fr";
+    }
+    void runNamesReadWhole()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        Explored shown({"opDc150", "op05", "opDopad"});
+        shown.explore->keepRun();
+        auto *view = shown.explore->findChild<QTableView *>("runsTable");
+        QCoreApplication::processEvents();
+        for (int row : {0, 1}) {
+            const QModelIndex cell = view->model()->index(row, KeptRuns::Settings);
+            const QRect room = view->visualRect(cell).adjusted(4, 0, -4, 0);
+            const QRect needed = view->fontMetrics().boundingRect(QRect(0, 0, room.width(), 10000),
+                                                                  Qt::TextWordWrap, cell.data().toString());
+            QVERIFY2(needed.height() <= room.height() && needed.width() <= room.width(),
+                     qPrintable(cell.data().toString()));
+        }
+        installTranslations(QLocale::c());
+    }
+
     // The Explore window left at 100 % when the main window zooms for a projector.
     void zoomsWithTheWindow()
     {

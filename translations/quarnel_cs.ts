@@ -424,41 +424,6 @@
         <translation>Nejdřív předpovězte, co se stane, pak stiskněte %1 a porovnejte. Běh si ponechá nastavení, se kterým začal; měňte je mezi běhy.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
-        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
-        <translation>&lt;b&gt;Žádná druhá dráha.&lt;/b&gt; Zvolte %1 „%2“ a obrazec %3. Budou vidět pruhy? Obě štěrbiny pak leží na ose, obě dráhy jsou všude stejně dlouhé a fázory míří vždy stejným směrem: stínítko je všude stejně jasné, bez pruhů.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
-        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Štěrbiny dál od sebe.&lt;/b&gt; Spusťte obrazec %3 s roztečí „%1“, potom „%2“. Přiblíží se pruhy k sobě, nebo se vzdálí? Se štěrbinami %4 místo %5 pixelů od sebe leží pruhy asi %6 místo %7 pixelu od sebe: na stínítko se jich vejde víc.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
-        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Stínítko dál.&lt;/b&gt; Spusťte se vzdáleností „%1“, potom „%2“. Předpovězte, jak se pruhy změní: ve dvojnásobné vzdálenosti se rozestoupí na dvojnásobek, asi %4 místo %3 pixelu.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
-        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
-        <translation>&lt;b&gt;Delší vlnová délka.&lt;/b&gt; Spusťte s kmitočtem „%1“, potom „%2“. Předpovězte, kam se pruhy posunou: λ vzroste z %3 na %4 pixelu a pruhy se rozestoupí tak daleko, že zůstane jen prostřední a po jednom u každého okraje stínítka.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
-        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
-        <translation>&lt;b&gt;Foton po fotonu.&lt;/b&gt; Zvolte obrazec %1 a posuňte posuvník na 20, nejpomalejší. Ukážou pruhy jednotlivé fotony? Běh je kreslí řádek po řádku, každý na náhodném místě; žádný sám pruh nevytvoří, ale dohromady nakreslí tytéž pruhy jako obrazec %2.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
-        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
-        <translation>&lt;b&gt;Kde vzorec selhává.&lt;/b&gt; Při výchozím nastavení klade vzorec Δy = λ·L/s pruhy %1 pixelu od sebe. Podívejte se v běhu na vnější pruhy: rozestupují se, šestý leží asi %2 pixelů od osy místo %3. Okno, které otevře %4, staví místa podle vzorce vedle přesných.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
-        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dvě štěrbiny nejsou jedna plus jedna.&lt;/b&gt; Porovnejte sloupce s modrými značkami vlevo od osy: každá štěrbina sama i obě sečtené bez interference se od bodu k bodu mění plynule. Předpovězte, kde budou sloupce delší než tento součet a kde kratší: v tmavém pruhu sloupec zmizí, ve světlém bývá většinou delší než součet.</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <extracomment>A heading of the help: the keyboard.</extracomment>
         <translation>Klávesy</translation>
@@ -534,11 +499,6 @@
         <translation>ukončí Quarnel stejně jako %1: až skončí běh, který právě probíhá.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
-        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
-        <translation>&lt;b&gt;Jen jeden pruh.&lt;/b&gt; Zvolte kmitočet „%1“ (λ = %2 pixelu) a rozteč „%3“ (štěrbiny %4 pixelů od sebe). Kolik bude světlých pruhů? První pruh vedle prostředního leží tam, kde je dráhový rozdíl jedna vlnová délka, ale dráhový rozdíl nikdy není větší než s a zde je λ větší: zůstane jen široký prostřední pruh.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Tisk...</translation>
@@ -552,6 +512,281 @@
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
         <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
         <translation>Některé popisky říkají méně, než se zdá. Popisek &lt;b&gt;%1&lt;/b&gt; stojí u clony se štěrbinami a &lt;b&gt;%2&lt;/b&gt; nad stínítkem, na které dopadá obrazec. Volby rozteče štěrbin jsou seřazeny %3, %4, %5, %6: %4 dává každou štěrbinu %8 pixelů od osy, mezi %3 (%7) a %5 (%9). Posuvník pod nadpisem, bez popisku, zpomaluje animaci: 1 je nejrychlejší, 20 nejpomalejší.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of the window and its option, as an activity names them: %1 the group&apos;s caption (Slit spacing, Pattern …), %2 its option (minor, Interference …).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose %1 and press %2.</source>
+        <extracomment>The settings of an activity&apos;s first run: %1 every group with its option, %2 the Start button&apos;s caption. The options that differ from start-up are bold.</extracomment>
+        <translation>Zvolte %1 a stiskněte %2.</translation>
+    </message>
+    <message>
+        <source>Then choose %1 and press %2 again.</source>
+        <extracomment>The settings of an activity&apos;s next run: %1 the groups that change, with their options; %2 the Start button&apos;s caption.</extracomment>
+        <translation>Pak zvolte %1 a stiskněte znovu %2.</translation>
+    </message>
+    <message>
+        <source>No second path</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Žádná druhá dráha</translation>
+    </message>
+    <message>
+        <source>Both slits now lie on the optical axis. Will the screen show bright and dark bands?</source>
+        <extracomment>An activity&apos;s question: the pupil predicts before the run.</extracomment>
+        <translation>Obě štěrbiny teď leží na optické ose. Ukáže stínítko světlé a tmavé pruhy?</translation>
+    </message>
+    <message>
+        <source>No. Bright bands: %1. The two paths to every point are equally long, the phasors always point the same way, and the screen is evenly bright. Bands need two paths of different lengths: two slits in one place do not make even one band of their own.</source>
+        <extracomment>An activity&apos;s answer. %1 is the number of bright bands the run shows.</extracomment>
+        <translation>Ne. Světlé pruhy: %1. Obě dráhy do každého bodu jsou stejně dlouhé, fázory míří vždy stejným směrem a stínítko je všude stejně světlé. Pruhy potřebují dvě dráhy různé délky: dvě štěrbiny na jednom místě nedají ani jeden vlastní pruh.</translation>
+    </message>
+    <message>
+        <source>Slits farther apart</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Štěrbiny dál od sebe</translation>
+    </message>
+    <message>
+        <source>The slits move apart. Will the bands move closer together or farther apart, and will there be more of them or fewer?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Štěrbiny se od sebe vzdálí. Přiblíží se pruhy k sobě, nebo se rozestoupí? A bude jich víc, nebo méně?</translation>
+    </message>
+    <message>
+        <source>Closer together, and more of them. With the slits %1 instead of %2 pixels apart the bands near the axis lie %3 instead of %4 pixels apart (the formula λ·L/s: %5 instead of %6), and the bright bands number %7 instead of %8. Pictures of the slits would move apart with the slits; the bands move together.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the slits&apos; distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s; %7 and %8 the numbers of bright bands.</extracomment>
+        <translation>Přiblíží se a bude jich víc. Se štěrbinami %1 px od sebe místo %2 px leží pruhy u osy %3 px od sebe místo %4 px (vzorec λ·L/s: %5 místo %6) a světlých pruhů je %7 místo %8. Obrazy štěrbin by se se štěrbinami rozestoupily; pruhy se naopak přiblíží.</translation>
+    </message>
+    <message>
+        <source>The screen farther away</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Stínítko dál</translation>
+    </message>
+    <message>
+        <source>The screen moves twice as far from the slits. How will the spacing of the bands change?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Stínítko se vzdálí od štěrbin na dvojnásobek. Jak se změní vzdálenost pruhů?</translation>
+    </message>
+    <message>
+        <source>The bands spread apart in proportion to the distance. At %1 pixels they lie %3 pixels apart near the axis, at %2 pixels %4 (the formula λ·L/s: %5 and %6).</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s.</extracomment>
+        <translation>Pruhy se rozestoupí úměrně vzdálenosti. Ve vzdálenosti %1 px leží u osy %3 px od sebe, ve vzdálenosti %2 px %4 px (vzorec λ·L/s: %5 a %6).</translation>
+    </message>
+    <message>
+        <source>A longer wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Delší vlnová délka</translation>
+    </message>
+    <message>
+        <source>A lower frequency means a longer wavelength. Where will the bands go, and how many will be left?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Nižší kmitočet znamená delší vlnovou délku. Kam se pruhy posunou a kolik jich zůstane?</translation>
+    </message>
+    <message>
+        <source>Farther apart, and fewer of them. The wavelength grows from %1 to %2 pixels; the bands near the axis lie %4 instead of %3 pixels apart, and the bright bands number %6 instead of %5.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are wavelengths in pixels; %3 and %4 the bands&apos; measured spacing in pixels; %5 and %6 the numbers of bright bands.</extracomment>
+        <translation>Rozestoupí se a bude jich méně. Vlnová délka vzroste z %1 px na %2 px; pruhy u osy leží %4 px od sebe místo %3 px a světlých pruhů je %6 místo %5.</translation>
+    </message>
+    <message>
+        <source>Photon by photon</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Foton po fotonu</translation>
+    </message>
+    <message>
+        <source>Watch the pattern %1 arrive slowly. Does a single photon show where the bands are?</source>
+        <extracomment>An activity&apos;s question. %1 is the Photon density pattern&apos;s name.</extracomment>
+        <translation>Sledujte, jak pomalu přibývá obrazec %1. Ukáže jediný foton, kde jsou pruhy?</translation>
+    </message>
+    <message>
+        <source>No. Each row gets as many dots as the light is bright there, each at a random place along the row; a single dot lands anywhere the light reaches. Only many dots together draw the bands. Bright bands: %3 in the pattern %1, %4 in the pattern %2.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the patterns&apos; names; %3 and %4 the numbers of bright bands.</extracomment>
+        <translation>Ne. Každý řádek dostane tolik teček, jak je tam světlo jasné, každou na náhodném místě řádku; jediná tečka dopadne kamkoli, kam světlo dosáhne. Pruhy nakreslí teprve mnoho teček dohromady. Světlé pruhy: %3 v obrazci %1, %4 v obrazci %2.</translation>
+    </message>
+    <message>
+        <source>Where the formula fails</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Kde vzorec selhává</translation>
+    </message>
+    <message>
+        <source>The formula Δy = λ·L/s gives the spacing of the bands near the axis. Will bright band %1 above the axis lie %1 spacings from it? Explore (%2) shows the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (6), %2 the key that opens Explore.</extracomment>
+        <translation>Vzorec Δy = λ·L/s dává vzdálenost pruhů u osy. Bude světlý pruh %1 nad osou ležet %1 takových vzdáleností od ní? Okno Prozkoumat (%2) ukazuje místa podle vzorce vedle přesných.</translation>
+    </message>
+    <message>
+        <source>No, farther out. The formula puts the bands %2 pixels apart and band %1 at %3 pixels from the axis, but the path difference is %1 wavelengths only at %4 pixels, and the run&apos;s band lies there. Far from the axis the angle is no longer small.</source>
+        <extracomment>An activity&apos;s answer. %1 is the band&apos;s number (6); %2, %3 and %4 are pixels.</extracomment>
+        <translation>Ne, dál. Vzorec klade pruhy %2 px od sebe a pruh %1 do vzdálenosti %3 px od osy, ale dráhový rozdíl je %1 vlnových délek až ve vzdálenosti %4 px a tam leží i pruh z běhu. Daleko od osy už úhel není malý.</translation>
+    </message>
+    <message>
+        <source>Whole wavelengths?</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Celé vlnové délky?</translation>
+    </message>
+    <message>
+        <source>In Explore (%1) choose the point %2, in the middle bright band. Is each path from a slit to it a whole number of wavelengths long?</source>
+        <extracomment>An activity&apos;s question. %1 is the key that opens Explore, %2 a point&apos;s number.</extracomment>
+        <translation>V okně Prozkoumat (%1) zvolte bod %2 uprostřed středního světlého pruhu. Je každá dráha ze štěrbiny k němu dlouhá celý počet vlnových délek?</translation>
+    </message>
+    <message>
+        <source>No. Path A is %1 and path B %2 wavelengths long; what is a whole number is their difference, %3 wavelengths. A point is bright where the difference of the paths is a whole number of wavelengths, whatever each path is.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the paths&apos; lengths in wavelengths, %3 their difference.</extracomment>
+        <translation>Ne. Dráha A měří %1 λ a dráha B %2 λ; celé číslo je jejich rozdíl, %3 λ. Bod je světlý tam, kde je rozdíl drah celý počet vlnových délek, ať jsou dráhy samy jakékoli.</translation>
+    </message>
+    <message>
+        <source>One band only</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Jen jeden pruh</translation>
+    </message>
+    <message>
+        <source>The wavelength is now longer than the slits&apos; distance. How many bright bands will there be? And with the slit spacing %1?</source>
+        <extracomment>An activity&apos;s question. %1 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>Vlnová délka je teď delší než vzdálenost štěrbin. Kolik světlých pruhů bude? A s roztečí štěrbin %1?</translation>
+    </message>
+    <message>
+        <source>Bright bands: %1, a broad one in the middle. The path difference is never more than the slits&apos; distance s = %3 pixels, less than λ = %2 pixels: there is no first band beside the middle one. With both slits on the axis the band is gone (bright bands: %4): it comes from the two paths.</source>
+        <extracomment>An activity&apos;s answer. %1 and %4 are numbers of bright bands, %2 a wavelength and %3 the slits&apos; distance in pixels.</extracomment>
+        <translation>Světlé pruhy: %1, jeden široký uprostřed. Dráhový rozdíl nikdy nepřesáhne vzdálenost štěrbin s = %3 px, která je menší než λ = %2 px: vedle středního pruhu žádný první pruh není. S oběma štěrbinami na ose pruh zmizí (světlé pruhy: %4): vzniká ze dvou drah.</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option for its first run, so it does not depend on what an earlier one left; the options in bold differ from the ones Quarnel starts with.</source>
+        <extracomment>Before the activities.</extracomment>
+        <translation>Každá úloha uvádí pro svůj první běh volbu každé skupiny, takže nezávisí na tom, co nechala předchozí; tučně jsou volby, které se liší od těch, se kterými Quarnel začíná.</translation>
+    </message>
+    <message>
+        <source>The answers, with the numbers the runs give, are in the part %1; the activities without answers, to print and hand out, in the part %2.</source>
+        <extracomment>After the activities. %1 and %2 are links to the other parts of the help, named as the buttons at the top of the help window name them.</extracomment>
+        <translation>Odpovědi s čísly, která dávají běhy, jsou v části %1; úlohy bez odpovědí k vytištění a rozdání žákům jsou v části %2.</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <extracomment>The title of the help&apos;s part for the teacher (goals, answers, misconceptions), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Pro učitele</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <extracomment>The title of the pupils&apos; worksheet (the activities without answers, to print and hand out), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Pracovní list</translation>
+    </message>
+    <message>
+        <source>activity %1 (%2)</source>
+        <extracomment>How the misconceptions&apos; table names an activity: %1 its number, %2 its title.</extracomment>
+        <translation>úloze %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Learning goals</source>
+        <extracomment>A heading of the teacher&apos;s part.</extracomment>
+        <translation>Cíle výuky</translation>
+    </message>
+    <message>
+        <source>Explain a bright or a dark place by the phase difference of the two waves: their phasors add up or cancel.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Vysvětlit světlé a tmavé místo fázovým rozdílem obou vln: jejich fázory se sečtou, nebo vyruší.</translation>
+    </message>
+    <message>
+        <source>Predict how the spacing of the bands changes with the slits&apos; distance, the screen&apos;s distance and the wavelength (Δy = λ·L/s), and check the prediction with a run.</source>
+        <extracomment>A learning goal. Δy, λ, L and s are symbols: keep them.</extracomment>
+        <translation>Předpovědět, jak se vzdálenost pruhů mění se vzdáleností štěrbin, vzdáleností stínítka a vlnovou délkou (Δy = λ·L/s), a předpověď ověřit během.</translation>
+    </message>
+    <message>
+        <source>Tell where the small-angle formula holds, and why it fails far from the axis.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Rozpoznat, kde vzorec pro malé úhly platí a proč daleko od osy selhává.</translation>
+    </message>
+    <message>
+        <source>Describe light arriving as photons: the bands are where many of them land.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Popsat světlo, které přichází jako fotony: pruhy jsou tam, kam jich dopadá mnoho.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>A heading of the teacher&apos;s part: the activities with their answers.</extracomment>
+        <translation>Odpovědi</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option, so it can be done on its own; the options in bold differ from the ones Quarnel starts with. Every number here comes from a run of Quarnel with the activity&apos;s settings, made as this page was: the pupils see the same.</source>
+        <extracomment>Before the answers. The options in bold are those that differ from start-up.</extracomment>
+        <translation>Každá úloha uvádí volbu každé skupiny, takže ji lze dělat samostatně; tučně jsou volby, které se liší od těch, se kterými Quarnel začíná. Každé číslo zde pochází z běhu Quarnelu s nastavením úlohy, provedeného při sestavení této stránky: žáci uvidí totéž.</translation>
+    </message>
+    <message>
+        <source>Misconceptions the activities confront</source>
+        <extracomment>A heading of the teacher&apos;s part: wrong ideas pupils often hold.</extracomment>
+        <translation>Mylné představy, se kterými úlohy konfrontují</translation>
+    </message>
+    <message>
+        <source>The idea</source>
+        <extracomment>A column heading: a wrong idea pupils often hold.</extracomment>
+        <translation>Představa</translation>
+    </message>
+    <message>
+        <source>What confronts it</source>
+        <extracomment>A column heading: the activity that shows the idea wrong.</extracomment>
+        <translation>Co ji vyvrací</translation>
+    </message>
+    <message>
+        <source>“A point is bright where each path is a whole number of wavelengths.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Bod je světlý tam, kde je každá dráha celý počet vlnových délek.“</translation>
+    </message>
+    <message>
+        <source>In %1, neither path to the middle bright band is a whole number of wavelengths; their difference is.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>V %1 není ani jedna dráha ke střednímu světlému pruhu celý počet vlnových délek; celý je jejich rozdíl.</translation>
+    </message>
+    <message>
+        <source>“The bands are images of the slits.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Pruhy jsou obrazy štěrbin.“</translation>
+    </message>
+    <message>
+        <source>In %1, two slits in one place give no band at all; elsewhere two slits give many bands.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>V %1 nedají dvě štěrbiny na jednom místě vůbec žádný pruh; jinde dávají dvě štěrbiny mnoho pruhů.</translation>
+    </message>
+    <message>
+        <source>“Slits closer together give bands closer together.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Štěrbiny blíž u sebe dají pruhy blíž u sebe.“</translation>
+    </message>
+    <message>
+        <source>In %1, slits farther apart give bands closer together.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>V %1 dají štěrbiny dál od sebe pruhy blíž u sebe.</translation>
+    </message>
+    <message>
+        <source>Why the activities use the pattern %1</source>
+        <extracomment>A heading of the teacher&apos;s part: %1 is the pattern Interference&apos;s name.</extracomment>
+        <translation>Proč úlohy používají obrazec %1</translation>
+    </message>
+    <message>
+        <source>In the pattern %1 the bands fade away from the axis because the model weights each slit&apos;s wave by 1/(%2·dx² + dy²), dx and dy the point&apos;s distances from the slit along and across the axis. It looks like the dimming a real slit&apos;s width gives, but it is neither that nor interference: with the slit spacing %4 the pattern %1 draws the same hump. The pattern %3 shows the interference alone.</source>
+        <extracomment>%1 and %3 are patterns&apos; names, %2 a number; dx and dy are symbols: keep them. %4 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>V obrazci %1 pruhy směrem od osy slábnou, protože model váží vlnu každé štěrbiny činitelem 1/(%2·dx² + dy²), kde dx a dy jsou vzdálenosti bodu od štěrbiny podél osy a napříč k ní. Vypadá to jako zeslabení, které dává šířka skutečné štěrbiny, ale není to ono ani interference: s roztečí štěrbin %4 nakreslí obrazec %1 tentýž hrb. Samotnou interferenci ukazuje obrazec %3.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________ Class: ________ Date: ____________</source>
+        <extracomment>The worksheet&apos;s head, for the pupil to fill in.</extracomment>
+        <translation>Jméno: ____________________ Třída: ________ Datum: ____________</translation>
+    </message>
+    <message>
+        <source>For each activity: set the options it names, write your prediction, then run, write what the run showed and explain it.</source>
+        <extracomment>The worksheet&apos;s instructions.</extracomment>
+        <translation>U každé úlohy: nastavte volby, které uvádí, zapište svou předpověď, pak spusťte běh, zapište, co běh ukázal, a vysvětlete to.</translation>
+    </message>
+    <message>
+        <source>My prediction</source>
+        <extracomment>A field of the worksheet: written before the run.</extracomment>
+        <translation>Moje předpověď</translation>
+    </message>
+    <message>
+        <source>What the run showed</source>
+        <extracomment>A field of the worksheet.</extracomment>
+        <translation>Co ukázal běh</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
+        <translation>Proč</translation>
     </message>
 </context>
 <context>

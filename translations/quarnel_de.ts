@@ -424,41 +424,6 @@
         <translation>Stellen Sie zuerst eine Vorhersage auf, drücken Sie dann %1 und sehen Sie nach. Ein Durchlauf behält die Einstellungen, mit denen er begann; ändern Sie sie zwischen den Durchläufen.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
-        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
-        <translation>&lt;b&gt;Kein zweiter Weg.&lt;/b&gt; Wählen Sie %1 „%2“ und das Muster %3. Wird es Streifen geben? Beide Spalte liegen dann auf der Achse, die beiden Wege sind überall gleich lang, und die Zeiger zeigen immer in dieselbe Richtung: Der Schirm ist gleichmäßig hell, ohne Streifen.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
-        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Spalte weiter auseinander.&lt;/b&gt; Lassen Sie das Muster %3 mit dem Spaltabstand „%1“ laufen, dann mit „%2“. Rücken die Streifen zusammen oder auseinander? Mit Spalten %4 statt %5 Pixel auseinander liegen die Streifen etwa %6 statt %7 Pixel auseinander: Es passen mehr von ihnen auf den Schirm.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
-        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Der Schirm weiter weg.&lt;/b&gt; Lassen Sie es mit dem Schirmabstand „%1“ laufen, dann mit „%2“. Sagen Sie voraus, wie sich die Streifen ändern: Doppelt so weit entfernt rücken sie auf den doppelten Abstand auseinander, etwa %4 statt %3 Pixel.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
-        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
-        <translation>&lt;b&gt;Eine größere Wellenlänge.&lt;/b&gt; Lassen Sie es mit der Frequenz „%1“ laufen, dann mit „%2“. Sagen Sie voraus, wohin die Streifen gehen: λ wächst von %3 auf %4 Pixel, und die Streifen rücken so weit auseinander, dass nur der mittlere und je einer nahe jedem Ende des Schirms bleiben.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
-        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
-        <translation>&lt;b&gt;Photon für Photon.&lt;/b&gt; Wählen Sie das Muster %1 und schieben Sie die Bildlaufleiste auf 20, die langsamste Stufe. Zeigen einzelne Photonen die Streifen? Der Durchlauf zeichnet sie Zeile für Zeile, jedes an einer zufälligen Stelle; keines allein bildet einen Streifen, aber zusammen zeichnen sie dieselben Streifen wie das Muster %2.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
-        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
-        <translation>&lt;b&gt;Wo die Formel versagt.&lt;/b&gt; Mit den Starteinstellungen setzt die Formel Δy = λ·L/s die Streifen %1 Pixel auseinander. Sehen Sie sich im Durchlauf die äußeren Streifen an: Sie rücken auseinander, der sechste liegt etwa %2 Pixel von der Achse statt %3. Das Fenster, das %4 öffnet, stellt die Orte nach der Formel neben die genauen.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
-        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Zwei Spalte sind nicht eins plus eins.&lt;/b&gt; Vergleichen Sie die Balken mit den blauen Marken links der Achse: Jeder Spalt allein und beide ohne Interferenz addiert ändern sich von Punkt zu Punkt stetig. Sagen Sie voraus, wo die Balken länger sind als diese Summe und wo kürzer: In einem dunklen Streifen verschwindet der Balken, in einem hellen ist er meist länger als die Summe.</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <extracomment>A heading of the help: the keyboard.</extracomment>
         <translation>Tasten</translation>
@@ -534,11 +499,6 @@
         <translation>beendet Quarnel wie %1: nach einem laufenden Durchlauf.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
-        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
-        <translation>&lt;b&gt;Nur ein Streifen.&lt;/b&gt; Wählen Sie die Frequenz „%1“ (λ = %2 Pixel) und den Spaltabstand „%3“ (die Spalte %4 Pixel auseinander). Wie viele helle Streifen wird es geben? Der erste Streifen neben dem mittleren liegt dort, wo der Gangunterschied eine Wellenlänge beträgt, aber der Gangunterschied ist nie größer als s, und hier ist λ größer: Nur der breite mittlere Streifen bleibt.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Drucken...</translation>
@@ -552,6 +512,281 @@
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
         <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
         <translation>Manche Beschriftungen sagen weniger, als es scheint. Die Beschriftung &lt;b&gt;%1&lt;/b&gt; steht neben der Blende mit den Spalten, &lt;b&gt;%2&lt;/b&gt; über dem Schirm, auf den das Muster fällt. Die Optionen des Spaltabstands stehen in der Reihenfolge %3, %4, %5, %6: %4 setzt jeden Spalt %8 Pixel von der Achse, zwischen %3 (%7) und %5 (%9). Der Schieberegler unter dem Titel, ohne Beschriftung, verlangsamt die Animation: 1 ist am schnellsten, 20 am langsamsten.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of the window and its option, as an activity names them: %1 the group&apos;s caption (Slit spacing, Pattern …), %2 its option (minor, Interference …).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose %1 and press %2.</source>
+        <extracomment>The settings of an activity&apos;s first run: %1 every group with its option, %2 the Start button&apos;s caption. The options that differ from start-up are bold.</extracomment>
+        <translation>Wählen Sie %1 und drücken Sie %2.</translation>
+    </message>
+    <message>
+        <source>Then choose %1 and press %2 again.</source>
+        <extracomment>The settings of an activity&apos;s next run: %1 the groups that change, with their options; %2 the Start button&apos;s caption.</extracomment>
+        <translation>Wählen Sie dann %1 und drücken Sie erneut %2.</translation>
+    </message>
+    <message>
+        <source>No second path</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Kein zweiter Weg</translation>
+    </message>
+    <message>
+        <source>Both slits now lie on the optical axis. Will the screen show bright and dark bands?</source>
+        <extracomment>An activity&apos;s question: the pupil predicts before the run.</extracomment>
+        <translation>Beide Spalte liegen jetzt auf der optischen Achse. Zeigt der Schirm helle und dunkle Streifen?</translation>
+    </message>
+    <message>
+        <source>No. Bright bands: %1. The two paths to every point are equally long, the phasors always point the same way, and the screen is evenly bright. Bands need two paths of different lengths: two slits in one place do not make even one band of their own.</source>
+        <extracomment>An activity&apos;s answer. %1 is the number of bright bands the run shows.</extracomment>
+        <translation>Nein. Helle Streifen: %1. Die beiden Wege zu jedem Punkt sind gleich lang, die Zeiger zeigen immer in dieselbe Richtung, und der Schirm ist überall gleich hell. Streifen brauchen zwei Wege verschiedener Länge: Zwei Spalte an einem Ort ergeben nicht einmal einen eigenen Streifen.</translation>
+    </message>
+    <message>
+        <source>Slits farther apart</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Spalte weiter auseinander</translation>
+    </message>
+    <message>
+        <source>The slits move apart. Will the bands move closer together or farther apart, and will there be more of them or fewer?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Die Spalte rücken auseinander. Rücken die Streifen enger zusammen oder weiter auseinander, und werden es mehr oder weniger?</translation>
+    </message>
+    <message>
+        <source>Closer together, and more of them. With the slits %1 instead of %2 pixels apart the bands near the axis lie %3 instead of %4 pixels apart (the formula λ·L/s: %5 instead of %6), and the bright bands number %7 instead of %8. Pictures of the slits would move apart with the slits; the bands move together.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the slits&apos; distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s; %7 and %8 the numbers of bright bands.</extracomment>
+        <translation>Enger zusammen, und es werden mehr. Mit den Spalten %1 statt %2 Pixel auseinander liegen die Streifen nahe der Achse %3 statt %4 Pixel auseinander (die Formel λ·L/s: %5 statt %6), und es gibt %7 statt %8 helle Streifen. Bilder der Spalte würden mit den Spalten auseinanderrücken; die Streifen rücken zusammen.</translation>
+    </message>
+    <message>
+        <source>The screen farther away</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Der Schirm weiter weg</translation>
+    </message>
+    <message>
+        <source>The screen moves twice as far from the slits. How will the spacing of the bands change?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Der Schirm rückt doppelt so weit von den Spalten weg. Wie ändert sich der Abstand der Streifen?</translation>
+    </message>
+    <message>
+        <source>The bands spread apart in proportion to the distance. At %1 pixels they lie %3 pixels apart near the axis, at %2 pixels %4 (the formula λ·L/s: %5 and %6).</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s.</extracomment>
+        <translation>Die Streifen rücken im Verhältnis zur Entfernung auseinander. Bei %1 Pixel liegen sie nahe der Achse %3 Pixel auseinander, bei %2 Pixel %4 (die Formel λ·L/s: %5 und %6).</translation>
+    </message>
+    <message>
+        <source>A longer wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Eine größere Wellenlänge</translation>
+    </message>
+    <message>
+        <source>A lower frequency means a longer wavelength. Where will the bands go, and how many will be left?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Eine niedrigere Frequenz bedeutet eine größere Wellenlänge. Wohin wandern die Streifen, und wie viele bleiben?</translation>
+    </message>
+    <message>
+        <source>Farther apart, and fewer of them. The wavelength grows from %1 to %2 pixels; the bands near the axis lie %4 instead of %3 pixels apart, and the bright bands number %6 instead of %5.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are wavelengths in pixels; %3 and %4 the bands&apos; measured spacing in pixels; %5 and %6 the numbers of bright bands.</extracomment>
+        <translation>Weiter auseinander, und es werden weniger. Die Wellenlänge wächst von %1 auf %2 Pixel; die Streifen nahe der Achse liegen %4 statt %3 Pixel auseinander, und es gibt %6 statt %5 helle Streifen.</translation>
+    </message>
+    <message>
+        <source>Photon by photon</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Photon für Photon</translation>
+    </message>
+    <message>
+        <source>Watch the pattern %1 arrive slowly. Does a single photon show where the bands are?</source>
+        <extracomment>An activity&apos;s question. %1 is the Photon density pattern&apos;s name.</extracomment>
+        <translation>Sehen Sie zu, wie das Muster %1 langsam entsteht. Zeigt ein einzelnes Photon, wo die Streifen liegen?</translation>
+    </message>
+    <message>
+        <source>No. Each row gets as many dots as the light is bright there, each at a random place along the row; a single dot lands anywhere the light reaches. Only many dots together draw the bands. Bright bands: %3 in the pattern %1, %4 in the pattern %2.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the patterns&apos; names; %3 and %4 the numbers of bright bands.</extracomment>
+        <translation>Nein. Jede Zeile erhält so viele Punkte, wie das Licht dort hell ist, jeden an einer zufälligen Stelle der Zeile; ein einzelner Punkt landet irgendwo, wohin das Licht reicht. Erst viele Punkte zusammen zeichnen die Streifen. Helle Streifen: %3 im Muster %1, %4 im Muster %2.</translation>
+    </message>
+    <message>
+        <source>Where the formula fails</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Wo die Formel versagt</translation>
+    </message>
+    <message>
+        <source>The formula Δy = λ·L/s gives the spacing of the bands near the axis. Will bright band %1 above the axis lie %1 spacings from it? Explore (%2) shows the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (6), %2 the key that opens Explore.</extracomment>
+        <translation>Die Formel Δy = λ·L/s gibt den Abstand der Streifen nahe der Achse. Liegt der helle Streifen %1 über der Achse %1 solche Abstände von ihr entfernt? Erkunden (%2) zeigt die Orte der Formel neben den genauen.</translation>
+    </message>
+    <message>
+        <source>No, farther out. The formula puts the bands %2 pixels apart and band %1 at %3 pixels from the axis, but the path difference is %1 wavelengths only at %4 pixels, and the run&apos;s band lies there. Far from the axis the angle is no longer small.</source>
+        <extracomment>An activity&apos;s answer. %1 is the band&apos;s number (6); %2, %3 and %4 are pixels.</extracomment>
+        <translation>Nein, weiter außen. Die Formel setzt die Streifen %2 Pixel auseinander und Streifen %1 auf %3 Pixel von der Achse, aber der Gangunterschied beträgt erst bei %4 Pixel %1 Wellenlängen, und dort liegt auch der Streifen des Durchlaufs. Fern der Achse ist der Winkel nicht mehr klein.</translation>
+    </message>
+    <message>
+        <source>Whole wavelengths?</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Ganze Wellenlängen?</translation>
+    </message>
+    <message>
+        <source>In Explore (%1) choose the point %2, in the middle bright band. Is each path from a slit to it a whole number of wavelengths long?</source>
+        <extracomment>An activity&apos;s question. %1 is the key that opens Explore, %2 a point&apos;s number.</extracomment>
+        <translation>Wählen Sie in Erkunden (%1) den Punkt %2 mitten im mittleren hellen Streifen. Ist jeder Weg von einem Spalt dorthin eine ganze Zahl von Wellenlängen lang?</translation>
+    </message>
+    <message>
+        <source>No. Path A is %1 and path B %2 wavelengths long; what is a whole number is their difference, %3 wavelengths. A point is bright where the difference of the paths is a whole number of wavelengths, whatever each path is.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the paths&apos; lengths in wavelengths, %3 their difference.</extracomment>
+        <translation>Nein. Weg A ist %1 und Weg B %2 Wellenlängen lang; eine ganze Zahl ist ihre Differenz, %3 Wellenlängen. Ein Punkt ist hell, wo die Differenz der Wege eine ganze Zahl von Wellenlängen ist, wie lang die Wege selbst auch sind.</translation>
+    </message>
+    <message>
+        <source>One band only</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Nur ein Streifen</translation>
+    </message>
+    <message>
+        <source>The wavelength is now longer than the slits&apos; distance. How many bright bands will there be? And with the slit spacing %1?</source>
+        <extracomment>An activity&apos;s question. %1 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>Die Wellenlänge ist jetzt größer als der Abstand der Spalte. Wie viele helle Streifen wird es geben? Und mit dem Spaltabstand %1?</translation>
+    </message>
+    <message>
+        <source>Bright bands: %1, a broad one in the middle. The path difference is never more than the slits&apos; distance s = %3 pixels, less than λ = %2 pixels: there is no first band beside the middle one. With both slits on the axis the band is gone (bright bands: %4): it comes from the two paths.</source>
+        <extracomment>An activity&apos;s answer. %1 and %4 are numbers of bright bands, %2 a wavelength and %3 the slits&apos; distance in pixels.</extracomment>
+        <translation>Helle Streifen: %1, ein breiter in der Mitte. Der Gangunterschied ist nie größer als der Abstand der Spalte s = %3 Pixel, und der ist kleiner als λ = %2 Pixel: Neben dem mittleren Streifen gibt es keinen ersten. Mit beiden Spalten auf der Achse ist der Streifen weg (helle Streifen: %4): Er kommt von den zwei Wegen.</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option for its first run, so it does not depend on what an earlier one left; the options in bold differ from the ones Quarnel starts with.</source>
+        <extracomment>Before the activities.</extracomment>
+        <translation>Jede Aufgabe nennt für ihren ersten Durchlauf die Option jeder Gruppe, hängt also nicht davon ab, was eine frühere hinterlassen hat; fett sind die Optionen, die von denen abweichen, mit denen Quarnel startet.</translation>
+    </message>
+    <message>
+        <source>The answers, with the numbers the runs give, are in the part %1; the activities without answers, to print and hand out, in the part %2.</source>
+        <extracomment>After the activities. %1 and %2 are links to the other parts of the help, named as the buttons at the top of the help window name them.</extracomment>
+        <translation>Die Antworten mit den Zahlen, die die Durchläufe ergeben, stehen im Teil %1; die Aufgaben ohne Antworten, zum Drucken und Austeilen, im Teil %2.</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <extracomment>The title of the help&apos;s part for the teacher (goals, answers, misconceptions), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Für die Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <extracomment>The title of the pupils&apos; worksheet (the activities without answers, to print and hand out), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>activity %1 (%2)</source>
+        <extracomment>How the misconceptions&apos; table names an activity: %1 its number, %2 its title.</extracomment>
+        <translation>Aufgabe %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Learning goals</source>
+        <extracomment>A heading of the teacher&apos;s part.</extracomment>
+        <translation>Lernziele</translation>
+    </message>
+    <message>
+        <source>Explain a bright or a dark place by the phase difference of the two waves: their phasors add up or cancel.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Eine helle oder dunkle Stelle durch den Phasenunterschied der beiden Wellen erklären: Ihre Zeiger addieren sich oder heben sich auf.</translation>
+    </message>
+    <message>
+        <source>Predict how the spacing of the bands changes with the slits&apos; distance, the screen&apos;s distance and the wavelength (Δy = λ·L/s), and check the prediction with a run.</source>
+        <extracomment>A learning goal. Δy, λ, L and s are symbols: keep them.</extracomment>
+        <translation>Vorhersagen, wie sich der Abstand der Streifen mit dem Abstand der Spalte, dem Abstand des Schirms und der Wellenlänge ändert (Δy = λ·L/s), und die Vorhersage mit einem Durchlauf prüfen.</translation>
+    </message>
+    <message>
+        <source>Tell where the small-angle formula holds, and why it fails far from the axis.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Erkennen, wo die Näherungsformel für kleine Winkel gilt und warum sie fern der Achse versagt.</translation>
+    </message>
+    <message>
+        <source>Describe light arriving as photons: the bands are where many of them land.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Licht beschreiben, das als Photonen ankommt: Die Streifen liegen dort, wo viele von ihnen landen.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>A heading of the teacher&apos;s part: the activities with their answers.</extracomment>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option, so it can be done on its own; the options in bold differ from the ones Quarnel starts with. Every number here comes from a run of Quarnel with the activity&apos;s settings, made as this page was: the pupils see the same.</source>
+        <extracomment>Before the answers. The options in bold are those that differ from start-up.</extracomment>
+        <translation>Jede Aufgabe nennt die Option jeder Gruppe und lässt sich daher für sich allein bearbeiten; fett sind die Optionen, die von denen abweichen, mit denen Quarnel startet. Jede Zahl hier stammt aus einem Durchlauf von Quarnel mit den Einstellungen der Aufgabe, ausgeführt, als diese Seite entstand: Die Schülerinnen und Schüler sehen dasselbe.</translation>
+    </message>
+    <message>
+        <source>Misconceptions the activities confront</source>
+        <extracomment>A heading of the teacher&apos;s part: wrong ideas pupils often hold.</extracomment>
+        <translation>Fehlvorstellungen, mit denen die Aufgaben konfrontieren</translation>
+    </message>
+    <message>
+        <source>The idea</source>
+        <extracomment>A column heading: a wrong idea pupils often hold.</extracomment>
+        <translation>Die Vorstellung</translation>
+    </message>
+    <message>
+        <source>What confronts it</source>
+        <extracomment>A column heading: the activity that shows the idea wrong.</extracomment>
+        <translation>Was ihr widerspricht</translation>
+    </message>
+    <message>
+        <source>“A point is bright where each path is a whole number of wavelengths.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Ein Punkt ist hell, wo jeder Weg eine ganze Zahl von Wellenlängen lang ist.“</translation>
+    </message>
+    <message>
+        <source>In %1, neither path to the middle bright band is a whole number of wavelengths; their difference is.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>In %1 ist keiner der Wege zum mittleren hellen Streifen eine ganze Zahl von Wellenlängen lang; ihre Differenz ist es.</translation>
+    </message>
+    <message>
+        <source>“The bands are images of the slits.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Die Streifen sind Bilder der Spalte.“</translation>
+    </message>
+    <message>
+        <source>In %1, two slits in one place give no band at all; elsewhere two slits give many bands.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>In %1 ergeben zwei Spalte an einem Ort überhaupt keinen Streifen; sonst ergeben zwei Spalte viele Streifen.</translation>
+    </message>
+    <message>
+        <source>“Slits closer together give bands closer together.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Spalte näher beieinander ergeben Streifen näher beieinander.“</translation>
+    </message>
+    <message>
+        <source>In %1, slits farther apart give bands closer together.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>In %1 ergeben Spalte weiter auseinander Streifen enger zusammen.</translation>
+    </message>
+    <message>
+        <source>Why the activities use the pattern %1</source>
+        <extracomment>A heading of the teacher&apos;s part: %1 is the pattern Interference&apos;s name.</extracomment>
+        <translation>Warum die Aufgaben das Muster %1 verwenden</translation>
+    </message>
+    <message>
+        <source>In the pattern %1 the bands fade away from the axis because the model weights each slit&apos;s wave by 1/(%2·dx² + dy²), dx and dy the point&apos;s distances from the slit along and across the axis. It looks like the dimming a real slit&apos;s width gives, but it is neither that nor interference: with the slit spacing %4 the pattern %1 draws the same hump. The pattern %3 shows the interference alone.</source>
+        <extracomment>%1 and %3 are patterns&apos; names, %2 a number; dx and dy are symbols: keep them. %4 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>Im Muster %1 werden die Streifen mit dem Abstand von der Achse schwächer, weil das Modell die Welle jedes Spalts mit 1/(%2·dx² + dy²) gewichtet, dx und dy die Abstände des Punkts vom Spalt längs und quer zur Achse. Das sieht aus wie die Abschwächung durch die Breite eines echten Spalts, ist aber weder diese noch Interferenz: Mit dem Spaltabstand %4 zeichnet das Muster %1 denselben Buckel. Die Interferenz allein zeigt das Muster %3.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________ Class: ________ Date: ____________</source>
+        <extracomment>The worksheet&apos;s head, for the pupil to fill in.</extracomment>
+        <translation>Name: ____________________ Klasse: ________ Datum: ____________</translation>
+    </message>
+    <message>
+        <source>For each activity: set the options it names, write your prediction, then run, write what the run showed and explain it.</source>
+        <extracomment>The worksheet&apos;s instructions.</extracomment>
+        <translation>Zu jeder Aufgabe: Stellen Sie die genannten Optionen ein, schreiben Sie Ihre Vorhersage auf, starten Sie dann den Durchlauf, schreiben Sie auf, was er gezeigt hat, und erklären Sie es.</translation>
+    </message>
+    <message>
+        <source>My prediction</source>
+        <extracomment>A field of the worksheet: written before the run.</extracomment>
+        <translation>Meine Vorhersage</translation>
+    </message>
+    <message>
+        <source>What the run showed</source>
+        <extracomment>A field of the worksheet.</extracomment>
+        <translation>Was der Durchlauf zeigte</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
+        <translation>Warum</translation>
     </message>
 </context>
 <context>

@@ -424,41 +424,6 @@
         <translation>Primero haga una predicción; luego pulse %1 y compruébelo. Un barrido conserva los ajustes con que empezó; cámbielos entre barridos.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
-        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
-        <translation>&lt;b&gt;Sin segundo camino.&lt;/b&gt; Elija %1 «%2» y el patrón %3. ¿Habrá franjas? Las dos rendijas quedan entonces en el eje, los dos caminos miden lo mismo en todas partes y los fasores apuntan siempre en la misma dirección: la pantalla queda igual de iluminada, sin franjas.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
-        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Rendijas más separadas.&lt;/b&gt; Ejecute el patrón %3 con la separación «%1» y luego «%2». ¿Se acercarán las franjas o se alejarán? Con las rendijas a %4 en vez de %5 píxeles, las franjas quedan a unos %6 en vez de %7 píxeles unas de otras: caben más en la pantalla.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
-        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;La pantalla más lejos.&lt;/b&gt; Ejecute con la distancia «%1» y luego «%2». Prediga cómo cambian las franjas: al doble de distancia se separan el doble, unos %4 en vez de %3 píxeles.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
-        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
-        <translation>&lt;b&gt;Una longitud de onda mayor.&lt;/b&gt; Ejecute con la frecuencia «%1» y luego «%2». Prediga adónde van las franjas: λ crece de %3 a %4 píxeles, y las franjas se separan tanto que solo quedan la central y una cerca de cada extremo de la pantalla.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
-        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
-        <translation>&lt;b&gt;Fotón a fotón.&lt;/b&gt; Elija el patrón %1 y lleve la barra de desplazamiento a 20, la más lenta. ¿Muestran las franjas los fotones sueltos? El barrido los dibuja fila a fila, cada uno en un lugar aleatorio; ninguno forma una franja por sí solo, pero juntos dibujan las mismas franjas que el patrón %2.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
-        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
-        <translation>&lt;b&gt;Donde falla la fórmula.&lt;/b&gt; Con los ajustes iniciales, la fórmula Δy = λ·L/s pone las franjas a %1 píxeles unas de otras. Observe en el barrido las franjas exteriores: se separan, la sexta queda a unos %2 píxeles del eje en vez de %3. La ventana que abre %4 pone las posiciones de la fórmula junto a las exactas.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
-        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dos rendijas no son una más una.&lt;/b&gt; Compare las barras con las marcas azules a la izquierda del eje: cada rendija sola, y las dos sumadas sin interferencia, cambian suavemente de un punto a otro. Prediga dónde las barras son más largas que esa suma y dónde más cortas: en una franja oscura la barra desaparece; en una brillante suele ser más larga que la suma.</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <extracomment>A heading of the help: the keyboard.</extracomment>
         <translation>Teclas</translation>
@@ -534,11 +499,6 @@
         <translation>sale de Quarnel como %1: después del barrido en curso.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
-        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
-        <translation>&lt;b&gt;Una sola franja.&lt;/b&gt; Elija la frecuencia «%1» (λ = %2 píxeles) y la separación «%3» (las rendijas a %4 píxeles). ¿Cuántas franjas brillantes habrá? La primera franja junto a la central está donde la diferencia de camino es una longitud de onda, pero la diferencia de camino nunca supera s, y aquí λ es mayor: solo queda la ancha franja central.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Imprimir...</translation>
@@ -552,6 +512,281 @@
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
         <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
         <translation>Algunos rótulos dicen menos de lo que parece. El rótulo &lt;b&gt;%1&lt;/b&gt; está junto a la barrera con las rendijas, y &lt;b&gt;%2&lt;/b&gt; sobre la pantalla en la que cae el patrón. Las opciones de la separación de rendijas están en el orden %3, %4, %5, %6: %4 pone cada rendija a %8 píxeles del eje, entre %3 (%7) y %5 (%9). La barra de desplazamiento bajo el título, sin rótulo, ralentiza la animación: 1 es lo más rápido, 20 lo más lento.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of the window and its option, as an activity names them: %1 the group&apos;s caption (Slit spacing, Pattern …), %2 its option (minor, Interference …).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose %1 and press %2.</source>
+        <extracomment>The settings of an activity&apos;s first run: %1 every group with its option, %2 the Start button&apos;s caption. The options that differ from start-up are bold.</extracomment>
+        <translation>Elija %1 y pulse %2.</translation>
+    </message>
+    <message>
+        <source>Then choose %1 and press %2 again.</source>
+        <extracomment>The settings of an activity&apos;s next run: %1 the groups that change, with their options; %2 the Start button&apos;s caption.</extracomment>
+        <translation>Luego elija %1 y pulse %2 de nuevo.</translation>
+    </message>
+    <message>
+        <source>No second path</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Sin segundo camino</translation>
+    </message>
+    <message>
+        <source>Both slits now lie on the optical axis. Will the screen show bright and dark bands?</source>
+        <extracomment>An activity&apos;s question: the pupil predicts before the run.</extracomment>
+        <translation>Ahora las dos rendijas están sobre el eje óptico. ¿Mostrará la pantalla franjas brillantes y oscuras?</translation>
+    </message>
+    <message>
+        <source>No. Bright bands: %1. The two paths to every point are equally long, the phasors always point the same way, and the screen is evenly bright. Bands need two paths of different lengths: two slits in one place do not make even one band of their own.</source>
+        <extracomment>An activity&apos;s answer. %1 is the number of bright bands the run shows.</extracomment>
+        <translation>No. Franjas brillantes: %1. Los dos caminos hasta cada punto tienen la misma longitud, los fasores apuntan siempre en el mismo sentido y la pantalla está igual de iluminada en todas partes. Las franjas necesitan dos caminos de longitudes distintas: dos rendijas en un mismo lugar no dan ni una franja propia.</translation>
+    </message>
+    <message>
+        <source>Slits farther apart</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Rendijas más separadas</translation>
+    </message>
+    <message>
+        <source>The slits move apart. Will the bands move closer together or farther apart, and will there be more of them or fewer?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Las rendijas se separan. ¿Se juntarán las franjas o se separarán, y habrá más o menos?</translation>
+    </message>
+    <message>
+        <source>Closer together, and more of them. With the slits %1 instead of %2 pixels apart the bands near the axis lie %3 instead of %4 pixels apart (the formula λ·L/s: %5 instead of %6), and the bright bands number %7 instead of %8. Pictures of the slits would move apart with the slits; the bands move together.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the slits&apos; distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s; %7 and %8 the numbers of bright bands.</extracomment>
+        <translation>Se juntan, y hay más. Con las rendijas a %1 píxeles en lugar de %2, las franjas cerca del eje están a %3 píxeles unas de otras en lugar de %4 (la fórmula λ·L/s: %5 en lugar de %6), y hay %7 franjas brillantes en lugar de %8. Las imágenes de las rendijas se separarían con ellas; las franjas se juntan.</translation>
+    </message>
+    <message>
+        <source>The screen farther away</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>La pantalla más lejos</translation>
+    </message>
+    <message>
+        <source>The screen moves twice as far from the slits. How will the spacing of the bands change?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>La pantalla se aleja de las rendijas al doble de distancia. ¿Cómo cambiará la separación de las franjas?</translation>
+    </message>
+    <message>
+        <source>The bands spread apart in proportion to the distance. At %1 pixels they lie %3 pixels apart near the axis, at %2 pixels %4 (the formula λ·L/s: %5 and %6).</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s.</extracomment>
+        <translation>Las franjas se separan en proporción a la distancia. A %1 píxeles están a %3 píxeles unas de otras cerca del eje; a %2 píxeles, a %4 (la fórmula λ·L/s: %5 y %6).</translation>
+    </message>
+    <message>
+        <source>A longer wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Una longitud de onda mayor</translation>
+    </message>
+    <message>
+        <source>A lower frequency means a longer wavelength. Where will the bands go, and how many will be left?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Una frecuencia más baja significa una longitud de onda mayor. ¿Adónde irán las franjas y cuántas quedarán?</translation>
+    </message>
+    <message>
+        <source>Farther apart, and fewer of them. The wavelength grows from %1 to %2 pixels; the bands near the axis lie %4 instead of %3 pixels apart, and the bright bands number %6 instead of %5.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are wavelengths in pixels; %3 and %4 the bands&apos; measured spacing in pixels; %5 and %6 the numbers of bright bands.</extracomment>
+        <translation>Más separadas, y menos. La longitud de onda crece de %1 a %2 píxeles; las franjas cerca del eje están a %4 píxeles unas de otras en lugar de %3, y hay %6 franjas brillantes en lugar de %5.</translation>
+    </message>
+    <message>
+        <source>Photon by photon</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Fotón a fotón</translation>
+    </message>
+    <message>
+        <source>Watch the pattern %1 arrive slowly. Does a single photon show where the bands are?</source>
+        <extracomment>An activity&apos;s question. %1 is the Photon density pattern&apos;s name.</extracomment>
+        <translation>Observe cómo se forma despacio el patrón %1. ¿Muestra un solo fotón dónde están las franjas?</translation>
+    </message>
+    <message>
+        <source>No. Each row gets as many dots as the light is bright there, each at a random place along the row; a single dot lands anywhere the light reaches. Only many dots together draw the bands. Bright bands: %3 in the pattern %1, %4 in the pattern %2.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the patterns&apos; names; %3 and %4 the numbers of bright bands.</extracomment>
+        <translation>No. Cada fila recibe tantos puntos como brillante es allí la luz, cada uno en un lugar al azar a lo largo de la fila; un solo punto cae en cualquier lugar adonde llega la luz. Solo muchos puntos juntos dibujan las franjas. Franjas brillantes: %3 en el patrón %1, %4 en el patrón %2.</translation>
+    </message>
+    <message>
+        <source>Where the formula fails</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Donde falla la fórmula</translation>
+    </message>
+    <message>
+        <source>The formula Δy = λ·L/s gives the spacing of the bands near the axis. Will bright band %1 above the axis lie %1 spacings from it? Explore (%2) shows the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (6), %2 the key that opens Explore.</extracomment>
+        <translation>La fórmula Δy = λ·L/s da la separación de las franjas cerca del eje. ¿Estará la franja brillante %1 sobre el eje a %1 separaciones de él? Explorar (%2) muestra las posiciones de la fórmula junto a las exactas.</translation>
+    </message>
+    <message>
+        <source>No, farther out. The formula puts the bands %2 pixels apart and band %1 at %3 pixels from the axis, but the path difference is %1 wavelengths only at %4 pixels, and the run&apos;s band lies there. Far from the axis the angle is no longer small.</source>
+        <extracomment>An activity&apos;s answer. %1 is the band&apos;s number (6); %2, %3 and %4 are pixels.</extracomment>
+        <translation>No, más lejos. La fórmula pone las franjas a %2 píxeles unas de otras y la franja %1 a %3 píxeles del eje, pero la diferencia de camino es de %1 longitudes de onda solo a %4 píxeles, y allí está la franja del barrido. Lejos del eje el ángulo ya no es pequeño.</translation>
+    </message>
+    <message>
+        <source>Whole wavelengths?</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>¿Longitudes de onda enteras?</translation>
+    </message>
+    <message>
+        <source>In Explore (%1) choose the point %2, in the middle bright band. Is each path from a slit to it a whole number of wavelengths long?</source>
+        <extracomment>An activity&apos;s question. %1 is the key that opens Explore, %2 a point&apos;s number.</extracomment>
+        <translation>En Explorar (%1) elija el punto %2, en la franja brillante central. ¿Mide cada camino desde una rendija hasta él un número entero de longitudes de onda?</translation>
+    </message>
+    <message>
+        <source>No. Path A is %1 and path B %2 wavelengths long; what is a whole number is their difference, %3 wavelengths. A point is bright where the difference of the paths is a whole number of wavelengths, whatever each path is.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the paths&apos; lengths in wavelengths, %3 their difference.</extracomment>
+        <translation>No. El camino A mide %1 y el camino B %2 longitudes de onda; lo que es un número entero es su diferencia, %3 longitudes de onda. Un punto es brillante donde la diferencia de los caminos es un número entero de longitudes de onda, sean como sean los caminos mismos.</translation>
+    </message>
+    <message>
+        <source>One band only</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Una sola franja</translation>
+    </message>
+    <message>
+        <source>The wavelength is now longer than the slits&apos; distance. How many bright bands will there be? And with the slit spacing %1?</source>
+        <extracomment>An activity&apos;s question. %1 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>Ahora la longitud de onda es mayor que la distancia entre las rendijas. ¿Cuántas franjas brillantes habrá? ¿Y con la separación %1?</translation>
+    </message>
+    <message>
+        <source>Bright bands: %1, a broad one in the middle. The path difference is never more than the slits&apos; distance s = %3 pixels, less than λ = %2 pixels: there is no first band beside the middle one. With both slits on the axis the band is gone (bright bands: %4): it comes from the two paths.</source>
+        <extracomment>An activity&apos;s answer. %1 and %4 are numbers of bright bands, %2 a wavelength and %3 the slits&apos; distance in pixels.</extracomment>
+        <translation>Franjas brillantes: %1, una ancha en el centro. La diferencia de camino nunca supera la distancia entre las rendijas s = %3 píxeles, menor que λ = %2 píxeles: no hay primera franja junto a la central. Con las dos rendijas sobre el eje la franja desaparece (franjas brillantes: %4): viene de los dos caminos.</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option for its first run, so it does not depend on what an earlier one left; the options in bold differ from the ones Quarnel starts with.</source>
+        <extracomment>Before the activities.</extracomment>
+        <translation>Cada actividad nombra la opción de cada grupo para su primer barrido, así que no depende de lo que dejó una actividad anterior; las opciones en negrita difieren de aquellas con las que empieza Quarnel.</translation>
+    </message>
+    <message>
+        <source>The answers, with the numbers the runs give, are in the part %1; the activities without answers, to print and hand out, in the part %2.</source>
+        <extracomment>After the activities. %1 and %2 are links to the other parts of the help, named as the buttons at the top of the help window name them.</extracomment>
+        <translation>Las respuestas, con los números que dan los barridos, están en la parte %1; las actividades sin respuestas, para imprimir y repartir, en la parte %2.</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <extracomment>The title of the help&apos;s part for the teacher (goals, answers, misconceptions), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Para el docente</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <extracomment>The title of the pupils&apos; worksheet (the activities without answers, to print and hand out), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>activity %1 (%2)</source>
+        <extracomment>How the misconceptions&apos; table names an activity: %1 its number, %2 its title.</extracomment>
+        <translation>la actividad %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Learning goals</source>
+        <extracomment>A heading of the teacher&apos;s part.</extracomment>
+        <translation>Objetivos de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Explain a bright or a dark place by the phase difference of the two waves: their phasors add up or cancel.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Explicar un lugar brillante u oscuro por la diferencia de fase de las dos ondas: sus fasores se suman o se anulan.</translation>
+    </message>
+    <message>
+        <source>Predict how the spacing of the bands changes with the slits&apos; distance, the screen&apos;s distance and the wavelength (Δy = λ·L/s), and check the prediction with a run.</source>
+        <extracomment>A learning goal. Δy, λ, L and s are symbols: keep them.</extracomment>
+        <translation>Predecir cómo cambia la separación de las franjas con la distancia entre las rendijas, la distancia de la pantalla y la longitud de onda (Δy = λ·L/s), y comprobar la predicción con un barrido.</translation>
+    </message>
+    <message>
+        <source>Tell where the small-angle formula holds, and why it fails far from the axis.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Reconocer dónde vale la fórmula de ángulos pequeños y por qué falla lejos del eje.</translation>
+    </message>
+    <message>
+        <source>Describe light arriving as photons: the bands are where many of them land.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Describir la luz que llega en forma de fotones: las franjas están donde caen muchos de ellos.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>A heading of the teacher&apos;s part: the activities with their answers.</extracomment>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option, so it can be done on its own; the options in bold differ from the ones Quarnel starts with. Every number here comes from a run of Quarnel with the activity&apos;s settings, made as this page was: the pupils see the same.</source>
+        <extracomment>Before the answers. The options in bold are those that differ from start-up.</extracomment>
+        <translation>Cada actividad nombra la opción de cada grupo, así que puede hacerse por sí sola; las opciones en negrita difieren de aquellas con las que empieza Quarnel. Cada número aquí procede de un barrido de Quarnel con los ajustes de la actividad, hecho al generarse esta página: los alumnos ven lo mismo.</translation>
+    </message>
+    <message>
+        <source>Misconceptions the activities confront</source>
+        <extracomment>A heading of the teacher&apos;s part: wrong ideas pupils often hold.</extracomment>
+        <translation>Ideas erróneas que las actividades confrontan</translation>
+    </message>
+    <message>
+        <source>The idea</source>
+        <extracomment>A column heading: a wrong idea pupils often hold.</extracomment>
+        <translation>La idea</translation>
+    </message>
+    <message>
+        <source>What confronts it</source>
+        <extracomment>A column heading: the activity that shows the idea wrong.</extracomment>
+        <translation>Lo que la contradice</translation>
+    </message>
+    <message>
+        <source>“A point is bright where each path is a whole number of wavelengths.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>«Un punto es brillante donde cada camino es un número entero de longitudes de onda.»</translation>
+    </message>
+    <message>
+        <source>In %1, neither path to the middle bright band is a whole number of wavelengths; their difference is.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>En %1, ninguno de los caminos hasta la franja brillante central es un número entero de longitudes de onda; su diferencia sí lo es.</translation>
+    </message>
+    <message>
+        <source>“The bands are images of the slits.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>«Las franjas son imágenes de las rendijas.»</translation>
+    </message>
+    <message>
+        <source>In %1, two slits in one place give no band at all; elsewhere two slits give many bands.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>En %1, dos rendijas en un mismo lugar no dan ninguna franja; en otros casos, dos rendijas dan muchas franjas.</translation>
+    </message>
+    <message>
+        <source>“Slits closer together give bands closer together.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>«Rendijas más juntas dan franjas más juntas.»</translation>
+    </message>
+    <message>
+        <source>In %1, slits farther apart give bands closer together.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>En %1, rendijas más separadas dan franjas más juntas.</translation>
+    </message>
+    <message>
+        <source>Why the activities use the pattern %1</source>
+        <extracomment>A heading of the teacher&apos;s part: %1 is the pattern Interference&apos;s name.</extracomment>
+        <translation>Por qué las actividades usan el patrón %1</translation>
+    </message>
+    <message>
+        <source>In the pattern %1 the bands fade away from the axis because the model weights each slit&apos;s wave by 1/(%2·dx² + dy²), dx and dy the point&apos;s distances from the slit along and across the axis. It looks like the dimming a real slit&apos;s width gives, but it is neither that nor interference: with the slit spacing %4 the pattern %1 draws the same hump. The pattern %3 shows the interference alone.</source>
+        <extracomment>%1 and %3 are patterns&apos; names, %2 a number; dx and dy are symbols: keep them. %4 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>En el patrón %1 las franjas se debilitan al alejarse del eje porque el modelo pondera la onda de cada rendija con 1/(%2·dx² + dy²), siendo dx y dy las distancias del punto a la rendija a lo largo del eje y a través de él. Parece la atenuación que da la anchura de una rendija real, pero no es eso ni interferencia: con la separación %4 el patrón %1 dibuja la misma joroba. El patrón %3 muestra la interferencia sola.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________ Class: ________ Date: ____________</source>
+        <extracomment>The worksheet&apos;s head, for the pupil to fill in.</extracomment>
+        <translation>Nombre: ____________________ Clase: ________ Fecha: ____________</translation>
+    </message>
+    <message>
+        <source>For each activity: set the options it names, write your prediction, then run, write what the run showed and explain it.</source>
+        <extracomment>The worksheet&apos;s instructions.</extracomment>
+        <translation>En cada actividad: ajuste las opciones que nombra, escriba su predicción, luego haga el barrido, anote lo que mostró y explíquelo.</translation>
+    </message>
+    <message>
+        <source>My prediction</source>
+        <extracomment>A field of the worksheet: written before the run.</extracomment>
+        <translation>Mi predicción</translation>
+    </message>
+    <message>
+        <source>What the run showed</source>
+        <extracomment>A field of the worksheet.</extracomment>
+        <translation>Lo que mostró el barrido</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
+        <translation>Por qué</translation>
     </message>
 </context>
 <context>

@@ -424,41 +424,6 @@
         <translation>Faites d&apos;abord une prédiction, puis appuyez sur %1 et regardez. Un balayage garde les réglages avec lesquels il a commencé ; changez-les entre deux balayages.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
-        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
-        <translation>&lt;b&gt;Pas de second chemin.&lt;/b&gt; Choisissez %1 « %2 » et la figure %3. Y aura-t-il des franges ? Les deux fentes sont alors sur l&apos;axe, les deux chemins ont partout la même longueur et les vecteurs ont toujours la même direction : l&apos;écran est uniformément éclairé, sans franges.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
-        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Fentes plus écartées.&lt;/b&gt; Lancez la figure %3 avec l&apos;écart « %1 », puis « %2 ». Les franges vont-elles se rapprocher ou s&apos;éloigner ? Avec des fentes distantes de %4 au lieu de %5 pixels, les franges sont distantes d&apos;environ %6 au lieu de %7 pixels : il en tient davantage sur l&apos;écran.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
-        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;L&apos;écran plus loin.&lt;/b&gt; Lancez avec la distance « %1 », puis « %2 ». Prédisez comment changent les franges : deux fois plus loin, elles s&apos;écartent deux fois plus, d&apos;environ %4 au lieu de %3 pixels.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
-        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
-        <translation>&lt;b&gt;Une longueur d&apos;onde plus grande.&lt;/b&gt; Lancez avec la fréquence « %1 », puis « %2 ». Prédisez où vont les franges : λ passe de %3 à %4 pixels, et les franges s&apos;écartent tant qu&apos;il ne reste que la centrale et une près de chaque bord de l&apos;écran.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
-        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
-        <translation>&lt;b&gt;Photon par photon.&lt;/b&gt; Choisissez la figure %1 et placez la barre de défilement sur 20, la plus lente. Des photons isolés montrent-ils les franges ? Le balayage les dessine ligne par ligne, chacun à une place aléatoire ; aucun ne fait une frange à lui seul, mais ensemble ils dessinent les mêmes franges que la figure %2.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
-        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
-        <translation>&lt;b&gt;Là où la formule échoue.&lt;/b&gt; Avec les réglages de départ, la formule Δy = λ·L/s place les franges à %1 pixels les unes des autres. Regardez les franges extérieures dans le balayage : elles s&apos;écartent, la sixième est à environ %2 pixels de l&apos;axe au lieu de %3. La fenêtre qu&apos;ouvre %4 met les positions de la formule à côté des positions exactes.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
-        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Deux fentes, ce n&apos;est pas un plus un.&lt;/b&gt; Comparez les barres avec les marques bleues à gauche de l&apos;axe : chaque fente seule, et les deux ajoutées sans interférence, varient continûment d&apos;un point à l&apos;autre. Prédisez où les barres sont plus longues que cette somme et où plus courtes : dans une frange sombre la barre disparaît, dans une frange brillante elle est le plus souvent plus longue que la somme.</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <extracomment>A heading of the help: the keyboard.</extracomment>
         <translation>Touches</translation>
@@ -534,11 +499,6 @@
         <translation>quitte Quarnel comme %1 : après le balayage en cours.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
-        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
-        <translation>&lt;b&gt;Une seule frange.&lt;/b&gt; Choisissez la fréquence « %1 » (λ = %2 pixels) et l&apos;écart « %3 » (les fentes à %4 pixels l&apos;une de l&apos;autre). Combien y aura-t-il de franges brillantes ? La première frange à côté de la centrale est là où la différence de marche vaut une longueur d&apos;onde, mais la différence de marche ne dépasse jamais s, et ici λ est plus grande : il ne reste que la large frange centrale.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Imprimer...</translation>
@@ -552,6 +512,281 @@
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
         <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
         <translation>Certaines légendes en disent moins qu&apos;il n&apos;y paraît. La légende &lt;b&gt;%1&lt;/b&gt; se trouve à côté de l&apos;écran percé des fentes, et &lt;b&gt;%2&lt;/b&gt; au-dessus de l&apos;écran où tombe la figure. Les options de l&apos;écart des fentes sont dans l&apos;ordre %3, %4, %5, %6 : %4 place chaque fente à %8 pixels de l&apos;axe, entre %3 (%7) et %5 (%9). La barre de défilement sous le titre, sans légende, ralentit l&apos;animation : 1 est le plus rapide, 20 le plus lent.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of the window and its option, as an activity names them: %1 the group&apos;s caption (Slit spacing, Pattern …), %2 its option (minor, Interference …).</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Choose %1 and press %2.</source>
+        <extracomment>The settings of an activity&apos;s first run: %1 every group with its option, %2 the Start button&apos;s caption. The options that differ from start-up are bold.</extracomment>
+        <translation>Choisissez %1 et appuyez sur %2.</translation>
+    </message>
+    <message>
+        <source>Then choose %1 and press %2 again.</source>
+        <extracomment>The settings of an activity&apos;s next run: %1 the groups that change, with their options; %2 the Start button&apos;s caption.</extracomment>
+        <translation>Choisissez ensuite %1 et appuyez de nouveau sur %2.</translation>
+    </message>
+    <message>
+        <source>No second path</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Pas de second chemin</translation>
+    </message>
+    <message>
+        <source>Both slits now lie on the optical axis. Will the screen show bright and dark bands?</source>
+        <extracomment>An activity&apos;s question: the pupil predicts before the run.</extracomment>
+        <translation>Les deux fentes sont maintenant sur l&apos;axe optique. L&apos;écran montrera-t-il des franges brillantes et sombres ?</translation>
+    </message>
+    <message>
+        <source>No. Bright bands: %1. The two paths to every point are equally long, the phasors always point the same way, and the screen is evenly bright. Bands need two paths of different lengths: two slits in one place do not make even one band of their own.</source>
+        <extracomment>An activity&apos;s answer. %1 is the number of bright bands the run shows.</extracomment>
+        <translation>Non. Franges brillantes : %1. Les deux chemins vers chaque point ont la même longueur, les vecteurs de Fresnel pointent toujours dans le même sens et l&apos;écran est partout aussi lumineux. Les franges demandent deux chemins de longueurs différentes : deux fentes au même endroit ne donnent pas même une frange à elles.</translation>
+    </message>
+    <message>
+        <source>Slits farther apart</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Fentes plus écartées</translation>
+    </message>
+    <message>
+        <source>The slits move apart. Will the bands move closer together or farther apart, and will there be more of them or fewer?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Les fentes s&apos;écartent. Les franges vont-elles se rapprocher ou s&apos;écarter, et y en aura-t-il plus ou moins ?</translation>
+    </message>
+    <message>
+        <source>Closer together, and more of them. With the slits %1 instead of %2 pixels apart the bands near the axis lie %3 instead of %4 pixels apart (the formula λ·L/s: %5 instead of %6), and the bright bands number %7 instead of %8. Pictures of the slits would move apart with the slits; the bands move together.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the slits&apos; distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s; %7 and %8 the numbers of bright bands.</extracomment>
+        <translation>Elles se rapprochent, et il y en a plus. Avec des fentes distantes de %1 pixels au lieu de %2, les franges près de l&apos;axe sont distantes de %3 pixels au lieu de %4 (la formule λ·L/s : %5 au lieu de %6), et l&apos;on compte %7 franges brillantes au lieu de %8. Des images des fentes s&apos;écarteraient avec elles ; les franges se rapprochent.</translation>
+    </message>
+    <message>
+        <source>The screen farther away</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>L&apos;écran plus loin</translation>
+    </message>
+    <message>
+        <source>The screen moves twice as far from the slits. How will the spacing of the bands change?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>L&apos;écran s&apos;éloigne deux fois plus des fentes. Comment l&apos;interfrange va-t-il changer ?</translation>
+    </message>
+    <message>
+        <source>The bands spread apart in proportion to the distance. At %1 pixels they lie %3 pixels apart near the axis, at %2 pixels %4 (the formula λ·L/s: %5 and %6).</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s.</extracomment>
+        <translation>Les franges s&apos;écartent en proportion de la distance. À %1 pixels, elles sont distantes de %3 pixels près de l&apos;axe, à %2 pixels de %4 (la formule λ·L/s : %5 et %6).</translation>
+    </message>
+    <message>
+        <source>A longer wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Une longueur d&apos;onde plus grande</translation>
+    </message>
+    <message>
+        <source>A lower frequency means a longer wavelength. Where will the bands go, and how many will be left?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Une fréquence plus basse donne une longueur d&apos;onde plus grande. Où vont les franges, et combien en restera-t-il ?</translation>
+    </message>
+    <message>
+        <source>Farther apart, and fewer of them. The wavelength grows from %1 to %2 pixels; the bands near the axis lie %4 instead of %3 pixels apart, and the bright bands number %6 instead of %5.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are wavelengths in pixels; %3 and %4 the bands&apos; measured spacing in pixels; %5 and %6 the numbers of bright bands.</extracomment>
+        <translation>Plus écartées, et moins nombreuses. La longueur d&apos;onde passe de %1 à %2 pixels ; près de l&apos;axe, les franges sont distantes de %4 pixels au lieu de %3, et l&apos;on compte %6 franges brillantes au lieu de %5.</translation>
+    </message>
+    <message>
+        <source>Photon by photon</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Photon après photon</translation>
+    </message>
+    <message>
+        <source>Watch the pattern %1 arrive slowly. Does a single photon show where the bands are?</source>
+        <extracomment>An activity&apos;s question. %1 is the Photon density pattern&apos;s name.</extracomment>
+        <translation>Regardez la figure %1 se former lentement. Un seul photon montre-t-il où sont les franges ?</translation>
+    </message>
+    <message>
+        <source>No. Each row gets as many dots as the light is bright there, each at a random place along the row; a single dot lands anywhere the light reaches. Only many dots together draw the bands. Bright bands: %3 in the pattern %1, %4 in the pattern %2.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the patterns&apos; names; %3 and %4 the numbers of bright bands.</extracomment>
+        <translation>Non. Chaque ligne reçoit autant de points que la lumière y est intense, chacun à une place au hasard le long de la ligne ; un seul point tombe n&apos;importe où la lumière arrive. Seuls de nombreux points ensemble dessinent les franges. Franges brillantes : %3 dans la figure %1, %4 dans la figure %2.</translation>
+    </message>
+    <message>
+        <source>Where the formula fails</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Là où la formule échoue</translation>
+    </message>
+    <message>
+        <source>The formula Δy = λ·L/s gives the spacing of the bands near the axis. Will bright band %1 above the axis lie %1 spacings from it? Explore (%2) shows the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (6), %2 the key that opens Explore.</extracomment>
+        <translation>La formule Δy = λ·L/s donne l&apos;interfrange près de l&apos;axe. La frange brillante %1 au-dessus de l&apos;axe sera-t-elle à %1 interfranges de celui-ci ? Explorer (%2) montre les positions de la formule à côté des positions exactes.</translation>
+    </message>
+    <message>
+        <source>No, farther out. The formula puts the bands %2 pixels apart and band %1 at %3 pixels from the axis, but the path difference is %1 wavelengths only at %4 pixels, and the run&apos;s band lies there. Far from the axis the angle is no longer small.</source>
+        <extracomment>An activity&apos;s answer. %1 is the band&apos;s number (6); %2, %3 and %4 are pixels.</extracomment>
+        <translation>Non, plus loin. La formule écarte les franges de %2 pixels et place la frange %1 à %3 pixels de l&apos;axe, mais la différence de marche ne vaut %1 longueurs d&apos;onde qu&apos;à %4 pixels, et c&apos;est là qu&apos;est la frange du balayage. Loin de l&apos;axe, l&apos;angle n&apos;est plus petit.</translation>
+    </message>
+    <message>
+        <source>Whole wavelengths?</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Des longueurs d&apos;onde entières ?</translation>
+    </message>
+    <message>
+        <source>In Explore (%1) choose the point %2, in the middle bright band. Is each path from a slit to it a whole number of wavelengths long?</source>
+        <extracomment>An activity&apos;s question. %1 is the key that opens Explore, %2 a point&apos;s number.</extracomment>
+        <translation>Dans Explorer (%1), choisissez le point %2, dans la frange brillante centrale. Chaque chemin d&apos;une fente jusqu&apos;à lui mesure-t-il un nombre entier de longueurs d&apos;onde ?</translation>
+    </message>
+    <message>
+        <source>No. Path A is %1 and path B %2 wavelengths long; what is a whole number is their difference, %3 wavelengths. A point is bright where the difference of the paths is a whole number of wavelengths, whatever each path is.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the paths&apos; lengths in wavelengths, %3 their difference.</extracomment>
+        <translation>Non. Le chemin A mesure %1 et le chemin B %2 longueurs d&apos;onde ; ce qui est entier, c&apos;est leur différence, %3 longueur d&apos;onde. Un point est brillant là où la différence des chemins est un nombre entier de longueurs d&apos;onde, quels que soient les chemins eux-mêmes.</translation>
+    </message>
+    <message>
+        <source>One band only</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Une seule frange</translation>
+    </message>
+    <message>
+        <source>The wavelength is now longer than the slits&apos; distance. How many bright bands will there be? And with the slit spacing %1?</source>
+        <extracomment>An activity&apos;s question. %1 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>La longueur d&apos;onde est maintenant plus grande que la distance entre les fentes. Combien y aura-t-il de franges brillantes ? Et avec l&apos;écart %1 ?</translation>
+    </message>
+    <message>
+        <source>Bright bands: %1, a broad one in the middle. The path difference is never more than the slits&apos; distance s = %3 pixels, less than λ = %2 pixels: there is no first band beside the middle one. With both slits on the axis the band is gone (bright bands: %4): it comes from the two paths.</source>
+        <extracomment>An activity&apos;s answer. %1 and %4 are numbers of bright bands, %2 a wavelength and %3 the slits&apos; distance in pixels.</extracomment>
+        <translation>Franges brillantes : %1, une large au milieu. La différence de marche ne dépasse jamais la distance entre les fentes s = %3 pixels, plus petite que λ = %2 pixels : il n&apos;y a pas de première frange à côté de la frange centrale. Avec les deux fentes sur l&apos;axe, la frange disparaît (franges brillantes : %4) : elle vient des deux chemins.</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option for its first run, so it does not depend on what an earlier one left; the options in bold differ from the ones Quarnel starts with.</source>
+        <extracomment>Before the activities.</extracomment>
+        <translation>Chaque activité nomme l&apos;option de chaque groupe pour son premier balayage ; elle ne dépend donc pas de ce qu&apos;une activité précédente a laissé. Les options en gras diffèrent de celles avec lesquelles Quarnel démarre.</translation>
+    </message>
+    <message>
+        <source>The answers, with the numbers the runs give, are in the part %1; the activities without answers, to print and hand out, in the part %2.</source>
+        <extracomment>After the activities. %1 and %2 are links to the other parts of the help, named as the buttons at the top of the help window name them.</extracomment>
+        <translation>Les réponses, avec les nombres que donnent les balayages, sont dans la partie %1 ; les activités sans réponses, à imprimer et à distribuer, dans la partie %2.</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <extracomment>The title of the help&apos;s part for the teacher (goals, answers, misconceptions), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Pour l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <extracomment>The title of the pupils&apos; worksheet (the activities without answers, to print and hand out), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Fiche d&apos;activités</translation>
+    </message>
+    <message>
+        <source>activity %1 (%2)</source>
+        <extracomment>How the misconceptions&apos; table names an activity: %1 its number, %2 its title.</extracomment>
+        <translation>l&apos;activité %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Learning goals</source>
+        <extracomment>A heading of the teacher&apos;s part.</extracomment>
+        <translation>Objectifs d&apos;apprentissage</translation>
+    </message>
+    <message>
+        <source>Explain a bright or a dark place by the phase difference of the two waves: their phasors add up or cancel.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Expliquer un endroit brillant ou sombre par le déphasage des deux ondes : leurs vecteurs de Fresnel s&apos;ajoutent ou s&apos;annulent.</translation>
+    </message>
+    <message>
+        <source>Predict how the spacing of the bands changes with the slits&apos; distance, the screen&apos;s distance and the wavelength (Δy = λ·L/s), and check the prediction with a run.</source>
+        <extracomment>A learning goal. Δy, λ, L and s are symbols: keep them.</extracomment>
+        <translation>Prévoir comment l&apos;interfrange change avec la distance entre les fentes, la distance de l&apos;écran et la longueur d&apos;onde (Δy = λ·L/s), et vérifier la prévision par un balayage.</translation>
+    </message>
+    <message>
+        <source>Tell where the small-angle formula holds, and why it fails far from the axis.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Dire où la formule des petits angles est valable, et pourquoi elle échoue loin de l&apos;axe.</translation>
+    </message>
+    <message>
+        <source>Describe light arriving as photons: the bands are where many of them land.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Décrire la lumière qui arrive sous forme de photons : les franges sont là où beaucoup d&apos;entre eux tombent.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>A heading of the teacher&apos;s part: the activities with their answers.</extracomment>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option, so it can be done on its own; the options in bold differ from the ones Quarnel starts with. Every number here comes from a run of Quarnel with the activity&apos;s settings, made as this page was: the pupils see the same.</source>
+        <extracomment>Before the answers. The options in bold are those that differ from start-up.</extracomment>
+        <translation>Chaque activité nomme l&apos;option de chaque groupe et peut donc se faire seule ; les options en gras diffèrent de celles avec lesquelles Quarnel démarre. Chaque nombre ici vient d&apos;un balayage de Quarnel avec les réglages de l&apos;activité, fait au moment où cette page a été produite : les élèves voient la même chose.</translation>
+    </message>
+    <message>
+        <source>Misconceptions the activities confront</source>
+        <extracomment>A heading of the teacher&apos;s part: wrong ideas pupils often hold.</extracomment>
+        <translation>Les idées fausses que les activités confrontent</translation>
+    </message>
+    <message>
+        <source>The idea</source>
+        <extracomment>A column heading: a wrong idea pupils often hold.</extracomment>
+        <translation>L&apos;idée</translation>
+    </message>
+    <message>
+        <source>What confronts it</source>
+        <extracomment>A column heading: the activity that shows the idea wrong.</extracomment>
+        <translation>Ce qui la contredit</translation>
+    </message>
+    <message>
+        <source>“A point is bright where each path is a whole number of wavelengths.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>« Un point est brillant là où chaque chemin est un nombre entier de longueurs d&apos;onde. »</translation>
+    </message>
+    <message>
+        <source>In %1, neither path to the middle bright band is a whole number of wavelengths; their difference is.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>Dans %1, aucun des chemins vers la frange brillante centrale n&apos;est un nombre entier de longueurs d&apos;onde ; leur différence l&apos;est.</translation>
+    </message>
+    <message>
+        <source>“The bands are images of the slits.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>« Les franges sont des images des fentes. »</translation>
+    </message>
+    <message>
+        <source>In %1, two slits in one place give no band at all; elsewhere two slits give many bands.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>Dans %1, deux fentes au même endroit ne donnent aucune frange ; ailleurs, deux fentes donnent de nombreuses franges.</translation>
+    </message>
+    <message>
+        <source>“Slits closer together give bands closer together.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>« Des fentes plus proches donnent des franges plus proches. »</translation>
+    </message>
+    <message>
+        <source>In %1, slits farther apart give bands closer together.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>Dans %1, des fentes plus écartées donnent des franges plus rapprochées.</translation>
+    </message>
+    <message>
+        <source>Why the activities use the pattern %1</source>
+        <extracomment>A heading of the teacher&apos;s part: %1 is the pattern Interference&apos;s name.</extracomment>
+        <translation>Pourquoi les activités utilisent la figure %1</translation>
+    </message>
+    <message>
+        <source>In the pattern %1 the bands fade away from the axis because the model weights each slit&apos;s wave by 1/(%2·dx² + dy²), dx and dy the point&apos;s distances from the slit along and across the axis. It looks like the dimming a real slit&apos;s width gives, but it is neither that nor interference: with the slit spacing %4 the pattern %1 draws the same hump. The pattern %3 shows the interference alone.</source>
+        <extracomment>%1 and %3 are patterns&apos; names, %2 a number; dx and dy are symbols: keep them. %4 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>Dans la figure %1, les franges s&apos;affaiblissent en s&apos;éloignant de l&apos;axe parce que le modèle pondère l&apos;onde de chaque fente par 1/(%2·dx² + dy²), dx et dy étant les distances du point à la fente le long de l&apos;axe et en travers. Cela ressemble à l&apos;atténuation due à la largeur d&apos;une vraie fente, mais ce n&apos;est ni cela ni de l&apos;interférence : avec l&apos;écart %4, la figure %1 dessine la même bosse. La figure %3 montre l&apos;interférence seule.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________ Class: ________ Date: ____________</source>
+        <extracomment>The worksheet&apos;s head, for the pupil to fill in.</extracomment>
+        <translation>Nom : ____________________ Classe : ________ Date : ____________</translation>
+    </message>
+    <message>
+        <source>For each activity: set the options it names, write your prediction, then run, write what the run showed and explain it.</source>
+        <extracomment>The worksheet&apos;s instructions.</extracomment>
+        <translation>Pour chaque activité : réglez les options qu&apos;elle nomme, écrivez votre prévision, puis lancez le balayage, notez ce qu&apos;il a montré et expliquez-le.</translation>
+    </message>
+    <message>
+        <source>My prediction</source>
+        <extracomment>A field of the worksheet: written before the run.</extracomment>
+        <translation>Ma prévision</translation>
+    </message>
+    <message>
+        <source>What the run showed</source>
+        <extracomment>A field of the worksheet.</extracomment>
+        <translation>Ce que le balayage a montré</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
+        <translation>Pourquoi</translation>
     </message>
 </context>
 <context>

@@ -424,41 +424,6 @@
         <translation>Najpierw przewidź wynik, potem naciśnij %1 i sprawdź. Przebieg zachowuje ustawienia, z którymi się zaczął; zmieniaj je między przebiegami.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
-        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
-        <translation>&lt;b&gt;Bez drugiej drogi.&lt;/b&gt; Wybierz %1 „%2” i obraz %3. Czy będą prążki? Obie szczeliny leżą wtedy na osi, obie drogi są wszędzie jednakowo długie, a wskazy zawsze mają ten sam kierunek: ekran jest wszędzie jednakowo jasny, bez prążków.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
-        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Szczeliny dalej od siebie.&lt;/b&gt; Uruchom obraz %3 z odstępem „%1”, potem „%2”. Czy prążki się zbliżą, czy oddalą? Przy szczelinach %4 zamiast %5 pikseli od siebie prążki leżą około %6 zamiast %7 piksela od siebie: na ekranie mieści się ich więcej.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
-        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Ekran dalej.&lt;/b&gt; Uruchom z odległością „%1”, potem „%2”. Przewidź, jak zmienią się prążki: przy dwa razy większej odległości rozsuną się na dwa razy większy odstęp, około %4 zamiast %3 piksela.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
-        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
-        <translation>&lt;b&gt;Dłuższa fala.&lt;/b&gt; Uruchom z częstotliwością „%1”, potem „%2”. Przewidź, dokąd przesuną się prążki: λ rośnie z %3 do %4 piksela, a prążki rozsuwają się tak daleko, że zostaje tylko środkowy i po jednym przy każdym końcu ekranu.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
-        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
-        <translation>&lt;b&gt;Foton po fotonie.&lt;/b&gt; Wybierz obraz %1 i przesuń pasek przewijania na 20, najwolniej. Czy pojedyncze fotony pokazują prążki? Przebieg rysuje je wiersz po wierszu, każdy w losowym miejscu; żaden sam nie tworzy prążka, ale razem rysują te same prążki co obraz %2.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
-        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
-        <translation>&lt;b&gt;Gdzie wzór zawodzi.&lt;/b&gt; Przy ustawieniach startowych wzór Δy = λ·L/s umieszcza prążki %1 piksela od siebie. Spójrz w przebiegu na zewnętrzne prążki: rozsuwają się, szósty leży około %2 pikseli od osi zamiast %3. Okno otwierane klawiszem %4 zestawia położenia ze wzoru z dokładnymi.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
-        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dwie szczeliny to nie jedna plus jedna.&lt;/b&gt; Porównaj słupki z niebieskimi znacznikami na lewo od osi: każda szczelina osobno i obie dodane bez interferencji zmieniają się płynnie od punktu do punktu. Przewidź, gdzie słupki będą dłuższe od tej sumy, a gdzie krótsze: w ciemnym prążku słupek znika, w jasnym bywa najczęściej dłuższy od sumy.</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <extracomment>A heading of the help: the keyboard.</extracomment>
         <translation>Klawisze</translation>
@@ -534,11 +499,6 @@
         <translation>zamyka Quarnel tak jak %1: po zakończeniu trwającego przebiegu.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
-        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
-        <translation>&lt;b&gt;Tylko jeden prążek.&lt;/b&gt; Wybierz częstotliwość „%1” (λ = %2 piksela) i odstęp „%3” (szczeliny %4 pikseli od siebie). Ile będzie jasnych prążków? Pierwszy prążek obok środkowego leży tam, gdzie różnica dróg wynosi jedną długość fali, ale różnica dróg nigdy nie przekracza s, a tu λ jest większa: zostaje tylko szeroki prążek środkowy.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Drukuj...</translation>
@@ -552,6 +512,281 @@
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
         <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
         <translation>Niektóre podpisy mówią mniej, niż się wydaje. Podpis &lt;b&gt;%1&lt;/b&gt; stoi przy przesłonie ze szczelinami, a &lt;b&gt;%2&lt;/b&gt; nad ekranem, na który pada obraz. Opcje odstępu szczelin stoją w kolejności %3, %4, %5, %6: %4 ustawia każdą szczelinę %8 pikseli od osi, między %3 (%7) a %5 (%9). Suwak pod tytułem, bez podpisu, spowalnia animację: 1 to najszybciej, 20 najwolniej.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of the window and its option, as an activity names them: %1 the group&apos;s caption (Slit spacing, Pattern …), %2 its option (minor, Interference …).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose %1 and press %2.</source>
+        <extracomment>The settings of an activity&apos;s first run: %1 every group with its option, %2 the Start button&apos;s caption. The options that differ from start-up are bold.</extracomment>
+        <translation>Wybierz %1 i naciśnij %2.</translation>
+    </message>
+    <message>
+        <source>Then choose %1 and press %2 again.</source>
+        <extracomment>The settings of an activity&apos;s next run: %1 the groups that change, with their options; %2 the Start button&apos;s caption.</extracomment>
+        <translation>Potem wybierz %1 i naciśnij ponownie %2.</translation>
+    </message>
+    <message>
+        <source>No second path</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Bez drugiej drogi</translation>
+    </message>
+    <message>
+        <source>Both slits now lie on the optical axis. Will the screen show bright and dark bands?</source>
+        <extracomment>An activity&apos;s question: the pupil predicts before the run.</extracomment>
+        <translation>Obie szczeliny leżą teraz na osi optycznej. Czy na ekranie pojawią się jasne i ciemne prążki?</translation>
+    </message>
+    <message>
+        <source>No. Bright bands: %1. The two paths to every point are equally long, the phasors always point the same way, and the screen is evenly bright. Bands need two paths of different lengths: two slits in one place do not make even one band of their own.</source>
+        <extracomment>An activity&apos;s answer. %1 is the number of bright bands the run shows.</extracomment>
+        <translation>Nie. Jasne prążki: %1. Obie drogi do każdego punktu są równie długie, wskazy zawsze mają ten sam kierunek i ekran jest wszędzie jednakowo jasny. Prążki wymagają dwóch dróg o różnej długości: dwie szczeliny w jednym miejscu nie dają ani jednego własnego prążka.</translation>
+    </message>
+    <message>
+        <source>Slits farther apart</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Szczeliny dalej od siebie</translation>
+    </message>
+    <message>
+        <source>The slits move apart. Will the bands move closer together or farther apart, and will there be more of them or fewer?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Szczeliny oddalają się od siebie. Czy prążki zbliżą się do siebie, czy rozsuną, i czy będzie ich więcej, czy mniej?</translation>
+    </message>
+    <message>
+        <source>Closer together, and more of them. With the slits %1 instead of %2 pixels apart the bands near the axis lie %3 instead of %4 pixels apart (the formula λ·L/s: %5 instead of %6), and the bright bands number %7 instead of %8. Pictures of the slits would move apart with the slits; the bands move together.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the slits&apos; distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s; %7 and %8 the numbers of bright bands.</extracomment>
+        <translation>Zbliżą się i będzie ich więcej. Przy szczelinach %1 px od siebie zamiast %2 px prążki przy osi leżą %3 px od siebie zamiast %4 px (wzór λ·L/s: %5 zamiast %6), a jasnych prążków jest %7 zamiast %8. Obrazy szczelin rozsunęłyby się razem ze szczelinami; prążki natomiast się zbliżają.</translation>
+    </message>
+    <message>
+        <source>The screen farther away</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Ekran dalej</translation>
+    </message>
+    <message>
+        <source>The screen moves twice as far from the slits. How will the spacing of the bands change?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Ekran oddala się od szczelin na dwa razy większą odległość. Jak zmieni się odstęp prążków?</translation>
+    </message>
+    <message>
+        <source>The bands spread apart in proportion to the distance. At %1 pixels they lie %3 pixels apart near the axis, at %2 pixels %4 (the formula λ·L/s: %5 and %6).</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s.</extracomment>
+        <translation>Prążki rozsuwają się proporcjonalnie do odległości. Przy %1 px leżą przy osi %3 px od siebie, przy %2 px – %4 px (wzór λ·L/s: %5 i %6).</translation>
+    </message>
+    <message>
+        <source>A longer wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Dłuższa fala</translation>
+    </message>
+    <message>
+        <source>A lower frequency means a longer wavelength. Where will the bands go, and how many will be left?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Niższa częstotliwość oznacza dłuższą falę. Dokąd przesuną się prążki i ile ich zostanie?</translation>
+    </message>
+    <message>
+        <source>Farther apart, and fewer of them. The wavelength grows from %1 to %2 pixels; the bands near the axis lie %4 instead of %3 pixels apart, and the bright bands number %6 instead of %5.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are wavelengths in pixels; %3 and %4 the bands&apos; measured spacing in pixels; %5 and %6 the numbers of bright bands.</extracomment>
+        <translation>Rozsuną się i będzie ich mniej. Długość fali rośnie z %1 px do %2 px; prążki przy osi leżą %4 px od siebie zamiast %3 px, a jasnych prążków jest %6 zamiast %5.</translation>
+    </message>
+    <message>
+        <source>Photon by photon</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Foton po fotonie</translation>
+    </message>
+    <message>
+        <source>Watch the pattern %1 arrive slowly. Does a single photon show where the bands are?</source>
+        <extracomment>An activity&apos;s question. %1 is the Photon density pattern&apos;s name.</extracomment>
+        <translation>Obserwuj, jak powoli powstaje obraz %1. Czy pojedynczy foton pokazuje, gdzie są prążki?</translation>
+    </message>
+    <message>
+        <source>No. Each row gets as many dots as the light is bright there, each at a random place along the row; a single dot lands anywhere the light reaches. Only many dots together draw the bands. Bright bands: %3 in the pattern %1, %4 in the pattern %2.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the patterns&apos; names; %3 and %4 the numbers of bright bands.</extracomment>
+        <translation>Nie. Każdy wiersz dostaje tyle kropek, jak jasne jest tam światło, każdą w losowym miejscu wiersza; pojedyncza kropka trafia gdziekolwiek dociera światło. Dopiero wiele kropek razem rysuje prążki. Jasne prążki: %3 w obrazie %1, %4 w obrazie %2.</translation>
+    </message>
+    <message>
+        <source>Where the formula fails</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Gdzie wzór zawodzi</translation>
+    </message>
+    <message>
+        <source>The formula Δy = λ·L/s gives the spacing of the bands near the axis. Will bright band %1 above the axis lie %1 spacings from it? Explore (%2) shows the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (6), %2 the key that opens Explore.</extracomment>
+        <translation>Wzór Δy = λ·L/s podaje odstęp prążków przy osi. Czy jasny prążek %1 nad osią będzie leżał %1 takich odstępów od niej? Okno Zbadaj (%2) pokazuje położenia według wzoru obok dokładnych.</translation>
+    </message>
+    <message>
+        <source>No, farther out. The formula puts the bands %2 pixels apart and band %1 at %3 pixels from the axis, but the path difference is %1 wavelengths only at %4 pixels, and the run&apos;s band lies there. Far from the axis the angle is no longer small.</source>
+        <extracomment>An activity&apos;s answer. %1 is the band&apos;s number (6); %2, %3 and %4 are pixels.</extracomment>
+        <translation>Nie, dalej. Wzór rozstawia prążki co %2 px i umieszcza prążek %1 w odległości %3 px od osi, ale różnica dróg wynosi %1 długości fali dopiero w odległości %4 px i tam leży prążek z przebiegu. Daleko od osi kąt nie jest już mały.</translation>
+    </message>
+    <message>
+        <source>Whole wavelengths?</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Całe długości fali?</translation>
+    </message>
+    <message>
+        <source>In Explore (%1) choose the point %2, in the middle bright band. Is each path from a slit to it a whole number of wavelengths long?</source>
+        <extracomment>An activity&apos;s question. %1 is the key that opens Explore, %2 a point&apos;s number.</extracomment>
+        <translation>W oknie Zbadaj (%1) wybierz punkt %2 w środkowym jasnym prążku. Czy każda droga od szczeliny do niego ma długość całkowitej liczby długości fali?</translation>
+    </message>
+    <message>
+        <source>No. Path A is %1 and path B %2 wavelengths long; what is a whole number is their difference, %3 wavelengths. A point is bright where the difference of the paths is a whole number of wavelengths, whatever each path is.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the paths&apos; lengths in wavelengths, %3 their difference.</extracomment>
+        <translation>Nie. Droga A ma %1 λ, a droga B %2 λ; całkowita jest ich różnica, %3 λ. Punkt jest jasny tam, gdzie różnica dróg jest całkowitą liczbą długości fali, niezależnie od samych dróg.</translation>
+    </message>
+    <message>
+        <source>One band only</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Tylko jeden prążek</translation>
+    </message>
+    <message>
+        <source>The wavelength is now longer than the slits&apos; distance. How many bright bands will there be? And with the slit spacing %1?</source>
+        <extracomment>An activity&apos;s question. %1 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>Długość fali jest teraz większa niż odległość między szczelinami. Ile będzie jasnych prążków? A przy odstępie %1?</translation>
+    </message>
+    <message>
+        <source>Bright bands: %1, a broad one in the middle. The path difference is never more than the slits&apos; distance s = %3 pixels, less than λ = %2 pixels: there is no first band beside the middle one. With both slits on the axis the band is gone (bright bands: %4): it comes from the two paths.</source>
+        <extracomment>An activity&apos;s answer. %1 and %4 are numbers of bright bands, %2 a wavelength and %3 the slits&apos; distance in pixels.</extracomment>
+        <translation>Jasne prążki: %1, jeden szeroki pośrodku. Różnica dróg nigdy nie przekracza odległości szczelin s = %3 px, mniejszej niż λ = %2 px: obok środkowego prążka nie ma pierwszego. Gdy obie szczeliny leżą na osi, prążek znika (jasne prążki: %4): powstaje z dwóch dróg.</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option for its first run, so it does not depend on what an earlier one left; the options in bold differ from the ones Quarnel starts with.</source>
+        <extracomment>Before the activities.</extracomment>
+        <translation>Każde zadanie podaje dla swojego pierwszego przebiegu opcję każdej grupy, więc nie zależy od tego, co zostawiło wcześniejsze; pogrubione są opcje różne od tych, z którymi Quarnel startuje.</translation>
+    </message>
+    <message>
+        <source>The answers, with the numbers the runs give, are in the part %1; the activities without answers, to print and hand out, in the part %2.</source>
+        <extracomment>After the activities. %1 and %2 are links to the other parts of the help, named as the buttons at the top of the help window name them.</extracomment>
+        <translation>Odpowiedzi z liczbami, które dają przebiegi, są w części %1; zadania bez odpowiedzi, do wydrukowania i rozdania, w części %2.</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <extracomment>The title of the help&apos;s part for the teacher (goals, answers, misconceptions), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Dla nauczyciela</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <extracomment>The title of the pupils&apos; worksheet (the activities without answers, to print and hand out), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Karta pracy</translation>
+    </message>
+    <message>
+        <source>activity %1 (%2)</source>
+        <extracomment>How the misconceptions&apos; table names an activity: %1 its number, %2 its title.</extracomment>
+        <translation>zadaniu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Learning goals</source>
+        <extracomment>A heading of the teacher&apos;s part.</extracomment>
+        <translation>Cele nauczania</translation>
+    </message>
+    <message>
+        <source>Explain a bright or a dark place by the phase difference of the two waves: their phasors add up or cancel.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Wyjaśnić jasne lub ciemne miejsce różnicą faz obu fal: ich wskazy dodają się albo znoszą.</translation>
+    </message>
+    <message>
+        <source>Predict how the spacing of the bands changes with the slits&apos; distance, the screen&apos;s distance and the wavelength (Δy = λ·L/s), and check the prediction with a run.</source>
+        <extracomment>A learning goal. Δy, λ, L and s are symbols: keep them.</extracomment>
+        <translation>Przewidzieć, jak odstęp prążków zmienia się z odległością szczelin, odległością ekranu i długością fali (Δy = λ·L/s), i sprawdzić przewidywanie przebiegiem.</translation>
+    </message>
+    <message>
+        <source>Tell where the small-angle formula holds, and why it fails far from the axis.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Wskazać, gdzie wzór dla małych kątów obowiązuje i dlaczego zawodzi daleko od osi.</translation>
+    </message>
+    <message>
+        <source>Describe light arriving as photons: the bands are where many of them land.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Opisać światło docierające jako fotony: prążki są tam, gdzie trafia ich wiele.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>A heading of the teacher&apos;s part: the activities with their answers.</extracomment>
+        <translation>Odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option, so it can be done on its own; the options in bold differ from the ones Quarnel starts with. Every number here comes from a run of Quarnel with the activity&apos;s settings, made as this page was: the pupils see the same.</source>
+        <extracomment>Before the answers. The options in bold are those that differ from start-up.</extracomment>
+        <translation>Każde zadanie podaje opcję każdej grupy, więc można je wykonać osobno; pogrubione są opcje różne od tych, z którymi Quarnel startuje. Każda liczba tutaj pochodzi z przebiegu Quarnela z ustawieniami zadania, wykonanego przy tworzeniu tej strony: uczniowie zobaczą to samo.</translation>
+    </message>
+    <message>
+        <source>Misconceptions the activities confront</source>
+        <extracomment>A heading of the teacher&apos;s part: wrong ideas pupils often hold.</extracomment>
+        <translation>Błędne wyobrażenia, z którymi konfrontują zadania</translation>
+    </message>
+    <message>
+        <source>The idea</source>
+        <extracomment>A column heading: a wrong idea pupils often hold.</extracomment>
+        <translation>Wyobrażenie</translation>
+    </message>
+    <message>
+        <source>What confronts it</source>
+        <extracomment>A column heading: the activity that shows the idea wrong.</extracomment>
+        <translation>Co mu przeczy</translation>
+    </message>
+    <message>
+        <source>“A point is bright where each path is a whole number of wavelengths.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Punkt jest jasny tam, gdzie każda droga jest całkowitą liczbą długości fali.”</translation>
+    </message>
+    <message>
+        <source>In %1, neither path to the middle bright band is a whole number of wavelengths; their difference is.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>W %1 żadna z dróg do środkowego jasnego prążka nie jest całkowitą liczbą długości fali; jest nią ich różnica.</translation>
+    </message>
+    <message>
+        <source>“The bands are images of the slits.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Prążki są obrazami szczelin.”</translation>
+    </message>
+    <message>
+        <source>In %1, two slits in one place give no band at all; elsewhere two slits give many bands.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>W %1 dwie szczeliny w jednym miejscu nie dają żadnego prążka; poza tym dwie szczeliny dają wiele prążków.</translation>
+    </message>
+    <message>
+        <source>“Slits closer together give bands closer together.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Szczeliny bliżej siebie dają prążki bliżej siebie.”</translation>
+    </message>
+    <message>
+        <source>In %1, slits farther apart give bands closer together.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>W %1 szczeliny dalej od siebie dają prążki bliżej siebie.</translation>
+    </message>
+    <message>
+        <source>Why the activities use the pattern %1</source>
+        <extracomment>A heading of the teacher&apos;s part: %1 is the pattern Interference&apos;s name.</extracomment>
+        <translation>Dlaczego zadania używają obrazu %1</translation>
+    </message>
+    <message>
+        <source>In the pattern %1 the bands fade away from the axis because the model weights each slit&apos;s wave by 1/(%2·dx² + dy²), dx and dy the point&apos;s distances from the slit along and across the axis. It looks like the dimming a real slit&apos;s width gives, but it is neither that nor interference: with the slit spacing %4 the pattern %1 draws the same hump. The pattern %3 shows the interference alone.</source>
+        <extracomment>%1 and %3 are patterns&apos; names, %2 a number; dx and dy are symbols: keep them. %4 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>W obrazie %1 prążki słabną z odległością od osi, bo model waży falę każdej szczeliny czynnikiem 1/(%2·dx² + dy²), gdzie dx i dy to odległości punktu od szczeliny wzdłuż osi i w poprzek niej. Wygląda to jak osłabienie wynikające z szerokości prawdziwej szczeliny, ale nie jest ani nim, ani interferencją: przy odstępie %4 obraz %1 rysuje ten sam garb. Samą interferencję pokazuje obraz %3.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________ Class: ________ Date: ____________</source>
+        <extracomment>The worksheet&apos;s head, for the pupil to fill in.</extracomment>
+        <translation>Imię i nazwisko: ____________________ Klasa: ________ Data: ____________</translation>
+    </message>
+    <message>
+        <source>For each activity: set the options it names, write your prediction, then run, write what the run showed and explain it.</source>
+        <extracomment>The worksheet&apos;s instructions.</extracomment>
+        <translation>Przy każdym zadaniu: ustaw podane opcje, zapisz swoje przewidywanie, potem uruchom przebieg, zapisz, co pokazał, i wyjaśnij to.</translation>
+    </message>
+    <message>
+        <source>My prediction</source>
+        <extracomment>A field of the worksheet: written before the run.</extracomment>
+        <translation>Moje przewidywanie</translation>
+    </message>
+    <message>
+        <source>What the run showed</source>
+        <extracomment>A field of the worksheet.</extracomment>
+        <translation>Co pokazał przebieg</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
+        <translation>Dlaczego</translation>
     </message>
 </context>
 <context>

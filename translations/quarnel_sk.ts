@@ -424,41 +424,6 @@
         <translation>Najprv predpovedzte, čo sa stane, potom stlačte %1 a porovnajte. Beh si ponechá nastavenie, s ktorým začal; meňte ho medzi behmi.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No second path.&lt;/b&gt; Choose %1 %2 and the pattern %3. Will there be bands? Both slits then lie on the axis, the two paths are equally long everywhere and the phasors always point the same way: the screen is evenly bright, without bands.</source>
-        <extracomment>An activity. %1 is the slit-spacing group&apos;s caption, %2 its option &quot;0&quot;, %3 the Interference pattern&apos;s name.</extracomment>
-        <translation>&lt;b&gt;Žiadna druhá dráha.&lt;/b&gt; Zvoľte %1 „%2“ a obrazec %3. Budú vidieť pásy? Obe štrbiny potom ležia na osi, obe dráhy sú všade rovnako dlhé a fázory mieria vždy rovnakým smerom: tienidlo je všade rovnako jasné, bez pásov.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Slits farther apart.&lt;/b&gt; Run the pattern %3 with the slit spacing %1, then %2. Will the bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.</source>
-        <extracomment>An activity. %1 and %2 are options of the slit-spacing group, %3 the Interference pattern&apos;s name; %4 to %7 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Štrbiny ďalej od seba.&lt;/b&gt; Spustite obrazec %3 s rozstupom „%1“, potom „%2“. Priblížia sa pásy k sebe, alebo sa vzdialia? So štrbinami %4 namiesto %5 pixelov od seba ležia pásy asi %6 namiesto %7 pixela od seba: na tienidlo sa ich zmestí viac.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;The screen farther away.&lt;/b&gt; Run with the distance %1, then %2. Predict how the bands change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.</source>
-        <extracomment>An activity. %1 and %2 are options of the distance group; %3 and %4 numbers of pixels.</extracomment>
-        <translation>&lt;b&gt;Tienidlo ďalej.&lt;/b&gt; Spustite so vzdialenosťou „%1“, potom „%2“. Predpovedzte, ako sa pásy zmenia: v dvojnásobnej vzdialenosti sa rozostúpia na dvojnásobok, asi %4 namiesto %3 pixela.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;A longer wavelength.&lt;/b&gt; Run with the frequency %1, then %2. Predict where the bands go: λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and one near each end of the screen are left.</source>
-        <extracomment>An activity. %1 and %2 are options of the frequency group; %3 and %4 wavelengths in pixels.</extracomment>
-        <translation>&lt;b&gt;Dlhšia vlnová dĺžka.&lt;/b&gt; Spustite s frekvenciou „%1“, potom „%2“. Predpovedzte, kam sa pásy posunú: λ vzrastie z %3 na %4 pixela a pásy sa rozostúpia tak ďaleko, že zostane len prostredný a po jednom pri každom okraji tienidla.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Photon by photon.&lt;/b&gt; Choose the pattern %1 and move the scroll bar to 20, the slowest. Do single photons show the bands? The run draws them row by row, each at a random place; no single one makes a band, but together they draw the same bands as the pattern %2.</source>
-        <extracomment>An activity. %1 and %2 are patterns&apos; names as their options say them.</extracomment>
-        <translation>&lt;b&gt;Fotón po fotóne.&lt;/b&gt; Zvoľte obrazec %1 a posuňte posuvník na 20, najpomalšie. Ukážu pásy jednotlivé fotóny? Beh ich kreslí riadok po riadku, každý na náhodnom mieste; žiadny sám pás nevytvorí, ale spolu nakreslia tie isté pásy ako obrazec %2.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Where the formula fails.&lt;/b&gt; With the start-up settings the formula Δy = λ·L/s puts the bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth about %2 pixels from the axis instead of %3. Explore (%4) sets the formula&apos;s places beside the exact ones.</source>
-        <extracomment>An activity. %1 to %3 are numbers of pixels; %4 the key that opens Explore, a window of its own that compares the formula with the exact places.</extracomment>
-        <translation>&lt;b&gt;Kde vzorec zlyháva.&lt;/b&gt; Pri východiskovom nastavení kladie vzorec Δy = λ·L/s pásy %1 pixela od seba. Pozrite sa v behu na vonkajšie pásy: rozostupujú sa, šiesty leží asi %2 pixelov od osi namiesto %3. Okno, ktoré otvorí %4, kladie miesta podľa vzorca vedľa presných.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Two slits are not one plus one.&lt;/b&gt; Compare the bars with the blue markers left of the axis: each slit alone, and the two added without interference, change smoothly from point to point. Predict where the bars are longer than that sum and where shorter: at a dark band the bar is gone, at a bright band it is most often longer than the sum.</source>
-        <extracomment>An activity about the blue markers left of the plot axis.</extracomment>
-        <translation>&lt;b&gt;Dve štrbiny nie sú jedna plus jedna.&lt;/b&gt; Porovnajte stĺpce s modrými značkami vľavo od osi: každá štrbina sama aj obe sčítané bez interferencie sa od bodu k bodu menia plynulo. Predpovedzte, kde budú stĺpce dlhšie ako tento súčet a kde kratšie: v tmavom páse stĺpec zmizne, vo svetlom býva väčšinou dlhší ako súčet.</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <extracomment>A heading of the help: the keyboard.</extracomment>
         <translation>Klávesy</translation>
@@ -534,11 +499,6 @@
         <translation>ukončí Quarnel rovnako ako %1: až skončí beh, ktorý práve prebieha.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;One band only.&lt;/b&gt; Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the slits %4 pixels apart). How many bright bands will there be? The first band beside the middle one lies where the path difference is one wavelength, but the path difference is never more than s, and here λ is more: only the broad middle band is left.</source>
-        <extracomment>An activity. %1 is an option of the frequency group, %2 a wavelength in pixels, %3 an option of the slit-spacing group, %4 a number of pixels.</extracomment>
-        <translation>&lt;b&gt;Len jeden pás.&lt;/b&gt; Zvoľte frekvenciu „%1“ (λ = %2 pixela) a rozstup „%3“ (štrbiny %4 pixelov od seba). Koľko bude svetlých pásov? Prvý pás vedľa prostredného leží tam, kde je dráhový rozdiel jedna vlnová dĺžka, ale dráhový rozdiel nikdy nie je väčší ako s a tu je λ väčšia: zostane len široký prostredný pás.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Tlačiť...</translation>
@@ -552,6 +512,281 @@
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
         <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
         <translation>Niektoré popisy hovoria menej, než sa zdá. Popis &lt;b&gt;%1&lt;/b&gt; stojí pri clone so štrbinami a &lt;b&gt;%2&lt;/b&gt; nad tienidlom, na ktoré dopadá obrazec. Voľby rozstupu štrbín sú zoradené %3, %4, %5, %6: %4 dáva každú štrbinu %8 pixelov od osi, medzi %3 (%7) a %5 (%9). Posuvník pod nadpisom, bez popisu, spomaľuje animáciu: 1 je najrýchlejšia, 20 najpomalšia.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of the window and its option, as an activity names them: %1 the group&apos;s caption (Slit spacing, Pattern …), %2 its option (minor, Interference …).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose %1 and press %2.</source>
+        <extracomment>The settings of an activity&apos;s first run: %1 every group with its option, %2 the Start button&apos;s caption. The options that differ from start-up are bold.</extracomment>
+        <translation>Zvoľte %1 a stlačte %2.</translation>
+    </message>
+    <message>
+        <source>Then choose %1 and press %2 again.</source>
+        <extracomment>The settings of an activity&apos;s next run: %1 the groups that change, with their options; %2 the Start button&apos;s caption.</extracomment>
+        <translation>Potom zvoľte %1 a stlačte znova %2.</translation>
+    </message>
+    <message>
+        <source>No second path</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Žiadna druhá dráha</translation>
+    </message>
+    <message>
+        <source>Both slits now lie on the optical axis. Will the screen show bright and dark bands?</source>
+        <extracomment>An activity&apos;s question: the pupil predicts before the run.</extracomment>
+        <translation>Obe štrbiny teraz ležia na optickej osi. Ukáže tienidlo svetlé a tmavé pásy?</translation>
+    </message>
+    <message>
+        <source>No. Bright bands: %1. The two paths to every point are equally long, the phasors always point the same way, and the screen is evenly bright. Bands need two paths of different lengths: two slits in one place do not make even one band of their own.</source>
+        <extracomment>An activity&apos;s answer. %1 is the number of bright bands the run shows.</extracomment>
+        <translation>Nie. Svetlé pásy: %1. Obe dráhy do každého bodu sú rovnako dlhé, fázory mieria vždy rovnakým smerom a tienidlo je všade rovnako svetlé. Pásy potrebujú dve dráhy rôznej dĺžky: dve štrbiny na jednom mieste nedajú ani jeden vlastný pás.</translation>
+    </message>
+    <message>
+        <source>Slits farther apart</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Štrbiny ďalej od seba</translation>
+    </message>
+    <message>
+        <source>The slits move apart. Will the bands move closer together or farther apart, and will there be more of them or fewer?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Štrbiny sa od seba vzdialia. Priblížia sa pásy k sebe, alebo sa rozostúpia? A bude ich viac, alebo menej?</translation>
+    </message>
+    <message>
+        <source>Closer together, and more of them. With the slits %1 instead of %2 pixels apart the bands near the axis lie %3 instead of %4 pixels apart (the formula λ·L/s: %5 instead of %6), and the bright bands number %7 instead of %8. Pictures of the slits would move apart with the slits; the bands move together.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the slits&apos; distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s; %7 and %8 the numbers of bright bands.</extracomment>
+        <translation>Priblížia sa a bude ich viac. So štrbinami %1 px od seba namiesto %2 px ležia pásy pri osi %3 px od seba namiesto %4 px (vzorec λ·L/s: %5 namiesto %6) a svetlých pásov je %7 namiesto %8. Obrazy štrbín by sa so štrbinami rozostúpili; pásy sa naopak priblížia.</translation>
+    </message>
+    <message>
+        <source>The screen farther away</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Tienidlo ďalej</translation>
+    </message>
+    <message>
+        <source>The screen moves twice as far from the slits. How will the spacing of the bands change?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Tienidlo sa vzdiali od štrbín na dvojnásobok. Ako sa zmení vzdialenosť pásov?</translation>
+    </message>
+    <message>
+        <source>The bands spread apart in proportion to the distance. At %1 pixels they lie %3 pixels apart near the axis, at %2 pixels %4 (the formula λ·L/s: %5 and %6).</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are distances in pixels; %3 and %4 the bands&apos; measured spacing in pixels, %5 and %6 the formula&apos;s.</extracomment>
+        <translation>Pásy sa rozostúpia úmerne vzdialenosti. Vo vzdialenosti %1 px ležia pri osi %3 px od seba, vo vzdialenosti %2 px %4 px (vzorec λ·L/s: %5 a %6).</translation>
+    </message>
+    <message>
+        <source>A longer wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Dlhšia vlnová dĺžka</translation>
+    </message>
+    <message>
+        <source>A lower frequency means a longer wavelength. Where will the bands go, and how many will be left?</source>
+        <extracomment>An activity&apos;s question.</extracomment>
+        <translation>Nižšia frekvencia znamená dlhšiu vlnovú dĺžku. Kam sa pásy posunú a koľko ich zostane?</translation>
+    </message>
+    <message>
+        <source>Farther apart, and fewer of them. The wavelength grows from %1 to %2 pixels; the bands near the axis lie %4 instead of %3 pixels apart, and the bright bands number %6 instead of %5.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are wavelengths in pixels; %3 and %4 the bands&apos; measured spacing in pixels; %5 and %6 the numbers of bright bands.</extracomment>
+        <translation>Rozostúpia sa a bude ich menej. Vlnová dĺžka vzrastie z %1 px na %2 px; pásy pri osi ležia %4 px od seba namiesto %3 px a svetlých pásov je %6 namiesto %5.</translation>
+    </message>
+    <message>
+        <source>Photon by photon</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Fotón po fotóne</translation>
+    </message>
+    <message>
+        <source>Watch the pattern %1 arrive slowly. Does a single photon show where the bands are?</source>
+        <extracomment>An activity&apos;s question. %1 is the Photon density pattern&apos;s name.</extracomment>
+        <translation>Sledujte, ako pomaly pribúda obrazec %1. Ukáže jediný fotón, kde sú pásy?</translation>
+    </message>
+    <message>
+        <source>No. Each row gets as many dots as the light is bright there, each at a random place along the row; a single dot lands anywhere the light reaches. Only many dots together draw the bands. Bright bands: %3 in the pattern %1, %4 in the pattern %2.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the patterns&apos; names; %3 and %4 the numbers of bright bands.</extracomment>
+        <translation>Nie. Každý riadok dostane toľko bodiek, ako je tam svetlo jasné, každú na náhodnom mieste riadka; jediná bodka dopadne kamkoľvek, kam svetlo dosiahne. Pásy nakreslí až mnoho bodiek spolu. Svetlé pásy: %3 v obrazci %1, %4 v obrazci %2.</translation>
+    </message>
+    <message>
+        <source>Where the formula fails</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Kde vzorec zlyháva</translation>
+    </message>
+    <message>
+        <source>The formula Δy = λ·L/s gives the spacing of the bands near the axis. Will bright band %1 above the axis lie %1 spacings from it? Explore (%2) shows the formula&apos;s places beside the exact ones.</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (6), %2 the key that opens Explore.</extracomment>
+        <translation>Vzorec Δy = λ·L/s dáva vzdialenosť pásov pri osi. Bude svetlý pás %1 nad osou ležať %1 takých vzdialeností od nej? Okno Preskúmať (%2) ukazuje miesta podľa vzorca vedľa presných.</translation>
+    </message>
+    <message>
+        <source>No, farther out. The formula puts the bands %2 pixels apart and band %1 at %3 pixels from the axis, but the path difference is %1 wavelengths only at %4 pixels, and the run&apos;s band lies there. Far from the axis the angle is no longer small.</source>
+        <extracomment>An activity&apos;s answer. %1 is the band&apos;s number (6); %2, %3 and %4 are pixels.</extracomment>
+        <translation>Nie, ďalej. Vzorec kladie pásy %2 px od seba a pás %1 do vzdialenosti %3 px od osi, ale dráhový rozdiel je %1 vlnových dĺžok až vo vzdialenosti %4 px a tam leží aj pás z behu. Ďaleko od osi už uhol nie je malý.</translation>
+    </message>
+    <message>
+        <source>Whole wavelengths?</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Celé vlnové dĺžky?</translation>
+    </message>
+    <message>
+        <source>In Explore (%1) choose the point %2, in the middle bright band. Is each path from a slit to it a whole number of wavelengths long?</source>
+        <extracomment>An activity&apos;s question. %1 is the key that opens Explore, %2 a point&apos;s number.</extracomment>
+        <translation>V okne Preskúmať (%1) zvoľte bod %2 uprostred stredného svetlého pásu. Je každá dráha zo štrbiny k nemu dlhá celý počet vlnových dĺžok?</translation>
+    </message>
+    <message>
+        <source>No. Path A is %1 and path B %2 wavelengths long; what is a whole number is their difference, %3 wavelengths. A point is bright where the difference of the paths is a whole number of wavelengths, whatever each path is.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are the paths&apos; lengths in wavelengths, %3 their difference.</extracomment>
+        <translation>Nie. Dráha A meria %1 λ a dráha B %2 λ; celé číslo je ich rozdiel, %3 λ. Bod je svetlý tam, kde je rozdiel dráh celý počet vlnových dĺžok, nech sú dráhy samy akékoľvek.</translation>
+    </message>
+    <message>
+        <source>One band only</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Iba jeden pás</translation>
+    </message>
+    <message>
+        <source>The wavelength is now longer than the slits&apos; distance. How many bright bands will there be? And with the slit spacing %1?</source>
+        <extracomment>An activity&apos;s question. %1 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>Vlnová dĺžka je teraz dlhšia ako vzdialenosť štrbín. Koľko svetlých pásov bude? A s rozstupom štrbín %1?</translation>
+    </message>
+    <message>
+        <source>Bright bands: %1, a broad one in the middle. The path difference is never more than the slits&apos; distance s = %3 pixels, less than λ = %2 pixels: there is no first band beside the middle one. With both slits on the axis the band is gone (bright bands: %4): it comes from the two paths.</source>
+        <extracomment>An activity&apos;s answer. %1 and %4 are numbers of bright bands, %2 a wavelength and %3 the slits&apos; distance in pixels.</extracomment>
+        <translation>Svetlé pásy: %1, jeden široký uprostred. Dráhový rozdiel nikdy nepresiahne vzdialenosť štrbín s = %3 px, ktorá je menšia ako λ = %2 px: vedľa stredného pásu nie je žiadny prvý pás. S oboma štrbinami na osi pás zmizne (svetlé pásy: %4): vzniká z dvoch dráh.</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option for its first run, so it does not depend on what an earlier one left; the options in bold differ from the ones Quarnel starts with.</source>
+        <extracomment>Before the activities.</extracomment>
+        <translation>Každá úloha uvádza pre svoj prvý beh voľbu každej skupiny, takže nezávisí od toho, čo nechala predchádzajúca; tučne sú voľby, ktoré sa líšia od tých, s ktorými Quarnel začína.</translation>
+    </message>
+    <message>
+        <source>The answers, with the numbers the runs give, are in the part %1; the activities without answers, to print and hand out, in the part %2.</source>
+        <extracomment>After the activities. %1 and %2 are links to the other parts of the help, named as the buttons at the top of the help window name them.</extracomment>
+        <translation>Odpovede s číslami, ktoré dávajú behy, sú v časti %1; úlohy bez odpovedí na vytlačenie a rozdanie žiakom sú v časti %2.</translation>
+    </message>
+    <message>
+        <source>For the teacher</source>
+        <extracomment>The title of the help&apos;s part for the teacher (goals, answers, misconceptions), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Pre učiteľa</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <extracomment>The title of the pupils&apos; worksheet (the activities without answers, to print and hand out), of its button at the top of the help window and of its print-out.</extracomment>
+        <translation>Pracovný list</translation>
+    </message>
+    <message>
+        <source>activity %1 (%2)</source>
+        <extracomment>How the misconceptions&apos; table names an activity: %1 its number, %2 its title.</extracomment>
+        <translation>úlohe %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Learning goals</source>
+        <extracomment>A heading of the teacher&apos;s part.</extracomment>
+        <translation>Ciele vyučovania</translation>
+    </message>
+    <message>
+        <source>Explain a bright or a dark place by the phase difference of the two waves: their phasors add up or cancel.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Vysvetliť svetlé a tmavé miesto fázovým rozdielom oboch vĺn: ich fázory sa sčítajú alebo vyrušia.</translation>
+    </message>
+    <message>
+        <source>Predict how the spacing of the bands changes with the slits&apos; distance, the screen&apos;s distance and the wavelength (Δy = λ·L/s), and check the prediction with a run.</source>
+        <extracomment>A learning goal. Δy, λ, L and s are symbols: keep them.</extracomment>
+        <translation>Predpovedať, ako sa vzdialenosť pásov mení so vzdialenosťou štrbín, vzdialenosťou tienidla a vlnovou dĺžkou (Δy = λ·L/s), a predpoveď overiť behom.</translation>
+    </message>
+    <message>
+        <source>Tell where the small-angle formula holds, and why it fails far from the axis.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Rozpoznať, kde vzorec pre malé uhly platí a prečo ďaleko od osi zlyháva.</translation>
+    </message>
+    <message>
+        <source>Describe light arriving as photons: the bands are where many of them land.</source>
+        <extracomment>A learning goal.</extracomment>
+        <translation>Opísať svetlo, ktoré prichádza ako fotóny: pásy sú tam, kam ich dopadá veľa.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>A heading of the teacher&apos;s part: the activities with their answers.</extracomment>
+        <translation>Odpovede</translation>
+    </message>
+    <message>
+        <source>Each activity names every group&apos;s option, so it can be done on its own; the options in bold differ from the ones Quarnel starts with. Every number here comes from a run of Quarnel with the activity&apos;s settings, made as this page was: the pupils see the same.</source>
+        <extracomment>Before the answers. The options in bold are those that differ from start-up.</extracomment>
+        <translation>Každá úloha uvádza voľbu každej skupiny, takže sa dá robiť samostatne; tučne sú voľby, ktoré sa líšia od tých, s ktorými Quarnel začína. Každé číslo tu pochádza z behu Quarnelu s nastavením úlohy, vykonaného pri zostavení tejto stránky: žiaci uvidia to isté.</translation>
+    </message>
+    <message>
+        <source>Misconceptions the activities confront</source>
+        <extracomment>A heading of the teacher&apos;s part: wrong ideas pupils often hold.</extracomment>
+        <translation>Mylné predstavy, s ktorými úlohy konfrontujú</translation>
+    </message>
+    <message>
+        <source>The idea</source>
+        <extracomment>A column heading: a wrong idea pupils often hold.</extracomment>
+        <translation>Predstava</translation>
+    </message>
+    <message>
+        <source>What confronts it</source>
+        <extracomment>A column heading: the activity that shows the idea wrong.</extracomment>
+        <translation>Čo ju vyvracia</translation>
+    </message>
+    <message>
+        <source>“A point is bright where each path is a whole number of wavelengths.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Bod je svetlý tam, kde je každá dráha celý počet vlnových dĺžok.“</translation>
+    </message>
+    <message>
+        <source>In %1, neither path to the middle bright band is a whole number of wavelengths; their difference is.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>V %1 nie je ani jedna dráha k strednému svetlému pásu celý počet vlnových dĺžok; celý je ich rozdiel.</translation>
+    </message>
+    <message>
+        <source>“The bands are images of the slits.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Pásy sú obrazy štrbín.“</translation>
+    </message>
+    <message>
+        <source>In %1, two slits in one place give no band at all; elsewhere two slits give many bands.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>V %1 nedajú dve štrbiny na jednom mieste vôbec žiadny pás; inde dávajú dve štrbiny veľa pásov.</translation>
+    </message>
+    <message>
+        <source>“Slits closer together give bands closer together.”</source>
+        <extracomment>A misconception, as a pupil would say it.</extracomment>
+        <translation>„Štrbiny bližšie pri sebe dajú pásy bližšie pri sebe.“</translation>
+    </message>
+    <message>
+        <source>In %1, slits farther apart give bands closer together.</source>
+        <extracomment>%1 names the activity.</extracomment>
+        <translation>V %1 dajú štrbiny ďalej od seba pásy bližšie pri sebe.</translation>
+    </message>
+    <message>
+        <source>Why the activities use the pattern %1</source>
+        <extracomment>A heading of the teacher&apos;s part: %1 is the pattern Interference&apos;s name.</extracomment>
+        <translation>Prečo úlohy používajú obrazec %1</translation>
+    </message>
+    <message>
+        <source>In the pattern %1 the bands fade away from the axis because the model weights each slit&apos;s wave by 1/(%2·dx² + dy²), dx and dy the point&apos;s distances from the slit along and across the axis. It looks like the dimming a real slit&apos;s width gives, but it is neither that nor interference: with the slit spacing %4 the pattern %1 draws the same hump. The pattern %3 shows the interference alone.</source>
+        <extracomment>%1 and %3 are patterns&apos; names, %2 a number; dx and dy are symbols: keep them. %4 is the slit-spacing option &quot;0&quot;.</extracomment>
+        <translation>V obrazci %1 pásy smerom od osi slabnú, lebo model váži vlnu každej štrbiny činiteľom 1/(%2·dx² + dy²), kde dx a dy sú vzdialenosti bodu od štrbiny pozdĺž osi a naprieč k nej. Vyzerá to ako zoslabenie, ktoré dáva šírka skutočnej štrbiny, ale nie je to ono ani interferencia: s rozstupom štrbín %4 nakreslí obrazec %1 ten istý hrb. Samotnú interferenciu ukazuje obrazec %3.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________ Class: ________ Date: ____________</source>
+        <extracomment>The worksheet&apos;s head, for the pupil to fill in.</extracomment>
+        <translation>Meno: ____________________ Trieda: ________ Dátum: ____________</translation>
+    </message>
+    <message>
+        <source>For each activity: set the options it names, write your prediction, then run, write what the run showed and explain it.</source>
+        <extracomment>The worksheet&apos;s instructions.</extracomment>
+        <translation>Pri každej úlohe: nastavte voľby, ktoré uvádza, zapíšte svoju predpoveď, potom spustite beh, zapíšte, čo beh ukázal, a vysvetlite to.</translation>
+    </message>
+    <message>
+        <source>My prediction</source>
+        <extracomment>A field of the worksheet: written before the run.</extracomment>
+        <translation>Moja predpoveď</translation>
+    </message>
+    <message>
+        <source>What the run showed</source>
+        <extracomment>A field of the worksheet.</extracomment>
+        <translation>Čo ukázal beh</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
+        <translation>Prečo</translation>
     </message>
 </context>
 <context>

@@ -2,53 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "commands/helptext.h"
 
-#include "accessibility/settingcaptions.h"
+#include "commands/activities.h"
+#include "commands/helpwords.h"
 #include "commands/optics.h"
-#include "scenegeometry.h"
 
-#include <QCoreApplication>
-#include <QKeySequence>
-#include <QLocale>
-#include <QStringList>
+using namespace helpwords;
 
 namespace {
-// The help's texts, translated in the context "HelpWindow".
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(HelpWindow)
-};
-
 // The settings a run starts with, as the window opens.
 constexpr double startSpacing = 15;   // d: each slit from the axis
 constexpr double startDistance = 200; // L
 constexpr double startWaveNumber = 2; // k
-
-// The window's captions, as the window shows them.
-QString window(const char *caption) { return QCoreApplication::translate("frmQuarnel", caption); }
-QString option(const Choice &choice) { return withoutSoftHyphens(translatedCaption(choice)); }
-
-// The locale the help's numbers are written in: the translation's own.
-QLocale numbers()
-{
-    //: Not shown as it is. Your language's code (cs, de, fr ...): the help writes
-    //: the numbers it works out as this language writes numbers (3,1 or 3.1).
-    return QLocale(Text::tr("en", "the language of the help's numbers"));
-}
-QString number(double value, int decimals = 1) { return numbers().toString(value, 'f', decimals); }
-QString whole(double value) { return numbers().toString(qRound(value)); }
-
-// Key names as Qt writes them in the user's language, as the menus show them.
-// (The desktop's own keys for copying, saving and help, as the commands take them.)
-QString keys(const QList<QKeySequence> &sequences)
-{
-    QStringList names;
-    for (const QKeySequence &sequence : sequences)
-        names << sequence.toString(QKeySequence::NativeText).toHtmlEscaped();
-    return names.join(QLatin1String(", "));
-}
-
-QString heading(const QString &text) { return QStringLiteral("<h2>%1</h2>").arg(text); }
-QString paragraph(const QString &text) { return QStringLiteral("<p>%1</p>").arg(text); }
-QString item(const QString &text) { return QStringLiteral("<li>%1</li>").arg(text); }
 
 QString whatThePictureShows()
 {
@@ -253,53 +217,8 @@ QString leftOut()
     return html;
 }
 
-// The list's later activities, from photons one by one on.
-QString moreThingsToTry(double lambda, double spacingOf15)
-{
-    using namespace settingchoices;
-    QString html;
-    html += item(
-        //: An activity. %1 and %2 are patterns' names as their options say them.
-        Text::tr(
-            "<b>Photon by photon.</b> Choose the pattern %1 and move the scroll bar to 20, the slowest. Do "
-            "single photons show the bands? The run draws them row by row, each at a random place; no "
-            "single one makes a band, but together they draw the same bands as the pattern %2.")
-            .arg(option(pattern[2]), option(pattern[0])));
-    html += item(
-        //: An activity. %1 to %3 are numbers of pixels; %4 the key that opens
-        //: Explore, a window of its own that compares the formula with the exact places.
-        Text::tr("<b>Where the formula fails.</b> With the start-up settings the formula Δy = λ·L/s puts the "
-                 "bands %1 pixels apart. Look at the outer bands in the run: they spread apart, the sixth "
-                 "about %2 pixels from the axis instead of %3. Explore (%4) sets the formula's places beside "
-                 "the exact ones.")
-            .arg(number(spacingOf15),
-                 whole(optics::brightBand(6, lambda, startDistance, 2 * startSpacing).value_or(0)),
-                 whole(6 * spacingOf15), keys({QKeySequence(Qt::CTRL | Qt::Key_E)})));
-    html += item(
-        //: An activity. %1 is an option of the frequency group, %2 a wavelength in
-        //: pixels, %3 an option of the slit-spacing group, %4 a number of pixels.
-        Text::tr(
-            "<b>One band only.</b> Choose the frequency %1 (λ = %2 pixels) and the slit spacing %3 (the "
-            "slits %4 pixels apart). How many bright bands will there be? The first band beside the middle "
-            "one lies where the path difference is one wavelength, but the path difference is never more "
-            "than s, and here λ is more: only the broad middle band is left.")
-            .arg(option(frequency[3]), number(optics::wavelength(frequency[3].value)), option(spacing[3]),
-                 whole(2 * spacing[3].value)));
-    html += item(
-        //: An activity about the blue markers left of the plot axis.
-        Text::tr(
-            "<b>Two slits are not one plus one.</b> Compare the bars with the blue markers left of the "
-            "axis: each slit alone, and the two added without interference, change smoothly from point "
-            "to point. Predict where the bars are longer than that sum and where shorter: at a dark band "
-            "the bar is gone, at a bright band it is most often longer than the sum."));
-    return html;
-}
-
 QString thingsToTry()
 {
-    using namespace settingchoices;
-    const double lambda = optics::wavelength(startWaveNumber);
-    const double spacingOf15 = optics::bandSpacing(lambda, startDistance, 2 * spacing[1].value);
     QString html = heading(
         //: A heading of the help: activities for a lesson.
         Text::tr("Things to try"));
@@ -308,44 +227,21 @@ QString thingsToTry()
         Text::tr("Make a prediction first, then press %1 and see. A run keeps the settings it started with; "
                  "change them between runs.")
             .arg(window("Start")));
+    html += paragraph(
+        //: Before the activities.
+        Text::tr("Each activity names every group's option for its first run, so it does not depend on what "
+                 "an earlier one left; the options in bold differ from the ones Quarnel starts with."));
     html += QStringLiteral("<ol>");
-    html += item(
-        //: An activity. %1 is the slit-spacing group's caption, %2 its option "0",
-        //: %3 the Interference pattern's name.
-        Text::tr(
-            "<b>No second path.</b> Choose %1 %2 and the pattern %3. Will there be bands? Both slits then "
-            "lie on the axis, the two paths are equally long everywhere and the phasors always point the "
-            "same way: the screen is evenly bright, without bands.")
-            .arg(window("Slit spacing"), option(spacing[4]), option(pattern[1])));
-    html += item(
-        //: An activity. %1 and %2 are options of the slit-spacing group, %3 the
-        //: Interference pattern's name; %4 to %7 numbers of pixels.
-        Text::tr("<b>Slits farther apart.</b> Run the pattern %3 with the slit spacing %1, then %2. Will the "
-                 "bands move closer together or farther apart? With the slits %4 instead of %5 pixels apart "
-                 "the bands lie about %6 instead of %7 pixels apart: more of them fit on the screen.")
-            .arg(option(spacing[1]), option(spacing[0]), option(pattern[1]), whole(2 * spacing[0].value),
-                 whole(2 * spacing[1].value),
-                 number(optics::bandSpacing(lambda, startDistance, 2 * spacing[0].value)),
-                 number(spacingOf15)));
-    html += item(
-        //: An activity. %1 and %2 are options of the distance group; %3 and %4
-        //: numbers of pixels.
-        Text::tr("<b>The screen farther away.</b> Run with the distance %1, then %2. Predict how the bands "
-                 "change: twice as far away they spread to twice the spacing, about %4 instead of %3 pixels.")
-            .arg(option(distance[2]), option(distance[0]),
-                 number(optics::bandSpacing(lambda, distance[2].value, 2 * startSpacing)),
-                 number(spacingOf15)));
-    html += item(
-        //: An activity. %1 and %2 are options of the frequency group; %3 and %4
-        //: wavelengths in pixels.
-        Text::tr(
-            "<b>A longer wavelength.</b> Run with the frequency %1, then %2. Predict where the bands go: "
-            "λ grows from %3 to %4 pixels, and the bands move so far apart that only the middle one and "
-            "one near each end of the screen are left.")
-            .arg(option(frequency[0]), option(frequency[2]), number(lambda),
-                 number(optics::wavelength(frequency[2].value))));
-    html += moreThingsToTry(lambda, spacingOf15);
+    for (const Activity &activity : lessonActivities())
+        html += item(
+            QStringLiteral("<b>%1</b><br>%2 %3").arg(activity.title, activity.settings, activity.question));
     html += QStringLiteral("</ol>");
+    html += paragraph(
+        //: After the activities. %1 and %2 are links to the other parts of the help,
+        //: named as the buttons at the top of the help window name them.
+        Text::tr("The answers, with the numbers the runs give, are in the part %1; the activities without "
+                 "answers, to print and hand out, in the part %2.")
+            .arg(link(teacherLink, teacherTitle()), link(worksheetLink, worksheetTitle())));
     return html;
 }
 
@@ -423,9 +319,6 @@ QString keyList()
 
 QString helpHtml()
 {
-    return QStringLiteral("<h1>%1</h1>")
-               .arg(
-                   //: The title of the help window, and of its print-out.
-                   Text::tr("Quarnel help"))
-        + whatThePictureShows() + physics() + patterns() + leftOut() + thingsToTry() + keyList();
+    return QStringLiteral("<h1>%1</h1>").arg(helpTitle()) + whatThePictureShows() + physics() + patterns()
+        + leftOut() + thingsToTry() + keyList();
 }

@@ -6,18 +6,28 @@
 #include <QPointer>
 #include <memory>
 
+class QButtonGroup;
 class QPrinter;
 class QTextBrowser;
+class QUrl;
 
-// The help (helptext.h), in one window beside the main one (F1). It does not
-// block the main window. Ctrl+P, or its Print button, prints it or saves it as
-// a PDF file through Qt's print dialog, which opens without an event loop of
-// its own: a run goes on behind it.
+// The help (helptext.h), in one window beside the main one (F1), with its part
+// for the teacher and the pupils' worksheet (teachertext.h): the buttons at its
+// top, or the help's links, show each. It does not block the main window.
+// Ctrl+P, or its Print button, prints the part shown or saves it as a PDF file
+// through Qt's print dialog, which opens without an event loop of its own: a
+// run goes on behind it.
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
+    enum Part { Help, Teacher, Worksheet };
+
     explicit HelpWindow(QWidget *parent);
     ~HelpWindow() override;
+
+    // Shows the part, its button pressed, from its top.
+    void showPart(Part part);
+    Part shownPart() const { return shown_; }
 
     // Takes the size it has at this zoom, within the screen's area for windows.
     // (Its text follows the zoom by itself: the program's default font does.)
@@ -25,11 +35,15 @@ public:
 
     // Opens the print dialog, or brings the one open to the front.
     void askToPrint();
-    // The whole help, page after page, on the printer (or into its PDF file).
+    // The whole part shown, page after page, on the printer (or into its PDF file).
     void print(QPrinter *printer) const;
 
 private:
+    void followLink(const QUrl &url);
+
     QTextBrowser *text_ = nullptr;
+    QButtonGroup *parts_ = nullptr;
+    Part shown_ = Help;
     std::unique_ptr<QPrinter> printer_; // kept, with its choices, while the program runs
     QPointer<QDialog> printDialog_;
 };

@@ -245,6 +245,11 @@ QWidget *ExploreWindow::buildRunsGroup()
     kept_ = new KeptRuns(this);
     //: The title (and accessible name of the table) of the runs kept to compare with each other.
     runsTable_ = addTable(kept_, "runsTable", tr("Runs side by side"));
+    // A run's name is shown whole, on as many lines as its words need: in some
+    // languages it is longer than the column is wide.
+    runsTable_->setWordWrap(true);
+    runsTable_->setTextElideMode(Qt::ElideNone);
+    runsTable_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     runLayout->addWidget(runsTable_);
     return runGroup;
 }
@@ -299,9 +304,11 @@ void ExploreWindow::applyZoom(int percent)
     plot_->setZoom(percent);
     readouts_->setZoom(percent);
     spacing_->setMinimumWidth(PointReadouts::readoutWidth(font()));
-    // The kept runs' table shows the current run and four kept ones without scrolling.
+    // The kept runs' table shows the current run and four kept ones without
+    // scrolling, their names on two lines.
     const int row = QFontMetrics(font()).height() + 6;
-    runsTable_->setMinimumHeight(runsTable_->horizontalHeader()->sizeHint().height() + 5 * row + 4);
+    runsTable_->setMinimumHeight(runsTable_->horizontalHeader()->sizeHint().height() + 5 * (row + row - 6)
+                                 + 4);
     for (QTableView *table : {ordersTable_, runsTable_})
         table->verticalHeader()->setDefaultSectionSize(row);
     const int iconHeight = QFontMetrics(font()).height();
