@@ -54,8 +54,6 @@ QFont layoutFont(const ControlFont &font)
     return f;
 }
 
-QString fromUtf8(const char *text) { return QString::fromUtf8(text); }
-
 // A text of the control table in the user's language; as it is where no
 // translation has it.
 QString translated(const char *text) { return QCoreApplication::translate("frmQuarnel", text); }
@@ -71,11 +69,11 @@ QString described(const ControlRow &row)
 QString captionOf(const ControlRow &row)
 {
     if (row.kind == ControlKind::Field)
-        return fromUtf8(row.caption); // a setting's text, never a word to translate
+        return QString::fromUtf8(row.caption); // a setting's text, never a word to translate
     if (const auto *choice = std::get_if<const Choice *>(&row.holds))
         return translatedCaption(**choice);
     if (row.kind == ControlKind::Option)
-        return fromUtf8(row.caption); // a hidden option of no group the user sees
+        return QString::fromUtf8(row.caption); // a hidden option of no group the user sees
     return translated(row.caption);
 }
 } // namespace
@@ -139,7 +137,7 @@ void frmQuarnel::connectRuns()
     });
     // The hidden fields show the chosen settings.
     connect(session_, &RunSession::chosen, this,
-            [this](Setting setting, const QString &text) { field(setting)->setText(text); });
+            [this](Setting setting, const QString &text) { fields_[std::size_t(setting)]->setText(text); });
     // Why H plays nothing, or plays later: beside the picture and to the screen
     // reader, without a sound.
     connect(player_, &PatternPlayer::notice, this, [this](const QString &text) {
@@ -181,9 +179,7 @@ void frmQuarnel::buildControls()
 QScrollBar *frmQuarnel::makeScrollBar(ValueHandler handler)
 {
     auto *bar = new QScrollBar(Qt::Horizontal, this);
-    bar->setRange(1, 20);
-    bar->setValue(1);
-    bar->setSingleStep(1);
+    bar->setRange(1, 20); // at 1 from the start
     bar->setPageStep(1);
     // Only a settled value counts, not each step of a thumb drag.
     bar->setTracking(false);
@@ -194,7 +190,7 @@ QScrollBar *frmQuarnel::makeScrollBar(ValueHandler handler)
 
 void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
 {
-    control.setObjectName(fromUtf8(row.name));
+    control.setObjectName(QString::fromUtf8(row.name));
     control.setGeometry(row.geometry);
     if (row.font.family)
         control.setFont(layoutFont(row.font));
@@ -206,7 +202,7 @@ void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
     // ones, is set smaller until it fits its box: a word that fits is better
     // than a shorter one that loses its meaning. The English captions fit as
     // laid out, and keep their fonts.
-    if (!layoutFontsPresent() || captionOf(row) != fromUtf8(row.caption))
+    if (!layoutFontsPresent() || captionOf(row) != QString::fromUtf8(row.caption))
         shrinkToFit(control);
     if (neverShown(row))
         markNeverShown(control);
@@ -266,11 +262,11 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
     }
     case ControlKind::Option: {
         auto *option = new QRadioButton(caption, frame);
-        // Selecting a button, by a click, a key or in code, runs its handler at once.
-        const ClickHandler handler = std::get<ClickHandler>(row.handler);
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
+        // Selecting a button, by a click, a key or in code, writes its choice at once.
+        const Choice &choice = *std::get<const Choice *>(row.holds);
+        connect(option, &QRadioButton::toggled, this, [this, &choice](bool checked) {
             if (checked)
-                (this->*handler)();
+                session_->choose(choice.setting, choiceText(choice));
         });
         return option;
     }
@@ -297,26 +293,13 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
     Q_UNREACHABLE();
 }
 
-QLineEdit *frmQuarnel::field(Setting setting) const { return fields_[std::size_t(setting)]; }
-
-QString frmQuarnel::text(Setting setting) const { return field(setting)->text(); }
-
-void frmQuarnel::writeSetting(Setting setting, const QString &text) { session_->choose(setting, text); }
-
-void frmQuarnel::writeChoice(const char *option)
-{
-    const Choice &choice = choiceNamed(option);
-    writeSetting(choice.setting, choiceText(choice));
-}
+QString frmQuarnel::text(Setting setting) const { return fields_[std::size_t(setting)]->text(); }
 
 void frmQuarnel::Form_Load()
 {
-    findChild<QRadioButton *>(QStringLiteral("op60"))->setChecked(true);
-    findChild<QRadioButton *>(QStringLiteral("opDc200"))->setChecked(true);
-    findChild<QRadioButton *>(QStringLiteral("op2"))->setChecked(true);
-    findChild<QRadioButton *>(QString::fromUtf8("opSvětlo"))->setChecked(true);
-    findChild<QRadioButton *>(QString::fromUtf8("opRychlá"))->setChecked(true);
-    writeSetting(Setting::nSpomaleni, QStringLiteral("1"));
+    for (const char *option : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"})
+        findChild<QRadioButton *>(QString::fromUtf8(option))->setChecked(true);
+    session_->choose(Setting::nSpomaleni, QStringLiteral("1"));
 }
 
 bool frmQuarnel::isRunning() const { return session_->isRunning(); }
@@ -372,23 +355,4 @@ void frmQuarnel::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-void frmQuarnel::HScroll1_Change(int value) { writeSetting(Setting::nSpomaleni, QString::number(value)); }
-
-void frmQuarnel::opVelka_Click() { writeChoice("opVelka"); }
-void frmQuarnel::op60_Click() { writeChoice("op60"); }
-void frmQuarnel::op40_Click() { writeChoice("op40"); }
-void frmQuarnel::op20_Click() { writeChoice("op20"); }
-void frmQuarnel::op0_Click() { writeChoice("op0"); }
-void frmQuarnel::opDc200_Click() { writeChoice("opDc200"); }
-void frmQuarnel::opDc150_Click() { writeChoice("opDc150"); }
-void frmQuarnel::opdc100_Click() { writeChoice("opdc100"); }
-void frmQuarnel::op2_Click() { writeChoice("op2"); }
-void frmQuarnel::op05_Click() { writeChoice("op05"); }
-void frmQuarnel::op03_Click() { writeChoice("op03"); }
-void frmQuarnel::op01_Click() { writeChoice("op01"); }
-void frmQuarnel::opSvětlo_Click() { writeChoice("opSvětlo"); }
-void frmQuarnel::opFoton_Click() { writeChoice("opFoton"); }
-void frmQuarnel::opDopad_Click() { writeChoice("opDopad"); }
-void frmQuarnel::opRychlá_Click() { writeChoice("opRychlá"); }
-void frmQuarnel::opPomalejší_Click() { writeChoice("opPomalejší"); }
-void frmQuarnel::opPomalá_Click() { writeChoice("opPomalá"); }
+void frmQuarnel::HScroll1_Change(int value) { session_->choose(Setting::nSpomaleni, QString::number(value)); }
