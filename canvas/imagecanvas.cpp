@@ -44,12 +44,6 @@ ImageCanvas::ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour backg
 {
 }
 
-ImageCanvas::~ImageCanvas()
-{
-    if (painter_.isActive())
-        painter_.end();
-}
-
 // The image is made and filled when it is first drawn on or shown, not with the
 // canvas: the window is then shown without first touching two megabytes.
 QImage &ImageCanvas::pixels()
@@ -186,19 +180,13 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
                    figures_.begin() + std::ptrdiff_t(before.figures));
     const std::size_t moved = before.figures - kept;
 
-    before.paintings = std::min(before.paintings, paintings_.size());
-    std::size_t keptPaintings = 0;
-    for (std::size_t i = 0; i < paintings_.size(); ++i) {
-        KeptPainting &p = paintings_[i];
-        if (i < before.paintings && area.contains(p.area))
-            continue;
+    const auto firstNew = paintings_.begin() + std::ptrdiff_t(std::min(before.paintings, paintings_.size()));
+    paintings_.erase(std::remove_if(paintings_.begin(), firstNew,
+                                    [&area](const KeptPainting &p) { return area.contains(p.area); }),
+                     firstNew);
+    for (KeptPainting &p : paintings_)
         p.beforeFigure =
             p.beforeFigure <= before.figures ? keptAhead[p.beforeFigure] : p.beforeFigure - moved;
-        if (keptPaintings != i)
-            paintings_[keptPaintings] = std::move(p);
-        ++keptPaintings;
-    }
-    paintings_.resize(keptPaintings);
 }
 
 // At ratio 1 the aliased rasteriser puts the middle of an odd-width figure half a
@@ -215,10 +203,7 @@ void ImageCanvas::draw(const Figure &f)
         p.drawLine(QPointF(f.x1 + a, f.y1 + a), QPointF(f.x2 + a, f.y2 + a));
         return;
     }
-    if (f.fillSolid)
-        p.setBrush(QColor(f.fill));
-    else
-        p.setBrush(Qt::NoBrush);
+    p.setBrush(f.fillSolid ? QBrush(QColor(f.fill)) : QBrush(Qt::NoBrush));
     p.drawEllipse(QPointF(f.x1 + a, f.y1 + a), qreal(f.x2), qreal(f.x2));
 }
 
@@ -245,4 +230,5 @@ void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> c
 void ImageCanvas::setDrawWidth(int pixels) { drawWidth_ = pixels; }
 void ImageCanvas::setFillStyleSolid() { fillSolid_ = true; }
 void ImageCanvas::setFillColour(Colour colour) { fillColour_ = colour; }
-void ImageCanvas::setUnitPixels() { unit_ = Unit::Pixels; }
+// The image is drawn in pixels whatever the unit.
+void ImageCanvas::setUnitPixels() {}
