@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace {
 struct Gain {
@@ -20,6 +21,16 @@ struct Gain {
 constexpr std::array<Gain, 3> SlitMarkerGains{{{"200", 20000}, {"150", 12500}, {"100", 7000}}};
 
 float f(double v) { return static_cast<float>(v); }
+
+// The marker gain K for a distance text ("200", "150", "100"), exact match only.
+std::optional<double> SlitMarkerGain(const QString &distance)
+{
+    for (const Gain &g : SlitMarkerGains) {
+        if (distance == QLatin1String(g.distance))
+            return g.k;
+    }
+    return std::nullopt;
+}
 
 void PlotBar(const ScanPoint &p, double axisX, Canvas &canvas)
 {
@@ -64,15 +75,6 @@ long PhotonDots(double n)
 {
     // Counting k = 1, 2, … while k <= n stops after floor(n); a count below 1, or not a number, draws none.
     return n >= 1 ? static_cast<long>(std::floor(n)) : 0;
-}
-
-std::optional<double> SlitMarkerGain(const QString &distance)
-{
-    for (const Gain &g : SlitMarkerGains) {
-        if (distance == QLatin1String(g.distance))
-            return g.k;
-    }
-    return std::nullopt;
 }
 
 void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings, Canvas &canvas,

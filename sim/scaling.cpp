@@ -6,6 +6,7 @@
 #include "settings.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 struct FactorRow {
@@ -38,12 +39,6 @@ std::optional<double> findFactor(const FactorRow &row, const QString &spacing)
     return std::nullopt;
 }
 } // namespace
-
-std::optional<double> LightModeFactor(const QString &distance, const QString &spacing)
-{
-    const FactorRow *row = findRow(distance);
-    return row ? findFactor(*row, spacing) : std::nullopt;
-}
 
 void ScaleIntensity(ScanPoint &point, const Settings &settings)
 {
