@@ -132,8 +132,3 @@ qint64 PatternPlayer::playedUSecs() const
 {
     return output_ && !output_->isStopped() ? output_->processedUSecs() : played_;
 }
-
-qint64 PatternPlayer::lengthUSecs() const
-{
-    return qint64(samples_.size() / qsizetype(sizeof(qint16))) * 1000000 / patternsound::sampleRate;
-}

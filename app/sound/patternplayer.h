@@ -37,9 +37,8 @@ public:
     void play();
     void stop();
     bool isPlaying() const;
-    // The microseconds of sound the last play() hands to the output, and how
-    // many of them the output has taken so far (when it stopped, if it has).
-    qint64 lengthUSecs() const;
+    // How many microseconds of the last play()'s sound the output has taken so
+    // far (when it stopped, if it has).
     qint64 playedUSecs() const;
 
 signals:
