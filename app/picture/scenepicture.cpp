@@ -74,13 +74,6 @@ void ScenePicture::showNow()
     sinceShown_.start();
 }
 
-void ScenePicture::addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }
-
-void ScenePicture::addSceneLabel(SceneLabel which, SurfaceLabel *label)
-{
-    sceneLabels_[std::size_t(which)] = label;
-}
-
 void ScenePicture::render(SurfaceLabel *label)
 {
     canvas_.paintOpaque(label->laidOutGeometry(), label->painting());

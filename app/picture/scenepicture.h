@@ -43,9 +43,9 @@ public:
     std::chrono::nanoseconds frameInterval() const;
 
     // A label shown from the start.
-    void addSurfaceLabel(SurfaceLabel *label);
+    void addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }
     // A label hidden at start that runs show and move.
-    void addSceneLabel(SceneLabel which, SurfaceLabel *label);
+    void addSceneLabel(SceneLabel which, SurfaceLabel *label) { sceneLabels_[std::size_t(which)] = label; }
 
     // Before a run draws: the first labels are in the image, and the image has
     // the resolution of the screen the window is on now.
