@@ -71,9 +71,24 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
     setObjectName(QStringLiteral("exploreWindow"));
     //: The title of the window that inspects the last run point by point (Ctrl+E).
     setWindowTitle(tr("Explore a run"));
-    setModal(false);
     laidOutFont_ = QApplication::font();
-    build();
+    auto *top = new QVBoxLayout(this);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("exploreStatus"));
+    status_->setWordWrap(true);
+    top->addWidget(status_);
+    top->addLayout(buildPointChooser());
+    // The plot at the left; the point's readouts, the bands and the orders at the right.
+    auto *columns = new QHBoxLayout;
+    top->addLayout(columns, 1);
+    columns->addLayout(buildPlotColumn(), 1);
+    auto *right = new QVBoxLayout;
+    columns->addLayout(right, 2);
+    readouts_ = new PointReadouts(this, this);
+    right->addWidget(readouts_);
+    right->addWidget(buildBandsGroup(), 1);
+    top->addWidget(buildRunsGroup());
+    top->addLayout(buildButtons());
 
     overlay_ = new PointOverlay(picture);
     refreshTimer_.setSingleShot(true);
@@ -92,27 +107,6 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
 }
 
 ExploreWindow::~ExploreWindow() { delete overlay_; }
-
-void ExploreWindow::build()
-{
-    auto *top = new QVBoxLayout(this);
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("exploreStatus"));
-    status_->setWordWrap(true);
-    top->addWidget(status_);
-    top->addLayout(buildPointChooser());
-    // The plot at the left; the point's readouts, the bands and the orders at the right.
-    auto *columns = new QHBoxLayout;
-    top->addLayout(columns, 1);
-    columns->addLayout(buildPlotColumn(), 1);
-    auto *right = new QVBoxLayout;
-    columns->addLayout(right, 2);
-    readouts_ = new PointReadouts(this, this);
-    right->addWidget(readouts_);
-    right->addWidget(buildBandsGroup(), 1);
-    top->addWidget(buildRunsGroup());
-    top->addLayout(buildButtons());
-}
 
 QLayout *ExploreWindow::buildPointChooser()
 {

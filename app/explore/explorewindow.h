@@ -64,7 +64,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void build();
     QLayout *buildPointChooser();
     QLayout *buildPlotColumn();
     QWidget *buildBandsGroup();

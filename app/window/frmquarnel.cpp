@@ -48,9 +48,8 @@ void useDesktopLabelColours(QWidget &label)
 // Every laid-out font is bold.
 QFont layoutFont(const ControlFont &font)
 {
-    QFont f(QString::fromLatin1(font.family));
+    QFont f(QString::fromLatin1(font.family), -1, QFont::Bold);
     f.setPointSizeF(font.points);
-    f.setWeight(QFont::Bold);
     return f;
 }
 
@@ -72,8 +71,6 @@ QString captionOf(const ControlRow &row)
         return QString::fromUtf8(row.caption); // a setting's text, never a word to translate
     if (const auto *choice = std::get_if<const Choice *>(&row.holds))
         return translatedCaption(**choice);
-    if (row.kind == ControlKind::Option)
-        return QString::fromUtf8(row.caption); // a hidden option of no group the user sees
     return translated(row.caption);
 }
 } // namespace
@@ -100,7 +97,25 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     buildControls();
     commands_ = new PictureCommands(*this, *picture_, *zoom_,
                                     {[this] { showExplore(); }, [this] { player_->play(); }});
-    connectRuns();
+    connect(session_, &RunSession::started, this, [this] {
+        setCursor(Qt::BusyCursor);
+        setBusy(*picture_, true);
+    });
+    connect(session_, &RunSession::finished, this, &frmQuarnel::runFinished);
+    connect(session_, &RunSession::refused, this, [this](const QString &why) {
+        auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+    // The hidden fields show the chosen settings.
+    connect(session_, &RunSession::chosen, this,
+            [this](Setting setting, const QString &text) { fields_[std::size_t(setting)]->setText(text); });
+    // Why H plays nothing, or plays later: beside the picture and to the screen
+    // reader, without a sound.
+    connect(player_, &PatternPlayer::notice, this, [this](const QString &text) {
+        QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
+        announce(*this, text);
+    });
     auto *escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, session_, &RunSession::stopRun);
@@ -125,26 +140,6 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
 }
 
 frmQuarnel::~frmQuarnel() = default;
-
-void frmQuarnel::connectRuns()
-{
-    connect(session_, &RunSession::started, this, &frmQuarnel::runStarted);
-    connect(session_, &RunSession::finished, this, &frmQuarnel::runFinished);
-    connect(session_, &RunSession::refused, this, [this](const QString &why) {
-        auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    });
-    // The hidden fields show the chosen settings.
-    connect(session_, &RunSession::chosen, this,
-            [this](Setting setting, const QString &text) { fields_[std::size_t(setting)]->setText(text); });
-    // Why H plays nothing, or plays later: beside the picture and to the screen
-    // reader, without a sound.
-    connect(player_, &PatternPlayer::notice, this, [this](const QString &text) {
-        QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
-        announce(*this, text);
-    });
-}
 
 ExploreWindow *frmQuarnel::explore() const { return explore_; }
 
@@ -309,12 +304,6 @@ void frmQuarnel::cmdStart_Click() { session_->start(); }
 void frmQuarnel::cmdKonec_Click()
 {
     session_->exit([this] { close(); });
-}
-
-void frmQuarnel::runStarted()
-{
-    setCursor(Qt::BusyCursor);
-    setBusy(*picture_, true);
 }
 
 void frmQuarnel::runFinished(RunEnd how, const RunRecord &run)

@@ -73,8 +73,6 @@ private:
     QScrollBar *makeScrollBar(void (frmQuarnel::*handler)(int));
     // Name, place, font, zoom, accessible texts and tooltip, as the row has them.
     void setUpControl(const ControlRow &row, QWidget &control);
-    void connectRuns();
-    void runStarted();
     void runFinished(RunEnd how, const RunRecord &run);
 
     ScenePicture *picture_ = nullptr;
