@@ -10,7 +10,6 @@ class QPluginLoader;
 class RunRecord;
 class RunSession;
 class SoundOutput;
-enum class RunEnd;
 
 // Plays the last run as sound (RenderPatternSound) through the desktop's sound
 // output, when asked and never otherwise: a run makes no sound by itself.
@@ -49,7 +48,6 @@ signals:
     void notice(const QString &text);
 
 private:
-    void runFinished(RunEnd how, const RunRecord &run);
     void play(const RunRecord &run);
     void stopOutput();
     void noOutput();
