@@ -79,12 +79,7 @@ void ImageCanvas::setDevicePixelRatio(qreal ratio)
     devicePixelRatio_ = ratio;
     if (!drawn)
         return;
-    drawAgain();
-    markDirty(QRect(QPoint(0, 0), logicalSize_));
-}
-
-void ImageCanvas::drawAgain()
-{
+    // Everything kept, drawn into a fresh image.
     std::size_t next = 0;
     const auto paintUpTo = [&](std::size_t figure) {
         for (; next < paintings_.size() && paintings_[next].beforeFigure <= figure; ++next) {
@@ -102,6 +97,7 @@ void ImageCanvas::drawAgain()
     paintUpTo(figures_.size());
     if (painter_.isActive())
         painter_.end();
+    markDirty(QRect(QPoint(0, 0), logicalSize_));
 }
 
 void ImageCanvas::markDirty(const QRect &rect)

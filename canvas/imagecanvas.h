@@ -95,8 +95,6 @@ private:
     QImage &pixels();
     void draw(const Figure &figure);
     void markDirty(const QRect &rect);
-    // Everything kept, drawn into a fresh image.
-    void drawAgain();
 
     QSize logicalSize_;
     qreal devicePixelRatio_;

@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -39,19 +40,15 @@ ScenePicture::ScenePicture(QWidget *parent)
 
 ScenePicture::~ScenePicture() = default;
 
-std::chrono::nanoseconds ScenePicture::frameInterval() const
-{
-    const QScreen *shownOn = screen();
-    const qreal hertz = shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0;
-    return std::chrono::nanoseconds(qRound64(1e9 / hertz));
-}
-
 void ScenePicture::present()
 {
     using namespace std::chrono;
     if (frameEnd_.isActive() || !canvas_.hasChanges())
         return; // the frame's end shows this too, or there is nothing to show
-    const nanoseconds frame = frameInterval();
+    // A frame of the window's screen (60 Hz where its rate is unknown).
+    const QScreen *shownOn = screen();
+    const nanoseconds frame(
+        qRound64(1e9 / (shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0)));
     const nanoseconds since(sinceShown_.isValid() ? sinceShown_.nsecsElapsed() : frame.count());
     if (since >= frame) {
         showNow();

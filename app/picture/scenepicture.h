@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <chrono>
 #include <vector>
 
 class SurfaceLabel;
@@ -39,8 +38,6 @@ public:
     void present();
     // Shows what was drawn since the last repaint at once, whatever the frame.
     void showNow();
-    // How long a frame of the window's screen lasts (60 Hz where it is unknown).
-    std::chrono::nanoseconds frameInterval() const;
 
     // A label shown from the start.
     void addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }
