@@ -173,11 +173,11 @@ private slots:
         shown.window.session().setStepDuration(countdownStep);
         shown.explore->selectPoint(100);
         shown.window.cmdStart_Click();
-        QVERIFY(shown.window.isRunning());
+        QVERIFY(shown.window.session().isRunning());
         QLineEdit *height = shown.readout("readoutHeight");
         QTRY_VERIFY(height->text().contains(QLocale().toString(-100)));
-        QVERIFY(shown.window.isRunning());
-        QTRY_VERIFY_WITH_TIMEOUT(!shown.window.isRunning(), 10000);
+        QVERIFY(shown.window.session().isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.window.session().isRunning(), 10000);
     }
 
     // The mark drawn into the kept picture, so that copying or saving takes it
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(dialog && dialog->isVisible());
         // The dialog waits without holding up a run.
         shown.window.cmdStart_Click();
-        QVERIFY(!shown.window.isRunning());
+        QVERIFY(!shown.window.session().isRunning());
         emit dialog->fileSelected(dir.filePath(name));
         const QString folder = QFileInfo(dir.filePath(name)).path();
         const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);

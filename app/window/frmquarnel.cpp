@@ -242,9 +242,8 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         return label;
     }
     case ControlKind::PushButton: {
+        // Outside a dialog a push button is neither default nor auto-default.
         auto *button = new QPushButton(caption, this);
-        button->setAutoDefault(false);
-        button->setDefault(false);
         connect(button, &QPushButton::clicked, this, std::get<ClickHandler>(row.handler));
         return button;
     }
@@ -297,8 +296,6 @@ void frmQuarnel::Form_Load()
     session_->choose(Setting::nSpomaleni, QStringLiteral("1"));
 }
 
-bool frmQuarnel::isRunning() const { return session_->isRunning(); }
-
 void frmQuarnel::cmdStart_Click() { session_->start(); }
 
 void frmQuarnel::cmdKonec_Click()
@@ -326,7 +323,7 @@ void frmQuarnel::runFinished(RunEnd how, const RunRecord &run)
 void frmQuarnel::closeEvent(QCloseEvent *event)
 {
     // Exit, or a close by code, during a run: the window closes when the run ends.
-    if (isRunning() && !event->spontaneous()) {
+    if (session_->isRunning() && !event->spontaneous()) {
         event->ignore();
         cmdKonec_Click();
         return;

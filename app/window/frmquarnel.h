@@ -55,7 +55,6 @@ public:
     // The Explore window, made on first use; one for the program's lifetime.
     void showExplore();
     ExploreWindow *explore() const;
-    bool isRunning() const;
 
     void Form_Load();
     void cmdStart_Click();
