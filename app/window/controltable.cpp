@@ -64,20 +64,20 @@ const ControlRow rows[] = {
     {"frmnRozteč", K::Frame, QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing"), {16, 64, 89, 105}, msSans, 3, {}, nullptr,
      //: What a screen reader says of the slit-spacing group.
      QT_TRANSLATE_NOOP("frmQuarnel", "How far each slit lies from the optical axis")},
-    {"opVelka", K::Option, spacing[0].caption.source, {16, 16, 49, 17}, dialog, 32, {}, nullptr,
+    {"opVelka", K::Option, spacing[0].caption.source, {16, 16, 49, 17}, dialog, 32, &F::opVelka_Click, nullptr,
      //: What a screen reader says of an option: the group's name and the option's
      //: caption as they are translated, then what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing large: each slit %1 pixels from the optical axis"), true, false, &spacing[0]},
-    {"op60", K::Option, spacing[1].caption.source, {16, 33, 49, 13}, dialog, 13, {}, nullptr,
+    {"op60", K::Option, spacing[1].caption.source, {16, 33, 49, 13}, dialog, 13, &F::op60_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing minor: each slit %1 pixels from the optical axis"), true, false, &spacing[1]},
-    {"op40", K::Option, spacing[2].caption.source, {16, 48, 57, 17}, dialog, 12, {}, nullptr,
+    {"op40", K::Option, spacing[2].caption.source, {16, 48, 57, 17}, dialog, 12, &F::op40_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing middle: each slit %1 pixels from the optical axis"), true, false, &spacing[2]},
-    {"op20", K::Option, spacing[3].caption.source, {16, 64, 57, 13}, dialog, 11, {}, nullptr,
+    {"op20", K::Option, spacing[3].caption.source, {16, 64, 57, 13}, dialog, 11, &F::op20_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing small: each slit %1 pixels from the optical axis"), true, false, &spacing[3]},
-    {"op0", K::Option, spacing[4].caption.source, {16, 80, 49, 17}, dialog, 8, {}, nullptr,
+    {"op0", K::Option, spacing[4].caption.source, {16, 80, 49, 17}, dialog, 8, &F::op0_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Slit spacing 0: both slits on the optical axis"), true, false, &spacing[4]},
 
@@ -87,13 +87,13 @@ const ControlRow rows[] = {
     {"frmVzdalenostDetektoru", K::Frame, QT_TRANSLATE_NOOP("frmQuarnel", "Detector-Screen distance"), {16, 184, 169, 73}, msSans, 5, {},
      //: What a screen reader says of the distance group.
      nullptr, QT_TRANSLATE_NOOP("frmQuarnel", "How far the screen stands behind the barrier")},
-    {"opDc200", K::Option, distance[0].caption.source, {32, 16, 49, 13}, dialog, 9, {}, nullptr,
+    {"opDc200", K::Option, distance[0].caption.source, {32, 16, 49, 13}, dialog, 9, &F::opDc200_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance large: the screen %1 pixels behind the barrier"), true, false, &distance[0]},
-    {"opDc150", K::Option, distance[1].caption.source, {56, 32, 65, 17}, dialog, 10, {}, nullptr,
+    {"opDc150", K::Option, distance[1].caption.source, {56, 32, 65, 17}, dialog, 10, &F::opDc150_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance middle: the screen %1 pixels behind the barrier"), true, false, &distance[1]},
-    {"opdc100", K::Option, distance[2].caption.source, {88, 48, 65, 17}, dialog, 6, {}, nullptr,
+    {"opdc100", K::Option, distance[2].caption.source, {88, 48, 65, 17}, dialog, 6, &F::opdc100_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Detector-screen distance near: the screen %1 pixels behind the barrier"), true, false, &distance[2]},
 
@@ -103,18 +103,18 @@ const ControlRow rows[] = {
      //: What a screen reader says of the frequency group. The wave number is the
      //: physics term (k); the phase turns along a path by k radians per pixel.
      QT_TRANSLATE_NOOP("frmQuarnel", "The wave number of the light: how fast the phase turns along a path")},
-    {"op2", K::Option, frequency[0].caption.source, {8, 16, 57, 17}, dialog, 31, {}, nullptr,
+    {"op2", K::Option, frequency[0].caption.source, {8, 16, 57, 17}, dialog, 31, &F::op2_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Frequency higher: the phase turns %1 radians per pixel of path"), true, false, &frequency[0]},
-    {"op05", K::Option, frequency[1].caption.source, {24, 32, 57, 17}, dialog, 15, {}, nullptr,
+    {"op05", K::Option, frequency[1].caption.source, {24, 32, 57, 17}, dialog, 15, &F::op05_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      //: Numbers as your language writes them.
      QT_TRANSLATE_NOOP("frmQuarnel", "Frequency high: the phase turns %1 radians per pixel of path"), true, false, &frequency[1]},
-    {"op03", K::Option, frequency[2].caption.source, {40, 48, 57, 13}, dialog, 17, {}, nullptr,
+    {"op03", K::Option, frequency[2].caption.source, {40, 48, 57, 13}, dialog, 17, &F::op03_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      //: Numbers as your language writes them.
      QT_TRANSLATE_NOOP("frmQuarnel", "Frequency middle: the phase turns %1 radians per pixel of path"), true, false, &frequency[2]},
-    {"op01", K::Option, frequency[3].caption.source, {56, 64, 41, 13}, dialog, 18, {}, nullptr,
+    {"op01", K::Option, frequency[3].caption.source, {56, 64, 41, 13}, dialog, 18, &F::op01_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      //: Numbers as your language writes them.
      QT_TRANSLATE_NOOP("frmQuarnel", "Frequency low: the phase turns %1 radians per pixel of path"), true, false, &frequency[3]},
@@ -124,24 +124,24 @@ const ControlRow rows[] = {
     {"frmInterfeSvetloFoton", K::Frame, QT_TRANSLATE_NOOP("frmQuarnel", "Pattern"), {16, 352, 113, 73}, msSans, 28, {}, nullptr,
      //: What a screen reader says of the pattern group.
      QT_TRANSLATE_NOOP("frmQuarnel", "What the plot beside the screen shows")},
-    {"opSvětlo", K::Option, pattern[0].caption.source, {8, 16, 65, 13}, dialog, 29, {}, nullptr,
+    {"opSvětlo", K::Option, pattern[0].caption.source, {8, 16, 65, 13}, dialog, 29, &F::opSvětlo_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Pattern light: the interference weighted by the distance from each slit, as bars"), true, false, &pattern[0]},
-    {"opFoton", K::Option, pattern[1].caption.source, {8, 32, 89, 13}, dialog, 30, {}, nullptr,
+    {"opFoton", K::Option, pattern[1].caption.source, {8, 32, 89, 13}, dialog, 30, &F::opFoton_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets. A
      //: phasor is the arrow that stands for a wave's phase.
      QT_TRANSLATE_NOOP("frmQuarnel", "Pattern interference: the squared length of the phasor sum, as bars"), true, false, &pattern[1]},
-    {"opDopad", K::Option, pattern[2].caption.source, {8, 48, 97, 13}, dialog, 35, {}, nullptr,
+    {"opDopad", K::Option, pattern[2].caption.source, {8, 48, 97, 13}, dialog, 35, &F::opDopad_Click, nullptr,
      //: What a screen reader says of an option: group, caption, what it sets.
      QT_TRANSLATE_NOOP("frmQuarnel", "Pattern photon density: at each height as many random dots as photons arrive"), true, false, &pattern[2]},
 
     {"frmAnimace", K::Frame, "Animace", {16, 440, 81, 65}, msSans, 37, {}, nullptr, "Animation speed",
      hidden},
-    {"opRychlá", K::Option, "Rychlá", {8, 16, 65, 17}, dialog, 38, {}, nullptr,
+    {"opRychlá", K::Option, "Rychlá", {8, 16, 65, 17}, dialog, 38, &F::opRychlá_Click, nullptr,
      "Animation speed fast: slow-down %1", true, false, &choiceNamed("opRychlá")},
-    {"opPomalejší", K::Option, "Pomalejší", {8, 32, 65, 17}, dialog, 39, {}, nullptr,
+    {"opPomalejší", K::Option, "Pomalejší", {8, 32, 65, 17}, dialog, 39, &F::opPomalejší_Click, nullptr,
      "Animation speed slower: slow-down %1", true, false, &choiceNamed("opPomalejší")},
-    {"opPomalá", K::Option, "Pomalá", {8, 48, 65, 13}, dialog, 40, {}, nullptr,
+    {"opPomalá", K::Option, "Pomalá", {8, 48, 65, 13}, dialog, 40, &F::opPomalá_Click, nullptr,
      "Animation speed slow: slow-down %1", true, false, &choiceNamed("opPomalá")},
 
     // The caption of a field is the placeholder that the start-up settings replace.

@@ -256,11 +256,11 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
     }
     case ControlKind::Option: {
         auto *option = new QRadioButton(caption, frame);
-        // Selecting a button, by a click, a key or in code, writes its choice at once.
-        const Choice &choice = *std::get<const Choice *>(row.holds);
-        connect(option, &QRadioButton::toggled, this, [this, &choice](bool checked) {
+        // Selecting a button, by a click, a key or in code, runs its handler at once.
+        const ClickHandler handler = std::get<ClickHandler>(row.handler);
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
             if (checked)
-                session_->choose(choice.setting, choiceText(choice));
+                (this->*handler)();
         });
         return option;
     }
@@ -288,6 +288,12 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
 }
 
 QString frmQuarnel::text(Setting setting) const { return fields_[std::size_t(setting)]->text(); }
+
+void frmQuarnel::writeChoice(const char *option)
+{
+    const Choice &choice = choiceNamed(option);
+    session_->choose(choice.setting, choiceText(choice));
+}
 
 void frmQuarnel::Form_Load()
 {
@@ -342,3 +348,22 @@ void frmQuarnel::resizeEvent(QResizeEvent *event)
 }
 
 void frmQuarnel::HScroll1_Change(int value) { session_->choose(Setting::nSpomaleni, QString::number(value)); }
+
+void frmQuarnel::opVelka_Click() { writeChoice("opVelka"); }
+void frmQuarnel::op60_Click() { writeChoice("op60"); }
+void frmQuarnel::op40_Click() { writeChoice("op40"); }
+void frmQuarnel::op20_Click() { writeChoice("op20"); }
+void frmQuarnel::op0_Click() { writeChoice("op0"); }
+void frmQuarnel::opDc200_Click() { writeChoice("opDc200"); }
+void frmQuarnel::opDc150_Click() { writeChoice("opDc150"); }
+void frmQuarnel::opdc100_Click() { writeChoice("opdc100"); }
+void frmQuarnel::op2_Click() { writeChoice("op2"); }
+void frmQuarnel::op05_Click() { writeChoice("op05"); }
+void frmQuarnel::op03_Click() { writeChoice("op03"); }
+void frmQuarnel::op01_Click() { writeChoice("op01"); }
+void frmQuarnel::opSvětlo_Click() { writeChoice("opSvětlo"); }
+void frmQuarnel::opFoton_Click() { writeChoice("opFoton"); }
+void frmQuarnel::opDopad_Click() { writeChoice("opDopad"); }
+void frmQuarnel::opRychlá_Click() { writeChoice("opRychlá"); }
+void frmQuarnel::opPomalejší_Click() { writeChoice("opPomalejší"); }
+void frmQuarnel::opPomalá_Click() { writeChoice("opPomalá"); }

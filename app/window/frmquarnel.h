@@ -32,10 +32,9 @@ enum class RunEnd;
 // settings. The picture's own commands are PictureCommands; the sound of a run
 // is the PatternPlayer's, the Explore window is made on first use.
 //
-// The buttons' and the scroll bar's handlers carry the names of their controls
-// and are plain member functions connected by pointer, not slots; an option
-// writes the choice its row holds (choices.h). Several options' names contain
-// Czech letters, which moc cannot read.
+// The handlers carry the names of their controls; several of these contain
+// Czech letters, which moc cannot read, so they are plain member functions
+// connected by pointer, not slots.
 class frmQuarnel : public QWidget, public Settings {
     Q_OBJECT
 public:
@@ -61,6 +60,25 @@ public:
     void cmdKonec_Click();
     void HScroll1_Change(int value);
 
+    void opVelka_Click();
+    void op60_Click();
+    void op40_Click();
+    void op20_Click();
+    void op0_Click();
+    void opDc200_Click();
+    void opDc150_Click();
+    void opdc100_Click();
+    void op2_Click();
+    void op05_Click();
+    void op03_Click();
+    void op01_Click();
+    void opSvětlo_Click();
+    void opFoton_Click();
+    void opDopad_Click();
+    void opRychlá_Click();
+    void opPomalejší_Click();
+    void opPomalá_Click();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -72,6 +90,8 @@ private:
     QScrollBar *makeScrollBar(void (frmQuarnel::*handler)(int));
     // Name, place, font, zoom, accessible texts and tooltip, as the row has them.
     void setUpControl(const ControlRow &row, QWidget &control);
+    // An option's handler: its setting takes the text the option writes.
+    void writeChoice(const char *option);
     void runFinished(RunEnd how, const RunRecord &run);
 
     ScenePicture *picture_ = nullptr;
