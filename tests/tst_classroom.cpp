@@ -3,18 +3,11 @@
 #include "tracedquarnel.h"
 
 #include <QtTest>
-#include <memory>
 
 // What the computers of a classroom need: an 8-bit screen.
 class TestClassroom : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        driver_ = std::make_unique<WindowDriver>();
-        QVERIFY2(driver_->isReady(), qPrintable(driver_->session.why()));
-    }
-
     // The window must open and run on an 8-bit screen, where the widget style's
     // group-box drawing once crashed the program at start-up.
     void runsOnAnEightBitScreen()
@@ -27,9 +20,6 @@ private slots:
         QVERIFY2(program->waitForRunsEnded(1, 20000), qPrintable(program->log()));
         QCOMPARE(eightBit.exit(*program, 10000), QString());
     }
-
-private:
-    std::unique_ptr<WindowDriver> driver_;
 };
 
 QTEST_MAIN(TestClassroom)
