@@ -13,17 +13,6 @@
 #include <cmath>
 #include <utility>
 
-namespace {
-// The widget pixels a logical rectangle of the picture touches at a zoom.
-QRect covering(const QRect &logical, int percent)
-{
-    const auto low = [percent](int v) { return int(std::floor(v * percent / 100.0)); };
-    const auto high = [percent](int v) { return int(std::ceil(v * percent / 100.0)); };
-    return QRect(QPoint(low(logical.left()), low(logical.top())),
-                 QPoint(high(logical.right() + 1) - 1, high(logical.bottom() + 1) - 1));
-}
-} // namespace
-
 ScenePicture::ScenePicture(QWidget *parent)
     : QWidget(parent),
       canvas_(sceneSize, parent ? parent->devicePixelRatioF() : 1.0, colours::silver,
@@ -64,9 +53,13 @@ void ScenePicture::showNow()
     const QRegion changed = canvas_.flush();
     if (changed.isEmpty())
         return;
+    // The widget pixels each changed rectangle of the picture touches at the zoom.
+    const auto low = [this](int v) { return int(std::floor(v * zoom_ / 100.0)); };
+    const auto high = [this](int v) { return int(std::ceil(v * zoom_ / 100.0)); };
     QRegion shown;
     for (const QRect &rect : changed)
-        shown += covering(rect, zoom_);
+        shown += QRect(QPoint(low(rect.left()), low(rect.top())),
+                       QPoint(high(rect.right() + 1) - 1, high(rect.bottom() + 1) - 1));
     update(shown);
     sinceShown_.start();
 }

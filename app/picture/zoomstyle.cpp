@@ -41,13 +41,6 @@ bool isLength(QStyle::PixelMetric metric)
     return std::ranges::find(lengths, metric) != std::end(lengths);
 }
 
-// A rectangle at 100 %: its edges divided by the factor, to whole pixels.
-QRect laidOut(const QRect &zoomed, qreal factor)
-{
-    const auto edge = [factor](int pixels) { return int(std::lround(pixels / factor)); };
-    return QRect(QPoint(edge(zoomed.left()), edge(zoomed.top())),
-                 QPoint(edge(zoomed.right() + 1) - 1, edge(zoomed.bottom() + 1) - 1));
-}
 } // namespace
 
 ZoomStyle::ZoomStyle(QStyle *base) : QProxyStyle(base) {}
@@ -91,7 +84,11 @@ bool ZoomStyle::drawAsLaidOut(const QStyleOption *option, QPainter *painter, Dra
         return false;
     const qreal factor = percent_ / 100.0;
     Option asLaidOut = *given;
-    asLaidOut.rect = laidOut(given->rect, factor);
+    // The rectangle at 100 %: its edges divided by the factor, to whole pixels.
+    const auto edge = [factor](int pixels) { return int(std::lround(pixels / factor)); };
+    const QRect &zoomed = given->rect;
+    asLaidOut.rect = QRect(QPoint(edge(zoomed.left()), edge(zoomed.top())),
+                           QPoint(edge(zoomed.right() + 1) - 1, edge(zoomed.bottom() + 1) - 1));
     painter->save();
     painter->scale(factor, factor);
     // The style's small bitmaps (a scroll bar's arrows) enlarged pixel for pixel:
