@@ -12,15 +12,6 @@ namespace {
 // How many rows a level line or a dot at width 2 or less reaches, with its margin.
 constexpr int bandHeight = 8;
 
-QPen figurePen(QRgb colour, int width)
-{
-    QPen p{QColor(colour)};
-    p.setWidth(width);
-    p.setCapStyle(Qt::SquareCap);
-    p.setJoinStyle(Qt::MiterJoin);
-    return p;
-}
-
 // The changed area of a figure: its bounding box grown by the pen on every side.
 // Coordinates far outside the picture are held to a range where the whole-number
 // arithmetic cannot overflow; what lies beyond the picture is dropped later anyway.
@@ -193,7 +184,7 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
 void ImageCanvas::draw(const Figure &f)
 {
     QPainter &p = painter();
-    p.setPen(figurePen(f.pen, f.width));
+    p.setPen(QPen(QColor(f.pen), f.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     const qreal a = (f.width % 2 != 0 && devicePixelRatio_ != 1.0) ? 0.5 : 0.0;
     if (f.kind == Figure::Kind::Line) {
         p.drawLine(QPointF(f.x1 + a, f.y1 + a), QPointF(f.x2 + a, f.y2 + a));

@@ -32,11 +32,6 @@ std::optional<double> SlitMarkerGain(const QString &distance)
     return std::nullopt;
 }
 
-void PlotBar(const ScanPoint &p, double axisX, Canvas &canvas)
-{
-    canvas.line(f(axisX), f(p.pointY), f(axisX + p.intensity), f(p.pointY));
-}
-
 void PlotPhotons(ScanPoint &p, double axisX, Canvas &canvas, PhotonRandom &random)
 {
     using namespace plot;
@@ -82,7 +77,7 @@ void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &
 {
     const double axisX = geometry.plotAxisX;
     if (!PlotsPhotons(settings))
-        PlotBar(point, axisX, canvas);
+        canvas.line(f(axisX), f(point.pointY), f(axisX + point.intensity), f(point.pointY));
     else
         PlotPhotons(point, axisX, canvas, random);
     canvas.setDrawWidth(1);
