@@ -45,25 +45,9 @@ void useDesktopLabelColours(QWidget &label)
     label.setPalette(colours);
 }
 
-// Every laid-out font is bold.
-QFont layoutFont(const ControlFont &font)
-{
-    QFont f(QString::fromLatin1(font.family), -1, QFont::Bold);
-    f.setPointSizeF(font.points);
-    return f;
-}
-
 // A text of the control table in the user's language; as it is where no
 // translation has it.
 QString translated(const char *text) { return QCoreApplication::translate("frmQuarnel", text); }
-
-// What a screen reader says of the control: an option's value given as its setting holds it.
-QString described(const ControlRow &row)
-{
-    const QString text = translated(row.accessibleDescription);
-    const auto *choice = std::get_if<const Choice *>(&row.holds);
-    return choice && text.contains(QLatin1String("%1")) ? text.arg(choiceText(**choice)) : text;
-}
 
 QString captionOf(const ControlRow &row)
 {
@@ -187,9 +171,11 @@ void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
 {
     control.setObjectName(QString::fromUtf8(row.name));
     control.setGeometry(row.geometry);
-    if (row.font.family)
-        control.setFont(layoutFont(row.font));
-    else if (row.kind == ControlKind::Option)
+    if (row.font.family) {
+        QFont laidOut(QString::fromLatin1(row.font.family), -1, QFont::Bold); // every laid-out font is bold
+        laidOut.setPointSizeF(row.font.points);
+        control.setFont(laidOut);
+    } else if (row.kind == ControlKind::Option)
         control.setFont(font()); // the window's, not the frame's bold one
     if (!row.visible)
         control.setVisible(false);
@@ -207,8 +193,13 @@ void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
         zoom_->add(&control, row.geometry, control.font());
     control.setAccessibleName(row.accessibleName ? translated(row.accessibleName)
                                                  : withoutSoftHyphens(captionOf(row)));
-    if (row.accessibleDescription)
-        control.setAccessibleDescription(described(row));
+    if (row.accessibleDescription) {
+        // An option's value given as its setting holds it.
+        const QString text = translated(row.accessibleDescription);
+        const auto *choice = std::get_if<const Choice *>(&row.holds);
+        control.setAccessibleDescription(
+            choice && text.contains(QLatin1String("%1")) ? text.arg(choiceText(**choice)) : text);
+    }
     // The picture lets the pointer through to the window: the window shows its
     // tooltip, wherever no control shows one of its own.
     const char *toolTip = row.toolTip ? row.toolTip : row.accessibleDescription;
