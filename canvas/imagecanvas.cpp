@@ -12,15 +12,6 @@ namespace {
 // How many rows a level line or a dot at width 2 or less reaches, with its margin.
 constexpr int bandHeight = 8;
 
-QPen figurePen(QRgb colour, int width)
-{
-    QPen p{QColor(colour)};
-    p.setWidth(width);
-    p.setCapStyle(Qt::SquareCap);
-    p.setJoinStyle(Qt::MiterJoin);
-    return p;
-}
-
 // The changed area of a figure: its bounding box grown by the pen on every side.
 // Coordinates far outside the picture are held to a range where the whole-number
 // arithmetic cannot overflow; what lies beyond the picture is dropped later anyway.
@@ -42,12 +33,6 @@ ImageCanvas::ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour backg
       background_(background),
       logicalDpi_(logicalDpi)
 {
-}
-
-ImageCanvas::~ImageCanvas()
-{
-    if (painter_.isActive())
-        painter_.end();
 }
 
 // The image is made and filled when it is first drawn on or shown, not with the
@@ -85,12 +70,7 @@ void ImageCanvas::setDevicePixelRatio(qreal ratio)
     devicePixelRatio_ = ratio;
     if (!drawn)
         return;
-    drawAgain();
-    markDirty(QRect(QPoint(0, 0), logicalSize_));
-}
-
-void ImageCanvas::drawAgain()
-{
+    // Everything kept, drawn into a fresh image.
     std::size_t next = 0;
     const auto paintUpTo = [&](std::size_t figure) {
         for (; next < paintings_.size() && paintings_[next].beforeFigure <= figure; ++next) {
@@ -108,6 +88,7 @@ void ImageCanvas::drawAgain()
     paintUpTo(figures_.size());
     if (painter_.isActive())
         painter_.end();
+    markDirty(QRect(QPoint(0, 0), logicalSize_));
 }
 
 void ImageCanvas::markDirty(const QRect &rect)
@@ -186,19 +167,13 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
                    figures_.begin() + std::ptrdiff_t(before.figures));
     const std::size_t moved = before.figures - kept;
 
-    before.paintings = std::min(before.paintings, paintings_.size());
-    std::size_t keptPaintings = 0;
-    for (std::size_t i = 0; i < paintings_.size(); ++i) {
-        KeptPainting &p = paintings_[i];
-        if (i < before.paintings && area.contains(p.area))
-            continue;
+    const auto firstNew = paintings_.begin() + std::ptrdiff_t(std::min(before.paintings, paintings_.size()));
+    paintings_.erase(std::remove_if(paintings_.begin(), firstNew,
+                                    [&area](const KeptPainting &p) { return area.contains(p.area); }),
+                     firstNew);
+    for (KeptPainting &p : paintings_)
         p.beforeFigure =
             p.beforeFigure <= before.figures ? keptAhead[p.beforeFigure] : p.beforeFigure - moved;
-        if (keptPaintings != i)
-            paintings_[keptPaintings] = std::move(p);
-        ++keptPaintings;
-    }
-    paintings_.resize(keptPaintings);
 }
 
 // At ratio 1 the aliased rasteriser puts the middle of an odd-width figure half a
@@ -209,16 +184,13 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
 void ImageCanvas::draw(const Figure &f)
 {
     QPainter &p = painter();
-    p.setPen(figurePen(f.pen, f.width));
+    p.setPen(QPen(QColor(f.pen), f.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     const qreal a = (f.width % 2 != 0 && devicePixelRatio_ != 1.0) ? 0.5 : 0.0;
     if (f.kind == Figure::Kind::Line) {
         p.drawLine(QPointF(f.x1 + a, f.y1 + a), QPointF(f.x2 + a, f.y2 + a));
         return;
     }
-    if (f.fillSolid)
-        p.setBrush(QColor(f.fill));
-    else
-        p.setBrush(Qt::NoBrush);
+    p.setBrush(f.fillSolid ? QBrush(QColor(f.fill)) : QBrush(Qt::NoBrush));
     p.drawEllipse(QPointF(f.x1 + a, f.y1 + a), qreal(f.x2), qreal(f.x2));
 }
 
@@ -245,4 +217,5 @@ void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> c
 void ImageCanvas::setDrawWidth(int pixels) { drawWidth_ = pixels; }
 void ImageCanvas::setFillStyleSolid() { fillSolid_ = true; }
 void ImageCanvas::setFillColour(Colour colour) { fillColour_ = colour; }
-void ImageCanvas::setUnitPixels() { unit_ = Unit::Pixels; }
+// The image is drawn in pixels whatever the unit.
+void ImageCanvas::setUnitPixels() {}

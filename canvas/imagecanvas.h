@@ -29,11 +29,8 @@ inline QColor toQColor(Colour c)
 // covered later (by the clear at a run's start, by an opaque label) is forgotten.
 class ImageCanvas : public Canvas {
 public:
-    enum class Unit { Twips, Pixels };
-
     // logicalDpi sets the image's resolution so text drawn into it matches the widgets'.
     ImageCanvas(QSize logicalSize, qreal devicePixelRatio, Colour background, int logicalDpi = 96);
-    ~ImageCanvas() override;
     ImageCanvas(const ImageCanvas &) = delete;
     ImageCanvas &operator=(const ImageCanvas &) = delete;
 
@@ -98,8 +95,6 @@ private:
     QImage &pixels();
     void draw(const Figure &figure);
     void markDirty(const QRect &rect);
-    // Everything kept, drawn into a fresh image.
-    void drawAgain();
 
     QSize logicalSize_;
     qreal devicePixelRatio_;
@@ -115,5 +110,4 @@ private:
     bool fillSolid_ = false;
     Colour fillColour_ = colours::black;
     Colour foreground_ = colours::black;
-    Unit unit_ = Unit::Twips;
 };

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace {
 struct Gain {
@@ -21,9 +22,14 @@ constexpr std::array<Gain, 3> SlitMarkerGains{{{"200", 20000}, {"150", 12500}, {
 
 float f(double v) { return static_cast<float>(v); }
 
-void PlotBar(const ScanPoint &p, double axisX, Canvas &canvas)
+// The marker gain K for a distance text ("200", "150", "100"), exact match only.
+std::optional<double> SlitMarkerGain(const QString &distance)
 {
-    canvas.line(f(axisX), f(p.pointY), f(axisX + p.intensity), f(p.pointY));
+    for (const Gain &g : SlitMarkerGains) {
+        if (distance == QLatin1String(g.distance))
+            return g.k;
+    }
+    return std::nullopt;
 }
 
 void PlotPhotons(ScanPoint &p, double axisX, Canvas &canvas, PhotonRandom &random)
@@ -66,21 +72,12 @@ long PhotonDots(double n)
     return n >= 1 ? static_cast<long>(std::floor(n)) : 0;
 }
 
-std::optional<double> SlitMarkerGain(const QString &distance)
-{
-    for (const Gain &g : SlitMarkerGains) {
-        if (distance == QLatin1String(g.distance))
-            return g.k;
-    }
-    return std::nullopt;
-}
-
 void PlotPoint(ScanPoint &point, const SceneGeometry &geometry, const Settings &settings, Canvas &canvas,
                PhotonRandom &random)
 {
     const double axisX = geometry.plotAxisX;
     if (!PlotsPhotons(settings))
-        PlotBar(point, axisX, canvas);
+        canvas.line(f(axisX), f(point.pointY), f(axisX + point.intensity), f(point.pointY));
     else
         PlotPhotons(point, axisX, canvas, random);
     canvas.setDrawWidth(1);

@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-#include <optional>
-
 struct ScanPoint;
 struct SceneGeometry;
 class Canvas;
@@ -17,9 +14,6 @@ constexpr double PhotonStripWidth = 100;
 constexpr double PhotonScale = 3.9;
 constexpr double dotRadius = 1;
 } // namespace plot
-
-// The marker gain K for a distance text ("200", "150", "100"), exact match only.
-std::optional<double> SlitMarkerGain(const QString &distance);
 
 // Whether the plot shows photon dots (mode "2", compared as text) rather than bars.
 bool PlotsPhotons(const Settings &settings);

@@ -12,6 +12,9 @@
 
 #include <cmath>
 
+namespace {
+// The countdown after a point: delayCount := slow-down × 30000, counted down to
+// zero, stopping as soon as it is no longer above zero. Returns the steps it takes.
 long long SlowDownSteps(const Settings &settings)
 {
     const double delayCount = settingNumber(settings, Setting::nSpomaleni) * double(run::delayFactor);
@@ -19,6 +22,7 @@ long long SlowDownSteps(const Settings &settings)
     // zero or below.
     return delayCount > 0 ? static_cast<long long>(std::ceil(delayCount)) : 0;
 }
+} // namespace
 
 Run::Run(Canvas &canvas, const Settings &settings, SceneLabels &labels, PhotonRandom &random,
          RunObserver *observer)

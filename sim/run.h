@@ -16,10 +16,6 @@ namespace run {
 constexpr long long delayFactor = 30000; // countdown steps per unit of slow-down
 } // namespace run
 
-// The countdown after a point: delayCount := slow-down × 30000, counted down to
-// zero, stopping as soon as it is no longer above zero. Returns the steps it takes.
-long long SlowDownSteps(const Settings &settings);
-
 // One run as the Start button performs it, in the steps that a caller carries
 // out one at a time: the scene; then each of the 399 points, bottom to top
 // (scanned, scaled, plotted, reported to the observer, the axis drawn again, the

@@ -5,6 +5,7 @@
 #include "scan.h"
 #include "settings.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -19,31 +20,7 @@ constexpr std::array<FactorRow, 3> LightModeFactors{{
     {"150", {2.5, 2.2, 2, 1.4, 1.25}},
     {"100", {1.1, 1.15, 1.28, 0.75, 0.57}},
 }};
-
-const FactorRow *findRow(const QString &distance)
-{
-    for (const FactorRow &row : LightModeFactors) {
-        if (distance == QLatin1String(row.distance))
-            return &row;
-    }
-    return nullptr;
-}
-
-std::optional<double> findFactor(const FactorRow &row, const QString &spacing)
-{
-    for (std::size_t column = 0; column < spacingKeys.size(); ++column) {
-        if (spacing == QLatin1String(spacingKeys[column]))
-            return row.factors[column];
-    }
-    return std::nullopt;
-}
 } // namespace
-
-std::optional<double> LightModeFactor(const QString &distance, const QString &spacing)
-{
-    const FactorRow *row = findRow(distance);
-    return row ? findFactor(*row, spacing) : std::nullopt;
-}
 
 void ScaleIntensity(ScanPoint &point, const Settings &settings)
 {
@@ -55,9 +32,16 @@ void ScaleIntensity(ScanPoint &point, const Settings &settings)
     if (mode != QLatin1String("0"))
         return;
     // The spacing is read only once the distance has a row.
-    const FactorRow *row = findRow(settings.text(Setting::nVzdalenost));
-    if (!row)
+    const QString distance = settings.text(Setting::nVzdalenost);
+    const auto row =
+        std::find_if(LightModeFactors.begin(), LightModeFactors.end(),
+                     [&distance](const FactorRow &r) { return distance == QLatin1String(r.distance); });
+    if (row == LightModeFactors.end())
         return;
-    if (const std::optional<double> factor = findFactor(*row, settings.text(Setting::nOdchylka)))
-        point.intensity = (*factor * point.intensity) * point.weight;
+    const QString spacing = settings.text(Setting::nOdchylka);
+    const auto column = std::find_if(spacingKeys.begin(), spacingKeys.end(),
+                                     [&spacing](const char *key) { return spacing == QLatin1String(key); });
+    if (column != spacingKeys.end())
+        point.intensity =
+            (row->factors[std::size_t(column - spacingKeys.begin())] * point.intensity) * point.weight;
 }

@@ -2,17 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-#include <optional>
-
 struct ScanPoint;
 class Settings;
 
 constexpr double InterferenceModeFactor = 0.01;
-
-// The light-mode factor keyed by the distance text and the spacing text, exact
-// text match only; no factor for a text that matches no key.
-std::optional<double> LightModeFactor(const QString &distance, const QString &spacing);
 
 // Replaces the point's intensity by the value the plot shows:
 // mode "1": 0.01 × intensity; mode "0": (factor × intensity) × weight;

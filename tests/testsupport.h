@@ -40,6 +40,16 @@ public:
 };
 
 // A whole run with these settings, drawn nowhere, as its record keeps it.
+// The scene's geometry with the screen `distance` behind the barrier and the
+// slits `spacing` either side of the axis, as DrawScene lays it out.
+inline SceneGeometry sceneGeometry(double distance, double spacing)
+{
+    SceneGeometry g;
+    g.screenX = g.barrierX + distance;
+    g.slitOffset = spacing;
+    return g;
+}
+
 inline RunRecord recordRun(const Settings &settings)
 {
     NullCanvas canvas;

@@ -142,7 +142,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(window.isVisible(), duringARun);
         if (duringARun) {
-            QVERIFY(window.isRunning());
+            QVERIFY(window.session().isRunning());
             QVERIFY(ended.wait(30000));
             QVERIFY(!window.isVisible());
         }
@@ -424,7 +424,7 @@ private slots:
         QApplication::setActiveWindow(help);
         QTest::keyClick(help, Qt::Key_P, Qt::ControlModifier);
         auto *dialog = help->findChild<QPrintDialog *>();
-        QVERIFY(dialog && dialog->isVisible() && window.isRunning());
+        QVERIFY(dialog && dialog->isVisible() && window.session().isRunning());
         QVERIFY(ended.wait(30000));
         QTemporaryDir folder;
         auto *fileName = dialog->findChild<QLineEdit *>("filename");

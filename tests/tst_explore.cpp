@@ -174,11 +174,11 @@ private slots:
         shown.window.session().setStepDuration(countdownStep);
         shown.explore->selectPoint(100);
         shown.window.cmdStart_Click();
-        QVERIFY(shown.window.isRunning());
+        QVERIFY(shown.window.session().isRunning());
         QLineEdit *height = shown.readout("readoutHeight");
         QTRY_VERIFY(height->text().contains(QLocale().toString(-100)));
-        QVERIFY(shown.window.isRunning());
-        QTRY_VERIFY_WITH_TIMEOUT(!shown.window.isRunning(), 10000);
+        QVERIFY(shown.window.session().isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.window.session().isRunning(), 10000);
     }
 
     // The mark drawn into the kept picture, so that copying or saving takes it
@@ -228,16 +228,11 @@ private slots:
         QFETCH(QString, pattern);
         QLocale::setDefault(QLocale(locale));
         Explored shown({pattern});
-        QTemporaryDir dir;
-        QString text, error;
+        // The file holds runTableCsv's bytes (savingIsWholeOrNothing checks).
+        QString text = QString::fromUtf8(runTableCsv(shown.run()));
         if (clipboard) {
             shown.explore->copyTable();
             text = QGuiApplication::clipboard()->text();
-        } else {
-            QVERIFY(writeRunTable(shown.run(), dir.filePath("table.csv"), &error));
-            QFile file(dir.filePath("table.csv"));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            text = QString::fromUtf8(file.readAll());
         }
         const QLocale numbers = clipboard ? QLocale() : QLocale::c();
         const std::vector<QStringList> rows = rowsOf(text, clipboard ? QChar('\t') : QChar(','));
@@ -258,48 +253,64 @@ private slots:
         }
     }
 
-    // A failed save leaving a partial file or none with a message; a name
-    // without ".csv" saved as it is.
+    // A failed save of the picture or the run's table leaving a partial or
+    // temporary file, or none with no message; a full disk taken for a success;
+    // a name without the file type's ending saved as it is.
     void savingIsWholeOrNothing_data()
     {
+        QTest::addColumn<bool>("picture"); // or the run's table
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("saved"); // empty: nothing saved
         // clang-format off
-        QTest::newRow("a name without .csv") << "table" << "table.csv";
-        QTest::newRow("a name with .CSV") << "table.CSV" << "table.CSV";
-        QTest::newRow("in a folder that does not exist") << "missing/table.csv" << "";
-        QTest::newRow("a full disk") << "full/table.csv" << "";
+        QTest::newRow("a table without .csv") << false << "table" << "table.csv";
+        QTest::newRow("a table with .CSV") << false << "table.CSV" << "table.CSV";
+        QTest::newRow("a picture") << true << "picture.png" << "picture.png";
+        QTest::newRow("the name of a folder") << true << "folder.png" << "";
+        QTest::newRow("in a folder that does not exist") << false << "missing/table.csv" << "";
+        QTest::newRow("a full disk") << true << "full/picture.png" << "";
+        // Less room than the picture: the write fails part of the way, which alone says "Unknown error".
+        QTest::newRow("a disk with 8 KiB left") << true << "small/picture.png" << "";
         // clang-format on
     }
     void savingIsWholeOrNothing()
     {
+        QFETCH(bool, picture);
         QFETCH(QString, name);
         QFETCH(QString, saved);
         QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
         std::optional<FullDisk> full;
-        if (name.startsWith("full/") && !full.emplace(dir).ready())
+        const QString disk = name.section('/', 0, 0);
+        if ((disk == "full" || disk == "small")
+            && !full.emplace(dir, disk, disk == "small" ? "8k" : "20k").ready())
             QSKIP("no tmpfs can be mounted here");
         Explored shown;
-        shown.explore->saveTableAs();
-        auto *dialog = shown.explore->findChild<QFileDialog *>("saveTableDialog");
+        picture ? shown.window.commands().savePictureAs() : shown.explore->saveTableAs();
+        auto *dialog = shown.window.findChild<QFileDialog *>();
         QVERIFY(dialog && dialog->isVisible());
         // The dialog waits without holding up a run.
         shown.window.cmdStart_Click();
-        QVERIFY(!shown.window.isRunning());
+        QVERIFY(!shown.window.session().isRunning());
         emit dialog->fileSelected(dir.filePath(name));
         const QString folder = QFileInfo(dir.filePath(name)).path();
         const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        auto *message = shown.explore->findChild<QMessageBox *>();
+        auto *message = shown.window.findChild<QMessageBox *>();
         if (saved.isEmpty()) {
             QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
             QVERIFY(message && message->isVisible());
-        } else {
-            QCOMPARE(left, QStringList{saved});
-            QFile file(dir.filePath(saved));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), runTableCsv(shown.run()));
-            QVERIFY(!message);
+            QVERIFY2(full.has_value() == message->text().contains("No space left on device"),
+                     qPrintable(message->text()));
+            return;
         }
+        QCOMPARE(left, QStringList{saved});
+        QVERIFY(!message);
+        if (picture) {
+            QCOMPARE(QImage(dir.filePath(saved)), shown.window.picture().canvas().image());
+            return;
+        }
+        QFile file(dir.filePath(saved));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), runTableCsv(shown.run()));
     }
 
     // A name typed without its extension silently replaced an existing file of

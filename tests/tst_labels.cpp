@@ -5,16 +5,6 @@
 
 #include <QtTest>
 
-namespace {
-SceneGeometry geometry(double distance, double spacing)
-{
-    SceneGeometry g;
-    g.screenX = 250 + distance;
-    g.slitOffset = spacing;
-    return g;
-}
-} // namespace
-
 Q_DECLARE_METATYPE(SceneLabel)
 
 class TestLabels : public QObject {
@@ -52,7 +42,7 @@ private slots:
         QFETCH(QPointF, at);
         RecordingLabels labels;
         PlaceLabels(labels, TextSettings(distance, spacing, "2", "0"),
-                    geometry(distance.toDouble(), spacing.toDouble()));
+                    sceneGeometry(distance.toDouble(), spacing.toDouble()));
         QVERIFY(labels.visible.at(label));
         QCOMPARE(labels.position.at(label), at);
     }
@@ -71,7 +61,7 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(bool, interference);
         RecordingLabels labels;
-        PlaceLabels(labels, TextSettings("200", "15", "2", mode), geometry(200, 15));
+        PlaceLabels(labels, TextSettings("200", "15", "2", mode), sceneGeometry(200, 15));
         const SceneLabel shown = interference ? SceneLabel::labPravde : SceneLabel::labInterObr;
         const SceneLabel hidden = interference ? SceneLabel::labInterObr : SceneLabel::labPravde;
         QVERIFY(labels.visible.at(shown));

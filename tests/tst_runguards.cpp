@@ -105,7 +105,7 @@ private slots:
         QSignalSpy started(&w.window.session(), &RunSession::started);
         w.window.cmdStart_Click();
         QCOMPARE(started.count(), 1);
-        QVERIFY(!w.window.isRunning());
+        QVERIFY(!w.window.session().isRunning());
     }
 
     // The canvas takes any finite coordinate: the changed-area arithmetic must not overflow.
@@ -236,7 +236,7 @@ private slots:
         shown.window.showExplore();
         shown.window.session().setStepDuration(countdownStep);
         shown.window.cmdStart_Click();
-        QVERIFY(shown.window.isRunning());
+        QVERIFY(shown.window.session().isRunning());
         shown.window.explore()->keepRun();
         shown.window.session().stopRun();
         const std::deque<KeptRun> &kept = shown.window.explore()->keptRuns().runs();

@@ -7,14 +7,6 @@
 #include <cmath>
 
 namespace {
-SceneGeometry geometry(double distance, double spacing)
-{
-    SceneGeometry g;
-    g.screenX = 250 + distance;
-    g.slitOffset = spacing;
-    return g;
-}
-
 ScanPoint scanned(int index, const SceneGeometry &g, double waveNumber)
 {
     RecordingCanvas canvas;
@@ -57,7 +49,7 @@ private slots:
     {
         QFETCH(QString, field);
         QFETCH(QString, digits);
-        const ScanPoint p = scanned(1, geometry(200, 15), 2);
+        const ScanPoint p = scanned(1, sceneGeometry(200, 15), 2);
         const QHash<QString, double> values{
             {"pointX", p.pointX},       {"pointY", p.pointY},     {"pathB", p.pathB}, {"pathA", p.pathA},
             {"falloffA", p.falloffA},   {"falloffB", p.falloffB}, {"tipX", p.tipX},   {"tipY", p.tipY},
@@ -85,7 +77,7 @@ private slots:
         QFETCH(double, spacing);
         for (double waveNumber : {0.1, 0.3, 0.5, 2.0}) {
             for (int index = 1; index <= scan::pointCount; ++index) {
-                const ScanPoint p = scanned(index, geometry(distance, spacing), waveNumber);
+                const ScanPoint p = scanned(index, sceneGeometry(distance, spacing), waveNumber);
                 const double expected = 5000 * (1 + std::cos(waveNumber * (p.pathB - p.pathA)));
                 QVERIFY2(
                     std::abs(p.intensity - expected) < 1e-6,

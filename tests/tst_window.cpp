@@ -288,7 +288,7 @@ private slots:
         const QImage before = window.picture().canvas().image().copy();
         QSignalSpy ended(&window.session(), &RunSession::finished);
         QTest::mouseClick(window.findChild<QPushButton *>("cmdStart"), Qt::LeftButton);
-        QVERIFY(window.isRunning());
+        QVERIFY(window.session().isRunning());
         QVERIFY(ended.wait(120000));
         const QImage after = window.picture().canvas().image().copy();
         QVERIFY(after != before);

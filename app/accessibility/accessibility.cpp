@@ -13,7 +13,6 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusFrame>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +21,15 @@
 namespace {
 const char *const neverShownProperty = "quarnelNeverShown";
 const char *const busyProperty = "quarnelBusy";
+
+bool isNeverShown(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (object->property(neverShownProperty).toBool())
+            return true;
+    }
+    return false;
+}
 
 // The window is a frame named by its caption (Qt would call a plain top-level
 // widget a filler); its children are the controls the user can see.
@@ -57,30 +65,19 @@ private:
     }
 };
 
+// The picture is a graphic, not an empty pane; it is busy while a run draws it.
 // A label painted into the picture shows while the picture shows it: a run's
 // clear covers it until the run renders it again.
-class SurfaceLabelInterface : public QAccessibleWidget {
+class SurfaceInterface : public QAccessibleWidget {
 public:
-    explicit SurfaceLabelInterface(SurfaceLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (!static_cast<const SurfaceLabel *>(widget())->inPicture())
-            state.invisible = true;
-        return state;
-    }
-};
-
-// The picture is a graphic, not an empty pane; it is busy while a run draws it.
-class PictureInterface : public QAccessibleWidget {
-public:
-    explicit PictureInterface(QWidget *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    using QAccessibleWidget::QAccessibleWidget;
 
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.busy = widget()->property(busyProperty).toBool();
+        if (const auto *label = qobject_cast<const SurfaceLabel *>(widget()); label && !label->inPicture())
+            state.invisible = true;
         return state;
     }
 };
@@ -93,11 +90,11 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("ScenePicture"))
-        return new PictureInterface(widget);
+        return new SurfaceInterface(widget, QAccessible::Graphic);
     if (className == QLatin1String("frmQuarnel"))
         return new WindowInterface(widget);
     if (className == QLatin1String("SurfaceLabel"))
-        return new SurfaceLabelInterface(static_cast<SurfaceLabel *>(widget));
+        return new SurfaceInterface(widget, QAccessible::StaticText);
     return nullptr;
 }
 
@@ -157,24 +154,14 @@ void nameSlowDown(QScrollBar *scrollBar)
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(interfaceFor);
         QAccessible::installUpdateHandler(announceUnlessNeverShown);
         return true;
     }();
-    Q_UNUSED(installed);
 }
 
 void markNeverShown(QWidget &control) { control.setProperty(neverShownProperty, true); }
-
-bool isNeverShown(const QObject *object)
-{
-    for (; object; object = object->parent()) {
-        if (object->property(neverShownProperty).toBool())
-            return true;
-    }
-    return false;
-}
 
 void setBusy(QWidget &control, bool busy)
 {
@@ -207,7 +194,7 @@ void setUpAccessibility(QWidget &window)
 
     auto *keys = new ArrowKeys(&window);
     for (QRadioButton *button : window.findChildren<QRadioButton *>()) {
-        keys->watch(button);
+        button->installEventFilter(keys);
         if (button->isChecked())
             makeTabStop(button);
         QObject::connect(button, &QRadioButton::toggled, button, [button](bool checked) {
@@ -219,7 +206,7 @@ void setUpAccessibility(QWidget &window)
     for (QPushButton *button : window.findChildren<QPushButton *>())
         button->installEventFilter(enter);
     for (QScrollBar *scrollBar : window.findChildren<QScrollBar *>()) {
-        keys->watch(scrollBar);
+        scrollBar->installEventFilter(keys);
         nameSlowDown(scrollBar);
         QObject::connect(scrollBar, &QScrollBar::valueChanged, scrollBar,
                          [scrollBar] { nameSlowDown(scrollBar); });

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QObject;
 class QString;
 class QWidget;
 
@@ -32,4 +31,3 @@ void installAccessibleInterfaces();
 // buttons, a label too low to show its caption): out of the tree, and its
 // changes are not announced.
 void markNeverShown(QWidget &control);
-bool isNeverShown(const QObject *object);

@@ -6,12 +6,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-ArrowKeys::ArrowKeys(QObject *parent) : QObject(parent) {}
-
-void ArrowKeys::watch(QRadioButton *button) { button->installEventFilter(this); }
-
-void ArrowKeys::watch(QScrollBar *scrollBar) { scrollBar->installEventFilter(this); }
-
 bool ArrowKeys::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)

@@ -5,7 +5,6 @@
 #include <QObject>
 
 class QRadioButton;
-class QScrollBar;
 
 // The arrow keys where Qt's own handling does not suit this window:
 // - in an option group, Down and Right select the next button of the frame, Up
@@ -15,13 +14,11 @@ class QScrollBar;
 //   follows the focus, so the new button's handler runs at once;
 // - on a horizontal scroll bar, Right moves the thumb right and Left left (Qt's
 //   scroll bars invert the two).
-// Owned by the window.
+// Owned by the window, which installs it on each option and scroll bar.
 class ArrowKeys : public QObject {
     Q_OBJECT
 public:
-    explicit ArrowKeys(QObject *parent);
-    void watch(QRadioButton *button);
-    void watch(QScrollBar *scrollBar);
+    using QObject::QObject;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -75,10 +75,12 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
                        "<p><b>%6</b>%7</p><p>%8</p>")
             .arg(what, copyrightLine().toHtmlEscaped(), licence, home, bugs, translations, credits, qt));
     connect(text, &QLabel::linkActivated, this, [this](const QString &target) {
-        if (target == licenceLink)
-            showLicence();
-        else
+        if (target != licenceLink) {
             QDesktopServices::openUrl(QUrl(target));
+            return;
+        }
+        licence_->setVisible(true);
+        adjustSize();
     });
 
     licence_ = new QPlainTextEdit(licenceText(), this);
@@ -121,12 +123,6 @@ QList<std::pair<QString, QString>> AboutDialog::translators()
                       translation.translate("AboutDialog", translatorCredits)});
     }
     return found;
-}
-
-void AboutDialog::showLicence()
-{
-    licence_->setVisible(true);
-    adjustSize();
 }
 
 // The program's icon as large as a message box's: at the window's zoom.

@@ -28,7 +28,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void showLicence();
     void showIcon();
     void fitToText();
 

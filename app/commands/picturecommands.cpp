@@ -15,17 +15,6 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-namespace {
-// A dialog shown modal to the window without an event loop of its own, and forgotten when closed.
-void openOnce(QDialog *dialog)
-{
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-bool writePng(const QImage &image, QIODevice &file) { return image.save(&file, "PNG"); }
-} // namespace
-
 PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom,
                                  const WindowHandlers &handlers)
     : QObject(&window), window_(window), picture_(picture), zoom_(zoom)
@@ -129,13 +118,7 @@ void PictureCommands::savePictureAs()
                         tr("PNG images (*.png)"), QStringLiteral(".png"),
                         //: A message box: %1 is the file's path, %2 the system's reason (already translated).
                         tr("The picture could not be saved as \"%1\": %2")},
-                       [image](QIODevice &file) { return writePng(image, file); });
-}
-
-bool PictureCommands::writePicture(const QImage &image, const QString &path, QString *error)
-{
-    return writeWholeFile(
-        path, [&image](QIODevice &file) { return writePng(image, file); }, error);
+                       [image](QIODevice &file) { return image.save(&file, "PNG"); });
 }
 
 void PictureCommands::showHelp()
@@ -154,7 +137,8 @@ void PictureCommands::showAbout()
         raise(about_);
         return;
     }
-    auto *about = new AboutDialog(&window_);
-    openOnce(about);
-    about_ = about;
+    // Modal to the window without an event loop of its own, and forgotten when closed.
+    about_ = new AboutDialog(&window_);
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+    about_->open();
 }

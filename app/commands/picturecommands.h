@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -39,9 +38,6 @@ public:
     void savePictureAs();
     void showHelp();
     void showAbout();
-
-    // Writes the image as a PNG file, whole or not at all; says why it could not.
-    static bool writePicture(const QImage &image, const QString &path, QString *error);
 
 private:
     void raise(QDialog *dialog);

@@ -86,12 +86,6 @@ double ExplorePlot::yOf(double height) const
     return area.center().y() - height / reach * area.height() / 2;
 }
 
-double ExplorePlot::heightAt(double y) const
-{
-    const QRectF area = plotArea();
-    return (area.center().y() - y) / (area.height() / 2) * reach;
-}
-
 void ExplorePlot::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -99,7 +93,8 @@ void ExplorePlot::mousePressEvent(QMouseEvent *event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    emit heightClicked(heightAt(event->position().y()));
+    const QRectF area = plotArea();
+    emit heightClicked((area.center().y() - event->position().y()) / (area.height() / 2) * reach);
 }
 
 void ExplorePlot::paintEvent(QPaintEvent *)

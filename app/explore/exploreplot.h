@@ -55,7 +55,6 @@ private:
     void paintOrders(QPainter &painter, const QRectF &area);
     void paintCurves(QPainter &painter, const QRectF &area);
     void paintFrame(QPainter &painter, const QRectF &area);
-    double heightAt(double y) const;
 
     std::vector<Curve> curves_;
     std::vector<FringeMark> exact_;

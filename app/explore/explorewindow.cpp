@@ -22,18 +22,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -43,7 +41,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 // While a run goes on, what it has added is shown at most this often.
@@ -67,17 +64,31 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
                              QWidget *parent)
     : QDialog(parent), session_(session)
 {
-    static const bool graphics = [] {
+    [[maybe_unused]] static const bool graphics = [] {
         QAccessible::installFactory(graphicFor);
         return true;
     }();
-    Q_UNUSED(graphics);
     setObjectName(QStringLiteral("exploreWindow"));
     //: The title of the window that inspects the last run point by point (Ctrl+E).
     setWindowTitle(tr("Explore a run"));
-    setModal(false);
     laidOutFont_ = QApplication::font();
-    build();
+    auto *top = new QVBoxLayout(this);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("exploreStatus"));
+    status_->setWordWrap(true);
+    top->addWidget(status_);
+    top->addLayout(buildPointChooser());
+    // The plot at the left; the point's readouts, the bands and the orders at the right.
+    auto *columns = new QHBoxLayout;
+    top->addLayout(columns, 1);
+    columns->addLayout(buildPlotColumn(), 1);
+    auto *right = new QVBoxLayout;
+    columns->addLayout(right, 2);
+    readouts_ = new PointReadouts(this, this);
+    right->addWidget(readouts_);
+    right->addWidget(buildBandsGroup(), 1);
+    top->addWidget(buildRunsGroup());
+    top->addLayout(buildButtons());
 
     overlay_ = new PointOverlay(picture);
     refreshTimer_.setSingleShot(true);
@@ -96,27 +107,6 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
 }
 
 ExploreWindow::~ExploreWindow() { delete overlay_; }
-
-void ExploreWindow::build()
-{
-    auto *top = new QVBoxLayout(this);
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("exploreStatus"));
-    status_->setWordWrap(true);
-    top->addWidget(status_);
-    top->addLayout(buildPointChooser());
-    // The plot at the left; the point's readouts, the bands and the orders at the right.
-    auto *columns = new QHBoxLayout;
-    top->addLayout(columns, 1);
-    columns->addLayout(buildPlotColumn(), 1);
-    auto *right = new QVBoxLayout;
-    columns->addLayout(right, 2);
-    readouts_ = new PointReadouts(this, this);
-    right->addWidget(readouts_);
-    right->addWidget(buildBandsGroup(), 1);
-    top->addWidget(buildRunsGroup());
-    top->addLayout(buildButtons());
-}
 
 QLayout *ExploreWindow::buildPointChooser()
 {
@@ -144,24 +134,24 @@ QLayout *ExploreWindow::buildPointChooser()
     pointSlider_->setAccessibleName(tr("Point on the screen line"));
     connect(pointBox_, &QSpinBox::valueChanged, this, &ExploreWindow::selectPoint);
     connect(pointSlider_, &QSlider::valueChanged, this, &ExploreWindow::selectPoint);
-    nextBright_ = new QAction(this);
-    nextBright_->setObjectName(QStringLiteral("nextBright"));
-    nextBright_->setShortcut(QKeySequence(Qt::Key_N));
-    connect(nextBright_, &QAction::triggered, this, &ExploreWindow::nextBright);
-    nextDark_ = new QAction(this);
-    nextDark_->setObjectName(QStringLiteral("nextDark"));
-    nextDark_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_N));
-    connect(nextDark_, &QAction::triggered, this, &ExploreWindow::nextDark);
+    auto *nextBright = new QAction(this);
+    nextBright->setObjectName(QStringLiteral("nextBright"));
+    nextBright->setShortcut(QKeySequence(Qt::Key_N));
+    connect(nextBright, &QAction::triggered, this, [this] { nextExtreme(true); });
+    auto *nextDark = new QAction(this);
+    nextDark->setObjectName(QStringLiteral("nextDark"));
+    nextDark->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_N));
+    connect(nextDark, &QAction::triggered, this, [this] { nextExtreme(false); });
     //: %1 is the key, "N".
-    nextBright_->setText(
-        tr("Next bright point (%1)").arg(nextBright_->shortcut().toString(QKeySequence::NativeText)));
+    nextBright->setText(
+        tr("Next bright point (%1)").arg(nextBright->shortcut().toString(QKeySequence::NativeText)));
     //: %1 is the key, "Shift+N" in the desktop's words.
-    nextDark_->setText(
-        tr("Next dark point (%1)").arg(nextDark_->shortcut().toString(QKeySequence::NativeText)));
+    nextDark->setText(
+        tr("Next dark point (%1)").arg(nextDark->shortcut().toString(QKeySequence::NativeText)));
     chooser->addWidget(pointLabel);
     chooser->addWidget(pointBox_);
     chooser->addWidget(pointSlider_, 1);
-    for (QAction *action : {nextBright_, nextDark_}) {
+    for (QAction *action : {nextBright, nextDark}) {
         addAction(action);
         auto *button = new QToolButton(this);
         button->setDefaultAction(action);
@@ -230,7 +220,8 @@ QWidget *ExploreWindow::buildBandsGroup()
 QWidget *ExploreWindow::buildRunsGroup()
 {
     //: The title (and accessible name of the table) of the runs kept to compare with each other.
-    auto *runGroup = new QGroupBox(tr("Runs side by side"), this);
+    const QString title = tr("Runs side by side");
+    auto *runGroup = new QGroupBox(title, this);
     auto *runLayout = new QVBoxLayout(runGroup);
     //: A button: keeps the last run in the table to compare with later runs; & marks the access key.
     keep_ = new QPushButton(tr("&Keep this run"), this);
@@ -243,8 +234,7 @@ QWidget *ExploreWindow::buildRunsGroup()
     connect(keep_, &QPushButton::clicked, this, &ExploreWindow::keepRun);
     runLayout->addWidget(keep_, 0, Qt::AlignLeft);
     kept_ = new KeptRuns(this);
-    //: The title (and accessible name of the table) of the runs kept to compare with each other.
-    runsTable_ = addTable(kept_, "runsTable", tr("Runs side by side"));
+    runsTable_ = addTable(kept_, "runsTable", title);
     // A run's name is shown whole, on as many lines as its words need: in some
     // languages it is longer than the column is wide.
     runsTable_->setWordWrap(true);
@@ -299,7 +289,6 @@ QLayout *ExploreWindow::buildButtons()
 
 void ExploreWindow::applyZoom(int percent)
 {
-    zoom_ = percent;
     setFont(zoom::scaled(laidOutFont_, percent));
     plot_->setZoom(percent);
     readouts_->setZoom(percent);
@@ -352,9 +341,6 @@ void ExploreWindow::selectPoint(int point)
     placeOverlay();
 }
 
-void ExploreWindow::nextBright() { nextExtreme(true); }
-void ExploreWindow::nextDark() { nextExtreme(false); }
-
 void ExploreWindow::nextExtreme(bool bright)
 {
     const int next = NextExtreme(run(), selected_, bright);
@@ -365,24 +351,13 @@ void ExploreWindow::nextExtreme(bool bright)
 void ExploreWindow::keyPressEvent(QKeyEvent *event)
 {
     // What the plot, the phasors and the readouts leave to the window.
-    const int step = [event] {
-        switch (event->key()) {
-        case Qt::Key_Up:
-            return 1;
-        case Qt::Key_Down:
-            return -1;
-        case Qt::Key_PageUp:
-            return pageStep;
-        case Qt::Key_PageDown:
-            return -pageStep;
-        case Qt::Key_Home:
-            return -scan::pointCount;
-        case Qt::Key_End:
-            return scan::pointCount;
-        default:
-            return 0;
-        }
-    }();
+    static const QHash<int, int> steps{{Qt::Key_Up, 1},
+                                       {Qt::Key_Down, -1},
+                                       {Qt::Key_PageUp, pageStep},
+                                       {Qt::Key_PageDown, -pageStep},
+                                       {Qt::Key_Home, -scan::pointCount},
+                                       {Qt::Key_End, scan::pointCount}};
+    const int step = steps.value(event->key());
     if (step != 0 && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
         selectPoint(selected_ + step);
         return;

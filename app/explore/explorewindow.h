@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <vector>
 
-class QAction;
 class QCheckBox;
 class QFileDialog;
 class QLabel;
@@ -51,8 +50,6 @@ public:
     // The selected point, 1 … 399 in scan order (bottom to top).
     int selectedPoint() const { return selected_; }
     void selectPoint(int point);
-    void nextBright();
-    void nextDark();
     // Keeps the last whole run for comparing.
     void keepRun();
     const KeptRuns &keptRuns() const { return *kept_; }
@@ -67,7 +64,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void build();
     QLayout *buildPointChooser();
     QLayout *buildPlotColumn();
     QWidget *buildBandsGroup();
@@ -96,7 +92,6 @@ private:
     OrdersModel *orders_ = nullptr;
     int selected_ = 0;
     QFont laidOutFont_;
-    int zoom_ = 100;
     QTimer refreshTimer_; // during a run, what came is shown at most this often
     SceneGeometry marksGeometry_;
     double marksWaveNumber_ = -1; // the run the marks were solved for
@@ -107,8 +102,6 @@ private:
     QLabel *status_ = nullptr;
     QSpinBox *pointBox_ = nullptr;
     QSlider *pointSlider_ = nullptr;
-    QAction *nextBright_ = nullptr;
-    QAction *nextDark_ = nullptr;
     ExplorePlot *plot_ = nullptr;
     QCheckBox *showFormula_ = nullptr;
     PointReadouts *readouts_ = nullptr;

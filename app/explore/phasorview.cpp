@@ -42,14 +42,10 @@ void PhasorView::setPhases(std::optional<double> phaseB, std::optional<double> p
 void PhasorView::setZoom(int percent)
 {
     zoom_ = percent;
-    setMinimumSize(zoomedSize());
+    setMinimumSize(QSize(170, 170) * percent / 100);
     updateGeometry();
     update();
 }
-
-QSize PhasorView::sizeHint() const { return zoomedSize(); }
-
-QSize PhasorView::zoomedSize() const { return QSize(170, 170) * zoom_ / 100; }
 
 void PhasorView::paintEvent(QPaintEvent *)
 {

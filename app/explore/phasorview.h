@@ -17,14 +17,12 @@ public:
     // The radians phasor B and phasor A were turned by; none shows no phasors.
     void setPhases(std::optional<double> phaseB, std::optional<double> phaseA);
     void setZoom(int percent);
-    QSize sizeHint() const override;
+    QSize sizeHint() const override { return minimumSize(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The size it asks for at the zoom.
-    QSize zoomedSize() const;
     std::optional<double> phaseB_;
     std::optional<double> phaseA_;
     int zoom_ = 100;

@@ -187,11 +187,6 @@ void PointReadouts::show(const RunRecord &run, const PointReading &r, const std:
         setReadout(readouts_[OrderMark], tr("exact %1, small-angle %2").arg(where(solved), where(predicted)));
     }
 
-    showPhasors(r);
-}
-
-void PointReadouts::showPhasors(const PointReading &r)
-{
     phasors_->setPhases(r.phaseB, r.phaseA);
     const auto degrees = [](double phase) {
         const double d = std::fmod(phase * 180 / std::numbers::pi, 360.0);
@@ -201,7 +196,6 @@ void PointReadouts::showPhasors(const PointReading &r)
     phasors_->setAccessibleDescription(
         //: The phasor drawing for a screen reader: %1 and %2 the angles the phasors are turned by, %3 the length of their sum (drawn green) and %4 the longest it can be, in pixels.
         tr("Phasor B turned %1°, phasor A turned %2° drawn from its tip; their sum, green, is %3 px long of "
-           "at "
-           "most %4 px")
+           "at most %4 px")
             .arg(degrees(r.phaseB), degrees(r.phaseA), fixed(sum, 1), fixed(longestSum, 0)));
 }

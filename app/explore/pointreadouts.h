@@ -51,7 +51,6 @@ private:
         OrderMark,
         readoutCount
     };
-    void showPhasors(const PointReading &r);
 
     std::array<QLineEdit *, readoutCount> readouts_{};
     PhasorView *phasors_ = nullptr;

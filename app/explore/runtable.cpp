@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "explore/runtable.h"
 
-#include "picture/wholefile.h"
 #include "runreading.h"
 #include "runrecord.h"
 
 #include <QCoreApplication>
-#include <QIODevice>
 #include <QLocale>
 #include <QStringList>
 #include <array>
@@ -93,11 +91,4 @@ QString runTableText(const RunRecord &run, const QLocale &locale)
         lines << row.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-bool writeRunTable(const RunRecord &run, const QString &path, QString *error)
-{
-    const QByteArray csv = runTableCsv(run);
-    return writeWholeFile(
-        path, [&csv](QIODevice &file) { return file.write(csv) == csv.size(); }, error);
 }

@@ -29,6 +29,3 @@ QByteArray runTableCsv(const RunRecord &run);
 // writes it (its decimal separator, no group separators) with as many digits as
 // the file has.
 QString runTableText(const RunRecord &run, const QLocale &locale);
-
-// Writes the CSV file whole or not at all; says why it could not.
-bool writeRunTable(const RunRecord &run, const QString &path, QString *error);

@@ -9,19 +9,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <chrono>
 #include <cmath>
 #include <utility>
-
-namespace {
-// The widget pixels a logical rectangle of the picture touches at a zoom.
-QRect covering(const QRect &logical, int percent)
-{
-    const auto low = [percent](int v) { return int(std::floor(v * percent / 100.0)); };
-    const auto high = [percent](int v) { return int(std::ceil(v * percent / 100.0)); };
-    return QRect(QPoint(low(logical.left()), low(logical.top())),
-                 QPoint(high(logical.right() + 1) - 1, high(logical.bottom() + 1) - 1));
-}
-} // namespace
 
 ScenePicture::ScenePicture(QWidget *parent)
     : QWidget(parent),
@@ -39,19 +29,15 @@ ScenePicture::ScenePicture(QWidget *parent)
 
 ScenePicture::~ScenePicture() = default;
 
-std::chrono::nanoseconds ScenePicture::frameInterval() const
-{
-    const QScreen *shownOn = screen();
-    const qreal hertz = shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0;
-    return std::chrono::nanoseconds(qRound64(1e9 / hertz));
-}
-
 void ScenePicture::present()
 {
     using namespace std::chrono;
     if (frameEnd_.isActive() || !canvas_.hasChanges())
         return; // the frame's end shows this too, or there is nothing to show
-    const nanoseconds frame = frameInterval();
+    // A frame of the window's screen (60 Hz where its rate is unknown).
+    const QScreen *shownOn = screen();
+    const nanoseconds frame(
+        qRound64(1e9 / (shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0)));
     const nanoseconds since(sinceShown_.isValid() ? sinceShown_.nsecsElapsed() : frame.count());
     if (since >= frame) {
         showNow();
@@ -67,18 +53,15 @@ void ScenePicture::showNow()
     const QRegion changed = canvas_.flush();
     if (changed.isEmpty())
         return;
+    // The widget pixels each changed rectangle of the picture touches at the zoom.
+    const auto low = [this](int v) { return int(std::floor(v * zoom_ / 100.0)); };
+    const auto high = [this](int v) { return int(std::ceil(v * zoom_ / 100.0)); };
     QRegion shown;
     for (const QRect &rect : changed)
-        shown += covering(rect, zoom_);
+        shown += QRect(QPoint(low(rect.left()), low(rect.top())),
+                       QPoint(high(rect.right() + 1) - 1, high(rect.bottom() + 1) - 1));
     update(shown);
     sinceShown_.start();
-}
-
-void ScenePicture::addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }
-
-void ScenePicture::addSceneLabel(SceneLabel which, SurfaceLabel *label)
-{
-    sceneLabels_[std::size_t(which)] = label;
 }
 
 void ScenePicture::render(SurfaceLabel *label)

@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <chrono>
 #include <vector>
 
 class SurfaceLabel;
@@ -39,13 +38,11 @@ public:
     void present();
     // Shows what was drawn since the last repaint at once, whatever the frame.
     void showNow();
-    // How long a frame of the window's screen lasts (60 Hz where it is unknown).
-    std::chrono::nanoseconds frameInterval() const;
 
     // A label shown from the start.
-    void addSurfaceLabel(SurfaceLabel *label);
+    void addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }
     // A label hidden at start that runs show and move.
-    void addSceneLabel(SceneLabel which, SurfaceLabel *label);
+    void addSceneLabel(SceneLabel which, SurfaceLabel *label) { sceneLabels_[std::size_t(which)] = label; }
 
     // Before a run draws: the first labels are in the image, and the image has
     // the resolution of the screen the window is on now.

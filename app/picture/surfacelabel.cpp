@@ -49,10 +49,8 @@ ImageCanvas::Painting SurfaceLabel::painting() const
     };
 }
 
-void SurfaceLabel::paintEvent(QPaintEvent *)
-{
-    // The picture beneath shows this label as it was rendered into it.
-}
+// The picture beneath shows this label as it was rendered into it.
+void SurfaceLabel::paintEvent(QPaintEvent *) {}
 
 void SurfaceLabel::setInPicture(bool shown)
 {

@@ -29,12 +29,11 @@ bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> 
 void keepFileDialogHistoryPrivate()
 {
     static QTemporaryDir folder;
-    static const bool redirected = [] {
+    [[maybe_unused]] static const bool redirected = [] {
         for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, folder.path());
         return true;
     }();
-    Q_UNUSED(redirected);
 }
 
 QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,

@@ -19,11 +19,7 @@ struct ProgramFonts {
     QFont font;
     QFont toolTip;
 };
-std::optional<ProgramFonts> &programFonts()
-{
-    static std::optional<ProgramFonts> fonts;
-    return fonts;
-}
+std::optional<ProgramFonts> programFonts;
 } // namespace
 
 WindowZoom::WindowZoom(QWidget &window, ScenePicture &picture)
@@ -63,16 +59,15 @@ void WindowZoom::apply()
 
 void WindowZoom::applyToProgram(int percent)
 {
-    std::optional<ProgramFonts> &fonts = programFonts();
-    if (!fonts) {
+    if (!programFonts) {
         if (percent == zoom::steps.front())
             return;
-        fonts = ProgramFonts{QApplication::font(), QToolTip::font()};
+        programFonts = ProgramFonts{QApplication::font(), QToolTip::font()};
     }
     // Windows other than the main one have no font of their own: they take the
     // program's default, as Qt's dialogs and the menus do.
-    QApplication::setFont(zoom::scaled(fonts->font, percent));
-    QToolTip::setFont(zoom::scaled(fonts->toolTip, percent));
+    QApplication::setFont(zoom::scaled(programFonts->font, percent));
+    QToolTip::setFont(zoom::scaled(programFonts->toolTip, percent));
     if (auto *style = qobject_cast<ZoomStyle *>(QApplication::style()))
         style->setPercent(percent);
 }

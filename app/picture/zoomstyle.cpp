@@ -17,89 +17,30 @@ namespace {
 // those that count items or time, nor drag distances.
 bool isLength(QStyle::PixelMetric metric)
 {
-    switch (metric) {
-    case QStyle::PM_ButtonMargin:
-    case QStyle::PM_ButtonDefaultIndicator:
-    case QStyle::PM_MenuButtonIndicator:
-    case QStyle::PM_DefaultFrameWidth:
-    case QStyle::PM_SpinBoxFrameWidth:
-    case QStyle::PM_ComboBoxFrameWidth:
-    case QStyle::PM_ScrollBarExtent:
-    case QStyle::PM_ScrollBarSliderMin:
-    case QStyle::PM_SliderThickness:
-    case QStyle::PM_SliderControlThickness:
-    case QStyle::PM_SliderLength:
-    case QStyle::PM_SliderTickmarkOffset:
-    case QStyle::PM_SplitterWidth:
-    case QStyle::PM_TitleBarHeight:
-    case QStyle::PM_MenuScrollerHeight:
-    case QStyle::PM_MenuHMargin:
-    case QStyle::PM_MenuVMargin:
-    case QStyle::PM_MenuPanelWidth:
-    case QStyle::PM_MenuTearoffHeight:
-    case QStyle::PM_MenuDesktopFrameWidth:
-    case QStyle::PM_MenuBarPanelWidth:
-    case QStyle::PM_MenuBarItemSpacing:
-    case QStyle::PM_MenuBarVMargin:
-    case QStyle::PM_MenuBarHMargin:
-    case QStyle::PM_IndicatorWidth:
-    case QStyle::PM_IndicatorHeight:
-    case QStyle::PM_ExclusiveIndicatorWidth:
-    case QStyle::PM_ExclusiveIndicatorHeight:
-    case QStyle::PM_DialogButtonsSeparator:
-    case QStyle::PM_DialogButtonsButtonWidth:
-    case QStyle::PM_DialogButtonsButtonHeight:
-    case QStyle::PM_HeaderMargin:
-    case QStyle::PM_HeaderMarkSize:
-    case QStyle::PM_HeaderGripMargin:
-    case QStyle::PM_TabBarTabHSpace:
-    case QStyle::PM_TabBarTabVSpace:
-    case QStyle::PM_TabBarBaseHeight:
-    case QStyle::PM_TabBarBaseOverlap:
-    case QStyle::PM_ToolBarFrameWidth:
-    case QStyle::PM_ToolBarHandleExtent:
-    case QStyle::PM_ToolBarItemSpacing:
-    case QStyle::PM_ToolBarItemMargin:
-    case QStyle::PM_ToolBarSeparatorExtent:
-    case QStyle::PM_ToolBarExtensionExtent:
-    case QStyle::PM_ToolTipLabelFrameWidth:
-    case QStyle::PM_CheckBoxLabelSpacing:
-    case QStyle::PM_RadioButtonLabelSpacing:
-    case QStyle::PM_FocusFrameVMargin:
-    case QStyle::PM_FocusFrameHMargin:
-    case QStyle::PM_ToolBarIconSize:
-    case QStyle::PM_ListViewIconSize:
-    case QStyle::PM_IconViewIconSize:
-    case QStyle::PM_SmallIconSize:
-    case QStyle::PM_LargeIconSize:
-    case QStyle::PM_TabBarIconSize:
-    case QStyle::PM_ButtonIconSize:
-    case QStyle::PM_MessageBoxIconSize:
-    case QStyle::PM_TextCursorWidth:
-    case QStyle::PM_LayoutLeftMargin:
-    case QStyle::PM_LayoutTopMargin:
-    case QStyle::PM_LayoutRightMargin:
-    case QStyle::PM_LayoutBottomMargin:
-    case QStyle::PM_LayoutHorizontalSpacing:
-    case QStyle::PM_LayoutVerticalSpacing:
-    case QStyle::PM_TreeViewIndentation:
-    case QStyle::PM_HeaderDefaultSectionSizeHorizontal:
-    case QStyle::PM_HeaderDefaultSectionSizeVertical:
-    case QStyle::PM_LineEditIconSize:
-    case QStyle::PM_LineEditIconMargin:
-        return true;
-    default:
-        return false;
-    }
+    using enum QStyle::PixelMetric;
+    // clang-format off
+    static constexpr QStyle::PixelMetric lengths[] = {
+        PM_ButtonMargin, PM_ButtonDefaultIndicator, PM_MenuButtonIndicator, PM_DefaultFrameWidth,
+        PM_SpinBoxFrameWidth, PM_ComboBoxFrameWidth, PM_ScrollBarExtent, PM_ScrollBarSliderMin,
+        PM_SliderThickness, PM_SliderControlThickness, PM_SliderLength, PM_SliderTickmarkOffset,
+        PM_SplitterWidth, PM_TitleBarHeight, PM_MenuScrollerHeight, PM_MenuHMargin, PM_MenuVMargin,
+        PM_MenuPanelWidth, PM_MenuTearoffHeight, PM_MenuDesktopFrameWidth, PM_MenuBarPanelWidth,
+        PM_MenuBarItemSpacing, PM_MenuBarVMargin, PM_MenuBarHMargin, PM_IndicatorWidth, PM_IndicatorHeight,
+        PM_ExclusiveIndicatorWidth, PM_ExclusiveIndicatorHeight, PM_DialogButtonsSeparator,
+        PM_DialogButtonsButtonWidth, PM_DialogButtonsButtonHeight, PM_HeaderMargin, PM_HeaderMarkSize,
+        PM_HeaderGripMargin, PM_TabBarTabHSpace, PM_TabBarTabVSpace, PM_TabBarBaseHeight,
+        PM_TabBarBaseOverlap, PM_ToolBarFrameWidth, PM_ToolBarHandleExtent, PM_ToolBarItemSpacing,
+        PM_ToolBarItemMargin, PM_ToolBarSeparatorExtent, PM_ToolBarExtensionExtent, PM_ToolTipLabelFrameWidth,
+        PM_CheckBoxLabelSpacing, PM_RadioButtonLabelSpacing, PM_FocusFrameVMargin, PM_FocusFrameHMargin,
+        PM_ToolBarIconSize, PM_ListViewIconSize, PM_IconViewIconSize, PM_SmallIconSize, PM_LargeIconSize,
+        PM_TabBarIconSize, PM_ButtonIconSize, PM_MessageBoxIconSize, PM_TextCursorWidth, PM_LayoutLeftMargin,
+        PM_LayoutTopMargin, PM_LayoutRightMargin, PM_LayoutBottomMargin, PM_LayoutHorizontalSpacing,
+        PM_LayoutVerticalSpacing, PM_TreeViewIndentation, PM_HeaderDefaultSectionSizeHorizontal,
+        PM_HeaderDefaultSectionSizeVertical, PM_LineEditIconSize, PM_LineEditIconMargin};
+    // clang-format on
+    return std::ranges::find(lengths, metric) != std::end(lengths);
 }
 
-// A rectangle at 100 %: its edges divided by the factor, to whole pixels.
-QRect laidOut(const QRect &zoomed, qreal factor)
-{
-    const auto edge = [factor](int pixels) { return int(std::lround(pixels / factor)); };
-    return QRect(QPoint(edge(zoomed.left()), edge(zoomed.top())),
-                 QPoint(edge(zoomed.right() + 1) - 1, edge(zoomed.bottom() + 1) - 1));
-}
 } // namespace
 
 ZoomStyle::ZoomStyle(QStyle *base) : QProxyStyle(base) {}
@@ -143,7 +84,11 @@ bool ZoomStyle::drawAsLaidOut(const QStyleOption *option, QPainter *painter, Dra
         return false;
     const qreal factor = percent_ / 100.0;
     Option asLaidOut = *given;
-    asLaidOut.rect = laidOut(given->rect, factor);
+    // The rectangle at 100 %: its edges divided by the factor, to whole pixels.
+    const auto edge = [factor](int pixels) { return int(std::lround(pixels / factor)); };
+    const QRect &zoomed = given->rect;
+    asLaidOut.rect = QRect(QPoint(edge(zoomed.left()), edge(zoomed.top())),
+                           QPoint(edge(zoomed.right() + 1) - 1, edge(zoomed.bottom() + 1) - 1));
     painter->save();
     painter->scale(factor, factor);
     // The style's small bitmaps (a scroll bar's arrows) enlarged pixel for pixel:
@@ -162,29 +107,26 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     const auto draw = [&](const QStyleOption *asLaidOut) {
         QProxyStyle::drawPrimitive(element, asLaidOut, painter, widget);
     };
-    if (percent_ != 100 && drawingAsLaidOut_ == 0) {
+    const bool drawn = [&] {
+        if (percent_ == 100 || drawingAsLaidOut_ > 0)
+            return false;
         switch (element) {
         case PE_IndicatorRadioButton:
         case PE_IndicatorCheckBox:
-            if (drawAsLaidOut<QStyleOptionButton>(option, painter, draw))
-                return;
-            break;
+            return drawAsLaidOut<QStyleOptionButton>(option, painter, draw);
         case PE_Frame:
         case PE_FrameLineEdit:
         case PE_FrameGroupBox:
         case PE_FrameMenu:
-            if (drawAsLaidOut<QStyleOptionFrame>(option, painter, draw))
-                return;
-            break;
+            return drawAsLaidOut<QStyleOptionFrame>(option, painter, draw);
         case PE_FrameFocusRect:
-            if (drawAsLaidOut<QStyleOptionFocusRect>(option, painter, draw))
-                return;
-            break;
+            return drawAsLaidOut<QStyleOptionFocusRect>(option, painter, draw);
         default:
-            break;
+            return false;
         }
-    }
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }();
+    if (!drawn)
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void ZoomStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,

@@ -21,7 +21,6 @@ class ZoomStyle : public QProxyStyle {
 public:
     explicit ZoomStyle(QStyle *base);
 
-    int percent() const { return percent_; }
     // Takes the new pixel sizes into every widget: each lays itself out and paints again.
     void setPercent(int percent);
     // The zoom as a factor, of the style a widget is drawn with; 1 for any other style.

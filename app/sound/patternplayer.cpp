@@ -21,7 +21,11 @@ constexpr int tailSamples = patternsound::sampleRate / 5;
 
 PatternPlayer::PatternPlayer(const RunSession &session, QObject *parent) : QObject(parent), session_(session)
 {
-    connect(&session, &RunSession::finished, this, &PatternPlayer::runFinished);
+    // A sound asked for during the run plays when the run has gone to its end.
+    connect(&session, &RunSession::finished, this, [this](RunEnd how, const RunReading &run) {
+        if (std::exchange(waiting_, false) && how == RunEnd::Finished)
+            play(run);
+    });
 }
 
 PatternPlayer::~PatternPlayer()
@@ -41,13 +45,6 @@ void PatternPlayer::play()
     }
     // The last run, as far as it got: Escape leaves a part that can be heard.
     play(session_.lastRun());
-}
-
-void PatternPlayer::runFinished(RunEnd how, const RunReading &run)
-{
-    const bool wanted = std::exchange(waiting_, false);
-    if (wanted && how == RunEnd::Finished)
-        play(run);
 }
 
 void PatternPlayer::play(const RunReading &run)
@@ -132,9 +129,4 @@ bool PatternPlayer::isPlaying() const { return output_ && output_->isPlaying(); 
 qint64 PatternPlayer::playedUSecs() const
 {
     return output_ && !output_->isStopped() ? output_->processedUSecs() : played_;
-}
-
-qint64 PatternPlayer::lengthUSecs() const
-{
-    return qint64(samples_.size() / qsizetype(sizeof(qint16))) * 1000000 / patternsound::sampleRate;
 }

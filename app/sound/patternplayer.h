@@ -10,7 +10,6 @@ class QPluginLoader;
 struct RunReading;
 class RunSession;
 class SoundOutput;
-enum class RunEnd;
 
 // Plays the last run as sound (RenderPatternSound) through the desktop's sound
 // output, when asked and never otherwise: a run makes no sound by itself.
@@ -37,9 +36,8 @@ public:
     void play();
     void stop();
     bool isPlaying() const;
-    // The microseconds of sound the last play() hands to the output, and how
-    // many of them the output has taken so far (when it stopped, if it has).
-    qint64 lengthUSecs() const;
+    // How many microseconds of the last play()'s sound the output has taken so
+    // far (when it stopped, if it has).
     qint64 playedUSecs() const;
 
 signals:
@@ -50,7 +48,6 @@ signals:
     void notice(const QString &text);
 
 private:
-    void runFinished(RunEnd how, const RunReading &run);
     void play(const RunReading &run);
     void stopOutput();
     void noOutput();

@@ -45,37 +45,16 @@ void useDesktopLabelColours(QWidget &label)
     label.setPalette(colours);
 }
 
-// Every laid-out font is bold.
-QFont layoutFont(const ControlFont &font)
-{
-    QFont f(QString::fromLatin1(font.family));
-    f.setPointSizeF(font.points);
-    f.setWeight(QFont::Bold);
-    return f;
-}
-
-QString fromUtf8(const char *text) { return QString::fromUtf8(text); }
-
 // A text of the control table in the user's language; as it is where no
 // translation has it.
 QString translated(const char *text) { return QCoreApplication::translate("frmQuarnel", text); }
 
-// What a screen reader says of the control: an option's value given as its setting holds it.
-QString described(const ControlRow &row)
-{
-    const QString text = translated(row.accessibleDescription);
-    const auto *choice = std::get_if<const Choice *>(&row.holds);
-    return choice && text.contains(QLatin1String("%1")) ? text.arg(choiceText(**choice)) : text;
-}
-
 QString captionOf(const ControlRow &row)
 {
     if (row.kind == ControlKind::Field)
-        return fromUtf8(row.caption); // a setting's text, never a word to translate
+        return QString::fromUtf8(row.caption); // a setting's text, never a word to translate
     if (const auto *choice = std::get_if<const Choice *>(&row.holds))
         return translatedCaption(**choice);
-    if (row.kind == ControlKind::Option)
-        return fromUtf8(row.caption); // a hidden option of no group the user sees
     return translated(row.caption);
 }
 } // namespace
@@ -102,7 +81,25 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     buildControls();
     commands_ = new PictureCommands(*this, *picture_, *zoom_,
                                     {[this] { showExplore(); }, [this] { player_->play(); }});
-    connectRuns();
+    connect(session_, &RunSession::started, this, [this] {
+        setCursor(Qt::BusyCursor);
+        setBusy(*picture_, true);
+    });
+    connect(session_, &RunSession::finished, this, &frmQuarnel::runFinished);
+    connect(session_, &RunSession::refused, this, [this](const QString &why) {
+        auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+    // The hidden fields show the chosen settings.
+    connect(session_, &RunSession::chosen, this,
+            [this](Setting setting, const QString &text) { fields_[std::size_t(setting)]->setText(text); });
+    // Why H plays nothing, or plays later: beside the picture and to the screen
+    // reader, without a sound.
+    connect(player_, &PatternPlayer::notice, this, [this](const QString &text) {
+        QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
+        announce(*this, text);
+    });
     auto *escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, session_, &RunSession::stopRun);
@@ -127,26 +124,6 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
 }
 
 frmQuarnel::~frmQuarnel() = default;
-
-void frmQuarnel::connectRuns()
-{
-    connect(session_, &RunSession::started, this, &frmQuarnel::runStarted);
-    connect(session_, &RunSession::finished, this, &frmQuarnel::runFinished);
-    connect(session_, &RunSession::refused, this, [this](const QString &why) {
-        auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    });
-    // The hidden fields show the chosen settings.
-    connect(session_, &RunSession::chosen, this,
-            [this](Setting setting, const QString &text) { field(setting)->setText(text); });
-    // Why H plays nothing, or plays later: beside the picture and to the screen
-    // reader, without a sound.
-    connect(player_, &PatternPlayer::notice, this, [this](const QString &text) {
-        QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
-        announce(*this, text);
-    });
-}
 
 ExploreWindow *frmQuarnel::explore() const { return explore_; }
 
@@ -181,9 +158,7 @@ void frmQuarnel::buildControls()
 QScrollBar *frmQuarnel::makeScrollBar(ValueHandler handler)
 {
     auto *bar = new QScrollBar(Qt::Horizontal, this);
-    bar->setRange(1, 20);
-    bar->setValue(1);
-    bar->setSingleStep(1);
+    bar->setRange(1, 20); // at 1 from the start
     bar->setPageStep(1);
     // Only a settled value counts, not each step of a thumb drag.
     bar->setTracking(false);
@@ -194,11 +169,13 @@ QScrollBar *frmQuarnel::makeScrollBar(ValueHandler handler)
 
 void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
 {
-    control.setObjectName(fromUtf8(row.name));
+    control.setObjectName(QString::fromUtf8(row.name));
     control.setGeometry(row.geometry);
-    if (row.font.family)
-        control.setFont(layoutFont(row.font));
-    else if (row.kind == ControlKind::Option)
+    if (row.font.family) {
+        QFont laidOut(QString::fromLatin1(row.font.family), -1, QFont::Bold); // every laid-out font is bold
+        laidOut.setPointSizeF(row.font.points);
+        control.setFont(laidOut);
+    } else if (row.kind == ControlKind::Option)
         control.setFont(font()); // the window's, not the frame's bold one
     if (!row.visible)
         control.setVisible(false);
@@ -206,7 +183,7 @@ void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
     // ones, is set smaller until it fits its box: a word that fits is better
     // than a shorter one that loses its meaning. The English captions fit as
     // laid out, and keep their fonts.
-    if (!layoutFontsPresent() || captionOf(row) != fromUtf8(row.caption))
+    if (!layoutFontsPresent() || captionOf(row) != QString::fromUtf8(row.caption))
         shrinkToFit(control);
     if (neverShown(row))
         markNeverShown(control);
@@ -216,8 +193,13 @@ void frmQuarnel::setUpControl(const ControlRow &row, QWidget &control)
         zoom_->add(&control, row.geometry, control.font());
     control.setAccessibleName(row.accessibleName ? translated(row.accessibleName)
                                                  : withoutSoftHyphens(captionOf(row)));
-    if (row.accessibleDescription)
-        control.setAccessibleDescription(described(row));
+    if (row.accessibleDescription) {
+        // An option's value given as its setting holds it.
+        const QString text = translated(row.accessibleDescription);
+        const auto *choice = std::get_if<const Choice *>(&row.holds);
+        control.setAccessibleDescription(
+            choice && text.contains(QLatin1String("%1")) ? text.arg(choiceText(**choice)) : text);
+    }
     // The picture lets the pointer through to the window: the window shows its
     // tooltip, wherever no control shows one of its own.
     const char *toolTip = row.toolTip ? row.toolTip : row.accessibleDescription;
@@ -251,9 +233,8 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
         return label;
     }
     case ControlKind::PushButton: {
+        // Outside a dialog a push button is neither default nor auto-default.
         auto *button = new QPushButton(caption, this);
-        button->setAutoDefault(false);
-        button->setDefault(false);
         connect(button, &QPushButton::clicked, this, std::get<ClickHandler>(row.handler));
         return button;
     }
@@ -297,41 +278,26 @@ QWidget *frmQuarnel::makeControl(const ControlRow &row, QWidget *frame)
     Q_UNREACHABLE();
 }
 
-QLineEdit *frmQuarnel::field(Setting setting) const { return fields_[std::size_t(setting)]; }
-
-QString frmQuarnel::text(Setting setting) const { return field(setting)->text(); }
-
-void frmQuarnel::writeSetting(Setting setting, const QString &text) { session_->choose(setting, text); }
+QString frmQuarnel::text(Setting setting) const { return fields_[std::size_t(setting)]->text(); }
 
 void frmQuarnel::writeChoice(const char *option)
 {
     const Choice &choice = choiceNamed(option);
-    writeSetting(choice.setting, choiceText(choice));
+    session_->choose(choice.setting, choiceText(choice));
 }
 
 void frmQuarnel::Form_Load()
 {
-    findChild<QRadioButton *>(QStringLiteral("op60"))->setChecked(true);
-    findChild<QRadioButton *>(QStringLiteral("opDc200"))->setChecked(true);
-    findChild<QRadioButton *>(QStringLiteral("op2"))->setChecked(true);
-    findChild<QRadioButton *>(QString::fromUtf8("opSvětlo"))->setChecked(true);
-    findChild<QRadioButton *>(QString::fromUtf8("opRychlá"))->setChecked(true);
-    writeSetting(Setting::nSpomaleni, QStringLiteral("1"));
+    for (const char *option : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"})
+        findChild<QRadioButton *>(QString::fromUtf8(option))->setChecked(true);
+    session_->choose(Setting::nSpomaleni, QStringLiteral("1"));
 }
-
-bool frmQuarnel::isRunning() const { return session_->isRunning(); }
 
 void frmQuarnel::cmdStart_Click() { session_->start(); }
 
 void frmQuarnel::cmdKonec_Click()
 {
     session_->exit([this] { close(); });
-}
-
-void frmQuarnel::runStarted()
-{
-    setCursor(Qt::BusyCursor);
-    setBusy(*picture_, true);
 }
 
 void frmQuarnel::runFinished(RunEnd how, const RunReading &run)
@@ -353,7 +319,7 @@ void frmQuarnel::runFinished(RunEnd how, const RunReading &run)
 void frmQuarnel::closeEvent(QCloseEvent *event)
 {
     // Exit, or a close by code, during a run: the window closes when the run ends.
-    if (isRunning() && !event->spontaneous()) {
+    if (session_->isRunning() && !event->spontaneous()) {
         event->ignore();
         cmdKonec_Click();
         return;
@@ -371,7 +337,7 @@ void frmQuarnel::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-void frmQuarnel::HScroll1_Change(int value) { writeSetting(Setting::nSpomaleni, QString::number(value)); }
+void frmQuarnel::HScroll1_Change(int value) { session_->choose(Setting::nSpomaleni, QString::number(value)); }
 
 void frmQuarnel::opVelka_Click() { writeChoice("opVelka"); }
 void frmQuarnel::op60_Click() { writeChoice("op60"); }

@@ -12,7 +12,6 @@
 class QCloseEvent;
 class QContextMenuEvent;
 class QLineEdit;
-class QRadioButton;
 class QScrollBar;
 class CloseRequest;
 class PictureCommands;
@@ -55,7 +54,6 @@ public:
     // The Explore window, made on first use; one for the program's lifetime.
     void showExplore();
     ExploreWindow *explore() const;
-    bool isRunning() const;
 
     void Form_Load();
     void cmdStart_Click();
@@ -92,12 +90,8 @@ private:
     QScrollBar *makeScrollBar(void (frmQuarnel::*handler)(int));
     // Name, place, font, zoom, accessible texts and tooltip, as the row has them.
     void setUpControl(const ControlRow &row, QWidget &control);
-    QLineEdit *field(Setting setting) const;
-    void writeSetting(Setting setting, const QString &text);
     // An option's handler: its setting takes the text the option writes.
     void writeChoice(const char *option);
-    void connectRuns();
-    void runStarted();
     void runFinished(RunEnd how, const RunReading &run);
 
     ScenePicture *picture_ = nullptr;
