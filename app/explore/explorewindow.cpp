@@ -320,7 +320,8 @@ bool ExploreWindow::wholeRun() const
 
 const BandReading &ExploreWindow::runBands() const
 {
-    return wholeRun() ? session_.lastWholeRun()->bands : partialBands_;
+    const RunReading *whole = session_.lastWholeRun();
+    return whole && wholeRun() ? whole->bands : partialBands_;
 }
 
 bool ExploreWindow::hasPoint(int point) const { return point >= 1 && point <= int(run().points().size()); }
