@@ -9,6 +9,7 @@
 #include "picture/windowzoom.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -118,7 +119,13 @@ void PictureCommands::savePictureAs()
                         tr("PNG images (*.png)"), QStringLiteral(".png"),
                         //: A message box: %1 is the file's path, %2 the system's reason (already translated).
                         tr("The picture could not be saved as \"%1\": %2")},
-                       [image](QIODevice &file) { return image.save(&file, "PNG"); });
+                       [image](QIODevice &file) {
+                           // Encoded in memory first: a PNG encoder whose file fails part of
+                           // the way gives up without freeing its buffers.
+                           QByteArray png;
+                           QBuffer buffer(&png);
+                           return image.save(&buffer, "PNG") && file.write(png) == png.size();
+                       });
 }
 
 void PictureCommands::showHelp()

@@ -8,20 +8,23 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> &write, QString *error)
 {
     // commit() alone can rename a file whose writing failed (a full disk):
-    // what was written is checked first. A write that failed part of the way
-    // says only "Unknown error": flushing what it left fails again with the
-    // system's reason, so the file is flushed whether the write failed or not.
+    // what was written is checked first. A write that failed, at once or part
+    // of the way, may leave only "Unknown error": the system's reason is errno.
     QSaveFile file(path);
     const bool opened = file.open(QIODevice::WriteOnly);
+    errno = 0;
     const bool written = opened && write(file);
+    const int reason = opened && !written ? errno : 0;
     if (opened && file.flush() && written && file.error() == QFileDevice::NoError && file.commit())
         return true;
     if (error)
-        *error = file.errorString();
+        *error = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : file.errorString();
     file.cancelWriting();
     return false;
 }
