@@ -17,14 +17,13 @@
 #include <cmath>
 
 namespace {
-// The plotted record's local maxima or minima (level neighbours allowed), as heights above the axis.
-std::vector<int> turningPoints(const RunRecord &run, bool maxima)
+// The plotted record's local maxima (level neighbours allowed), as heights above the axis.
+std::vector<int> plottedTops(const RunRecord &run)
 {
     const std::vector<RunRecord::Point> &p = run.points();
-    const int sign = maxima ? 1 : -1;
     std::vector<int> found;
     for (std::size_t i = 1; i + 1 < p.size(); ++i)
-        if (sign * (p[i].shown - p[i - 1].shown) >= 0 && sign * (p[i].shown - p[i + 1].shown) >= 0)
+        if (p[i].shown >= p[i - 1].shown && p[i].shown >= p[i + 1].shown)
             found.push_back(int(std::lround(run.geometry().centreY - p[i].y)));
     return found;
 }
@@ -69,7 +68,7 @@ std::vector<std::pair<int, int>> blackStretches(const RunRecord &run)
 // axis that a dip of the band share below both parts.
 int rulerSpacing(const RunRecord &run)
 {
-    std::vector<int> tops = turningPoints(run, true);
+    std::vector<int> tops = plottedTops(run);
     std::stable_sort(tops.begin(), tops.end(), [](int a, int b) { return std::abs(a) < std::abs(b); });
     double largest = 0;
     for (const RunRecord::Point &p : run.points())
