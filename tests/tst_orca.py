@@ -51,6 +51,7 @@ class Speech:
         self.path = os.ttyname(slave)
         self.slave = slave
         self.lines = []
+        self.log = []  # every line Orca writes, for a failure's report
         self.lock = threading.Condition()
         threading.Thread(target=self._read, daemon=True).start()
 
@@ -67,7 +68,8 @@ class Speech:
             *complete, pending = pending.split(b"\n")
             with self.lock:
                 for raw in complete:
-                    match = SPOKEN.search(raw.decode("utf-8", "replace").rstrip("\r"))
+                    self.log.append(raw.decode("utf-8", "replace").rstrip("\r"))
+                    match = SPOKEN.search(self.log[-1])
                     if match:
                         self.lines.append(match.group(1))
                         self.lock.notify_all()
@@ -447,6 +449,10 @@ def listen_as_pupil(binary, language):
         if desktop.speech and (sys.exc_info()[0] or "--verbose" in sys.argv):
             print("Orca said (%s):" % language)
             print("\n".join("    " + line for line in desktop.speech.since(0)))
+        if desktop.speech and sys.exc_info()[0]:
+            # What Orca did around the failure, from its own log.
+            print("The end of Orca's log (%s):" % language)
+            print("\n".join("    " + line for line in desktop.speech.log[-400:]))
         desktop.stop()
 
 
