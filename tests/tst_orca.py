@@ -480,7 +480,13 @@ def main():
     # Each language in a process of its own: the reader binds to one accessibility bus.
     failed = 0
     for language in LANGUAGES:
-        failed += subprocess.call([sys.executable, __file__, binary, "--lang", language] + sys.argv[2:]) != 0
+        command = [sys.executable, __file__, binary, "--lang", language] + sys.argv[2:]
+        if subprocess.call(command) != 0:
+            # Orca on a loaded machine has once spoken only the first line of a focus
+            # change (not seen again in 16 runs here); the failure and Orca's own
+            # log are printed above, and the scene is played once more, whole.
+            print("RETRY (%s): the scene once more" % language)
+            failed += subprocess.call(command) != 0
     print("%d passed, %d failed" % (len(LANGUAGES) - failed, failed))
     return 1 if failed else 0
 
