@@ -25,6 +25,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QProcess>
@@ -39,6 +40,7 @@
 #include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -393,26 +395,33 @@ private slots:
     // its own (the run behind it would stop), or a PDF font without Czech or
     // Polish letters: during a run Ctrl+P opens the dialog and returns at once,
     // the run ends meanwhile, and the dialog's Print writes to the file typed into
-    // it every heading of the part its button shows and its last words.
+    // it every heading of the part its button shows and its last words. On a
+    // full disk a part of a file left behind without a word: no file, and a
+    // message with the system's reason.
     void ctrlPPrintsTheWholeHelp_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("part"); // its button's name
-        QTest::newRow("en help") << "en"
-                                 << "showHelp";
-        QTest::newRow("cs help") << "cs"
-                                 << "showHelp";
-        QTest::newRow("pl teacher") << "pl"
-                                    << "showTeacher";
-        QTest::newRow("de worksheet") << "de"
-                                      << "showWorksheet";
+        QTest::addColumn<bool>("fullDisk");
+        // clang-format off
+        QTest::newRow("en help") << "en" << "showHelp" << false;
+        QTest::newRow("cs help") << "cs" << "showHelp" << false;
+        QTest::newRow("pl teacher") << "pl" << "showTeacher" << false;
+        QTest::newRow("de worksheet") << "de" << "showWorksheet" << false;
+        QTest::newRow("en help, full disk") << "en" << "showHelp" << true;
+        // clang-format on
     }
     void ctrlPPrintsTheWholeHelp()
     {
         QFETCH(QString, language);
         QFETCH(QString, part);
+        QFETCH(bool, fullDisk);
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir folder;
+        std::optional<FullDisk> full;
+        if (fullDisk && !full.emplace(folder).ready())
+            QSKIP("no tmpfs can be mounted here");
         installTranslations(QLocale(language));
         frmQuarnel window;
         window.show();
@@ -426,12 +435,20 @@ private slots:
         auto *dialog = help->findChild<QPrintDialog *>();
         QVERIFY(dialog && dialog->isVisible() && window.session().isRunning());
         QVERIFY(ended.wait(30000));
-        QTemporaryDir folder;
         auto *fileName = dialog->findChild<QLineEdit *>("filename");
         QVERIFY(fileName);
-        fileName->setText(folder.filePath("help.pdf"));
+        const QString pdf = folder.filePath(fullDisk ? "full/help.pdf" : "help.pdf");
+        fileName->setText(pdf);
         dialog->accept();
-        const QString printed = pdfText(folder.filePath("help.pdf"));
+        if (fullDisk) {
+            const QStringList left = QDir(folder.filePath("full")).entryList(QDir::Files | QDir::Hidden);
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+            auto *message = help->findChild<QMessageBox *>();
+            QVERIFY(message && message->isVisible());
+            QVERIFY2(message->text().contains("No space left on device"), qPrintable(message->text()));
+            return;
+        }
+        const QString printed = pdfText(pdf);
         const QTextDocument *document = help->findChild<QTextBrowser *>("helpText")->document();
         QStringList expected{document->lastBlock().text()};
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())

@@ -5,13 +5,16 @@
 #include "commands/helptext.h"
 #include "commands/helpwords.h"
 #include "commands/teachertext.h"
+#include "picture/wholefile.h"
 #include "picture/zoom.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -103,6 +106,7 @@ void HelpWindow::askToPrint()
         printDialog_->activateWindow();
         return;
     }
+    keepFileDialogHistoryPrivate(); // the print dialog's button for the file opens a file dialog
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
@@ -115,7 +119,32 @@ void HelpWindow::askToPrint()
     printDialog_ = dialog;
 }
 
-void HelpWindow::print(QPrinter *printer) const { text_->document()->print(printer); }
+void HelpWindow::print(QPrinter *printer)
+{
+    if (printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) {
+        text_->document()->print(printer);
+        return;
+    }
+    // A PDF file is made in memory and then written whole: the printer writing it
+    // itself leaves the part it got to on a full disk, and says nothing.
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer); // ends the file when destroyed
+        writer.setPdfVersion(printer->pdfVersion());
+        writer.setResolution(printer->resolution());
+        writer.setPageLayout(printer->pageLayout());
+        writer.setPageRanges(printer->pageRanges());
+        writer.setTitle(printer->docName());
+        writer.setCreator(printer->creator());
+        text_->document()->print(&writer);
+    }
+    writeWholeFileOrSay(
+        this, printer->outputFileName(), [&pdf](QIODevice &file) { return file.write(pdf) == pdf.size(); },
+        //: A message box: %1 is the PDF file's path, %2 the system's reason (already translated).
+        tr("The help could not be saved as \"%1\": %2"));
+}
 
 void HelpWindow::fitToZoom(int percent)
 {

@@ -35,8 +35,9 @@ public:
 
     // Opens the print dialog, or brings the one open to the front.
     void askToPrint();
-    // The whole part shown, page after page, on the printer (or into its PDF file).
-    void print(QPrinter *printer) const;
+    // The whole part shown, page after page, on the printer, or into its PDF
+    // file written whole or not at all (then a message box says why).
+    void print(QPrinter *printer);
 
 private:
     void followLink(const QUrl &url);

@@ -29,6 +29,19 @@ bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> 
     return false;
 }
 
+bool writeWholeFileOrSay(QWidget *parent, const QString &path, const std::function<bool(QIODevice &)> &write,
+                         const QString &failure)
+{
+    QString error;
+    if (writeWholeFile(path, write, &error))
+        return true;
+    auto *box = new QMessageBox(QMessageBox::Warning, parent->windowTitle(),
+                                failure.arg(QDir::toNativeSeparators(path), error), QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return false;
+}
+
 void keepFileDialogHistoryPrivate()
 {
     static QTemporaryDir folder;
@@ -54,14 +67,7 @@ QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
         [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write)](QString path) {
             if (!path.endsWith(suffix, Qt::CaseInsensitive))
                 path += suffix;
-            QString error;
-            if (writeWholeFile(path, write, &error))
-                return;
-            auto *box =
-                new QMessageBox(QMessageBox::Warning, parent->windowTitle(),
-                                failure.arg(QDir::toNativeSeparators(path), error), QMessageBox::Ok, parent);
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->open();
+            writeWholeFileOrSay(parent, path, write, failure);
         });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();

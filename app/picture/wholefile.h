@@ -16,6 +16,11 @@ class QWidget;
 // failed (a full disk); then *error says why.
 bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> &write, QString *error);
 
+// writeWholeFile, and on failure a message box over `parent` that says
+// `failure` (%1 the file, %2 the system's reason). Returns whether it wrote.
+bool writeWholeFileOrSay(QWidget *parent, const QString &path, const std::function<bool(QIODevice &)> &write,
+                         const QString &failure);
+
 // Qt's file dialog keeps the folders it visited among the user's settings
 // (QtProject.conf). Quarnel keeps nothing between launches: call this before
 // opening a file dialog, and its settings go to a folder of this process's own,
@@ -37,7 +42,6 @@ struct SaveDialogTexts {
 
 // Opens a save dialog over `parent`, modal to it without an event loop of its
 // own (a run goes on behind it), and writes the chosen file whole with
-// writeWholeFile and `write`; on failure a message box over `parent` says why.
-// Returns the dialog, deleted when it closes.
+// writeWholeFileOrSay and `write`. Returns the dialog, deleted when it closes.
 QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
                             std::function<bool(QIODevice &)> write);
