@@ -314,21 +314,32 @@ private slots:
     }
 
     // A name typed without its extension silently replaced an existing file of
-    // that name with the extension: the dialog asks first, and No keeps it.
-    void typedNameAsksBeforeReplacing_data()
+    // that name with the extension; a name with double quotes saved as another
+    // file (Qt's dialog reads it as a list of names). The name typed is the file
+    // saved, its ending added, and the dialog asks before replacing one: No keeps it.
+    void typedNameIsTheFileSaved_data()
     {
         QTest::addColumn<bool>("table"); // the run's table, else the picture
-        QTest::addColumn<QString>("existing");
-        QTest::newRow("picture") << false << "exist.png";
-        QTest::newRow("table") << true << "exist.csv";
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing"); // a file there before, kept: No is the answer
+        QTest::addColumn<QString>("saved");
+        // clang-format off
+        QTest::newRow("picture over a file") << false << "exist" << "exist.png" << "";
+        QTest::newRow("table over a file") << true << "exist" << "exist.csv" << "";
+        QTest::newRow("quoted word") << false << "say \"cheese\"" << "" << "say \"cheese\".png";
+        QTest::newRow("quoted names") << true << "\"a\" \"b.csv\"" << "" << "\"a\" \"b.csv\".csv";
+        QTest::newRow("quotes over a file") << false << "\"q\"" << "\"q\".png" << "";
+        // clang-format on
     }
-    void typedNameAsksBeforeReplacing()
+    void typedNameIsTheFileSaved()
     {
         QFETCH(bool, table);
+        QFETCH(QString, typed);
         QFETCH(QString, existing);
+        QFETCH(QString, saved);
         QTemporaryDir dir;
         QFile file(dir.filePath(existing));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+        QVERIFY(existing.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write("kept") == 4));
         file.close();
         Explored shown;
         if (table)
@@ -341,18 +352,28 @@ private slots:
         dialog->setDirectory(dir.path());
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         QVERIFY(name);
-        name->setText(QFileInfo(existing).completeBaseName());
+        name->setText(typed);
         QString asked;
-        QTimer::singleShot(0, [&asked] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                asked = box->text();
-                box->button(QMessageBox::No)->click();
-            }
-        });
+        const auto answerNo = [&asked, dialog] {
+            for (auto *box : dialog->findChildren<QMessageBox *>())
+                if (box->isVisible()) {
+                    asked = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+        };
+        QTimer::singleShot(0, answerNo); // a box with an event loop of its own
         QTest::keyClick(name, Qt::Key_Return);
-        QVERIFY2(asked.contains(existing), qPrintable(asked));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("kept"));
+        answerNo(); // or one opened without
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        if (!existing.isEmpty()) {
+            QVERIFY2(asked.contains(existing), qPrintable(asked));
+            QCOMPARE(left, QStringList{existing});
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("kept"));
+            return;
+        }
+        QVERIFY2(asked.isEmpty(), qPrintable(asked));
+        QCOMPARE(left, QStringList{saved});
     }
 
     // A kept run lost or kept twice, a fifth that does not replace the oldest,

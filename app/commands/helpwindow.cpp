@@ -5,22 +5,55 @@
 #include "commands/helptext.h"
 #include "commands/helpwords.h"
 #include "commands/teachertext.h"
+#include "picture/savedialog.h"
 #include "picture/wholefile.h"
 #include "picture/zoom.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+// The print dialog's button for a PDF file's name opens Qt's file dialog with
+// an event loop of its own (a run behind it would stop), and that dialog reads
+// a name typed with double quotes as a list of names: a SaveDialog instead,
+// which then picks the PDF printer as Qt's button does.
+void chooseFileWithoutEventLoop(QPrintDialog *dialog)
+{
+    auto *browse = dialog->findChild<QToolButton *>(QStringLiteral("fileBrowser"));
+    auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+    auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+    if (!browse || !fileName || !printers)
+        return;
+    QObject::disconnect(browse, &QToolButton::clicked, nullptr, nullptr);
+    QObject::connect(browse, &QToolButton::clicked, dialog, [dialog, fileName, printers] {
+        //: Qt's text: the title of the file dialog that names the help's PDF file.
+        const QString title = QCoreApplication::translate("QPrintDialog", "Print To File ...");
+        auto *choose = new SaveDialog(dialog, title, fileName->text(), QString(), QString());
+        choose->setOption(QFileDialog::DontConfirmOverwrite); // the print dialog asks
+        choose->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(choose, &QFileDialog::fileSelected, fileName,
+                         [fileName, printers](const QString &path) {
+                             fileName->setText(path);
+                             printers->setCurrentIndex(printers->count() - 1);
+                         });
+        choose->open();
+    });
+}
+} // namespace
 
 HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
 {
@@ -115,6 +148,7 @@ void HelpWindow::askToPrint()
     auto *dialog = new QPrintDialog(printer_.get(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, &HelpWindow::print);
+    chooseFileWithoutEventLoop(dialog);
     dialog->open();
     printDialog_ = dialog;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "picture/wholefile.h"
 
+#include "picture/savedialog.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -57,11 +59,8 @@ QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
 {
     keepFileDialogHistoryPrivate();
     const QString folder = QStandardPaths::writableLocation(texts.folder);
-    auto *dialog = new QFileDialog(parent, texts.title, QDir(folder).filePath(texts.fileName), texts.filter);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    // A name typed without the suffix gets it before the dialog looks for a
-    // file to replace, so that it asks before replacing "name.png" too.
-    dialog->setDefaultSuffix(texts.suffix.mid(1));
+    auto *dialog = new SaveDialog(parent, texts.title, QDir(folder).filePath(texts.fileName), texts.filter,
+                                  texts.suffix);
     QObject::connect(
         dialog, &QFileDialog::fileSelected, parent,
         [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write)](QString path) {
