@@ -72,6 +72,7 @@ public:
     const QString &stacksAtKill() const { return stacksAtKill_; }
 
     bool isAlive() const { return process_.state() != QProcess::NotRunning; }
+    qint64 processId() const { return process_.processId(); }
     int runsStarted() const { return int(runs_.size()); }
     int runsEnded() const { return ended_; }
     bool inRun() const { return runsStarted() > ended_; }

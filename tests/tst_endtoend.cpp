@@ -7,6 +7,7 @@
 #include "tracedquarnel.h"
 
 #include <QtTest>
+#include <csignal>
 #include <memory>
 
 // The real program in a private X server, clicked with real input and checked on screenshots.
@@ -126,6 +127,44 @@ private slots:
             ++checked;
         }
         QVERIFY(checked >= 12);
+    }
+
+    // A signal that ends the program with a save dialog open leaving its folder
+    // in the temporary folder (Qt's file dialog settings), or ending it unclean.
+    void signalLeavesNoTemporaryFolder_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void signalLeavesNoTemporaryFolder()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir temporary, runtime; // Qt makes a runtime folder in TMPDIR when it has none
+        QProcessEnvironment environment;
+        environment.insert("TMPDIR", temporary.path());
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        program_.reset(); // init()'s: one window with the title at a time
+        program_ = driver_->launch(environment);
+        QVERIFY2(program_->windowId(), "the Quarnel window did not appear");
+        click("cmdStart"); // the window takes the keys
+        const QDir folder(temporary.path());
+        // Pressed again until the dialog shows: the first may come before the window has the keys.
+        QVERIFY(program_->waitFor(
+            [&] {
+                if (driver_->session.xdotool({"search", "--onlyvisible", "--name", "Save picture as"}))
+                    return true;
+                driver_->session.key("ctrl+s");
+                return false;
+            },
+            10000));
+        QVERIFY(!folder.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QCOMPARE(::kill(pid_t(program_->processId()), signal), 0);
+        program_->waitForExit(10000);
+        QVERIFY2(program_->exitedCleanly(), qPrintable(program_->exitDescription() + "\n" + program_->log()));
+        const QStringList left = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
     }
 };
 

@@ -44,12 +44,18 @@ bool writeWholeFileOrSay(QWidget *parent, const QString &path, const std::functi
     return false;
 }
 
+QString privateFolder()
+{
+    // Named here: it may be made before the application has its name.
+    static const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/quarnel-XXXXXX"));
+    return folder.path();
+}
+
 void keepFileDialogHistoryPrivate()
 {
-    static QTemporaryDir folder;
     [[maybe_unused]] static const bool redirected = [] {
         for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, folder.path());
+            QSettings::setPath(format, QSettings::UserScope, privateFolder());
         return true;
     }();
 }

@@ -21,10 +21,13 @@ bool writeWholeFile(const QString &path, const std::function<bool(QIODevice &)> 
 bool writeWholeFileOrSay(QWidget *parent, const QString &path, const std::function<bool(QIODevice &)> &write,
                          const QString &failure);
 
+// A folder of this process's own in the temporary folder, made on the first
+// call and removed when the program ends (also on a signal: signalquit.h).
+QString privateFolder();
+
 // Qt's file dialog keeps the folders it visited among the user's settings
 // (QtProject.conf). Quarnel keeps nothing between launches: call this before
-// opening a file dialog, and its settings go to a folder of this process's own,
-// removed when it ends.
+// opening a file dialog, and its settings go to privateFolder().
 void keepFileDialogHistoryPrivate();
 
 // What a save dialog says: its title, the name it offers in `folder`, its file

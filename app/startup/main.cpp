@@ -1,18 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "picture/wholefile.h"
 #include "run/runlog.h"
 #include "startup/appearance.h"
 #include "startup/commandline.h"
 #include "startup/fontwarmup.h"
+#include "startup/signalquit.h"
 #include "startup/translations.h"
 #include "window/frmquarnel.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 QtMessageHandler qtHandler = nullptr;
+bool privateFolderMade = false;
 
 // Without a display Qt reports why and then aborts the program, leaving a core.
 // A user is told instead, and the program ends with status 1.
@@ -25,7 +30,22 @@ void noWindowWithoutDisplay(QtMsgType type, const QMessageLogContext &context, c
     std::fprintf(stderr, "quarnel: cannot open the window: no display could be reached (Qt says: %s)\n",
                  qPrintable(message.section(QLatin1Char('.'), 0, 0)));
     std::fflush(stderr);
+    if (privateFolderMade) // _Exit does not remove it
+        QDir(privateFolder()).removeRecursively();
     std::_Exit(1);
+}
+
+// The sound's client (libpulse) makes a cookie file under HOME when it finds
+// none (~/.config/pulse/cookie). Pointed at a name in the private folder that
+// is never made, it writes nothing and connects as before: without a cookie.
+void keepSoundClientOutOfHome()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config");
+    if (qEnvironmentVariableIsSet("PULSE_COOKIE") || QFile::exists(config + "/pulse/cookie")
+        || QFile::exists(QDir::homePath() + "/.pulse-cookie"))
+        return;
+    qputenv("PULSE_COOKIE", QFile::encodeName(QDir(privateFolder()).filePath("pulse-cookie")));
+    privateFolderMade = true;
 }
 } // namespace
 
@@ -33,10 +53,12 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
         return *status;
-    FontWarmUp fonts; // overlaps fontconfig's start with the display connection
+    keepSoundClientOutOfHome(); // before any thread: it sets the environment
+    FontWarmUp fonts;           // overlaps fontconfig's start with the display connection
     qtHandler = qInstallMessageHandler(noWindowWithoutDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
+    const SignalQuit signalQuit;
     if (const std::optional<int> status = refuseUnknownArguments(QApplication::arguments()))
         return *status;
     QApplication::setApplicationName(QStringLiteral("Quarnel"));
