@@ -452,8 +452,9 @@ private slots:
     }
 
     // --help and --version answer on standard output without a display; an argument
-    // neither Qt nor the program knows is refused with one line on standard error;
-    // without a display the program says so and ends with status 1, not with a core.
+    // neither Qt nor the program knows is refused with one line on standard error,
+    // a display or not; without a display the program says so and ends with
+    // status 1, not with a core.
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -471,8 +472,12 @@ private slots:
                                 << "^$";
         QTest::newRow("no display") << QStringList{} << "xcb" << 1 << "^$"
                                     << "\nquarnel: cannot open the window: no display could be reached";
-        QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << "offscreen" << 2 << "^$" << refused.arg("'--bogus'");
+        QTest::newRow("unknown option, no display")
+            << QStringList{"--bogus"} << "xcb" << 2 << "^$" << refused.arg("'--bogus'");
+        // Qt's options and their values refused for want of a display to hand them to.
+        QTest::newRow("Qt's options, no display")
+            << QStringList{"-display", ":99", "--style", "fusion"} << "xcb" << 1 << "^$"
+            << "cannot open the window";
         QTest::newRow("unknown option with a value") << QStringList{"-style", "fusion", "-bogus=1"}
                                                      << "offscreen" << 2 << "^$" << refused.arg("'-bogus'");
         QTest::newRow("file name") << QStringList{"picture.png"} << "offscreen" << 2 << "^$"

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <cstdio>
 
 namespace {
@@ -20,6 +22,40 @@ QString typed(const QStringList &arguments, const QString &name)
             return bare;
     }
     return name;
+}
+
+// Qt's own options (QGuiApplication's, QApplication's, the X11 platform's), and
+// whether each may take the next argument as its value; one whose value is
+// unsure is taken to have one: the second pass judges after Qt.
+struct QtOption {
+    const char *name;
+    bool takesValue;
+};
+// clang-format off
+constexpr QtOption qtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"geometry", true}, {"qwindowtitle", true}, {"title", true},
+    {"qwindowicon", true}, {"icon", true}, {"session", true}, {"display", true}, {"name", true},
+    {"visual", true}, {"style", true}, {"stylesheet", true}, {"qmljsdebugger", true},
+    {"reverse", false}, {"sync", false}, {"nograb", false}, {"dograb", false}, {"widgetcount", false},
+    {"testability", false}};
+// clang-format on
+
+// The arguments without Qt's options and their values.
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList rest = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const QString bare = argument.section('=', 0, 0).remove(QRegularExpression("^-+"));
+        const auto *qt = std::find_if(std::begin(qtOptions), std::end(qtOptions),
+                                      [&bare](const QtOption &option) { return bare == option.name; });
+        if (!argument.startsWith('-') || qt == std::end(qtOptions))
+            rest << argument;
+        else if (qt->takesValue && !argument.contains('='))
+            ++i;
+    }
+    return rest;
 }
 
 void print(std::FILE *stream, const QString &text) { std::fputs(text.toLocal8Bit().constData(), stream); }
@@ -44,7 +80,7 @@ struct Parser {
 };
 } // namespace
 
-std::optional<int> answerHelpOrVersion(int argc, char **argv)
+std::optional<int> readCommandLine(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -70,7 +106,7 @@ std::optional<int> answerHelpOrVersion(int argc, char **argv)
                              "redistribute it. There is NO WARRANTY, to the extent permitted by law.\n"));
         return 0;
     }
-    return std::nullopt;
+    return refuseUnknownArguments(withoutQtOptions(arguments));
 }
 
 std::optional<int> refuseUnknownArguments(const QStringList &arguments)

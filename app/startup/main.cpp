@@ -51,7 +51,7 @@ void keepSoundClientOutOfHome()
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
+    if (const std::optional<int> status = readCommandLine(argc, argv))
         return *status;
     keepSoundClientOutOfHome(); // before any thread: it sets the environment
     FontWarmUp fonts;           // overlaps fontconfig's start with the display connection
