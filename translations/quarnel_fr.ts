@@ -788,6 +788,11 @@
         <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
         <translation>Pourquoi</translation>
     </message>
+    <message>
+        <source>The help could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A message box: %1 is the PDF file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
+        <translation>Impossible d&apos;enregistrer l&apos;aide sous « %1 » : %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -1460,6 +1465,13 @@
         <extracomment>Qt&apos;s text: the file dialog&apos;s key for the parent folder (Alt and the Up arrow key).</extracomment>
         <translation>Alt+Haut</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <extracomment>Qt&apos;s text: the save dialog asks before replacing a file; %1 is its name.</extracomment>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>QPageSize</name>
@@ -1513,6 +1525,11 @@
         <source>Odd Pages</source>
         <extracomment>Qt&apos;s text: the print dialog&apos;s choice of which pages to print.</extracomment>
         <translation>Pages impaires</translation>
+    </message>
+    <message>
+        <source>Print To File ...</source>
+        <extracomment>Qt&apos;s text: the title of the file dialog that names the help&apos;s PDF file.</extracomment>
+        <translation>Imprimer dans un fichier</translation>
     </message>
 </context>
 <context>
