@@ -55,5 +55,5 @@ void SaveDialog::choose(const QString &path)
 {
     emit filesSelected({path});
     emit fileSelected(path);
-    QDialog::accept();
+    done(Accepted); // as QDialog::accept does, without QFileDialog's reading of the name
 }
