@@ -361,7 +361,10 @@ private slots:
                     box->button(QMessageBox::No)->click();
                 }
         };
-        QTimer::singleShot(0, answerNo); // a box with an event loop of its own
+        QTimer ownLoop; // a box with an event loop of its own; never fires after this test
+        ownLoop.setSingleShot(true);
+        connect(&ownLoop, &QTimer::timeout, answerNo);
+        ownLoop.start(0);
         QTest::keyClick(name, Qt::Key_Return);
         answerNo(); // or one opened without
         const QStringList left = QDir(dir.path()).entryList(QDir::Files);
