@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 // The real experiment's window, opened with Ctrl+L as a pupil opens it.
+#include "commands/activities.h"
 #include "lab/labordersmodel.h"
 #include "lab/labstrip.h"
 #include "lab/labwindow.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextDocumentFragment>
 #include <QtTest>
 #include <cmath>
 
@@ -218,6 +220,20 @@ private slots:
             ++rows;
         }
         QCOMPARE(rows, 3); // orders 0, 1 (19.5 mm) and 2 (39 mm); 3 lies beyond 5 cm
+    }
+
+    // The worksheet's measurement with numbers that are not the window's: ten
+    // spacings are the exact places of band 5 on either side, and a·Δy/L gives
+    // the laser's wavelength back.
+    void measuredWavelengthIsTheWindows()
+    {
+        const Activity a = lessonActivities().back();
+        QCOMPARE(a.id, Activity::MeasureWavelength);
+        const QString answer = QTextDocumentFragment::fromHtml(a.answer).toPlainText();
+        const long double across = 2 * placeOf(5, 532e-9, 0.25e-3, 2);
+        QVERIFY2(answer.contains(QString::number(double(across * 1e3), 'f', 2) + " mm"), qPrintable(answer));
+        QVERIFY2(answer.contains(QString::number(double(0.25e-3 * across / 10 / 2 * 1e9), 'f', 1) + " nm"),
+                 qPrintable(answer));
     }
 };
 
