@@ -134,7 +134,7 @@ QLayout *LabWindow::buildSetup()
     wavelength_->setSuffix(tr(" nm"));
     wavelength_->setValue(experiment_.wavelength / nm);
     //: The label of the slits' separation box; & marks the access key. a is its symbol.
-    separation_ = addUnitBox(form, "labSeparation", tr("Slits' &separation a:"),
+    separation_ = addUnitBox(form, "labSeparation", tr("Slits' sep&aration a:"),
                              //: Accessible description of the separation box.
                              tr("How far apart the two slits are, 0.05 to 1.00 millimetres"));
     separation_->setRange(LabExperiment::closestSlits / mm, LabExperiment::farthestSlits / mm);
@@ -466,12 +466,13 @@ void LabWindow::showBands()
 {
     const std::optional<double> first = experiment_.exactPosition(1);
     const double formula = experiment_.smallAnglePosition(1);
-    spacing_->setText(
-        first && *first <= LabExperiment::halfScreen
-            //: The band spacing: %1 exact, %2 by the formula λL/a, both in millimetres.
-            ? tr("%1 mm (formula λL/a: %2 mm)").arg(fixed(*first / mm, 2), fixed(formula / mm, 3))
-            //: The band spacing when the first band lies beyond the 5 cm shown.
-            : tr("wider than the screen shown"));
+    if (first && *first <= LabExperiment::halfScreen)
+        //: The band spacing: %1 exact, %2 by the formula λL/a, both in millimetres.
+        spacing_->setText(
+            tr("%1 mm (formula λL/a: %2 mm)").arg(fixed(*first / mm, 2), fixed(formula / mm, 3)));
+    else
+        //: The band spacing when the first band lies beyond the 5 cm shown.
+        spacing_->setText(tr("wider than the screen shown"));
     spacing_->setCursorPosition(0);
     double farthest = 0, apart = 0;
     for (const LabOrdersModel::Row &row : orders_->orders()) {
