@@ -5,6 +5,7 @@
 #include "choices.h"
 #include "commands/helpwords.h"
 #include "labels.h"
+#include "labexperiment.h"
 #include "nullcanvas.h"
 #include "pacer.h"
 #include "photonrandom.h"
@@ -325,15 +326,55 @@ Activity oneBand()
                    .arg(count(close), number(lambda(close)), whole(separation(close)), count(together));
     return a;
 }
+
+Activity measureWavelength()
+{
+    Activity a{Activity::MeasureWavelength, {}, {}, {}, {}, {}};
+    const LabExperiment bench; // the real experiment's window as it opens
+    constexpr int outer = 5;   // ten spacings: from band 5 left of the middle to band 5 right
+    const double across = 2 * bench.exactPosition(outer).value_or(0);
+    const double spacing = across / (2 * outer);
+    // Half a millimetre misread across ten spacings.
+    const double reading = bench.separation * (0.5e-3 / (2 * outer)) / bench.distance;
+    //: An activity's title.
+    a.title = Text::tr("Measure the wavelength");
+    //: The settings of the activity in the real experiment: %1 the key that opens it, %2 a wavelength
+    //: in nm, %3 the slits' separation in mm, %4 the screen's distance in m, %5 a number of photons.
+    a.settings = Text::tr("Open the real experiment with %1 and set the wavelength to %2 nm, the slits' "
+                          "separation a to %3 mm and the screen's distance L to %4 m. Let %5 photons arrive.")
+                     .arg(keys({QKeySequence(Qt::CTRL | Qt::Key_L)}), number(bench.wavelength * 1e9, 0),
+                          number(bench.separation * 1e3, 2), number(bench.distance, 2),
+                          // Without a group separator, which some languages write as others write decimals.
+                          numbers().toString(1000).remove(numbers().groupSeparator()));
+    //: An activity's question. %1 is the band's number (5). Keep λ = a·Δy/L.
+    a.question =
+        Text::tr("Measure on the ruler how far apart the bright bands lie: measure across ten spacings, "
+                 "from bright band %1 left of the middle to bright band %1 right of it, and divide by "
+                 "ten. Then work out the wavelength λ = a·Δy/L. Does it agree with the laser's?")
+            .arg(numbers().toString(outer));
+    //: An activity's answer. %1 and %2 are lengths in mm, %3 the separation in mm, %4 the distance in m,
+    //: %5 and %6 wavelengths in nm, %7 an uncertainty in nm.
+    a.answer =
+        Text::tr("Ten spacings measure %1 mm, so Δy = %2 mm and λ = a·Δy/L = %3 mm × %2 mm / %4 m = %5 nm, "
+                 "the laser's %6 nm. Misreading the ruler by half a millimetre across ten spacings "
+                 "changes λ by about %7 nm: measuring across many bands makes the result precise.")
+            .arg(number(across * 1e3, 2), number(spacing * 1e3, 3), number(bench.separation * 1e3, 2),
+                 number(bench.distance, 2), number(bench.separation * spacing / bench.distance * 1e9, 1),
+                 number(bench.wavelength * 1e9, 0), number(reading * 1e9, 0));
+    return a;
+}
 } // namespace
 
 std::vector<Activity> lessonActivities()
 {
     // In the order of their ids, which is the lesson's.
-    std::vector<Activity> all{noSecondPath(),   slitsApart(),   screenFarther(),    longerWavelength(),
-                              photonByPhoton(), formulaFails(), wholeWavelengths(), oneBand()};
+    std::vector<Activity> all{noSecondPath(),     slitsApart(),     screenFarther(),
+                              longerWavelength(), photonByPhoton(), formulaFails(),
+                              wholeWavelengths(), oneBand(),        measureWavelength()};
+    // The real experiment's activity says its own settings: it has no runs of the picture.
     for (Activity &activity : all)
-        activity.settings = settingsOf(activity.runs);
+        if (!activity.runs.empty())
+            activity.settings = settingsOf(activity.runs);
     return all;
 }
 

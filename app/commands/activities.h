@@ -23,14 +23,16 @@ struct Activity {
         PhotonByPhoton,
         FormulaFails,
         WholeWavelengths,
-        OneBand
+        OneBand,
+        MeasureWavelength
     };
     Id id;
     QString title;
-    std::vector<SettingTexts> runs; // each run's settings, as the activity has them chosen
-    QString settings;               // HTML: the options to choose for each run
-    QString question;               // HTML: the prediction asked for
-    QString answer;                 // HTML: what the runs show, and why
+    std::vector<SettingTexts>
+        runs;         // each run's settings, as the activity has them chosen; none in the real experiment
+    QString settings; // HTML: the options to choose for each run
+    QString question; // HTML: the prediction asked for
+    QString answer;   // HTML: what the runs show, and why
 };
 
 // The lesson's activities in order, in the user's language.

@@ -5,6 +5,10 @@
 #include "commands/activities.h"
 #include "commands/helpwords.h"
 #include "commands/optics.h"
+#include "labexperiment.h"
+
+#include <cmath>
+#include <numbers>
 
 using namespace helpwords;
 
@@ -315,10 +319,55 @@ QString keyList()
                  "point where it stopped."));
     return html;
 }
+
+QString realExperiment()
+{
+    const LabExperiment bench; // the window's start: a green pointer, 0.25 mm, 2.00 m
+    const double first = bench.exactPosition(1).value_or(0);
+    const double farthest = bench.exactPosition(bench.visibleOrders().back()).value_or(0);
+    // Numbers of millions of wavelengths without group separators, whose dots or commas would read as decimals.
+    QLocale locale = numbers();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto in = [&locale](double value, int decimals) { return locale.toString(value, 'f', decimals); };
+    QString html = heading(
+        //: A heading of the help: the window with a real two-slit experiment in nanometres and metres.
+        Text::tr("A real experiment"));
+    html += paragraph(
+        //: %1 is the key that opens the window.
+        Text::tr(
+            "%1 opens a real experiment beside the picture: a laser's wavelength, the slits' separation a "
+            "and the screen's distance L in nanometres, millimetres and metres, the screen as the eye sees "
+            "it with photons arriving one by one, and the two paths to a point you choose.")
+            .arg(keys({QKeySequence(Qt::CTRL | Qt::Key_L)})));
+    html += paragraph(
+        //: %1 the wavelength in nm, %2 the slits' separation in mm, %3 the screen's distance in m, %4 the
+        //: band spacing in mm, %5 a difference in micrometres, %6 the ratio λ/a, %7 an angle in degrees,
+        //: %8 the picture's λ/a at start-up. Keep the symbols λ, a, θ.
+        Text::tr(
+            "With a green laser of %1 nm, slits %2 mm apart and a screen %3 m away the bands lie %4 mm "
+            "apart, and the first bright band's exact place and the small-angle formula's differ by only "
+            "%5 µm. There λ/a is %6 and every band shown lies less than %7° from the axis, where sin θ, "
+            "tan θ and θ agree. In the picture λ/a is about %8 and the bands lie at large angles: that is "
+            "why the formula and the exact places part there, and not in the laboratory.")
+            .arg(in(bench.wavelength * 1e9, 0), in(bench.separation * 1e3, 2), in(bench.distance, 2),
+                 in(first * 1e3, 2), in((first - bench.smallAnglePosition(1)) * 1e6, 3),
+                 in(bench.wavelength / bench.separation, 4),
+                 // Rounded up: the text says the bands lie less than this far out.
+                 in(std::ceil(std::atan2(farthest, bench.distance) * 1800 / std::numbers::pi) / 10, 1),
+                 in(optics::wavelength(startWaveNumber) / (2 * startSpacing), 2)));
+    html += paragraph(
+        //: %1 and %2 are the two paths' lengths in wavelengths (millions), %3 their difference in wavelengths.
+        Text::tr("The paths to that first band are %1 and %2 wavelengths long: neither needs to be a whole "
+                 "number of wavelengths. What is one whole wavelength is their difference, %3, and only the "
+                 "difference decides where the screen is bright.")
+            .arg(in(bench.pathA(first) / bench.wavelength, 1), in(bench.pathB(first) / bench.wavelength, 1),
+                 in(bench.pathDifference(first) / bench.wavelength, 4)));
+    return html;
+}
 } // namespace
 
 QString helpHtml()
 {
     return QStringLiteral("<h1>%1</h1>").arg(helpTitle()) + whatThePictureShows() + physics() + patterns()
-        + leftOut() + thingsToTry() + keyList();
+        + leftOut() + thingsToTry() + keyList() + realExperiment();
 }

@@ -4,6 +4,7 @@
 
 #include "commands/aboutdialog.h"
 #include "commands/helpwindow.h"
+#include "lab/labwindow.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
 #include "picture/windowzoom.h"
@@ -42,6 +43,9 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
          [this] { savePictureAs(); }},
         //: An entry of the picture's menu: opens the window that inspects the last run point by point.
         {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, handlers.explore},
+        //: An entry of the picture's menu: opens a real two-slit experiment in nanometres and metres.
+        {"lab", QT_TR_NOOP("Real e&xperiment"), {QKeySequence(Qt::CTRL | Qt::Key_L)},
+         [&window, &zoom] { LabWindow::showFor(window, zoom); }},
         //: An entry of the picture's menu: plays the last run as sound, bottom to top,
         //: loud where the picture is bright and silent where it is dark.
         {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, handlers.hear},
