@@ -127,6 +127,42 @@ int tickCount(const std::vector<qint16> &samples)
 }
 } // namespace
 
+namespace {
+// The run's end names what moved the bands since the run before and, linked by
+// "so", how: the spacing near the axis now and before, as the two readings have it.
+void saysWhatChangedSince(const RunReading &run, const RunReading *previous, const QString &said)
+{
+    const RunRecord *before = previous ? &previous->run : nullptr;
+    const auto changed = [&](Setting setting) {
+        return before && run.run.setting(setting) != before->setting(setting);
+    };
+    const bool comparable = run.bands.spacing && previous && previous->bands.spacing;
+    const bool moved =
+        changed(Setting::nOdchylka) || changed(Setting::nVzdalenost) || changed(Setting::nKmitočet);
+    const qsizetype link = said.indexOf(", so the ");
+    QCOMPARE(link >= 0, comparable && moved);
+    if (link < 0)
+        return;
+    const QString why = said.left(link);
+    QCOMPARE(why.contains("slits"), changed(Setting::nOdchylka));
+    QCOMPARE(why.contains("detector"), changed(Setting::nVzdalenost));
+    QCOMPARE(why.contains("frequency"), changed(Setting::nKmitočet));
+    const long now = std::lround(*run.bands.spacing), then = std::lround(*previous->bands.spacing);
+    const QRegularExpressionMatch numbers =
+        QRegularExpression("(closer together|farther apart|as far apart as before): (\\d+) pixels?(?: apart "
+                           "instead of (\\d+))?\\.$")
+            .match(said);
+    QVERIFY2(numbers.hasMatch(), qPrintable(said));
+    QCOMPARE(numbers.captured(1),
+             now < then       ? "closer together"
+                 : now > then ? "farther apart"
+                              : "as far apart as before");
+    QCOMPARE(numbers.captured(2).toLong(), now);
+    if (now != then)
+        QCOMPARE(numbers.captured(3).toLong(), then);
+}
+} // namespace
+
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
@@ -135,8 +171,9 @@ private slots:
 
     // Two counts of bright bands for one run: the run's end and the description
     // counted the plot's bands, Explore its own way, and in 91 of the 180
-    // combinations they disagreed; and a run's name that called each slit's
-    // distance from the axis the slits' spacing.
+    // combinations they disagreed; a run's name that called each slit's
+    // distance from the axis the slits' spacing; and a run's end that forgot the
+    // run before, or named a change and its effect without the link or wrongly.
     void everyVoiceCountsTheSameBands_data() { addEveryCombination(); }
     void everyVoiceCountsTheSameBands()
     {
@@ -154,21 +191,24 @@ private slots:
         shown.choose(Setting::nOdchylka, spacing);
         shown.choose(Setting::nKmitočet, frequency);
         shown.choose(Setting::nInterference, mode);
+        QSignalSpy spoken(shown.window.findChild<Announcement *>(), &Announcement::said);
         shown.window.cmdStart_Click();
         const RunReading *reading = shown.window.session().lastWholeRun();
         QVERIFY(reading && reading->run.setting(Setting::nInterference) == mode);
+        QCOMPARE(spoken.size(), 1);
+        const QString announced = spoken.first().first().toString();
         const auto counted = [](const QString &text) {
             const QRegularExpressionMatch many = QRegularExpression("(\\d+) bright bands").match(text);
             return many.hasMatch() ? many.captured(1).toInt() : text.contains("One bright band") ? 1 : 0;
         };
-        const int said = counted(runFinishedAnnouncement(*reading));
+        const int said = counted(announced);
         QCOMPARE(counted(shown.window.picture().accessibleDescription()), said);
         QCOMPARE(tickCount(RenderPatternSound(*reading)), said);
         const KeptRuns &table = shown.window.explore()->keptRuns();
         QCOMPARE(table.index(0, KeptRuns::BrightBands).data().toString(), QString::number(said));
         // A run's name once gave each slit's distance from the axis as the slits'
         // spacing: every number heard for the one is the one's, for the other the other's.
-        const SlitNumbers heard = slitNumbers(heardOfTheRun(shown.window, runFinishedAnnouncement(*reading)));
+        const SlitNumbers heard = slitNumbers(heardOfTheRun(shown.window, announced));
         QVERIFY(!heard.bare);
         QVERIFY(spacing == "0"
                 || (heard.apart.contains(2 * spacing.toInt()) && heard.fromAxis.contains(spacing.toInt())));
@@ -177,6 +217,10 @@ private slots:
         for (int n : heard.fromAxis)
             QCOMPARE(n, spacing.toInt());
         QCOMPARE(int(reading->bands.bright.size()), said);
+        const QString summary = announced.section(". ", 1);
+        QVERIFY2(shown.window.picture().accessibleDescription().startsWith(summary + ' '),
+                 qPrintable(summary));
+        saysWhatChangedSince(*reading, shown.window.session().previousWholeRun(), summary);
     }
 
     // "large" and "middle" stand in two frames each; the description must say which
@@ -346,6 +390,70 @@ private slots:
                  qPrintable(QString("%1: the point is %2 up").arg(said).arg(height)));
     }
 
+    // A slow run silent for up to 24 s, taken for a hang; or words so often that
+    // they drown the run's end, or in a fast run.
+    void slowRunSaysItsQuarters_data()
+    {
+        QTest::addColumn<int>("slowDown");
+        QTest::addColumn<int>("words");
+        QTest::newRow("fast") << 1 << 0;
+        QTest::newRow("slowest") << 20 << 3;
+    }
+    void slowRunSaysItsQuarters()
+    {
+        QFETCH(int, slowDown);
+        QFETCH(int, words);
+        ShownWindow w; // its run's countdowns take no time
+        w.window.findChild<QScrollBar *>("HScroll1")->setValue(slowDown);
+        QList<int> saidAt; // the points plotted when each word came
+        QStringList said;
+        connect(w.window.findChild<Announcement *>(), &Announcement::said, this, [&](const QString &text) {
+            saidAt << int(w.window.session().currentRun().points().size());
+            said << text;
+        });
+        w.window.cmdStart_Click();
+        QCOMPARE(said.size(), words + 1);
+        QVERIFY2(said.last().startsWith("Run finished."), qPrintable(said.last()));
+        for (int q = 1; q <= words; ++q)
+            QVERIFY2(std::abs(saidAt[q - 1] - q * scan::pointCount / 4.0) < 1, qPrintable(said.join(" / ")));
+        said.removeDuplicates();
+        QCOMPARE(said.size(), words + 1);
+    }
+
+    // D says the last run's summary again wherever the focus is: the same words
+    // its end said, or, before any run, that nothing is drawn yet.
+    void summaryIsSaidAgain_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("run");
+        QTest::newRow("before a run") << "cmdStart" << false;
+        QTest::newRow("on Start") << "cmdStart" << true;
+        QTest::newRow("on an option") << "op60" << true;
+        QTest::newRow("on the scroll bar") << "HScroll1" << true;
+        QTest::newRow("on the picture") << "picture" << true;
+    }
+    void summaryIsSaidAgain()
+    {
+        QFETCH(QString, focus);
+        QFETCH(bool, run);
+        ShownWindow w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QSignalSpy said(w.window.findChild<Announcement *>(), &Announcement::said);
+        if (run) { // two runs: the summary of the second names what changed
+            w.option("opVelka")->setChecked(true);
+            w.window.cmdStart_Click();
+            w.option("op60")->setChecked(true);
+            w.window.cmdStart_Click();
+        }
+        w.window.findChild<QWidget *>(focus)->setFocus();
+        press(w, Qt::Key_D);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(said.size(), run ? 3 : 1);
+        const QString again = said.last().first().toString();
+        QCOMPARE(run ? "Run finished. " + again : again,
+                 run ? said.at(1).first().toString() : pictureDescription(w));
+    }
+
     // Nothing plotted, nothing to say but that: a stopped run with an empty record
     // must not read past its end.
     void emptyStoppedRunIsAnnounced()
@@ -436,21 +544,6 @@ private slots:
                 QVERIFY(w.option(buttons[at])->isChecked());
             }
         }
-    }
-
-    // The window forgetting the last run, or keeping a run's own record as the
-    // last one: the next run's description must say what changed since.
-    void descriptionSaysWhatChanged()
-    {
-        ShownWindow w;
-        w.window.cmdStart_Click();
-        QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
-        w.option("opVelka")->setChecked(true);
-        w.window.cmdStart_Click();
-        // Its wording is tst_picturedescription's saysWhatChanged's to check.
-        QVERIFY2(pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
-        w.window.cmdStart_Click();
-        QVERIFY2(!pictureDescription(w).contains("Since the last run"), qPrintable(pictureDescription(w)));
     }
 
     // Space presses the focused control: Start runs, an option is selected, Exit closes.

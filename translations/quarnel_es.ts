@@ -504,11 +504,6 @@
         <translation>&amp;Imprimir...</translation>
     </message>
     <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Con un lector de pantalla, el final de un barrido se oye esté donde esté el foco: que el barrido ha terminado, con la primera frase de la descripción de la imagen, o, tras Escape, el punto donde se detuvo.</translation>
-    </message>
-    <message>
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
         <extracomment>%1 and %2 are the picture&apos;s labels as your translation has them (the one beside the barrier, the one over the detector screen); %3 to %6 the slit-spacing options&apos; captions in the order they stand; %7 to %9 numbers of pixels.</extracomment>
         <translation>Algunos rótulos dicen menos de lo que parece. El rótulo &lt;b&gt;%1&lt;/b&gt; está junto a la barrera con las rendijas, y &lt;b&gt;%2&lt;/b&gt; sobre la pantalla en la que cae el patrón. Las opciones de la separación de rendijas están en el orden %3, %4, %5, %6: %4 pone cada rendija a %8 píxeles del eje, entre %3 (%7) y %5 (%9). La barra de desplazamiento bajo el título, sin rótulo, ralentiza la animación: 1 es lo más rápido, 20 lo más lento.</translation>
@@ -788,6 +783,16 @@
         <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
         <translation>Por qué</translation>
     </message>
+    <message>
+        <source>says the last run&apos;s summary again: its bright bands, how far apart they lie and what changed since the run before.</source>
+        <extracomment>What the key does, for a screen reader&apos;s user.</extracomment>
+        <translation>repite el resumen del último barrido: sus franjas brillantes, cuánto están separadas y qué ha cambiado desde el barrido anterior.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
+        <translation>Con un lector de pantalla, el final de un barrido se oye esté donde esté el foco: que el barrido ha terminado, con la primera frase de la descripción de la imagen, o, tras Escape, el punto donde se detuvo. Un barrido lento también avisa cuando ha recorrido un cuarto, la mitad y tres cuartos de la pantalla.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -975,6 +980,11 @@
         <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
         <translation>Escuc&amp;har el patrón</translation>
     </message>
+    <message>
+        <source>Say the s&amp;ummary</source>
+        <extracomment>An entry of the picture&apos;s menu: the screen reader says the last run&apos;s summary again (the bright bands, their distance, what changed); &amp; marks the key.</extracomment>
+        <translation>&amp;Decir el resumen</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -1087,12 +1097,12 @@
     </message>
     <message>
         <source>the slits are farther apart</source>
-        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot; and before &quot;, so the bright bands are ...&quot;.</extracomment>
         <translation>las rendijas están más separadas</translation>
     </message>
     <message>
         <source>the slits are closer together</source>
-        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot; and before &quot;, so the bright bands are ...&quot;.</extracomment>
         <translation>las rendijas están más juntas</translation>
     </message>
     <message>
@@ -1121,28 +1131,13 @@
         <translation>la gráfica muestra el patrón «%1»</translation>
     </message>
     <message>
-        <source>the bands are closer together: %1 apart instead of %2</source>
-        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;12 pixels&quot;), %2 the number of pixels it was (&quot;21&quot;).</extracomment>
-        <translation>las franjas están más juntas: a %1 en lugar de %2</translation>
-    </message>
-    <message>
-        <source>the bands are farther apart: %1 apart instead of %2</source>
-        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;21 pixels&quot;), %2 the number of pixels it was (&quot;12&quot;).</extracomment>
-        <translation>las franjas están más separadas: a %1 en lugar de %2</translation>
-    </message>
-    <message>
-        <source>the bands are as far apart as before, %1</source>
-        <extracomment>What did not change since the last run: %1 the distance between neighbouring bright bands (&quot;21 pixels&quot;).</extracomment>
-        <translation>las franjas están tan separadas como antes, a %1</translation>
-    </message>
-    <message>
         <source>bright bands: %1 instead of %2</source>
         <extracomment>A change since the last run: %1 how many bright bands the plot shows now, %2 how many it showed before.</extracomment>
         <translation>franjas brillantes: %1 en lugar de %2</translation>
     </message>
     <message>
         <source>Since the last run: %1.</source>
-        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the slits are farther apart; the bands are closer together: 12 pixels apart instead of 21&quot;).</extracomment>
+        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the plot shows the Photon density pattern; bright bands: 12 instead of 11&quot;).</extracomment>
         <translation>Desde el último barrido: %1.</translation>
     </message>
     <message>
@@ -1239,6 +1234,30 @@
         <source>%1 after a run with %2, %3 and %4.</source>
         <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the slit spacing, %3 the detector-screen distance, %4 the frequency, each as its option&apos;s phrase (&quot;slit spacing large (each slit 40 pixels from the optical axis)&quot;).</extracomment>
         <translation>%1 tras un barrido con %2, %3 y %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, so the %n bright bands are closer together: %2 apart instead of %3.</source>
+        <extracomment>A run&apos;s summary after a change: %1 what changed (&quot;The slits are farther apart&quot;, several joined by &quot;and&quot;), %n how many bright bands now (2 or more; give every plural form), %2 their distance now (&quot;6 pixels&quot;), %3 the number of pixels it was (&quot;16&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, así que las %n franjas brillantes están más juntas: a %2 en lugar de %3.</numerusform>
+            <numerusform>%1, así que las %n franjas brillantes están más juntas: a %2 en lugar de %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, so the %n bright bands are farther apart: %2 apart instead of %3.</source>
+        <extracomment>A run&apos;s summary after a change: %1 what changed (&quot;The slits are closer together&quot;, several joined by &quot;and&quot;), %n how many bright bands now (2 or more; give every plural form), %2 their distance now (&quot;16 pixels&quot;), %3 the number of pixels it was (&quot;6&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, así que las %n franjas brillantes están más separadas: a %2 en lugar de %3.</numerusform>
+            <numerusform>%1, así que las %n franjas brillantes están más separadas: a %2 en lugar de %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, yet the %n bright bands are as far apart as before: %2.</source>
+        <extracomment>A run&apos;s summary after changes that cancel out: %1 what changed (&quot;The slits are closer together and the detector is nearer to the slits&quot;), %n how many bright bands (2 or more; give every plural form), %2 their distance (&quot;21 pixels&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, pero las %n franjas brillantes siguen igual de separadas que antes: %2.</numerusform>
+            <numerusform>%1, pero las %n franjas brillantes siguen igual de separadas que antes: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1582,6 +1601,26 @@
         <source>Run stopped at point %1 of %2, %3.</source>
         <extracomment>Said by the screen reader when Escape stopped a run, wherever the focus is: %1 the last point plotted (from 1 at the bottom), %2 how many the scan has (399), %3 where that point lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Barrido detenido en el punto %1 de %2, %3.</translation>
+    </message>
+    <message>
+        <source>A quarter</source>
+        <extracomment>Said by the screen reader during a slow run, when a quarter of the screen line is scanned.</extracomment>
+        <translation>Un cuarto</translation>
+    </message>
+    <message>
+        <source>Half</source>
+        <extracomment>Said by the screen reader during a slow run, when half the screen line is scanned.</extracomment>
+        <translation>La mitad</translation>
+    </message>
+    <message>
+        <source>Three quarters</source>
+        <extracomment>Said by the screen reader during a slow run, when three quarters of the screen line are scanned.</extracomment>
+        <translation>Tres cuartos</translation>
+    </message>
+    <message>
+        <source>A run goes on: point %1 of %2.</source>
+        <extracomment>Said by the screen reader when D asks for the summary during a run: %1 the points plotted so far, %2 how many the scan has (399).</extracomment>
+        <translation>Barrido en curso: punto %1 de %2.</translation>
     </message>
 </context>
 <context>

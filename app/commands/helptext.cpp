@@ -304,6 +304,11 @@ QString keyList()
     html += row(keys({QKeySequence(Qt::Key_H)}),
                 //: What the key does.
                 Text::tr("plays the pattern as sound."));
+    html +=
+        row(keys({QKeySequence(Qt::Key_D)}),
+            //: What the key does, for a screen reader's user.
+            Text::tr("says the last run's summary again: its bright bands, how far apart they lie and what "
+                     "changed since the run before."));
     html += row(keys({QKeySequence(Qt::CTRL | Qt::Key_Q)}),
                 //: What the key does; %1 is the Exit button's caption.
                 Text::tr("quits Quarnel as %1 does: after a run that goes on.").arg(window("Exit")));
@@ -312,7 +317,8 @@ QString keyList()
         //: After the keys in the help: what a screen reader says at a run's end.
         Text::tr("With a screen reader, the end of a run is heard wherever the focus is: that the run "
                  "finished, with the first sentence of the picture's description, or, after Escape, the "
-                 "point where it stopped."));
+                 "point where it stopped. A slow run also says when it has scanned a quarter, half and three "
+                 "quarters of the screen."));
     return html;
 }
 } // namespace
