@@ -789,9 +789,49 @@
         <translation>znovu přečte shrnutí posledního běhu: jeho světlé pruhy, jak daleko jsou od sebe a co se změnilo od běhu předtím.</translation>
     </message>
     <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Se čtečkou obrazovky je konec běhu slyšet, ať je fokus kdekoli: že běh skončil, spolu s první větou popisu obrázku, nebo po klávese Escape bod, ve kterém se běh zastavil. Pomalý běh navíc ohlásí, když projde čtvrtinu, polovinu a tři čtvrtiny stínítka.</translation>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>Obrazec jako zvuk</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 přehraje poslední běh jako zvuk, asi za čtyři sekundy: stínítko odspodu nahoru, setinu sekundy na každý bod. Tón je hlasitý tam, kde je graf jasný, a v tmavém pruhu mlčí. %2 ho zastaví.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>U každého světlého pruhu zazní krátké vysoké &lt;b&gt;tiknutí&lt;/b&gt;: spočítejte tiknutí a máte spočítané pruhy. &lt;b&gt;Cvaknutí&lt;/b&gt; o oktávu níž označuje místo, kde běh prochází optickou osou, takže lze rozlišit pruhy pod středem a nad ním.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Zkoumání běhu z klávesnice</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 přejde na další světlý bod nad vybraným, %2 na další tmavý; za vrškem začínají obě znovu odspodu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; uloží poslední běh do tabulky vedle dříve ponechaných běhů, nejvýš čtyř, aby šly porovnat jejich pruhy. &lt;b&gt;%2&lt;/b&gt; zapíše každý bod běhu do souboru CSV pro tabulkový procesor a &lt;b&gt;%3&lt;/b&gt; vloží tutéž tabulku do schránky.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>Se čtečkou obrazovky je konec běhu slyšet, ať je fokus kdekoli: že běh skončil, spolu s první větou popisu obrázku, nebo po klávese Escape bod, ve kterém se běh zastavil. Pomalý běh navíc ohlásí, když projde čtvrtinu, polovinu a tři čtvrtiny stínítka. V této nápovědě se šipkami pohybujete textem po řádcích a klávesami %1 a %2 od nadpisu k nadpisu.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Text nápovědy</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 otevře vedle obrázku okno pro zkoumání běhu. Jeho pole &lt;b&gt;%2&lt;/b&gt; vybírá jeden z 399 bodů stínítka, 1 je dole; údaje pod ním udávají obě dráhy k tomuto bodu, jejich rozdíl a úhel mezi fázory. %3 posunou o jeden bod, %4 o dvacet, %5 úplně dolů nebo nahoru.</translation>
     </message>
 </context>
 <context>

@@ -789,9 +789,49 @@
         <translation>liest die Zusammenfassung des letzten Durchlaufs noch einmal vor: seine hellen Streifen, wie weit sie auseinanderliegen und was sich seit dem Durchlauf davor geändert hat.</translation>
     </message>
     <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Mit einem Bildschirmleser ist das Ende eines Durchlaufs zu hören, wo auch immer der Fokus steht: dass der Durchlauf beendet ist, mit dem ersten Satz der Bildbeschreibung, oder nach Escape der Punkt, an dem er angehalten wurde. Ein langsamer Durchlauf sagt außerdem an, wenn er ein Viertel, die Hälfte und drei Viertel des Schirms abgetastet hat.</translation>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>Das Muster als Ton</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 spielt den letzten Durchlauf als Ton ab, in etwa vier Sekunden: den Schirm von unten nach oben, eine Hundertstelsekunde für jeden Punkt. Der Ton ist laut, wo das Diagramm hell ist, und verstummt in einem dunklen Streifen. %2 hält ihn an.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>Bei jedem hellen Streifen erklingt ein kurzes hohes &lt;b&gt;Ticken&lt;/b&gt;: Zählen Sie die Ticks, dann haben Sie die Streifen gezählt. Ein &lt;b&gt;Klicken&lt;/b&gt;, eine Oktave tiefer, markiert, wo der Durchlauf die optische Achse überquert, damit sich die Streifen unter und über der Mitte unterscheiden lassen.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Einen Durchlauf mit der Tastatur erkunden</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 springt zum nächsten hellen Punkt über dem gewählten, %2 zum nächsten dunklen; nach dem oberen Ende beginnen beide wieder unten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; stellt den letzten Durchlauf in eine Tabelle neben die zuvor behaltenen, bis zu vier, um ihre Streifen zu vergleichen. &lt;b&gt;%2&lt;/b&gt; schreibt jeden Punkt des Durchlaufs in eine CSV-Datei für eine Tabellenkalkulation, und &lt;b&gt;%3&lt;/b&gt; legt dieselbe Tabelle in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>Mit einem Bildschirmleser ist das Ende eines Durchlaufs zu hören, wo auch immer der Fokus steht: dass der Durchlauf beendet ist, mit dem ersten Satz der Bildbeschreibung, oder nach Escape der Punkt, an dem er angehalten wurde. Ein langsamer Durchlauf sagt außerdem an, wenn er ein Viertel, die Hälfte und drei Viertel des Schirms abgetastet hat. In dieser Hilfe bewegen die Pfeiltasten zeilenweise durch den Text, %1 und %2 von Überschrift zu Überschrift.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 öffnet neben dem Bild ein Fenster zum Erkunden des Durchlaufs. Sein Feld &lt;b&gt;%2&lt;/b&gt; wählt einen der 399 Punkte des Schirms, 1 ganz unten; die Angaben darunter nennen die beiden Wege zu diesem Punkt, ihren Unterschied und den Winkel zwischen den Zeigern. %3 gehen einen Punkt weiter, %4 zwanzig, %5 ganz nach unten oder oben.</translation>
     </message>
 </context>
 <context>

@@ -789,9 +789,49 @@
         <translation>repite el resumen del último barrido: sus franjas brillantes, cuánto están separadas y qué ha cambiado desde el barrido anterior.</translation>
     </message>
     <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Con un lector de pantalla, el final de un barrido se oye esté donde esté el foco: que el barrido ha terminado, con la primera frase de la descripción de la imagen, o, tras Escape, el punto donde se detuvo. Un barrido lento también avisa cuando ha recorrido un cuarto, la mitad y tres cuartos de la pantalla.</translation>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>El patrón como sonido</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 reproduce el último barrido como sonido, en unos cuatro segundos: la pantalla de abajo arriba, una centésima de segundo por punto. El tono suena fuerte donde la gráfica es brillante y calla en una franja oscura. %2 lo detiene.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>En cada franja brillante suena un &lt;b&gt;tic&lt;/b&gt; corto y agudo: cuente los tics y habrá contado las franjas. Un &lt;b&gt;clic&lt;/b&gt;, una octava más grave, marca dónde el barrido cruza el eje óptico, para distinguir las franjas por debajo y por encima del centro.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Explorar un barrido con el teclado</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 va al siguiente punto brillante por encima del elegido, %2 al siguiente oscuro; tras el extremo superior ambas vuelven a empezar desde abajo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; pone el último barrido en una tabla junto a los guardados antes, hasta cuatro, para comparar sus franjas. &lt;b&gt;%2&lt;/b&gt; escribe cada punto del barrido en un archivo CSV para una hoja de cálculo, y &lt;b&gt;%3&lt;/b&gt; copia la misma tabla al portapapeles.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>Con un lector de pantalla, el final de un barrido se oye esté donde esté el foco: que el barrido ha terminado, con la primera frase de la descripción de la imagen, o, tras Escape, el punto donde se detuvo. Un barrido lento también avisa cuando ha recorrido un cuarto, la mitad y tres cuartos de la pantalla. En esta ayuda las flechas recorren el texto línea a línea, y %1 y %2 de título en título.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Texto de la ayuda</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 abre junto a la imagen una ventana para explorar el barrido. Su casilla &lt;b&gt;%2&lt;/b&gt; elige uno de los 399 puntos de la pantalla, el 1 abajo; los valores de debajo dan los dos caminos hasta ese punto, su diferencia y el ángulo entre los fasores. %3 mueven un punto, %4 veinte, %5 hasta abajo o hasta arriba.</translation>
     </message>
 </context>
 <context>

@@ -789,9 +789,49 @@
         <translation>redit le résumé du dernier balayage : ses franges brillantes, leur écart et ce qui a changé depuis le balayage précédent.</translation>
     </message>
     <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Avec un lecteur d&apos;écran, la fin d&apos;un balayage s&apos;entend où que soit le focus : que le balayage est terminé, avec la première phrase de la description de l&apos;image, ou, après Échap, le point où il s&apos;est arrêté. Un balayage lent annonce aussi quand il a parcouru un quart, la moitié et les trois quarts de l&apos;écran.</translation>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>La figure sous forme de son</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 joue le dernier balayage sous forme de son, en quatre secondes environ : l&apos;écran de bas en haut, un centième de seconde par point. Le son est fort là où le graphique est brillant et se tait dans une frange sombre. %2 l&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>Un &lt;b&gt;tic&lt;/b&gt; bref et aigu retentit à chaque frange brillante : comptez les tics et vous aurez compté les franges. Un &lt;b&gt;clic&lt;/b&gt;, une octave plus bas, marque l&apos;endroit où le balayage passe l&apos;axe optique, pour distinguer les franges au-dessous et au-dessus du milieu.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Explorer un balayage au clavier</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 va au point brillant suivant au-dessus de celui choisi, %2 au point sombre suivant ; après le haut, les deux reprennent depuis le bas.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; place le dernier balayage dans un tableau à côté de ceux gardés avant, jusqu&apos;à quatre, pour comparer leurs franges. &lt;b&gt;%2&lt;/b&gt; écrit chaque point du balayage dans un fichier CSV pour un tableur, et &lt;b&gt;%3&lt;/b&gt; copie le même tableau dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>Avec un lecteur d&apos;écran, la fin d&apos;un balayage s&apos;entend où que soit le focus : que le balayage est terminé, avec la première phrase de la description de l&apos;image, ou, après Échap, le point où il s&apos;est arrêté. Un balayage lent annonce aussi quand il a parcouru un quart, la moitié et les trois quarts de l&apos;écran. Dans cette aide, les flèches parcourent le texte ligne par ligne, et %1 et %2 de titre en titre.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Texte de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 ouvre à côté de l&apos;image une fenêtre pour explorer le balayage. Sa case &lt;b&gt;%2&lt;/b&gt; choisit l&apos;un des 399 points de l&apos;écran, 1 en bas ; les valeurs en dessous donnent les deux chemins jusqu&apos;à ce point, leur différence et l&apos;angle entre les vecteurs de Fresnel. %3 déplacent d&apos;un point, %4 de vingt, %5 tout en bas ou tout en haut.</translation>
     </message>
 </context>
 <context>

@@ -789,9 +789,49 @@
         <translation>ponownie odczytuje streszczenie ostatniego przebiegu: jego jasne prążki, jak daleko leżą od siebie i co się zmieniło od poprzedniego przebiegu.</translation>
     </message>
     <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Z czytnikiem ekranu koniec przebiegu słychać bez względu na to, gdzie jest fokus: że przebieg się zakończył, wraz z pierwszym zdaniem opisu rysunku, albo po klawiszu Escape punkt, w którym przebieg się zatrzymał. Wolny przebieg zgłasza też, gdy przeskanuje jedną czwartą, połowę i trzy czwarte ekranu.</translation>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>Obraz jako dźwięk</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 odtwarza ostatni przebieg jako dźwięk, w około cztery sekundy: ekran od dołu do góry, setną część sekundy na każdy punkt. Ton jest głośny tam, gdzie wykres jest jasny, i milknie w ciemnym prążku. %2 go zatrzymuje.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>Przy każdym jasnym prążku rozlega się krótkie wysokie &lt;b&gt;tyknięcie&lt;/b&gt;: policz tyknięcia, a policzysz prążki. &lt;b&gt;Kliknięcie&lt;/b&gt;, o oktawę niższe, zaznacza miejsce, w którym przebieg mija oś optyczną, aby odróżnić prążki poniżej i powyżej środka.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Badanie przebiegu z klawiatury</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 przechodzi do następnego jasnego punktu powyżej wybranego, %2 do następnego ciemnego; po górze oba zaczynają znowu od dołu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; umieszcza ostatni przebieg w tabeli obok wcześniej zachowanych, najwyżej czterech, aby porównać ich prążki. &lt;b&gt;%2&lt;/b&gt; zapisuje każdy punkt przebiegu do pliku CSV dla arkusza kalkulacyjnego, a &lt;b&gt;%3&lt;/b&gt; kopiuje tę samą tabelę do schowka.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>Z czytnikiem ekranu koniec przebiegu słychać bez względu na to, gdzie jest fokus: że przebieg się zakończył, wraz z pierwszym zdaniem opisu rysunku, albo po klawiszu Escape punkt, w którym przebieg się zatrzymał. Wolny przebieg zgłasza też, gdy przeskanuje jedną czwartą, połowę i trzy czwarte ekranu. W tej pomocy strzałki przesuwają po tekście wiersz po wierszu, a %1 i %2 od nagłówka do nagłówka.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Tekst pomocy</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 otwiera obok rysunku okno do badania przebiegu. Jego pole &lt;b&gt;%2&lt;/b&gt; wybiera jeden z 399 punktów ekranu, 1 na dole; wartości pod nim podają obie drogi do tego punktu, ich różnicę i kąt między wskazami. %3 przesuwają o jeden punkt, %4 o dwadzieścia, %5 na sam dół lub na samą górę.</translation>
     </message>
 </context>
 <context>

@@ -789,9 +789,49 @@
         <translation>znova prečíta súhrn posledného behu: jeho svetlé pásy, ako ďaleko sú od seba a čo sa zmenilo od predchádzajúceho behu.</translation>
     </message>
     <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>S čítačkou obrazovky je koniec behu počuť, nech je fokus kdekoľvek: že beh skončil, spolu s prvou vetou opisu obrázka, alebo po klávese Escape bod, v ktorom sa beh zastavil. Pomalý beh navyše ohlási, keď prejde štvrtinu, polovicu a tri štvrtiny tienidla.</translation>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>Obrazec ako zvuk</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 prehrá posledný beh ako zvuk, približne za štyri sekundy: tienidlo zdola nahor, stotinu sekundy na každý bod. Tón je hlasný tam, kde je graf jasný, a v tmavom páse stíchne. %2 ho zastaví.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>Pri každom svetlom páse zaznie krátke vysoké &lt;b&gt;tiknutie&lt;/b&gt;: spočítajte tiknutia a máte spočítané pásy. &lt;b&gt;Cvaknutie&lt;/b&gt; o oktávu nižšie označuje miesto, kde beh prechádza optickou osou, takže sa dajú rozlíšiť pásy pod stredom a nad ním.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Skúmanie behu z klávesnice</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 prejde na ďalší svetlý bod nad vybraným, %2 na ďalší tmavý; za vrchom začnú obe znova zdola.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; uloží posledný beh do tabuľky vedľa skôr ponechaných behov, najviac štyroch, aby sa dali porovnať ich pásy. &lt;b&gt;%2&lt;/b&gt; zapíše každý bod behu do súboru CSV pre tabuľkový procesor a &lt;b&gt;%3&lt;/b&gt; vloží tú istú tabuľku do schránky.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>S čítačkou obrazovky je koniec behu počuť, nech je fokus kdekoľvek: že beh skončil, spolu s prvou vetou opisu obrázka, alebo po klávese Escape bod, v ktorom sa beh zastavil. Pomalý beh navyše ohlási, keď prejde štvrtinu, polovicu a tri štvrtiny tienidla. V tomto pomocníkovi sa šípkami pohybujete textom po riadkoch a klávesmi %1 a %2 od nadpisu k nadpisu.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Text pomocníka</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 otvorí vedľa obrázka okno na skúmanie behu. Jeho pole &lt;b&gt;%2&lt;/b&gt; vyberá jeden z 399 bodov tienidla, 1 je dole; údaje pod ním udávajú obe dráhy k tomuto bodu, ich rozdiel a uhol medzi fázormi. %3 posunú o jeden bod, %4 o dvadsať, %5 úplne dole alebo hore.</translation>
     </message>
 </context>
 <context>
