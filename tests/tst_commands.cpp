@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "accessibility/announcement.h"
 #include "choices.h"
 #include "commands/activities.h"
 #include "commands/helptext.h"
@@ -475,6 +476,41 @@ private slots:
             shown << help->shownPart();
         }
         QCOMPARE(shown, (QList<HelpWindow::Part>{HelpWindow::Teacher, HelpWindow::Worksheet}));
+    }
+
+    // A help a screen reader cannot read by line (no caret: the keys only scroll),
+    // or whose heading keys skip a heading or do not say it.
+    void helpHasACaret_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("headings"); // the caret's heading after three presses, from the title
+        QTest::newRow("Down") << int(Qt::Key_Down) << 1;
+        QTest::newRow("H") << int(Qt::Key_H) << 3;
+    }
+    void helpHasACaret()
+    {
+        QFETCH(int, key);
+        QFETCH(int, headings);
+        frmQuarnel window;
+        window.commands().showHelp();
+        auto *help = window.findChild<HelpWindow *>("helpWindow");
+        auto *text = help->findChild<QTextBrowser *>("helpText");
+        QApplication::setActiveWindow(help);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QSignalSpy said(help->findChild<Announcement *>(), &Announcement::said);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QList<QTextBlock> passed; // the headings from the title to the caret
+        for (QTextBlock b = text->document()->begin(); b != text->textCursor().block().next(); b = b.next())
+            if (b.blockFormat().headingLevel() > 0)
+                passed << b;
+        QCOMPARE(passed.size() - 1, headings);
+        QCOMPARE(said.size(), key == Qt::Key_H ? 3 : 0);
+        if (key == Qt::Key_H)
+            QCOMPARE(said.last().first().toString(), passed.last().text());
+        // Shift+H: back to the heading before the caret's line.
+        QTest::keyClick(text, Qt::Key_H, Qt::ShiftModifier);
+        QCOMPARE(text->textCursor().block(), passed.at(passed.size() - (key == Qt::Key_H ? 2 : 1)));
     }
 
     // Qt's own words left in English in a translated Quarnel (the Slovak help's

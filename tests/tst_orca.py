@@ -245,6 +245,9 @@ LANGUAGES = {
         "notification": "notification", "finished": "Run finished.",
         "stopped": r"Run stopped at point (\d+) of 399, (\d+) pixels? (above|below) the optical axis\.",
         "above": "above",
+        "lower frequency": r"The frequency is lower, so the \d+ bright bands are farther apart: "
+                           r"(\d+) pixels apart instead of (\d+)\.",
+        "help lines": ["What the picture shows", "The physics"],
     },
     "cs_CZ.UTF-8": {
         "frame": "rám", "push button": "tlačítko", "image": "obrázek", "panel": "panel",
@@ -252,6 +255,9 @@ LANGUAGES = {
         "notification": "oznámení", "finished": "Běh skončil.",
         "stopped": r"Běh zastaven v bodě (\d+) z 399, (\d+) pixel(?:u|y|ů)? (nad|pod) optickou osou\.",
         "above": "nad",
+        "lower frequency": r"Kmitočet je nižší, takže světlé pruhy jsou dál od sebe: je jich \d+, od sebe "
+                           r"(\d+) pixel(?:u|y|ů)? místo (\d+)\.",
+        "help lines": ["Co obrázek ukazuje", "Fyzika"],
     },
 }
 
@@ -404,6 +410,36 @@ def listen_as_pupil(binary, language):
         if reader.focused().name != start.name:
             raise AssertionError("the focus left Start at the run's end")
 
+        # A lower frequency and a run again: its end says what changed, "so", and
+        # the spacing now and before, wider now; D says the same summary again.
+        # Faults guarded: the change and its effect as two facts, or not heard at
+        # the run's end; D silent, or saying other words than the run's end.
+        mark = desktop.speech.mark()
+        pupil.press("shift+Tab", "shift+Tab")
+        frequency = pupil.focused("the frequency", lambda f: f.getRoleName() == "radio button"
+                                  and f.parent.name == seen[6][2])
+        pupil.press("Down")
+        pupil.focused("a lower frequency", lambda f, was=frequency.name: f.name != was)
+        # The window's tab order is its own (from "high" Tab goes on to the pattern).
+        for _ in range(6):
+            pupil.press("Tab")
+            time.sleep(0.3)
+            if reader.focused().name == start.name:
+                break
+        pupil.focused("Start again", lambda f: f.name == start.name)
+        mark = desktop.speech.mark()
+        pupil.press("space")
+        changed = re.compile("%s %s %s$" % (re.escape(words["notification"]), re.escape(words["finished"]),
+                                            words["lower frequency"]))
+        said = desktop.speech.line(pupil.hears([Said(changed.pattern, lambda line: bool(changed.match(line)))],
+                                               mark, timeout=20))
+        now, before = map(int, changed.match(said).groups())
+        if not now > before:
+            raise AssertionError("a lower frequency brought the bands closer: %r" % said)
+        mark = desktop.speech.mark()
+        pupil.press("d")
+        pupil.hears(["%s %s" % (words["notification"], said.split(words["finished"] + " ", 1)[1])], mark)
+
         # Escape during a slow run: the picture busy meanwhile, then where the run
         # stopped, heard at once. Faults guarded: a stop that says nothing; a point
         # number past the scan; a height on the wrong side of the axis.
@@ -436,6 +472,19 @@ def listen_as_pupil(binary, language):
         pupil.press("Tab", "Tab")
         node = pupil.focused("the picture", lambda f: f.getRoleName() == "image")
         pupil.hears(pupil.control(node), mark)
+
+        # The help, F1: it opens in its text; Down reads the next line, H the next
+        # heading. Fault guarded: a help that only scrolls, silent but for Say All.
+        pupil.press("F1")
+        time.sleep(1)
+        mark = desktop.speech.mark()
+        pupil.press("Down")
+        pupil.hears([words["help lines"][0]], mark)
+        mark = desktop.speech.mark()
+        pupil.press("h")
+        pupil.hears([Said(repr(words["help lines"][1]), lambda line: words["help lines"][1] in line)], mark)
+        pupil.press("Escape")
+        time.sleep(0.5)
 
         pupil.press("ctrl+q")
         status = program.wait(timeout=20)

@@ -185,6 +185,9 @@ void announce(QWidget &window, const QString &text)
 void setUpAccessibility(QWidget &window)
 {
     installAccessibleInterfaces();
+    // The title bar's caption carries the home page's address: a screen reader
+    // would read it at every return to the window.
+    window.setAccessibleName(QStringLiteral("Quarnel"));
 
     if (auto *picture = window.findChild<ScenePicture *>(QStringLiteral("picture"))) {
         picture->setAccessibleDescription(describeEmptyPicture());

@@ -7,8 +7,8 @@ class QWidget;
 
 // Makes the window usable from the keyboard and with a screen reader, beyond
 // the names and descriptions its control table gives: the window is a frame
-// named by its caption; the picture is a graphic whose description says what
-// it shows; a label is showing only while the picture shows it; controls the
+// named by its caption without the web address; the picture is a graphic whose
+// description says what it shows; a label is showing only while the picture shows it; controls the
 // user never sees are left out of the tree and send no events; the selected
 // button of each option group is the group's tab stop, and the arrow keys move
 // through a group; Enter presses the focused push button; the slow-down's name

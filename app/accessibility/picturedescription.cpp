@@ -174,18 +174,19 @@ QString dipSentence(const std::vector<PlottedBand> &dips, double largest)
         .arg(std::lround(100 * dip.value / largest));
 }
 
-// How this run differs from the previous one: the settings, then the bands.
-QString changesSince(const RunReading &reading, const RunReading &previousReading)
+// What changed since the previous run that moves the bands: the slits, the
+// detector, the frequency, each as "the slits are farther apart".
+QStringList causes(const RunRecord &run, const RunRecord &previous)
 {
-    const RunRecord &run = reading.run, &previous = previousReading.run;
-    const BandReading &bands = reading.bands, &bandsBefore = previousReading.bands;
     const SceneGeometry &now = run.geometry(), &before = previous.geometry();
     QStringList changes;
     if (now.slitOffset > before.slitOffset)
-        //: A change since the last run, in "Since the last run: %1.".
+        //: A change since the last run, in "Since the last run: %1." and before ", so the
+        //: bright bands are ...".
         changes << Text::tr("the slits are farther apart");
     else if (now.slitOffset < before.slitOffset)
-        //: A change since the last run, in "Since the last run: %1.".
+        //: A change since the last run, in "Since the last run: %1." and before ", so the
+        //: bright bands are ...".
         changes << Text::tr("the slits are closer together");
     const double distanceNow = now.screenX - now.barrierX, distanceBefore = before.screenX - before.barrierX;
     if (distanceNow > distanceBefore)
@@ -200,6 +201,61 @@ QString changesSince(const RunReading &reading, const RunReading &previousReadin
     else if (run.waveNumber() < previous.waveNumber())
         //: A change since the last run: the light's frequency.
         changes << Text::tr("the frequency is lower");
+    return changes;
+}
+
+// The text with its first letter in capitals, to begin a sentence.
+QString capitalized(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// The summary of a whole run that changed what moves the bands, with both runs'
+// spacing near the axis: "The slits are farther apart, so the 21 bright bands
+// are closer together: 6 pixels apart instead of 16." Empty where the runs
+// cannot be compared so (nothing moved the bands, or one run has no spacing).
+QString linkedChange(const RunReading &reading, const RunReading &previous)
+{
+    const std::optional<double> &spacing = reading.bands.spacing, &spacingBefore = previous.bands.spacing;
+    const QStringList why = causes(reading.run, previous.run);
+    if (why.isEmpty() || !spacing || !spacingBefore)
+        return {};
+    const auto count = int(reading.bands.bright.size());
+    const long apart = std::lround(*spacing), apartBefore = std::lround(*spacingBefore);
+    const QString cause = capitalized(listed(why));
+    if (apart < apartBefore)
+        //: A run's summary after a change: %1 what changed ("The slits are farther apart",
+        //: several joined by "and"), %n how many bright bands now (2 or more; give every
+        //: plural form), %2 their distance now ("6 pixels"), %3 the number of pixels it was ("16").
+        return Text::tr("%1, so the %n bright bands are closer together: %2 apart instead of %3.", nullptr,
+                        count)
+            .arg(cause, pixels(apart), QString::number(apartBefore));
+    if (apart > apartBefore)
+        //: A run's summary after a change: %1 what changed ("The slits are closer together",
+        //: several joined by "and"), %n how many bright bands now (2 or more; give every
+        //: plural form), %2 their distance now ("16 pixels"), %3 the number of pixels it was ("6").
+        return Text::tr("%1, so the %n bright bands are farther apart: %2 apart instead of %3.", nullptr,
+                        count)
+            .arg(cause, pixels(apart), QString::number(apartBefore));
+    //: A run's summary after changes that cancel out: %1 what changed ("The slits are
+    //: closer together and the detector is nearer to the slits"), %n how many bright
+    //: bands (2 or more; give every plural form), %2 their distance ("21 pixels").
+    return Text::tr("%1, yet the %n bright bands are as far apart as before: %2.", nullptr, count)
+        .arg(cause, pixels(apart));
+}
+
+// What else changed since the previous run, beyond what the summary says: the
+// settings that moved the bands where the summary could not compare them, the
+// pattern, the number of bright bands.
+QString otherChanges(const RunReading &reading, const RunReading &previousReading, bool linked)
+{
+    const RunRecord &run = reading.run, &previous = previousReading.run;
+    const BandReading &bands = reading.bands, &bandsBefore = previousReading.bands;
+    QStringList changes;
+    if (!linked)
+        changes = causes(run, previous);
     const Settings &settings = run.settings(), &settingsBefore = previous.settings();
     if (settings.text(Setting::nInterference) != settingsBefore.text(Setting::nInterference))
         //: A change since the last run: %1 the pattern's name as its option says it
@@ -207,32 +263,14 @@ QString changesSince(const RunReading &reading, const RunReading &previousReadin
         changes << Text::tr("the plot shows the %1 pattern").arg(chosen(settings, Setting::nInterference));
     if (changes.isEmpty())
         return {};
-
-    if (bands.spacing && bandsBefore.spacing) {
-        const long apart = std::lround(*bands.spacing), apartBefore = std::lround(*bandsBefore.spacing);
-        if (apart < apartBefore)
-            //: A change since the last run: %1 the distance between neighbouring bright
-            //: bands now ("12 pixels"), %2 the number of pixels it was ("21").
-            changes << Text::tr("the bands are closer together: %1 apart instead of %2")
-                           .arg(pixels(apart), QString::number(apartBefore));
-        else if (apart > apartBefore)
-            //: A change since the last run: %1 the distance between neighbouring bright
-            //: bands now ("21 pixels"), %2 the number of pixels it was ("12").
-            changes << Text::tr("the bands are farther apart: %1 apart instead of %2")
-                           .arg(pixels(apart), QString::number(apartBefore));
-        else
-            //: What did not change since the last run: %1 the distance between
-            //: neighbouring bright bands ("21 pixels").
-            changes << Text::tr("the bands are as far apart as before, %1").arg(pixels(apart));
-    }
     if (bands.bright.size() != bandsBefore.bright.size())
         //: A change since the last run: %1 how many bright bands the plot shows now,
         //: %2 how many it showed before.
         changes << Text::tr("bright bands: %1 instead of %2")
                        .arg(QString::number(bands.bright.size()), QString::number(bandsBefore.bright.size()));
     //: The sentence on what changed since the previous run: %1 the changes,
-    //: separated by semicolons ("the slits are farther apart; the bands are closer
-    //: together: 12 pixels apart instead of 21").
+    //: separated by semicolons ("the plot shows the Photon density pattern;
+    //: bright bands: 12 instead of 11").
     return Text::tr("Since the last run: %1.").arg(changes.join(QLatin1String("; ")));
 }
 
@@ -319,33 +357,23 @@ QString stoppedSummary(const RunRecord &run)
 }
 
 bool stopped(const RunRecord &run) { return run.points().size() < std::size_t(scan::pointCount); }
-} // namespace
 
-QString placeInWords(long up) { return placeOf(up, false); }
-
-QString summarizePicture(const RunReading &reading)
+// Whether the bands are of another kind than before: bright and dark bands
+// where there were none of either, or the other way round.
+bool bandsOfAnotherKind(const BandReading &bands, const BandReading &before)
 {
-    return stopped(reading.run) ? stoppedSummary(reading.run) : bandsSummary(reading.bands);
+    const auto kind = [](const BandReading &b) { return b.bright.empty() || b.dark.empty(); };
+    return kind(bands) != kind(before);
 }
 
-QString describePicture(const RunReading &reading, const RunReading *previous)
+// The dark bands, a dip, the brightest place and, where it adds something, what
+// the phasors do at the bands: after the first run and when the bands' kind
+// changes, not the same words after every run.
+QString whatThePlotShows(const RunReading &reading, const RunReading *previous)
 {
     const RunRecord &run = reading.run;
     const BandReading &bands = reading.bands;
-    QStringList sentences{summarizePicture(reading)};
-    if (stopped(run)) {
-        sentences << settingsSentence(run, run.settings());
-        return sentences.join(QLatin1Char(' '));
-    }
-    if (previous && !stopped(previous->run)) {
-        const QString changes = changesSince(reading, *previous);
-        if (!changes.isEmpty())
-            sentences << changes;
-    }
-    sentences << settingsSentence(run, run.settings());
-    if (!(bands.largest > 0))
-        return sentences.join(QLatin1Char(' '));
-
+    QStringList sentences;
     const bool oneSlit = run.geometry().slitOffset == 0;
     if (oneSlit)
         //: Said when the slit spacing is 0: why the pattern has no dark bands.
@@ -377,11 +405,51 @@ QString describePicture(const RunReading &reading, const RunReading *previous)
             sentences << Text::tr("The light is brightest %1.").arg(brightest);
     }
 
-    if (!bands.bright.empty() && !bands.dark.empty())
+    if (!bands.bright.empty() && !bands.dark.empty()
+        && (!previous || bandsOfAnotherKind(bands, previous->bands)))
         //: The phasors (the two arrows drawn at the detector for each point, one per
         //: slit) at the bands, as the help explains them.
         sentences << Text::tr("At a bright band the two arrows (phasors) point the same way and add up; at "
                               "a dark band they point opposite ways and cancel.");
+    return sentences.join(QLatin1Char(' '));
+}
+} // namespace
+
+QString placeInWords(long up) { return placeOf(up, false); }
+
+QString summarizePicture(const RunReading &reading, const RunReading *previous)
+{
+    if (stopped(reading.run))
+        return stoppedSummary(reading.run);
+    if (previous && !stopped(previous->run)) {
+        QString change = linkedChange(reading, *previous);
+        if (!change.isEmpty())
+            return change;
+    }
+    return bandsSummary(reading.bands);
+}
+
+QString describePicture(const RunReading &reading, const RunReading *previous)
+{
+    const RunRecord &run = reading.run;
+    const BandReading &bands = reading.bands;
+    if (previous && stopped(previous->run))
+        previous = nullptr;
+    QStringList sentences{summarizePicture(reading, previous)};
+    if (stopped(run)) {
+        sentences << settingsSentence(run, run.settings());
+        return sentences.join(QLatin1Char(' '));
+    }
+    if (previous) {
+        const bool linked = !linkedChange(reading, *previous).isEmpty();
+        const QString changes = otherChanges(reading, *previous, linked);
+        if (!changes.isEmpty())
+            sentences << changes;
+    }
+    if (bands.largest > 0)
+        sentences << whatThePlotShows(reading, previous);
+    sentences << settingsSentence(run, run.settings());
+    sentences.removeAll(QString());
     return sentences.join(QLatin1Char(' '));
 }
 

@@ -249,6 +249,69 @@ QString thingsToTry()
     return html;
 }
 
+QString sound()
+{
+    const QString playKey = keys({QKeySequence(Qt::Key_H)});
+    QString html = heading(
+        //: A heading of the help: the pattern played as sound (the key H).
+        Text::tr("The pattern as sound"));
+    html += paragraph(
+        //: %1 is the key that plays the sound (H), %2 the key that stops it (Esc).
+        Text::tr("%1 plays the last run as sound, in about four seconds: the screen from the bottom to the "
+                 "top, a hundredth of a second for each point. A tone is loud where the plot is bright and "
+                 "silent in a dark band. %2 stops it.")
+            .arg(playKey, keys({QKeySequence(Qt::Key_Escape)})));
+    html += paragraph(
+        //: How to hear the bands in the sound: the high tick and the click.
+        Text::tr("A short high <b>tick</b> sounds at each bright band: count the ticks and you have counted "
+                 "the bands. A <b>click</b>, an octave lower, marks where the scan passes the optical axis, "
+                 "so the bands below and above the middle can be told apart."));
+    return html;
+}
+
+// A caption of the Explore window, as it shows it, without its access-key mark
+// and a label's colon.
+QString exploreCaption(const char *caption)
+{
+    return QCoreApplication::translate("ExploreWindow", caption)
+        .remove(QLatin1Char('&'))
+        .remove(QLatin1Char(':'))
+        .trimmed();
+}
+
+QString exploreKeys()
+{
+    QString html = heading(
+        //: A heading of the help: the keys of the Explore window.
+        Text::tr("Exploring a run from the keyboard"));
+    html += paragraph(
+        //: %1 is the key that opens Explore (Ctrl+E), %2 the label of its point box
+        //: as Explore shows it ("Point:"), %3 the keys Up and Down, %4 Page Up and
+        //: Page Down, %5 Home and End.
+        Text::tr("%1 opens Explore beside the picture. Its box <b>%2</b> selects one of the 399 points of "
+                 "the screen "
+                 "line, 1 at the bottom; the readouts under it give that point's two paths, their "
+                 "difference and the phasors' angle. %3 move one point, %4 twenty, %5 to the bottom or the "
+                 "top.")
+            .arg(keys({QKeySequence(Qt::CTRL | Qt::Key_E)}), exploreCaption("&Point:"),
+                 keys({QKeySequence(Qt::Key_Up), QKeySequence(Qt::Key_Down)}),
+                 keys({QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_PageDown)}),
+                 keys({QKeySequence(Qt::Key_Home), QKeySequence(Qt::Key_End)})));
+    html += paragraph(
+        //: %1 is the key N, %2 Shift+N.
+        Text::tr("%1 goes to the next bright point above the one selected, %2 to the next dark one; after "
+                 "the top both start again from the bottom.")
+            .arg(keys({QKeySequence(Qt::Key_N)}), keys({QKeySequence(Qt::SHIFT | Qt::Key_N)})));
+    html += paragraph(
+        //: %1, %2 and %3 are the captions of Explore's buttons as Explore shows them.
+        Text::tr("<b>%1</b> puts the last run in a table beside the runs kept before, up to four, to compare "
+                 "their bands. <b>%2</b> writes every point of the run to a CSV file for a spreadsheet, and "
+                 "<b>%3</b> puts the same table on the clipboard.")
+            .arg(exploreCaption("&Keep this run"), exploreCaption("&Save table..."),
+                 exploreCaption("&Copy table")));
+    return html;
+}
+
 QString keyList()
 {
     QString html = heading(
@@ -308,15 +371,24 @@ QString keyList()
     html += row(keys({QKeySequence(Qt::Key_H)}),
                 //: What the key does.
                 Text::tr("plays the pattern as sound."));
+    html +=
+        row(keys({QKeySequence(Qt::Key_D)}),
+            //: What the key does, for a screen reader's user.
+            Text::tr("says the last run's summary again: its bright bands, how far apart they lie and what "
+                     "changed since the run before."));
     html += row(keys({QKeySequence(Qt::CTRL | Qt::Key_Q)}),
                 //: What the key does; %1 is the Exit button's caption.
                 Text::tr("quits Quarnel as %1 does: after a run that goes on.").arg(window("Exit")));
     html += QStringLiteral("</table>");
     html += paragraph(
-        //: After the keys in the help: what a screen reader says at a run's end.
+        //: After the keys in the help: what a screen reader says at a run's end, and
+        //: how to read the help itself; %1 and %2 are the keys H and Shift+H.
         Text::tr("With a screen reader, the end of a run is heard wherever the focus is: that the run "
                  "finished, with the first sentence of the picture's description, or, after Escape, the "
-                 "point where it stopped."));
+                 "point where it stopped. A slow run also says when it has scanned a quarter, half and three "
+                 "quarters of the screen. In this help the arrow keys move through the text line by line, "
+                 "and %1 and %2 from heading to heading.")
+            .arg(keys({QKeySequence(Qt::Key_H)}), keys({QKeySequence(Qt::SHIFT | Qt::Key_H)})));
     return html;
 }
 
@@ -369,5 +441,5 @@ QString realExperiment()
 QString helpHtml()
 {
     return QStringLiteral("<h1>%1</h1>").arg(helpTitle()) + whatThePictureShows() + physics() + patterns()
-        + leftOut() + thingsToTry() + keyList() + realExperiment();
+        + leftOut() + thingsToTry() + keyList() + sound() + exploreKeys() + realExperiment();
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "commands/helpwindow.h"
 
+#include "accessibility/announcement.h"
 #include "commands/helptext.h"
 #include "commands/helpwords.h"
 #include "commands/teachertext.h"
@@ -22,6 +23,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -81,7 +83,23 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     text_->setObjectName(QStringLiteral("helpText"));
     // The links between the parts are followed here; others open in the desktop's browser.
     text_->setOpenLinks(false);
+    // A caret that the arrow keys move: a screen reader reads the line, word or
+    // character it comes to (without it the keys only scroll, and say nothing).
+    text_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     connect(text_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+    //: What a screen reader calls the help window's text.
+    text_->setAccessibleName(tr("Help text"));
+    headingSaid_ = new Announcement(this);
+    // H and Shift+H: the caret to the next or the previous heading, as a screen
+    // reader's own keys do in a web page (Orca's work only there).
+    const std::pair<QKeySequence, bool> headingKeys[] = {{QKeySequence(Qt::Key_H), true},
+                                                         {QKeySequence(Qt::SHIFT | Qt::Key_H), false}};
+    for (const auto &[key, forward] : headingKeys) {
+        auto *action = new QAction(this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, [this, forward = forward] { moveToHeading(forward); });
+        addAction(action);
+    }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     //: The help window's button that opens the print dialog (the help printed, or
     //: saved as a PDF file); & marks the key that presses it.
@@ -100,6 +118,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     layout->addWidget(buttons);
     fitToZoom(zoom::steps.front());
     showPart(Help);
+    // The window opens in its text, its caret at the top: a screen reader reads on from there.
+    text_->setFocus();
 }
 
 HelpWindow::~HelpWindow() = default;
@@ -120,6 +140,23 @@ void HelpWindow::showPart(Part part)
     }
     shown_ = part;
     parts_->button(part)->setChecked(true);
+}
+
+void HelpWindow::moveToHeading(bool forward)
+{
+    QTextCursor caret = text_->textCursor();
+    QTextBlock block = caret.block();
+    do
+        block = forward ? block.next() : block.previous();
+    while (block.isValid() && block.blockFormat().headingLevel() == 0);
+    if (!block.isValid())
+        return;
+    caret.setPosition(block.position());
+    text_->setTextCursor(caret);
+    text_->ensureCursorVisible();
+    // Orca reads the line a caret comes to only after its own reading keys (the
+    // arrows, Page Up and Down, Home and End): the heading is said outright.
+    headingSaid_->say(block.text());
 }
 
 void HelpWindow::followLink(const QUrl &url)

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <memory>
 
+class Announcement;
 class QButtonGroup;
 class QPrinter;
 class QTextBrowser;
@@ -16,7 +17,8 @@ class QUrl;
 // top, or the help's links, show each. It does not block the main window.
 // Ctrl+P, or its Print button, prints the part shown or saves it as a PDF file
 // through Qt's print dialog, which opens without an event loop of its own: a
-// run goes on behind it.
+// run goes on behind it. The text has a caret, so that a screen reader reads it
+// line by line; H and Shift+H move it from heading to heading.
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
@@ -41,8 +43,11 @@ public:
 
 private:
     void followLink(const QUrl &url);
+    // The caret to the start of the next (or the previous) heading, if there is one.
+    void moveToHeading(bool forward);
 
     QTextBrowser *text_ = nullptr;
+    Announcement *headingSaid_ = nullptr; // the heading H or Shift+H comes to
     QButtonGroup *parts_ = nullptr;
     Part shown_ = Help;
     std::unique_ptr<QPrinter> printer_; // kept, with its choices, while the program runs

@@ -16,8 +16,8 @@ class WindowZoom;
 
 // The window's actions on the picture besides running it, from the keys and
 // from the picture's context menu: copy and save it, explore the run, zoom,
-// full screen, the help and About, and the pattern played as sound (the last
-// two the window's own, handed in). None of these waits for a run: they act on the picture as
+// full screen, the help and About, the pattern played as sound and the run's
+// summary said again (the last three the window's own, handed in). None of these waits for a run: they act on the picture as
 // far as it has got. The dialogs are modal to the window but run no event loop
 // of their own, so a run goes on behind them.
 class PictureCommands : public QObject {
@@ -27,6 +27,7 @@ public:
     struct WindowHandlers {
         std::function<void()> explore;
         std::function<void()> hear;
+        std::function<void()> summarize;
     };
     PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, const WindowHandlers &handlers);
 

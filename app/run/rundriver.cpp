@@ -4,6 +4,7 @@
 
 #include "picture/scenepicture.h"
 #include "run/runlog.h"
+#include "scan.h"
 #include "settings.h"
 
 RunDriver::RunDriver(ScenePicture &picture, QObject *parent) : QObject(parent), picture_(picture)
@@ -21,6 +22,7 @@ void RunDriver::start(const Settings &settings, RunObserver &observer)
         return;
     state_ = State::Running;
     ++number_;
+    quarters_ = 0;
     qCInfo(runLog).noquote()
         << QStringLiteral("run %1 start, distance %2, spacing %3, frequency %4, mode %5, slow-down %6")
                .arg(number_)
@@ -45,8 +47,10 @@ void RunDriver::advance()
                 end(RunEnd::Finished);
             return;
         }
-        if (!attempt([this] { due_ += run_->plotNextPoint() * step_; }))
+        long long steps = 0;
+        if (!attempt([this, &steps] { steps = run_->plotNextPoint(); }))
             return;
+        due_ += steps * step_;
         // A handler may stop this run (Escape from a screen reader's action) or
         // close the window, and what waited may start the next run: this tick
         // then has nothing more to do.
@@ -54,10 +58,26 @@ void RunDriver::advance()
         emit pointPlotted(run_->pointsPlotted());
         if (state_ != State::Running || number_ != current)
             return;
+        reportProgress(steps);
+        if (state_ != State::Running || number_ != current)
+            return;
     }
     picture_.present();
     // Timers count whole milliseconds: rounded up, a tick never comes before its moment.
     timer_.start(std::chrono::ceil<std::chrono::milliseconds>(due_ - now));
+}
+
+void RunDriver::reportProgress(long long steps)
+{
+    // The slow-down is the run's own copy: every point's countdown is as long.
+    if (steps * scan::pointCount * countdownStep < slowRun)
+        return;
+    // Quarter q is reached at point ⌈q × 399 / 4⌉: 100, 200 and 300.
+    const int quarters = run_->pointsPlotted() * 4 / scan::pointCount;
+    if (quarters > quarters_ && quarters < 4) {
+        quarters_ = quarters;
+        emit progressed(quarters);
+    }
 }
 
 template <typename Step>

@@ -54,10 +54,17 @@ public:
     // How long one countdown step lasts: countdownStep, or zero to run straight through.
     void setStepDuration(std::chrono::nanoseconds step) { step_ = step; }
 
+    // A run whose countdowns add up to this long at countdownStep is slow: it
+    // reports its quarters. (Slow-down 1 takes 1.2 s, 20 takes 24 s.)
+    static constexpr std::chrono::seconds slowRun{8};
+
 signals:
     void started();
     // A point has been plotted: `count` of the run's points are in the picture.
     void pointPlotted(int count);
+    // A slow run (slowRun or longer at the countdown's own pace, whatever
+    // setStepDuration says) has plotted 1, 2 or 3 quarters of its points.
+    void progressed(int quarters);
     // The run has ended.
     void finished(RunEnd how);
     // Just before finished(RunEnd::Refused): the setting text that stopped the run, in words.
@@ -66,6 +73,8 @@ signals:
 private:
     using Clock = std::chrono::steady_clock;
     void advance();
+    // After a point: the quarters of a slow run, each once.
+    void reportProgress(long long steps);
     // Carries out a step of the run; a setting it refuses ends the run. Whether it went through.
     template <typename Step>
     bool attempt(Step step);
@@ -76,6 +85,7 @@ private:
     PhotonRandom random_; // the one generator of the program's lifetime
     std::optional<Run> run_;
     int number_ = 0;        // of the current or last run, from 1
+    int quarters_ = 0;      // of the run's points plotted, as last reported
     Clock::time_point due_; // when the next step is due
     std::chrono::nanoseconds step_ = countdownStep;
     QTimer timer_;

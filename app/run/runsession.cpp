@@ -32,6 +32,7 @@ RunSession::RunSession(ScenePicture &picture, QObject *parent)
 {
     connect(&driver_, &RunDriver::started, this, &RunSession::started);
     connect(&driver_, &RunDriver::pointPlotted, this, &RunSession::pointPlotted);
+    connect(&driver_, &RunDriver::progressed, this, &RunSession::progressed);
     connect(&driver_, &RunDriver::refused, this, &RunSession::refused);
     connect(&driver_, &RunDriver::finished, this, &RunSession::runEnded);
 }

@@ -71,6 +71,8 @@ signals:
     void started();
     // `count` of the run's points are in the picture.
     void pointPlotted(int count);
+    // A slow run has plotted 1, 2 or 3 quarters of its points (RunDriver::progressed).
+    void progressed(int quarters);
     // The run has ended (lastRun()), before what waited for it is carried out.
     void finished(RunEnd how, const RunReading &run);
     // Just before finished(RunEnd::Refused): why the run stopped, in words.

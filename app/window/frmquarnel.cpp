@@ -79,13 +79,17 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     session_ = new RunSession(*picture_, this);
     player_ = new PatternPlayer(*session_, this);
     buildControls();
-    commands_ = new PictureCommands(*this, *picture_, *zoom_,
-                                    {[this] { showExplore(); }, [this] { player_->play(); }});
+    commands_ = new PictureCommands(
+        *this, *picture_, *zoom_,
+        {[this] { showExplore(); }, [this] { player_->play(); }, [this] { saySummary(); }});
     connect(session_, &RunSession::started, this, [this] {
         setCursor(Qt::BusyCursor);
         setBusy(*picture_, true);
     });
     connect(session_, &RunSession::finished, this, &frmQuarnel::runFinished);
+    // A word at each quarter of a slow run, so that a long silence is not taken for a hang.
+    connect(session_, &RunSession::progressed, this,
+            [this](int quarters) { announce(*this, runProgressAnnouncement(quarters)); });
     connect(session_, &RunSession::refused, this, [this](const QString &why) {
         auto *box = new QMessageBox(QMessageBox::Warning, caption, why, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -310,10 +314,20 @@ void frmQuarnel::runFinished(RunEnd how, const RunReading &run)
     const RunReading *before =
         how == RunEnd::Finished ? session_->previousWholeRun() : session_->lastWholeRun();
     picture_->setAccessibleDescription(describePicture(run, before));
+    summary_ = summarizePicture(run, before);
     // Heard wherever the focus is; not while the window closes.
     if (session_->state() != RunDriver::State::Closed)
         announce(*this,
-                 how == RunEnd::Finished ? runFinishedAnnouncement(run) : runStoppedAnnouncement(run.run));
+                 how == RunEnd::Finished ? runFinishedAnnouncement(run, before)
+                                         : runStoppedAnnouncement(run.run));
+}
+
+void frmQuarnel::saySummary()
+{
+    if (session_->isRunning())
+        announce(*this, runGoingOnAnnouncement(session_->currentRun()));
+    else
+        announce(*this, summary_.isEmpty() ? describeEmptyPicture() : summary_);
 }
 
 void frmQuarnel::closeEvent(QCloseEvent *event)

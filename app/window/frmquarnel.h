@@ -54,6 +54,9 @@ public:
     // The Explore window, made on first use; one for the program's lifetime.
     void showExplore();
     ExploreWindow *explore() const;
+    // D: the screen reader says the last run's summary again (how far a run
+    // going on has got; before the first run, that nothing is drawn yet).
+    void saySummary();
 
     void Form_Load();
     void cmdStart_Click();
@@ -102,4 +105,5 @@ private:
     QPointer<ExploreWindow> explore_;
     std::unique_ptr<CloseRequest> closeRequest_;
     std::array<QLineEdit *, 5> fields_{}; // indexed by Setting
+    QString summary_;                     // the last run's, as its end announced it
 };
