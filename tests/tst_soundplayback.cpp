@@ -26,9 +26,10 @@ int loudest(const QByteArray &raw)
 }
 
 // The microseconds of the pattern itself, as RenderPatternSound makes it for the window's last run.
-qint64 patternUSecs(frmQuarnel &window)
+qint64 patternUSecs(frmQuarnel &window, int slowness = 1)
 {
-    return qint64(RenderPatternSound(window.session().lastRun()).size()) * 1000000 / patternsound::sampleRate;
+    return qint64(RenderPatternSound(window.session().lastRun(), slowness).size()) * 1000000
+        / patternsound::sampleRate;
 }
 
 // A sound server of the test's own, with one output that plays into nothing, and
@@ -111,18 +112,20 @@ private slots:
     // the output takes the whole pattern and plays it aloud, after the run when
     // pressed during it; before any run, or when Escape stops the run, it stays
     // silent and says why. Replayed, it once stopped short on the fourth play
-    // and was silent on the fifth: every play is whole.
+    // and was silent on the fifth: every play is whole. Shift+H that plays at
+    // the normal pace, or not at all: the output takes four times as much.
     void hPlaysTheLastRun_data()
     {
         QTest::addColumn<int>("pressedAt"); // the run's point H is pressed at; 0 before any run, -1 after it
         QTest::addColumn<bool>("escape");   // Escape at the run's 200th point
         QTest::addColumn<bool>("plays");
-        QTest::addColumn<int>("times"); // how often H is pressed after the run, each after the last play
-        QTest::newRow("before any run") << 0 << false << false << 1;
-        QTest::newRow("after a run") << -1 << false << true << 1;
-        QTest::newRow("after a run, five times") << -1 << false << true << 5;
-        QTest::newRow("during a run") << 100 << false << true << 1;
-        QTest::newRow("during a run that Escape stops") << 100 << true << false << 1;
+        QTest::addColumn<int>("times");   // how often H is pressed after the run, each after the last play
+        QTest::addColumn<bool>("slowly"); // Shift+H instead
+        QTest::newRow("before any run") << 0 << false << false << 1 << false;
+        QTest::newRow("after a run, five times") << -1 << false << true << 5 << false;
+        QTest::newRow("after a run, slowly") << -1 << false << true << 1 << true;
+        QTest::newRow("during a run") << 100 << false << true << 1 << false;
+        QTest::newRow("during a run that Escape stops") << 100 << true << false << 1 << false;
     }
     void hPlaysTheLastRun()
     {
@@ -130,13 +133,16 @@ private slots:
         QFETCH(bool, escape);
         QFETCH(bool, plays);
         QFETCH(int, times);
+        QFETCH(bool, slowly);
+        const Qt::KeyboardModifiers modifiers = slowly ? Qt::ShiftModifier : Qt::NoModifier;
+        const int slowness = slowly ? PatternPlayer::slowly : 1;
         ShownWindow shown;
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
         shown.window.session().setStepDuration(countdownStep);
         PatternPlayer &player = shown.window.player();
         QSignalSpy notices(&player, &PatternPlayer::notice);
         QSignalSpy ended(&shown.window.session(), &RunSession::finished);
-        const auto press = [&shown](Qt::Key key) { QTest::keyClick(&shown.window, key); };
+        const auto press = [&](Qt::Key key) { QTest::keyClick(&shown.window, key, modifiers); };
         server_->played();
         if (pressedAt > 0)
             atPoint(shown.window, pressedAt, [&] { press(Qt::Key_H); });
@@ -155,9 +161,10 @@ private slots:
             QCOMPARE(notices.isEmpty(), pressedAt < 0);
             if (!plays)
                 break;
-            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
-            QVERIFY2(player.playedUSecs() >= patternUSecs(shown.window),
-                     qPrintable(QString("play %1").arg(time)));
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000 * slowness);
+            const qint64 pattern = patternUSecs(shown.window, slowness);
+            QVERIFY2(player.playedUSecs() >= pattern && player.playedUSecs() < pattern + 1000000,
+                     qPrintable(QString("play %1: %2 us").arg(time).arg(player.playedUSecs())));
             QVERIFY2(loudest(server_->played()) > 32767 / 4, qPrintable(QString("play %1").arg(time)));
         }
         if (!plays) {

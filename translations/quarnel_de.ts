@@ -489,11 +489,6 @@
         <translation>öffnet ein Fenster, das die Näherungsformel für kleine Winkel mit den genauen Orten der Streifen vergleicht.</translation>
     </message>
     <message>
-        <source>plays the pattern as sound.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>spielt das Muster als Ton ab.</translation>
-    </message>
-    <message>
         <source>quits Quarnel as %1 does: after a run that goes on.</source>
         <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
         <translation>beendet Quarnel wie %1: nach einem laufenden Durchlauf.</translation>
@@ -788,6 +783,11 @@
         <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
         <translation>Warum</translation>
     </message>
+    <message>
+        <source>play the pattern as sound; the second four times slower.</source>
+        <extracomment>What the keys do: the first plays the pattern in four seconds, the second at a quarter of the speed.</extracomment>
+        <translation>spielen das Muster als Ton ab; die zweite viermal langsamer.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -894,8 +894,18 @@
     </message>
     <message>
         <source>No sound output was found: the pattern cannot be heard.</source>
-        <extracomment>Shown, and said to a screen reader, when the computer has no sound output to play the pattern through.</extracomment>
+        <extracomment>Shown, and said to a screen reader, when the computer has no sound server or no sound output to play the pattern through.</extracomment>
         <translation>Keine Tonausgabe gefunden: Das Muster kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer: the pattern cannot be heard. Try again later, or restart the computer&apos;s sound.</source>
+        <extracomment>Shown, and said to a screen reader, when the pattern is to be played as sound and the computer&apos;s sound server (the program that plays every program&apos;s sound) does not answer within a few seconds.</extracomment>
+        <translation>Der Tonserver antwortet nicht: Das Muster kann nicht abgespielt werden. Versuchen Sie es später noch einmal oder starten Sie den Ton des Computers neu.</translation>
+    </message>
+    <message>
+        <source>The sound component of Quarnel is not installed: install the package quarnel-sound to hear the pattern.</source>
+        <extracomment>Shown, and said to a screen reader, when the part of Quarnel that plays sound is missing or broken; quarnel-sound is the name of the package to install, keep it as it is.</extracomment>
+        <translation>Die Tonkomponente von Quarnel ist nicht installiert: Installieren Sie das Paket quarnel-sound, um das Muster zu hören.</translation>
     </message>
 </context>
 <context>
@@ -974,6 +984,11 @@
         <source>Hea&amp;r the pattern</source>
         <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
         <translation>Muster &amp;anhören</translation>
+    </message>
+    <message>
+        <source>Hear it s&amp;lowly</source>
+        <extracomment>An entry of the picture&apos;s menu: plays the last run as sound at a quarter of the speed.</extracomment>
+        <translation>Langsam anhö&amp;ren</translation>
     </message>
 </context>
 <context>

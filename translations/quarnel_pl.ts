@@ -489,11 +489,6 @@
         <translation>otwiera okno, które porównuje wzór dla małych kątów z dokładnymi położeniami prążków.</translation>
     </message>
     <message>
-        <source>plays the pattern as sound.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>odtwarza obraz jako dźwięk.</translation>
-    </message>
-    <message>
         <source>quits Quarnel as %1 does: after a run that goes on.</source>
         <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
         <translation>zamyka Quarnel tak jak %1: po zakończeniu trwającego przebiegu.</translation>
@@ -788,6 +783,11 @@
         <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
         <translation>Dlaczego</translation>
     </message>
+    <message>
+        <source>play the pattern as sound; the second four times slower.</source>
+        <extracomment>What the keys do: the first plays the pattern in four seconds, the second at a quarter of the speed.</extracomment>
+        <translation>odtwarzają obraz jako dźwięk; drugi czterokrotnie wolniej.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -894,8 +894,18 @@
     </message>
     <message>
         <source>No sound output was found: the pattern cannot be heard.</source>
-        <extracomment>Shown, and said to a screen reader, when the computer has no sound output to play the pattern through.</extracomment>
+        <extracomment>Shown, and said to a screen reader, when the computer has no sound server or no sound output to play the pattern through.</extracomment>
         <translation>Nie znaleziono wyjścia dźwięku: nie można odtworzyć obrazu.</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer: the pattern cannot be heard. Try again later, or restart the computer&apos;s sound.</source>
+        <extracomment>Shown, and said to a screen reader, when the pattern is to be played as sound and the computer&apos;s sound server (the program that plays every program&apos;s sound) does not answer within a few seconds.</extracomment>
+        <translation>Serwer dźwięku nie odpowiada: nie można odtworzyć obrazu. Spróbuj później albo uruchom ponownie dźwięk komputera.</translation>
+    </message>
+    <message>
+        <source>The sound component of Quarnel is not installed: install the package quarnel-sound to hear the pattern.</source>
+        <extracomment>Shown, and said to a screen reader, when the part of Quarnel that plays sound is missing or broken; quarnel-sound is the name of the package to install, keep it as it is.</extracomment>
+        <translation>Składnik dźwiękowy programu Quarnel nie jest zainstalowany: aby usłyszeć obraz, zainstaluj pakiet quarnel-sound.</translation>
     </message>
 </context>
 <context>
@@ -974,6 +984,11 @@
         <source>Hea&amp;r the pattern</source>
         <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
         <translation>Posłuc&amp;haj obrazu</translation>
+    </message>
+    <message>
+        <source>Hear it s&amp;lowly</source>
+        <extracomment>An entry of the picture&apos;s menu: plays the last run as sound at a quarter of the speed.</extracomment>
+        <translation>Posłuchaj powo&amp;li</translation>
     </message>
 </context>
 <context>

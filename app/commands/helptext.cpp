@@ -301,9 +301,10 @@ QString keyList()
                 //: What the key does: Explore is a window of its own.
                 Text::tr("opens Explore, which compares the small-angle formula with the exact places of the "
                          "bands."));
-    html += row(keys({QKeySequence(Qt::Key_H)}),
-                //: What the key does.
-                Text::tr("plays the pattern as sound."));
+    html += row(keys({QKeySequence(Qt::Key_H), QKeySequence(Qt::SHIFT | Qt::Key_H)}),
+                //: What the keys do: the first plays the pattern in four seconds, the second at a
+                //: quarter of the speed.
+                Text::tr("play the pattern as sound; the second four times slower."));
     html += row(keys({QKeySequence(Qt::CTRL | Qt::Key_Q)}),
                 //: What the key does; %1 is the Exit button's caption.
                 Text::tr("quits Quarnel as %1 does: after a run that goes on.").arg(window("Exit")));

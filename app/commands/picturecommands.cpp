@@ -45,6 +45,9 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         //: An entry of the picture's menu: plays the last run as sound, bottom to top,
         //: loud where the picture is bright and silent where it is dark.
         {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, handlers.hear},
+        //: An entry of the picture's menu: plays the last run as sound at a quarter of the speed.
+        {"hearPatternSlowly", QT_TR_NOOP("Hear it s&lowly"), {QKeySequence(Qt::SHIFT | Qt::Key_H)},
+         handlers.hearSlowly},
         {nullptr, nullptr, {}, {}},
         //: An entry of the picture's menu: the whole window one step larger.
         {"zoomIn", QT_TR_NOOP("Zoom &in"),

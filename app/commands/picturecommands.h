@@ -27,6 +27,7 @@ public:
     struct WindowHandlers {
         std::function<void()> explore;
         std::function<void()> hear;
+        std::function<void()> hearSlowly;
     };
     PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, const WindowHandlers &handlers);
 

@@ -80,7 +80,8 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     player_ = new PatternPlayer(*session_, this);
     buildControls();
     commands_ = new PictureCommands(*this, *picture_, *zoom_,
-                                    {[this] { showExplore(); }, [this] { player_->play(); }});
+                                    {[this] { showExplore(); }, [this] { player_->play(); },
+                                     [this] { player_->play(PatternPlayer::slowly); }});
     connect(session_, &RunSession::started, this, [this] {
         setCursor(Qt::BusyCursor);
         setBusy(*picture_, true);
