@@ -24,9 +24,10 @@ namespace {
 using namespace patternsound;
 
 constexpr double turn = 2 * std::numbers::pi;
-constexpr double toneGain = 0.55;  // the tone at the brightest point, of full scale
-constexpr double tickGain = 0.12;  // soft: below the tone at a bright band
-constexpr double clickGain = 0.35; // clearly above a tick
+constexpr double toneGain = 0.55; // the tone at the brightest point, of full scale
+constexpr double tickGain = 0.12; // soft: below the tone at a bright band
+constexpr double axisGain = 0.04; // well below the tick, which it must leave audible
+constexpr double cueGain = 0.3;
 // The tone's overtones, of the fundamental: a reed's timbre that a small speaker,
 // which plays little below a few hundred hertz, still carries.
 constexpr double second = 0.5;
@@ -47,18 +48,19 @@ std::vector<double> levels(const RunRecord &run)
     return shown;
 }
 
-// The tone's loudness at every sample: each point's level held over its time;
-// between two points the change takes fadeSamples within the louder point's
-// time, so a point darker than both neighbours keeps its own level throughout.
-std::vector<double> envelope(const std::vector<double> &level)
+// The tone's loudness at every sample, `perPoint` samples a point: each point's
+// level held over its time; between two points the change takes fadeSamples
+// within the louder point's time, so a point darker than both neighbours keeps
+// its own level throughout.
+std::vector<double> envelope(const std::vector<double> &level, std::size_t perPoint)
 {
     const std::size_t n = level.size();
-    std::vector<double> env(n * samplesPerPoint);
+    std::vector<double> env(n * perPoint);
     for (std::size_t i = 0; i < n; ++i)
-        std::fill_n(env.begin() + long(i * samplesPerPoint), samplesPerPoint, level[i]);
+        std::fill_n(env.begin() + long(i * perPoint), perPoint, level[i]);
     for (std::size_t i = 0; i + 1 < n; ++i) {
         const double below = level[i], above = level[i + 1];
-        const std::size_t boundary = (i + 1) * samplesPerPoint;
+        const std::size_t boundary = (i + 1) * perPoint;
         // The fade lies before the boundary when the lower point is the louder, else after it.
         const std::size_t first = below > above ? boundary - fadeSamples : boundary;
         for (int s = 0; s < fadeSamples; ++s)
@@ -74,17 +76,24 @@ std::vector<double> envelope(const std::vector<double> &level)
     return env;
 }
 
-// Adds a mark of markSamples centred on point `point`'s time: a sine of `hertz`
-// shaped by `shape` (0 … 1 over the mark's length).
-// `phase` is where the sine starts: 0 starts it softly, a quarter turn (a cosine) struck.
-template <typename Shape>
-void addMark(std::vector<double> &out, int point, double hertz, double phase, double gain, Shape shape)
+// Adds a sine of `hertz` over `length` samples from `start`, rising from
+// silence and dying back to it: half a cosine up to the middle and down again
+// (a tick or the hum), or flat between edges of edgeSamples (a cue's note).
+void addMark(std::vector<double> &out, std::size_t start, int length, double hertz, double gain, bool flat)
 {
-    const std::size_t start = std::size_t(point - 1) * samplesPerPoint + (samplesPerPoint - markSamples) / 2;
-    for (int s = 0; s < markSamples; ++s) {
-        const double t = double(s) / markSamples;
-        out[start + std::size_t(s)] += gain * shape(t) * std::sin(phase + turn * hertz * s / sampleRate);
+    for (int s = 0; s < length; ++s) {
+        const double t = (s + 0.5) / length;
+        const double shape = flat ? rise(std::min(1.0, std::min(s + 0.5, length - s - 0.5) / edgeSamples))
+                                  : rise(2 * std::min(t, 1 - t));
+        out[start + std::size_t(s)] += gain * shape * std::sin(turn * hertz * s / sampleRate);
     }
+}
+
+// A cue of two notes from `start`: `first`'s pitch, then `then`'s.
+void addCue(std::vector<double> &out, std::size_t start, double first, double then)
+{
+    addMark(out, start, cueNoteSamples, first, cueGain, true);
+    addMark(out, start + cueNoteSamples, cueNoteSamples, then, cueGain, true);
 }
 } // namespace
 
@@ -102,26 +111,33 @@ int AxisPoint(const RunRecord &run)
     return nearest;
 }
 
-std::vector<qint16> RenderPatternSound(const RunReading &reading)
+std::vector<qint16> RenderPatternSound(const RunReading &reading, int slowness)
 {
     const RunRecord &run = reading.run;
-    const std::vector<double> env = envelope(levels(run));
-    std::vector<double> out(env.size());
+    if (run.points().empty())
+        return {};
+    const std::size_t perPoint = std::size_t(samplesPerPoint) * std::size_t(std::max(slowness, 1));
+    const std::vector<double> env = envelope(levels(run), perPoint);
+    std::vector<double> out(cueSamples + env.size() + cueSamples);
     const double peak = 1 + second + third;
-    for (std::size_t s = 0; s < out.size(); ++s) {
+    for (std::size_t s = 0; s < env.size(); ++s) {
         const double phase = turn * toneHertz * double(s) / sampleRate;
         const double wave =
             (std::sin(phase) + second * std::sin(2 * phase) + third * std::sin(3 * phase)) / peak;
-        out[s] = toneGain * env[s] * wave;
+        out[cueSamples + s] = toneGain * env[s] * wave;
     }
-    // A soft tick, rounded at both ends, at each bright band of the run's reading.
+    // Where point p's time begins.
+    const auto pointStart = [perPoint](int point) { return cueSamples + std::size_t(point - 1) * perPoint; };
+    // A soft tick, rounded at both ends, in the middle of each bright band's point.
     for (const PlottedBand &band : reading.bands.bright)
-        addMark(out, band.point, tickHertz, 0, tickGain,
-                [](double t) { return rise(2 * std::min(t, 1 - t)); });
-    // The axis's click: struck at full strength in one sample, dying away within its mark.
+        addMark(out, pointStart(band.point) + (perPoint - markSamples) / 2, markSamples, tickHertz, tickGain,
+                false);
+    // The axis's hum, 10 ms in the middle of its point (of the tick's too, if a band lies there).
     if (const int axis = AxisPoint(run))
-        addMark(out, axis, clickHertz, turn / 4, clickGain,
-                [](double t) { return std::exp(-6 * t) * rise(std::min(1.0, 20 * (1 - t))); });
+        addMark(out, pointStart(axis) + (perPoint - samplesPerPoint) / 2, samplesPerPoint, axisHertz,
+                axisGain, false);
+    addCue(out, 0, cueLowHertz, cueHighHertz);
+    addCue(out, out.size() - std::size_t(2 * cueNoteSamples), cueHighHertz, cueLowHertz);
     std::vector<qint16> samples(out.size());
     std::transform(out.begin(), out.end(), samples.begin(),
                    [](double x) { return qint16(std::lround(std::clamp(x, -1.0, 1.0) * 32767)); });

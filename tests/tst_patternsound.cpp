@@ -11,6 +11,7 @@
 
 #include <QtTest>
 #include <cmath>
+#include <numbers>
 
 namespace {
 using patternsound::samplesPerPoint;
@@ -21,15 +22,18 @@ RunRecord recorded(const QString &distance, const QString &spacing, const QStrin
     return recordRun(TextSettings(distance, spacing, frequency, mode));
 }
 
-// The loudness heard over each point's 10 ms: the samples' RMS.
-std::vector<double> loudness(const std::vector<qint16> &samples)
+// The loudness heard over each point's time, between the cues, in a sound
+// `slowness` times slower: the samples' RMS.
+std::vector<double> loudness(const std::vector<qint16> &samples, int slowness = 1)
 {
+    const std::size_t perPoint = std::size_t(samplesPerPoint * slowness);
     std::vector<double> rms;
-    for (std::size_t start = 0; start + samplesPerPoint <= samples.size(); start += samplesPerPoint) {
+    for (std::size_t start = patternsound::cueSamples;
+         start + perPoint + patternsound::cueSamples <= samples.size(); start += perPoint) {
         double sum = 0;
-        for (std::size_t s = start; s < start + samplesPerPoint; ++s)
+        for (std::size_t s = start; s < start + perPoint; ++s)
             sum += double(samples[s]) * samples[s];
-        rms.push_back(std::sqrt(sum / samplesPerPoint));
+        rms.push_back(std::sqrt(sum / double(perPoint)));
     }
     return rms;
 }
@@ -40,6 +44,23 @@ std::vector<double> shownOf(const RunRecord &run)
     for (const RunRecord::Point &p : run.points())
         shown.push_back(p.shown);
     return shown;
+}
+
+// The strength of the `hertz` component in the 10 ms in the middle of point
+// `point` of a sound `slowness` times slower: the squared magnitude of its
+// Fourier sum there. Every pitch of the sound makes whole waves in 10 ms.
+double strength(const std::vector<qint16> &samples, int point, int slowness, double hertz)
+{
+    const std::size_t perPoint = std::size_t(samplesPerPoint * slowness);
+    const std::size_t from =
+        patternsound::cueSamples + std::size_t(point - 1) * perPoint + (perPoint - samplesPerPoint) / 2;
+    double re = 0, im = 0;
+    for (int s = 0; s < samplesPerPoint; ++s) {
+        const double angle = 2 * std::numbers::pi * hertz * s / patternsound::sampleRate;
+        re += samples[from + std::size_t(s)] * std::cos(angle);
+        im += samples[from + std::size_t(s)] * std::sin(angle);
+    }
+    return re * re + im * im;
 }
 
 // The point nearest the optical axis, from the record's heights.
@@ -97,13 +118,11 @@ class TestPatternSound : public QObject {
 private slots:
     // A sound whose loudness does not follow the picture (a band without a
     // peak, a second peak on a band's flank, a peak displaced by a fade), a fade
-    // that carries loudness into a dark band, a click away from the axis, a
-    // length that is not the scan's, or a render that differs from the last: in
-    // every combination. From each dark band to the next with one bright band
+    // that carries loudness into a dark band, a length that is not the scan's,
+    // or a render that differs from the last: in every combination. From each dark band to the next with one bright band
     // between them that the weighting does not split, the loudness rises to one
     // peak, at that band (within a point), and falls again; a dark band sounds no
-    // louder than its plotted height gives; the sharpest step in the samples is
-    // the axis's click.
+    // louder than its plotted height gives.
     void soundFollowsThePicture_data() { addEveryCombination(); }
     void soundFollowsThePicture()
     {
@@ -114,7 +133,8 @@ private slots:
         const RunReading reading(recorded(distance, spacing, frequency, mode));
         const RunRecord &run = reading.run;
         const std::vector<qint16> samples = RenderPatternSound(reading);
-        QCOMPARE(samples.size(), std::size_t(scan::pointCount) * samplesPerPoint);
+        QCOMPARE(samples.size(),
+                 std::size_t(scan::pointCount) * samplesPerPoint + 2 * patternsound::cueSamples);
         QVERIFY(RenderPatternSound(reading) == samples);
 
         const std::vector<double> heard = loudness(samples);
@@ -158,12 +178,50 @@ private slots:
                                     .arg(heard[std::size_t(dark.point - 1)])
                                     .arg(plotted)));
         }
+    }
 
-        std::size_t sharpest = 1;
-        for (std::size_t s = 1; s < samples.size(); ++s)
-            if (std::abs(samples[s] - samples[s - 1]) > std::abs(samples[sharpest] - samples[sharpest - 1]))
-                sharpest = s;
-        QCOMPARE(int(sharpest / samplesPerPoint) + 1, axis);
+    // The axis's mark masking the middle band's tick (a click struck at full
+    // strength over it did) or away from the axis, or a slowed sound that is not
+    // the same sound stretched: in the 10 ms in the middle of the axis's point
+    // the tick is at least twice as strong as the axis's hum, which is weaker
+    // anywhere else, at either pace; and every point without a mark (ticks and
+    // hum last as long at either pace), but the first and the last (where the
+    // tone fades in and out), is as loud as at the normal pace.
+    void axisLeavesTheMiddleTickAudible_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("slowness");
+        for (const char *mode : {"0", "1", "2"})
+            for (const int slowness : {1, 4})
+                QTest::addRow("mode %s, slowness %d", mode, slowness) << QString(mode) << slowness;
+    }
+    void axisLeavesTheMiddleTickAudible()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, slowness);
+        const RunReading reading(recorded("200", "15", "2", mode));
+        const std::vector<qint16> samples = RenderPatternSound(reading, slowness);
+        const int axis = AxisPoint(reading.run);
+        QVERIFY(std::any_of(reading.bands.bright.begin(), reading.bands.bright.end(),
+                            [axis](const PlottedBand &band) { return band.point == axis; }));
+        const double tick = strength(samples, axis, slowness, patternsound::tickHertz);
+        const double hum = strength(samples, axis, slowness, patternsound::axisHertz);
+        QVERIFY2(tick >= 2 * hum, qPrintable(QStringLiteral("tick %1, hum %2").arg(tick).arg(hum)));
+        for (int point = 1; point <= int(reading.run.points().size()); ++point)
+            QVERIFY2(point == axis || strength(samples, point, slowness, patternsound::axisHertz) < hum,
+                     qPrintable(QStringLiteral("the hum at %1, the axis at %2").arg(point).arg(axis)));
+
+        const std::vector<double> slow = loudness(samples, slowness);
+        const std::vector<double> normal = loudness(RenderPatternSound(reading));
+        QCOMPARE(slow.size(), normal.size());
+        std::vector<bool> marked(slow.size());
+        marked[std::size_t(axis - 1)] = true;
+        for (const PlottedBand &band : reading.bands.bright)
+            marked[std::size_t(band.point - 1)] = true;
+        for (std::size_t i = 1; i + 1 < slow.size(); ++i)
+            QVERIFY2(
+                marked[i] || std::abs(slow[i] - normal[i]) <= 0.1 * normal[i] + 30,
+                qPrintable(QStringLiteral("point %1: %2 against %3").arg(i + 1).arg(slow[i]).arg(normal[i])));
     }
 
     // Dark bands that a listener still hears: where the picture is black, in the

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -25,9 +26,10 @@ int loudest(const QByteArray &raw)
 }
 
 // The microseconds of the pattern itself, as RenderPatternSound makes it for the window's last run.
-qint64 patternUSecs(frmQuarnel &window)
+qint64 patternUSecs(frmQuarnel &window, int slowness = 1)
 {
-    return qint64(RenderPatternSound(window.session().lastRun()).size()) * 1000000 / patternsound::sampleRate;
+    return qint64(RenderPatternSound(window.session().lastRun(), slowness).size()) * 1000000
+        / patternsound::sampleRate;
 }
 
 // A sound server of the test's own, with one output that plays into nothing, and
@@ -74,6 +76,9 @@ public:
         }
     }
     bool isReady() const { return ready_; }
+    // Stops the server where it stands, as a server that hangs does, or lets it go on.
+    void pause(bool paused) { ::kill(pid_t(processId()), paused ? SIGSTOP : SIGCONT); }
+    qint64 processId() const { return server_.processId(); }
     QString log() { return QString::fromLocal8Bit(server_.readAll()); }
     // What the output has played since the last call.
     QByteArray played()
@@ -107,18 +112,20 @@ private slots:
     // the output takes the whole pattern and plays it aloud, after the run when
     // pressed during it; before any run, or when Escape stops the run, it stays
     // silent and says why. Replayed, it once stopped short on the fourth play
-    // and was silent on the fifth: every play is whole.
+    // and was silent on the fifth: every play is whole. Shift+H that plays at
+    // the normal pace, or not at all: the output takes four times as much.
     void hPlaysTheLastRun_data()
     {
         QTest::addColumn<int>("pressedAt"); // the run's point H is pressed at; 0 before any run, -1 after it
         QTest::addColumn<bool>("escape");   // Escape at the run's 200th point
         QTest::addColumn<bool>("plays");
-        QTest::addColumn<int>("times"); // how often H is pressed after the run, each after the last play
-        QTest::newRow("before any run") << 0 << false << false << 1;
-        QTest::newRow("after a run") << -1 << false << true << 1;
-        QTest::newRow("after a run, five times") << -1 << false << true << 5;
-        QTest::newRow("during a run") << 100 << false << true << 1;
-        QTest::newRow("during a run that Escape stops") << 100 << true << false << 1;
+        QTest::addColumn<int>("times");   // how often H is pressed after the run, each after the last play
+        QTest::addColumn<bool>("slowly"); // Shift+H instead
+        QTest::newRow("before any run") << 0 << false << false << 1 << false;
+        QTest::newRow("after a run, five times") << -1 << false << true << 5 << false;
+        QTest::newRow("after a run, slowly") << -1 << false << true << 1 << true;
+        QTest::newRow("during a run") << 100 << false << true << 1 << false;
+        QTest::newRow("during a run that Escape stops") << 100 << true << false << 1 << false;
     }
     void hPlaysTheLastRun()
     {
@@ -126,13 +133,16 @@ private slots:
         QFETCH(bool, escape);
         QFETCH(bool, plays);
         QFETCH(int, times);
+        QFETCH(bool, slowly);
+        const Qt::KeyboardModifiers modifiers = slowly ? Qt::ShiftModifier : Qt::NoModifier;
+        const int slowness = slowly ? PatternPlayer::slowly : 1;
         ShownWindow shown;
         QVERIFY(QTest::qWaitForWindowActive(&shown.window));
         shown.window.session().setStepDuration(countdownStep);
         PatternPlayer &player = shown.window.player();
         QSignalSpy notices(&player, &PatternPlayer::notice);
         QSignalSpy ended(&shown.window.session(), &RunSession::finished);
-        const auto press = [&shown](Qt::Key key) { QTest::keyClick(&shown.window, key); };
+        const auto press = [&](Qt::Key key) { QTest::keyClick(&shown.window, key, modifiers); };
         server_->played();
         if (pressedAt > 0)
             atPoint(shown.window, pressedAt, [&] { press(Qt::Key_H); });
@@ -151,9 +161,10 @@ private slots:
             QCOMPARE(notices.isEmpty(), pressedAt < 0);
             if (!plays)
                 break;
-            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
-            QVERIFY2(player.playedUSecs() >= patternUSecs(shown.window),
-                     qPrintable(QString("play %1").arg(time)));
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000 * slowness);
+            const qint64 pattern = patternUSecs(shown.window, slowness);
+            QVERIFY2(player.playedUSecs() >= pattern && player.playedUSecs() < pattern + 1000000,
+                     qPrintable(QString("play %1: %2 us").arg(time).arg(player.playedUSecs())));
             QVERIFY2(loudest(server_->played()) > 32767 / 4, qPrintable(QString("play %1").arg(time)));
         }
         if (!plays) {
@@ -207,6 +218,65 @@ private slots:
         QCOMPARE(player.playedUSecs(), at);
     }
 
+    // A sound that cannot start and freezes the window (the sound server's
+    // client waited on the user-interface thread: for half a minute before the
+    // first sound, for good after it, and the window could not be closed), or
+    // that blames the speakers for a missing module: after H the window answers
+    // within 2 s, says why nothing plays, and Ctrl+Q ends it at once, whatever
+    // the server does meanwhile. Last: a window given up on leaves its thread behind.
+    void hSaysWhyNothingPlays_data()
+    {
+        QTest::addColumn<bool>("soundFirst"); // a sound played out before
+        QTest::addColumn<bool>("stalled");    // the server stopped before H
+        QTest::addColumn<QString>("saying");
+        QTest::newRow("without the module") << false << false << "quarnel-sound";
+        QTest::newRow("stalled server") << false << true << "does not answer";
+        QTest::newRow("stalled server, after a sound") << true << true << "does not answer";
+    }
+    void hSaysWhyNothingPlays()
+    {
+        QFETCH(bool, soundFirst);
+        QFETCH(bool, stalled);
+        QFETCH(QString, saying);
+        auto shown = std::make_unique<ShownWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(&shown->window));
+        PatternPlayer &player = shown->window.player();
+        const QTemporaryDir empty;
+        if (!stalled)
+            player.setModuleFolders({empty.path()});
+        shown->window.cmdStart_Click();
+        if (soundFirst) {
+            QTest::keyClick(&shown->window, Qt::Key_H);
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
+            QVERIFY(player.playedUSecs() >= patternUSecs(shown->window));
+        }
+        QSignalSpy notices(&player, &PatternPlayer::notice);
+        // A window frozen by the server is let go after 10 s, to fail rather than hang.
+        QProcess watchdog;
+        watchdog.start(QStringLiteral("sh"),
+                       {"-c", QString("sleep 10; kill -CONT %1").arg(server_->processId())});
+        server_->pause(stalled);
+
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(&shown->window, Qt::Key_H);
+        bool answered = false;
+        QTimer::singleShot(0, &shown->window, [&answered] { answered = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 20000);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString("answered after %1 ms").arg(clock.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(!notices.isEmpty(), 8000);
+        QVERIFY2(notices.last().first().toString().contains(saying),
+                 qPrintable(notices.last().first().toString()));
+        QVERIFY(!player.isPlaying());
+
+        clock.restart();
+        QTest::keyClick(&shown->window, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!shown->window.isVisible());
+        shown.reset();
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString("ended after %1 ms").arg(clock.elapsed())));
+        server_->pause(false);
+    }
+
 private:
     std::unique_ptr<NullSoundServer> server_;
 };
@@ -215,7 +285,8 @@ private:
 class TestWithoutSound : public QObject {
     Q_OBJECT
 private slots:
-    // A program that hangs or crashes when the computer has no sound output.
+    // A program that hangs or crashes when the computer has no sound output, or
+    // blames anything but the output for it.
     void hSaysThereIsNoOutput()
     {
         ShownWindow shown;
@@ -223,10 +294,12 @@ private slots:
         PatternPlayer &player = shown.window.player();
         QSignalSpy notices(&player, &PatternPlayer::notice);
         shown.window.cmdStart_Click();
-        QTest::keyClick(&shown.window, Qt::Key_H);
-        QTest::keyClick(&shown.window, Qt::Key_H);
-        QCOMPARE(notices.size(), 2);
-        QVERIFY(!player.isPlaying());
+        for (int time = 1; time <= 2; ++time) {
+            QTest::keyClick(&shown.window, Qt::Key_H);
+            QTRY_COMPARE(notices.size(), time);
+            QVERIFY(notices.last().first().toString().contains("output"));
+            QVERIFY(!player.isPlaying());
+        }
         QTest::keyClick(&shown.window, Qt::Key_Escape);
         QSignalSpy ended(&shown.window.session(), &RunSession::finished);
         shown.window.cmdStart_Click();

@@ -368,9 +368,10 @@ QString keyList()
                 //: What the key does: Explore is a window of its own.
                 Text::tr("opens Explore, which compares the small-angle formula with the exact places of the "
                          "bands."));
-    html += row(keys({QKeySequence(Qt::Key_H)}),
-                //: What the key does.
-                Text::tr("plays the pattern as sound."));
+    html += row(keys({QKeySequence(Qt::Key_H), QKeySequence(Qt::SHIFT | Qt::Key_H)}),
+                //: What the keys do: the first plays the pattern in four seconds, the second at a
+                //: quarter of the speed.
+                Text::tr("play the pattern as sound; the second four times slower."));
     html +=
         row(keys({QKeySequence(Qt::Key_D)}),
             //: What the key does, for a screen reader's user.

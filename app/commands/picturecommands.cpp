@@ -49,6 +49,9 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         //: An entry of the picture's menu: plays the last run as sound, bottom to top,
         //: loud where the picture is bright and silent where it is dark.
         {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, handlers.hear},
+        //: An entry of the picture's menu: plays the last run as sound at a quarter of the speed.
+        {"hearPatternSlowly", QT_TR_NOOP("Hear it s&lowly"), {QKeySequence(Qt::SHIFT | Qt::Key_H)},
+         handlers.hearSlowly},
         //: An entry of the picture's menu: the screen reader says the last run's summary
         //: again (the bright bands, their distance, what changed); & marks the key.
         {"saySummary", QT_TR_NOOP("Say the s&ummary"), {QKeySequence(Qt::Key_D)}, handlers.summarize},

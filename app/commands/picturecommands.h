@@ -27,6 +27,7 @@ public:
     struct WindowHandlers {
         std::function<void()> explore;
         std::function<void()> hear;
+        std::function<void()> hearSlowly;
         std::function<void()> summarize;
     };
     PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, const WindowHandlers &handlers);

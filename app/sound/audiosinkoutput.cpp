@@ -8,11 +8,18 @@
 #include <QMediaDevices>
 #include <utility>
 
-AudioSinkOutput::~AudioSinkOutput() { close(); }
+AudioSinkOutput::AudioSinkOutput() = default;
+
+AudioSinkOutput::~AudioSinkOutput()
+{
+    if (!sink_)
+        return;
+    sink_->disconnect();
+    sink_->stop();
+}
 
 bool AudioSinkOutput::open(int sampleRate, std::function<void()> playedOut, std::function<void()> stopped)
 {
-    close();
     QAudioFormat format;
     format.setSampleRate(sampleRate);
     format.setChannelCount(1);
@@ -20,14 +27,15 @@ bool AudioSinkOutput::open(int sampleRate, std::function<void()> playedOut, std:
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull() || !device.isFormatSupported(format))
         return false;
-    sink_ = new QAudioSink(device, format, this);
-    connect(sink_, &QAudioSink::stateChanged, this,
-            [playedOut = std::move(playedOut), stopped = std::move(stopped)](QAudio::State state) {
-                if (state == QAudio::IdleState)
-                    playedOut();
-                else if (state == QAudio::StoppedState)
-                    stopped();
-            });
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    QAudioSink *sink = sink_.get();
+    QObject::connect(sink, &QAudioSink::stateChanged, sink,
+                     [playedOut = std::move(playedOut), stopped = std::move(stopped)](QAudio::State state) {
+                         if (state == QAudio::IdleState)
+                             playedOut();
+                         else if (state == QAudio::StoppedState)
+                             stopped();
+                     });
     return true;
 }
 
@@ -47,21 +55,5 @@ void AudioSinkOutput::stop()
     if (sink_ && sink_->state() != QAudio::StoppedState)
         sink_->stop();
 }
-
-void AudioSinkOutput::close()
-{
-    if (!sink_)
-        return;
-    sink_->disconnect(this);
-    sink_->stop();
-    delete std::exchange(sink_, nullptr);
-}
-
-bool AudioSinkOutput::isPlaying() const
-{
-    return sink_ && (sink_->state() == QAudio::ActiveState || sink_->state() == QAudio::IdleState);
-}
-
-bool AudioSinkOutput::isStopped() const { return !sink_ || sink_->state() == QAudio::StoppedState; }
 
 qint64 AudioSinkOutput::processedUSecs() const { return sink_ ? sink_->processedUSecs() : 0; }

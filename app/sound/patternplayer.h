@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QObject>
+#include "sound/soundworker.h"
 
-class QPluginLoader;
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class QThread;
 struct RunReading;
 class RunSession;
-class SoundOutput;
 
 // Plays the last run as sound (RenderPatternSound) through the desktop's sound
 // output, when asked and never otherwise: a run makes no sound by itself.
@@ -20,25 +21,41 @@ class SoundOutput;
 // - Asked while a sound plays: starts it again from the bottom.
 // - stop() (Escape) ends the sound at once, and drops a sound that waits for a run;
 //   a sound that plays out drops nothing.
-// - No sound output (no sound server, no device, a format it refuses): says so,
-//   and the program goes on as before; nothing waits for the sound.
+// - No sound module, no sound server or device, or a server that does not
+//   answer within a few seconds: says which, and the program goes on as before.
 //
-// The output is loaded and opened on first use (sound/soundoutput.h), so a
-// program that is never asked for sound neither loads the multimedia libraries
-// nor talks to the sound server.
+// Threads: the player lives on the user-interface thread, and so do its
+// signals. The sound module is loaded, and each output opened, played and
+// stopped, by a SoundWorker on a thread of the player's own, made on the first
+// sound: the sound server's client waits there for its answers, without a time
+// limit, and never on the user-interface thread. The player hands it work by
+// queued calls and learns how it went by queued signals, so isPlaying() and
+// playedUSecs() say what the player last heard from it. The destructor lets
+// the thread go without waiting for a server that does not answer.
+//
+// A program never asked for sound neither starts the thread, nor loads the
+// multimedia libraries, nor talks to the sound server.
 class PatternPlayer : public QObject {
     Q_OBJECT
 public:
     explicit PatternPlayer(const RunSession &session, QObject *parent = nullptr);
     ~PatternPlayer() override;
 
-    // H and the menu's entry.
-    void play();
+    // Shift+H's slowness: a quarter of the speed.
+    static constexpr int slowly = 4;
+
+    // H, Shift+H and the menu's entries: at `slowness` 1 the pattern takes four
+    // seconds, at `slowly` four times as long.
+    void play(int slowness = 1);
     void stop();
-    bool isPlaying() const;
-    // How many microseconds of the last play()'s sound the output has taken so
-    // far (when it stopped, if it has).
-    qint64 playedUSecs() const;
+    // Asked for and neither ended, nor failed, nor unanswered.
+    bool isPlaying() const { return playing_; }
+    // How many microseconds of the last play()'s sound the output had taken
+    // when it last said so (when it stopped, if it has).
+    qint64 playedUSecs() const { return played_; }
+    // Where the sound module is looked for, in order; before the first sound.
+    // By default beside the program (the build tree), then where it is installed.
+    void setModuleFolders(const QStringList &folders) { moduleFolders_ = folders; }
 
 signals:
     void started();
@@ -48,16 +65,19 @@ signals:
     void notice(const QString &text);
 
 private:
-    void play(const RunReading &run);
-    void stopOutput();
-    void noOutput();
-    bool openOutput();
+    void play(const RunReading &run, int slowness);
+    void startWorker();
+    void answered(int number, SoundWorker::Outcome outcome);
+    void ended(int number, qint64 usecs);
+    void endSound();
 
     const RunSession &session_;
-    QPluginLoader *module_ = nullptr; // loaded on first use
-    SoundOutput *output_ = nullptr;   // the module's, opened afresh for each play
-    QByteArray samples_;
-    QBuffer buffer_;
-    qint64 played_ = 0; // the output's position when it last stopped
-    bool waiting_ = false;
+    QStringList moduleFolders_;
+    QThread *thread_ = nullptr;     // made on the first sound
+    SoundWorker *worker_ = nullptr; // lives on thread_
+    QTimer unanswered_;             // a sound asked for, and the server silent
+    int number_ = 0;                // the sound last asked for, or stopped
+    bool playing_ = false;
+    qint64 played_ = 0;
+    int waiting_ = 0; // the slowness of a sound that waits for the run's end, 0 for none
 };

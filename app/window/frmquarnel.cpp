@@ -79,9 +79,9 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     session_ = new RunSession(*picture_, this);
     player_ = new PatternPlayer(*session_, this);
     buildControls();
-    commands_ = new PictureCommands(
-        *this, *picture_, *zoom_,
-        {[this] { showExplore(); }, [this] { player_->play(); }, [this] { saySummary(); }});
+    commands_ = new PictureCommands(*this, *picture_, *zoom_,
+                                    {[this] { showExplore(); }, [this] { player_->play(); },
+                                     [this] { player_->play(PatternPlayer::slowly); }, [this] { saySummary(); }});
     connect(session_, &RunSession::started, this, [this] {
         setCursor(Qt::BusyCursor);
         setBusy(*picture_, true);
