@@ -79,6 +79,8 @@ private:
     const BandReading &runBands() const;
     bool hasPoint(int point) const;
     void nextExtreme(bool bright);
+    // Says the text to a screen reader, wherever the focus is.
+    void say(const QString &text);
     // Everything from the record as it is now.
     void refresh();
     void showReadings();

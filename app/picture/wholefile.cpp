@@ -40,7 +40,8 @@ void keepFileDialogHistoryPrivate()
 }
 
 QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
-                            std::function<bool(QIODevice &)> write)
+                            std::function<bool(QIODevice &)> write,
+                            std::function<void(const QString &)> saved)
 {
     keepFileDialogHistoryPrivate();
     const QString folder = QStandardPaths::writableLocation(texts.folder);
@@ -49,20 +50,23 @@ QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
     // A name typed without the suffix gets it before the dialog looks for a
     // file to replace, so that it asks before replacing "name.png" too.
     dialog->setDefaultSuffix(texts.suffix.mid(1));
-    QObject::connect(
-        dialog, &QFileDialog::fileSelected, parent,
-        [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write)](QString path) {
-            if (!path.endsWith(suffix, Qt::CaseInsensitive))
-                path += suffix;
-            QString error;
-            if (writeWholeFile(path, write, &error))
-                return;
-            auto *box =
-                new QMessageBox(QMessageBox::Warning, parent->windowTitle(),
-                                failure.arg(QDir::toNativeSeparators(path), error), QMessageBox::Ok, parent);
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->open();
-        });
+    QObject::connect(dialog, &QFileDialog::fileSelected, parent,
+                     [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write),
+                      saved = std::move(saved)](QString path) {
+                         if (!path.endsWith(suffix, Qt::CaseInsensitive))
+                             path += suffix;
+                         QString error;
+                         if (writeWholeFile(path, write, &error)) {
+                             if (saved)
+                                 saved(path);
+                             return;
+                         }
+                         auto *box = new QMessageBox(QMessageBox::Warning, parent->windowTitle(),
+                                                     failure.arg(QDir::toNativeSeparators(path), error),
+                                                     QMessageBox::Ok, parent);
+                         box->setAttribute(Qt::WA_DeleteOnClose);
+                         box->open();
+                     });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
     return dialog;

@@ -37,7 +37,9 @@ struct SaveDialogTexts {
 
 // Opens a save dialog over `parent`, modal to it without an event loop of its
 // own (a run goes on behind it), and writes the chosen file whole with
-// writeWholeFile and `write`; on failure a message box over `parent` says why.
-// Returns the dialog, deleted when it closes.
+// writeWholeFile and `write`; on failure a message box over `parent` says why,
+// once written `saved` is told the file's path. Returns the dialog, deleted when
+// it closes.
 QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
-                            std::function<bool(QIODevice &)> write);
+                            std::function<bool(QIODevice &)> write,
+                            std::function<void(const QString &)> saved = {});
