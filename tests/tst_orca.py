@@ -244,14 +244,14 @@ LANGUAGES = {
         "selected option": "selected radio button", "scroll bar": "scroll bar",
         "notification": "notification", "finished": "Run finished.",
         "stopped": r"Run stopped at point (\d+) of 399, (\d+) pixels? (above|below) the optical axis\.",
-        "above": "above",
+        "above": "above", "bright": "Bright point",
     },
     "cs_CZ.UTF-8": {
         "frame": "rám", "push button": "tlačítko", "image": "obrázek", "panel": "panel",
         "selected option": "vybráno rádiové tlačítko", "scroll bar": "posuvná lišta",
         "notification": "oznámení", "finished": "Běh skončil.",
         "stopped": r"Běh zastaven v bodě (\d+) z 399, (\d+) pixel(?:u|y|ů)? (nad|pod) optickou osou\.",
-        "above": "nad",
+        "above": "nad", "bright": "Světlý bod",
     },
 }
 
@@ -320,6 +320,38 @@ def picture(reader):
         if node.getRoleName() == "image":
             return node
     raise AssertionError("no picture in the tree")
+
+
+def explore(desktop, reader, pupil, words):
+    """Explore (Ctrl+E) on the run: the readouts one Tab from the point box, each
+    line heard once and whole; N heard with the bright point it reaches. Faults
+    guarded: a readout spoken twice, the second cut short; the readouts out of
+    reach; N heard as the point box's digits or not at all."""
+    pupil.press("ctrl+e")
+    dialog = wait_for("the Explore window", lambda: next(
+        (w for w in reader.app if w is not None and w.getRoleName() == "dialog" and reader.showing(w)), None))
+    focused = lambda role: next((n for n, _ in reader.nodes(dialog)
+                                 if n.getRoleName() == role and reader.state(n, "FOCUSED")), None)
+    box = wait_for("the point box", lambda: focused("spin button"))
+    mark = desktop.speech.mark()
+    pupil.press("Tab")
+    line = wait_for("a readout", lambda: focused("list item"))
+    pupil.hears([Said(repr(line.name), lambda said: line.name in said)], mark)
+    time.sleep(1)  # what more Orca says of the focus comes at once
+    heard = desktop.speech.since(mark)
+    cut = [said for said in heard if said and line.name.startswith(said.rstrip(".")) and said.rstrip(".") != line.name]
+    if sum(line.name in said for said in heard) != 1 or cut:
+        raise AssertionError("the readout %r was heard as %r" % (line.name, heard))
+    mark = desktop.speech.mark()
+    pupil.press("n")
+    bright = "%s %s " % (words["notification"], words["bright"])
+    said = desktop.speech.line(pupil.hears([Said(repr(bright + "..."), lambda said: said.startswith(bright))], mark))
+    point = int(box.queryValue().currentValue)
+    height = next(n for n, _ in reader.nodes(dialog) if n.getRoleName() == "list item").name
+    if not said.startswith("%s%d. " % (bright, point)) or height not in said:
+        raise AssertionError("N reached point %d (%r) and Orca said %r" % (point, height, said))
+    pupil.press("Escape")
+    wait_for("Explore closed", lambda: not reader.showing(dialog))
 
 
 def listen_as_pupil(binary, language):
@@ -403,6 +435,8 @@ def listen_as_pupil(binary, language):
             raise AssertionError("the end of the run said %r; the picture's description is %r" % (said, description))
         if reader.focused().name != start.name:
             raise AssertionError("the focus left Start at the run's end")
+
+        explore(desktop, reader, pupil, words)
 
         # Escape during a slow run: the picture busy meanwhile, then where the run
         # stopped, heard at once. Faults guarded: a stop that says nothing; a point

@@ -3,7 +3,6 @@
 #include "explore/explorewindow.h"
 
 #include "accessibility/accessibility.h"
-#include "accessibility/announcement.h"
 #include "explore/decimals.h"
 #include "explore/exploreplot.h"
 #include "explore/ordersmodel.h"
@@ -362,9 +361,9 @@ void ExploreWindow::nextExtreme(bool bright)
 
 void ExploreWindow::say(const QString &text)
 {
-    if (!findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly))
-        new Announcement(this);
-    announce(*this, text);
+    // Through the main window's notification: one of this window's own has Orca
+    // read this whole window again before the message.
+    announce(parentWidget() ? *parentWidget() : *this, text);
 }
 
 void ExploreWindow::keyPressEvent(QKeyEvent *event)

@@ -8,6 +8,7 @@
 #include "runrecord.h"
 #include "scan.h"
 
+#include <QAccessible>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -85,11 +86,33 @@ PointReadouts::PointReadouts(QObject *keys, QWidget *parent)
             //: Accessible description of the readout of where order m lies.
             tr("Where the path difference is exactly m wavelengths, and where the "
                "small-angle formula puts it"));
+    list_->setCurrentRow(0);
+    list_->installEventFilter(this);
     phasors_ = new PhasorView(this);
     //: The accessible name of the drawing of the two phasors (arrows) and their sum for the selected point.
     phasors_->setAccessibleName(tr("Phasors of the selected point"));
     phasors_->installEventFilter(keys);
     columns->addWidget(phasors_, 0, Qt::AlignTop);
+}
+
+bool PointReadouts::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt 6.4 tells a screen reader of the list's focus, not of its current line,
+    // until that line changes: Orca said "List with 10 items" and no line. The
+    // line is told as focused once the list's own focus has been told.
+    if (watched == list_ && event->type() == QEvent::FocusIn) {
+        QMetaObject::invokeMethod(
+            list_,
+            [list = list_] {
+                if (!list->hasFocus() || list->currentRow() < 0)
+                    return;
+                QAccessibleEvent focus(list, QAccessible::Focus);
+                focus.setChild(list->currentRow());
+                QAccessible::updateAccessibility(&focus);
+            },
+            Qt::QueuedConnection);
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 QLineEdit *PointReadouts::addReadout(QFormLayout *form, QObject *keys, const char *objectName,

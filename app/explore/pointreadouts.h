@@ -43,6 +43,9 @@ public:
     // The width fields are laid out at, for a font.
     static int readoutWidth(const QFont &font);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     enum Readout {
         Height,
