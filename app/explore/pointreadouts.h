@@ -23,7 +23,7 @@ public:
     // `keys` watches the list's and the drawing's keys (N, the pages).
     PointReadouts(QObject *keys, QWidget *parent);
 
-    // Every field says `why` there is nothing to show (no run yet, not plotted yet).
+    // Every line says `why` there is nothing to show (no run yet, not plotted yet).
     void showNothing(const QString &why);
     // The point `r` of `run`; `exact` and `formula` the run's marks, bottom to top.
     void show(const RunRecord &run, const PointReading &r, const std::vector<FringeMark> &exact,
