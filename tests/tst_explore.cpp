@@ -1,5 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "accessibility/announcement.h"
+#include "accessibility/settingcaptions.h"
+#include "choices.h"
 #include "commands/picturecommands.h"
 #include "explore/exploreplot.h"
 #include "explore/explorewindow.h"
@@ -14,7 +17,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -41,6 +46,21 @@ struct Explored : ShownWindow {
     QLineEdit *readout(const char *name)
     {
         return explore->findChild<QLineEdit *>(QString::fromLatin1(name));
+    }
+    QListWidget *readouts() { return explore->findChild<QListWidget *>("pointReadouts"); }
+    // The line of the point's readouts that `key` names, as it shows.
+    QString line(const QString &key)
+    {
+        for (int row = 0; row < readouts()->count(); ++row) {
+            if (readouts()->item(row)->data(Qt::UserRole) == key)
+                return readouts()->item(row)->text();
+        }
+        return {};
+    }
+    QString said()
+    {
+        const auto *announcement = window.findChild<Announcement *>(QString(), Qt::FindDirectChildrenOnly);
+        return announcement ? announcement->text() : QString();
     }
     // Whether the picture shown at the point has the overlay's colour around it.
     static bool marked(const QImage &image, QPoint at)
@@ -84,7 +104,11 @@ std::vector<double> expectedRow(const RunRecord &run, int point)
 class TestExplore : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::system()); }
+    void cleanup()
+    {
+        QLocale::setDefault(QLocale::system());
+        installTranslations(QLocale::c());
+    }
 
     // Ctrl+E making a second window, a modal one, or one that does not show.
     void oneWindowBesideTheMainOne()
@@ -110,10 +134,10 @@ private slots:
         QTest::newRow("spin box Page Up") << "pointBox" << int(Qt::Key_PageUp) << 0 << 20;
         QTest::newRow("plot Up") << "explorePlot" << int(Qt::Key_Up) << 0 << 1;
         QTest::newRow("plot Page Up") << "explorePlot" << int(Qt::Key_PageUp) << 0 << 20;
-        QTest::newRow("readout Down") << "readoutPathA" << int(Qt::Key_Down) << 0 << -1;
+        QTest::newRow("readouts Page Down") << "pointReadouts" << int(Qt::Key_PageDown) << 0 << -20;
         QTest::newRow("spin box N") << "pointBox" << int(Qt::Key_N) << 0 << 0;
         QTest::newRow("plot Shift+N") << "explorePlot" << int(Qt::Key_N) << int(Qt::ShiftModifier) << 0;
-        QTest::newRow("readout N") << "readoutPhase" << int(Qt::Key_N) << 0 << 0;
+        QTest::newRow("readouts N") << "pointReadouts" << int(Qt::Key_N) << 0 << 0;
         QTest::newRow("slider Shift+N") << "pointSlider" << int(Qt::Key_N) << int(Qt::ShiftModifier) << 0;
         // clang-format on
     }
@@ -138,32 +162,92 @@ private slots:
         QCOMPARE(shown.explore->findChild<QSlider *>("pointSlider")->value(), point);
     }
 
-    // A readout that keeps another point's numbers, loses its name, or that a
-    // screen reader hears without its value; a plot whose description stays put.
+    // A readout that keeps another point's numbers; a plot whose description stays put.
     void readoutsFollowTheSelectedPoint()
     {
         Explored shown;
-        const char *names[] = {"readoutHeight", "readoutPathA",    "readoutPathB",   "readoutDifference",
-                               "readoutPhase",  "readoutComputed", "readoutPlotted", "readoutOrder"};
         QAccessibleInterface *plot =
             QAccessible::queryAccessibleInterface(shown.explore->findChild<ExplorePlot *>());
         QCOMPARE(plot->role(), QAccessible::Graphic);
-        std::map<QString, QString> before;
         const QString plotBefore = plot->text(QAccessible::Description);
-        for (const char *name : names) {
-            QAccessibleInterface *readout = QAccessible::queryAccessibleInterface(shown.readout(name));
-            QVERIFY(!readout->text(QAccessible::Name).isEmpty());
-            QCOMPARE(readout->text(QAccessible::Value), shown.readout(name)->text());
-            before[name] = readout->text(QAccessible::Value);
-        }
+        std::map<QString, QString> before;
+        const char *changing[] = {"readoutHeight", "readoutPathA",    "readoutPathB",   "readoutDifference",
+                                  "readoutPhase",  "readoutComputed", "readoutPlotted", "readoutOrder"};
+        for (const char *key : changing)
+            before[key] = shown.line(key);
         shown.explore->selectPoint(250);
-        for (const char *name : names)
-            QVERIFY2(shown.readout(name)->text() != before[name], name);
+        for (const char *key : changing)
+            QVERIFY2(!before[key].isEmpty() && shown.line(key) != before[key], key);
         QVERIFY(plot->text(QAccessible::Description) != plotBefore);
         const PointReading r = ReadPoint(shown.run(), 250);
-        QVERIFY(shown.readout("readoutPathA")->text().contains(QLocale().toString(r.pathA, 'f', 2)));
-        QVERIFY(shown.readout("readoutPathB")->text().contains(QLocale().toString(r.pathB, 'f', 2)));
-        QVERIFY(shown.readout("readoutHeight")->text().contains(QLocale().toString(r.height, 'f', 0)));
+        QVERIFY(shown.line("readoutPathA").contains(QLocale().toString(r.pathA, 'f', 2)));
+        QVERIFY(shown.line("readoutPathB").contains(QLocale().toString(r.pathB, 'f', 2)));
+        QVERIFY(shown.line("readoutHeight").endsWith(QLocale().toString(r.height, 'f', 0) + " px"));
+    }
+
+    // What a screen reader is given of a point below the axis, in each language
+    // and digits: a hyphen it drops after "=" or a word ("m = -14" heard as
+    // "m equals fourteen"), digit groups it reads as two numbers ("10 000",
+    // "10,000"), direction marks, or "px" spelled out.
+    void spokenNumbersReadWhole_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale :
+             {"en_US", "cs_CZ", "sk_SK", "de_DE", "fr_FR", "es_ES", "pl_PL", "ar_EG", "fa_IR"})
+            QTest::newRow(locale) << locale;
+    }
+    void spokenNumbersReadWhole()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        installTranslations(QLocale(locale));
+        Explored shown;
+        shown.explore->selectPoint(60); // 140 px below the axis
+        QApplication::setActiveWindow(shown.explore);
+        shown.readouts()->setFocus();
+        QTest::keyClick(shown.readouts(), Qt::Key_N, Qt::ShiftModifier);
+        QStringList heard{shown.said(), shown.explore->findChild<ExplorePlot *>()->accessibleDescription()};
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(shown.readouts());
+        for (int row = 0; row < list->childCount(); ++row)
+            heard << list->child(row)->text(QAccessible::Name);
+        const QString group = QRegularExpression::escape(QLocale().groupSeparator());
+        const QRegularExpression wrong(
+            QStringLiteral("-\\d|\\d[\\s%1]\\d|\\bpx\\b|[\\x{200E}\\x{200F}\\x{061C}]").arg(group),
+            QRegularExpression::UseUnicodePropertiesOption);
+        for (const QString &text : heard)
+            QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
+        // The point below the axis is heard with its minus sign.
+        QVERIFY2(heard[0].contains(QChar(0x2212)), qPrintable(heard[0]));
+    }
+
+    // Captions lost where the language writes digits of its own and a setting's
+    // text has ASCII ones, which the run reads as the same number: "Last run: ,
+    // slit spacing  (slits ٣٠ px apart)" in the status line and the kept runs.
+    void captionsWhateverTheDigits_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("Arabic, Egypt") << "ar_EG";
+        QTest::newRow("Persian") << "fa_IR";
+    }
+    void captionsWhateverTheDigits()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        Explored shown;
+        const char *options[] = {"op60", "opDc150", "op2", "opFoton"};
+        for (const char *name : options) {
+            const Choice &choice = choiceNamed(name);
+            shown.window.session().choose(choice.setting, QLocale::c().toString(choice.value));
+        }
+        shown.window.cmdStart_Click();
+        shown.explore->keepRun();
+        const QString status = shown.explore->findChild<QLabel *>("exploreStatus")->text();
+        const QString kept = runsTable(shown)->index(1, KeptRuns::Settings).data().toString();
+        for (const char *name : options) {
+            const QString caption = withoutSoftHyphens(translatedCaption(choiceNamed(name)));
+            QVERIFY2(status.contains(caption), qPrintable(status));
+            QVERIFY2(kept.contains(caption), qPrintable(kept));
+        }
     }
 
     // The window waiting for the run's end, or not following it, instead of
@@ -175,8 +259,7 @@ private slots:
         shown.explore->selectPoint(100);
         shown.window.cmdStart_Click();
         QVERIFY(shown.window.session().isRunning());
-        QLineEdit *height = shown.readout("readoutHeight");
-        QTRY_VERIFY(height->text().contains(QLocale().toString(-100)));
+        QTRY_VERIFY(shown.line("readoutHeight").endsWith(QChar(0x2212) + QString("100 px")));
         QVERIFY(shown.window.session().isRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!shown.window.session().isRunning(), 10000);
     }
@@ -205,8 +288,9 @@ private slots:
     // The run's table as a file (C numbers, whatever the desktop's language) or
     // on the clipboard (for a spreadsheet in the pupil's language): commas for
     // decimal points in the file, a point for a comma or group separators on the
-    // clipboard, digits lost on the way, columns out of the header's order, or
-    // the photon count for the dots drawn.
+    // clipboard, digits a spreadsheet does not read (Arabic ones) or direction
+    // marks before a minus sign, digits lost on the way, columns out of the
+    // header's order, or the photon count for the dots drawn.
     void tableReadsBackAsTheRecord_data()
     {
         QTest::addColumn<bool>("clipboard");
@@ -219,6 +303,9 @@ private slots:
         QTest::newRow("clipboard, English") << true << "en_US" << "opSvětlo";
         QTest::newRow("clipboard, Czech, photons") << true << "cs_CZ" << "opDopad";
         QTest::newRow("clipboard, German") << true << "de_DE" << "opSvětlo";
+        QTest::newRow("clipboard, Arabic, Egypt") << true << "ar_EG" << "opSvětlo";
+        QTest::newRow("clipboard, Persian") << true << "fa_IR" << "opSvětlo";
+        QTest::newRow("clipboard, Hebrew") << true << "he_IL" << "opSvětlo";
         // clang-format on
     }
     void tableReadsBackAsTheRecord()
@@ -234,7 +321,9 @@ private slots:
             shown.explore->copyTable();
             text = QGuiApplication::clipboard()->text();
         }
-        const QLocale numbers = clipboard ? QLocale() : QLocale::c();
+        // ASCII digits and minus; on the clipboard the language's decimal comma, where it has one.
+        const QString decimal = clipboard && QLocale().decimalPoint() == "," ? "," : "\\.";
+        const QRegularExpression number("^-?[0-9]+(" + decimal + "[0-9]+)?([eE][-+]?[0-9]+)?$");
         const std::vector<QStringList> rows = rowsOf(text, clipboard ? QChar('\t') : QChar(','));
         QCOMPARE(rows.size(), std::size_t(1 + scan::pointCount));
         if (!clipboard)
@@ -246,16 +335,16 @@ private slots:
             QCOMPARE(std::size_t(rows[std::size_t(point)].size()), expected.size());
             for (std::size_t column = 0; column < expected.size(); ++column) {
                 const QString cell = rows[std::size_t(point)][qsizetype(column)];
-                bool ok = false;
-                QCOMPARE(numbers.toDouble(cell, &ok), expected[column]);
-                QVERIFY2(ok && !cell.contains(QLocale().groupSeparator()), qPrintable(cell));
+                QVERIFY2(number.match(cell).hasMatch(), qPrintable(cell));
+                QCOMPARE(QString(cell).replace(',', '.').toDouble(), expected[column]);
             }
         }
     }
 
     // A failed save of the picture or the run's table leaving a partial or
     // temporary file, or none with no message; a full disk taken for a success;
-    // a name without the file type's ending saved as it is.
+    // a name without the file type's ending saved as it is; a saved table not
+    // heard as saved, or a failed one heard as saved.
     void savingIsWholeOrNothing_data()
     {
         QTest::addColumn<bool>("picture"); // or the run's table
@@ -300,6 +389,7 @@ private slots:
             QVERIFY(message && message->isVisible());
             QVERIFY2(full.has_value() == message->text().contains("No space left on device"),
                      qPrintable(message->text()));
+            QVERIFY2(!shown.said().contains("saved"), qPrintable(shown.said()));
             return;
         }
         QCOMPARE(left, QStringList{saved});
@@ -311,6 +401,7 @@ private slots:
         QFile file(dir.filePath(saved));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), runTableCsv(shown.run()));
+        QVERIFY2(shown.said().contains(saved), qPrintable(shown.said()));
     }
 
     // A name typed without its extension silently replaced an existing file of
@@ -379,12 +470,14 @@ private slots:
         QCOMPARE(left, QStringList{saved});
     }
 
-    // A kept run lost or kept twice, a fifth that does not replace the oldest,
-    // two runs drawn alike; band spacings that do not grow as the slits close up.
+    // A kept run lost or kept twice, or kept without a word to a screen reader; a
+    // fifth that does not replace the oldest, two runs drawn alike; band spacings
+    // that do not grow as the slits close up.
     void keptRunsSideBySide()
     {
         Explored shown;
         shown.explore->keepRun();
+        QCOMPARE(shown.said(), QString("Run kept."));
         shown.option(QStringLiteral("op40"))->setChecked(true);
         shown.window.cmdStart_Click();
         shown.explore->keepRun();

@@ -244,7 +244,7 @@ LANGUAGES = {
         "selected option": "selected radio button", "scroll bar": "scroll bar",
         "notification": "notification", "finished": "Run finished.",
         "stopped": r"Run stopped at point (\d+) of 399, (\d+) pixels? (above|below) the optical axis\.",
-        "above": "above",
+        "above": "above", "bright": "Bright point",
         "lower frequency": r"The frequency is lower, so the \d+ bright bands are farther apart: "
                            r"(\d+) pixels apart instead of (\d+)\.",
         "help lines": ["What the picture shows", "The physics"],
@@ -254,7 +254,7 @@ LANGUAGES = {
         "selected option": "vybráno rádiové tlačítko", "scroll bar": "posuvná lišta",
         "notification": "oznámení", "finished": "Běh skončil.",
         "stopped": r"Běh zastaven v bodě (\d+) z 399, (\d+) pixel(?:u|y|ů)? (nad|pod) optickou osou\.",
-        "above": "nad",
+        "above": "nad", "bright": "Světlý bod",
         "lower frequency": r"Kmitočet je nižší, takže světlé pruhy jsou dál od sebe: je jich \d+, od sebe "
                            r"(\d+) pixel(?:u|y|ů)? místo (\d+)\.",
         "help lines": ["Co obrázek ukazuje", "Fyzika"],
@@ -326,6 +326,35 @@ def picture(reader):
         if node.getRoleName() == "image":
             return node
     raise AssertionError("no picture in the tree")
+
+
+def explore(desktop, reader, pupil, words):
+    """Explore (Ctrl+E) after a run. Faults guarded: the point's readouts more
+    than one Tab from the point box; a readout spoken twice, the second cut
+    short; N heard as the point box's digits or not at all."""
+    pupil.press("ctrl+e")
+    dialog = wait_for("Explore", lambda: next((w for w in reader.app if w and w.getRoleName() == "dialog"), None))
+    focused = lambda role: next((n for n, _ in reader.nodes(dialog)
+                                 if n.getRoleName() == role and reader.state(n, "FOCUSED")), None)
+    box = wait_for("the point box", lambda: focused("spin button"))
+    mark = desktop.speech.mark()
+    pupil.press("Tab")
+    line = wait_for("a readout", lambda: focused("list item"))
+    pupil.hears([Said(repr(line.name), lambda said: line.name in said)], mark)
+    time.sleep(1)  # what more Orca says of the focus comes at once
+    heard = [said.rstrip(".") for said in desktop.speech.since(mark)]
+    if sum(line.name in said for said in heard) != 1 or any(said and line.name.startswith(said) and said != line.name
+                                                           for said in heard):
+        raise AssertionError("the readout %r was heard as %r" % (line.name, heard))
+    mark = desktop.speech.mark()
+    pupil.press("n")
+    bright = "%s %s " % (words["notification"], words["bright"])
+    said = desktop.speech.line(pupil.hears([Said(repr(bright + "..."), lambda said: said.startswith(bright))], mark))
+    height = next(n for n, _ in reader.nodes(dialog) if n.getRoleName() == "list item").name
+    if not said.startswith("%s%d. %s" % (bright, box.queryValue().currentValue, height)):
+        raise AssertionError("N reached point %d (%r) and Orca said %r" % (box.queryValue().currentValue, height, said))
+    pupil.press("Escape")
+    wait_for("Explore closed", lambda: not reader.showing(dialog))
 
 
 def listen_as_pupil(binary, language):
@@ -439,6 +468,8 @@ def listen_as_pupil(binary, language):
         mark = desktop.speech.mark()
         pupil.press("d")
         pupil.hears(["%s %s" % (words["notification"], said.split(words["finished"] + " ", 1)[1])], mark)
+
+        explore(desktop, reader, pupil, words)
 
         # Escape during a slow run: the picture busy meanwhile, then where the run
         # stopped, heard at once. Faults guarded: a stop that says nothing; a point

@@ -144,7 +144,8 @@ def check_showing(reader, expected, failures, when):
 
 def check_explore(reader, failures):
     # Faults guarded: Explore out of the keyboard's reach; its point box or a
-    # readout heard without a name or a value; a table a reader cannot enter.
+    # readout heard without a name or a value, or with "px" for pixels; a table a
+    # reader cannot enter.
     key("ctrl+e")
     app = reader.app
     dialog = wait_for("the Explore window", lambda: next(
@@ -152,19 +153,19 @@ def check_explore(reader, failures):
     nodes = list(reader.nodes(dialog))
     named = {(n.getRoleName(), n.name): n for n, _ in nodes}
     point = named.get(("spin button", "Selected point"))
-    height = named.get(("text", "Height above the optical axis"))
-    if point is None or height is None:
-        failures.append("Explore lacks the point box or the height readout: %s" % sorted(named))
+    readouts = named.get(("list", "Readouts of the selected point"))
+    if point is None or readouts is None or readouts.childCount < 1:
+        failures.append("Explore lacks the point box or the readouts: %s" % sorted(named))
         return
     wait_for("the focus on the point box", lambda: reader.state(point, "FOCUSED"))
-    reading = lambda: height.queryText().getText(0, -1)
+    reading = lambda: readouts[0].name
     # The box starts on the point on the optical axis; Up is one point, one pixel higher.
     start = point.queryValue().currentValue
-    if reading() != "0 px":
-        failures.append("Explore's height at point %s: %r, not '0 px'" % (start, reading()))
+    if reading() != "Height above the optical axis: 0 pixels":
+        failures.append("Explore's height at point %s: %r" % (start, reading()))
     key("Up")
     wait_for("the next point", lambda: point.queryValue().currentValue == start + 1)
-    wait_for("its height", lambda: reading() == "1 px")
+    wait_for("its height", lambda: reading() == "Height above the optical axis: 1 pixel")
     for role, name in (("table", "Orders: path difference m wavelengths, exact and by the small-angle formula"),
                        ("table", "Runs side by side")):
         table = named.get((role, name))

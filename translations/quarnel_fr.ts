@@ -50,6 +50,36 @@
     </message>
 </context>
 <context>
+    <name>Decimals</name>
+    <message>
+        <source>%1 pixels</source>
+        <comment>after decimals</comment>
+        <extracomment>A length as a screen reader speaks it, after a number with decimals (&quot;12.5 pixels&quot;); %1 the number.</extracomment>
+        <translation>%1 pixels</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixels</source>
+        <extracomment>A length in whole pixels as a screen reader speaks it; give every plural form your language has (2 pixely, 5 pixelů).</extracomment>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>radians per pixel</source>
+        <extracomment>The unit &quot;rad/px&quot; of the wave number k as a screen reader speaks it.</extracomment>
+        <translation>radian par pixel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel</source>
+        <extracomment>One pixel as a screen reader speaks it (%n is 1); give every plural form your language has.</extracomment>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ExplorePlot</name>
     <message>
         <source>height above the optical axis (px)</source>
@@ -278,6 +308,26 @@
         <source>The small-angle formula puts the orders at %1 px.</source>
         <extracomment>%1 the heights (pixels) where the small-angle formula puts the orders, separated by semicolons.</extracomment>
         <translation>La formule des petits angles place les ordres à %1 px.</translation>
+    </message>
+    <message>
+        <source>Bright point %1. %2</source>
+        <extracomment>Said when N selects the next bright point: %1 its number (1 … 399), %2 its readouts.</extracomment>
+        <translation>Point brillant %1. %2</translation>
+    </message>
+    <message>
+        <source>Dark point %1. %2</source>
+        <extracomment>Said when Shift+N selects the next dark point: %1 its number (1 … 399), %2 its readouts.</extracomment>
+        <translation>Point sombre %1. %2</translation>
+    </message>
+    <message>
+        <source>Run kept.</source>
+        <extracomment>Said when the Keep button has kept the last run in the table of runs.</extracomment>
+        <translation>Balayage gardé.</translation>
+    </message>
+    <message>
+        <source>Table saved to %1.</source>
+        <extracomment>Said when the run&apos;s table has been saved: %1 the file&apos;s name, without its folder.</extracomment>
+        <translation>Tableau enregistré dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1482,16 @@
         <source>Phasor B turned %1°, phasor A turned %2° drawn from its tip; their sum, green, is %3 px long of at most %4 px</source>
         <extracomment>The phasor drawing for a screen reader: %1 and %2 the angles the phasors are turned by, %3 the length of their sum (drawn green) and %4 the longest it can be, in pixels.</extracomment>
         <translation>Vecteur de Fresnel B tourné de %1°, vecteur A tourné de %2° tracé depuis son extrémité ; leur somme, en vert, mesure %3 px sur au plus %4 px</translation>
+    </message>
+    <message>
+        <source>Readouts of the selected point</source>
+        <extracomment>The accessible name of the list of the selected point&apos;s readouts, one a line.</extracomment>
+        <translation>Valeurs du point choisi</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line of the selected point&apos;s readouts: %1 the readout&apos;s name (&quot;Path from slit A&quot;), %2 its value.</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -315,7 +315,7 @@ constexpr Phrase phrases[] = {
 QString phraseOf(const Settings &settings, Setting setting, long pixelsIn)
 {
     for (const Phrase &phrase : phrases) {
-        if (phrase.setting != setting || settings.text(setting) != numberText(phrase.value))
+        if (phrase.setting != setting || settingValue(settings, setting) != phrase.value)
             continue;
         const QString text = Text::tr(phrase.text);
         return text.contains(QLatin1String("%1")) ? text.arg(pixels(pixelsIn)) : text;

@@ -3,6 +3,7 @@
 #include "accessibility/settingcaptions.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 QString translatedCaption(const Choice &choice)
 {
@@ -11,11 +12,25 @@ QString translatedCaption(const Choice &choice)
     return QCoreApplication::translate("SettingCaption", choice.caption.source, choice.caption.group);
 }
 
+std::optional<double> settingValue(const Settings &settings, Setting setting)
+{
+    // Values, not texts, are compared: where the language has digits of its own,
+    // a text written in ASCII digits is the same setting as one in the language's.
+    const QString text = settings.text(setting);
+    for (const QLocale &locale : {QLocale(), QLocale::c()}) {
+        bool ok = false;
+        const double value = locale.toDouble(text, &ok);
+        if (ok)
+            return value;
+    }
+    return std::nullopt;
+}
+
 QString chosenCaption(const Settings &settings, Setting setting)
 {
-    const QString text = settings.text(setting);
+    const std::optional<double> value = settingValue(settings, setting);
     for (const Choice &choice : choicesOf(setting)) {
-        if (text == choiceText(choice))
+        if (value == choice.value)
             return withoutSoftHyphens(translatedCaption(choice));
     }
     return {};

@@ -6,9 +6,14 @@
 #include "settings.h"
 
 #include <QString>
+#include <optional>
 
 // The option's caption in the user's language, as its button shows it.
 QString translatedCaption(const Choice &choice);
+
+// The setting's text read as a number, written in the user's digits or in ASCII
+// ones; none when it is not a number.
+std::optional<double> settingValue(const Settings &settings, Setting setting);
 
 // The translated caption of the option whose value the setting's text holds
 // now, as it is spoken (without the soft hyphens that mark where a long word

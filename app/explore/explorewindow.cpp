@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "explore/explorewindow.h"
 
+#include "accessibility/accessibility.h"
 #include "explore/decimals.h"
 #include "explore/exploreplot.h"
 #include "explore/ordersmodel.h"
@@ -23,6 +24,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,6 +33,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -86,6 +89,7 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
     columns->addLayout(right, 2);
     readouts_ = new PointReadouts(this, this);
     right->addWidget(readouts_);
+    setTabOrder(pointBox_, readouts_->list()); // the point's readouts one Tab from its number
     right->addWidget(buildBandsGroup(), 1);
     top->addWidget(buildRunsGroup());
     top->addLayout(buildButtons());
@@ -345,8 +349,21 @@ void ExploreWindow::selectPoint(int point)
 void ExploreWindow::nextExtreme(bool bright)
 {
     const int next = NextExtreme(run(), selected_, bright);
-    if (next > 0)
-        selectPoint(next);
+    if (next <= 0)
+        return;
+    selectPoint(next);
+    // The point box and the readouts change where the focus is not: the reading is said at once.
+    say(bright ? //: Said when N selects the next bright point: %1 its number (1 … 399), %2 its readouts.
+            tr("Bright point %1. %2").arg(fixed(next, 0), readouts_->spokenReading())
+               : //: Said when Shift+N selects the next dark point: %1 its number (1 … 399), %2 its readouts.
+            tr("Dark point %1. %2").arg(fixed(next, 0), readouts_->spokenReading()));
+}
+
+void ExploreWindow::say(const QString &text)
+{
+    // Through the main window's notification: one of this window's own has Orca
+    // read this whole window again before the message.
+    announce(parentWidget() ? *parentWidget() : *this, text);
 }
 
 void ExploreWindow::keyPressEvent(QKeyEvent *event)
@@ -388,6 +405,12 @@ bool ExploreWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == pointBox_ && modifiers == Qt::NoModifier
         && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {
         selectPoint(selected_ + (key->key() == Qt::Key_PageUp ? pageStep : -pageStep));
+        return true;
+    }
+    // The readouts' list keeps Up, Down, Home and End for its lines; the pages move the point.
+    if (watched == readouts_->list() && modifiers == Qt::NoModifier
+        && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {
+        keyPressEvent(key);
         return true;
     }
     // The readouts keep Home and End for their text; Up and Down and the pages move the point.
@@ -560,7 +583,7 @@ void ExploreWindow::describePlot()
         sentences << tr("Selected: point %1, %2 px above the axis.")
                          .arg(selected_)
                          .arg(fixed(ReadPoint(record, selected_).height, 0));
-    plot_->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+    plot_->setAccessibleDescription(decimals::spoken(sentences.join(QLatin1Char(' '))));
 }
 
 void ExploreWindow::placeOverlay()
@@ -583,6 +606,8 @@ void ExploreWindow::keepRun()
         return;
     kept_->keep(*session_.lastWholeRun());
     refresh();
+    //: Said when the Keep button has kept the last run in the table of runs.
+    say(tr("Run kept."));
 }
 
 void ExploreWindow::copyTable()
@@ -612,6 +637,10 @@ void ExploreWindow::saveTableAs()
          tr("CSV files (*.csv)"), QStringLiteral(".csv"),
          //: A warning: %1 the file name, %2 the system's reason (for example "No space left on device").
          tr("The table could not be saved as \"%1\": %2")},
-        [csv = runTableCsv(run())](QIODevice &file) { return file.write(csv) == csv.size(); });
+        [csv = runTableCsv(run())](QIODevice &file) { return file.write(csv) == csv.size(); },
+        [this](const QString &path) {
+            //: Said when the run's table has been saved: %1 the file's name, without its folder.
+            say(tr("Table saved to %1.").arg(QFileInfo(path).fileName()));
+        });
     saveDialog_->setObjectName(QStringLiteral("saveTableDialog"));
 }

@@ -39,8 +39,9 @@ class WindowZoom;
 //
 // Keys: Up and Down select the next point up or down, Page Up and Page Down move
 // twenty points, Home and End go to the first and last point; N and Shift+N
-// select the next bright and dark point. A click in the plot selects the point
-// at that height.
+// select the next bright and dark point, and a screen reader says its reading.
+// In the point's readouts, one Tab from the point box, Up and Down go from line
+// to line. A click in the plot selects the point at that height.
 class ExploreWindow : public QDialog {
     Q_OBJECT
 public:
@@ -79,6 +80,8 @@ private:
     const BandReading &runBands() const;
     bool hasPoint(int point) const;
     void nextExtreme(bool bright);
+    // Says the text to a screen reader, wherever the focus is.
+    void say(const QString &text);
     // Everything from the record as it is now.
     void refresh();
     void showReadings();

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QIcon>
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
@@ -100,7 +99,7 @@ QStringList KeptRuns::row(const RunRecord &run, const BandReading &bands, int li
     return {
         //: The line column of the last run's row: %1 the style of its line, "solid".
         line == lines::current ? tr("%1, the last run").arg(lines::name(line)) : lines::name(line),
-        QLocale().toString(qlonglong(bands.bright.size())),
+        decimals::fixed(double(bands.bright.size()), 0),
         //: Fewer than two bright bands: no spacing to measure or predict.
         bands.spacing ? decimals::fixed(*bands.spacing, 2) : tr("none"),
         runName(run),
@@ -146,14 +145,13 @@ QString runName(const RunRecord &run)
 {
     const Settings &settings = run.settings();
     const SceneGeometry &g = run.geometry();
-    const QLocale locale;
     //: A kept run named by its settings: %1 the pattern (Light, Interference, Photon density), %2 the
     //: spacing option's caption and %3 the distance between the two slits in pixels (twice each slit's
     //: distance from the axis), %4 the distance option's caption and %5 its pixels, %6 the frequency
     //: option's caption and %7 the wave number.
     return Text::tr("%1, slit spacing %2 (slits %3 px apart), distance %4 (%5 px), frequency %6 (k = %7)")
         .arg(chosenCaption(settings, Setting::nInterference), chosenCaption(settings, Setting::nOdchylka),
-             locale.toString(2 * g.slitOffset), chosenCaption(settings, Setting::nVzdalenost),
-             locale.toString(g.screenX - g.barrierX), chosenCaption(settings, Setting::nKmitočet),
-             locale.toString(run.waveNumber()));
+             decimals::shortest(2 * g.slitOffset), chosenCaption(settings, Setting::nVzdalenost),
+             decimals::shortest(g.screenX - g.barrierX), chosenCaption(settings, Setting::nKmitočet),
+             decimals::shortest(run.waveNumber()));
 }

@@ -36,11 +36,11 @@ void append(QByteArray &line, const Cell &cell)
     line.append(digits.data(), written.ptr - digits.data());
 }
 
-QString localised(const QLocale &locale, const Cell &cell)
+QString localised(QChar decimal, const Cell &cell)
 {
-    if (const long *whole = std::get_if<long>(&cell))
-        return locale.toString(qlonglong(*whole));
-    return locale.toString(std::get<double>(cell), 'g', QLocale::FloatingPointShortest);
+    QByteArray text;
+    append(text, cell);
+    return QString::fromLatin1(text).replace(QLatin1Char('.'), decimal);
 }
 } // namespace
 
@@ -61,8 +61,11 @@ QByteArray runTableCsv(const RunRecord &run)
 
 QString runTableText(const RunRecord &run, const QLocale &locale)
 {
-    QLocale numbers = locale;
-    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    // A spreadsheet reads ASCII digits in every language, but not every language's
+    // own digits, group separators or the direction marks before a minus sign;
+    // it wants the language's decimal separator when that is a comma or a point,
+    // and a point where the language has another one (an Arabic "٫").
+    const QChar decimal = locale.decimalPoint() == QLatin1String(",") ? QLatin1Char(',') : QLatin1Char('.');
     const QStringList titles{
         //: A column title of the run's table pasted into a spreadsheet: the point's number, 1 … 399 from the bottom.
         Text::tr("point"),
@@ -87,7 +90,7 @@ QString runTableText(const RunRecord &run, const QLocale &locale)
     for (int point = 1; point <= int(run.points().size()); ++point) {
         QStringList row;
         for (const Cell &cell : cells(ReadPoint(run, point)))
-            row << localised(numbers, cell);
+            row << localised(decimal, cell);
         lines << row.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

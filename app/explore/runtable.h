@@ -25,7 +25,7 @@ inline constexpr char header[] =
 QByteArray runTableCsv(const RunRecord &run);
 
 // The same rows for a spreadsheet through the clipboard: the columns' titles in
-// the user's language, then the rows, tab-separated, each number as `locale`
-// writes it (its decimal separator, no group separators) with as many digits as
-// the file has.
+// the user's language, then the rows, tab-separated, each number as the file
+// has it, in ASCII digits with an ASCII minus, but with `locale`'s decimal
+// separator where that is a comma.
 QString runTableText(const RunRecord &run, const QLocale &locale);

@@ -61,19 +61,21 @@ void keepFileDialogHistoryPrivate()
 }
 
 QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
-                            std::function<bool(QIODevice &)> write)
+                            std::function<bool(QIODevice &)> write,
+                            std::function<void(const QString &)> saved)
 {
     keepFileDialogHistoryPrivate();
     const QString folder = QStandardPaths::writableLocation(texts.folder);
     auto *dialog = new SaveDialog(parent, texts.title, QDir(folder).filePath(texts.fileName), texts.filter,
                                   texts.suffix);
-    QObject::connect(
-        dialog, &QFileDialog::fileSelected, parent,
-        [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write)](QString path) {
-            if (!path.endsWith(suffix, Qt::CaseInsensitive))
-                path += suffix;
-            writeWholeFileOrSay(parent, path, write, failure);
-        });
+    QObject::connect(dialog, &QFileDialog::fileSelected, parent,
+                     [parent, suffix = texts.suffix, failure = texts.failure, write = std::move(write),
+                      saved = std::move(saved)](QString path) {
+                         if (!path.endsWith(suffix, Qt::CaseInsensitive))
+                             path += suffix;
+                         if (writeWholeFileOrSay(parent, path, write, failure) && saved)
+                             saved(path);
+                     });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
     return dialog;

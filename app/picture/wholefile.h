@@ -45,7 +45,9 @@ struct SaveDialogTexts {
 
 // Opens a save dialog over `parent`, modal to it without an event loop of its
 // own (a run goes on behind it), and writes the chosen file whole with
-// writeWholeFileOrSay and `write`. A typed name is taken as it is, double
-// quotes included (savedialog.h). Returns the dialog, deleted when it closes.
+// writeWholeFileOrSay and `write`; once written, `saved` is told the file's
+// path. A typed name is taken as it is, double quotes included (savedialog.h).
+// Returns the dialog, deleted when it closes.
 QFileDialog *saveWithDialog(QWidget *parent, const SaveDialogTexts &texts,
-                            std::function<bool(QIODevice &)> write);
+                            std::function<bool(QIODevice &)> write,
+                            std::function<void(const QString &)> saved = {});
