@@ -307,8 +307,9 @@ private slots:
     }
 
     // A manual page that is only --help again (help2man without its include file),
-    // or whose include file displaces what --help gives: each section, with a
-    // line it must hold.
+    // or whose include file displaces what --help gives, that leaves the sound
+    // module out of its files, or that runs the copyright holder and the licence
+    // into one line: each section, with a pattern of what it must hold.
     void manualPage_data()
     {
         QTest::addColumn<QString>("section");
@@ -317,8 +318,10 @@ private slots:
         QTest::newRow("DESCRIPTION from --help") << "DESCRIPTION" << "Shows how light from two slits";
         QTest::newRow("DESCRIPTION") << "DESCRIPTION" << "Every twentieth point shows its construction";
         QTest::newRow("OPTIONS") << "OPTIONS" << "Show the version and exit.";
-        QTest::newRow("KEYS") << "KEYS" << ".B Ctrl+Q\nQuit";
-        QTest::newRow("FILES") << "FILES" << "/usr/share/applications/" + appId + ".desktop";
+        QTest::newRow("KEYS") << "KEYS" << "\\.B Ctrl\\+Q\nQuit";
+        QTest::newRow("FILES") << "FILES" << "/usr/share/applications/" + appId + "\\.desktop";
+        QTest::newRow("FILES, the sound") << "FILES" << "/usr/lib/[^ ]*/quarnel_sound\\.so\n.*quarnel\\\\-sound";
+        QTest::newRow("COPYRIGHT") << "COPYRIGHT" << "developers\n\\.(PP|br)\nLicence MIT";
         QTest::newRow("SEE ALSO") << "\"SEE ALSO\"" << "The help in the program";
         // clang-format on
     }
@@ -332,7 +335,8 @@ private slots:
         const auto found = std::find_if(sections.begin(), sections.end(),
                                         [&](const QString &s) { return s.startsWith(section + "\n"); });
         QVERIFY2(found != sections.end(), qPrintable(page.output));
-        QVERIFY2(found->contains(text), qPrintable(*found));
+        QVERIFY2(found->contains(QRegularExpression(text, QRegularExpression::DotMatchesEverythingOption)),
+                 qPrintable(*found));
     }
 
     // What each Debian package depends on and holds: quarnel must not pull in Qt
