@@ -7,26 +7,26 @@
 # Skips apt-get altogether when everything is installed already.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev fonts-liberation fonts-dejavu-core)
-# The manual page is made from the program's --help at build time.
-packages+=(help2man)
-# The translations: Qt's lupdate and lrelease with their CMake functions, Qt's
-# own texts in each language, and gettext's msgfmt for the launcher and the
-# metainfo (xgettext and AppStream's rules to make po/quarnel.pot).
-packages+=(qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n gettext appstream)
-# The pattern played as sound (H): Qt Multimedia's sound output.
-packages+=(qt6-multimedia-dev)
+cd "$(dirname "$0")/.."
+# What building needs is debian/control's Build-Depends, one list for the
+# package and for a build by hand: each entry's first choice, without its version
+# or build profile (debhelper-compat is debhelper's).
+mapfile -t packages < <(sed -n '/^Build-Depends:/,/^[^ ]/{s/^Build-Depends://;/^[^ ]/d;p}' debian/control \
+  | tr ',' '\n' | sed 's/|.*//; s/[[(<].*//; s/[[:space:]]//g; s/^debhelper-compat$/debhelper/' | grep .)
+# The compiler, which a Debian package build takes for granted (build-essential);
+# what running needs besides: the fonts the layout was made with, Qt's own texts.
+packages+=(g++ fonts-liberation fonts-dejavu-core qt6-translations-l10n)
+# po/quarnel.pot is made with AppStream's rules for the metainfo.
+packages+=(appstream)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils xclip)
   # The house style and the static checks (scripts/lint.sh).
   packages+=(clang-format clang-tidy)
   # The benchmarks and the start-up timer of scripts/perf.sh.
   packages+=(libbenchmark-dev libx11-dev)
-  # The install and package tests: the desktop's validators, the Debian package's
-  # dependency scan (dpkg-shlibdeps, file) and the icon renderer.
-  packages+=(desktop-file-utils appstream dpkg-dev file librsvg2-bin)
-  # The source package's file list, read from its .tar.xz and compared with git's.
-  packages+=(xz-utils git)
+  # The install and package tests: the desktop's validators, the icon renderer,
+  # and git, whose file list scripts/package-debian.sh packs.
+  packages+=(desktop-file-utils librsvg2-bin git)
   # What a Debian or Flathub packager checks the package with: lintian, the second
   # AppStream validator, and hardening-check (in devscripts).
   packages+=(lintian appstream-util devscripts)

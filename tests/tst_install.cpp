@@ -14,8 +14,10 @@
 #include <QtTest>
 
 // The installed tree, the launcher and metadata as the desktop's validators see
-// them, and the Debian package. The build directory, CMake and CPack come from
-// the build (QUARNEL_BUILD_DIR, QUARNEL_CMAKE, QUARNEL_CPACK, QUARNEL_VERSION).
+// them, and the Debian packages. The build directory, the checkout and CMake come
+// from the build (QUARNEL_BUILD_DIR, QUARNEL_SOURCE_DIR, QUARNEL_CMAKE,
+// QUARNEL_VERSION); the packages are built from the checkout by
+// scripts/package-debian.sh, in the normal build only (QUARNEL_PACKAGE_TESTS).
 namespace {
 const QString appId = QStringLiteral("org.quarnel.Quarnel");
 // Installed under the prefix, and packaged under /usr.
@@ -31,10 +33,12 @@ struct Result {
 };
 
 Result run(const QString &program, const QStringList &arguments, const QString &directory = {},
-           int timeoutMs = 120000)
+           int timeoutMs = 120000, const QProcessEnvironment &environment = {})
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
     if (!directory.isEmpty())
         process.setWorkingDirectory(directory);
     process.start(program, arguments);
@@ -55,6 +59,32 @@ QProcessEnvironment withoutDisplay()
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
     return environment;
+}
+
+// The packages are built from the checkout whatever this build's options: the
+// normal build's suite checks them, the sanitizer build's skips them.
+#define REQUIRE_PACKAGES()                                                                                   \
+    do {                                                                                                     \
+        if (!QUARNEL_PACKAGE_TESTS)                                                                          \
+            QSKIP("the packages are checked in the normal build");                                           \
+        QVERIFY2(packages(), qPrintable(packageLog_));                                                       \
+    } while (false)
+
+// Builds the Debian packages into a folder, without the tests (the suite runs
+// them) and without ccache, which would hand the second build the first one's
+// objects and hide what differs between them; `variant` builds under another
+// time zone and locale.
+Result buildPackages(const QString &folder, bool variant)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"CMAKE_CXX_COMPILER_LAUNCHER", "CMAKE_C_COMPILER_LAUNCHER", "DEB_BUILD_OPTIONS"})
+        environment.remove(name);
+    environment.insert("DEB_BUILD_OPTIONS", "nocheck parallel=2");
+    if (variant) {
+        environment.insert("TZ", "Pacific/Kiritimati");
+        environment.insert("LC_ALL", "cs_CZ.UTF-8");
+    }
+    return run(QUARNEL_SOURCE_DIR "/scripts/package-debian.sh", {folder}, {}, 45 * 60 * 1000, environment);
 }
 
 // The keys of a desktop entry's [Desktop Entry] group (QSettings would take ';' for a comment).
@@ -105,28 +135,30 @@ private:
     QTemporaryDir prefix_;
     QString installLog_;
     QTemporaryDir packageDir_;
-    QString deb_, packageLog_; // made once, by the first test that needs it
+    bool packaged_ = false;
+    QString packageLog_; // made once, by the first test that needs them
 
     QString installed(const QString &path) const { return prefix_.filePath(path); }
+    // A package's file in the output folder (quarnel_<version>_<arch>.deb, ...),
+    // and a path in the quarnel package, unpacked.
+    QString packageFile(const QString &pattern) const
+    {
+        const QStringList found = QDir(packageDir_.filePath("out")).entryList({pattern});
+        return found.size() == 1 ? packageDir_.filePath("out/" + found.first()) : QString();
+    }
     QString unpacked(const QString &path) const { return packageDir_.filePath("root/" + path); }
 
-    // CPack's Debian package, and its files unpacked beside it; empty on failure.
-    QString package()
+    // The Debian packages, built once, and quarnel unpacked; false on failure, with the log.
+    bool packages()
     {
-        if (!deb_.isEmpty() || !packageLog_.isEmpty())
-            return deb_;
-        const Result pack =
-            run(QUARNEL_CPACK, {"-G", "DEB", "-B", packageDir_.path()}, QUARNEL_BUILD_DIR, 300000);
-        const QStringList debs = QDir(packageDir_.path()).entryList({"quarnel_*.deb"});
-        packageLog_ = pack.output + "\n";
-        if (pack.exitCode != 0 || debs.size() != 1)
-            return {};
-        const QString deb = packageDir_.filePath(debs.first());
-        const Result extract = run(tool("dpkg-deb"), {"--extract", deb, packageDir_.filePath("root")});
-        packageLog_ += extract.output;
-        if (extract.exitCode == 0)
-            deb_ = deb;
-        return deb_;
+        if (!packaged_ && packageLog_.isEmpty()) {
+            const Result build = buildPackages(packageDir_.filePath("out"), false);
+            const Result extract =
+                run(tool("dpkg-deb"), {"--extract", packageFile("quarnel_*.deb"), unpacked("")});
+            packageLog_ = build.output + "\n" + extract.output;
+            packaged_ = build.exitCode == 0 && extract.exitCode == 0;
+        }
+        return packaged_;
     }
 
 private slots:
@@ -275,8 +307,9 @@ private slots:
     }
 
     // A manual page that is only --help again (help2man without its include file),
-    // or whose include file displaces what --help gives: each section, with a
-    // line it must hold.
+    // or whose include file displaces what --help gives, that leaves the sound
+    // module out of its files, or that runs the copyright holder and the licence
+    // into one line: each section, with a pattern of what it must hold.
     void manualPage_data()
     {
         QTest::addColumn<QString>("section");
@@ -285,8 +318,10 @@ private slots:
         QTest::newRow("DESCRIPTION from --help") << "DESCRIPTION" << "Shows how light from two slits";
         QTest::newRow("DESCRIPTION") << "DESCRIPTION" << "Every twentieth point shows its construction";
         QTest::newRow("OPTIONS") << "OPTIONS" << "Show the version and exit.";
-        QTest::newRow("KEYS") << "KEYS" << ".B Ctrl+Q\nQuit";
-        QTest::newRow("FILES") << "FILES" << "/usr/share/applications/" + appId + ".desktop";
+        QTest::newRow("KEYS") << "KEYS" << "\\.B Ctrl\\+Q\nQuit";
+        QTest::newRow("FILES") << "FILES" << "/usr/share/applications/" + appId + "\\.desktop";
+        QTest::newRow("FILES, the sound") << "FILES" << "/usr/lib/[^ ]*/quarnel_sound\\.so\n.*quarnel\\\\-sound";
+        QTest::newRow("COPYRIGHT") << "COPYRIGHT" << "developers\n\\.(PP|br)\nLicence MIT";
         QTest::newRow("SEE ALSO") << "\"SEE ALSO\"" << "The help in the program";
         // clang-format on
     }
@@ -300,42 +335,74 @@ private slots:
         const auto found = std::find_if(sections.begin(), sections.end(),
                                         [&](const QString &s) { return s.startsWith(section + "\n"); });
         QVERIFY2(found != sections.end(), qPrintable(page.output));
-        QVERIFY2(found->contains(text), qPrintable(*found));
+        QVERIFY2(found->contains(QRegularExpression(text, QRegularExpression::DotMatchesEverythingOption)),
+                 qPrintable(*found));
     }
 
-    // CPack's Debian package holds the installed tree under /usr, depends on the
-    // Qt libraries, the X11 platform plugin and the fonts, and its program starts.
-    void debianPackage()
+    // What each Debian package depends on and holds: quarnel must not pull in Qt
+    // Multimedia (and with it GStreamer and FFmpeg) for a sound never asked for,
+    // nor hold the sound output; quarnel-sound holds only that, which depends on
+    // Qt Multimedia and on the program of its own version, whose interface it
+    // implements, and not on the window's libraries. (A file installed but in
+    // neither package fails the build itself: dh_missing --fail-missing.)
+    void debianPackages_data()
     {
-        const QString dpkgDeb = tool("dpkg-deb");
-        if (dpkgDeb.isEmpty())
-            QSKIP("dpkg-deb is not installed: not a Debian system");
-        const QString deb = package();
-        QVERIFY2(!deb.isEmpty(), qPrintable(packageLog_));
-
-        const Result fields = run(dpkgDeb, {"--field", deb, "Package", "Version", "Depends"});
-        QVERIFY2(fields.exitCode == 0, qPrintable(fields.output));
-        QVERIFY(fields.output.contains("Package: quarnel\n"));
-        QVERIFY(fields.output.contains("Version: " + QString(QUARNEL_VERSION)));
-        for (const char *dependency :
+        QTest::addColumn<QString>("package");
+        QTest::addColumn<QStringList>("relations"); // "Field: package", each one of the field's entries
+        QTest::addColumn<QString>("notRelated");    // a pattern no line of Depends or Recommends matches
+        QTest::addColumn<QString>("notFiles");      // a pattern no path under /usr matches
+        QStringList program;
+        for (const char *name :
              {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6", "qt6-qpa-plugins", "fonts-liberation"})
-            QVERIFY2(
-                fields.output.contains(QRegularExpression(QString("[ ,]%1[ ,(\\n]|%1$").arg(dependency))),
-                qPrintable(QString(dependency) + " missing from: " + fields.output));
+            program << QString("Depends: ") + name;
+        QTest::newRow("quarnel") << "quarnel" << program + QStringList{"Recommends: quarnel-sound"}
+                                 << "^Depends:.*multimedia"
+                                 << "lib/.*quarnel_sound";
+        // The two packages share no file: dpkg would refuse to install the second.
+        QTest::newRow("quarnel-sound")
+            << "quarnel-sound"
+            << QStringList{"Depends: libqt6multimedia6", "Depends: quarnel (= " QUARNEL_VERSION ")"}
+            << "^Depends:.*libqt6widgets"
+            << "bin/|share/(applications|icons|metainfo|man)/";
+    }
+    void debianPackages()
+    {
+        QFETCH(QString, package);
+        QFETCH(QStringList, relations);
+        QFETCH(QString, notRelated);
+        QFETCH(QString, notFiles);
+        REQUIRE_PACKAGES();
+        const QString deb = packageFile(package + "_*.deb");
+        const Result fields = run(tool("dpkg-deb"), {"--field", deb, "Depends", "Recommends"});
+        const auto lines = QRegularExpression::MultilineOption;
+        for (const QString &relation : relations)
+            QVERIFY2(fields.output.contains(QRegularExpression(
+                         "^" + relation.section(": ", 0, 0) + ": (.*, )?"
+                             + QRegularExpression::escape(relation.section(": ", 1)) + "( |,|$)",
+                         lines)),
+                     qPrintable(relation + " missing from:\n" + fields.output));
+        QVERIFY2(!fields.output.contains(QRegularExpression(notRelated, lines)), qPrintable(fields.output));
+        const Result contents = run(tool("dpkg-deb"), {"--contents", deb});
+        QVERIFY2(!contents.output.contains(QRegularExpression(" \\./usr/(" + notFiles + ")", lines)),
+                 qPrintable(contents.output));
+    }
 
-        const Result contents = run(dpkgDeb, {"--contents", deb});
-        for (const QString &path : installedFiles
-                 + QStringList{"share/doc/quarnel/copyright", "share/doc/quarnel/changelog.gz",
-                               "share/man/man1/quarnel.1.gz"})
-            QVERIFY2(contents.output.contains(" ./usr/" + path + "\n"), qPrintable(path));
-
-        // The changelog's latest entry is this version: a release must add its entry.
+    // A release that adds its changelog entry but not its metainfo release, or the
+    // other way round; and a packaged program that does not start: with Qt's own
+    // options on its command line reaching Qt, no display, the platform named there.
+    void packagedProgram()
+    {
+        REQUIRE_PACKAGES();
         const Result changelog = run(tool("gzip"), {"-dc", unpacked("usr/share/doc/quarnel/changelog.gz")});
-        QVERIFY2(changelog.output.startsWith("quarnel (" + QString(QUARNEL_VERSION) + ") "),
-                 qPrintable(changelog.output));
+        const QString top = changelog.output.section("\n\n", 0, 0);
+        QVERIFY2(top.startsWith("quarnel (" QUARNEL_VERSION ") "), qPrintable(changelog.output));
+        const QDateTime date = QDateTime::fromString(
+            changelog.output.section("\n -- ", 1, 1).section("  ", 1, 1).section('\n', 0, 0),
+            Qt::RFC2822Date);
+        QHash<QString, QString> attributes;
+        metainfoElements(unpacked("usr/share/metainfo/" + appId + ".metainfo.xml"), &attributes);
+        QCOMPARE(attributes.value("release@date"), date.toUTC().date().toString(Qt::ISODate));
 
-        // The packaged program, unpacked, starts and keeps running, with Qt's own
-        // options on its command line reaching Qt: no display, the platform named there.
         QProcess program;
         program.setProcessEnvironment(withoutDisplay());
         program.setProcessChannelMode(QProcess::MergedChannels);
@@ -347,52 +414,40 @@ private slots:
         program.waitForFinished(3000);
     }
 
-    // A source package that packs the build folders (87 MB of them once), git's
-    // files or an editor's, or that misses a file of the checkout.
-    void sourcePackage()
+    // Two builds of the same files that differ: a file time, the order of a
+    // folder's entries, the build folder's path, the time zone or the locale
+    // reaching the program, a compiled translation, the manual page, the gzipped
+    // changelog or the source archive. The second build runs later, in another
+    // folder, under another time zone and locale.
+    void reproducible()
     {
-        const QString git = tool("git");
-        if (git.isEmpty() || !QFileInfo::exists(QUARNEL_SOURCE_DIR "/.git"))
-            QSKIP("not a git checkout, or git is not installed");
-        QTemporaryDir out;
-        const Result pack = run(QUARNEL_CPACK, {"--config", "CPackSourceConfig.cmake", "-B", out.path()},
-                                QUARNEL_BUILD_DIR, 300000);
-        const QString top = "quarnel-" QUARNEL_VERSION;
-        QVERIFY2(pack.exitCode == 0 && QFileInfo::exists(out.filePath(top + ".tar.xz")),
-                 qPrintable(pack.output));
-        const Result list = run(tool("tar"), {"--list", "--file", out.filePath(top + ".tar.xz")});
-        QVERIFY2(list.exitCode == 0, qPrintable(list.output));
-        QSet<QString> packed;
-        for (const QString &path : list.output.split('\n', Qt::SkipEmptyParts)) {
-            QVERIFY2(path.startsWith(top + "/"), qPrintable(path));
-            if (!path.endsWith('/'))
-                packed.insert(path.mid(top.size() + 1));
+        REQUIRE_PACKAGES();
+        QTemporaryDir again;
+        const Result build = buildPackages(again.filePath("out"), true);
+        QVERIFY2(build.exitCode == 0, qPrintable(build.output));
+        const QStringList first = QDir(packageDir_.filePath("out")).entryList({"*.deb", "*.dsc", "*.tar.xz"});
+        QCOMPARE(QDir(again.filePath("out")).entryList({"*.deb", "*.dsc", "*.tar.xz"}), first);
+        QStringList differing; // diffoscope shows how
+        for (const QString &name : first) {
+            QFile a(packageDir_.filePath("out/" + name)), b(again.filePath("out/" + name));
+            if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.readAll() != b.readAll())
+                differing << name;
         }
-        // Every tracked file; besides them only new files git does not ignore.
-        const auto files = [&](const QStringList &options) {
-            const QStringList lines = run(git, QStringList{"-C", QUARNEL_SOURCE_DIR, "ls-files"} + options)
-                                          .output.split('\n', Qt::SkipEmptyParts);
-            return QSet<QString>(lines.begin(), lines.end());
-        };
-        const QSet<QString> tracked = files({}), missing = tracked - packed,
-                            extra = packed - tracked - files({"--others", "--exclude-standard"});
-        QVERIFY(tracked.contains("CMakeLists.txt"));
-        QVERIFY2(missing.isEmpty(),
-                 qPrintable("not packed: " + QStringList(missing.begin(), missing.end()).join(' ')));
-        QVERIFY2(extra.isEmpty(), qPrintable("packed: " + QStringList(extra.begin(), extra.end()).join(' ')));
+        QVERIFY2(differing.isEmpty(), qPrintable(differing.join(' ')));
     }
 
     // The desktop's, the software centres' and Flathub's validators pass the
     // installed launcher and metadata (offline; the launcher with no hint, as a
     // second main category lists it twice in some menus; the metadata strictly,
     // with no info either, its id's capitals, a pedantic note, aside);
-    // lintian finds no error and no warning in the package (a missing licence,
-    // changelog, maintainer address or manual page is one), and the program is
-    // built with the hardening Debian builds with; reuse finds a licence and a
+    // lintian finds no error and no warning in the source package or the binary
+    // ones (a missing licence, changelog, maintainer address or manual page is
+    // one), and the packaged program is built with the hardening Debian builds with; reuse finds a licence and a
     // copyright holder for every file of the checkout (a new file without its two
     // SPDX lines, a data file missing from .reuse/dep5, a licence with no text in
-    // LICENSES/). In the arguments "prefix/…" is the installed tree, "deb" the
-    // package, "usr/…" the package unpacked and "checkout" the source folder.
+    // LICENSES/). In the arguments "prefix/…" is the installed tree, "changes" the
+    // packages' .changes file, which names them all, "usr/…" the quarnel package
+    // unpacked and "checkout" the source folder.
     void checkers_data()
     {
         QTest::addColumn<QString>("checker");
@@ -411,14 +466,12 @@ private slots:
         QTest::newRow("appstream-util")
             << "appstream-util" << QStringList{"validate-strict", "--nonet", metainfo} << "appstream-util"
             << errorLine;
-        QTest::newRow("lintian") << "lintian" << QStringList{"--display-info", "--pedantic", "deb"}
+        QTest::newRow("lintian") << "lintian" << QStringList{"--display-info", "--pedantic", "changes"}
                                  << "lintian" << errorOrWarning;
-        // Fortification needs the optimiser and is left out with the sanitizers. The
-        // control-flow marking needs start files that have it, which Debian 12's lack.
-        QStringList hardening{"--nocfprotection", "usr/bin/quarnel"};
-        if (!QUARNEL_FORTIFIED)
-            hardening.prepend("--nofortify");
-        QTest::newRow("hardening-check") << "hardening-check" << hardening << "devscripts" << errorOrWarning;
+        // The control-flow marking needs start files that have it, which Debian 12's lack.
+        QTest::newRow("hardening-check")
+            << "hardening-check" << QStringList{"--nocfprotection", "usr/bin/quarnel"} << "devscripts"
+            << errorOrWarning;
         QTest::newRow("reuse") << "reuse" << QStringList{"--root", "checkout", "lint"} << "reuse"
                                << "not compliant";
     }
@@ -434,10 +487,9 @@ private slots:
         for (QString &argument : arguments) {
             if (argument.startsWith("prefix/")) {
                 argument = installed(argument.mid(7));
-            } else if (argument == "deb" || argument.startsWith("usr/")) {
-                const QString deb = package();
-                QVERIFY2(!deb.isEmpty(), qPrintable(packageLog_));
-                argument = argument == "deb" ? deb : unpacked(argument);
+            } else if (argument == "changes" || argument.startsWith("usr/")) {
+                REQUIRE_PACKAGES();
+                argument = argument == "changes" ? packageFile("quarnel_*.changes") : unpacked(argument);
             } else if (argument == "checkout") {
                 // Without git, reuse would take the build folders for sources.
                 if (!QFileInfo::exists(QUARNEL_SOURCE_DIR "/.git"))

@@ -102,6 +102,7 @@ std::optional<int> readCommandLine(int argc, char **argv)
         print(stdout,
               QStringLiteral("quarnel " QUARNEL_VERSION_STRING "\n"
                              "Copyright (C) 2026 The Quarnel developers\n"
+                             "\n"
                              "Licence MIT: this is free software; you are free to change and\n"
                              "redistribute it. There is NO WARRANTY, to the extent permitted by law.\n"));
         return 0;
