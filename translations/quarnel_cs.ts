@@ -541,11 +541,6 @@
         <translation>otevře okno, které porovná vzorec pro malé úhly s přesnými místy pruhů.</translation>
     </message>
     <message>
-        <source>plays the pattern as sound.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>přehraje obrazec jako zvuk.</translation>
-    </message>
-    <message>
         <source>quits Quarnel as %1 does: after a run that goes on.</source>
         <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
         <translation>ukončí Quarnel stejně jako %1: až skončí běh, který právě probíhá.</translation>
@@ -554,11 +549,6 @@
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Tisk...</translation>
-    </message>
-    <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Se čtečkou obrazovky je konec běhu slyšet, ať je fokus kdekoli: že běh skončil, spolu s první větou popisu obrázku, nebo po klávese Escape bod, ve kterém se běh zastavil.</translation>
     </message>
     <message>
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
@@ -845,6 +835,101 @@
         <extracomment>A message box: %1 is the PDF file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
         <translation>Nápovědu se nepodařilo uložit jako „%1“: %2</translation>
     </message>
+    <message>
+        <source>Measure the wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Změřte vlnovou délku</translation>
+    </message>
+    <message>
+        <source>Open the real experiment with %1 and set the wavelength to %2 nm, the slits&apos; separation a to %3 mm and the screen&apos;s distance L to %4 m. Let %5 photons arrive.</source>
+        <extracomment>The settings of the activity in the real experiment: %1 the key that opens it, %2 a wavelength in nm, %3 the slits&apos; separation in mm, %4 the screen&apos;s distance in m, %5 a number of photons.</extracomment>
+        <translation>Otevřete skutečný pokus klávesami %1 a nastavte vlnovou délku na %2 nm, vzdálenost štěrbin a na %3 mm a vzdálenost stínítka L na %4 m. Nechte dopadnout %5 fotonů.</translation>
+    </message>
+    <message>
+        <source>Measure on the ruler how far apart the bright bands lie: measure across ten spacings, from bright band %1 left of the middle to bright band %1 right of it, and divide by ten. Then work out the wavelength λ = a·Δy/L. Does it agree with the laser&apos;s?</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (5). Keep λ = a·Δy/L.</extracomment>
+        <translation>Změřte na měřítku, jak daleko od sebe leží světlé pruhy: změřte deset vzdáleností najednou, od %1. světlého pruhu vlevo od středu po %1. světlý pruh vpravo od něj, a vydělte deseti. Pak vypočtěte vlnovou délku λ = a·Δy/L. Souhlasí s vlnovou délkou laseru?</translation>
+    </message>
+    <message>
+        <source>Ten spacings measure %1 mm, so Δy = %2 mm and λ = a·Δy/L = %3 mm × %2 mm / %4 m = %5 nm, the laser&apos;s %6 nm. Misreading the ruler by half a millimetre across ten spacings changes λ by about %7 nm: measuring across many bands makes the result precise.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are lengths in mm, %3 the separation in mm, %4 the distance in m, %5 and %6 wavelengths in nm, %7 an uncertainty in nm.</extracomment>
+        <translation>Deset vzdáleností měří %1 mm, takže Δy = %2 mm a λ = a·Δy/L = %3 mm × %2 mm / %4 m = %5 nm, tedy %6 nm laseru. Chyba čtení půl milimetru na deseti vzdálenostech změní λ asi o %7 nm: měření přes mnoho pruhů dává přesný výsledek.</translation>
+    </message>
+    <message>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>Obrazec jako zvuk</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 přehraje poslední běh jako zvuk, asi za čtyři sekundy: stínítko odspodu nahoru, setinu sekundy na každý bod. Tón je hlasitý tam, kde je graf jasný, a v tmavém pruhu mlčí. %2 ho zastaví.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>U každého světlého pruhu zazní krátké vysoké &lt;b&gt;tiknutí&lt;/b&gt;: spočítejte tiknutí a máte spočítané pruhy. &lt;b&gt;Cvaknutí&lt;/b&gt; o oktávu níž označuje místo, kde běh prochází optickou osou, takže lze rozlišit pruhy pod středem a nad ním.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Zkoumání běhu z klávesnice</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 otevře vedle obrázku okno pro zkoumání běhu. Jeho pole &lt;b&gt;%2&lt;/b&gt; vybírá jeden z 399 bodů stínítka, 1 je dole; údaje pod ním udávají obě dráhy k tomuto bodu, jejich rozdíl a úhel mezi fázory. %3 posunou o jeden bod, %4 o dvacet, %5 úplně dolů nebo nahoru.</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 přejde na další světlý bod nad vybraným, %2 na další tmavý; za vrškem začínají obě znovu odspodu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; uloží poslední běh do tabulky vedle dříve ponechaných běhů, nejvýš čtyř, aby šly porovnat jejich pruhy. &lt;b&gt;%2&lt;/b&gt; zapíše každý bod běhu do souboru CSV pro tabulkový procesor a &lt;b&gt;%3&lt;/b&gt; vloží tutéž tabulku do schránky.</translation>
+    </message>
+    <message>
+        <source>play the pattern as sound; the second four times slower.</source>
+        <extracomment>What the keys do: the first plays the pattern in four seconds, the second at a quarter of the speed.</extracomment>
+        <translation>přehrají obrazec jako zvuk; druhá čtyřikrát pomaleji.</translation>
+    </message>
+    <message>
+        <source>says the last run&apos;s summary again: its bright bands, how far apart they lie and what changed since the run before.</source>
+        <extracomment>What the key does, for a screen reader&apos;s user.</extracomment>
+        <translation>znovu přečte shrnutí posledního běhu: jeho světlé pruhy, jak daleko jsou od sebe a co se změnilo od běhu předtím.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>Se čtečkou obrazovky je konec běhu slyšet, ať je fokus kdekoli: že běh skončil, spolu s první větou popisu obrázku, nebo po klávese Escape bod, ve kterém se běh zastavil. Pomalý běh navíc ohlásí, když projde čtvrtinu, polovinu a tři čtvrtiny stínítka. V této nápovědě se šipkami pohybujete textem po řádcích a klávesami %1 a %2 od nadpisu k nadpisu.</translation>
+    </message>
+    <message>
+        <source>A real experiment</source>
+        <extracomment>A heading of the help: the window with a real two-slit experiment in nanometres and metres.</extracomment>
+        <translation>Skutečný pokus</translation>
+    </message>
+    <message>
+        <source>%1 opens a real experiment beside the picture: a laser&apos;s wavelength, the slits&apos; separation a and the screen&apos;s distance L in nanometres, millimetres and metres, the screen as the eye sees it with photons arriving one by one, and the two paths to a point you choose.</source>
+        <extracomment>%1 is the key that opens the window.</extracomment>
+        <translation>%1 otevře vedle obrázku skutečný pokus: vlnovou délku laseru, vzdálenost štěrbin a a vzdálenost stínítka L v nanometrech, milimetrech a metrech, stínítko, jak ho vidí oko, s fotony dopadajícími jeden po druhém, a obě dráhy do bodu, který zvolíte.</translation>
+    </message>
+    <message>
+        <source>With a green laser of %1 nm, slits %2 mm apart and a screen %3 m away the bands lie %4 mm apart, and the first bright band&apos;s exact place and the small-angle formula&apos;s differ by only %5 µm. There λ/a is %6 and every band shown lies less than %7° from the axis, where sin θ, tan θ and θ agree. In the picture λ/a is about %8 and the bands lie at large angles: that is why the formula and the exact places part there, and not in the laboratory.</source>
+        <extracomment>%1 the wavelength in nm, %2 the slits&apos; separation in mm, %3 the screen&apos;s distance in m, %4 the band spacing in mm, %5 a difference in micrometres, %6 the ratio λ/a, %7 an angle in degrees, %8 the picture&apos;s λ/a at start-up. Keep the symbols λ, a, θ.</extracomment>
+        <translation>Se zeleným laserem %1 nm, štěrbinami %2 mm od sebe a stínítkem ve vzdálenosti %3 m leží pruhy %4 mm od sebe a přesná poloha prvního světlého pruhu se od polohy podle vzorce pro malé úhly liší jen o %5 µm. Tam je λ/a rovno %6 a každý zobrazený pruh leží méně než %7° od osy, kde se sin θ, tan θ a θ shodují. V obrázku je λ/a asi %8 a pruhy leží pod velkými úhly: proto se tam vzorec a přesné polohy rozcházejí, a v laboratoři ne.</translation>
+    </message>
+    <message>
+        <source>The paths to that first band are %1 and %2 wavelengths long: neither needs to be a whole number of wavelengths. What is one whole wavelength is their difference, %3, and only the difference decides where the screen is bright.</source>
+        <extracomment>%1 and %2 are the two paths&apos; lengths in wavelengths (millions), %3 their difference in wavelengths.</extracomment>
+        <translation>Dráhy k tomuto prvnímu pruhu jsou dlouhé %1 a %2 vlnových délek: žádná z nich nemusí být celým násobkem vlnové délky. Jedna celá vlnová délka je jejich rozdíl, %3, a jen rozdíl rozhoduje, kde je stínítko světlé.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Text nápovědy</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -910,6 +995,332 @@
     </message>
 </context>
 <context>
+    <name>LabOrdersModel</name>
+    <message>
+        <source>Order m</source>
+        <extracomment>A column of the real experiment&apos;s table of bright bands: the order m (path difference m wavelengths).</extracomment>
+        <translation>Řád m</translation>
+    </message>
+    <message>
+        <source>Exact (mm)</source>
+        <extracomment>A column: where the path difference is exactly m wavelengths, millimetres above the axis.</extracomment>
+        <translation>Přesně (mm)</translation>
+    </message>
+    <message>
+        <source>Formula mλL/a (mm)</source>
+        <extracomment>A column: where the small-angle formula y = mλL/a puts band m, millimetres; keep the formula.</extracomment>
+        <translation>Vzorec mλL/a (mm)</translation>
+    </message>
+    <message>
+        <source>Difference (µm)</source>
+        <extracomment>A column: the exact place less the formula&apos;s, in micrometres.</extracomment>
+        <translation>Rozdíl (µm)</translation>
+    </message>
+</context>
+<context>
+    <name>LabWindow</name>
+    <message>
+        <source>A real experiment</source>
+        <extracomment>The title of the window with a real two-slit experiment in nanometres and metres (Ctrl+L).</extracomment>
+        <translation>Skutečný pokus</translation>
+    </message>
+    <message>
+        <source>The screen as the eye sees it</source>
+        <extracomment>The accessible name of the strip that shows the laboratory&apos;s screen as the eye sees it.</extracomment>
+        <translation>Stínítko, jak ho vidí oko</translation>
+    </message>
+    <message>
+        <source>&amp;Wavelength λ:</source>
+        <extracomment>The label of the wavelength box; &amp; marks the access key. λ is the wavelength&apos;s symbol.</extracomment>
+        <translation>&amp;Vlnová délka λ:</translation>
+    </message>
+    <message>
+        <source>The laser&apos;s wavelength, 380 to 780 nanometres</source>
+        <extracomment>Accessible description of the wavelength box.</extracomment>
+        <translation>Vlnová délka laseru, 380 až 780 nanometrů</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <extracomment>The unit after the wavelength&apos;s number: nanometres.</extracomment>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>Slits&apos; sep&amp;aration a:</source>
+        <extracomment>The label of the slits&apos; separation box; &amp; marks the access key. a is its symbol.</extracomment>
+        <translation>Vzdálenost &amp;štěrbin a:</translation>
+    </message>
+    <message>
+        <source>How far apart the two slits are, 0.05 to 1.00 millimetres</source>
+        <extracomment>Accessible description of the separation box.</extracomment>
+        <translation>Jak daleko od sebe jsou obě štěrbiny, 0,05 až 1,00 milimetru</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <extracomment>The unit after the separation&apos;s number: millimetres.</extracomment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Screen&apos;s &amp;distance L:</source>
+        <extracomment>The label of the screen&apos;s distance box; &amp; marks the access key. L is its symbol.</extracomment>
+        <translation>Vzdálenost &amp;stínítka L:</translation>
+    </message>
+    <message>
+        <source>How far the screen stands behind the slits, 0.50 to 5.00 metres</source>
+        <extracomment>Accessible description of the distance box.</extracomment>
+        <translation>Jak daleko za štěrbinami stojí stínítko, 0,50 až 5,00 metru</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <extracomment>The unit after the distance&apos;s number: metres.</extracomment>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Red laser pointer, 650 nm</source>
+        <extracomment>A button: a red laser pointer&apos;s wavelength; keep the number.</extracomment>
+        <translation>Červené laserové ukazovátko, 650 nm</translation>
+    </message>
+    <message>
+        <source>Green laser pointer, 532 nm</source>
+        <extracomment>A button: a green laser pointer&apos;s wavelength; keep the number.</extracomment>
+        <translation>Zelené laserové ukazovátko, 532 nm</translation>
+    </message>
+    <message>
+        <source>Violet laser pointer, 405 nm</source>
+        <extracomment>A button: a violet laser pointer&apos;s wavelength; keep the number.</extracomment>
+        <translation>Fialové laserové ukazovátko, 405 nm</translation>
+    </message>
+    <message>
+        <source>%1: %2 is refused; it must lie between %3 and %4.</source>
+        <extracomment>A message when a typed value is outside its box&apos;s range: %1 the box&apos;s name (Wavelength λ …), %2 the typed value with its unit, %3 and %4 the limits with their units.</extracomment>
+        <translation>%1: hodnota %2 je odmítnuta; musí ležet mezi %3 a %4.</translation>
+    </message>
+    <message>
+        <source>&amp;Photons arrive</source>
+        <extracomment>A button that lets photons arrive one by one at the chosen pace, or stops them; &amp; marks the access key.</extracomment>
+        <translation>&amp;Fotony dopadají</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>The unit after the pace&apos;s number: photons arriving per second.</extracomment>
+        <translation> za sekundu</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <extracomment>The accessible name of the box that sets how many photons arrive per second.</extracomment>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>To %1</source>
+        <extracomment>A button that brings the photons up to so many at once: %1 is 10, 100, 1,000 or 100,000.</extracomment>
+        <translation>Do %1</translation>
+    </message>
+    <message>
+        <source>Lets photons arrive until %1 have</source>
+        <extracomment>Accessible description of the buttons that bring the photons up to a number; %1 the number.</extracomment>
+        <translation>Nechá dopadat fotony, dokud jich nedopadne %1</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <extracomment>A button that takes every photon off the screen and starts again; &amp; marks the access key.</extracomment>
+        <translation>Vy&amp;mazat</translation>
+    </message>
+    <message>
+        <source>Sa&amp;me photons again, seed:</source>
+        <extracomment>A check box: the photons arrive at the same places every time, from the seed beside it; &amp; marks the access key.</extracomment>
+        <translation>S&amp;tejné fotony znovu, semínko:</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <extracomment>The accessible name of the seed box: the number the random arrivals start from.</extracomment>
+        <translation>Semínko</translation>
+    </message>
+    <message>
+        <source>The construction at a point</source>
+        <extracomment>The title of the group with the two paths to the chosen point, in real units.</extracomment>
+        <translation>Konstrukce v bodě</translation>
+    </message>
+    <message>
+        <source>P&amp;oint y:</source>
+        <extracomment>The label of the box with the chosen point&apos;s height above the axis; &amp; marks the access key.</extracomment>
+        <translation>&amp;Bod y:</translation>
+    </message>
+    <message>
+        <source>The chosen point&apos;s height above the axis on the screen, −50 to 50 millimetres; a click on the strip chooses it too</source>
+        <extracomment>Accessible description of the point box; the strip&apos;s keys are the same.</extracomment>
+        <translation>Výška zvoleného bodu nad osou na stínítku, −50 až 50 milimetrů; zvolit ho lze i kliknutím na pruh</translation>
+    </message>
+    <message>
+        <source>%1 is off the screen shown; choose a point between −50 and 50 mm.</source>
+        <extracomment>A message: %1 the typed height with its unit; the screen shown reaches 50 mm each way.</extracomment>
+        <translation>%1 leží mimo zobrazené stínítko; zvolte bod mezi −50 a 50 mm.</translation>
+    </message>
+    <message>
+        <source>Path from slit A</source>
+        <extracomment>A readout: the path from slit A (the upper slit) to the point.</extracomment>
+        <translation>Dráha od štěrbiny A</translation>
+    </message>
+    <message>
+        <source>From the upper slit to the point, in metres and in wavelengths</source>
+        <extracomment>Accessible description of the path A readout.</extracomment>
+        <translation>Od horní štěrbiny do bodu, v metrech a ve vlnových délkách</translation>
+    </message>
+    <message>
+        <source>Path from slit B</source>
+        <extracomment>A readout: the path from slit B (the lower slit) to the point.</extracomment>
+        <translation>Dráha od štěrbiny B</translation>
+    </message>
+    <message>
+        <source>From the lower slit to the point, in metres and in wavelengths</source>
+        <extracomment>Accessible description of the path B readout.</extracomment>
+        <translation>Od dolní štěrbiny do bodu, v metrech a ve vlnových délkách</translation>
+    </message>
+    <message>
+        <source>Path difference B − A</source>
+        <extracomment>A readout: how much longer path B is than path A.</extracomment>
+        <translation>Dráhový rozdíl B − A</translation>
+    </message>
+    <message>
+        <source>How much longer the path from slit B is, in nanometres and in wavelengths</source>
+        <extracomment>Accessible description of the path difference readout.</extracomment>
+        <translation>O kolik je dráha od štěrbiny B delší, v nanometrech a ve vlnových délkách</translation>
+    </message>
+    <message>
+        <source>Phase difference</source>
+        <extracomment>A readout: the angle between the two phasors.</extracomment>
+        <translation>Fázový rozdíl</translation>
+    </message>
+    <message>
+        <source>How much further phasor B is turned than phasor A, in radians and degrees</source>
+        <extracomment>Accessible description of the phase difference readout.</extracomment>
+        <translation>O kolik víc je fázor B otočen než fázor A, v radiánech a stupních</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <extracomment>A readout: how bright the point is, against the brightest place.</extracomment>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>The intensity at the point as a share of the brightest band&apos;s</source>
+        <extracomment>Accessible description of the brightness readout.</extracomment>
+        <translation>Intenzita v bodě jako podíl intenzity nejsvětlejšího pruhu</translation>
+    </message>
+    <message>
+        <source>Phasors at the point</source>
+        <extracomment>The accessible name of the drawing of the two phasors at the point and their sum.</extracomment>
+        <translation>Fázory v bodě</translation>
+    </message>
+    <message>
+        <source>Bright bands: exact and by the formula</source>
+        <extracomment>The title of the group comparing the exact places of the bright bands with the small-angle formula&apos;s.</extracomment>
+        <translation>Světlé pruhy: přesně a podle vzorce</translation>
+    </message>
+    <message>
+        <source>Band spacing</source>
+        <extracomment>A readout: how far apart neighbouring bright bands lie near the axis.</extracomment>
+        <translation>Vzdálenost pruhů</translation>
+    </message>
+    <message>
+        <source>From the middle bright band to the next, exactly and by the formula λL/a</source>
+        <extracomment>Accessible description of the band spacing readout; keep λL/a.</extracomment>
+        <translation>Od středního světlého pruhu k dalšímu, přesně a podle vzorce λL/a</translation>
+    </message>
+    <message>
+        <source>Bright bands, exact and by the small-angle formula</source>
+        <extracomment>The accessible name of the table of bright bands; choosing a row moves the point there.</extracomment>
+        <translation>Světlé pruhy, přesně a podle vzorce pro malé úhly</translation>
+    </message>
+    <message>
+        <source>Choosing a row puts the point on that band</source>
+        <extracomment>Accessible description of the table of bright bands.</extracomment>
+        <translation>Volba řádku přesune bod na tento pruh</translation>
+    </message>
+    <message>
+        <source>&amp;Save table...</source>
+        <extracomment>A button: saves the table of bright bands as a CSV file; &amp; marks the access key.</extracomment>
+        <translation>&amp;Uložit tabulku...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy table</source>
+        <extracomment>A button: puts the table of bright bands on the clipboard; &amp; marks the access key.</extracomment>
+        <translation>&amp;Kopírovat tabulku</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button that closes the real experiment&apos;s window.</extracomment>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Photons: %1</source>
+        <extracomment>How many photons have arrived on the strip; %1 the number.</extracomment>
+        <translation>Fotony: %1</translation>
+    </message>
+    <message>
+        <source>%1 m = %2 λ</source>
+        <extracomment>A path&apos;s length: %1 in metres, %2 in wavelengths (λ is the wavelength&apos;s symbol).</extracomment>
+        <translation>%1 m = %2 λ</translation>
+    </message>
+    <message>
+        <source>%1 nm = %2 λ</source>
+        <extracomment>The path difference: %1 in nanometres, %2 in wavelengths.</extracomment>
+        <translation>%1 nm = %2 λ</translation>
+    </message>
+    <message>
+        <source>%1 rad = %2°</source>
+        <extracomment>The phase difference: %1 in radians, %2 in degrees.</extracomment>
+        <translation>%1 rad = %2°</translation>
+    </message>
+    <message>
+        <source>%1 % of the brightest</source>
+        <extracomment>The brightness at the point: %1 per cent of the brightest.</extracomment>
+        <translation>%1 % nejsvětlejšího</translation>
+    </message>
+    <message>
+        <source>Phasor B, then phasor A turned %1° further, and their sum, %2 % as long as it can be</source>
+        <extracomment>The phasors&apos; drawing for a screen reader: %1 the phase difference in degrees, %2 the sum&apos;s length as a share of its longest.</extracomment>
+        <translation>Fázor B, pak fázor A otočený o %1° dál a jejich součet, dlouhý %2 % největší možné délky</translation>
+    </message>
+    <message>
+        <source>%1 mm (formula λL/a: %2 mm)</source>
+        <extracomment>The band spacing: %1 exact, %2 by the formula λL/a, both in millimetres.</extracomment>
+        <translation>%1 mm (vzorec λL/a: %2 mm)</translation>
+    </message>
+    <message>
+        <source>wider than the screen shown</source>
+        <extracomment>The band spacing when the first band lies beyond the 5 cm shown.</extracomment>
+        <translation>širší než zobrazené stínítko</translation>
+    </message>
+    <message>
+        <source>Here λ/a is only %1, and the farthest band shown lies %2° from the axis: at so small an angle sin θ, tan θ and θ agree, and the formula misses the exact places by at most %3 µm. In the picture the wavelength is about a tenth of the slits&apos; distance and the bands lie at large angles, so there the two part.</source>
+        <extracomment>Why the formula and the exact places agree here: %1 the ratio λ/a, %2 the angle of the farthest band shown in degrees, %3 the largest difference in micrometres. Keep λ/a and θ.</extracomment>
+        <translation>Zde je λ/a jen %1 a nejvzdálenější zobrazený pruh leží %2° od osy: při tak malém úhlu se sin θ, tan θ a θ shodují a vzorec mine přesné polohy nejvýš o %3 µm. V obrázku je vlnová délka asi desetina vzdálenosti štěrbin a pruhy leží pod velkými úhly, proto se tam obojí rozchází.</translation>
+    </message>
+    <message>
+        <source>The screen from −50 to 50 mm in the colour of %1 nm light, bright bands at %2 mm; %3 photons have arrived; the point is at %4 mm. Left and Right move it 0.1 mm, with Ctrl 0.01 mm, Page Up and Page Down 1 mm, Home to the axis.</source>
+        <extracomment>The strip for a screen reader: %1 the light&apos;s wavelength in nm, %2 the bright bands&apos; places in mm separated by semicolons, %3 the photons arrived, %4 the chosen point in mm.</extracomment>
+        <translation>Stínítko od −50 do 50 mm v barvě světla %1 nm, světlé pruhy v %2 mm; dopadlo %3 fotonů; bod je v %4 mm. Šipky vlevo a vpravo ho posunou o 0,1 mm, s Ctrl o 0,01 mm, Page Up a Page Down o 1 mm, Home na osu.</translation>
+    </message>
+    <message>
+        <source>Save table as</source>
+        <extracomment>The title of the file dialog that saves the table of bright bands.</extracomment>
+        <translation>Uložit tabulku jako</translation>
+    </message>
+    <message>
+        <source>bright-bands.csv</source>
+        <extracomment>The file name the save dialog suggests; keep the .csv ending.</extracomment>
+        <translation>svetle-pruhy.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file-type filter of the save dialog; keep &quot;(*.csv)&quot; as it is.</extracomment>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A warning: %1 the file name, %2 the system&apos;s reason.</extracomment>
+        <translation>Tabulku se nepodařilo uložit jako „%1“: %2</translation>
+    </message>
+</context>
+<context>
     <name>OrdersModel</name>
     <message>
         <source>Order m</source>
@@ -951,8 +1362,18 @@
     </message>
     <message>
         <source>No sound output was found: the pattern cannot be heard.</source>
-        <extracomment>Shown, and said to a screen reader, when the computer has no sound output to play the pattern through.</extracomment>
+        <extracomment>Shown, and said to a screen reader, when the computer has no sound server or no sound output to play the pattern through.</extracomment>
         <translation>Nebyl nalezen žádný zvukový výstup: obrazec nelze přehrát.</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer: the pattern cannot be heard. Try again later, or restart the computer&apos;s sound.</source>
+        <extracomment>Shown, and said to a screen reader, when the pattern is to be played as sound and the computer&apos;s sound server (the program that plays every program&apos;s sound) does not answer within a few seconds.</extracomment>
+        <translation>Zvukový server neodpovídá: obrazec nelze přehrát. Zkuste to později, nebo restartujte zvuk počítače.</translation>
+    </message>
+    <message>
+        <source>The sound component of Quarnel is not installed: install the package quarnel-sound to hear the pattern.</source>
+        <extracomment>Shown, and said to a screen reader, when the part of Quarnel that plays sound is missing or broken; quarnel-sound is the name of the package to install, keep it as it is.</extracomment>
+        <translation>Zvuková součást programu Quarnel není nainstalována: aby šel obrazec slyšet, nainstalujte balíček quarnel-sound.</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1452,21 @@
         <source>Hea&amp;r the pattern</source>
         <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
         <translation>Po&amp;slechnout si obrazec</translation>
+    </message>
+    <message>
+        <source>Real e&amp;xperiment</source>
+        <extracomment>An entry of the picture&apos;s menu: opens a real two-slit experiment in nanometres and metres.</extracomment>
+        <translation>Sku&amp;tečný pokus</translation>
+    </message>
+    <message>
+        <source>Hear it s&amp;lowly</source>
+        <extracomment>An entry of the picture&apos;s menu: plays the last run as sound at a quarter of the speed.</extracomment>
+        <translation>Poslechnout si poma&amp;lu</translation>
+    </message>
+    <message>
+        <source>Say the s&amp;ummary</source>
+        <extracomment>An entry of the picture&apos;s menu: the screen reader says the last run&apos;s summary again (the bright bands, their distance, what changed); &amp; marks the key.</extracomment>
+        <translation>Přečíst s&amp;hrnutí</translation>
     </message>
 </context>
 <context>
@@ -1148,12 +1584,12 @@
     </message>
     <message>
         <source>the slits are farther apart</source>
-        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot; and before &quot;, so the bright bands are ...&quot;.</extracomment>
         <translation>štěrbiny jsou dál od sebe</translation>
     </message>
     <message>
         <source>the slits are closer together</source>
-        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot; and before &quot;, so the bright bands are ...&quot;.</extracomment>
         <translation>štěrbiny jsou blíž u sebe</translation>
     </message>
     <message>
@@ -1182,28 +1618,13 @@
         <translation>graf ukazuje obrazec „%1“</translation>
     </message>
     <message>
-        <source>the bands are closer together: %1 apart instead of %2</source>
-        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;12 pixels&quot;), %2 the number of pixels it was (&quot;21&quot;).</extracomment>
-        <translation>pruhy jsou blíž u sebe: %1 od sebe místo %2</translation>
-    </message>
-    <message>
-        <source>the bands are farther apart: %1 apart instead of %2</source>
-        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;21 pixels&quot;), %2 the number of pixels it was (&quot;12&quot;).</extracomment>
-        <translation>pruhy jsou dál od sebe: %1 od sebe místo %2</translation>
-    </message>
-    <message>
-        <source>the bands are as far apart as before, %1</source>
-        <extracomment>What did not change since the last run: %1 the distance between neighbouring bright bands (&quot;21 pixels&quot;).</extracomment>
-        <translation>pruhy jsou od sebe stejně daleko jako předtím, %1</translation>
-    </message>
-    <message>
         <source>bright bands: %1 instead of %2</source>
         <extracomment>A change since the last run: %1 how many bright bands the plot shows now, %2 how many it showed before.</extracomment>
         <translation>světlé pruhy: %1 místo %2</translation>
     </message>
     <message>
         <source>Since the last run: %1.</source>
-        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the slits are farther apart; the bands are closer together: 12 pixels apart instead of 21&quot;).</extracomment>
+        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the plot shows the Photon density pattern; bright bands: 12 instead of 11&quot;).</extracomment>
         <translation>Od minulého běhu: %1.</translation>
     </message>
     <message>
@@ -1300,6 +1721,33 @@
         <source>%1 after a run with %2, %3 and %4.</source>
         <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the slit spacing, %3 the detector-screen distance, %4 the frequency, each as its option&apos;s phrase (&quot;slit spacing large (each slit 40 pixels from the optical axis)&quot;).</extracomment>
         <translation>%1 po běhu s %2, %3 a %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, so the %n bright bands are closer together: %2 apart instead of %3.</source>
+        <extracomment>A run&apos;s summary after a change: %1 what changed (&quot;The slits are farther apart&quot;, several joined by &quot;and&quot;), %n how many bright bands now (2 or more; give every plural form), %2 their distance now (&quot;6 pixels&quot;), %3 the number of pixels it was (&quot;16&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, takže světlé pruhy jsou blíž u sebe: je jich %n, od sebe %2 místo %3.</numerusform>
+            <numerusform>%1, takže světlé pruhy jsou blíž u sebe: je jich %n, od sebe %2 místo %3.</numerusform>
+            <numerusform>%1, takže světlé pruhy jsou blíž u sebe: je jich %n, od sebe %2 místo %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, so the %n bright bands are farther apart: %2 apart instead of %3.</source>
+        <extracomment>A run&apos;s summary after a change: %1 what changed (&quot;The slits are closer together&quot;, several joined by &quot;and&quot;), %n how many bright bands now (2 or more; give every plural form), %2 their distance now (&quot;16 pixels&quot;), %3 the number of pixels it was (&quot;6&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, takže světlé pruhy jsou dál od sebe: je jich %n, od sebe %2 místo %3.</numerusform>
+            <numerusform>%1, takže světlé pruhy jsou dál od sebe: je jich %n, od sebe %2 místo %3.</numerusform>
+            <numerusform>%1, takže světlé pruhy jsou dál od sebe: je jich %n, od sebe %2 místo %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, yet the %n bright bands are as far apart as before: %2.</source>
+        <extracomment>A run&apos;s summary after changes that cancel out: %1 what changed (&quot;The slits are closer together and the detector is nearer to the slits&quot;), %n how many bright bands (2 or more; give every plural form), %2 their distance (&quot;21 pixels&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, a přesto jsou světlé pruhy od sebe stejně daleko jako předtím: je jich %n, od sebe %2.</numerusform>
+            <numerusform>%1, a přesto jsou světlé pruhy od sebe stejně daleko jako předtím: je jich %n, od sebe %2.</numerusform>
+            <numerusform>%1, a přesto jsou světlé pruhy od sebe stejně daleko jako předtím: je jich %n, od sebe %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1665,6 +2113,26 @@ Chcete jej nahradit?</translation>
         <source>Run stopped at point %1 of %2, %3.</source>
         <extracomment>Said by the screen reader when Escape stopped a run, wherever the focus is: %1 the last point plotted (from 1 at the bottom), %2 how many the scan has (399), %3 where that point lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Běh zastaven v bodě %1 z %2, %3.</translation>
+    </message>
+    <message>
+        <source>A quarter</source>
+        <extracomment>Said by the screen reader during a slow run, when a quarter of the screen line is scanned.</extracomment>
+        <translation>Čtvrtina</translation>
+    </message>
+    <message>
+        <source>Half</source>
+        <extracomment>Said by the screen reader during a slow run, when half the screen line is scanned.</extracomment>
+        <translation>Polovina</translation>
+    </message>
+    <message>
+        <source>Three quarters</source>
+        <extracomment>Said by the screen reader during a slow run, when three quarters of the screen line are scanned.</extracomment>
+        <translation>Tři čtvrtiny</translation>
+    </message>
+    <message>
+        <source>A run goes on: point %1 of %2.</source>
+        <extracomment>Said by the screen reader when D asks for the summary during a run: %1 the points plotted so far, %2 how many the scan has (399).</extracomment>
+        <translation>Běh probíhá: bod %1 z %2.</translation>
     </message>
 </context>
 <context>

@@ -539,11 +539,6 @@
         <translation>öffnet ein Fenster, das die Näherungsformel für kleine Winkel mit den genauen Orten der Streifen vergleicht.</translation>
     </message>
     <message>
-        <source>plays the pattern as sound.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>spielt das Muster als Ton ab.</translation>
-    </message>
-    <message>
         <source>quits Quarnel as %1 does: after a run that goes on.</source>
         <extracomment>What the key does; %1 is the Exit button&apos;s caption.</extracomment>
         <translation>beendet Quarnel wie %1: nach einem laufenden Durchlauf.</translation>
@@ -552,11 +547,6 @@
         <source>&amp;Print...</source>
         <extracomment>The help window&apos;s button that opens the print dialog (the help printed, or saved as a PDF file); &amp; marks the key that presses it.</extracomment>
         <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end.</extracomment>
-        <translation>Mit einem Bildschirmleser ist das Ende eines Durchlaufs zu hören, wo auch immer der Fokus steht: dass der Durchlauf beendet ist, mit dem ersten Satz der Bildbeschreibung, oder nach Escape der Punkt, an dem er angehalten wurde.</translation>
     </message>
     <message>
         <source>Some captions say less than they seem. The label &lt;b&gt;%1&lt;/b&gt; stands beside the barrier with the slits, and &lt;b&gt;%2&lt;/b&gt; over the detector screen the pattern falls on. The slit-spacing options stand in the order %3, %4, %5, %6: %4 puts each slit %8 pixels from the axis, between %3 (%7) and %5 (%9). The scroll bar under the title, without a label, slows the animation down: 1 is the fastest, 20 the slowest.</source>
@@ -843,6 +833,101 @@
         <extracomment>A message box: %1 is the PDF file&apos;s path, %2 the system&apos;s reason (already translated).</extracomment>
         <translation>Die Hilfe konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Measure the wavelength</source>
+        <extracomment>An activity&apos;s title.</extracomment>
+        <translation>Die Wellenlänge messen</translation>
+    </message>
+    <message>
+        <source>Open the real experiment with %1 and set the wavelength to %2 nm, the slits&apos; separation a to %3 mm and the screen&apos;s distance L to %4 m. Let %5 photons arrive.</source>
+        <extracomment>The settings of the activity in the real experiment: %1 the key that opens it, %2 a wavelength in nm, %3 the slits&apos; separation in mm, %4 the screen&apos;s distance in m, %5 a number of photons.</extracomment>
+        <translation>Öffnen Sie das echte Experiment mit %1 und stellen Sie die Wellenlänge auf %2 nm, den Spaltabstand a auf %3 mm und den Schirmabstand L auf %4 m. Lassen Sie %5 Photonen eintreffen.</translation>
+    </message>
+    <message>
+        <source>Measure on the ruler how far apart the bright bands lie: measure across ten spacings, from bright band %1 left of the middle to bright band %1 right of it, and divide by ten. Then work out the wavelength λ = a·Δy/L. Does it agree with the laser&apos;s?</source>
+        <extracomment>An activity&apos;s question. %1 is the band&apos;s number (5). Keep λ = a·Δy/L.</extracomment>
+        <translation>Messen Sie am Maßstab, wie weit die hellen Streifen auseinanderliegen: Messen Sie über zehn Abstände, vom %1. hellen Streifen links der Mitte bis zum %1. hellen Streifen rechts davon, und teilen Sie durch zehn. Berechnen Sie dann die Wellenlänge λ = a·Δy/L. Stimmt sie mit der des Lasers überein?</translation>
+    </message>
+    <message>
+        <source>Ten spacings measure %1 mm, so Δy = %2 mm and λ = a·Δy/L = %3 mm × %2 mm / %4 m = %5 nm, the laser&apos;s %6 nm. Misreading the ruler by half a millimetre across ten spacings changes λ by about %7 nm: measuring across many bands makes the result precise.</source>
+        <extracomment>An activity&apos;s answer. %1 and %2 are lengths in mm, %3 the separation in mm, %4 the distance in m, %5 and %6 wavelengths in nm, %7 an uncertainty in nm.</extracomment>
+        <translation>Zehn Abstände messen %1 mm, also Δy = %2 mm und λ = a·Δy/L = %3 mm × %2 mm / %4 m = %5 nm, die %6 nm des Lasers. Ein Ablesefehler von einem halben Millimeter über zehn Abstände ändert λ um etwa %7 nm: Über viele Streifen gemessen wird das Ergebnis genau.</translation>
+    </message>
+    <message>
+        <source>The pattern as sound</source>
+        <extracomment>A heading of the help: the pattern played as sound (the key H).</extracomment>
+        <translation>Das Muster als Ton</translation>
+    </message>
+    <message>
+        <source>%1 plays the last run as sound, in about four seconds: the screen from the bottom to the top, a hundredth of a second for each point. A tone is loud where the plot is bright and silent in a dark band. %2 stops it.</source>
+        <extracomment>%1 is the key that plays the sound (H), %2 the key that stops it (Esc).</extracomment>
+        <translation>%1 spielt den letzten Durchlauf als Ton ab, in etwa vier Sekunden: den Schirm von unten nach oben, eine Hundertstelsekunde für jeden Punkt. Der Ton ist laut, wo das Diagramm hell ist, und verstummt in einem dunklen Streifen. %2 hält ihn an.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
+        <translation>Bei jedem hellen Streifen erklingt ein kurzes hohes &lt;b&gt;Ticken&lt;/b&gt;: Zählen Sie die Ticks, dann haben Sie die Streifen gezählt. Ein &lt;b&gt;Klicken&lt;/b&gt;, eine Oktave tiefer, markiert, wo der Durchlauf die optische Achse überquert, damit sich die Streifen unter und über der Mitte unterscheiden lassen.</translation>
+    </message>
+    <message>
+        <source>Exploring a run from the keyboard</source>
+        <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
+        <translation>Einen Durchlauf mit der Tastatur erkunden</translation>
+    </message>
+    <message>
+        <source>%1 opens Explore beside the picture. Its box &lt;b&gt;%2&lt;/b&gt; selects one of the 399 points of the screen line, 1 at the bottom; the readouts under it give that point&apos;s two paths, their difference and the phasors&apos; angle. %3 move one point, %4 twenty, %5 to the bottom or the top.</source>
+        <extracomment>%1 is the key that opens Explore (Ctrl+E), %2 the label of its point box as Explore shows it (&quot;Point:&quot;), %3 the keys Up and Down, %4 Page Up and Page Down, %5 Home and End.</extracomment>
+        <translation>%1 öffnet neben dem Bild ein Fenster zum Erkunden des Durchlaufs. Sein Feld &lt;b&gt;%2&lt;/b&gt; wählt einen der 399 Punkte des Schirms, 1 ganz unten; die Angaben darunter nennen die beiden Wege zu diesem Punkt, ihren Unterschied und den Winkel zwischen den Zeigern. %3 gehen einen Punkt weiter, %4 zwanzig, %5 ganz nach unten oder oben.</translation>
+    </message>
+    <message>
+        <source>%1 goes to the next bright point above the one selected, %2 to the next dark one; after the top both start again from the bottom.</source>
+        <extracomment>%1 is the key N, %2 Shift+N.</extracomment>
+        <translation>%1 springt zum nächsten hellen Punkt über dem gewählten, %2 zum nächsten dunklen; nach dem oberen Ende beginnen beide wieder unten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; puts the last run in a table beside the runs kept before, up to four, to compare their bands. &lt;b&gt;%2&lt;/b&gt; writes every point of the run to a CSV file for a spreadsheet, and &lt;b&gt;%3&lt;/b&gt; puts the same table on the clipboard.</source>
+        <extracomment>%1, %2 and %3 are the captions of Explore&apos;s buttons as Explore shows them.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; stellt den letzten Durchlauf in eine Tabelle neben die zuvor behaltenen, bis zu vier, um ihre Streifen zu vergleichen. &lt;b&gt;%2&lt;/b&gt; schreibt jeden Punkt des Durchlaufs in eine CSV-Datei für eine Tabellenkalkulation, und &lt;b&gt;%3&lt;/b&gt; legt dieselbe Tabelle in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>play the pattern as sound; the second four times slower.</source>
+        <extracomment>What the keys do: the first plays the pattern in four seconds, the second at a quarter of the speed.</extracomment>
+        <translation>spielen das Muster als Ton ab; die zweite viermal langsamer.</translation>
+    </message>
+    <message>
+        <source>says the last run&apos;s summary again: its bright bands, how far apart they lie and what changed since the run before.</source>
+        <extracomment>What the key does, for a screen reader&apos;s user.</extracomment>
+        <translation>liest die Zusammenfassung des letzten Durchlaufs noch einmal vor: seine hellen Streifen, wie weit sie auseinanderliegen und was sich seit dem Durchlauf davor geändert hat.</translation>
+    </message>
+    <message>
+        <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <translation>Mit einem Bildschirmleser ist das Ende eines Durchlaufs zu hören, wo auch immer der Fokus steht: dass der Durchlauf beendet ist, mit dem ersten Satz der Bildbeschreibung, oder nach Escape der Punkt, an dem er angehalten wurde. Ein langsamer Durchlauf sagt außerdem an, wenn er ein Viertel, die Hälfte und drei Viertel des Schirms abgetastet hat. In dieser Hilfe bewegen die Pfeiltasten zeilenweise durch den Text, %1 und %2 von Überschrift zu Überschrift.</translation>
+    </message>
+    <message>
+        <source>A real experiment</source>
+        <extracomment>A heading of the help: the window with a real two-slit experiment in nanometres and metres.</extracomment>
+        <translation>Ein echtes Experiment</translation>
+    </message>
+    <message>
+        <source>%1 opens a real experiment beside the picture: a laser&apos;s wavelength, the slits&apos; separation a and the screen&apos;s distance L in nanometres, millimetres and metres, the screen as the eye sees it with photons arriving one by one, and the two paths to a point you choose.</source>
+        <extracomment>%1 is the key that opens the window.</extracomment>
+        <translation>%1 öffnet neben dem Bild ein echtes Experiment: die Wellenlänge eines Lasers, den Spaltabstand a und den Schirmabstand L in Nanometern, Millimetern und Metern, den Schirm, wie das Auge ihn sieht, mit einzeln eintreffenden Photonen, und die beiden Wege zu einem Punkt Ihrer Wahl.</translation>
+    </message>
+    <message>
+        <source>With a green laser of %1 nm, slits %2 mm apart and a screen %3 m away the bands lie %4 mm apart, and the first bright band&apos;s exact place and the small-angle formula&apos;s differ by only %5 µm. There λ/a is %6 and every band shown lies less than %7° from the axis, where sin θ, tan θ and θ agree. In the picture λ/a is about %8 and the bands lie at large angles: that is why the formula and the exact places part there, and not in the laboratory.</source>
+        <extracomment>%1 the wavelength in nm, %2 the slits&apos; separation in mm, %3 the screen&apos;s distance in m, %4 the band spacing in mm, %5 a difference in micrometres, %6 the ratio λ/a, %7 an angle in degrees, %8 the picture&apos;s λ/a at start-up. Keep the symbols λ, a, θ.</extracomment>
+        <translation>Mit einem grünen Laser von %1 nm, Spalten im Abstand %2 mm und einem Schirm in %3 m Entfernung liegen die Streifen %4 mm auseinander, und der genaue Ort des ersten hellen Streifens unterscheidet sich von dem der Kleinwinkelformel nur um %5 µm. Dort ist λ/a gleich %6, und jeder gezeigte Streifen liegt weniger als %7° von der Achse, wo sin θ, tan θ und θ übereinstimmen. Im Bild ist λ/a etwa %8, und die Streifen liegen unter großen Winkeln: Darum trennen sich Formel und genaue Orte dort, im Labor aber nicht.</translation>
+    </message>
+    <message>
+        <source>The paths to that first band are %1 and %2 wavelengths long: neither needs to be a whole number of wavelengths. What is one whole wavelength is their difference, %3, and only the difference decides where the screen is bright.</source>
+        <extracomment>%1 and %2 are the two paths&apos; lengths in wavelengths (millions), %3 their difference in wavelengths.</extracomment>
+        <translation>Die Wege zu diesem ersten Streifen sind %1 und %2 Wellenlängen lang: Keiner muss ein ganzzahliges Vielfaches der Wellenlänge sein. Eine ganze Wellenlänge ist ihr Unterschied, %3, und nur der Unterschied entscheidet, wo der Schirm hell ist.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
+        <translation>Hilfetext</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -908,6 +993,332 @@
     </message>
 </context>
 <context>
+    <name>LabOrdersModel</name>
+    <message>
+        <source>Order m</source>
+        <extracomment>A column of the real experiment&apos;s table of bright bands: the order m (path difference m wavelengths).</extracomment>
+        <translation>Ordnung m</translation>
+    </message>
+    <message>
+        <source>Exact (mm)</source>
+        <extracomment>A column: where the path difference is exactly m wavelengths, millimetres above the axis.</extracomment>
+        <translation>Genau (mm)</translation>
+    </message>
+    <message>
+        <source>Formula mλL/a (mm)</source>
+        <extracomment>A column: where the small-angle formula y = mλL/a puts band m, millimetres; keep the formula.</extracomment>
+        <translation>Formel mλL/a (mm)</translation>
+    </message>
+    <message>
+        <source>Difference (µm)</source>
+        <extracomment>A column: the exact place less the formula&apos;s, in micrometres.</extracomment>
+        <translation>Unterschied (µm)</translation>
+    </message>
+</context>
+<context>
+    <name>LabWindow</name>
+    <message>
+        <source>A real experiment</source>
+        <extracomment>The title of the window with a real two-slit experiment in nanometres and metres (Ctrl+L).</extracomment>
+        <translation>Ein echtes Experiment</translation>
+    </message>
+    <message>
+        <source>The screen as the eye sees it</source>
+        <extracomment>The accessible name of the strip that shows the laboratory&apos;s screen as the eye sees it.</extracomment>
+        <translation>Der Schirm, wie das Auge ihn sieht</translation>
+    </message>
+    <message>
+        <source>&amp;Wavelength λ:</source>
+        <extracomment>The label of the wavelength box; &amp; marks the access key. λ is the wavelength&apos;s symbol.</extracomment>
+        <translation>&amp;Wellenlänge λ:</translation>
+    </message>
+    <message>
+        <source>The laser&apos;s wavelength, 380 to 780 nanometres</source>
+        <extracomment>Accessible description of the wavelength box.</extracomment>
+        <translation>Die Wellenlänge des Lasers, 380 bis 780 Nanometer</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <extracomment>The unit after the wavelength&apos;s number: nanometres.</extracomment>
+        <translation> nm</translation>
+    </message>
+    <message>
+        <source>Slits&apos; sep&amp;aration a:</source>
+        <extracomment>The label of the slits&apos; separation box; &amp; marks the access key. a is its symbol.</extracomment>
+        <translation>Spalt&amp;abstand a:</translation>
+    </message>
+    <message>
+        <source>How far apart the two slits are, 0.05 to 1.00 millimetres</source>
+        <extracomment>Accessible description of the separation box.</extracomment>
+        <translation>Wie weit die beiden Spalte auseinanderliegen, 0,05 bis 1,00 Millimeter</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <extracomment>The unit after the separation&apos;s number: millimetres.</extracomment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Screen&apos;s &amp;distance L:</source>
+        <extracomment>The label of the screen&apos;s distance box; &amp; marks the access key. L is its symbol.</extracomment>
+        <translation>Sch&amp;irmabstand L:</translation>
+    </message>
+    <message>
+        <source>How far the screen stands behind the slits, 0.50 to 5.00 metres</source>
+        <extracomment>Accessible description of the distance box.</extracomment>
+        <translation>Wie weit der Schirm hinter den Spalten steht, 0,50 bis 5,00 Meter</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <extracomment>The unit after the distance&apos;s number: metres.</extracomment>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Red laser pointer, 650 nm</source>
+        <extracomment>A button: a red laser pointer&apos;s wavelength; keep the number.</extracomment>
+        <translation>Roter Laserpointer, 650 nm</translation>
+    </message>
+    <message>
+        <source>Green laser pointer, 532 nm</source>
+        <extracomment>A button: a green laser pointer&apos;s wavelength; keep the number.</extracomment>
+        <translation>Grüner Laserpointer, 532 nm</translation>
+    </message>
+    <message>
+        <source>Violet laser pointer, 405 nm</source>
+        <extracomment>A button: a violet laser pointer&apos;s wavelength; keep the number.</extracomment>
+        <translation>Violetter Laserpointer, 405 nm</translation>
+    </message>
+    <message>
+        <source>%1: %2 is refused; it must lie between %3 and %4.</source>
+        <extracomment>A message when a typed value is outside its box&apos;s range: %1 the box&apos;s name (Wavelength λ …), %2 the typed value with its unit, %3 and %4 the limits with their units.</extracomment>
+        <translation>%1: %2 wird abgelehnt; der Wert muss zwischen %3 und %4 liegen.</translation>
+    </message>
+    <message>
+        <source>&amp;Photons arrive</source>
+        <extracomment>A button that lets photons arrive one by one at the chosen pace, or stops them; &amp; marks the access key.</extracomment>
+        <translation>&amp;Photonen treffen ein</translation>
+    </message>
+    <message>
+        <source> per second</source>
+        <extracomment>The unit after the pace&apos;s number: photons arriving per second.</extracomment>
+        <translation> pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <extracomment>The accessible name of the box that sets how many photons arrive per second.</extracomment>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>To %1</source>
+        <extracomment>A button that brings the photons up to so many at once: %1 is 10, 100, 1,000 or 100,000.</extracomment>
+        <translation>Bis %1</translation>
+    </message>
+    <message>
+        <source>Lets photons arrive until %1 have</source>
+        <extracomment>Accessible description of the buttons that bring the photons up to a number; %1 the number.</extracomment>
+        <translation>Lässt Photonen eintreffen, bis es %1 sind</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <extracomment>A button that takes every photon off the screen and starts again; &amp; marks the access key.</extracomment>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Sa&amp;me photons again, seed:</source>
+        <extracomment>A check box: the photons arrive at the same places every time, from the seed beside it; &amp; marks the access key.</extracomment>
+        <translation>&amp;Dieselben Photonen wieder, Startwert:</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <extracomment>The accessible name of the seed box: the number the random arrivals start from.</extracomment>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>The construction at a point</source>
+        <extracomment>The title of the group with the two paths to the chosen point, in real units.</extracomment>
+        <translation>Die Konstruktion in einem Punkt</translation>
+    </message>
+    <message>
+        <source>P&amp;oint y:</source>
+        <extracomment>The label of the box with the chosen point&apos;s height above the axis; &amp; marks the access key.</extracomment>
+        <translation>P&amp;unkt y:</translation>
+    </message>
+    <message>
+        <source>The chosen point&apos;s height above the axis on the screen, −50 to 50 millimetres; a click on the strip chooses it too</source>
+        <extracomment>Accessible description of the point box; the strip&apos;s keys are the same.</extracomment>
+        <translation>Die Höhe des gewählten Punkts über der Achse auf dem Schirm, −50 bis 50 Millimeter; ein Klick auf den Streifen wählt ihn ebenfalls</translation>
+    </message>
+    <message>
+        <source>%1 is off the screen shown; choose a point between −50 and 50 mm.</source>
+        <extracomment>A message: %1 the typed height with its unit; the screen shown reaches 50 mm each way.</extracomment>
+        <translation>%1 liegt außerhalb des gezeigten Schirms; wählen Sie einen Punkt zwischen −50 und 50 mm.</translation>
+    </message>
+    <message>
+        <source>Path from slit A</source>
+        <extracomment>A readout: the path from slit A (the upper slit) to the point.</extracomment>
+        <translation>Weg von Spalt A</translation>
+    </message>
+    <message>
+        <source>From the upper slit to the point, in metres and in wavelengths</source>
+        <extracomment>Accessible description of the path A readout.</extracomment>
+        <translation>Vom oberen Spalt zum Punkt, in Metern und in Wellenlängen</translation>
+    </message>
+    <message>
+        <source>Path from slit B</source>
+        <extracomment>A readout: the path from slit B (the lower slit) to the point.</extracomment>
+        <translation>Weg von Spalt B</translation>
+    </message>
+    <message>
+        <source>From the lower slit to the point, in metres and in wavelengths</source>
+        <extracomment>Accessible description of the path B readout.</extracomment>
+        <translation>Vom unteren Spalt zum Punkt, in Metern und in Wellenlängen</translation>
+    </message>
+    <message>
+        <source>Path difference B − A</source>
+        <extracomment>A readout: how much longer path B is than path A.</extracomment>
+        <translation>Gangunterschied B − A</translation>
+    </message>
+    <message>
+        <source>How much longer the path from slit B is, in nanometres and in wavelengths</source>
+        <extracomment>Accessible description of the path difference readout.</extracomment>
+        <translation>Um wie viel der Weg von Spalt B länger ist, in Nanometern und in Wellenlängen</translation>
+    </message>
+    <message>
+        <source>Phase difference</source>
+        <extracomment>A readout: the angle between the two phasors.</extracomment>
+        <translation>Phasendifferenz</translation>
+    </message>
+    <message>
+        <source>How much further phasor B is turned than phasor A, in radians and degrees</source>
+        <extracomment>Accessible description of the phase difference readout.</extracomment>
+        <translation>Um wie viel weiter Zeiger B gedreht ist als Zeiger A, in Radiant und Grad</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <extracomment>A readout: how bright the point is, against the brightest place.</extracomment>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>The intensity at the point as a share of the brightest band&apos;s</source>
+        <extracomment>Accessible description of the brightness readout.</extracomment>
+        <translation>Die Intensität im Punkt als Anteil der des hellsten Streifens</translation>
+    </message>
+    <message>
+        <source>Phasors at the point</source>
+        <extracomment>The accessible name of the drawing of the two phasors at the point and their sum.</extracomment>
+        <translation>Zeiger im Punkt</translation>
+    </message>
+    <message>
+        <source>Bright bands: exact and by the formula</source>
+        <extracomment>The title of the group comparing the exact places of the bright bands with the small-angle formula&apos;s.</extracomment>
+        <translation>Helle Streifen: genau und nach der Formel</translation>
+    </message>
+    <message>
+        <source>Band spacing</source>
+        <extracomment>A readout: how far apart neighbouring bright bands lie near the axis.</extracomment>
+        <translation>Streifenabstand</translation>
+    </message>
+    <message>
+        <source>From the middle bright band to the next, exactly and by the formula λL/a</source>
+        <extracomment>Accessible description of the band spacing readout; keep λL/a.</extracomment>
+        <translation>Vom mittleren hellen Streifen zum nächsten, genau und nach der Formel λL/a</translation>
+    </message>
+    <message>
+        <source>Bright bands, exact and by the small-angle formula</source>
+        <extracomment>The accessible name of the table of bright bands; choosing a row moves the point there.</extracomment>
+        <translation>Helle Streifen, genau und nach der Kleinwinkelformel</translation>
+    </message>
+    <message>
+        <source>Choosing a row puts the point on that band</source>
+        <extracomment>Accessible description of the table of bright bands.</extracomment>
+        <translation>Die Wahl einer Zeile setzt den Punkt auf diesen Streifen</translation>
+    </message>
+    <message>
+        <source>&amp;Save table...</source>
+        <extracomment>A button: saves the table of bright bands as a CSV file; &amp; marks the access key.</extracomment>
+        <translation>Tabelle &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy table</source>
+        <extracomment>A button: puts the table of bright bands on the clipboard; &amp; marks the access key.</extracomment>
+        <translation>Tabelle &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button that closes the real experiment&apos;s window.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Photons: %1</source>
+        <extracomment>How many photons have arrived on the strip; %1 the number.</extracomment>
+        <translation>Photonen: %1</translation>
+    </message>
+    <message>
+        <source>%1 m = %2 λ</source>
+        <extracomment>A path&apos;s length: %1 in metres, %2 in wavelengths (λ is the wavelength&apos;s symbol).</extracomment>
+        <translation>%1 m = %2 λ</translation>
+    </message>
+    <message>
+        <source>%1 nm = %2 λ</source>
+        <extracomment>The path difference: %1 in nanometres, %2 in wavelengths.</extracomment>
+        <translation>%1 nm = %2 λ</translation>
+    </message>
+    <message>
+        <source>%1 rad = %2°</source>
+        <extracomment>The phase difference: %1 in radians, %2 in degrees.</extracomment>
+        <translation>%1 rad = %2°</translation>
+    </message>
+    <message>
+        <source>%1 % of the brightest</source>
+        <extracomment>The brightness at the point: %1 per cent of the brightest.</extracomment>
+        <translation>%1 % des hellsten</translation>
+    </message>
+    <message>
+        <source>Phasor B, then phasor A turned %1° further, and their sum, %2 % as long as it can be</source>
+        <extracomment>The phasors&apos; drawing for a screen reader: %1 the phase difference in degrees, %2 the sum&apos;s length as a share of its longest.</extracomment>
+        <translation>Zeiger B, dann Zeiger A, um %1° weiter gedreht, und ihre Summe, %2 % so lang, wie sie sein kann</translation>
+    </message>
+    <message>
+        <source>%1 mm (formula λL/a: %2 mm)</source>
+        <extracomment>The band spacing: %1 exact, %2 by the formula λL/a, both in millimetres.</extracomment>
+        <translation>%1 mm (Formel λL/a: %2 mm)</translation>
+    </message>
+    <message>
+        <source>wider than the screen shown</source>
+        <extracomment>The band spacing when the first band lies beyond the 5 cm shown.</extracomment>
+        <translation>breiter als der gezeigte Schirm</translation>
+    </message>
+    <message>
+        <source>Here λ/a is only %1, and the farthest band shown lies %2° from the axis: at so small an angle sin θ, tan θ and θ agree, and the formula misses the exact places by at most %3 µm. In the picture the wavelength is about a tenth of the slits&apos; distance and the bands lie at large angles, so there the two part.</source>
+        <extracomment>Why the formula and the exact places agree here: %1 the ratio λ/a, %2 the angle of the farthest band shown in degrees, %3 the largest difference in micrometres. Keep λ/a and θ.</extracomment>
+        <translation>Hier ist λ/a nur %1, und der äußerste gezeigte Streifen liegt %2° von der Achse: Bei so kleinem Winkel stimmen sin θ, tan θ und θ überein, und die Formel verfehlt die genauen Orte um höchstens %3 µm. Im Bild ist die Wellenlänge etwa ein Zehntel des Spaltabstands und die Streifen liegen unter großen Winkeln, darum trennen sich dort beide.</translation>
+    </message>
+    <message>
+        <source>The screen from −50 to 50 mm in the colour of %1 nm light, bright bands at %2 mm; %3 photons have arrived; the point is at %4 mm. Left and Right move it 0.1 mm, with Ctrl 0.01 mm, Page Up and Page Down 1 mm, Home to the axis.</source>
+        <extracomment>The strip for a screen reader: %1 the light&apos;s wavelength in nm, %2 the bright bands&apos; places in mm separated by semicolons, %3 the photons arrived, %4 the chosen point in mm.</extracomment>
+        <translation>Der Schirm von −50 bis 50 mm in der Farbe von Licht mit %1 nm, helle Streifen bei %2 mm; %3 Photonen sind eingetroffen; der Punkt liegt bei %4 mm. Links und Rechts verschieben ihn um 0,1 mm, mit Strg um 0,01 mm, Bild auf und Bild ab um 1 mm, Pos1 auf die Achse.</translation>
+    </message>
+    <message>
+        <source>Save table as</source>
+        <extracomment>The title of the file dialog that saves the table of bright bands.</extracomment>
+        <translation>Tabelle speichern unter</translation>
+    </message>
+    <message>
+        <source>bright-bands.csv</source>
+        <extracomment>The file name the save dialog suggests; keep the .csv ending.</extracomment>
+        <translation>helle-streifen.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file-type filter of the save dialog; keep &quot;(*.csv)&quot; as it is.</extracomment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as &quot;%1&quot;: %2</source>
+        <extracomment>A warning: %1 the file name, %2 the system&apos;s reason.</extracomment>
+        <translation>Die Tabelle konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>OrdersModel</name>
     <message>
         <source>Order m</source>
@@ -949,8 +1360,18 @@
     </message>
     <message>
         <source>No sound output was found: the pattern cannot be heard.</source>
-        <extracomment>Shown, and said to a screen reader, when the computer has no sound output to play the pattern through.</extracomment>
+        <extracomment>Shown, and said to a screen reader, when the computer has no sound server or no sound output to play the pattern through.</extracomment>
         <translation>Keine Tonausgabe gefunden: Das Muster kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The sound server does not answer: the pattern cannot be heard. Try again later, or restart the computer&apos;s sound.</source>
+        <extracomment>Shown, and said to a screen reader, when the pattern is to be played as sound and the computer&apos;s sound server (the program that plays every program&apos;s sound) does not answer within a few seconds.</extracomment>
+        <translation>Der Tonserver antwortet nicht: Das Muster kann nicht abgespielt werden. Versuchen Sie es später noch einmal oder starten Sie den Ton des Computers neu.</translation>
+    </message>
+    <message>
+        <source>The sound component of Quarnel is not installed: install the package quarnel-sound to hear the pattern.</source>
+        <extracomment>Shown, and said to a screen reader, when the part of Quarnel that plays sound is missing or broken; quarnel-sound is the name of the package to install, keep it as it is.</extracomment>
+        <translation>Die Tonkomponente von Quarnel ist nicht installiert: Installieren Sie das Paket quarnel-sound, um das Muster zu hören.</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1450,21 @@
         <source>Hea&amp;r the pattern</source>
         <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
         <translation>Muster &amp;anhören</translation>
+    </message>
+    <message>
+        <source>Real e&amp;xperiment</source>
+        <extracomment>An entry of the picture&apos;s menu: opens a real two-slit experiment in nanometres and metres.</extracomment>
+        <translation>Echtes E&amp;xperiment</translation>
+    </message>
+    <message>
+        <source>Hear it s&amp;lowly</source>
+        <extracomment>An entry of the picture&apos;s menu: plays the last run as sound at a quarter of the speed.</extracomment>
+        <translation>Langsam anhö&amp;ren</translation>
+    </message>
+    <message>
+        <source>Say the s&amp;ummary</source>
+        <extracomment>An entry of the picture&apos;s menu: the screen reader says the last run&apos;s summary again (the bright bands, their distance, what changed); &amp; marks the key.</extracomment>
+        <translation>&amp;Zusammenfassung vorlesen</translation>
     </message>
 </context>
 <context>
@@ -1142,12 +1578,12 @@
     </message>
     <message>
         <source>the slits are farther apart</source>
-        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot; and before &quot;, so the bright bands are ...&quot;.</extracomment>
         <translation>die Spalte liegen weiter auseinander</translation>
     </message>
     <message>
         <source>the slits are closer together</source>
-        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot;.</extracomment>
+        <extracomment>A change since the last run, in &quot;Since the last run: %1.&quot; and before &quot;, so the bright bands are ...&quot;.</extracomment>
         <translation>die Spalte liegen näher beieinander</translation>
     </message>
     <message>
@@ -1176,28 +1612,13 @@
         <translation>das Diagramm zeigt das Muster „%1“</translation>
     </message>
     <message>
-        <source>the bands are closer together: %1 apart instead of %2</source>
-        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;12 pixels&quot;), %2 the number of pixels it was (&quot;21&quot;).</extracomment>
-        <translation>die Streifen liegen näher beieinander: %1 statt %2 voneinander entfernt</translation>
-    </message>
-    <message>
-        <source>the bands are farther apart: %1 apart instead of %2</source>
-        <extracomment>A change since the last run: %1 the distance between neighbouring bright bands now (&quot;21 pixels&quot;), %2 the number of pixels it was (&quot;12&quot;).</extracomment>
-        <translation>die Streifen liegen weiter auseinander: %1 statt %2 voneinander entfernt</translation>
-    </message>
-    <message>
-        <source>the bands are as far apart as before, %1</source>
-        <extracomment>What did not change since the last run: %1 the distance between neighbouring bright bands (&quot;21 pixels&quot;).</extracomment>
-        <translation>die Streifen liegen so weit auseinander wie zuvor, %1</translation>
-    </message>
-    <message>
         <source>bright bands: %1 instead of %2</source>
         <extracomment>A change since the last run: %1 how many bright bands the plot shows now, %2 how many it showed before.</extracomment>
         <translation>helle Streifen: %1 statt %2</translation>
     </message>
     <message>
         <source>Since the last run: %1.</source>
-        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the slits are farther apart; the bands are closer together: 12 pixels apart instead of 21&quot;).</extracomment>
+        <extracomment>The sentence on what changed since the previous run: %1 the changes, separated by semicolons (&quot;the plot shows the Photon density pattern; bright bands: 12 instead of 11&quot;).</extracomment>
         <translation>Seit dem letzten Durchlauf: %1.</translation>
     </message>
     <message>
@@ -1294,6 +1715,30 @@
         <source>%1 after a run with %2, %3 and %4.</source>
         <extracomment>The sentence on the settings: %1 &quot;Light pattern&quot; (see &quot;%1 pattern&quot;), %2 the slit spacing, %3 the detector-screen distance, %4 the frequency, each as its option&apos;s phrase (&quot;slit spacing large (each slit 40 pixels from the optical axis)&quot;).</extracomment>
         <translation>%1 nach einem Durchlauf mit %2, %3 und %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, so the %n bright bands are closer together: %2 apart instead of %3.</source>
+        <extracomment>A run&apos;s summary after a change: %1 what changed (&quot;The slits are farther apart&quot;, several joined by &quot;and&quot;), %n how many bright bands now (2 or more; give every plural form), %2 their distance now (&quot;6 pixels&quot;), %3 the number of pixels it was (&quot;16&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, daher liegen die %n hellen Streifen enger beieinander: %2 statt %3 voneinander entfernt.</numerusform>
+            <numerusform>%1, daher liegen die %n hellen Streifen enger beieinander: %2 statt %3 voneinander entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, so the %n bright bands are farther apart: %2 apart instead of %3.</source>
+        <extracomment>A run&apos;s summary after a change: %1 what changed (&quot;The slits are closer together&quot;, several joined by &quot;and&quot;), %n how many bright bands now (2 or more; give every plural form), %2 their distance now (&quot;16 pixels&quot;), %3 the number of pixels it was (&quot;6&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, daher liegen die %n hellen Streifen weiter auseinander: %2 statt %3 voneinander entfernt.</numerusform>
+            <numerusform>%1, daher liegen die %n hellen Streifen weiter auseinander: %2 statt %3 voneinander entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, yet the %n bright bands are as far apart as before: %2.</source>
+        <extracomment>A run&apos;s summary after changes that cancel out: %1 what changed (&quot;The slits are closer together and the detector is nearer to the slits&quot;), %n how many bright bands (2 or more; give every plural form), %2 their distance (&quot;21 pixels&quot;).</extracomment>
+        <translation>
+            <numerusform>%1, doch die %n hellen Streifen liegen so weit auseinander wie zuvor: %2.</numerusform>
+            <numerusform>%1, doch die %n hellen Streifen liegen so weit auseinander wie zuvor: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1659,6 +2104,26 @@ Soll die Datei ersetzt werden?</translation>
         <source>Run stopped at point %1 of %2, %3.</source>
         <extracomment>Said by the screen reader when Escape stopped a run, wherever the focus is: %1 the last point plotted (from 1 at the bottom), %2 how many the scan has (399), %3 where that point lies (&quot;12 pixels above the optical axis&quot;).</extracomment>
         <translation>Durchlauf angehalten bei Punkt %1 von %2, %3.</translation>
+    </message>
+    <message>
+        <source>A quarter</source>
+        <extracomment>Said by the screen reader during a slow run, when a quarter of the screen line is scanned.</extracomment>
+        <translation>Ein Viertel</translation>
+    </message>
+    <message>
+        <source>Half</source>
+        <extracomment>Said by the screen reader during a slow run, when half the screen line is scanned.</extracomment>
+        <translation>Die Hälfte</translation>
+    </message>
+    <message>
+        <source>Three quarters</source>
+        <extracomment>Said by the screen reader during a slow run, when three quarters of the screen line are scanned.</extracomment>
+        <translation>Drei Viertel</translation>
+    </message>
+    <message>
+        <source>A run goes on: point %1 of %2.</source>
+        <extracomment>Said by the screen reader when D asks for the summary during a run: %1 the points plotted so far, %2 how many the scan has (399).</extracomment>
+        <translation>Ein Durchlauf läuft: Punkt %1 von %2.</translation>
     </message>
 </context>
 <context>
