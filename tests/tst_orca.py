@@ -355,7 +355,8 @@ def listen_as_pupil(binary, language):
 
         # Tab once round the window: each control by its name, its role and state
         # as Orca says them, and what it does; the picture after Exit, with its
-        # description. Fault guarded: a control Tab skips or Orca cannot name.
+        # description, then the groups top to bottom and the slow-down. Fault
+        # guarded: a control Tab skips or Orca cannot name.
         def identity(node):
             return node.getRoleName(), node.name, node.parent.name
 

@@ -231,7 +231,8 @@ def main():
                                ("label", "Light pattern", True), ("label", "Intrference pattern", False)],
                       failures, "after a light run")
 
-        # To the pattern group (from Start: Exit, distance, spacing, pattern), Interference.
+        # To the pattern group (from Start: Exit, the picture, spacing, distance,
+        # frequency, pattern), Interference.
         for mode, title, other in (("Interference", "Intrference pattern", "Light pattern"),
                                    ("Photon density", "Light pattern", "Intrference pattern")):
             move_focus(reader, "Tab", "the pattern group", lambda f: f.parent.name == "Pattern")

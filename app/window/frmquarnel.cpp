@@ -30,6 +30,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 const QString frmQuarnel::caption = QStringLiteral("Quarnel  - " QUARNEL_HOMEPAGE_URL);
@@ -138,20 +139,33 @@ void frmQuarnel::showExplore()
 
 void frmQuarnel::buildControls()
 {
-    std::vector<std::pair<int, QWidget *>> tabChain;
+    // An option's place in the Tab order is its frame's: each group is one stop,
+    // at the same place whichever option is selected (Tab enters it at that
+    // option, the arrow keys move within it); its own index orders it in the group.
+    struct Stop {
+        int place;
+        int index;
+        QWidget *control;
+    };
+    std::vector<Stop> tabChain;
     QWidget *frame = nullptr; // the frame the option rows that follow belong to
+    int framePlace = 0;
     for (const ControlRow &row : controlTable()) {
         QWidget *control = makeControl(row, frame);
         setUpControl(row, *control);
-        if (row.kind == ControlKind::Frame)
+        if (row.kind == ControlKind::Frame) {
             frame = control;
+            framePlace = row.tabIndex;
+        }
         if (control->focusPolicy() != Qt::NoFocus)
-            tabChain.emplace_back(row.tabIndex, control);
+            tabChain.push_back(
+                {row.kind == ControlKind::Option ? framePlace : row.tabIndex, row.tabIndex, control});
     }
-    std::stable_sort(tabChain.begin(), tabChain.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(tabChain.begin(), tabChain.end(), [](const Stop &a, const Stop &b) {
+        return std::tie(a.place, a.index) < std::tie(b.place, b.index);
+    });
     for (std::size_t i = 1; i < tabChain.size(); ++i)
-        setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+        setTabOrder(tabChain[i - 1].control, tabChain[i].control);
     findChild<QWidget *>(QStringLiteral("cmdStart"))->setFocus();
 }
 
