@@ -35,7 +35,7 @@ struct Explored : ShownWindow {
             option(name)->setChecked(true);
         window.cmdStart_Click();
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
-        explore = window.findChild<ExploreWindow *>();
+        explore = window.explore();
     }
     const RunRecord &run() { return window.session().currentRun(); }
     QLineEdit *readout(const char *name)
@@ -86,13 +86,15 @@ class TestExplore : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
-    // Ctrl+E making a second window, a modal one, or one that does not show.
+    // Ctrl+E making a second window, a modal one, one that does not show, or one
+    // that stays above the main window (a child of it).
     void oneWindowBesideTheMainOne()
     {
         Explored shown;
         QVERIFY(shown.explore && shown.explore->isVisible() && !shown.explore->isModal());
+        QVERIFY(!shown.explore->parent());
         QTest::keyClick(&shown.window, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(shown.window.findChildren<ExploreWindow *>().size(), 1);
+        QCOMPARE(shown.window.explore(), shown.explore);
     }
 
     // A key that does nothing, moves the wrong way or by the wrong step, or works
@@ -286,7 +288,8 @@ private slots:
             QSKIP("no tmpfs can be mounted here");
         Explored shown;
         picture ? shown.window.commands().savePictureAs() : shown.explore->saveTableAs();
-        auto *dialog = shown.window.findChild<QFileDialog *>();
+        QWidget *window = picture ? static_cast<QWidget *>(&shown.window) : shown.explore;
+        auto *dialog = window->findChild<QFileDialog *>();
         QVERIFY(dialog && dialog->isVisible());
         // The dialog waits without holding up a run.
         shown.window.cmdStart_Click();
@@ -294,7 +297,7 @@ private slots:
         emit dialog->fileSelected(dir.filePath(name));
         const QString folder = QFileInfo(dir.filePath(name)).path();
         const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        auto *message = shown.window.findChild<QMessageBox *>();
+        auto *message = window->findChild<QMessageBox *>();
         if (saved.isEmpty()) {
             QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
             QVERIFY(message && message->isVisible());

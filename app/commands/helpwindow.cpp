@@ -5,6 +5,7 @@
 #include "commands/helptext.h"
 #include "commands/helpwords.h"
 #include "commands/teachertext.h"
+#include "picture/windowplace.h"
 #include "picture/zoom.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -120,8 +120,6 @@ void HelpWindow::print(QPrinter *printer) const { text_->document()->print(print
 void HelpWindow::fitToZoom(int percent)
 {
     constexpr QSize laidOut(520, 560);
-    QSize size = zoom::scaled(laidOut, percent);
-    if (const QScreen *shownOn = screen())
-        size = size.boundedTo(shownOn->availableGeometry().size());
-    resize(size);
+    const QSize size = zoom::scaled(laidOut, percent);
+    resize(parentWidget() ? windowplace::fitted(size, *parentWidget()) : size);
 }

@@ -6,6 +6,7 @@
 #include "commands/helpwindow.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
+#include "picture/windowplace.h"
 #include "picture/windowzoom.h"
 
 #include <QAction>
@@ -133,6 +134,7 @@ void PictureCommands::showHelp()
     if (!help_) {
         auto *help = new HelpWindow(&window_);
         help->fitToZoom(zoom_.percent());
+        help->move(windowplace::beside(help->size(), window_));
         help_ = help;
     }
     raise(help_);
@@ -147,5 +149,6 @@ void PictureCommands::showAbout()
     // Modal to the window without an event loop of its own, and forgotten when closed.
     about_ = new AboutDialog(&window_);
     about_->setAttribute(Qt::WA_DeleteOnClose);
+    about_->move(windowplace::beside(about_->size(), window_));
     about_->open();
 }

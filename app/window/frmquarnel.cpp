@@ -124,14 +124,16 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     setUpAccessibility(*this);
 }
 
-frmQuarnel::~frmQuarnel() = default;
+// Explore is a window of its own, not the main window's child: it goes first,
+// while the picture its mark lies on and the session it reads are still there.
+frmQuarnel::~frmQuarnel() { delete explore_; }
 
 ExploreWindow *frmQuarnel::explore() const { return explore_; }
 
 void frmQuarnel::showExplore()
 {
     if (!explore_)
-        explore_ = new ExploreWindow(*session_, *picture_, *zoom_, this);
+        explore_ = new ExploreWindow(*session_, *picture_, *zoom_, *this);
     explore_->show();
     explore_->raise();
     explore_->activateWindow();
@@ -340,6 +342,8 @@ void frmQuarnel::closeEvent(QCloseEvent *event)
     }
     // The window system's close request ends a run and the program at once.
     session_->close();
+    if (explore_)
+        explore_->close();
     QWidget::closeEvent(event);
 }
 
