@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +23,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <map>
 #include <set>
 
 namespace {
@@ -95,6 +98,36 @@ private slots:
         QVERIFY(!shown.explore->parent());
         QTest::keyClick(&shown.window, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(shown.window.explore(), shown.explore);
+    }
+
+    // An access key that two captions share in a language, so that its first
+    // press only moves the focus (Alt+S went to the formula's check box rather
+    // than Save table), or one that does not act.
+    void accessKeysActAtOnce_data() { addLanguageRows(true); }
+    void accessKeysActAtOnce()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        for (const char *name : {"pointBox", "showFormula", "keepRun", "saveTable", "copyTable"}) {
+            Explored shown;
+            QApplication::setActiveWindow(shown.explore);
+            QGuiApplication::clipboard()->clear();
+            auto *control = shown.explore->findChild<QWidget *>(name);
+            auto *button = qobject_cast<QAbstractButton *>(control);
+            QString caption = button ? button->text() : QString();
+            for (const QLabel *label : shown.explore->findChildren<QLabel *>())
+                caption = label->buddy() == control ? label->text() : caption;
+            QTest::keySequence(shown.explore, QKeySequence::mnemonic(caption));
+            const std::map<QString, std::function<bool()>> acted{
+                {"pointBox", [&] { return QApplication::focusWidget() == control; }},
+                {"showFormula", [&] { return button->isChecked(); }},
+                {"keepRun", [&] { return shown.explore->keptRuns().runs().size() == 1; }},
+                {"saveTable", [&] { return shown.explore->findChild<QFileDialog *>() != nullptr; }},
+                {"copyTable", [] { return !QGuiApplication::clipboard()->text().isEmpty(); }}};
+            // A button pressed by its key shows itself pressed a moment before it acts.
+            QTRY_VERIFY2(acted.at(name)(), qPrintable(caption));
+        }
+        installTranslations(QLocale::c());
     }
 
     // A key that does nothing, moves the wrong way or by the wrong step, or works

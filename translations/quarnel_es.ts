@@ -105,11 +105,6 @@
         <translation>Intensidad según la altura</translation>
     </message>
     <message>
-        <source>Show the &amp;small-angle formula&apos;s marks (dashed)</source>
-        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
-        <translation>Mostrar las marcas de la fórmula para ángulos pe&amp;queños (discontinuas)</translation>
-    </message>
-    <message>
         <source>Band spacing near the axis</source>
         <extracomment>A readout: the distance between neighbouring bright bands near the optical axis.</extracomment>
         <translation>Separación de franjas cerca del eje</translation>
@@ -278,6 +273,11 @@
         <source>The small-angle formula puts the orders at %1 px.</source>
         <extracomment>%1 the heights (pixels) where the small-angle formula puts the orders, separated by semicolons.</extracomment>
         <translation>La fórmula para ángulos pequeños sitúa los órdenes a %1 px.</translation>
+    </message>
+    <message>
+        <source>Show the small-angle &amp;formula&apos;s marks (dashed)</source>
+        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
+        <translation>Mostrar las marcas de la fórmula para ángulos pe&amp;queños (discontinuas)</translation>
     </message>
 </context>
 <context>
@@ -452,11 +452,6 @@
         <source>copies the picture.</source>
         <extracomment>What the key does.</extracomment>
         <translation>copia la imagen.</translation>
-    </message>
-    <message>
-        <source>saves the picture as a PNG image.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>guarda la imagen como archivo PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
@@ -788,6 +783,16 @@
         <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
         <translation>Por qué</translation>
     </message>
+    <message>
+        <source>start a run as %1 does, wherever the focus is. They, %2 and the zoom keys do the same in Explore, the help and About as in the main window.</source>
+        <extracomment>What the keys do; %1 is the Start button&apos;s caption, %2 a list of keys (Escape, H, F1, Ctrl+E, Ctrl+Q in the desktop&apos;s words).</extracomment>
+        <translation>inician un barrido como %1, esté donde esté el foco. Estas teclas, %2 y las teclas de zoom hacen lo mismo en las ventanas «Explorar un barrido», Ayuda y «Acerca de Quarnel» que en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>guarda la imagen como archivo PNG; en «Explorar un barrido», la tabla del barrido como archivo CSV.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -974,6 +979,11 @@
         <source>Hea&amp;r the pattern</source>
         <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
         <translation>Escuc&amp;har el patrón</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <extracomment>An entry of the picture&apos;s menu: starts a run, as the Start button does; &amp; marks the key that chooses it.</extracomment>
+        <translation>&amp;Iniciar</translation>
     </message>
 </context>
 <context>

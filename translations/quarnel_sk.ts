@@ -105,11 +105,6 @@
         <translation>Intenzita podľa výšky</translation>
     </message>
     <message>
-        <source>Show the &amp;small-angle formula&apos;s marks (dashed)</source>
-        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
-        <translation>Zobraziť značky vzorca pre &amp;malé uhly (čiarkovane)</translation>
-    </message>
-    <message>
         <source>Band spacing near the axis</source>
         <extracomment>A readout: the distance between neighbouring bright bands near the optical axis.</extracomment>
         <translation>Vzdialenosť pásov pri osi</translation>
@@ -278,6 +273,11 @@
         <source>The small-angle formula puts the orders at %1 px.</source>
         <extracomment>%1 the heights (pixels) where the small-angle formula puts the orders, separated by semicolons.</extracomment>
         <translation>Vzorec pre malé uhly kladie rády do %1 px.</translation>
+    </message>
+    <message>
+        <source>Show the small-angle &amp;formula&apos;s marks (dashed)</source>
+        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
+        <translation>Zobraziť značky vzorca pre &amp;malé uhly (čiarkovane)</translation>
     </message>
 </context>
 <context>
@@ -452,11 +452,6 @@
         <source>copies the picture.</source>
         <extracomment>What the key does.</extracomment>
         <translation>skopíruje obrázok.</translation>
-    </message>
-    <message>
-        <source>saves the picture as a PNG image.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>uloží obrázok ako súbor PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
@@ -788,6 +783,16 @@
         <extracomment>A field of the worksheet: the pupil&apos;s explanation.</extracomment>
         <translation>Prečo</translation>
     </message>
+    <message>
+        <source>start a run as %1 does, wherever the focus is. They, %2 and the zoom keys do the same in Explore, the help and About as in the main window.</source>
+        <extracomment>What the keys do; %1 is the Start button&apos;s caption, %2 a list of keys (Escape, H, F1, Ctrl+E, Ctrl+Q in the desktop&apos;s words).</extracomment>
+        <translation>spustia beh rovnako ako %1, nech je fokus kdekoľvek. Tieto klávesy, %2 a klávesy na zväčšenie a zmenšenie fungujú v okne Preskúmať beh, v pomocníkovi aj v okne O programe Quarnel rovnako ako v hlavnom okne.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>uloží obrázok ako súbor PNG; v okne Preskúmať beh tabuľku behu ako súbor CSV.</translation>
+    </message>
 </context>
 <context>
     <name>KeptRuns</name>
@@ -974,6 +979,11 @@
         <source>Hea&amp;r the pattern</source>
         <extracomment>An entry of the picture&apos;s menu: plays the last run as sound, bottom to top, loud where the picture is bright and silent where it is dark.</extracomment>
         <translation>&amp;Vypočuť si obrazec</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <extracomment>An entry of the picture&apos;s menu: starts a run, as the Start button does; &amp; marks the key that chooses it.</extracomment>
+        <translation>Š&amp;tart</translation>
     </message>
 </context>
 <context>

@@ -190,7 +190,7 @@ QLayout *ExploreWindow::buildPlotColumn()
     });
     column->addWidget(plot_, 1);
     //: A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; & marks the access key.
-    showFormula_ = new QCheckBox(tr("Show the &small-angle formula's marks (dashed)"), this);
+    showFormula_ = new QCheckBox(tr("Show the small-angle &formula's marks (dashed)"), this);
     showFormula_->setObjectName(QStringLiteral("showFormula"));
     connect(showFormula_, &QCheckBox::toggled, this, [this](bool shown) {
         plot_->showFormula(shown);
@@ -283,6 +283,12 @@ QBoxLayout *ExploreWindow::buildButtons()
     //: Accessible description of the save-table button.
     save_->setAccessibleDescription(tr("Writes every point of the run as a CSV file for a spreadsheet"));
     connect(save_, &QPushButton::clicked, this, &ExploreWindow::saveTableAs);
+    // Ctrl+S saves what the window holds, here the table, as in the main window the picture.
+    auto *saveKey = new QAction(this);
+    saveKey->setObjectName(QStringLiteral("saveTableKey"));
+    saveKey->setShortcuts(QKeySequence::keyBindings(QKeySequence::Save));
+    connect(saveKey, &QAction::triggered, this, &ExploreWindow::saveTableAs);
+    addAction(saveKey);
     //: A button: puts the run's points on the clipboard for a spreadsheet; & marks the access key.
     copy_ = new QPushButton(tr("&Copy table"), this);
     copy_->setObjectName(QStringLiteral("copyTable"));
@@ -436,8 +442,10 @@ bool ExploreWindow::eventFilter(QObject *watched, QEvent *event)
         return event->type() == QEvent::KeyPress && stepPoint(*key);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     // A text field would take N for itself: here it selects the next bright or dark point.
+    // So would it H, which plays the pattern in every window.
     if (event->type() == QEvent::ShortcutOverride)
-        return key->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier);
+        return (key->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier))
+            || (key->key() == Qt::Key_H && modifiers == Qt::NoModifier);
     // The spin box's Page Up and Page Down move twenty points, as the slider's do.
     if (watched == pointBox_ && modifiers == Qt::NoModifier
         && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {

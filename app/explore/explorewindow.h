@@ -41,8 +41,9 @@ class WindowZoom;
 //
 // Keys: Up and Down select the next point up or down, Page Up and Page Down move
 // twenty points, Home and End go to the first and last point; N and Shift+N
-// select the next bright and dark point. A click in the plot selects the point
-// at that height.
+// select the next bright and dark point; Ctrl+S saves the table. A click in the
+// plot selects the point at that height. The program's keys for every window
+// (F1, H, Escape, Ctrl+E, the zoom, Ctrl+Q) are the main window's, installed here.
 class ExploreWindow : public QDialog {
     Q_OBJECT
 public:

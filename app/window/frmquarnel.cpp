@@ -19,7 +19,6 @@
 #include "window/controltable.h"
 #include "window/framebox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -80,8 +79,15 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     session_ = new RunSession(*picture_, this);
     player_ = new PatternPlayer(*session_, this);
     buildControls();
+    // Escape also silences the pattern that H plays; Ctrl+Q waits for the run's end as Exit does.
     commands_ = new PictureCommands(*this, *picture_, *zoom_,
-                                    {[this] { showExplore(); }, [this] { player_->play(); }});
+                                    {[this] { cmdStart_Click(); },
+                                     [this] {
+                                         session_->stopRun();
+                                         player_->stop();
+                                     },
+                                     [this] { cmdKonec_Click(); }, [this] { showExplore(); },
+                                     [this] { player_->play(); }});
     connect(session_, &RunSession::started, this, [this] {
         setCursor(Qt::BusyCursor);
         setBusy(*picture_, true);
@@ -101,20 +107,6 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
         QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
         announce(*this, text);
     });
-    auto *escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, session_, &RunSession::stopRun);
-    // Escape also silences the pattern that H plays.
-    connect(escape, &QAction::triggered, player_, &PatternPlayer::stop);
-    addAction(escape);
-    // Ctrl+Q is Exit from the keyboard: it too waits for the run's end. Named
-    // outright: some desktops' key schemes have no quit key.
-    auto *quit = new QAction(this);
-    quit->setObjectName(QStringLiteral("quit"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &frmQuarnel::cmdKonec_Click);
-    addAction(quit);
-
     closeRequest_ = std::make_unique<CloseRequest>(*this, [this] {
         session_->close();
         close();
@@ -132,8 +124,10 @@ ExploreWindow *frmQuarnel::explore() const { return explore_; }
 
 void frmQuarnel::showExplore()
 {
-    if (!explore_)
+    if (!explore_) {
         explore_ = new ExploreWindow(*session_, *picture_, *zoom_, *this);
+        commands_->installOn(*explore_);
+    }
     explore_->show();
     explore_->raise();
     explore_->activateWindow();
