@@ -37,10 +37,6 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
     constexpr bool everyWindow = true;
     // clang-format off
     const Row rows[] = {
-        //: An entry of the picture's menu: starts a run, as the Start button does; & marks the key that chooses it.
-        {"start", QT_TR_NOOP("S&tart"), {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)},
-         handlers.start, everyWindow},
-        {nullptr, nullptr, {}, {}},
         //: An entry of the picture's menu (right button); & marks the key that chooses it.
         {"copyPicture", QT_TR_NOOP("&Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
          [this] { copyPicture(); }},
@@ -52,6 +48,9 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         //: An entry of the picture's menu: plays the last run as sound, bottom to top,
         //: loud where the picture is bright and silent where it is dark.
         {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, handlers.hear, everyWindow},
+        //: An entry of the picture's menu: starts a run, as the Start button does; & marks the key that chooses it.
+        {"start", QT_TR_NOOP("S&tart"), {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)},
+         handlers.start, everyWindow},
         {nullptr, nullptr, {}, {}},
         //: An entry of the picture's menu: the whole window one step larger.
         {"zoomIn", QT_TR_NOOP("Zoom &in"),

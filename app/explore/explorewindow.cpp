@@ -82,6 +82,8 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->installEventFilter(this);
+    // Tab goes from control to control; the scroll area shows the one focused.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     auto *content = new QWidget(scroll_);
     auto *top = new QVBoxLayout(content);
     top->setContentsMargins(QMargins());
