@@ -8,11 +8,14 @@
 #include "commands/optics.h"
 #include "commands/picturecommands.h"
 #include "commands/teachertext.h"
+#include "explore/explorewindow.h"
+#include "picture/windowzoom.h"
 #include "quarnelinfo.h"
 #include "run.h"
 #include "run/runsession.h"
 #include "runreading.h"
 #include "runrecord.h"
+#include "sound/patternplayer.h"
 #include "startup/appearance.h"
 #include "startup/translations.h"
 #include "testsupport.h"
@@ -20,6 +23,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -124,31 +128,83 @@ private slots:
     // English again for the next test.
     void cleanup() { installTranslations(QLocale::c()); }
 
-    // Ctrl+Q that ends the program in the middle of a run, or does nothing at all:
-    // it is Exit from the keyboard, and waits for the run's end as Exit does.
-    void ctrlQQuitsLikeExit_data()
+    // A key that acts in the main window only, or does something else elsewhere:
+    // Escape closing Explore and leaving the run going, F1, Ctrl+E, the zoom or
+    // the Start key dead in Explore, the help or About, Ctrl+S in Explore saving
+    // the picture instead of the table; a key that does more than its one thing.
+    void windowKeysActInEveryWindow_data()
     {
-        QTest::addColumn<bool>("duringARun");
-        QTest::newRow("between runs") << false;
-        QTest::newRow("during a run") << true;
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("key");
+        for (const QString where : {"main", "Explore", "help", "About"}) {
+            const bool holdsAFile = where == "main" || where == "Explore"; // what Ctrl+S saves
+            for (const QString &key :
+                 QStringList{"F5", "Ctrl+R", "Escape", "H", "F1", "Ctrl+E", "Ctrl+-", "Ctrl+Q"}
+                     + QStringList(holdsAFile ? 1 : 0, "Ctrl+S"))
+                if (where + key != "helpF1" && where + key != "ExploreCtrl+E") // the window the key opens
+                    QTest::addRow("%s in %s", qPrintable(key), qPrintable(where)) << where << key;
+        }
+        for (const char *focus : {"picture", "op60"})
+            QTest::addRow("F5 on %s", focus) << focus << "F5";
     }
-    void ctrlQQuitsLikeExit()
+    void windowKeysActInEveryWindow()
     {
-        QFETCH(bool, duringARun);
+        QFETCH(QString, where);
+        QFETCH(QString, key);
+        frmQuarnel window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (key == "Ctrl+S") {
+            runStraightThrough(window); // a whole run, its table to save
+            window.cmdStart_Click();
+        }
+        window.zoom().setPercent(150); // (Ctrl++ is refused on a screen too small for the next step)
+        QWidget *target = &window;
+        if (auto *focus = window.findChild<QWidget *>(where))
+            focus->setFocus();
+        if (where == "Explore")
+            target = (window.showExplore(), window.explore());
+        else if (where == "help")
+            target = (window.commands().showHelp(), window.findChild<QDialog *>("helpWindow"));
+        else if (where == "About")
+            target = openAbout(window);
+        QApplication::setActiveWindow(target);
+        if (key == "Escape")
+            window.cmdStart_Click(); // a run going, to stop
+        QSignalSpy started(&window.session(), &RunSession::started);
+        QSignalSpy notice(&window.player(), &PatternPlayer::notice); // H before any run: why it is silent
+        QTest::keySequence(target, QKeySequence(key));
+
+        QCOMPARE(started.size(), key == "F5" || key == "Ctrl+R" ? 1 : 0);
+        QCOMPARE(notice.size(), key == "H" ? 1 : 0);
+        QCOMPARE(window.zoom().percent(), key == "Ctrl+-" ? 125 : 150);
+        QCOMPARE(window.isVisible(), key != "Ctrl+Q");
+        if (key == "Escape")
+            QVERIFY(!window.session().isRunning() && target->isVisible());
+        if (key == "F1")
+            QVERIFY(window.findChild<QDialog *>("helpWindow")->isVisible());
+        if (key == "Ctrl+E")
+            QVERIFY(window.explore() && window.explore()->isVisible());
+        if (key == "Ctrl+S")
+            QCOMPARE(target->findChild<QFileDialog *>()->windowTitle(),
+                     where == "Explore" ? "Save table as" : "Save picture as");
+    }
+
+    // Ctrl+Q that ends the program in the middle of a run: it is Exit from the
+    // keyboard, and waits for the run's end as Exit does.
+    void ctrlQWaitsForTheRun()
+    {
         frmQuarnel window;
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QSignalSpy ended(&window.session(), &RunSession::finished);
-        if (duringARun)
-            window.cmdStart_Click();
+        window.cmdStart_Click();
         QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(window.isVisible(), duringARun);
-        if (duringARun) {
-            QVERIFY(window.session().isRunning());
-            QVERIFY(ended.wait(30000));
-            QVERIFY(!window.isVisible());
-        }
+        QVERIFY(window.isVisible() && window.session().isRunning());
+        QVERIFY(ended.wait(30000));
+        QVERIFY(!window.isVisible());
     }
 
     // A control that does not say what it does when the pointer rests on it, or a
@@ -485,7 +541,7 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("headings"); // the caret's heading after three presses, from the title
         QTest::newRow("Down") << int(Qt::Key_Down) << 1;
-        QTest::newRow("H") << int(Qt::Key_H) << 3;
+        QTest::newRow("Ctrl+Down") << int(Qt::Key_Down | Qt::ControlModifier) << 3;
     }
     void helpHasACaret()
     {
@@ -498,19 +554,21 @@ private slots:
         QApplication::setActiveWindow(help);
         QVERIFY(QTest::qWaitForWindowActive(help));
         QSignalSpy said(help->findChild<Announcement *>(), &Announcement::said);
+        const QKeyCombination press = QKeyCombination::fromCombined(key);
         for (int i = 0; i < 3; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QTest::keyClick(QApplication::focusWidget(), press.key(), press.keyboardModifiers());
         QList<QTextBlock> passed; // the headings from the title to the caret
         for (QTextBlock b = text->document()->begin(); b != text->textCursor().block().next(); b = b.next())
             if (b.blockFormat().headingLevel() > 0)
                 passed << b;
         QCOMPARE(passed.size() - 1, headings);
-        QCOMPARE(said.size(), key == Qt::Key_H ? 3 : 0);
-        if (key == Qt::Key_H)
+        const bool byHeading = press.keyboardModifiers() != Qt::NoModifier;
+        QCOMPARE(said.size(), byHeading ? 3 : 0);
+        if (byHeading)
             QCOMPARE(said.last().first().toString(), passed.last().text());
-        // Shift+H: back to the heading before the caret's line.
-        QTest::keyClick(text, Qt::Key_H, Qt::ShiftModifier);
-        QCOMPARE(text->textCursor().block(), passed.at(passed.size() - (key == Qt::Key_H ? 2 : 1)));
+        // Ctrl+Up: back to the heading before the caret's line.
+        QTest::keyClick(text, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(text->textCursor().block(), passed.at(passed.size() - (byHeading ? 2 : 1)));
     }
 
     // Qt's own words left in English in a translated Quarnel (the Slovak help's

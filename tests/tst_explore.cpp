@@ -27,6 +27,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <map>
 #include <set>
 
 namespace {
@@ -40,7 +42,7 @@ struct Explored : ShownWindow {
             option(name)->setChecked(true);
         window.cmdStart_Click();
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
-        explore = window.findChild<ExploreWindow *>();
+        explore = window.explore();
     }
     const RunRecord &run() { return window.session().currentRun(); }
     QLineEdit *readout(const char *name)
@@ -110,13 +112,45 @@ private slots:
         installTranslations(QLocale::c());
     }
 
-    // Ctrl+E making a second window, a modal one, or one that does not show.
+    // Ctrl+E making a second window, a modal one, one that does not show, or one
+    // that stays above the main window (a child of it).
     void oneWindowBesideTheMainOne()
     {
         Explored shown;
         QVERIFY(shown.explore && shown.explore->isVisible() && !shown.explore->isModal());
+        QVERIFY(!shown.explore->parent());
         QTest::keyClick(&shown.window, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(shown.window.findChildren<ExploreWindow *>().size(), 1);
+        QCOMPARE(shown.window.explore(), shown.explore);
+    }
+
+    // An access key that two captions share in a language, so that its first
+    // press only moves the focus (Alt+S went to the formula's check box rather
+    // than Save table), or one that does not act.
+    void accessKeysActAtOnce_data() { addLanguageRows(true); }
+    void accessKeysActAtOnce()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        for (const char *name : {"pointBox", "showFormula", "keepRun", "saveTable", "copyTable"}) {
+            Explored shown;
+            QApplication::setActiveWindow(shown.explore);
+            QGuiApplication::clipboard()->clear();
+            auto *control = shown.explore->findChild<QWidget *>(name);
+            auto *button = qobject_cast<QAbstractButton *>(control);
+            QString caption = button ? button->text() : QString();
+            for (const QLabel *label : shown.explore->findChildren<QLabel *>())
+                caption = label->buddy() == control ? label->text() : caption;
+            QTest::keySequence(shown.explore, QKeySequence::mnemonic(caption));
+            const std::map<QString, std::function<bool()>> acted{
+                {"pointBox", [&] { return QApplication::focusWidget() == control; }},
+                {"showFormula", [&] { return button->isChecked(); }},
+                {"keepRun", [&] { return shown.explore->keptRuns().runs().size() == 1; }},
+                {"saveTable", [&] { return shown.explore->findChild<QFileDialog *>() != nullptr; }},
+                {"copyTable", [] { return !QGuiApplication::clipboard()->text().isEmpty(); }}};
+            // A button pressed by its key shows itself pressed a moment before it acts.
+            QTRY_VERIFY2(acted.at(name)(), qPrintable(caption));
+        }
+        installTranslations(QLocale::c());
     }
 
     // A key that does nothing, moves the wrong way or by the wrong step, or works
@@ -375,7 +409,8 @@ private slots:
             QSKIP("no tmpfs can be mounted here");
         Explored shown;
         picture ? shown.window.commands().savePictureAs() : shown.explore->saveTableAs();
-        auto *dialog = shown.window.findChild<QFileDialog *>();
+        QWidget *window = picture ? static_cast<QWidget *>(&shown.window) : shown.explore;
+        auto *dialog = window->findChild<QFileDialog *>();
         QVERIFY(dialog && dialog->isVisible());
         // The dialog waits without holding up a run.
         shown.window.cmdStart_Click();
@@ -383,7 +418,7 @@ private slots:
         emit dialog->fileSelected(dir.filePath(name));
         const QString folder = QFileInfo(dir.filePath(name)).path();
         const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        auto *message = shown.window.findChild<QMessageBox *>();
+        auto *message = window->findChild<QMessageBox *>();
         if (saved.isEmpty()) {
             QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
             QVERIFY(message && message->isVisible());

@@ -353,7 +353,7 @@ def explore(desktop, reader, pupil, words):
     height = next(n for n, _ in reader.nodes(dialog) if n.getRoleName() == "list item").name
     if not said.startswith("%s%d. %s" % (bright, box.queryValue().currentValue, height)):
         raise AssertionError("N reached point %d (%r) and Orca said %r" % (box.queryValue().currentValue, height, said))
-    pupil.press("Escape")
+    pupil.press("alt+F4")  # Escape stops the run and the sound, in Explore too
     wait_for("Explore closed", lambda: not reader.showing(dialog))
 
 
@@ -390,7 +390,8 @@ def listen_as_pupil(binary, language):
 
         # Tab once round the window: each control by its name, its role and state
         # as Orca says them, and what it does; the picture after Exit, with its
-        # description. Fault guarded: a control Tab skips or Orca cannot name.
+        # description, then the groups top to bottom and the slow-down. Fault
+        # guarded: a control Tab skips or Orca cannot name.
         def identity(node):
             return node.getRoleName(), node.name, node.parent.name
 
@@ -504,19 +505,16 @@ def listen_as_pupil(binary, language):
         node = pupil.focused("the picture", lambda f: f.getRoleName() == "image")
         pupil.hears(pupil.control(node), mark)
 
-        # The help, F1: it opens in its text; Down reads the next line, H the next
-        # heading. Fault guarded: a help that only scrolls, silent but for Say All.
+        # The help, F1: it opens in its text; Down reads the next line, Ctrl+Down
+        # the next heading. Fault guarded: a help that only scrolls, silent but for Say All.
         pupil.press("F1")
         time.sleep(1)
         mark = desktop.speech.mark()
         pupil.press("Down")
         pupil.hears([words["help lines"][0]], mark)
         mark = desktop.speech.mark()
-        pupil.press("h")
+        pupil.press("ctrl+Down")
         pupil.hears([Said(repr(words["help lines"][1]), lambda line: words["help lines"][1] in line)], mark)
-        pupil.press("Escape")
-        time.sleep(0.5)
-
         pupil.press("ctrl+q")
         status = program.wait(timeout=20)
         if status != 0:

@@ -61,7 +61,7 @@ void TestRunQueue::inputDuringARun_data()
         << 3 << QStringList{"key ctrl+s", "wait 600", "key ctrl+a", "type picture", "key Return"}
         << QStringList{} << QStringList{"end"} << false << "saved";
     // Down scrolls the help, and does not change the frequency.
-    QTest::newRow("F1, then Down") << 3 << QStringList{"key F1", "wait 500", "key Down Down", "key Escape"}
+    QTest::newRow("F1, then Down") << 3 << QStringList{"key F1", "wait 500", "key Down Down"}
                                    << QStringList{"click cmdStart"}
                                    << QStringList{"frequency 2", "frequency 2"} << false << "";
     // A Start queued, then a dialog: what came after the dialog is not lost, and

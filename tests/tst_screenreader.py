@@ -171,7 +171,8 @@ def check_explore(reader, failures):
         table = named.get((role, name))
         if table is None or table.queryTable().nRows < 1:
             failures.append("Explore's %s %r is missing or empty" % (role, name))
-    key("Escape")
+    # Escape stops a run in every window; Close closes Explore.
+    named[("push button", "Close")].queryAction().doAction(0)
     wait_for("the Explore window closed", lambda: not reader.showing(dialog))
     # No window manager gives the focus back: give it to the main window as one would.
     subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(reader.pid), "--name", "^Quarnel",
@@ -232,7 +233,8 @@ def main():
                                ("label", "Light pattern", True), ("label", "Intrference pattern", False)],
                       failures, "after a light run")
 
-        # To the pattern group (from Start: Exit, distance, spacing, pattern), Interference.
+        # To the pattern group (from Start: Exit, the picture, spacing, distance,
+        # frequency, pattern), Interference.
         for mode, title, other in (("Interference", "Intrference pattern", "Light pattern"),
                                    ("Photon density", "Light pattern", "Intrference pattern")):
             move_focus(reader, "Tab", "the pattern group", lambda f: f.parent.name == "Pattern")

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
 #include "commands/picturecommands.h"
+#include "explore/explorewindow.h"
 #include "picture/windowzoom.h"
 #include "picture/zoom.h"
 #include "run/runsession.h"
@@ -12,6 +13,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -298,6 +300,43 @@ private slots:
             const QSize next = zoom::scaled(sceneSize, zoom::next(reached, +1)) + frame;
             QVERIFY(next.width() > available.width() || next.height() > available.height());
         }
+    }
+
+    // Explore zoomed twice when opened zoomed, or larger than the screen at the
+    // zoom a projector's screen allows the main window, with no size smaller
+    // than that to take and its buttons past the screen's edge; or opened over
+    // the picture where the screen has room beside it. (Run on the screens of
+    // zoomInStaysOnTheScreen too.)
+    void exploreFitsTheScreen()
+    {
+        QSize sizes[2];
+        for (const bool openedFirst : {true, false}) {
+            ShownWindow shown;
+            QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+            if (openedFirst) {
+                shown.window.showExplore();
+                // Beside the main window, where the screen has room for both.
+                const QRect explore = shown.window.explore()->frameGeometry();
+                const QRect main = shown.window.frameGeometry();
+                if (main.width() + explore.width() <= shown.window.screen()->availableGeometry().width())
+                    QVERIFY(!explore.intersects(main));
+            }
+            for (std::size_t i = 0; i < zoom::steps.size(); ++i)
+                QTest::keyClick(&shown.window, Qt::Key_Plus, Qt::ControlModifier);
+            shown.window.showExplore();
+            ExploreWindow *explore = shown.window.explore();
+            QVERIFY(QTest::qWaitForWindowExposed(explore));
+            const QRect area = explore->screen()->availableGeometry();
+            QVERIFY2(area.contains(explore->frameGeometry()),
+                     qPrintable(QDebug::toString(explore->frameGeometry())));
+            QVERIFY(explore->minimumSize().height() < explore->height() / 2);
+            for (const char *name : {"saveTable", "copyTable", "closeExplore"}) {
+                auto *button = explore->findChild<QPushButton *>(name);
+                QVERIFY2(area.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())), name);
+            }
+            sizes[openedFirst ? 0 : 1] = explore->size();
+        }
+        QCOMPARE(sizes[1], sizes[0]);
     }
 
     // F11 must fill the screen at the largest zoom that fits it, and F11 again

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "commands/aboutdialog.h"
 
+#include "picture/windowplace.h"
 #include "quarnelinfo.h"
 
 #include <QDesktopServices>
@@ -138,6 +139,8 @@ void AboutDialog::fitToText()
 {
     text_->setMinimumWidth(60 * text_->fontMetrics().averageCharWidth());
     adjustSize();
+    if (parentWidget())
+        resize(windowplace::fitted(size(), *parentWidget()));
 }
 
 void AboutDialog::changeEvent(QEvent *event)

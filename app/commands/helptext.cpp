@@ -334,6 +334,15 @@ QString keyList()
     html += row(keys({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Enter)}),
                 //: What the keys do.
                 Text::tr("press the focused button."));
+    html +=
+        row(keys({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}),
+            //: What the keys do; %1 is the Start button's caption, %2 a list of keys
+            //: (Escape, H, F1, Ctrl+E, Ctrl+Q in the desktop's words).
+            Text::tr("start a run as %1 does, wherever the focus is. They, %2 and the zoom keys do the "
+                     "same in Explore, the help and About as in the main window.")
+                .arg(window("Start"),
+                     keys({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_H), QKeySequence(Qt::Key_F1),
+                           QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::CTRL | Qt::Key_Q)})));
     html += row(keys({QKeySequence(Qt::Key_Escape)}),
                 //: What the key does; %1 is the key that plays the pattern as sound.
                 Text::tr("stops a run at once, and the sound that %1 plays. During a run the options and the "
@@ -345,7 +354,7 @@ QString keyList()
                 Text::tr("copies the picture."));
     html += row(keys(QKeySequence::keyBindings(QKeySequence::Save)),
                 //: What the key does.
-                Text::tr("saves the picture as a PNG image."));
+                Text::tr("saves the picture as a PNG image; in Explore, the run's table as a CSV file."));
     html +=
         row(keys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
                   QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_0)}),
@@ -383,13 +392,13 @@ QString keyList()
     html += QStringLiteral("</table>");
     html += paragraph(
         //: After the keys in the help: what a screen reader says at a run's end, and
-        //: how to read the help itself; %1 and %2 are the keys H and Shift+H.
+        //: how to read the help itself; %1 and %2 are the keys Ctrl+Down and Ctrl+Up.
         Text::tr("With a screen reader, the end of a run is heard wherever the focus is: that the run "
                  "finished, with the first sentence of the picture's description, or, after Escape, the "
                  "point where it stopped. A slow run also says when it has scanned a quarter, half and three "
                  "quarters of the screen. In this help the arrow keys move through the text line by line, "
                  "and %1 and %2 from heading to heading.")
-            .arg(keys({QKeySequence(Qt::Key_H)}), keys({QKeySequence(Qt::SHIFT | Qt::Key_H)})));
+            .arg(keys({QKeySequence(Qt::CTRL | Qt::Key_Down)}), keys({QKeySequence(Qt::CTRL | Qt::Key_Up)})));
     return html;
 }
 

@@ -8,6 +8,7 @@
 #include "commands/teachertext.h"
 #include "picture/savedialog.h"
 #include "picture/wholefile.h"
+#include "picture/windowplace.h"
 #include "picture/zoom.h"
 
 #include <QAction>
@@ -90,10 +91,11 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     //: What a screen reader calls the help window's text.
     text_->setAccessibleName(tr("Help text"));
     headingSaid_ = new Announcement(this);
-    // H and Shift+H: the caret to the next or the previous heading, as a screen
-    // reader's own keys do in a web page (Orca's work only there).
-    const std::pair<QKeySequence, bool> headingKeys[] = {{QKeySequence(Qt::Key_H), true},
-                                                         {QKeySequence(Qt::SHIFT | Qt::Key_H), false}};
+    // Ctrl+Down and Ctrl+Up: the caret to the next or the previous heading, as a
+    // screen reader's own heading keys do in a web page (Orca's work only there).
+    // Not H: H plays the pattern in every window of the program.
+    const std::pair<QKeySequence, bool> headingKeys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Down), true},
+                                                         {QKeySequence(Qt::CTRL | Qt::Key_Up), false}};
     for (const auto &[key, forward] : headingKeys) {
         auto *action = new QAction(this);
         action->setShortcut(key);
@@ -220,8 +222,6 @@ void HelpWindow::print(QPrinter *printer)
 void HelpWindow::fitToZoom(int percent)
 {
     constexpr QSize laidOut(520, 560);
-    QSize size = zoom::scaled(laidOut, percent);
-    if (const QScreen *shownOn = screen())
-        size = size.boundedTo(shownOn->availableGeometry().size());
-    resize(size);
+    const QSize size = zoom::scaled(laidOut, percent);
+    resize(parentWidget() ? windowplace::fitted(size, *parentWidget()) : size);
 }

@@ -7,6 +7,7 @@
 #include "lab/labwindow.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
+#include "picture/windowplace.h"
 #include "picture/windowzoom.h"
 
 #include <QAction>
@@ -29,10 +30,12 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
     });
     struct Row {
         const char *name;
-        const char *text;
+        const char *text; // nullptr: a key only, not in the menu
         QList<QKeySequence> keys;
         std::function<void()> handler;
+        bool everyWindow = false;
     };
+    constexpr bool everyWindow = true;
     // clang-format off
     const Row rows[] = {
         //: An entry of the picture's menu (right button); & marks the key that chooses it.
@@ -42,16 +45,19 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         {"savePicture", QT_TR_NOOP("&Save picture as..."), QKeySequence::keyBindings(QKeySequence::Save),
          [this] { savePictureAs(); }},
         //: An entry of the picture's menu: opens the window that inspects the last run point by point.
-        {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, handlers.explore},
+        {"explore", QT_TR_NOOP("&Explore"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, handlers.explore, everyWindow},
         //: An entry of the picture's menu: opens a real two-slit experiment in nanometres and metres.
         {"lab", QT_TR_NOOP("Real e&xperiment"), {QKeySequence(Qt::CTRL | Qt::Key_L)},
          [&window, &zoom] { LabWindow::showFor(window, zoom); }},
         //: An entry of the picture's menu: plays the last run as sound, bottom to top,
         //: loud where the picture is bright and silent where it is dark.
-        {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, handlers.hear},
+        {"hearPattern", QT_TR_NOOP("Hea&r the pattern"), {QKeySequence(Qt::Key_H)}, handlers.hear, everyWindow},
         //: An entry of the picture's menu: plays the last run as sound at a quarter of the speed.
         {"hearPatternSlowly", QT_TR_NOOP("Hear it s&lowly"), {QKeySequence(Qt::SHIFT | Qt::Key_H)},
-         handlers.hearSlowly},
+         handlers.hearSlowly, everyWindow},
+        //: An entry of the picture's menu: starts a run, as the Start button does; & marks the key that chooses it.
+        {"start", QT_TR_NOOP("S&tart"), {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)},
+         handlers.start, everyWindow},
         //: An entry of the picture's menu: the screen reader says the last run's summary
         //: again (the bright bands, their distance, what changed); & marks the key.
         {"saySummary", QT_TR_NOOP("Say the s&ummary"), {QKeySequence(Qt::Key_D)}, handlers.summarize},
@@ -59,18 +65,25 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         //: An entry of the picture's menu: the whole window one step larger.
         {"zoomIn", QT_TR_NOOP("Zoom &in"),
          {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         [&zoom] { zoom.zoomIn(); }},
+         [&zoom] { zoom.zoomIn(); }, everyWindow},
         //: An entry of the picture's menu: the whole window one step smaller.
-        {"zoomOut", QT_TR_NOOP("Zoom &out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [&zoom] { zoom.zoomOut(); }},
+        {"zoomOut", QT_TR_NOOP("Zoom &out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [&zoom] { zoom.zoomOut(); },
+         everyWindow},
         //: An entry of the picture's menu: the window back at 100 %.
-        {"zoomReset", QT_TR_NOOP("&Normal size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [&zoom] { zoom.reset(); }},
+        {"zoomReset", QT_TR_NOOP("&Normal size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [&zoom] { zoom.reset(); },
+         everyWindow},
         //: An entry of the picture's menu: the window fills the screen, or leaves it.
         {"fullScreen", QT_TR_NOOP("&Full screen"), {QKeySequence(Qt::Key_F11)}, [&zoom] { zoom.toggleFullScreen(); }},
         {nullptr, nullptr, {}, {}},
         //: An entry of the picture's menu: opens the help.
-        {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); }},
+        {"help", QT_TR_NOOP("&Help"), QKeySequence::keyBindings(QKeySequence::HelpContents), [this] { showHelp(); },
+         everyWindow},
         //: An entry of the picture's menu: opens About.
         {"about", QT_TR_NOOP("&About Quarnel"), {}, [this] { showAbout(); }},
+        // Escape stops a run and the sound wherever the focus is; Ctrl+Q is Exit
+        // from the keyboard, named outright: some desktops' key schemes have no quit key.
+        {"stop", nullptr, {QKeySequence(Qt::Key_Escape)}, handlers.stop, everyWindow},
+        {"quit", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, handlers.quit, everyWindow},
     };
     // clang-format on
     menu_ = new QMenu(&window);
@@ -82,24 +95,35 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
             menu_->addSeparator();
             continue;
         }
-        auto *action = new QAction(tr(row.text), &window);
+        auto *action = new QAction(row.text ? tr(row.text) : QString(), &window);
         action->setObjectName(QString::fromLatin1(row.name));
         action->setShortcuts(row.keys);
         action->setShortcutVisibleInContextMenu(true);
         connect(action, &QAction::triggered, this, row.handler);
         window.addAction(action);
+        if (row.everyWindow)
+            everyWindow_ << action;
+        if (!row.text)
+            continue;
         menu_->addAction(action);
         actions_ << action;
     }
-    // The menu from the keyboard, where the window system sends no menu key of its own.
-    auto *menuKey = new QAction(&window);
+    addMenuKey();
+}
+
+void PictureCommands::addMenuKey()
+{
+    auto *menuKey = new QAction(&window_);
     menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     connect(menuKey, &QAction::triggered, this,
             [this] { showMenu(picture_.mapToGlobal(picture_.rect().center())); });
-    window.addAction(menuKey);
+    window_.addAction(menuKey);
 }
 
 void PictureCommands::showMenu(const QPoint &globalPos) { menu_->popup(globalPos); }
+
+// One action in several windows: a window shortcut acts in whichever of them is active.
+void PictureCommands::installOn(QWidget &other) const { other.addActions(everyWindow_); }
 
 void PictureCommands::copyPicture() { QGuiApplication::clipboard()->setImage(picture_.canvas().image()); }
 
@@ -143,6 +167,8 @@ void PictureCommands::showHelp()
     if (!help_) {
         auto *help = new HelpWindow(&window_);
         help->fitToZoom(zoom_.percent());
+        installOn(*help);
+        help->move(windowplace::beside(help->size(), window_));
         help_ = help;
     }
     raise(help_);
@@ -157,5 +183,7 @@ void PictureCommands::showAbout()
     // Modal to the window without an event loop of its own, and forgotten when closed.
     about_ = new AboutDialog(&window_);
     about_->setAttribute(Qt::WA_DeleteOnClose);
+    installOn(*about_);
+    about_->move(windowplace::beside(about_->size(), window_));
     about_->open();
 }

@@ -11,8 +11,8 @@
 #include "explore/runtable.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
+#include "picture/windowplace.h"
 #include "picture/windowzoom.h"
-#include "picture/zoom.h"
 #include "run/runsession.h"
 #include "runrecord.h"
 #include "scan.h"
@@ -35,10 +35,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,8 +66,8 @@ using decimals::fixed;
 } // namespace
 
 ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom,
-                             QWidget *parent)
-    : QDialog(parent), session_(session)
+                             const QWidget &beside)
+    : session_(session), beside_(beside)
 {
     [[maybe_unused]] static const bool graphics = [] {
         QAccessible::installFactory(graphicFor);
@@ -74,8 +76,20 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
     setObjectName(QStringLiteral("exploreWindow"));
     //: The title of the window that inspects the last run point by point (Ctrl+E).
     setWindowTitle(tr("Explore a run"));
-    laidOutFont_ = QApplication::font();
-    auto *top = new QVBoxLayout(this);
+    // A window of its own, which the teacher may put behind the main one; it
+    // does not keep the program going once the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // Everything but the buttons scrolls where the screen is too small for it.
+    auto *outer = new QVBoxLayout(this);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->installEventFilter(this);
+    // Tab goes from control to control; the scroll area shows the one focused.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    auto *content = new QWidget(scroll_);
+    auto *top = new QVBoxLayout(content);
+    top->setContentsMargins(QMargins());
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("exploreStatus"));
     status_->setWordWrap(true);
@@ -92,7 +106,10 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
     setTabOrder(pointBox_, readouts_->list()); // the point's readouts one Tab from its number
     right->addWidget(buildBandsGroup(), 1);
     top->addWidget(buildRunsGroup());
-    top->addLayout(buildButtons());
+    scroll_->setWidget(content);
+    outer->addWidget(scroll_, 1);
+    buttons_ = buildButtons();
+    outer->addLayout(buttons_);
 
     overlay_ = new PointOverlay(picture);
     refreshTimer_.setSingleShot(true);
@@ -179,7 +196,7 @@ QLayout *ExploreWindow::buildPlotColumn()
     });
     column->addWidget(plot_, 1);
     //: A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; & marks the access key.
-    showFormula_ = new QCheckBox(tr("Show the &small-angle formula's marks (dashed)"), this);
+    showFormula_ = new QCheckBox(tr("Show the small-angle &formula's marks (dashed)"), this);
     showFormula_->setObjectName(QStringLiteral("showFormula"));
     connect(showFormula_, &QCheckBox::toggled, this, [this](bool shown) {
         plot_->showFormula(shown);
@@ -263,7 +280,7 @@ QTableView *ExploreWindow::addTable(QAbstractItemModel *model, const char *objec
     return table;
 }
 
-QLayout *ExploreWindow::buildButtons()
+QBoxLayout *ExploreWindow::buildButtons()
 {
     auto *buttons = new QHBoxLayout;
     //: A button: saves the run's points as a CSV file for a spreadsheet; & marks the access key.
@@ -272,6 +289,12 @@ QLayout *ExploreWindow::buildButtons()
     //: Accessible description of the save-table button.
     save_->setAccessibleDescription(tr("Writes every point of the run as a CSV file for a spreadsheet"));
     connect(save_, &QPushButton::clicked, this, &ExploreWindow::saveTableAs);
+    // Ctrl+S saves what the window holds, here the table, as in the main window the picture.
+    auto *saveKey = new QAction(this);
+    saveKey->setObjectName(QStringLiteral("saveTableKey"));
+    saveKey->setShortcuts(QKeySequence::keyBindings(QKeySequence::Save));
+    connect(saveKey, &QAction::triggered, this, &ExploreWindow::saveTableAs);
+    addAction(saveKey);
     //: A button: puts the run's points on the clipboard for a spreadsheet; & marks the access key.
     copy_ = new QPushButton(tr("&Copy table"), this);
     copy_->setObjectName(QStringLiteral("copyTable"));
@@ -281,6 +304,7 @@ QLayout *ExploreWindow::buildButtons()
     connect(copy_, &QPushButton::clicked, this, &ExploreWindow::copyTable);
     //: A button that closes the Explore window.
     auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("closeExplore"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     for (QPushButton *button : {keep_, save_, copy_, close})
         button->setAutoDefault(false);
@@ -291,9 +315,12 @@ QLayout *ExploreWindow::buildButtons()
     return buttons;
 }
 
+// The program's font, which the zoom has already set: scaling it here again
+// zoomed the text twice. Taken at once, not when the program's font reaches
+// the window, so that the sizes below are worked out with it.
 void ExploreWindow::applyZoom(int percent)
 {
-    setFont(zoom::scaled(laidOutFont_, percent));
+    setFont(QApplication::font());
     plot_->setZoom(percent);
     readouts_->setZoom(percent);
     spacing_->setMinimumWidth(PointReadouts::readoutWidth(font()));
@@ -311,8 +338,34 @@ void ExploreWindow::applyZoom(int percent)
     showRuns();
     if (overlay_)
         overlay_->update();
-    if (!isMaximized() && !isFullScreen())
-        adjustSize();
+    fitToScreen();
+}
+
+QSize ExploreWindow::wantedSize() const
+{
+    // Worked out afresh: a layout keeps sizes from before the last zoom.
+    for (QLayout *part : findChildren<QLayout *>())
+        part->invalidate();
+    const QSize content = scroll_->widget()->sizeHint();
+    const QSize buttons = buttons_->sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    QSize wanted(std::max(content.width(), buttons.width()) + margins.left() + margins.right(),
+                 content.height() + layout()->spacing() + buttons.height() + margins.top()
+                     + margins.bottom());
+    // Cut short, the content scrolls: its scroll bar takes a width of its own.
+    if (wanted.height() > windowplace::room(beside_).height())
+        wanted.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    return wanted;
+}
+
+void ExploreWindow::fitToScreen()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    resize(windowplace::fitted(wantedSize(), beside_));
+    // Shown: kept where the teacher put it, as far as it stays on the screen.
+    if (placed_)
+        move(windowplace::kept(pos(), size(), beside_));
 }
 
 const RunRecord &ExploreWindow::run() const { return session_.currentRun(); }
@@ -366,21 +419,26 @@ void ExploreWindow::say(const QString &text)
     announce(parentWidget() ? *parentWidget() : *this, text);
 }
 
-void ExploreWindow::keyPressEvent(QKeyEvent *event)
+bool ExploreWindow::stepPoint(const QKeyEvent &key)
 {
-    // What the plot, the phasors and the readouts leave to the window.
     static const QHash<int, int> steps{{Qt::Key_Up, 1},
                                        {Qt::Key_Down, -1},
                                        {Qt::Key_PageUp, pageStep},
                                        {Qt::Key_PageDown, -pageStep},
                                        {Qt::Key_Home, -scan::pointCount},
                                        {Qt::Key_End, scan::pointCount}};
-    const int step = steps.value(event->key());
-    if (step != 0 && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
-        selectPoint(selected_ + step);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    const int step = steps.value(key.key());
+    if (step == 0 || (key.modifiers() & ~Qt::KeypadModifier) != 0)
+        return false;
+    selectPoint(selected_ + step);
+    return true;
+}
+
+void ExploreWindow::keyPressEvent(QKeyEvent *event)
+{
+    // What the plot, the phasors and the readouts leave to the window.
+    if (!stepPoint(*event))
+        QDialog::keyPressEvent(event);
 }
 
 bool ExploreWindow::eventFilter(QObject *watched, QEvent *event)
@@ -397,10 +455,16 @@ bool ExploreWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QDialog::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
+    // The keys the plot, the phasors and the readouts leave pass the scroll area
+    // on their way to the window: they select points rather than scroll.
+    if (watched == scroll_)
+        return event->type() == QEvent::KeyPress && stepPoint(*key);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     // A text field would take N for itself: here it selects the next bright or dark point.
+    // So would it H, which plays the pattern in every window.
     if (event->type() == QEvent::ShortcutOverride)
-        return key->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier);
+        return (key->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier))
+            || (key->key() == Qt::Key_H && modifiers == Qt::NoModifier);
     // The spin box's Page Up and Page Down move twenty points, as the slider's do.
     if (watched == pointBox_ && modifiers == Qt::NoModifier
         && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {
@@ -427,6 +491,13 @@ void ExploreWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     refresh();
+    // The first time, sized for what it shows and placed beside the main window;
+    // then where the teacher leaves it.
+    if (!placed_ && !event->spontaneous()) {
+        fitToScreen();
+        move(windowplace::beside(size(), beside_));
+        placed_ = true;
+    }
 }
 
 void ExploreWindow::hideEvent(QHideEvent *event)

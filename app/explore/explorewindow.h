@@ -20,7 +20,9 @@ class QSlider;
 class QSpinBox;
 class QTableView;
 class QAbstractItemModel;
+class QBoxLayout;
 class QLayout;
+class QScrollArea;
 class ExplorePlot;
 class OrdersModel;
 class PointReadouts;
@@ -30,7 +32,7 @@ class RunRecord;
 class ScenePicture;
 class WindowZoom;
 
-// The Explore window, beside the main one: one point of the last run (or of the
+// The Explore window, a window of its own beside the main one: one point of the last run (or of the
 // current one, as it grows) selected at a time, with its numbers as the run
 // worked them out; the run's plot with its fringe marks, exact and from the
 // small-angle formula; up to four kept runs beside it; and the run's table for a
@@ -39,13 +41,16 @@ class WindowZoom;
 //
 // Keys: Up and Down select the next point up or down, Page Up and Page Down move
 // twenty points, Home and End go to the first and last point; N and Shift+N
-// select the next bright and dark point, and a screen reader says its reading.
-// In the point's readouts, one Tab from the point box, Up and Down go from line
-// to line. A click in the plot selects the point at that height.
+// select the next bright and dark point, and a screen reader says its reading;
+// Ctrl+S saves the table. In the point's readouts, one Tab from the point box,
+// Up and Down go from line to line. A click in the plot selects the point at
+// that height. The program's keys for every window (F1, H, Escape, Ctrl+E, the
+// zoom, Ctrl+Q) are the main window's, installed here.
 class ExploreWindow : public QDialog {
     Q_OBJECT
 public:
-    ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom, QWidget *parent);
+    // Placed beside `beside`, the main window, on its screen.
+    ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom, const QWidget &beside);
     ~ExploreWindow() override;
 
     // The selected point, 1 … 399 in scan order (bottom to top).
@@ -69,9 +74,12 @@ private:
     QLayout *buildPlotColumn();
     QWidget *buildBandsGroup();
     QWidget *buildRunsGroup();
-    QLayout *buildButtons();
+    QBoxLayout *buildButtons();
     QTableView *addTable(QAbstractItemModel *model, const char *objectName, const QString &name);
     void applyZoom(int percent);
+    // Everything shown without scrolling, frame and all, as far as the screen allows.
+    QSize wantedSize() const;
+    void fitToScreen();
     const RunRecord &run() const;
     // Whether run() is the session's last whole run, rather than one going on or stopped.
     bool wholeRun() const;
@@ -79,6 +87,8 @@ private:
     // reading of a whole run, or read here from one that grows or was stopped.
     const BandReading &runBands() const;
     bool hasPoint(int point) const;
+    // Up, Down, the pages, Home and End select another point; false for any other key.
+    bool stepPoint(const QKeyEvent &key);
     void nextExtreme(bool bright);
     // Says the text to a screen reader, wherever the focus is.
     void say(const QString &text);
@@ -91,10 +101,11 @@ private:
     void placeOverlay();
 
     const RunSession &session_;
+    const QWidget &beside_;
+    bool placed_ = false;
     KeptRuns *kept_ = nullptr;
     OrdersModel *orders_ = nullptr;
     int selected_ = 0;
-    QFont laidOutFont_;
     QTimer refreshTimer_; // during a run, what came is shown at most this often
     SceneGeometry marksGeometry_;
     double marksWaveNumber_ = -1; // the run the marks were solved for
@@ -102,6 +113,8 @@ private:
     std::vector<FringeMark> formula_;
     BandReading partialBands_; // run()'s while it is not whole
 
+    QScrollArea *scroll_ = nullptr;
+    QBoxLayout *buttons_ = nullptr;
     QLabel *status_ = nullptr;
     QSpinBox *pointBox_ = nullptr;
     QSlider *pointSlider_ = nullptr;

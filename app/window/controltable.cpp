@@ -27,7 +27,7 @@ constexpr bool centred = true;
 // different frames; the descriptions tell them apart.
 // clang-format off
 const ControlRow rows[] = {
-    // Tab reaches the picture after Exit (2), before the option groups (the frames take no focus).
+    // Tab reaches the picture after Exit (2), before the option groups, each at its frame's index.
     {"picture", K::Picture, "", {QPoint(0, 0), sceneSize}, dialog, 3, {},
      //: What a screen reader calls the picture of the apparatus and the plot.
      QT_TRANSLATE_NOOP("frmQuarnel", "Interference picture"), nullptr, true, false, {},

@@ -46,7 +46,7 @@ struct ControlRow {
     const char *caption;
     QRect geometry; // pixels in its container: the window, or an option's frame
     ControlFont font;
-    int tabIndex;
+    int tabIndex; // an option's orders it within its frame, whose own places the group
     std::variant<std::monostate, ClickHandler, ValueHandler> handler;
     const char *accessibleName;        // nullptr: the caption
     const char *accessibleDescription; // what it sets, where the caption alone does not say

@@ -19,7 +19,6 @@
 #include "window/controltable.h"
 #include "window/framebox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -30,6 +29,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 const QString frmQuarnel::caption = QStringLiteral("Quarnel  - " QUARNEL_HOMEPAGE_URL);
@@ -79,9 +79,16 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     session_ = new RunSession(*picture_, this);
     player_ = new PatternPlayer(*session_, this);
     buildControls();
+    // Escape also silences the pattern that H plays; Ctrl+Q waits for the run's end as Exit does.
     commands_ = new PictureCommands(*this, *picture_, *zoom_,
-                                    {[this] { showExplore(); }, [this] { player_->play(); },
-                                     [this] { player_->play(PatternPlayer::slowly); }, [this] { saySummary(); }});
+                                    {[this] { cmdStart_Click(); },
+                                     [this] {
+                                         session_->stopRun();
+                                         player_->stop();
+                                     },
+                                     [this] { cmdKonec_Click(); }, [this] { showExplore(); },
+                                     [this] { player_->play(); }, [this] { player_->play(PatternPlayer::slowly); },
+                                     [this] { saySummary(); }});
     connect(session_, &RunSession::started, this, [this] {
         setCursor(Qt::BusyCursor);
         setBusy(*picture_, true);
@@ -104,20 +111,6 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
         QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
         announce(*this, text);
     });
-    auto *escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    connect(escape, &QAction::triggered, session_, &RunSession::stopRun);
-    // Escape also silences the pattern that H plays.
-    connect(escape, &QAction::triggered, player_, &PatternPlayer::stop);
-    addAction(escape);
-    // Ctrl+Q is Exit from the keyboard: it too waits for the run's end. Named
-    // outright: some desktops' key schemes have no quit key.
-    auto *quit = new QAction(this);
-    quit->setObjectName(QStringLiteral("quit"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &frmQuarnel::cmdKonec_Click);
-    addAction(quit);
-
     closeRequest_ = std::make_unique<CloseRequest>(*this, [this] {
         session_->close();
         close();
@@ -127,14 +120,18 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     setUpAccessibility(*this);
 }
 
-frmQuarnel::~frmQuarnel() = default;
+// Explore is a window of its own, not the main window's child: it goes first,
+// while the picture its mark lies on and the session it reads are still there.
+frmQuarnel::~frmQuarnel() { delete explore_; }
 
 ExploreWindow *frmQuarnel::explore() const { return explore_; }
 
 void frmQuarnel::showExplore()
 {
-    if (!explore_)
-        explore_ = new ExploreWindow(*session_, *picture_, *zoom_, this);
+    if (!explore_) {
+        explore_ = new ExploreWindow(*session_, *picture_, *zoom_, *this);
+        commands_->installOn(*explore_);
+    }
     explore_->show();
     explore_->raise();
     explore_->activateWindow();
@@ -142,20 +139,33 @@ void frmQuarnel::showExplore()
 
 void frmQuarnel::buildControls()
 {
-    std::vector<std::pair<int, QWidget *>> tabChain;
+    // An option's place in the Tab order is its frame's: each group is one stop,
+    // at the same place whichever option is selected (Tab enters it at that
+    // option, the arrow keys move within it); its own index orders it in the group.
+    struct Stop {
+        int place;
+        int index;
+        QWidget *control;
+    };
+    std::vector<Stop> tabChain;
     QWidget *frame = nullptr; // the frame the option rows that follow belong to
+    int framePlace = 0;
     for (const ControlRow &row : controlTable()) {
         QWidget *control = makeControl(row, frame);
         setUpControl(row, *control);
-        if (row.kind == ControlKind::Frame)
+        if (row.kind == ControlKind::Frame) {
             frame = control;
+            framePlace = row.tabIndex;
+        }
         if (control->focusPolicy() != Qt::NoFocus)
-            tabChain.emplace_back(row.tabIndex, control);
+            tabChain.push_back(
+                {row.kind == ControlKind::Option ? framePlace : row.tabIndex, row.tabIndex, control});
     }
-    std::stable_sort(tabChain.begin(), tabChain.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(tabChain.begin(), tabChain.end(), [](const Stop &a, const Stop &b) {
+        return std::tie(a.place, a.index) < std::tie(b.place, b.index);
+    });
     for (std::size_t i = 1; i < tabChain.size(); ++i)
-        setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+        setTabOrder(tabChain[i - 1].control, tabChain[i].control);
     findChild<QWidget *>(QStringLiteral("cmdStart"))->setFocus();
 }
 
@@ -340,6 +350,8 @@ void frmQuarnel::closeEvent(QCloseEvent *event)
     }
     // The window system's close request ends a run and the program at once.
     session_->close();
+    if (explore_)
+        explore_->close();
     QWidget::closeEvent(event);
 }
 
