@@ -135,11 +135,6 @@
         <translation>Intensité selon la hauteur</translation>
     </message>
     <message>
-        <source>Show the &amp;small-angle formula&apos;s marks (dashed)</source>
-        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
-        <translation>Afficher les repères de la formule des petits &amp;angles (tirets)</translation>
-    </message>
-    <message>
         <source>Band spacing near the axis</source>
         <extracomment>A readout: the distance between neighbouring bright bands near the optical axis.</extracomment>
         <translation>Interfrange près de l&apos;axe</translation>
@@ -329,6 +324,11 @@
         <extracomment>Said when the run&apos;s table has been saved: %1 the file&apos;s name, without its folder.</extracomment>
         <translation>Tableau enregistré dans %1.</translation>
     </message>
+    <message>
+        <source>Show the small-angle &amp;formula&apos;s marks (dashed)</source>
+        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
+        <translation>Afficher les repères de la formule des petits &amp;angles (tirets)</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -502,11 +502,6 @@
         <source>copies the picture.</source>
         <extracomment>What the key does.</extracomment>
         <translation>copie l&apos;image.</translation>
-    </message>
-    <message>
-        <source>saves the picture as a PNG image.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>enregistre l&apos;image au format PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
@@ -900,7 +895,7 @@
     </message>
     <message>
         <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys Ctrl+Down and Ctrl+Up.</extracomment>
         <translation>Avec un lecteur d&apos;écran, la fin d&apos;un balayage s&apos;entend où que soit le focus : que le balayage est terminé, avec la première phrase de la description de l&apos;image, ou, après Échap, le point où il s&apos;est arrêté. Un balayage lent annonce aussi quand il a parcouru un quart, la moitié et les trois quarts de l&apos;écran. Dans cette aide, les flèches parcourent le texte ligne par ligne, et %1 et %2 de titre en titre.</translation>
     </message>
     <message>
@@ -927,6 +922,16 @@
         <source>Help text</source>
         <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
         <translation>Texte de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>start a run as %1 does, wherever the focus is. They, %2 and the zoom keys do the same in Explore, the help and About as in the main window.</source>
+        <extracomment>What the keys do; %1 is the Start button&apos;s caption, %2 a list of keys (Escape, H, F1, Ctrl+E, Ctrl+Q in the desktop&apos;s words).</extracomment>
+        <translation>lancent un balayage comme %1, où que soit le focus. Ces touches, %2 et les touches de zoom agissent dans les fenêtres « Explorer un balayage », Aide et « À propos de Quarnel » comme dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>enregistre l&apos;image au format PNG ; dans « Explorer un balayage », le tableau du balayage au format CSV.</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1470,11 @@
         <source>Say the s&amp;ummary</source>
         <extracomment>An entry of the picture&apos;s menu: the screen reader says the last run&apos;s summary again (the bright bands, their distance, what changed); &amp; marks the key.</extracomment>
         <translation>&amp;Dire le résumé</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <extracomment>An entry of the picture&apos;s menu: starts a run, as the Start button does; &amp; marks the key that chooses it.</extracomment>
+        <translation>Lancer le &amp;balayage</translation>
     </message>
 </context>
 <context>

@@ -137,11 +137,6 @@
         <translation>Natężenie w zależności od wysokości</translation>
     </message>
     <message>
-        <source>Show the &amp;small-angle formula&apos;s marks (dashed)</source>
-        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
-        <translation>Pokaż znaczniki wzoru dla &amp;małych kątów (kreskowane)</translation>
-    </message>
-    <message>
         <source>Band spacing near the axis</source>
         <extracomment>A readout: the distance between neighbouring bright bands near the optical axis.</extracomment>
         <translation>Odstęp prążków przy osi</translation>
@@ -331,6 +326,11 @@
         <extracomment>Said when the run&apos;s table has been saved: %1 the file&apos;s name, without its folder.</extracomment>
         <translation>Tabela zapisana w pliku %1.</translation>
     </message>
+    <message>
+        <source>Show the small-angle &amp;formula&apos;s marks (dashed)</source>
+        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
+        <translation>Pokaż znaczniki wzoru dla &amp;małych kątów (kreskowane)</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -504,11 +504,6 @@
         <source>copies the picture.</source>
         <extracomment>What the key does.</extracomment>
         <translation>kopiuje rysunek.</translation>
-    </message>
-    <message>
-        <source>saves the picture as a PNG image.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>zapisuje rysunek jako plik PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
@@ -902,7 +897,7 @@
     </message>
     <message>
         <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys Ctrl+Down and Ctrl+Up.</extracomment>
         <translation>Z czytnikiem ekranu koniec przebiegu słychać bez względu na to, gdzie jest fokus: że przebieg się zakończył, wraz z pierwszym zdaniem opisu rysunku, albo po klawiszu Escape punkt, w którym przebieg się zatrzymał. Wolny przebieg zgłasza też, gdy przeskanuje jedną czwartą, połowę i trzy czwarte ekranu. W tej pomocy strzałki przesuwają po tekście wiersz po wierszu, a %1 i %2 od nagłówka do nagłówka.</translation>
     </message>
     <message>
@@ -929,6 +924,16 @@
         <source>Help text</source>
         <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
         <translation>Tekst pomocy</translation>
+    </message>
+    <message>
+        <source>start a run as %1 does, wherever the focus is. They, %2 and the zoom keys do the same in Explore, the help and About as in the main window.</source>
+        <extracomment>What the keys do; %1 is the Start button&apos;s caption, %2 a list of keys (Escape, H, F1, Ctrl+E, Ctrl+Q in the desktop&apos;s words).</extracomment>
+        <translation>uruchamiają przebieg tak jak %1, gdziekolwiek jest fokus. Te klawisze, %2 i klawisze powiększenia działają w oknach Zbadaj przebieg, pomocy i O programie Quarnel tak samo jak w oknie głównym.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>zapisuje rysunek jako plik PNG; w oknie Zbadaj przebieg tabelę przebiegu jako plik CSV.</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1472,11 @@
         <source>Say the s&amp;ummary</source>
         <extracomment>An entry of the picture&apos;s menu: the screen reader says the last run&apos;s summary again (the bright bands, their distance, what changed); &amp; marks the key.</extracomment>
         <translation>Powiedz &amp;streszczenie</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <extracomment>An entry of the picture&apos;s menu: starts a run, as the Start button does; &amp; marks the key that chooses it.</extracomment>
+        <translation>S&amp;tart</translation>
     </message>
 </context>
 <context>

@@ -137,11 +137,6 @@
         <translation>Intenzita podľa výšky</translation>
     </message>
     <message>
-        <source>Show the &amp;small-angle formula&apos;s marks (dashed)</source>
-        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
-        <translation>Zobraziť značky vzorca pre &amp;malé uhly (čiarkovane)</translation>
-    </message>
-    <message>
         <source>Band spacing near the axis</source>
         <extracomment>A readout: the distance between neighbouring bright bands near the optical axis.</extracomment>
         <translation>Vzdialenosť pásov pri osi</translation>
@@ -331,6 +326,11 @@
         <extracomment>Said when the run&apos;s table has been saved: %1 the file&apos;s name, without its folder.</extracomment>
         <translation>Tabuľka uložená do súboru %1.</translation>
     </message>
+    <message>
+        <source>Show the small-angle &amp;formula&apos;s marks (dashed)</source>
+        <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
+        <translation>Zobraziť značky vzorca pre &amp;malé uhly (čiarkovane)</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -504,11 +504,6 @@
         <source>copies the picture.</source>
         <extracomment>What the key does.</extracomment>
         <translation>skopíruje obrázok.</translation>
-    </message>
-    <message>
-        <source>saves the picture as a PNG image.</source>
-        <extracomment>What the key does.</extracomment>
-        <translation>uloží obrázok ako súbor PNG.</translation>
     </message>
     <message>
         <source>make the window, and every dialog with it, larger or smaller, from 100 to 300 %, as far as the screen allows; the last brings the normal size back.</source>
@@ -902,7 +897,7 @@
     </message>
     <message>
         <source>With a screen reader, the end of a run is heard wherever the focus is: that the run finished, with the first sentence of the picture&apos;s description, or, after Escape, the point where it stopped. A slow run also says when it has scanned a quarter, half and three quarters of the screen. In this help the arrow keys move through the text line by line, and %1 and %2 from heading to heading.</source>
-        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys H and Shift+H.</extracomment>
+        <extracomment>After the keys in the help: what a screen reader says at a run&apos;s end, and how to read the help itself; %1 and %2 are the keys Ctrl+Down and Ctrl+Up.</extracomment>
         <translation>S čítačkou obrazovky je koniec behu počuť, nech je fokus kdekoľvek: že beh skončil, spolu s prvou vetou opisu obrázka, alebo po klávese Escape bod, v ktorom sa beh zastavil. Pomalý beh navyše ohlási, keď prejde štvrtinu, polovicu a tri štvrtiny tienidla. V tomto pomocníkovi sa šípkami pohybujete textom po riadkoch a klávesmi %1 a %2 od nadpisu k nadpisu.</translation>
     </message>
     <message>
@@ -929,6 +924,16 @@
         <source>Help text</source>
         <extracomment>What a screen reader calls the help window&apos;s text.</extracomment>
         <translation>Text pomocníka</translation>
+    </message>
+    <message>
+        <source>start a run as %1 does, wherever the focus is. They, %2 and the zoom keys do the same in Explore, the help and About as in the main window.</source>
+        <extracomment>What the keys do; %1 is the Start button&apos;s caption, %2 a list of keys (Escape, H, F1, Ctrl+E, Ctrl+Q in the desktop&apos;s words).</extracomment>
+        <translation>spustia beh rovnako ako %1, nech je fokus kdekoľvek. Tieto klávesy, %2 a klávesy na zväčšenie a zmenšenie fungujú v okne Preskúmať beh, v pomocníkovi aj v okne O programe Quarnel rovnako ako v hlavnom okne.</translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
+        <extracomment>What the key does.</extracomment>
+        <translation>uloží obrázok ako súbor PNG; v okne Preskúmať beh tabuľku behu ako súbor CSV.</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1472,11 @@
         <source>Say the s&amp;ummary</source>
         <extracomment>An entry of the picture&apos;s menu: the screen reader says the last run&apos;s summary again (the bright bands, their distance, what changed); &amp; marks the key.</extracomment>
         <translation>Prečítať &amp;súhrn</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <extracomment>An entry of the picture&apos;s menu: starts a run, as the Start button does; &amp; marks the key that chooses it.</extracomment>
+        <translation>Š&amp;tart</translation>
     </message>
 </context>
 <context>
