@@ -541,7 +541,7 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("headings"); // the caret's heading after three presses, from the title
         QTest::newRow("Down") << int(Qt::Key_Down) << 1;
-        QTest::newRow("Ctrl+Down") << int(Qt::Key_Down | Qt::ControlModifier) << 3;
+        QTest::newRow("Ctrl+Down") << (Qt::ControlModifier | Qt::Key_Down).toCombined() << 3;
     }
     void helpHasACaret()
     {

@@ -66,7 +66,7 @@ using decimals::fixed;
 } // namespace
 
 ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom,
-                             const QWidget &beside)
+                             QWidget &beside)
     : session_(session), beside_(beside)
 {
     [[maybe_unused]] static const bool graphics = [] {
@@ -416,7 +416,7 @@ void ExploreWindow::say(const QString &text)
 {
     // Through the main window's notification: one of this window's own has Orca
     // read this whole window again before the message.
-    announce(parentWidget() ? *parentWidget() : *this, text);
+    announce(beside_, text);
 }
 
 bool ExploreWindow::stepPoint(const QKeyEvent &key)

@@ -50,7 +50,7 @@ class ExploreWindow : public QDialog {
     Q_OBJECT
 public:
     // Placed beside `beside`, the main window, on its screen.
-    ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom, const QWidget &beside);
+    ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom, QWidget &beside);
     ~ExploreWindow() override;
 
     // The selected point, 1 … 399 in scan order (bottom to top).
@@ -101,7 +101,7 @@ private:
     void placeOverlay();
 
     const RunSession &session_;
-    const QWidget &beside_;
+    QWidget &beside_; // the main window, whose notification speaks for this one too
     bool placed_ = false;
     KeptRuns *kept_ = nullptr;
     OrdersModel *orders_ = nullptr;

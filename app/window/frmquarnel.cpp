@@ -80,15 +80,15 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     player_ = new PatternPlayer(*session_, this);
     buildControls();
     // Escape also silences the pattern that H plays; Ctrl+Q waits for the run's end as Exit does.
-    commands_ = new PictureCommands(*this, *picture_, *zoom_,
-                                    {[this] { cmdStart_Click(); },
-                                     [this] {
-                                         session_->stopRun();
-                                         player_->stop();
-                                     },
-                                     [this] { cmdKonec_Click(); }, [this] { showExplore(); },
-                                     [this] { player_->play(); }, [this] { player_->play(PatternPlayer::slowly); },
-                                     [this] { saySummary(); }});
+    commands_ = new PictureCommands(
+        *this, *picture_, *zoom_,
+        {[this] { cmdStart_Click(); },
+         [this] {
+             session_->stopRun();
+             player_->stop();
+         },
+         [this] { cmdKonec_Click(); }, [this] { showExplore(); }, [this] { player_->play(); },
+         [this] { player_->play(PatternPlayer::slowly); }, [this] { saySummary(); }});
     connect(session_, &RunSession::started, this, [this] {
         setCursor(Qt::BusyCursor);
         setBusy(*picture_, true);
