@@ -535,7 +535,8 @@ private slots:
     }
 
     // A help a screen reader cannot read by line (no caret: the keys only scroll),
-    // or whose heading keys skip a heading or do not say it.
+    // whose heading keys skip a heading or do not say it, or whose keys reach the
+    // window's option groups (Down changing the frequency).
     void helpHasACaret_data()
     {
         QTest::addColumn<int>("key");
@@ -554,6 +555,7 @@ private slots:
         QApplication::setActiveWindow(help);
         QVERIFY(QTest::qWaitForWindowActive(help));
         QSignalSpy said(help->findChild<Announcement *>(), &Announcement::said);
+        const QString frequency = window.session().text(Setting::nKmitočet);
         const QKeyCombination press = QKeyCombination::fromCombined(key);
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), press.key(), press.keyboardModifiers());
@@ -562,6 +564,7 @@ private slots:
             if (b.blockFormat().headingLevel() > 0)
                 passed << b;
         QCOMPARE(passed.size() - 1, headings);
+        QCOMPARE(window.session().text(Setting::nKmitočet), frequency);
         const bool byHeading = press.keyboardModifiers() != Qt::NoModifier;
         QCOMPARE(said.size(), byHeading ? 3 : 0);
         if (byHeading)

@@ -445,9 +445,9 @@ def listen_as_pupil(binary, language):
         # Faults guarded: the change and its effect as two facts, or not heard at
         # the run's end; D silent, or saying other words than the run's end.
         mark = desktop.speech.mark()
-        pupil.press("shift+Tab", "shift+Tab")
+        pupil.press("shift+Tab", "shift+Tab", "shift+Tab")  # back past the slow-down and the pattern
         frequency = pupil.focused("the frequency", lambda f: f.getRoleName() == "radio button"
-                                  and f.parent.name == seen[6][2])
+                                  and f.parent.name == seen[5][2])
         pupil.press("Down")
         pupil.focused("a lower frequency", lambda f, was=frequency.name: f.name != was)
         # The window's tab order is its own (from "high" Tab goes on to the pattern).

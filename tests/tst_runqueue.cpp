@@ -60,10 +60,6 @@ void TestRunQueue::inputDuringARun_data()
     QTest::newRow("typing ahead into Save")
         << 3 << QStringList{"key ctrl+s", "wait 600", "key ctrl+a", "type picture", "key Return"}
         << QStringList{} << QStringList{"end"} << false << "saved";
-    // Down scrolls the help, and does not change the frequency.
-    QTest::newRow("F1, then Down") << 3 << QStringList{"key F1", "wait 500", "key Down Down"}
-                                   << QStringList{"click cmdStart"}
-                                   << QStringList{"frequency 2", "frequency 2"} << false << "";
     // A Start queued, then a dialog: what came after the dialog is not lost, and
     // the queued Start's run already takes the choice it made.
     QTest::newRow("input behind a queued Start and a dialog")

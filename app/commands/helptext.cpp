@@ -312,6 +312,8 @@ QString exploreKeys()
     return html;
 }
 
+QString withAScreenReader();
+
 QString keyList()
 {
     QString html = heading(
@@ -390,7 +392,13 @@ QString keyList()
                 //: What the key does; %1 is the Exit button's caption.
                 Text::tr("quits Quarnel as %1 does: after a run that goes on.").arg(window("Exit")));
     html += QStringLiteral("</table>");
-    html += paragraph(
+    return html + withAScreenReader();
+}
+
+// After the keys: what a screen reader hears without being asked, and how to read the help.
+QString withAScreenReader()
+{
+    return paragraph(
         //: After the keys in the help: what a screen reader says at a run's end, and
         //: how to read the help itself; %1 and %2 are the keys Ctrl+Down and Ctrl+Up.
         Text::tr("With a screen reader, the end of a run is heard wherever the focus is: that the run "
@@ -399,7 +407,6 @@ QString keyList()
                  "quarters of the screen. In this help the arrow keys move through the text line by line, "
                  "and %1 and %2 from heading to heading.")
             .arg(keys({QKeySequence(Qt::CTRL | Qt::Key_Down)}), keys({QKeySequence(Qt::CTRL | Qt::Key_Up)})));
-    return html;
 }
 
 QString realExperiment()

@@ -18,6 +18,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -90,6 +91,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     connect(text_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     //: What a screen reader calls the help window's text.
     text_->setAccessibleName(tr("Help text"));
+    text_->installEventFilter(this);
     headingSaid_ = new Announcement(this);
     // Ctrl+Down and Ctrl+Up: the caret to the next or the previous heading, as a
     // screen reader's own heading keys do in a web page (Orca's work only there).
@@ -169,6 +171,17 @@ void HelpWindow::followLink(const QUrl &url)
         showPart(Worksheet);
     else
         QDesktopServices::openUrl(url);
+}
+
+bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Left unaccepted, the key goes to the window's shortcuts instead of the browser.
+    if (watched == text_ && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_F5)) {
+        event->ignore();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void HelpWindow::askToPrint()

@@ -41,6 +41,10 @@ public:
     // file written whole or not at all (then a message box says why).
     void print(QPrinter *printer);
 
+protected:
+    // F5 reloads a text browser's page: here it is the program's Start key.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void followLink(const QUrl &url);
     // The caret to the start of the next (or the previous) heading, if there is one.

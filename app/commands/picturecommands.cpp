@@ -28,13 +28,6 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
         if (help_)
             static_cast<HelpWindow *>(help_.data())->fitToZoom(percent);
     });
-    struct Row {
-        const char *name;
-        const char *text; // nullptr: a key only, not in the menu
-        QList<QKeySequence> keys;
-        std::function<void()> handler;
-        bool everyWindow = false;
-    };
     constexpr bool everyWindow = true;
     // clang-format off
     const Row rows[] = {
@@ -89,26 +82,30 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
     menu_ = new QMenu(&window);
     //: What a screen reader calls the picture's menu.
     menu_->setAccessibleName(tr("Picture"));
-    for (const Row &row : rows) {
-        if (!row.name) {
-            actions_ << nullptr;
-            menu_->addSeparator();
-            continue;
-        }
-        auto *action = new QAction(row.text ? tr(row.text) : QString(), &window);
-        action->setObjectName(QString::fromLatin1(row.name));
-        action->setShortcuts(row.keys);
-        action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this, row.handler);
-        window.addAction(action);
-        if (row.everyWindow)
-            everyWindow_ << action;
-        if (!row.text)
-            continue;
+    for (const Row &row : rows)
+        add(row);
+    addMenuKey();
+}
+
+void PictureCommands::add(const Row &row)
+{
+    if (!row.name) {
+        actions_ << nullptr;
+        menu_->addSeparator();
+        return;
+    }
+    auto *action = new QAction(row.text ? tr(row.text) : QString(), &window_);
+    action->setObjectName(QString::fromLatin1(row.name));
+    action->setShortcuts(row.keys);
+    action->setShortcutVisibleInContextMenu(true);
+    connect(action, &QAction::triggered, this, row.handler);
+    window_.addAction(action);
+    if (row.everyWindow)
+        everyWindow_ << action;
+    if (row.text) {
         menu_->addAction(action);
         actions_ << action;
     }
-    addMenuKey();
 }
 
 void PictureCommands::addMenuKey()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -54,6 +55,15 @@ public:
     void showAbout();
 
 private:
+    // One command: a menu entry or a key only, or a separator (no name).
+    struct Row {
+        const char *name;
+        const char *text; // nullptr: a key only, not in the menu
+        QList<QKeySequence> keys;
+        std::function<void()> handler;
+        bool everyWindow = false; // installed in every window too (installOn)
+    };
+    void add(const Row &row);
     // The menu from the keyboard, where the window system sends no menu key of its own.
     void addMenuKey();
     void raise(QDialog *dialog);

@@ -454,37 +454,38 @@ bool ExploreWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QDialog::eventFilter(watched, event);
-    auto *key = static_cast<QKeyEvent *>(event);
+    return takesKey(watched, static_cast<QKeyEvent *>(event)) || QDialog::eventFilter(watched, event);
+}
+
+bool ExploreWindow::takesKey(QObject *watched, QKeyEvent *key)
+{
     // The keys the plot, the phasors and the readouts leave pass the scroll area
     // on their way to the window: they select points rather than scroll.
     if (watched == scroll_)
-        return event->type() == QEvent::KeyPress && stepPoint(*key);
+        return key->type() == QEvent::KeyPress && stepPoint(*key);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     // A text field would take N for itself: here it selects the next bright or dark point.
     // So would it H, which plays the pattern in every window.
-    if (event->type() == QEvent::ShortcutOverride)
+    if (key->type() == QEvent::ShortcutOverride)
         return (key->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier))
             || (key->key() == Qt::Key_H && modifiers == Qt::NoModifier);
+    if (modifiers != Qt::NoModifier)
+        return false;
+    const bool page = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+    const bool line = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
     // The spin box's Page Up and Page Down move twenty points, as the slider's do.
-    if (watched == pointBox_ && modifiers == Qt::NoModifier
-        && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {
+    if (watched == pointBox_ && page) {
         selectPoint(selected_ + (key->key() == Qt::Key_PageUp ? pageStep : -pageStep));
         return true;
     }
-    // The readouts' list keeps Up, Down, Home and End for its lines; the pages move the point.
-    if (watched == readouts_->list() && modifiers == Qt::NoModifier
-        && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {
+    // The readouts' list keeps Up, Down, Home and End for its lines, a text field
+    // Home and End for its text: the pages, and in a text field Up and Down, move the point.
+    const bool textField = qobject_cast<QLineEdit *>(watched) && watched != pointBox_;
+    if ((watched == readouts_->list() && page) || (textField && (page || line))) {
         keyPressEvent(key);
         return true;
     }
-    // The readouts keep Home and End for their text; Up and Down and the pages move the point.
-    if (qobject_cast<QLineEdit *>(watched) && watched != pointBox_ && modifiers == Qt::NoModifier
-        && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp
-            || key->key() == Qt::Key_PageDown)) {
-        keyPressEvent(key);
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return false;
 }
 
 void ExploreWindow::showEvent(QShowEvent *event)

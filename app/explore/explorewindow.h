@@ -89,6 +89,8 @@ private:
     bool hasPoint(int point) const;
     // Up, Down, the pages, Home and End select another point; false for any other key.
     bool stepPoint(const QKeyEvent &key);
+    // The keys this window's fields take for themselves or pass on (eventFilter); true if taken.
+    bool takesKey(QObject *watched, QKeyEvent *key);
     void nextExtreme(bool bright);
     // Says the text to a screen reader, wherever the focus is.
     void say(const QString &text);

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -352,6 +353,9 @@ void frmQuarnel::closeEvent(QCloseEvent *event)
     session_->close();
     if (explore_)
         explore_->close();
+    // The help and About go with the window (a help left open kept the program running).
+    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
+        dialog->close();
     QWidget::closeEvent(event);
 }
 
