@@ -403,10 +403,11 @@ def listen_as_pupil(binary, language):
             pupil.hears(pupil.control(node), mark)
             seen.append(identity(node))
             if len(seen) == 4:
-                # The first group: Down selects the next option, and Orca says it;
-                # Space on the option keeps it selected.
+                # The first group: Up selects the option before, and Orca says it;
+                # Space on the option keeps it selected. (Up: the slits farther
+                # apart, so that the runs below still show several bands.)
                 mark = desktop.speech.mark()
-                pupil.press("Down")
+                pupil.press("Up")
                 node = pupil.focused("the next option", lambda f, before=seen[-1]: identity(f) != before)
                 pupil.hears(["%s." % node.parent.name] + pupil.option(node), mark)
                 seen[-1] = identity(node)
