@@ -4,7 +4,7 @@
 // long double, straight from the two distances, without the program's formulas.
 #include "labexperiment.h"
 #include "labphotons.h"
-#include "spectralcolour.h"
+#include "lightcolour.h"
 
 #include <QtTest>
 #include <cmath>
@@ -170,7 +170,7 @@ private slots:
     {
         QFETCH(double, wavelength);
         QFETCH(int, strongest);
-        const SpectralColour c = SpectralColour::of(wavelength);
+        const LightColour c = LightColour::of(wavelength);
         const double parts[] = {c.red, c.green, c.blue};
         for (int i = 0; i < 3; ++i) {
             QVERIFY(parts[i] >= 0 && parts[i] <= 1);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "lab/labstrip.h"
 
-#include "spectralcolour.h"
+#include "lightcolour.h"
 
 #include <QKeyEvent>
 #include <QLocale>
@@ -24,7 +24,7 @@ constexpr int rulerHeight = 30;
 constexpr int sideMargin = 20;
 
 // The light's colour at a brightness 0 … 1.
-QRgb shade(const SpectralColour &colour, double brightness)
+QRgb shade(const LightColour &colour, double brightness)
 {
     return qRgb(int(std::lround(255 * colour.red * brightness)),
                 int(std::lround(255 * colour.green * brightness)),
@@ -112,7 +112,7 @@ void LabStrip::renderLight()
 {
     const QRect band = lightBand();
     light_ = QImage(std::max(band.width(), 1), 1, QImage::Format_RGB32);
-    const SpectralColour colour = SpectralColour::of(experiment_.wavelength);
+    const LightColour colour = LightColour::of(experiment_.wavelength);
     // Each column as bright as the intensity at its middle.
     for (int x = 0; x < light_.width(); ++x)
         light_.setPixel(x, 0, shade(colour, experiment_.intensity(yAt(band.left() + x + 0.5))));
@@ -137,7 +137,7 @@ void LabStrip::drawDot(std::size_t photon)
     const int py = std::clamp(int(std::floor(across * h)), 0, h - 1);
     int &hits = hits_[std::size_t(py) * std::size_t(w) + std::size_t(px)];
     ++hits;
-    const SpectralColour colour = SpectralColour::of(experiment_.wavelength);
+    const LightColour colour = LightColour::of(experiment_.wavelength);
     if (hits > mostHits_) {
         // Every dot is as bright as its hits against the most any pixel has.
         mostHits_ = hits;

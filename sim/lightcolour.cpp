@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
-#include "spectralcolour.h"
+#include "lightcolour.h"
 
 #include <algorithm>
 #include <cmath>
 
-SpectralColour SpectralColour::of(double wavelength)
+LightColour LightColour::of(double wavelength)
 {
     const double nm = wavelength * 1e9;
-    // The hue: between neighbouring corners of the spectrum (violet, blue,
+    // The hue: between neighbouring corners of the rainbow (violet, blue,
     // cyan, green, yellow, red) one component rises or falls linearly.
-    SpectralColour c;
+    LightColour c;
     if (nm < 440)
         c = {(440 - nm) / (440 - 380), 0, 1};
     else if (nm < 490)
