@@ -3,6 +3,7 @@
 #include "lab/labwindow.h"
 
 #include "accessibility/announcement.h"
+#include "explore/pointreadouts.h"
 #include "lab/labordersmodel.h"
 #include "lab/labphasors.h"
 #include "lab/labstrip.h"
@@ -105,18 +106,6 @@ UnitBox *LabWindow::addUnitBox(QFormLayout *form, const char *name, const QStrin
     box->setAccessibleDescription(description);
     form->addRow(caption, box);
     return box;
-}
-
-QLineEdit *LabWindow::addReadout(QFormLayout *form, const char *name, const QString &label,
-                                 const QString &description)
-{
-    auto *readout = new QLineEdit(this);
-    readout->setObjectName(QString::fromLatin1(name));
-    readout->setReadOnly(true);
-    readout->setAccessibleName(label);
-    readout->setAccessibleDescription(description);
-    form->addRow(label, readout);
-    return readout;
 }
 
 QLayout *LabWindow::buildSetup()
@@ -273,25 +262,28 @@ QWidget *LabWindow::buildConstruction()
         refuse(tr("%1 is off the screen shown; choose a point between −50 and 50 mm.").arg(typed));
     });
     //: A readout: the path from slit A (the upper slit) to the point.
-    pathA_ = addReadout(form, "labPathA", tr("Path from slit A"),
-                        //: Accessible description of the path A readout.
-                        tr("From the upper slit to the point, in metres and in wavelengths"));
+    pathA_ = PointReadouts::addReadout(form, this, "labPathA", tr("Path from slit A"),
+                                       //: Accessible description of the path A readout.
+                                       tr("From the upper slit to the point, in metres and in wavelengths"));
     //: A readout: the path from slit B (the lower slit) to the point.
-    pathB_ = addReadout(form, "labPathB", tr("Path from slit B"),
-                        //: Accessible description of the path B readout.
-                        tr("From the lower slit to the point, in metres and in wavelengths"));
+    pathB_ = PointReadouts::addReadout(form, this, "labPathB", tr("Path from slit B"),
+                                       //: Accessible description of the path B readout.
+                                       tr("From the lower slit to the point, in metres and in wavelengths"));
     //: A readout: how much longer path B is than path A.
-    difference_ = addReadout(form, "labDifference", tr("Path difference B − A"),
-                             //: Accessible description of the path difference readout.
-                             tr("How much longer the path from slit B is, in nanometres and in wavelengths"));
+    difference_ = PointReadouts::addReadout(
+        form, this, "labDifference", tr("Path difference B − A"),
+        //: Accessible description of the path difference readout.
+        tr("How much longer the path from slit B is, in nanometres and in wavelengths"));
     //: A readout: the angle between the two phasors.
-    phase_ = addReadout(form, "labPhase", tr("Phase difference"),
-                        //: Accessible description of the phase difference readout.
-                        tr("How much further phasor B is turned than phasor A, in radians and degrees"));
+    phase_ = PointReadouts::addReadout(
+        form, this, "labPhase", tr("Phase difference"),
+        //: Accessible description of the phase difference readout.
+        tr("How much further phasor B is turned than phasor A, in radians and degrees"));
     //: A readout: how bright the point is, against the brightest place.
-    brightness_ = addReadout(form, "labBrightness", tr("Brightness"),
-                             //: Accessible description of the brightness readout.
-                             tr("The intensity at the point as a share of the brightest band's"));
+    brightness_ =
+        PointReadouts::addReadout(form, this, "labBrightness", tr("Brightness"),
+                                  //: Accessible description of the brightness readout.
+                                  tr("The intensity at the point as a share of the brightest band's"));
     phasors_ = new LabPhasors(this);
     phasors_->setObjectName(QStringLiteral("labPhasors"));
     //: The accessible name of the drawing of the two phasors at the point and their sum.
@@ -309,9 +301,10 @@ QWidget *LabWindow::buildOrders()
     auto *form = new QFormLayout;
     layout->addLayout(form);
     //: A readout: how far apart neighbouring bright bands lie near the axis.
-    spacing_ = addReadout(form, "labSpacing", tr("Band spacing"),
-                          //: Accessible description of the band spacing readout; keep λL/a.
-                          tr("From the middle bright band to the next, exactly and by the formula λL/a"));
+    spacing_ = PointReadouts::addReadout(
+        form, this, "labSpacing", tr("Band spacing"),
+        //: Accessible description of the band spacing readout; keep λL/a.
+        tr("From the middle bright band to the next, exactly and by the formula λL/a"));
     orders_ = new LabOrdersModel(this);
     ordersTable_ = new QTableView(this);
     ordersTable_->setObjectName(QStringLiteral("labOrders"));

@@ -55,8 +55,6 @@ private:
     QLayout *buildButtons();
     UnitBox *addUnitBox(QFormLayout *form, const char *name, const QString &label,
                         const QString &description);
-    QLineEdit *addReadout(QFormLayout *form, const char *name, const QString &label,
-                          const QString &description);
     void setUp();
     void refuse(const QString &message);
     void restartPhotons();
