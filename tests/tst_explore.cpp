@@ -441,7 +441,8 @@ private slots:
 
     // A name typed without its extension silently replaced an existing file of
     // that name with the extension; a name with double quotes saved as another
-    // file (Qt's dialog reads it as a list of names). The name typed is the file
+    // file (Qt's dialog reads it as a list of names); "a.b" was checked as "a.b"
+    // and saved over "a.b.png". The name typed is the file
     // saved, its ending added, and the dialog asks before replacing one: No keeps it.
     void typedNameIsTheFileSaved_data()
     {
@@ -455,6 +456,7 @@ private slots:
         QTest::newRow("quoted word") << false << "say \"cheese\"" << "" << "say \"cheese\".png";
         QTest::newRow("quoted names") << true << "\"a\" \"b.csv\"" << "" << "\"a\" \"b.csv\".csv";
         QTest::newRow("quotes over a file") << false << "\"q\"" << "\"q\".png" << "";
+        QTest::newRow("other ending over a file") << false << "a.b" << "a.b.png" << "";
         // clang-format on
     }
     void typedNameIsTheFileSaved()

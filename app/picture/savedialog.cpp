@@ -3,6 +3,7 @@
 #include "picture/savedialog.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,19 +20,25 @@ SaveDialog::SaveDialog(QWidget *parent, const QString &title, const QString &pat
 
 void SaveDialog::accept()
 {
+    // Qt's own reading is kept for a folder to open, a pattern to filter by, and
+    // a name that already ends in the suffix; Qt adds no suffix to a name with
+    // another ending ("a.b"), so it would ask about "a.b" and "a.b.png" be saved.
     const auto *edit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    if (!edit || !edit->text().contains(QLatin1Char('"'))) {
-        QFileDialog::accept();
-        return;
-    }
-    QString path = directory().absoluteFilePath(edit->text());
-    if (!path.endsWith(suffix_, Qt::CaseInsensitive))
-        path += suffix_;
-    const QFileInfo file(path);
-    if (file.isDir()) {
+    const QString typed = edit ? edit->text() : QString();
+    QString path = directory().absoluteFilePath(typed);
+    const bool quoted = typed.contains(QLatin1Char('"'));
+    if (quoted && QFileInfo(path).isDir()) {
         setDirectory(path);
         return;
     }
+    if (typed.isEmpty() || QFileInfo(path).isDir()
+        || (!quoted && (typed.contains(QLatin1Char('*')) || path.endsWith(suffix_, Qt::CaseInsensitive)))) {
+        QFileDialog::accept();
+        return;
+    }
+    if (!path.endsWith(suffix_, Qt::CaseInsensitive))
+        path += suffix_;
+    const QFileInfo file(path);
     if (!file.exists() || testOption(DontConfirmOverwrite)) {
         choose(path);
         return;

@@ -6,9 +6,10 @@
 
 // A save dialog that takes a typed name as it is. Qt's own reads a name with
 // double quotes in it as a list of names ("a" "b") and saves under one of them,
-// in the folder shown: here the whole name, quotes included, is the file, with
-// `suffix` (".png") added when it does not end in it, and the dialog asks before
-// replacing it unless told not to (DontConfirmOverwrite).
+// in the folder shown, and it adds no suffix to a name with another ending
+// ("a.b"): here the whole name, quotes included, is the file, with `suffix`
+// (".png") added when it does not end in it, and the dialog asks before
+// replacing that file unless told not to (DontConfirmOverwrite).
 class SaveDialog : public QFileDialog {
     Q_OBJECT
 public:
