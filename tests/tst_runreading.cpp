@@ -187,7 +187,7 @@ private slots:
 
     // Formula marks put anywhere but where the small-angle formula puts them:
     // evenly spaced, order by order, and near the axis within a pixel of the
-    // exact places (far out the two part, which activity 6 of the lesson shows).
+    // exact places (farther out the two part, as the lesson's activity 6 shows).
     void formulaMarksAreEvenlySpaced()
     {
         const RunRecord run = recorded(TextSettings());
