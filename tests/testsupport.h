@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <array>
 #include <map>
@@ -39,7 +40,15 @@ public:
     }
 };
 
-// A whole run with these settings, drawn nowhere, as its record keeps it.
+// The five setting texts, in the order of Setting.
+inline QStringList settingTexts(const Settings &settings)
+{
+    QStringList texts;
+    for (Setting setting : allSettings)
+        texts << settings.text(setting);
+    return texts;
+}
+
 // The scene's geometry with the screen `distance` behind the barrier and the
 // slits `spacing` either side of the axis, as DrawScene lays it out.
 inline SceneGeometry sceneGeometry(double distance, double spacing)
@@ -50,6 +59,7 @@ inline SceneGeometry sceneGeometry(double distance, double spacing)
     return g;
 }
 
+// A whole run with these settings, drawn nowhere, as its record keeps it.
 inline RunRecord recordRun(const Settings &settings)
 {
     NullCanvas canvas;

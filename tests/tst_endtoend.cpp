@@ -15,10 +15,6 @@ namespace {
 using pixels::dark;
 using pixels::darkAtOrLeft;
 bool silver(const QImage &image, int x, int y) { return pixels::is(image, x, y, pixels::silver); }
-bool silverAtOrLeft(const QImage &image, int x, int y)
-{
-    return silver(image, x, y) || silver(image, x - 1, y);
-}
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -68,12 +64,9 @@ private slots:
         QVERIFY(silver(image, 250, 200));
         image = run();
         QVERIFY2(!image.isNull(), qPrintable("the run did not end\n" + program_->log()));
+        // The apparatus on the screen; where each part lies is tst_scene's.
         QVERIFY(pixels::is(image, 150, 298, pixels::white));                 // source disc
         QVERIFY(darkAtOrLeft(image, 250, 200));                              // barrier
-        QVERIFY(silverAtOrLeft(image, 250, 284));                            // gap at slit A
-        QVERIFY(darkAtOrLeft(image, 450, 95));                               // screen line at 450
-        QVERIFY(darkAtOrLeft(image, 600, 102));                              // plot axis
-        QVERIFY(dark(image, 700, 300));                                      // optical axis
         QVERIFY(pixels::count(image, QRect(300, 282, 100, 30), dark) < 300); // prompt gone
     }
 

@@ -65,16 +65,6 @@ private slots:
         QCOMPARE(qApp->devicePixelRatio(), qreal(zoomed ? 1 : scale));
     }
 
-    // A window or picture left at its logical size would show half as large.
-    void windowAndPictureAreTwiceTheSize()
-    {
-        RunWindow run;
-        QCOMPARE(run.grab().size(), sceneSize * scale);
-        const QImage &picture = run.window.picture().canvas().image();
-        QCOMPARE(picture.size(), sceneSize * scale);
-        QCOMPARE(picture.devicePixelRatio(), qreal(scale));
-    }
-
     // A line drawn at the logical resolution and scaled up smoothly has grey edges,
     // and one that is centred on the point at ratio 2 but not at ratio 1 sits half a
     // pixel off: each line covers whole logical pixels, every device pixel black.

@@ -24,12 +24,6 @@
 #include <functional>
 
 namespace {
-QStringList settingTexts(const Settings &w)
-{
-    return {w.text(Setting::nVzdalenost), w.text(Setting::nOdchylka), w.text(Setting::nKmitočet),
-            w.text(Setting::nInterference), w.text(Setting::nSpomaleni)};
-}
-
 QAccessibleInterface *face(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
 
 // The scroll bar's arrow that adds a step, in the bar's own coordinates.

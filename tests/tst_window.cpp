@@ -28,12 +28,6 @@ void clickOption(QRadioButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
 }
 
-QStringList settingTexts(const frmQuarnel &w)
-{
-    return {w.text(Setting::nVzdalenost), w.text(Setting::nOdchylka), w.text(Setting::nKmitočet),
-            w.text(Setting::nInterference), w.text(Setting::nSpomaleni)};
-}
-
 // What an option button draws, in its frame: the indicator and the caption beside it.
 QRect drawnPart(QRadioButton *button)
 {
