@@ -9,6 +9,7 @@
 #include "explore/pointoverlay.h"
 #include "explore/pointreadouts.h"
 #include "explore/runtable.h"
+#include "explore/screenstrip.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
 #include "picture/windowplace.h"
@@ -57,7 +58,8 @@ constexpr int axisPoint = 200; // level with the optical axis
 QAccessibleInterface *graphicFor(const QString &className, QObject *object)
 {
     if (object && object->isWidgetType()
-        && (className == QLatin1String("ExplorePlot") || className == QLatin1String("PhasorView")))
+        && (className == QLatin1String("ExplorePlot") || className == QLatin1String("PhasorView")
+            || className == QLatin1String("ScreenStrip")))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     return nullptr;
 }
@@ -194,7 +196,12 @@ QLayout *ExploreWindow::buildPlotColumn()
         const SceneGeometry &g = run().geometry();
         selectPoint(int(std::lround(g.barrierBottom - (g.centreY - height))));
     });
-    column->addWidget(plot_, 1);
+    // The screen as the eye would see it beside the plot, level with it.
+    auto *plotRow = new QHBoxLayout;
+    plotRow->addWidget(plot_, 1);
+    strip_ = new ScreenStrip(*plot_, this);
+    plotRow->addWidget(strip_);
+    column->addLayout(plotRow, 1);
     //: A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; & marks the access key.
     showFormula_ = new QCheckBox(tr("Show the small-angle &formula's marks (dashed)"), this);
     showFormula_->setObjectName(QStringLiteral("showFormula"));
@@ -322,6 +329,7 @@ void ExploreWindow::applyZoom(int percent)
 {
     setFont(QApplication::font());
     plot_->setZoom(percent);
+    strip_->setZoom(percent);
     readouts_->setZoom(percent);
     spacing_->setMinimumWidth(PointReadouts::readoutWidth(font()));
     // The kept runs' table shows the current run and four kept ones without

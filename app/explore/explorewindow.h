@@ -24,6 +24,7 @@ class QBoxLayout;
 class QLayout;
 class QScrollArea;
 class ExplorePlot;
+class ScreenStrip;
 class OrdersModel;
 class PointReadouts;
 class PointOverlay;
@@ -121,6 +122,7 @@ private:
     QSpinBox *pointBox_ = nullptr;
     QSlider *pointSlider_ = nullptr;
     ExplorePlot *plot_ = nullptr;
+    ScreenStrip *strip_ = nullptr;
     QCheckBox *showFormula_ = nullptr;
     PointReadouts *readouts_ = nullptr;
     QLineEdit *spacing_ = nullptr;
