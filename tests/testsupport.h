@@ -232,7 +232,9 @@ const QRgb silver = qRgb(192, 192, 192);
 #include "window/frmquarnel.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QRadioButton>
+#include <QScreen>
 
 // A window whose runs go straight through: a run has ended when Start returns.
 inline void runStraightThrough(frmQuarnel &window)
@@ -278,6 +280,24 @@ struct ShownWindow {
                 option(QString::fromUtf8(choice.objectName))->setChecked(true);
     }
 };
+
+// What keeps `window`, shown, from fitting its screen's area for windows: its
+// frame past the area, a size it cannot be made smaller than by hand (half its
+// height), or one of the named buttons off the screen. Empty where it fits.
+inline QString unfitted(const QWidget &window, const QStringList &buttons)
+{
+    const QRect area = window.screen()->availableGeometry();
+    if (!area.contains(window.frameGeometry()))
+        return QDebug::toString(window.frameGeometry()) + " past " + QDebug::toString(area);
+    if (window.minimumSize().height() >= window.height() / 2)
+        return "no smaller than " + QDebug::toString(window.minimumSize());
+    for (const QString &name : buttons) {
+        const auto *button = window.findChild<QWidget *>(name);
+        if (!button || !area.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+            return name + " off the screen";
+    }
+    return {};
+}
 #endif
 
 #ifdef QUARNEL_LANGUAGES

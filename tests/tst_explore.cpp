@@ -7,6 +7,7 @@
 #include "explore/exploreplot.h"
 #include "explore/explorewindow.h"
 #include "explore/runtable.h"
+#include "explore/screenstrip.h"
 #include "picture/windowzoom.h"
 #include "runreading.h"
 #include "runrecord.h"
@@ -596,6 +597,62 @@ private slots:
                      qPrintable(cell.data().toString()));
         }
         installTranslations(QLocale::c());
+    }
+
+    // A strip beside the plot that is not the shown run's record as the plot has
+    // it: scaled another way, shifted or stretched against the plot's heights,
+    // left at the run before, the brightest band short of white or a dark band
+    // lighter than its record; or a strip a screen reader takes for a control.
+    void stripShowsThePlottedRecord_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("zoom"); // at least a pixel of the plot's height for each point
+        QTest::newRow("Interference") << QStringList{"opFoton"} << 200;
+        QTest::newRow("Light pattern, slits far apart") << QStringList{"opSvětlo", "opVelka"} << 300;
+        QTest::newRow("Photon density, screen near") << QStringList{"opDopad", "opdc100"} << 200;
+    }
+    void stripShowsThePlottedRecord()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, zoom);
+        Explored shown;
+        shown.window.zoom().setPercent(zoom);
+        for (const QString &name : options)
+            shown.option(name)->setChecked(true);
+        shown.window.cmdStart_Click();
+        auto *plot = shown.explore->findChild<ExplorePlot *>();
+        auto *strip = shown.explore->findChild<ScreenStrip *>();
+        // Heard as a picture, by its name.
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(strip);
+        QVERIFY(face->role() == QAccessible::Graphic && !face->text(QAccessible::Name).isEmpty());
+        // Laid out again after the zoom; below, the plot's y is the strip's.
+        QTRY_COMPARE(strip->height(), plot->height());
+        QVERIFY(plot->yOf(-1) - plot->yOf(0) > 1);
+        const QImage image = strip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const RunRecord &run = shown.run();
+        QCOMPARE(int(run.points().size()), scan::pointCount);
+        const auto top = std::max_element(run.points().begin(), run.points().end(),
+                                          [](const auto &a, const auto &b) { return a.shown < b.shown; });
+        const double largest = top->shown;
+        // The grey at a point's height on the plot, and the record's value there scaled to 0 … 255.
+        const auto grey = [&](int point) {
+            const RunRecord::Point &p = run.points()[std::size_t(point - 1)];
+            const QRgb pixel =
+                image.pixel(strip->width() / 2, int(std::floor(plot->yOf(run.geometry().centreY - p.y))));
+            return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel) ? qRed(pixel) : -1;
+        };
+        const auto scaled = [&](int point) {
+            return 255 * run.points()[std::size_t(point - 1)].shown / largest;
+        };
+        for (int point = 1; point <= scan::pointCount; ++point)
+            QVERIFY2(
+                std::abs(grey(point) - scaled(point)) <= 1,
+                qPrintable(QString("point %1: %2 for %3").arg(point).arg(grey(point)).arg(scaled(point))));
+        // The record's top white; every dark band a pupil counts nearly black, under a twentieth of white.
+        QCOMPARE(grey(int(top - run.points().begin()) + 1), 255);
+        const BandReading &bands = shown.window.session().lastWholeRun()->bands;
+        for (const PlottedBand &band : bands.dark)
+            QVERIFY2(grey(band.point) < 255 / 20, qPrintable(QString::number(band.point)));
     }
 
     // The Explore window left at 100 % when the main window zooms for a projector.

@@ -6,6 +6,8 @@
 #include "lab/labstrip.h"
 #include "lab/labwindow.h"
 #include "lab/unitbox.h"
+#include "picture/windowzoom.h"
+#include "picture/zoom.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -220,6 +222,39 @@ private slots:
             ++rows;
         }
         QCOMPARE(rows, 3); // orders 0, 1 (19.5 mm) and 2 (39 mm); 3 lies beyond 5 cm
+    }
+
+    // The real experiment's window larger than a projector's screen (wider than
+    // 1024 pixels at 300 %) with its buttons past the edge, its text left at
+    // 100 % as the program zooms, or another size opened zoomed than zoomed
+    // open. (tests/CMakeLists.txt runs this on screens of 1024 x 768 and 1280 x 1024.)
+    void fitsTheScreenAtEveryZoom_data()
+    {
+        QTest::addColumn<int>("percent");
+        for (int step : zoom::steps)
+            QTest::newRow(qPrintable(QString("%1 %").arg(step))) << step;
+    }
+    void fitsTheScreenAtEveryZoom()
+    {
+        QFETCH(int, percent);
+        const QFont laidOut = QApplication::font();
+        QSize sizes[2];
+        for (const bool openedFirst : {true, false}) {
+            ShownWindow shown;
+            QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+            if (openedFirst)
+                QTest::keyClick(&shown.window, Qt::Key_L, Qt::ControlModifier);
+            shown.window.zoom().setPercent(percent);
+            QTest::keyClick(&shown.window, Qt::Key_L, Qt::ControlModifier);
+            auto *lab = shown.window.findChild<LabWindow *>();
+            QVERIFY(QTest::qWaitForWindowExposed(lab));
+            const QString unfit = unfitted(*lab, {"labSaveTable", "labCopyTable", "labClose"});
+            QVERIFY2(unfit.isEmpty(), qPrintable(unfit));
+            for (const QWidget *text : {static_cast<QWidget *>(lab), lab->findChild<QWidget *>("labPathA")})
+                QCOMPARE(text->font().pointSizeF(), zoom::scaled(laidOut, percent).pointSizeF());
+            sizes[openedFirst ? 0 : 1] = lab->size();
+        }
+        QCOMPARE(sizes[1], sizes[0]);
     }
 
     // The worksheet's measurement with numbers that are not the window's: ten

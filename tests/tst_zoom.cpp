@@ -13,7 +13,6 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -326,14 +325,8 @@ private slots:
             shown.window.showExplore();
             ExploreWindow *explore = shown.window.explore();
             QVERIFY(QTest::qWaitForWindowExposed(explore));
-            const QRect area = explore->screen()->availableGeometry();
-            QVERIFY2(area.contains(explore->frameGeometry()),
-                     qPrintable(QDebug::toString(explore->frameGeometry())));
-            QVERIFY(explore->minimumSize().height() < explore->height() / 2);
-            for (const char *name : {"saveTable", "copyTable", "closeExplore"}) {
-                auto *button = explore->findChild<QPushButton *>(name);
-                QVERIFY2(area.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())), name);
-            }
+            const QString unfit = unfitted(*explore, {"saveTable", "copyTable", "closeExplore"});
+            QVERIFY2(unfit.isEmpty(), qPrintable(unfit));
             sizes[openedFirst ? 0 : 1] = explore->size();
         }
         QCOMPARE(sizes[1], sizes[0]);

@@ -2207,6 +2207,19 @@ Chcete jej nahradit?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenStrip</name>
+    <message>
+        <source>The screen as the eye would see it</source>
+        <extracomment>The accessible name (and tooltip) of the grey strip beside Explore&apos;s plot: the run&apos;s screen line as the eye would see it.</extracomment>
+        <translation>Stínítko, jak by ho vidělo oko</translation>
+    </message>
+    <message>
+        <source>The screen line of the run the plot shows, in grey beside it at the same heights: each point as light as the intensity the plot shows there, white at the largest, black at none</source>
+        <extracomment>Accessible description of the grey strip beside Explore&apos;s plot.</extracomment>
+        <translation>Stínítko u běhu, který ukazuje graf, šedě vedle něj ve stejných výškách: každý bod tak světlý, jakou intenzitu tam ukazuje graf, při největší bílý, při nulové černý</translation>
+    </message>
+</context>
+<context>
     <name>SettingCaption</name>
     <message>
         <source>large</source>

@@ -2198,6 +2198,19 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenStrip</name>
+    <message>
+        <source>The screen as the eye would see it</source>
+        <extracomment>The accessible name (and tooltip) of the grey strip beside Explore&apos;s plot: the run&apos;s screen line as the eye would see it.</extracomment>
+        <translation>Der Schirm, wie das Auge ihn sähe</translation>
+    </message>
+    <message>
+        <source>The screen line of the run the plot shows, in grey beside it at the same heights: each point as light as the intensity the plot shows there, white at the largest, black at none</source>
+        <extracomment>Accessible description of the grey strip beside Explore&apos;s plot.</extracomment>
+        <translation>Der Schirm des Durchlaufs, den das Diagramm zeigt, grau daneben in denselben Höhen: jeder Punkt so hell, wie das Diagramm dort die Intensität zeigt, weiß bei der größten, schwarz bei keiner</translation>
+    </message>
+</context>
+<context>
     <name>SettingCaption</name>
     <message>
         <source>large</source>

@@ -2198,6 +2198,19 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ScreenStrip</name>
+    <message>
+        <source>The screen as the eye would see it</source>
+        <extracomment>The accessible name (and tooltip) of the grey strip beside Explore&apos;s plot: the run&apos;s screen line as the eye would see it.</extracomment>
+        <translation>La pantalla tal como la vería el ojo</translation>
+    </message>
+    <message>
+        <source>The screen line of the run the plot shows, in grey beside it at the same heights: each point as light as the intensity the plot shows there, white at the largest, black at none</source>
+        <extracomment>Accessible description of the grey strip beside Explore&apos;s plot.</extracomment>
+        <translation>La pantalla del barrido que muestra la gráfica, en gris junto a ella a las mismas alturas: cada punto tan claro como la intensidad que la gráfica muestra allí, blanco en la mayor, negro en una intensidad nula</translation>
+    </message>
+</context>
+<context>
     <name>SettingCaption</name>
     <message>
         <source>large</source>

@@ -2198,6 +2198,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenStrip</name>
+    <message>
+        <source>The screen as the eye would see it</source>
+        <extracomment>The accessible name (and tooltip) of the grey strip beside Explore&apos;s plot: the run&apos;s screen line as the eye would see it.</extracomment>
+        <translation>L&apos;écran tel que l&apos;œil le verrait</translation>
+    </message>
+    <message>
+        <source>The screen line of the run the plot shows, in grey beside it at the same heights: each point as light as the intensity the plot shows there, white at the largest, black at none</source>
+        <extracomment>Accessible description of the grey strip beside Explore&apos;s plot.</extracomment>
+        <translation>L&apos;écran du balayage que montre le graphique, en gris à côté de lui aux mêmes hauteurs : chaque point aussi clair que l&apos;intensité que le graphique y montre, blanc pour la plus grande, noir pour une intensité nulle</translation>
+    </message>
+</context>
+<context>
     <name>SettingCaption</name>
     <message>
         <source>large</source>

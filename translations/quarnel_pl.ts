@@ -2207,6 +2207,19 @@ Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenStrip</name>
+    <message>
+        <source>The screen as the eye would see it</source>
+        <extracomment>The accessible name (and tooltip) of the grey strip beside Explore&apos;s plot: the run&apos;s screen line as the eye would see it.</extracomment>
+        <translation>Ekran taki, jakim widziałoby go oko</translation>
+    </message>
+    <message>
+        <source>The screen line of the run the plot shows, in grey beside it at the same heights: each point as light as the intensity the plot shows there, white at the largest, black at none</source>
+        <extracomment>Accessible description of the grey strip beside Explore&apos;s plot.</extracomment>
+        <translation>Ekran przebiegu pokazanego na wykresie, szary obok niego na tych samych wysokościach: każdy punkt tak jasny, jakie natężenie pokazuje tam wykres, biały przy największym, czarny przy zerowym</translation>
+    </message>
+</context>
+<context>
     <name>SettingCaption</name>
     <message>
         <source>large</source>

@@ -2207,6 +2207,19 @@ Chcete ho nahradiť?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenStrip</name>
+    <message>
+        <source>The screen as the eye would see it</source>
+        <extracomment>The accessible name (and tooltip) of the grey strip beside Explore&apos;s plot: the run&apos;s screen line as the eye would see it.</extracomment>
+        <translation>Tienidlo, ako by ho videlo oko</translation>
+    </message>
+    <message>
+        <source>The screen line of the run the plot shows, in grey beside it at the same heights: each point as light as the intensity the plot shows there, white at the largest, black at none</source>
+        <extracomment>Accessible description of the grey strip beside Explore&apos;s plot.</extracomment>
+        <translation>Tienidlo pri behu, ktorý ukazuje graf, sivo vedľa neho v rovnakých výškach: každý bod taký svetlý, akú intenzitu tam ukazuje graf, pri najväčšej biely, pri nulovej čierny</translation>
+    </message>
+</context>
+<context>
     <name>SettingCaption</name>
     <message>
         <source>large</source>

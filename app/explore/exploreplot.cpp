@@ -34,6 +34,7 @@ void ExplorePlot::setCurves(std::vector<Curve> curves)
 {
     curves_ = std::move(curves);
     update();
+    emit curvesChanged();
 }
 
 void ExplorePlot::setMarks(std::vector<FringeMark> exact, std::vector<FringeMark> formula)
@@ -86,6 +87,12 @@ double ExplorePlot::yOf(double height) const
     return area.center().y() - height / reach * area.height() / 2;
 }
 
+double ExplorePlot::heightAt(double y) const
+{
+    const QRectF area = plotArea();
+    return (area.center().y() - y) / (area.height() / 2) * reach;
+}
+
 void ExplorePlot::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -93,8 +100,7 @@ void ExplorePlot::mousePressEvent(QMouseEvent *event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    const QRectF area = plotArea();
-    emit heightClicked((area.center().y() - event->position().y()) / (area.height() / 2) * reach);
+    emit heightClicked(heightAt(event->position().y()));
 }
 
 void ExplorePlot::paintEvent(QPaintEvent *)

@@ -34,11 +34,19 @@ public:
     void setSelected(std::optional<double> height);
     void setZoom(int percent);
 
+    // The run the plot shows, whose curve is drawn over the kept ones; none before the first.
+    const RunRecord *shownRun() const { return curves_.empty() ? nullptr : curves_.front().run; }
+    // Where a height above the optical axis (pixels) lies on the widget, and back.
+    double yOf(double height) const;
+    double heightAt(double y) const;
+
     QSize sizeHint() const override;
 
 signals:
     // The height of a click, in pixels above the optical axis.
     void heightClicked(double height);
+    // The curves have been given again: the run shown may have grown or changed.
+    void curvesChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -48,7 +56,6 @@ private:
     // The size it asks for at the zoom.
     QSize zoomedSize() const;
     QRectF plotArea() const;
-    double yOf(double height) const;
     void paintAxes(QPainter &painter, const QRectF &area);
     void paintMarks(QPainter &painter, const QRectF &area, const std::vector<FringeMark> &marks,
                     bool formula);

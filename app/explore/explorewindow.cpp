@@ -9,9 +9,9 @@
 #include "explore/pointoverlay.h"
 #include "explore/pointreadouts.h"
 #include "explore/runtable.h"
+#include "explore/screenstrip.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
-#include "picture/windowplace.h"
 #include "picture/windowzoom.h"
 #include "run/runsession.h"
 #include "runrecord.h"
@@ -40,7 +40,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -57,7 +56,8 @@ constexpr int axisPoint = 200; // level with the optical axis
 QAccessibleInterface *graphicFor(const QString &className, QObject *object)
 {
     if (object && object->isWidgetType()
-        && (className == QLatin1String("ExplorePlot") || className == QLatin1String("PhasorView")))
+        && (className == QLatin1String("ExplorePlot") || className == QLatin1String("PhasorView")
+            || className == QLatin1String("ScreenStrip")))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     return nullptr;
 }
@@ -67,7 +67,7 @@ using decimals::fixed;
 
 ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom,
                              QWidget &beside)
-    : session_(session), beside_(beside)
+    : FittedWindow(beside), session_(session)
 {
     [[maybe_unused]] static const bool graphics = [] {
         QAccessible::installFactory(graphicFor);
@@ -79,15 +79,9 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
     // A window of its own, which the teacher may put behind the main one; it
     // does not keep the program going once the main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    // Everything but the buttons scrolls where the screen is too small for it.
-    auto *outer = new QVBoxLayout(this);
-    scroll_ = new QScrollArea(this);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->installEventFilter(this);
-    // Tab goes from control to control; the scroll area shows the one focused.
-    scroll_->setFocusPolicy(Qt::NoFocus);
-    auto *content = new QWidget(scroll_);
+    // The keys it would scroll by select points (takesKey).
+    scrollArea()->installEventFilter(this);
+    auto *content = new QWidget(scrollArea());
     auto *top = new QVBoxLayout(content);
     top->setContentsMargins(QMargins());
     status_ = new QLabel(this);
@@ -106,10 +100,7 @@ ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, W
     setTabOrder(pointBox_, readouts_->list()); // the point's readouts one Tab from its number
     right->addWidget(buildBandsGroup(), 1);
     top->addWidget(buildRunsGroup());
-    scroll_->setWidget(content);
-    outer->addWidget(scroll_, 1);
-    buttons_ = buildButtons();
-    outer->addLayout(buttons_);
+    setContent(content, buildButtons());
 
     overlay_ = new PointOverlay(picture);
     refreshTimer_.setSingleShot(true);
@@ -194,7 +185,12 @@ QLayout *ExploreWindow::buildPlotColumn()
         const SceneGeometry &g = run().geometry();
         selectPoint(int(std::lround(g.barrierBottom - (g.centreY - height))));
     });
-    column->addWidget(plot_, 1);
+    // The screen as the eye would see it beside the plot, level with it.
+    auto *plotRow = new QHBoxLayout;
+    plotRow->addWidget(plot_, 1);
+    strip_ = new ScreenStrip(*plot_, this);
+    plotRow->addWidget(strip_);
+    column->addLayout(plotRow, 1);
     //: A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; & marks the access key.
     showFormula_ = new QCheckBox(tr("Show the small-angle &formula's marks (dashed)"), this);
     showFormula_->setObjectName(QStringLiteral("showFormula"));
@@ -322,6 +318,7 @@ void ExploreWindow::applyZoom(int percent)
 {
     setFont(QApplication::font());
     plot_->setZoom(percent);
+    strip_->setZoom(percent);
     readouts_->setZoom(percent);
     spacing_->setMinimumWidth(PointReadouts::readoutWidth(font()));
     // The kept runs' table shows the current run and four kept ones without
@@ -339,33 +336,6 @@ void ExploreWindow::applyZoom(int percent)
     if (overlay_)
         overlay_->update();
     fitToScreen();
-}
-
-QSize ExploreWindow::wantedSize() const
-{
-    // Worked out afresh: a layout keeps sizes from before the last zoom.
-    for (QLayout *part : findChildren<QLayout *>())
-        part->invalidate();
-    const QSize content = scroll_->widget()->sizeHint();
-    const QSize buttons = buttons_->sizeHint();
-    const QMargins margins = layout()->contentsMargins();
-    QSize wanted(std::max(content.width(), buttons.width()) + margins.left() + margins.right(),
-                 content.height() + layout()->spacing() + buttons.height() + margins.top()
-                     + margins.bottom());
-    // Cut short, the content scrolls: its scroll bar takes a width of its own.
-    if (wanted.height() > windowplace::room(beside_).height())
-        wanted.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
-    return wanted;
-}
-
-void ExploreWindow::fitToScreen()
-{
-    if (isMaximized() || isFullScreen())
-        return;
-    resize(windowplace::fitted(wantedSize(), beside_));
-    // Shown: kept where the teacher put it, as far as it stays on the screen.
-    if (placed_)
-        move(windowplace::kept(pos(), size(), beside_));
 }
 
 const RunRecord &ExploreWindow::run() const { return session_.currentRun(); }
@@ -416,7 +386,7 @@ void ExploreWindow::say(const QString &text)
 {
     // Through the main window's notification: one of this window's own has Orca
     // read this whole window again before the message.
-    announce(beside_, text);
+    announce(beside(), text);
 }
 
 bool ExploreWindow::stepPoint(const QKeyEvent &key)
@@ -461,7 +431,7 @@ bool ExploreWindow::takesKey(QObject *watched, QKeyEvent *key)
 {
     // The keys the plot, the phasors and the readouts leave pass the scroll area
     // on their way to the window: they select points rather than scroll.
-    if (watched == scroll_)
+    if (watched == scrollArea())
         return key->type() == QEvent::KeyPress && stepPoint(*key);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     // A text field would take N for itself: here it selects the next bright or dark point.
@@ -490,15 +460,9 @@ bool ExploreWindow::takesKey(QObject *watched, QKeyEvent *key)
 
 void ExploreWindow::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
+    // What it shows brought up to date before it is sized for it.
     refresh();
-    // The first time, sized for what it shows and placed beside the main window;
-    // then where the teacher leaves it.
-    if (!placed_ && !event->spontaneous()) {
-        fitToScreen();
-        move(windowplace::beside(size(), beside_));
-        placed_ = true;
-    }
+    FittedWindow::showEvent(event);
 }
 
 void ExploreWindow::hideEvent(QHideEvent *event)

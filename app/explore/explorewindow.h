@@ -3,10 +3,10 @@
 #pragma once
 
 #include "explore/keptruns.h"
+#include "picture/fittedwindow.h"
 #include "runreading.h"
 #include "scenegeometry.h"
 
-#include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <vector>
@@ -22,8 +22,8 @@ class QTableView;
 class QAbstractItemModel;
 class QBoxLayout;
 class QLayout;
-class QScrollArea;
 class ExplorePlot;
+class ScreenStrip;
 class OrdersModel;
 class PointReadouts;
 class PointOverlay;
@@ -46,7 +46,7 @@ class WindowZoom;
 // Up and Down go from line to line. A click in the plot selects the point at
 // that height. The program's keys for every window (F1, H, Escape, Ctrl+E, the
 // zoom, Ctrl+Q) are the main window's, installed here.
-class ExploreWindow : public QDialog {
+class ExploreWindow : public FittedWindow {
     Q_OBJECT
 public:
     // Placed beside `beside`, the main window, on its screen.
@@ -77,9 +77,6 @@ private:
     QBoxLayout *buildButtons();
     QTableView *addTable(QAbstractItemModel *model, const char *objectName, const QString &name);
     void applyZoom(int percent);
-    // Everything shown without scrolling, frame and all, as far as the screen allows.
-    QSize wantedSize() const;
-    void fitToScreen();
     const RunRecord &run() const;
     // Whether run() is the session's last whole run, rather than one going on or stopped.
     bool wholeRun() const;
@@ -103,8 +100,6 @@ private:
     void placeOverlay();
 
     const RunSession &session_;
-    QWidget &beside_; // the main window, whose notification speaks for this one too
-    bool placed_ = false;
     KeptRuns *kept_ = nullptr;
     OrdersModel *orders_ = nullptr;
     int selected_ = 0;
@@ -115,12 +110,11 @@ private:
     std::vector<FringeMark> formula_;
     BandReading partialBands_; // run()'s while it is not whole
 
-    QScrollArea *scroll_ = nullptr;
-    QBoxLayout *buttons_ = nullptr;
     QLabel *status_ = nullptr;
     QSpinBox *pointBox_ = nullptr;
     QSlider *pointSlider_ = nullptr;
     ExplorePlot *plot_ = nullptr;
+    ScreenStrip *strip_ = nullptr;
     QCheckBox *showFormula_ = nullptr;
     PointReadouts *readouts_ = nullptr;
     QLineEdit *spacing_ = nullptr;

@@ -11,6 +11,7 @@
 #include "picture/wholefile.h"
 #include "picture/windowzoom.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -50,12 +52,14 @@ QString grouped(double metres, int decimals)
 QString fixed(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
 } // namespace
 
-LabWindow::LabWindow(WindowZoom &zoom, QWidget *parent) : QDialog(parent)
+LabWindow::LabWindow(WindowZoom &zoom, QWidget &parent) : FittedWindow(parent, &parent)
 {
     setObjectName(QStringLiteral("labWindow"));
     //: The title of the window with a real two-slit experiment in nanometres and metres (Ctrl+L).
     setWindowTitle(tr("A real experiment"));
-    auto *top = new QVBoxLayout(this);
+    auto *content = new QWidget(scrollArea());
+    auto *top = new QVBoxLayout(content);
+    top->setContentsMargins(QMargins());
     top->addLayout(buildSetup());
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("labMessage"));
@@ -74,7 +78,7 @@ LabWindow::LabWindow(WindowZoom &zoom, QWidget *parent) : QDialog(parent)
     columns->addWidget(buildConstruction());
     columns->addWidget(buildOrders(), 1);
     top->addLayout(columns, 1);
-    top->addLayout(buildButtons());
+    setContent(content, buildButtons());
 
     photonTimer_.setInterval(1000 / ticksPerSecond);
     connect(&photonTimer_, &QTimer::timeout, this, &LabWindow::tick);
@@ -88,7 +92,7 @@ LabWindow *LabWindow::showFor(QWidget &parent, WindowZoom &zoom)
 {
     auto *lab = parent.findChild<LabWindow *>(QString(), Qt::FindDirectChildrenOnly);
     if (!lab)
-        lab = new LabWindow(zoom, &parent);
+        lab = new LabWindow(zoom, parent);
     lab->show();
     lab->raise();
     lab->activateWindow();
@@ -180,7 +184,9 @@ QLayout *LabWindow::buildSetup()
 
 QLayout *LabWindow::buildPhotons()
 {
+    auto *rows = new QVBoxLayout;
     auto *row = new QHBoxLayout;
+    rows->addLayout(row);
     counter_ = new QLabel(this);
     counter_->setObjectName(QStringLiteral("labCount"));
     row->addWidget(counter_);
@@ -220,6 +226,10 @@ QLayout *LabWindow::buildPhotons()
     clear->setAutoDefault(false);
     connect(clear, &QPushButton::clicked, this, &LabWindow::restartPhotons);
     row->addWidget(clear);
+    row->addStretch(1);
+    // The seed on a line of its own: beside the rest, the line is wider than a projector's screen.
+    auto *seedRow = new QHBoxLayout;
+    rows->addLayout(seedRow);
     //: A check box: the photons arrive at the same places every time, from the seed beside it; & marks the access key.
     sameSeed_ = new QCheckBox(tr("Sa&me photons again, seed:"), this);
     sameSeed_->setObjectName(QStringLiteral("labSameSeed"));
@@ -233,10 +243,10 @@ QLayout *LabWindow::buildPhotons()
     connect(sameSeed_, &QCheckBox::toggled, seed_, &QWidget::setEnabled);
     connect(sameSeed_, &QCheckBox::toggled, this, &LabWindow::restartPhotons);
     connect(seed_, &QSpinBox::valueChanged, this, &LabWindow::restartPhotons);
-    row->addWidget(sameSeed_);
-    row->addWidget(seed_);
-    row->addStretch(1);
-    return row;
+    seedRow->addWidget(sameSeed_);
+    seedRow->addWidget(seed_);
+    seedRow->addStretch(1);
+    return rows;
 }
 
 QWidget *LabWindow::buildConstruction()
@@ -345,6 +355,7 @@ QLayout *LabWindow::buildButtons()
     connect(copy, &QPushButton::clicked, this, &LabWindow::copyTable);
     //: A button that closes the real experiment's window.
     auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("labClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     for (QPushButton *button : {save, copy, close}) {
         button->setAutoDefault(false);
@@ -501,8 +512,11 @@ void LabWindow::describeStrip()
                  QLocale().toString(qlonglong(strip_->photonCount())), fixed(strip_->point() / mm, 3)));
 }
 
+// The program's font, which the zoom has already set, taken at once (as
+// Explore does) so that the sizes below are worked out with it.
 void LabWindow::applyZoom(int percent)
 {
+    setFont(QApplication::font());
     // The readouts wide enough for a path in metres and in wavelengths, the counter for a million.
     const QFontMetrics metrics(font());
     for (QLineEdit *readout : {pathA_, pathB_, difference_, phase_, brightness_, spacing_})
@@ -513,8 +527,7 @@ void LabWindow::applyZoom(int percent)
     phasors_->setZoom(percent);
     ordersTable_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
     ordersTable_->resizeColumnsToContents();
-    if (!isMaximized() && !isFullScreen())
-        adjustSize();
+    fitToScreen();
 }
 
 void LabWindow::copyTable() { QGuiApplication::clipboard()->setText(orders_->text(QLocale())); }

@@ -4,8 +4,8 @@
 
 #include "labexperiment.h"
 #include "labphotons.h"
+#include "picture/fittedwindow.h"
 
-#include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <optional>
@@ -30,10 +30,11 @@ class WindowZoom;
 // and sees the screen as the eye would, photons arriving one by one on it, the
 // two paths to a chosen point in metres and in wavelengths with their phasors,
 // and the exact places of the bright bands beside the small-angle formula's.
-class LabWindow : public QDialog {
+// A child of the main window, beside which it goes.
+class LabWindow : public FittedWindow {
     Q_OBJECT
 public:
-    LabWindow(WindowZoom &zoom, QWidget *parent);
+    LabWindow(WindowZoom &zoom, QWidget &parent);
 
     // Shows the window of `parent`, made the first time.
     static LabWindow *showFor(QWidget &parent, WindowZoom &zoom);
