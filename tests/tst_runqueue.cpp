@@ -112,15 +112,15 @@ void TestRunQueue::inputDuringARun_data()
     QTest::newRow("close request with Save open")
         << 0 << QStringList{"click labInterference", "key ctrl+s", "shows Save picture as", "close"}
         << QStringList{} << QStringList{} << true << "";
-    // The help and About, ordinary windows that the main one may cover, close with it.
+    // The help, About and Explore, ordinary windows that the main one may cover, close with it.
     QTest::newRow("close request with About open")
         << 0 << QStringList{"click labInterference", "key shift+F10",          "wait 300", "key Up Return",
                             "shows About Quarnel",   "ordinary About Quarnel", "close"}
         << QStringList{} << QStringList{} << true << "";
-    QTest::newRow("close request with the help open")
-        << 0
-        << QStringList{"click labInterference", "key F1", "shows Quarnel help", "ordinary Quarnel help",
-                       "close"}
+    QTest::newRow("close request with Explore and the help open")
+        << 0 << QStringList{"click labInterference",  "key ctrl+e", "shows Explore a run",
+                            "ordinary Explore a run", "key F1",     "shows Quarnel help",
+                            "ordinary Quarnel help",  "close"}
         << QStringList{} << QStringList{} << true << "";
 }
 

@@ -65,9 +65,11 @@ QAccessibleInterface *graphicFor(const QString &className, QObject *object)
 using decimals::fixed;
 } // namespace
 
+// A window, not a dialog: the window system keeps a dialog, even one without a
+// parent, above the program's other windows.
 ExploreWindow::ExploreWindow(const RunSession &session, ScenePicture &picture, WindowZoom &zoom,
                              QWidget &beside)
-    : session_(session), beside_(beside)
+    : QDialog(nullptr, Qt::Window), session_(session), beside_(beside)
 {
     [[maybe_unused]] static const bool graphics = [] {
         QAccessible::installFactory(graphicFor);
