@@ -6,7 +6,6 @@
 #include <QThread>
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 namespace {
 // A window gone meanwhile is no reason to end this process, as Xlib's own handler would.
@@ -42,18 +41,6 @@ bool sendCloseRequest(const QString &display, unsigned long window)
     XSync(x, False);
     XCloseDisplay(x);
     return sent != 0 && !failed;
-}
-
-bool isOrdinary(const QString &display, unsigned long window)
-{
-    Display *x = open(display);
-    if (!x)
-        return false;
-    Window above = None;
-    const bool transient = XGetTransientForHint(x, window, &above) != 0;
-    XSync(x, False);
-    XCloseDisplay(x);
-    return !transient && !failed;
 }
 
 bool answersPing(const QString &display, unsigned long window, int timeoutMs)

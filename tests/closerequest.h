@@ -12,11 +12,6 @@
 // opened or the message cannot be sent.
 bool sendCloseRequest(const QString &display, unsigned long window);
 
-// Whether a window manager may put the window behind any other: it is not
-// transient for one (WM_TRANSIENT_FOR, which Qt sets on a dialog without a
-// parent too, for every window of the program). False when it cannot be read.
-bool isOrdinary(const QString &display, unsigned long window);
-
 // Sends the window a _NET_WM_PING, as a window manager does to find a hung
 // program, and waits for the answer, which only a program whose event loop
 // runs sends back. False when no answer came within the time.

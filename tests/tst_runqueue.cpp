@@ -175,7 +175,12 @@ void TestRunQueue::send(TracedQuarnel &program, const QString &step)
     } else if (verb == "ordinary") {
         QString found;
         QVERIFY(session.xdotool({"search", "--onlyvisible", "--name", "^" + rest + "$"}, &found));
-        QVERIFY2(isOrdinary(session.display(), found.section('\n', 0, 0).toULong()), qPrintable(rest));
+        // Not transient for another window (Qt makes a dialog without a parent transient for them all).
+        QProcess xprop;
+        xprop.setProcessEnvironment(session.environment());
+        xprop.start("xprop", {"-id", found.section('\n', 0, 0), "WM_TRANSIENT_FOR"});
+        QVERIFY(xprop.waitForFinished(5000));
+        QVERIFY2(xprop.readAllStandardOutput().contains("WM_TRANSIENT_FOR:  not found"), qPrintable(rest));
     } else if (verb == "close") {
         QVERIFY(sendCloseRequest(session.display(), program.windowId()));
     } else {
