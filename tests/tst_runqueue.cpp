@@ -35,7 +35,8 @@ private:
     // "dblclick add arrow", "key KEYS…", "keys N KEYS…" (the keys N times over),
     // "type TEXT", "wait MS", "close" (the window system's close request); or
     // waits: "run N" until the Nth run has started, "shows TITLE" until a window
-    // of that title shows; or checks: "size 125", the window at that zoom.
+    // of that title shows; or checks: "size 125", the window at that zoom,
+    // "ordinary TITLE", a window that a window manager keeps above no other.
     void send(TracedQuarnel &program, const QString &step);
 };
 
@@ -111,9 +112,15 @@ void TestRunQueue::inputDuringARun_data()
     QTest::newRow("close request with Save open")
         << 0 << QStringList{"click labInterference", "key ctrl+s", "shows Save picture as", "close"}
         << QStringList{} << QStringList{} << true << "";
+    // The help, About and Explore, ordinary windows that the main one may cover, close with it.
     QTest::newRow("close request with About open")
-        << 0 << QStringList{"click labInterference", "key shift+F10",       "wait 300",
-                            "key Up Return",         "shows About Quarnel", "close"}
+        << 0 << QStringList{"click labInterference", "key shift+F10",          "wait 300", "key Up Return",
+                            "shows About Quarnel",   "ordinary About Quarnel", "close"}
+        << QStringList{} << QStringList{} << true << "";
+    QTest::newRow("close request with Explore and the help open")
+        << 0 << QStringList{"click labInterference",  "key ctrl+e", "shows Explore a run",
+                            "ordinary Explore a run", "key F1",     "shows Quarnel help",
+                            "ordinary Quarnel help",  "close"}
         << QStringList{} << QStringList{} << true << "";
 }
 
@@ -165,6 +172,15 @@ void TestRunQueue::send(TracedQuarnel &program, const QString &step)
             session.xdotool({"getwindowgeometry", "--shell", QString::number(program.windowId())}, &shell));
         QVERIFY2(shell.contains(QString("WIDTH=%1\n").arg(zoom::scaled(sceneSize, rest.toInt()).width())),
                  qPrintable(shell));
+    } else if (verb == "ordinary") {
+        QString found;
+        QVERIFY(session.xdotool({"search", "--onlyvisible", "--name", "^" + rest + "$"}, &found));
+        // Not transient for another window (Qt makes a dialog without a parent transient for them all).
+        QProcess xprop;
+        xprop.setProcessEnvironment(session.environment());
+        xprop.start("xprop", {"-id", found.section('\n', 0, 0), "WM_TRANSIENT_FOR"});
+        QVERIFY(xprop.waitForFinished(5000));
+        QVERIFY2(xprop.readAllStandardOutput().contains("WM_TRANSIENT_FOR:  not found"), qPrintable(rest));
     } else if (verb == "close") {
         QVERIFY(sendCloseRequest(session.display(), program.windowId()));
     } else {

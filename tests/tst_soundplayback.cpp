@@ -5,7 +5,9 @@
 #include "scan.h"
 #include "sound/patternplayer.h"
 #include "testsupport.h"
+#include "tracedquarnel.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -275,6 +277,39 @@ private slots:
         shown.reset();
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString("ended after %1 ms").arg(clock.elapsed())));
         server_->pause(false);
+    }
+
+    // The sound server's client writing its cookie into the home folder, or the
+    // private folder it is kept in left behind: the real program, in a session
+    // whose home and settings folders are empty, plays H and quits with Ctrl+Q.
+    void soundWritesNothingUnderHome()
+    {
+        WindowDriver driver;
+        if (!driver.isReady())
+            QSKIP(qPrintable("no X session: " + driver.session.why()));
+        const QTemporaryDir home, config, runtime, temporary;
+        QProcessEnvironment environment;
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("XDG_RUNTIME_DIR", runtime.path()); // as a desktop session has them
+        environment.insert("TMPDIR", temporary.path());
+        auto program = driver.launch(environment);
+        QVERIFY2(program->windowId(), qPrintable(program->log()));
+        driver.click(*program, "cmdStart");
+        QVERIFY2(program->waitForRunsEnded(1, runTimeoutMs(1)), qPrintable(program->log()));
+        server_->played();
+        driver.session.key("h");
+        QTRY_VERIFY_WITH_TIMEOUT(loudest(server_->played()) > 0, 10000);
+        const auto entries = [](const QString &folder) {
+            return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                          | QDir::NoDotAndDotDot);
+        };
+        QCOMPARE(entries(temporary.path()).filter("quarnel-").size(), 1);
+        driver.session.key("ctrl+q");
+        QVERIFY2(program->waitForExit(10000), qPrintable(program->exitDescription()));
+        QCOMPARE(entries(home.path()), QStringList());
+        QCOMPARE(entries(config.path()), QStringList());
+        QCOMPARE(entries(temporary.path()), QStringList());
     }
 
 private:

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Quarnel developers
 // SPDX-License-Identifier: MIT
+#include "commands/helpwindow.h"
 #include "commands/picturecommands.h"
 #include "explore/explorewindow.h"
 #include "picture/windowzoom.h"
@@ -81,11 +82,11 @@ QDialog *openDialog(frmQuarnel &window, const QString &which)
 {
     if (which == "help") {
         window.commands().showHelp();
-        return window.findChild<QDialog *>("helpWindow");
+        return window.commands().help();
     }
     if (which == "About") {
         window.commands().showAbout();
-        return window.findChild<QDialog *>("about");
+        return window.commands().about();
     }
     emit window.session().refused("The run stopped.");
     const auto boxes = window.findChildren<QMessageBox *>();

@@ -44,9 +44,10 @@ QString copyrightLine()
 }
 } // namespace
 
-AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget &beside) : QDialog(nullptr, Qt::Window), beside_(beside)
 {
     setObjectName(QStringLiteral("about"));
+    setAttribute(Qt::WA_QuitOnClose, false);
     //: The title of the About window.
     setWindowTitle(tr("About Quarnel"));
 
@@ -81,7 +82,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
             return;
         }
         licence_->setVisible(true);
-        adjustSize();
+        fitToText();
     });
 
     licence_ = new QPlainTextEdit(licenceText(), this);
@@ -139,8 +140,7 @@ void AboutDialog::fitToText()
 {
     text_->setMinimumWidth(60 * text_->fontMetrics().averageCharWidth());
     adjustSize();
-    if (parentWidget())
-        resize(windowplace::fitted(size(), *parentWidget()));
+    resize(windowplace::fitted(size(), beside_));
 }
 
 void AboutDialog::changeEvent(QEvent *event)

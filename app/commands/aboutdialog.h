@@ -12,11 +12,13 @@ class QPlainTextEdit;
 
 // About Quarnel: what it is and its version, the copyright and the licence
 // (its text a click away), the home page and where to report bugs, who
-// translated it into each language, and the Qt it runs on.
+// translated it into each language, and the Qt it runs on. An ordinary window
+// of its own, as the help is: it neither blocks the main window nor stays above it.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutDialog(QWidget *parent);
+    // Sized for the screen of `beside`, the main window.
+    explicit AboutDialog(QWidget &beside);
 
     // The licence's whole text, as LICENSE has it.
     static QString licenceText();
@@ -31,6 +33,7 @@ private:
     void showIcon();
     void fitToText();
 
+    QWidget &beside_;
     QLabel *icon_ = nullptr;
     QLabel *text_ = nullptr;
     QPlainTextEdit *licence_ = nullptr;

@@ -59,9 +59,13 @@ void chooseFileWithoutEventLoop(QPrintDialog *dialog)
 }
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
+// A window (not a dialog, which the window system would keep above the
+// program's other windows): the teacher may put it behind the picture.
+HelpWindow::HelpWindow(QWidget &beside) : QDialog(nullptr, Qt::Window), beside_(beside)
 {
     setObjectName(QStringLiteral("helpWindow"));
+    // It does not keep the program going once the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     //: The title of the help window, and of its print-out.
     setWindowTitle(tr("Quarnel help"));
     auto *partButtons = new QHBoxLayout;
@@ -236,5 +240,5 @@ void HelpWindow::fitToZoom(int percent)
 {
     constexpr QSize laidOut(520, 560);
     const QSize size = zoom::scaled(laidOut, percent);
-    resize(parentWidget() ? windowplace::fitted(size, *parentWidget()) : size);
+    resize(windowplace::fitted(size, beside_));
 }

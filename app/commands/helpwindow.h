@@ -14,7 +14,8 @@ class QUrl;
 
 // The help (helptext.h), in one window beside the main one (F1), with its part
 // for the teacher and the pupils' worksheet (teachertext.h): the buttons at its
-// top, or the help's links, show each. It does not block the main window.
+// top, or the help's links, show each. An ordinary window of its own, not the
+// main window's: it does not block the main window, nor stay above it.
 // Ctrl+P, or its Print button, prints the part shown or saves it as a PDF file
 // through Qt's print dialog, which opens without an event loop of its own: a
 // run goes on behind it. The text has a caret, so that a screen reader reads it
@@ -24,7 +25,8 @@ class HelpWindow : public QDialog {
 public:
     enum Part { Help, Teacher, Worksheet };
 
-    explicit HelpWindow(QWidget *parent);
+    // Sized for the screen of `beside`, the main window.
+    explicit HelpWindow(QWidget &beside);
     ~HelpWindow() override;
 
     // Shows the part, its button pressed, from its top.
@@ -50,6 +52,7 @@ private:
     // The caret to the start of the next (or the previous) heading, if there is one.
     void moveToHeading(bool forward);
 
+    QWidget &beside_;
     QTextBrowser *text_ = nullptr;
     Announcement *headingSaid_ = nullptr; // the heading H or Shift+H comes to
     QButtonGroup *parts_ = nullptr;

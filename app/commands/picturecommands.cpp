@@ -26,7 +26,7 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
     // size themselves to their text).
     connect(&zoom, &WindowZoom::zoomChanged, this, [this](int percent) {
         if (help_)
-            static_cast<HelpWindow *>(help_.data())->fitToZoom(percent);
+            help_->fitToZoom(percent);
     });
     constexpr bool everyWindow = true;
     // clang-format off
@@ -85,6 +85,23 @@ PictureCommands::PictureCommands(QWidget &window, ScenePicture &picture, WindowZ
     for (const Row &row : rows)
         add(row);
     addMenuKey();
+}
+
+PictureCommands::~PictureCommands()
+{
+    delete help_;
+    delete about_;
+}
+
+HelpWindow *PictureCommands::help() const { return help_; }
+
+QDialog *PictureCommands::about() const { return about_; }
+
+void PictureCommands::closeWindows()
+{
+    for (QDialog *window : {static_cast<QDialog *>(help_.data()), about_.data()})
+        if (window)
+            window->close();
 }
 
 void PictureCommands::add(const Row &row)
@@ -162,7 +179,7 @@ void PictureCommands::savePictureAs()
 void PictureCommands::showHelp()
 {
     if (!help_) {
-        auto *help = new HelpWindow(&window_);
+        auto *help = new HelpWindow(window_);
         help->fitToZoom(zoom_.percent());
         installOn(*help);
         help->move(windowplace::beside(help->size(), window_));
@@ -173,14 +190,11 @@ void PictureCommands::showHelp()
 
 void PictureCommands::showAbout()
 {
-    if (about_) {
-        raise(about_);
-        return;
+    if (!about_) {
+        about_ = new AboutDialog(window_);
+        about_->setAttribute(Qt::WA_DeleteOnClose); // forgotten when closed
+        installOn(*about_);
+        about_->move(windowplace::beside(about_->size(), window_));
     }
-    // Modal to the window without an event loop of its own, and forgotten when closed.
-    about_ = new AboutDialog(&window_);
-    about_->setAttribute(Qt::WA_DeleteOnClose);
-    installOn(*about_);
-    about_->move(windowplace::beside(about_->size(), window_));
-    about_->open();
+    raise(about_);
 }

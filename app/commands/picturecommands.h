@@ -10,6 +10,7 @@
 
 class QAction;
 class QDialog;
+class HelpWindow;
 class QMenu;
 class QWidget;
 class ScenePicture;
@@ -42,6 +43,8 @@ public:
         std::function<void()> summarize;
     };
     PictureCommands(QWidget &window, ScenePicture &picture, WindowZoom &zoom, const WindowHandlers &handlers);
+    // The help and About are windows of their own, not the window's children: they go with it.
+    ~PictureCommands() override;
 
     // The menu's entries in order, nullptr for a separator; each also a shortcut of the window.
     const QList<QAction *> &actions() const { return actions_; }
@@ -51,8 +54,13 @@ public:
 
     void copyPicture();
     void savePictureAs();
+    // One help and one About, made when first asked for; shown again, each comes to the front.
     void showHelp();
     void showAbout();
+    HelpWindow *help() const;
+    QDialog *about() const;
+    // Closes the help and About, as the window closes.
+    void closeWindows();
 
 private:
     // One command: a menu entry or a key only, or a separator (no name).
@@ -74,7 +82,7 @@ private:
     QList<QAction *> actions_;
     QList<QAction *> everyWindow_;
     QMenu *menu_ = nullptr;
-    QPointer<QDialog> help_;
+    QPointer<HelpWindow> help_;
     QPointer<QDialog> about_;
     QPointer<QDialog> save_;
 };

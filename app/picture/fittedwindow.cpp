@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-FittedWindow::FittedWindow(QWidget &beside, QWidget *parent) : QDialog(parent), beside_(beside)
+// A window, not a dialog: the window system keeps a dialog, even one without a
+// parent, above the program's other windows.
+FittedWindow::FittedWindow(QWidget &beside, QWidget *parent) : QDialog(parent, Qt::Window), beside_(beside)
 {
     auto *outer = new QVBoxLayout(this);
     scroll_ = new QScrollArea(this);

@@ -36,8 +36,8 @@ void noWindowWithoutDisplay(QtMsgType type, const QMessageLogContext &context, c
 }
 
 // The sound's client (libpulse) makes a cookie file under HOME when it finds
-// none (~/.config/pulse/cookie). Pointed at a name in the private folder that
-// is never made, it writes nothing and connects as before: without a cookie.
+// none ($XDG_CONFIG_HOME/pulse/cookie, ~/.config by default). Pointed at a name
+// in the private folder, it makes the cookie there, which goes with the folder.
 void keepSoundClientOutOfHome()
 {
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config");

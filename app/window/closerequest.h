@@ -8,7 +8,7 @@
 class QWidget;
 
 // The window system's close request for a window that a modal dialog blocks
-// (the Save dialog, About, a message box): Qt drops it, so the title bar's
+// (the Save dialog, a message box): Qt drops it, so the title bar's
 // close button would do nothing while a dialog is open. On X11 this filter
 // takes the request (a WM_DELETE_WINDOW client message) before Qt drops it,
 // and calls `closeRequested` instead. Elsewhere it does nothing.

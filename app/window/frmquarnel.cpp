@@ -353,7 +353,8 @@ void frmQuarnel::closeEvent(QCloseEvent *event)
     session_->close();
     if (explore_)
         explore_->close();
-    // The help and About go with the window (a help left open kept the program running).
+    // The help, About and the dialogs go with the window (a help left open kept the program running).
+    commands_->closeWindows();
     for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
         dialog->close();
     QWidget::closeEvent(event);
