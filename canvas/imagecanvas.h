@@ -94,6 +94,7 @@ private:
     // The image, made on first use.
     QImage &pixels();
     void draw(const Figure &figure);
+    QRect levelCover(const Figure &figure) const;
     void markDirty(const QRect &rect);
 
     QSize logicalSize_;
