@@ -139,7 +139,12 @@ void ImageCanvas::paintOpaque(const QRect &area, Painting painting)
 
 void ImageCanvas::forgetCovered(Mark before, const QRect &area)
 {
-    const auto covered = [&area](const Figure &f) { return area.contains(f.reach()); };
+    // A figure whose first point lies outside the area reaches outside it: no need to work out how far.
+    const auto outside = [](float v, int low, int high) { return v < float(low) || v > float(high); };
+    const auto covered = [&area, &outside](const Figure &f) {
+        return !outside(f.x1, area.left(), area.right()) && !outside(f.y1, area.top(), area.bottom())
+            && area.contains(f.reach());
+    };
     before.figures = std::min(before.figures, figures_.size());
     const auto hash = [](const Figure &f) {
         std::size_t h = std::size_t(f.kind) ^ (std::size_t(f.width) << 1) ^ (std::size_t(f.pen) << 3);
@@ -150,7 +155,9 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
     // The figures since: one drawn again paints the same pixels the same colour.
     const std::unordered_set<Figure, decltype(hash)> since(figures_.begin() + std::ptrdiff_t(before.figures),
                                                            figures_.end(), 16, hash);
-    const auto forgotten = [&](const Figure &f) { return covered(f) || since.contains(f); };
+    const auto forgotten = [&](const Figure &f) {
+        return covered(f) || (!since.empty() && since.contains(f));
+    };
     // How many figures ahead of each one are kept, to move the paintings' places with them.
     std::vector<std::size_t> keptAhead(before.figures + 1);
     std::size_t kept = 0;
