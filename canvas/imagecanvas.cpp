@@ -66,6 +66,7 @@ void ImageCanvas::setDevicePixelRatio(qreal ratio)
     if (painter_.isActive())
         painter_.end();
     // The old image goes first: the two are never held at once.
+    lately_.clear();
     const bool drawn = !std::exchange(image_, QImage()).isNull();
     devicePixelRatio_ = ratio;
     if (!drawn)
@@ -130,18 +131,19 @@ void ImageCanvas::paintOpaque(const QRect &area, Painting painting)
     p.save();
     painting(p);
     p.restore();
+    for (Redrawn &r : lately_)
+        r.drawnOver |= area;
     markDirty(area);
     paintings_.push_back({figures_.size(), area, std::move(painting)});
 }
 
 void ImageCanvas::forgetCovered(Mark before, const QRect &area)
 {
-    const auto covered = [&](const Figure &f) {
-        const float radius = f.kind == Figure::Kind::Circle ? f.x2 : 0.0f;
-        const float right = f.kind == Figure::Kind::Circle ? f.x1 : f.x2;
-        const float bottom = f.kind == Figure::Kind::Circle ? f.y1 : f.y2;
-        return area.contains(reach(std::min(f.x1, right) - radius, std::min(f.y1, bottom) - radius,
-                                   std::max(f.x1, right) + radius, std::max(f.y1, bottom) + radius, f.width));
+    // A figure whose first point lies outside the area reaches outside it: no need to work out how far.
+    const auto outside = [](float v, int low, int high) { return v < float(low) || v > float(high); };
+    const auto covered = [&area, &outside](const Figure &f) {
+        return !outside(f.x1, area.left(), area.right()) && !outside(f.y1, area.top(), area.bottom())
+            && area.contains(f.reach());
     };
     before.figures = std::min(before.figures, figures_.size());
     const auto hash = [](const Figure &f) {
@@ -153,7 +155,9 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
     // The figures since: one drawn again paints the same pixels the same colour.
     const std::unordered_set<Figure, decltype(hash)> since(figures_.begin() + std::ptrdiff_t(before.figures),
                                                            figures_.end(), 16, hash);
-    const auto forgotten = [&](const Figure &f) { return covered(f) || since.contains(f); };
+    const auto forgotten = [&](const Figure &f) {
+        return covered(f) || (!since.empty() && since.contains(f));
+    };
     // How many figures ahead of each one are kept, to move the paintings' places with them.
     std::vector<std::size_t> keptAhead(before.figures + 1);
     std::size_t kept = 0;
@@ -176,22 +180,72 @@ void ImageCanvas::forgetCovered(Mark before, const QRect &area)
             p.beforeFigure <= before.figures ? keptAhead[p.beforeFigure] : p.beforeFigure - moved;
 }
 
+// A level or upright line of width 1 or 2 from one whole pixel of the picture to
+// another, at a whole ratio, is a rectangle of whole logical pixels: from one end
+// to the other, both included, and for width 2 one more column and row above and
+// to the left (the pen's square at each end, placed as draw() places it). The
+// clear and the plot axis are such lines; filled as rectangles they cost a
+// fraction of the stroke. Empty for any other figure.
+QRect ImageCanvas::levelCover(const Figure &f) const
+{
+    const auto whole = [](float v, int size) { return v >= 0 && v < float(size) && v == std::floor(v); };
+    if (f.kind != Figure::Kind::Line || (f.width != 1 && f.width != 2) || devicePixelRatio_ < 1
+        || devicePixelRatio_ != std::floor(devicePixelRatio_) || (f.x1 != f.x2) == (f.y1 != f.y2)
+        || !whole(f.x1, logicalSize_.width()) || !whole(f.x2, logicalSize_.width())
+        || !whole(f.y1, logicalSize_.height()) || !whole(f.y2, logicalSize_.height()))
+        return {};
+    const int grow = f.width - 1;
+    return QRect(QPoint(int(std::min(f.x1, f.x2)) - grow, int(std::min(f.y1, f.y2)) - grow),
+                 QPoint(int(std::max(f.x1, f.x2)), int(std::max(f.y1, f.y2))));
+}
+
 // At ratio 1 the aliased rasteriser puts the middle of an odd-width figure half a
 // pixel right of and below its point (a 1-pixel line at y 300 fills row 300); at
 // any other ratio the figure is centred on the point (at ratio 2, device rows 599
 // and 600). Moving odd widths half a logical pixel makes them cover the same
 // logical pixels at every ratio: rows 600 and 601 at ratio 2.
-void ImageCanvas::draw(const Figure &f)
+QRect ImageCanvas::draw(const Figure &f)
 {
     QPainter &p = painter();
-    p.setPen(QPen(QColor(f.pen), f.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    const qreal a = (f.width % 2 != 0 && devicePixelRatio_ != 1.0) ? 0.5 : 0.0;
-    if (f.kind == Figure::Kind::Line) {
-        p.drawLine(QPointF(f.x1 + a, f.y1 + a), QPointF(f.x2 + a, f.y2 + a));
-        return;
+    QRect changed = levelCover(f);
+    const bool level = !changed.isEmpty();
+    if (level) {
+        // Filled again exactly as lately, the line changes only what was drawn over since.
+        const auto again =
+            std::find_if(lately_.begin(), lately_.end(), [&f](const Redrawn &r) { return r.figure == f; });
+        if (again != lately_.end()) {
+            changed &= again->drawnOver;
+            lately_.erase(again);
+        }
+        if (!changed.isEmpty())
+            p.fillRect(changed, QColor(f.pen));
+    } else {
+        p.setPen(QPen(QColor(f.pen), f.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        const qreal a = (f.width % 2 != 0 && devicePixelRatio_ != 1.0) ? 0.5 : 0.0;
+        if (f.kind == Figure::Kind::Line) {
+            p.drawLine(QPointF(f.x1 + a, f.y1 + a), QPointF(f.x2 + a, f.y2 + a));
+        } else {
+            p.setBrush(f.fillSolid ? QBrush(QColor(f.fill)) : QBrush(Qt::NoBrush));
+            p.drawEllipse(QPointF(f.x1 + a, f.y1 + a), qreal(f.x2), qreal(f.x2));
+        }
+        changed = f.reach();
     }
-    p.setBrush(f.fillSolid ? QBrush(QColor(f.fill)) : QBrush(Qt::NoBrush));
-    p.drawEllipse(QPointF(f.x1 + a, f.y1 + a), qreal(f.x2), qreal(f.x2));
+    for (Redrawn &r : lately_)
+        r.drawnOver |= changed;
+    // Two: the plot axis, drawn again after each point, and a point's own level line.
+    if (level) {
+        lately_.push_back({f, QRect()});
+        if (lately_.size() > 2)
+            lately_.erase(lately_.begin());
+    }
+    return changed;
+}
+
+QRect ImageCanvas::Figure::reach() const
+{
+    if (kind == Kind::Circle)
+        return ::reach(x1 - x2, y1 - x2, x1 + x2, y1 + x2, width);
+    return ::reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), width);
 }
 
 void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
@@ -199,9 +253,8 @@ void ImageCanvas::line(float x1, float y1, float x2, float y2, std::optional<Col
     // A line has no fill: figures that paint the same pixels compare equal.
     const QRgb pen = toQColor(colour.value_or(foreground_)).rgb();
     const Figure figure{Figure::Kind::Line, false, drawWidth_, pen, 0, x1, y1, x2, y2};
-    draw(figure);
     figures_.push_back(figure);
-    markDirty(reach(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), drawWidth_));
+    markDirty(draw(figure));
 }
 
 void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> colour)
@@ -209,9 +262,8 @@ void ImageCanvas::circle(float x, float y, float radius, std::optional<Colour> c
     const QRgb pen = toQColor(colour.value_or(foreground_)).rgb();
     const QRgb fill = fillSolid_ ? toQColor(fillColour_).rgb() : 0;
     const Figure figure{Figure::Kind::Circle, fillSolid_, drawWidth_, pen, fill, x, y, radius, 0.0f};
-    draw(figure);
     figures_.push_back(figure);
-    markDirty(reach(x - radius, y - radius, x + radius, y + radius, drawWidth_));
+    markDirty(draw(figure));
 }
 
 void ImageCanvas::setDrawWidth(int pixels) { drawWidth_ = pixels; }

@@ -83,6 +83,8 @@ private:
         QRgb fill;
         float x1, y1, x2, y2; // a circle: centre (x1, y1), radius x2
         bool operator==(const Figure &) const = default;
+        // The area it may change: its bounding box grown by the pen on every side.
+        QRect reach() const;
     };
     struct KeptPainting {
         std::size_t beforeFigure; // painted before this figure, after the one ahead of it
@@ -93,7 +95,9 @@ private:
     QPainter &painter();
     // The image, made on first use.
     QImage &pixels();
-    void draw(const Figure &figure);
+    // Draws the figure; returns the area it changed.
+    QRect draw(const Figure &figure);
+    QRect levelCover(const Figure &figure) const;
     void markDirty(const QRect &rect);
 
     QSize logicalSize_;
@@ -106,6 +110,12 @@ private:
     QRect gathering_; // neighbouring changes gathered before they join dirty_
     std::deque<Figure> figures_;
     std::vector<KeptPainting> paintings_;
+    // Level lines filled lately, each with what has been drawn over it since.
+    struct Redrawn {
+        Figure figure;
+        QRect drawnOver;
+    };
+    std::vector<Redrawn> lately_;
     int drawWidth_ = 1;
     bool fillSolid_ = false;
     Colour fillColour_ = colours::black;

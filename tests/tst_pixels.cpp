@@ -163,6 +163,40 @@ private slots:
                                 .arg(watch.largestArea)
                                 .arg(picture)));
     }
+
+    // A level or upright line filled as a rectangle other than the one the raster
+    // engine strokes for it (an end left out, a width-2 pen's extra row on the
+    // wrong side), at a ratio no recorded picture has, or under another Qt; or a
+    // line left out when the picture is made again at another ratio.
+    void levelLinesMatchTheStroke_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("width");
+        for (int ratio : {1, 2, 3})
+            for (int width : {1, 2})
+                QTest::addRow("width %d at ratio %d", width, ratio) << qreal(ratio) << width;
+    }
+    void levelLinesMatchTheStroke()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, width);
+        ImageCanvas canvas(QSize(40, 30), 1.0, colours::silver);
+        canvas.setDrawWidth(width);
+        QImage stroked(QSize(40, 30) * ratio, QImage::Format_RGB32);
+        stroked.setDevicePixelRatio(ratio);
+        stroked.fill(toQColor(colours::silver));
+        QPainter painter(&stroked);
+        painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap));
+        // Backwards, along the picture's edges; odd widths shifted as the canvas shifts them.
+        for (const QLine l : {QLine(36, 29, 5, 29), QLine(39, 25, 39, 2)}) {
+            canvas.line(float(l.x1()), float(l.y1()), float(l.x2()), float(l.y2()), colours::black);
+            const qreal shift = width % 2 != 0 && ratio != 1 ? 0.5 : 0;
+            painter.drawLine(QLineF(l).translated(shift, shift));
+        }
+        painter.end();
+        canvas.setDevicePixelRatio(ratio);
+        QCOMPARE(canvas.image(), stroked);
+    }
 };
 
 QTEST_MAIN(TestPixels)

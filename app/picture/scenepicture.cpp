@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <utility>
@@ -29,22 +30,30 @@ ScenePicture::ScenePicture(QWidget *parent)
 
 ScenePicture::~ScenePicture() = default;
 
+std::chrono::nanoseconds ScenePicture::untilNextFrame() const
+{
+    using namespace std::chrono;
+    if (!sinceShown_.isValid())
+        return 0ns;
+    // A frame of the window's screen (60 Hz where its rate is unknown).
+    const QScreen *shownOn = screen();
+    const nanoseconds frame(
+        qRound64(1e9 / (shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0)));
+    return std::max(frame - nanoseconds(sinceShown_.nsecsElapsed()), 0ns);
+}
+
 void ScenePicture::present()
 {
     using namespace std::chrono;
     if (frameEnd_.isActive() || !canvas_.hasChanges())
         return; // the frame's end shows this too, or there is nothing to show
-    // A frame of the window's screen (60 Hz where its rate is unknown).
-    const QScreen *shownOn = screen();
-    const nanoseconds frame(
-        qRound64(1e9 / (shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60.0)));
-    const nanoseconds since(sinceShown_.isValid() ? sinceShown_.nsecsElapsed() : frame.count());
-    if (since >= frame) {
+    const nanoseconds wait = untilNextFrame();
+    if (wait == 0ns) {
         showNow();
         return;
     }
     // Whole milliseconds, rounded up: never twice within one frame.
-    frameEnd_.start(ceil<milliseconds>(frame - since));
+    frameEnd_.start(ceil<milliseconds>(wait));
 }
 
 void ScenePicture::showNow()

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <vector>
 
 class SurfaceLabel;
@@ -38,6 +39,8 @@ public:
     void present();
     // Shows what was drawn since the last repaint at once, whatever the frame.
     void showNow();
+    // How long until present() shows at once: the rest of the frame of the last repaint.
+    std::chrono::nanoseconds untilNextFrame() const;
 
     // A label shown from the start.
     void addSurfaceLabel(SurfaceLabel *label) { surfaceLabels_.push_back(label); }

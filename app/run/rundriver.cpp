@@ -63,8 +63,13 @@ void RunDriver::advance()
             return;
     }
     picture_.present();
+    // Points plotted before the picture's next frame would only wait in the image:
+    // those due sooner are plotted together at the frame, one tick a frame instead
+    // of one a point. The run's last step keeps its moment, and the run its length.
+    const Clock::time_point next =
+        run_->scanned() ? due_ : std::max(due_, Clock::now() + picture_.untilNextFrame());
     // Timers count whole milliseconds: rounded up, a tick never comes before its moment.
-    timer_.start(std::chrono::ceil<std::chrono::milliseconds>(due_ - now));
+    timer_.start(std::chrono::ceil<std::chrono::milliseconds>(next - now));
 }
 
 void RunDriver::reportProgress(long long steps)
