@@ -132,6 +132,7 @@ void frmQuarnel::showExplore()
     if (!explore_) {
         explore_ = new ExploreWindow(*session_, *picture_, *zoom_, *this);
         commands_->installOn(*explore_);
+        connect(explore_, &ExploreWindow::toneWanted, player_, &PatternPlayer::playTone);
     }
     explore_->show();
     explore_->raise();
