@@ -95,6 +95,38 @@ void addCue(std::vector<double> &out, std::size_t start, double first, double th
     addMark(out, start, cueNoteSamples, first, cueGain, true);
     addMark(out, start + cueNoteSamples, cueNoteSamples, then, cueGain, true);
 }
+
+// The tone from `start`, its loudness `env` sample by sample; its wave starts
+// there, as it does at every point of the pattern.
+void addTone(std::vector<double> &out, std::size_t start, const std::vector<double> &env)
+{
+    const double peak = 1 + second + third;
+    for (std::size_t s = 0; s < env.size(); ++s) {
+        const double phase = turn * toneHertz * double(s) / sampleRate;
+        const double wave =
+            (std::sin(phase) + second * std::sin(2 * phase) + third * std::sin(3 * phase)) / peak;
+        out[start + s] = toneGain * env[s] * wave;
+    }
+}
+
+// A point's marks over its `perPoint` samples from `start`: a soft tick, rounded
+// at both ends, in its middle if a bright band lies there; the axis's hum, 10 ms
+// in its middle (of the tick's too), if the axis does.
+void addMarks(std::vector<double> &out, std::size_t start, std::size_t perPoint, bool band, bool axis)
+{
+    if (band)
+        addMark(out, start + (perPoint - markSamples) / 2, markSamples, tickHertz, tickGain, false);
+    if (axis)
+        addMark(out, start + (perPoint - samplesPerPoint) / 2, samplesPerPoint, axisHertz, axisGain, false);
+}
+
+std::vector<qint16> toSamples(const std::vector<double> &out)
+{
+    std::vector<qint16> samples(out.size());
+    std::transform(out.begin(), out.end(), samples.begin(),
+                   [](double x) { return qint16(std::lround(std::clamp(x, -1.0, 1.0) * 32767)); });
+    return samples;
+}
 } // namespace
 
 int AxisPoint(const RunRecord &run)
@@ -119,27 +151,34 @@ std::vector<qint16> RenderPatternSound(const RunReading &reading, int slowness)
     const std::size_t perPoint = std::size_t(samplesPerPoint) * std::size_t(std::max(slowness, 1));
     const std::vector<double> env = envelope(levels(run), perPoint);
     std::vector<double> out(cueSamples + env.size() + cueSamples);
-    const double peak = 1 + second + third;
-    for (std::size_t s = 0; s < env.size(); ++s) {
-        const double phase = turn * toneHertz * double(s) / sampleRate;
-        const double wave =
-            (std::sin(phase) + second * std::sin(2 * phase) + third * std::sin(3 * phase)) / peak;
-        out[cueSamples + s] = toneGain * env[s] * wave;
-    }
+    addTone(out, cueSamples, env);
     // Where point p's time begins.
     const auto pointStart = [perPoint](int point) { return cueSamples + std::size_t(point - 1) * perPoint; };
-    // A soft tick, rounded at both ends, in the middle of each bright band's point.
     for (const PlottedBand &band : reading.bands.bright)
-        addMark(out, pointStart(band.point) + (perPoint - markSamples) / 2, markSamples, tickHertz, tickGain,
-                false);
-    // The axis's hum, 10 ms in the middle of its point (of the tick's too, if a band lies there).
+        addMarks(out, pointStart(band.point), perPoint, true, false);
     if (const int axis = AxisPoint(run))
-        addMark(out, pointStart(axis) + (perPoint - samplesPerPoint) / 2, samplesPerPoint, axisHertz,
-                axisGain, false);
+        addMarks(out, pointStart(axis), perPoint, false, true);
     addCue(out, 0, cueLowHertz, cueHighHertz);
     addCue(out, out.size() - std::size_t(2 * cueNoteSamples), cueHighHertz, cueLowHertz);
-    std::vector<qint16> samples(out.size());
-    std::transform(out.begin(), out.end(), samples.begin(),
-                   [](double x) { return qint16(std::lround(std::clamp(x, -1.0, 1.0) * 32767)); });
-    return samples;
+    return toSamples(out);
+}
+
+double PointLevel(const RunRecord &run, int point)
+{
+    if (point < 1 || point > int(run.points().size()))
+        return 0;
+    return levels(run)[std::size_t(point - 1)];
+}
+
+std::vector<qint16> RenderPointTone(const RunRecord &run, const BandReading &bands, int point)
+{
+    if (point < 1 || point > int(run.points().size()))
+        return {};
+    // One point's level held, faded in and out as the whole pattern is.
+    std::vector<double> out(pointToneSamples);
+    addTone(out, 0, envelope({PointLevel(run, point)}, out.size()));
+    const bool band = std::any_of(bands.bright.begin(), bands.bright.end(),
+                                  [point](const PlottedBand &b) { return b.point == point; });
+    addMarks(out, 0, out.size(), band, point == AxisPoint(run));
+    return toSamples(out);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class RunRecord;
+struct BandReading;
 struct RunReading;
 
 // The pattern of a run as sound, for a pupil who cannot see it: a start cue
@@ -39,6 +40,9 @@ constexpr int cueNoteSamples = 2646; // 60 ms a note
 constexpr int cueGapSamples = 8820;  // 200 ms of silence between a cue and the pattern
 // A cue with its silence, before the pattern and again after it.
 constexpr int cueSamples = 2 * cueNoteSamples + cueGapSamples;
+// One point's tone alone (Explore, as the pupil moves from point to point):
+// 120 ms, long enough to hear its loudness, short enough for a key held down.
+constexpr int pointToneSamples = 5292;
 } // namespace patternsound
 
 // The run's sound as 16-bit signed mono samples at patternsound::sampleRate,
@@ -49,6 +53,18 @@ constexpr int cueSamples = 2 * cueNoteSamples + cueGapSamples;
 // without points; silent where the plot showed nothing. The same record gives
 // the same samples, bit for bit.
 std::vector<qint16> RenderPatternSound(const RunReading &run, int slowness = 1);
+
+// Point `point` (1 … n) of the pattern alone, pointToneSamples long: the
+// pattern's tone at that point's loudness (PointLevel), fading in and out over
+// edgeSamples, with the tick of a bright band of `bands` and the axis's hum
+// where the pattern has them at that point. Silent where the plot showed
+// nothing, as the pattern is; empty for a point the record does not hold.
+std::vector<qint16> RenderPointTone(const RunRecord &run, const BandReading &bands, int point);
+
+// What the plot showed at point `point` (1 … n) as a share of the most it
+// showed anywhere in the record, 0 … 1: the tone's loudness there, of its
+// loudness at the brightest point. 0 for a point the record does not hold.
+double PointLevel(const RunRecord &run, int point);
 
 // The point (1 … n) nearest the optical axis, where the hum sounds; 0 if the
 // scan did not pass the axis.

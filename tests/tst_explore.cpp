@@ -132,7 +132,8 @@ private slots:
     {
         QFETCH(QString, language);
         installTranslations(QLocale(language));
-        for (const char *name : {"pointBox", "showFormula", "keepRun", "saveTable", "copyTable"}) {
+        for (const char *name :
+             {"pointBox", "showFormula", "pointTones", "keepRun", "saveTable", "copyTable"}) {
             Explored shown;
             QApplication::setActiveWindow(shown.explore);
             QGuiApplication::clipboard()->clear();
@@ -145,6 +146,7 @@ private slots:
             const std::map<QString, std::function<bool()>> acted{
                 {"pointBox", [&] { return QApplication::focusWidget() == control; }},
                 {"showFormula", [&] { return button->isChecked(); }},
+                {"pointTones", [&] { return !button->isChecked(); }},
                 {"keepRun", [&] { return shown.explore->keptRuns().runs().size() == 1; }},
                 {"saveTable", [&] { return shown.explore->findChild<QFileDialog *>() != nullptr; }},
                 {"copyTable", [] { return !QGuiApplication::clipboard()->text().isEmpty(); }}};
@@ -242,6 +244,20 @@ private slots:
         shown.readouts()->setFocus();
         QTest::keyClick(shown.readouts(), Qt::Key_N, Qt::ShiftModifier);
         QStringList heard{shown.said(), shown.explore->findChild<ExplorePlot *>()->accessibleDescription()};
+        // R in the point box, which would take the letter: the next bright point's height and brightness.
+        auto *box = shown.explore->findChild<QSpinBox *>("pointBox");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_N);
+        QTest::keyClick(box, Qt::Key_R);
+        const double most = std::max_element(shown.run().points().begin(), shown.run().points().end(),
+                                             [](const auto &a, const auto &b) { return a.shown < b.shown; })
+                                ->shown;
+        const double bar = shown.run().points()[std::size_t(box->value() - 1)].shown;
+        const QRegularExpression percent(
+            QStringLiteral("(^|\\D)%1(\\D|$)").arg(QLocale().toString(qRound(100 * bar / most))),
+            QRegularExpression::UseUnicodePropertiesOption);
+        QVERIFY2(percent.match(shown.said()).hasMatch(), qPrintable(shown.said()));
+        heard << shown.said();
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(shown.readouts());
         for (int row = 0; row < list->childCount(); ++row)
             heard << list->child(row)->text(QAccessible::Name);
@@ -251,8 +267,9 @@ private slots:
             QRegularExpression::UseUnicodePropertiesOption);
         for (const QString &text : heard)
             QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
-        // The point below the axis is heard with its minus sign.
+        // The point below the axis is heard with its minus sign, after N and after R.
         QVERIFY2(heard[0].contains(QChar(0x2212)), qPrintable(heard[0]));
+        QVERIFY2(heard[2].contains(QChar(0x2212)), qPrintable(heard[2]));
     }
 
     // Captions lost where the language writes digits of its own and a setting's

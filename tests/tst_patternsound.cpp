@@ -46,14 +46,11 @@ std::vector<double> shownOf(const RunRecord &run)
     return shown;
 }
 
-// The strength of the `hertz` component in the 10 ms in the middle of point
-// `point` of a sound `slowness` times slower: the squared magnitude of its
-// Fourier sum there. Every pitch of the sound makes whole waves in 10 ms.
-double strength(const std::vector<qint16> &samples, int point, int slowness, double hertz)
+// The strength of the `hertz` component in the 10 ms from sample `from`: the
+// squared magnitude of its Fourier sum there. Every pitch of the sound makes
+// whole waves in 10 ms.
+double strengthAt(const std::vector<qint16> &samples, std::size_t from, double hertz)
 {
-    const std::size_t perPoint = std::size_t(samplesPerPoint * slowness);
-    const std::size_t from =
-        patternsound::cueSamples + std::size_t(point - 1) * perPoint + (perPoint - samplesPerPoint) / 2;
     double re = 0, im = 0;
     for (int s = 0; s < samplesPerPoint; ++s) {
         const double angle = 2 * std::numbers::pi * hertz * s / patternsound::sampleRate;
@@ -61,6 +58,16 @@ double strength(const std::vector<qint16> &samples, int point, int slowness, dou
         im += samples[from + std::size_t(s)] * std::sin(angle);
     }
     return re * re + im * im;
+}
+
+// The same in the 10 ms in the middle of point `point` of a sound `slowness` times slower.
+double strength(const std::vector<qint16> &samples, int point, int slowness, double hertz)
+{
+    const std::size_t perPoint = std::size_t(samplesPerPoint * slowness);
+    return strengthAt(samples,
+                      patternsound::cueSamples + std::size_t(point - 1) * perPoint
+                          + (perPoint - samplesPerPoint) / 2,
+                      hertz);
 }
 
 // The point nearest the optical axis, from the record's heights.
@@ -253,8 +260,50 @@ private slots:
             QVERIFY2(share < 0.01, qPrintable(QStringLiteral("point %1: %2").arg(point).arg(share)));
     }
 
-    // A record without points (no run yet) that crashes the render or sounds.
-    void noRunNoSound() { QVERIFY(RenderPatternSound(RunReading()).empty()); }
+    // A point's tone in Explore that is not the pattern's there (another pitch or
+    // loudness, a band's tick missing), that does not follow the bar (a dark
+    // band as loud as a bright one), that clicks at its ends, or is too short to
+    // hear or too long for a key held down: at every point the tone's middle
+    // 10 ms hold the tone and the tick as strongly as the slowed pattern's there,
+    // and of two points the brighter bar sounds louder.
+    void pointToneIsThePatternsThere_data() { darkBandsAreSilent_data(); }
+    void pointToneIsThePatternsThere()
+    {
+        QFETCH(QString, distance);
+        QFETCH(QString, spacing);
+        QFETCH(QString, frequency);
+        QFETCH(QString, mode);
+        const RunReading reading(recorded(distance, spacing, frequency, mode));
+        const std::vector<qint16> pattern = RenderPatternSound(reading, 4);
+        std::vector<std::pair<double, double>> byBar; // each point's bar and tone's strength
+        for (int point = 1; point <= int(reading.run.points().size()); ++point) {
+            const std::vector<qint16> tone = RenderPointTone(reading.run, reading.bands, point);
+            QVERIFY(tone.size() >= 0.08 * patternsound::sampleRate
+                    && tone.size() <= 0.15 * patternsound::sampleRate);
+            const auto soft = [](qint16 sample) { return std::abs(sample) < 1000; };
+            QVERIFY(std::all_of(tone.begin(), tone.begin() + 22, soft)
+                    && std::all_of(tone.end() - 22, tone.end(), soft));
+            const std::size_t middle = (tone.size() - samplesPerPoint) / 2;
+            for (const double hertz : {patternsound::toneHertz, patternsound::tickHertz}) {
+                const double there = strength(pattern, point, 4, hertz);
+                QVERIFY2(std::abs(strengthAt(tone, middle, hertz) - there) <= 0.01 * there + 1,
+                         qPrintable(QString::number(point)));
+            }
+            byBar.emplace_back(reading.run.points()[std::size_t(point - 1)].shown,
+                               strengthAt(tone, middle, patternsound::toneHertz));
+        }
+        std::sort(byBar.begin(), byBar.end());
+        for (std::size_t i = 1; i < byBar.size(); ++i)
+            QVERIFY(byBar[i].first - byBar[i - 1].first < 0.01 * byBar.back().first
+                    || byBar[i].second > byBar[i - 1].second);
+    }
+
+    // A record without points (no run yet), or a point beyond them, that crashes the render or sounds.
+    void noRunNoSound()
+    {
+        QVERIFY(RenderPatternSound(RunReading()).empty());
+        QVERIFY(RenderPointTone(RunRecord(), BandReading(), 1).empty());
+    }
 };
 
 QTEST_MAIN(TestPatternSound)

@@ -331,6 +331,26 @@
         <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
         <translation>Ukázat značky vzorce pro &amp;malé úhly (čárkovaně)</translation>
     </message>
+    <message>
+        <source>Point &amp;tones</source>
+        <extracomment>A check box (on at first): each point the pupil selects sounds for a moment, as loud as the pattern&apos;s sound is at that point; &amp; marks the access key.</extracomment>
+        <translation>&amp;Tóny bodů</translation>
+    </message>
+    <message>
+        <source>Each point selected sounds for a moment, loud where the pattern is bright and silent where it is dark</source>
+        <extracomment>Accessible description of the point tones&apos; check box.</extracomment>
+        <translation>Každý vybraný bod krátce zazní: hlasitě tam, kde je obrazec světlý; kde je tmavý, mlčí</translation>
+    </message>
+    <message>
+        <source>Point %1: %2.</source>
+        <extracomment>Said by R when the selected point has nothing to show: %1 its number (1 … 399), %2 why (&quot;not plotted yet&quot;, &quot;no run yet&quot;).</extracomment>
+        <translation>Bod %1: %2.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2 px above the optical axis, brightness %3 % of the brightest.</source>
+        <extracomment>Said by R: %1 the selected point&apos;s number (1 … 399), %2 its height above the optical axis in pixels (below it negative), %3 what the plot showed there, in per cent of the brightest point of the run.</extracomment>
+        <translation>Bod %1, %2 px nad optickou osou, jas %3 % nejjasnějšího.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -934,6 +954,16 @@
         <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
         <extracomment>What the key does.</extracomment>
         <translation>uloží obrázek jako soubor PNG; v okně Prozkoumat běh tabulku běhu jako soubor CSV.</translation>
+    </message>
+    <message>
+        <source>In Explore, each point you select, by a key or a click, sounds for a moment with the same tone, as loud as the pattern is at that point, and with its tick on a bright band: go through a band point by point and hear it grow and fade. The check box &lt;b&gt;%1&lt;/b&gt; turns these tones off and on.</source>
+        <extracomment>The point tones of Explore; %1 is the caption of their check box as Explore shows it.</extracomment>
+        <translation>V okně Prozkoumat běh každý bod, který vyberete klávesou nebo kliknutím, na okamžik zazní týmž tónem, tak hlasitě, jak hlasitý je obrazec v tom bodě, a na světlém pruhu i s tiknutím: projděte pruh bod po bodu a uslyšíte, jak sílí a slábne. Zaškrtávací políčko &lt;b&gt;%1&lt;/b&gt; tyto tóny vypíná a zapíná.</translation>
+    </message>
+    <message>
+        <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
+        <extracomment>%1 is the key R.</extracomment>
+        <translation>%1 řekne výšku vybraného bodu nad optickou osou a jeho jas: co tam ukazuje graf, v procentech nejjasnějšího bodu běhu.</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,26 @@
         <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
         <translation>Marken der Kleinwinkel&amp;formel zeigen (gestrichelt)</translation>
     </message>
+    <message>
+        <source>Point &amp;tones</source>
+        <extracomment>A check box (on at first): each point the pupil selects sounds for a moment, as loud as the pattern&apos;s sound is at that point; &amp; marks the access key.</extracomment>
+        <translation>Punkt&amp;töne</translation>
+    </message>
+    <message>
+        <source>Each point selected sounds for a moment, loud where the pattern is bright and silent where it is dark</source>
+        <extracomment>Accessible description of the point tones&apos; check box.</extracomment>
+        <translation>Jeder gewählte Punkt erklingt kurz: laut, wo das Muster hell ist, und stumm, wo es dunkel ist</translation>
+    </message>
+    <message>
+        <source>Point %1: %2.</source>
+        <extracomment>Said by R when the selected point has nothing to show: %1 its number (1 … 399), %2 why (&quot;not plotted yet&quot;, &quot;no run yet&quot;).</extracomment>
+        <translation>Punkt %1: %2.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2 px above the optical axis, brightness %3 % of the brightest.</source>
+        <extracomment>Said by R: %1 the selected point&apos;s number (1 … 399), %2 its height above the optical axis in pixels (below it negative), %3 what the plot showed there, in per cent of the brightest point of the run.</extracomment>
+        <translation>Punkt %1, %2 px über der optischen Achse, Helligkeit %3 % des hellsten.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -932,6 +952,16 @@
         <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
         <extracomment>What the key does.</extracomment>
         <translation>speichert das Bild als PNG-Bild; im Fenster „Durchlauf erkunden“ die Tabelle des Durchlaufs als CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>In Explore, each point you select, by a key or a click, sounds for a moment with the same tone, as loud as the pattern is at that point, and with its tick on a bright band: go through a band point by point and hear it grow and fade. The check box &lt;b&gt;%1&lt;/b&gt; turns these tones off and on.</source>
+        <extracomment>The point tones of Explore; %1 is the caption of their check box as Explore shows it.</extracomment>
+        <translation>Im Fenster „Durchlauf erkunden“ erklingt jeder Punkt, den Sie mit einer Taste oder einem Klick wählen, kurz mit demselben Ton, so laut, wie das Muster an diesem Punkt ist, und auf einem hellen Streifen mit seinem Ticken: Gehen Sie Punkt für Punkt durch einen Streifen und hören Sie, wie er an- und abschwillt. Das Kontrollkästchen &lt;b&gt;%1&lt;/b&gt; schaltet diese Töne aus und ein.</translation>
+    </message>
+    <message>
+        <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
+        <extracomment>%1 is the key R.</extracomment>
+        <translation>%1 sagt die Höhe des gewählten Punkts über der optischen Achse und seine Helligkeit: was das Diagramm dort zeigt, in Prozent des hellsten Punkts des Durchlaufs.</translation>
     </message>
 </context>
 <context>

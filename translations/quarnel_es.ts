@@ -329,6 +329,26 @@
         <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
         <translation>Mostrar las marcas de la fórmula para ángulos pe&amp;queños (discontinuas)</translation>
     </message>
+    <message>
+        <source>Point &amp;tones</source>
+        <extracomment>A check box (on at first): each point the pupil selects sounds for a moment, as loud as the pattern&apos;s sound is at that point; &amp; marks the access key.</extracomment>
+        <translation>&amp;Tonos de los puntos</translation>
+    </message>
+    <message>
+        <source>Each point selected sounds for a moment, loud where the pattern is bright and silent where it is dark</source>
+        <extracomment>Accessible description of the point tones&apos; check box.</extracomment>
+        <translation>Cada punto elegido suena un instante: fuerte donde el patrón es brillante y en silencio donde es oscuro</translation>
+    </message>
+    <message>
+        <source>Point %1: %2.</source>
+        <extracomment>Said by R when the selected point has nothing to show: %1 its number (1 … 399), %2 why (&quot;not plotted yet&quot;, &quot;no run yet&quot;).</extracomment>
+        <translation>Punto %1: %2.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2 px above the optical axis, brightness %3 % of the brightest.</source>
+        <extracomment>Said by R: %1 the selected point&apos;s number (1 … 399), %2 its height above the optical axis in pixels (below it negative), %3 what the plot showed there, in per cent of the brightest point of the run.</extracomment>
+        <translation>Punto %1, %2 px sobre el eje óptico, brillo del %3 % del más brillante.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -932,6 +952,16 @@
         <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
         <extracomment>What the key does.</extracomment>
         <translation>guarda la imagen como archivo PNG; en «Explorar un barrido», la tabla del barrido como archivo CSV.</translation>
+    </message>
+    <message>
+        <source>In Explore, each point you select, by a key or a click, sounds for a moment with the same tone, as loud as the pattern is at that point, and with its tick on a bright band: go through a band point by point and hear it grow and fade. The check box &lt;b&gt;%1&lt;/b&gt; turns these tones off and on.</source>
+        <extracomment>The point tones of Explore; %1 is the caption of their check box as Explore shows it.</extracomment>
+        <translation>En «Explorar un barrido», cada punto que elija, con una tecla o un clic, suena un instante con el mismo tono, tan fuerte como el patrón en ese punto, y con su tic en una franja brillante: recorra una franja punto a punto y oiga cómo crece y se apaga. La casilla &lt;b&gt;%1&lt;/b&gt; desactiva y activa estos tonos.</translation>
+    </message>
+    <message>
+        <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
+        <extracomment>%1 is the key R.</extracomment>
+        <translation>%1 dice la altura del punto elegido sobre el eje óptico y su brillo: lo que la gráfica muestra allí, en porcentaje del punto más brillante del barrido.</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,26 @@
         <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
         <translation>Afficher les repères de la formule des petits &amp;angles (tirets)</translation>
     </message>
+    <message>
+        <source>Point &amp;tones</source>
+        <extracomment>A check box (on at first): each point the pupil selects sounds for a moment, as loud as the pattern&apos;s sound is at that point; &amp; marks the access key.</extracomment>
+        <translation>&amp;Son de chaque point</translation>
+    </message>
+    <message>
+        <source>Each point selected sounds for a moment, loud where the pattern is bright and silent where it is dark</source>
+        <extracomment>Accessible description of the point tones&apos; check box.</extracomment>
+        <translation>Chaque point choisi sonne un instant : fort là où la figure est brillante, muet là où elle est sombre</translation>
+    </message>
+    <message>
+        <source>Point %1: %2.</source>
+        <extracomment>Said by R when the selected point has nothing to show: %1 its number (1 … 399), %2 why (&quot;not plotted yet&quot;, &quot;no run yet&quot;).</extracomment>
+        <translation>Point %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2 px above the optical axis, brightness %3 % of the brightest.</source>
+        <extracomment>Said by R: %1 the selected point&apos;s number (1 … 399), %2 its height above the optical axis in pixels (below it negative), %3 what the plot showed there, in per cent of the brightest point of the run.</extracomment>
+        <translation>Point %1, %2 px au-dessus de l&apos;axe optique, luminosité %3 % du plus brillant.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -932,6 +952,16 @@
         <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
         <extracomment>What the key does.</extracomment>
         <translation>enregistre l&apos;image au format PNG ; dans « Explorer un balayage », le tableau du balayage au format CSV.</translation>
+    </message>
+    <message>
+        <source>In Explore, each point you select, by a key or a click, sounds for a moment with the same tone, as loud as the pattern is at that point, and with its tick on a bright band: go through a band point by point and hear it grow and fade. The check box &lt;b&gt;%1&lt;/b&gt; turns these tones off and on.</source>
+        <extracomment>The point tones of Explore; %1 is the caption of their check box as Explore shows it.</extracomment>
+        <translation>Dans « Explorer un balayage », chaque point que vous choisissez, par une touche ou un clic, sonne un instant avec le même son, aussi fort que la figure en ce point, et avec son tic sur une frange brillante : parcourez une frange point par point et entendez-la croître puis s&apos;éteindre. La case à cocher &lt;b&gt;%1&lt;/b&gt; coupe et rétablit ces sons.</translation>
+    </message>
+    <message>
+        <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
+        <extracomment>%1 is the key R.</extracomment>
+        <translation>%1 annonce la hauteur du point choisi au-dessus de l&apos;axe optique et sa luminosité : ce que le graphique y montre, en pour cent du point le plus brillant du balayage.</translation>
     </message>
 </context>
 <context>

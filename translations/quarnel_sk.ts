@@ -331,6 +331,26 @@
         <extracomment>A check box: also mark the whole-wavelength orders where the textbook small-angle formula puts them, as dashed lines; &amp; marks the access key.</extracomment>
         <translation>Zobraziť značky vzorca pre &amp;malé uhly (čiarkovane)</translation>
     </message>
+    <message>
+        <source>Point &amp;tones</source>
+        <extracomment>A check box (on at first): each point the pupil selects sounds for a moment, as loud as the pattern&apos;s sound is at that point; &amp; marks the access key.</extracomment>
+        <translation>&amp;Tóny bodov</translation>
+    </message>
+    <message>
+        <source>Each point selected sounds for a moment, loud where the pattern is bright and silent where it is dark</source>
+        <extracomment>Accessible description of the point tones&apos; check box.</extracomment>
+        <translation>Každý vybraný bod krátko zaznie: nahlas tam, kde je obrazec svetlý; kde je tmavý, mlčí</translation>
+    </message>
+    <message>
+        <source>Point %1: %2.</source>
+        <extracomment>Said by R when the selected point has nothing to show: %1 its number (1 … 399), %2 why (&quot;not plotted yet&quot;, &quot;no run yet&quot;).</extracomment>
+        <translation>Bod %1: %2.</translation>
+    </message>
+    <message>
+        <source>Point %1, %2 px above the optical axis, brightness %3 % of the brightest.</source>
+        <extracomment>Said by R: %1 the selected point&apos;s number (1 … 399), %2 its height above the optical axis in pixels (below it negative), %3 what the plot showed there, in per cent of the brightest point of the run.</extracomment>
+        <translation>Bod %1, %2 px nad optickou osou, jas %3 % najjasnejšieho.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -934,6 +954,16 @@
         <source>saves the picture as a PNG image; in Explore, the run&apos;s table as a CSV file.</source>
         <extracomment>What the key does.</extracomment>
         <translation>uloží obrázok ako súbor PNG; v okne Preskúmať beh tabuľku behu ako súbor CSV.</translation>
+    </message>
+    <message>
+        <source>In Explore, each point you select, by a key or a click, sounds for a moment with the same tone, as loud as the pattern is at that point, and with its tick on a bright band: go through a band point by point and hear it grow and fade. The check box &lt;b&gt;%1&lt;/b&gt; turns these tones off and on.</source>
+        <extracomment>The point tones of Explore; %1 is the caption of their check box as Explore shows it.</extracomment>
+        <translation>V okne Preskúmať beh každý bod, ktorý vyberiete klávesom alebo kliknutím, na okamih zaznie tým istým tónom, tak nahlas, ako je obrazec hlasný v tom bode, a na svetlom páse aj s tiknutím: prejdite pás bod po bode a budete počuť, ako silnie a slabne. Začiarkavacie políčko &lt;b&gt;%1&lt;/b&gt; tieto tóny vypína a zapína.</translation>
+    </message>
+    <message>
+        <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
+        <extracomment>%1 is the key R.</extracomment>
+        <translation>%1 povie výšku vybraného bodu nad optickou osou a jeho jas: čo tam ukazuje graf, v percentách najjasnejšieho bodu behu.</translation>
     </message>
 </context>
 <context>

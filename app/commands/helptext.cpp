@@ -249,6 +249,8 @@ QString thingsToTry()
     return html;
 }
 
+QString exploreCaption(const char *caption);
+
 QString sound()
 {
     const QString playKey = keys({QKeySequence(Qt::Key_H)});
@@ -266,6 +268,13 @@ QString sound()
         Text::tr("A short high <b>tick</b> sounds at each bright band: count the ticks and you have counted "
                  "the bands. A <b>click</b>, an octave lower, marks where the scan passes the optical axis, "
                  "so the bands below and above the middle can be told apart."));
+    html += paragraph(
+        //: The point tones of Explore; %1 is the caption of their check box as Explore shows it.
+        Text::tr("In Explore, each point you select, by a key or a click, sounds for a moment with the "
+                 "same tone, as loud as the pattern is at that point, and with its tick on a bright band: "
+                 "go through a band point by point and hear it grow and fade. The check box <b>%1</b> "
+                 "turns these tones off and on.")
+            .arg(exploreCaption("Point &tones")));
     return html;
 }
 
@@ -302,6 +311,11 @@ QString exploreKeys()
         Text::tr("%1 goes to the next bright point above the one selected, %2 to the next dark one; after "
                  "the top both start again from the bottom.")
             .arg(keys({QKeySequence(Qt::Key_N)}), keys({QKeySequence(Qt::SHIFT | Qt::Key_N)})));
+    html += paragraph(
+        //: %1 is the key R.
+        Text::tr("%1 says the selected point's height above the optical axis and its brightness: what "
+                 "the plot shows there, in per cent of the brightest point of the run.")
+            .arg(keys({QKeySequence(Qt::Key_R)})));
     html += paragraph(
         //: %1, %2 and %3 are the captions of Explore's buttons as Explore shows them.
         Text::tr("<b>%1</b> puts the last run in a table beside the runs kept before, up to four, to compare "

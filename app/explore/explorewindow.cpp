@@ -10,6 +10,7 @@
 #include "explore/pointreadouts.h"
 #include "explore/runtable.h"
 #include "explore/screenstrip.h"
+#include "patternsound.h"
 #include "picture/scenepicture.h"
 #include "picture/wholefile.h"
 #include "picture/windowzoom.h"
@@ -144,8 +145,8 @@ QLayout *ExploreWindow::buildPointChooser()
     pointSlider_->setPageStep(pageStep);
     //: The accessible name of the slider that selects the same point as the point box.
     pointSlider_->setAccessibleName(tr("Point on the screen line"));
-    connect(pointBox_, &QSpinBox::valueChanged, this, &ExploreWindow::selectPoint);
-    connect(pointSlider_, &QSlider::valueChanged, this, &ExploreWindow::selectPoint);
+    connect(pointBox_, &QSpinBox::valueChanged, this, &ExploreWindow::choosePoint);
+    connect(pointSlider_, &QSlider::valueChanged, this, &ExploreWindow::choosePoint);
     auto *nextBright = new QAction(this);
     nextBright->setObjectName(QStringLiteral("nextBright"));
     nextBright->setShortcut(QKeySequence(Qt::Key_N));
@@ -173,6 +174,25 @@ QLayout *ExploreWindow::buildPointChooser()
     return chooser;
 }
 
+QWidget *ExploreWindow::buildTones()
+{
+    //: A check box (on at first): each point the pupil selects sounds for a moment,
+    //: as loud as the pattern's sound is at that point; & marks the access key.
+    tones_ = new QCheckBox(tr("Point &tones"), this);
+    tones_->setObjectName(QStringLiteral("pointTones"));
+    tones_->setChecked(true);
+    tones_->setAccessibleDescription(
+        //: Accessible description of the point tones' check box.
+        tr("Each point selected sounds for a moment, loud where the pattern is bright and silent where "
+           "it is dark"));
+    auto *sayKey = new QAction(this);
+    sayKey->setObjectName(QStringLiteral("sayPoint"));
+    sayKey->setShortcut(QKeySequence(Qt::Key_R));
+    connect(sayKey, &QAction::triggered, this, &ExploreWindow::sayPoint);
+    addAction(sayKey);
+    return tones_;
+}
+
 QLayout *ExploreWindow::buildPlotColumn()
 {
     auto *column = new QVBoxLayout;
@@ -183,7 +203,7 @@ QLayout *ExploreWindow::buildPlotColumn()
     connect(plot_, &ExplorePlot::heightClicked, this, [this](double height) {
         // Point i lies i − 200 pixels above the axis: the nearest whole one.
         const SceneGeometry &g = run().geometry();
-        selectPoint(int(std::lround(g.barrierBottom - (g.centreY - height))));
+        choosePoint(int(std::lround(g.barrierBottom - (g.centreY - height))));
     });
     // The screen as the eye would see it beside the plot, level with it.
     auto *plotRow = new QHBoxLayout;
@@ -199,6 +219,7 @@ QLayout *ExploreWindow::buildPlotColumn()
         describePlot();
     });
     column->addWidget(showFormula_);
+    column->addWidget(buildTones());
     //: The plot's legend: its marks are orders, not the bands the plot shows. Keep the formula y = m·λ·L/s
     //: as it is: m the order, λ the wavelength, L the screen's distance, s the slits' separation.
     auto *legend = new QLabel(tr("Solid marks: order m, where the path difference is m wavelengths. Dotted: "
@@ -369,12 +390,47 @@ void ExploreWindow::selectPoint(int point)
     placeOverlay();
 }
 
+QString ExploreWindow::nothingToShow() const
+{
+    //: What every readout shows when the selected point has not been plotted yet by the run going on.
+    const QString notYet = tr("not plotted yet");
+    //: What a readout shows before the first run.
+    const QString noRun = tr("no run yet");
+    return run().waveNumber() > 0 ? notYet : noRun;
+}
+
+void ExploreWindow::choosePoint(int point)
+{
+    const int before = selected_;
+    selectPoint(point);
+    if (selected_ != before && tones_->isChecked() && hasPoint(selected_))
+        emit toneWanted(run(), runBands(), selected_);
+}
+
+void ExploreWindow::sayPoint()
+{
+    if (!hasPoint(selected_)) {
+        //: Said by R when the selected point has nothing to show: %1 its number (1 … 399),
+        //: %2 why ("not plotted yet", "no run yet").
+        say(tr("Point %1: %2.").arg(fixed(selected_, 0), nothingToShow()));
+        return;
+    }
+    // Brightness as the tone's loudness: what the plot showed, of the most it showed.
+    const double percent = 100 * PointLevel(run(), selected_);
+    say(decimals::spoken(
+        //: Said by R: %1 the selected point's number (1 … 399), %2 its height above the optical axis
+        //: in pixels (below it negative), %3 what the plot showed there, in per cent of the
+        //: brightest point of the run.
+        tr("Point %1, %2 px above the optical axis, brightness %3 % of the brightest.")
+            .arg(fixed(selected_, 0), fixed(ReadPoint(run(), selected_).height, 0), fixed(percent, 0))));
+}
+
 void ExploreWindow::nextExtreme(bool bright)
 {
     const int next = NextExtreme(run(), selected_, bright);
     if (next <= 0)
         return;
-    selectPoint(next);
+    choosePoint(next);
     // The point box and the readouts change where the focus is not: the reading is said at once.
     say(bright ? //: Said when N selects the next bright point: %1 its number (1 … 399), %2 its readouts.
             tr("Bright point %1. %2").arg(fixed(next, 0), readouts_->spokenReading())
@@ -400,7 +456,7 @@ bool ExploreWindow::stepPoint(const QKeyEvent &key)
     const int step = steps.value(key.key());
     if (step == 0 || (key.modifiers() & ~Qt::KeypadModifier) != 0)
         return false;
-    selectPoint(selected_ + step);
+    choosePoint(selected_ + step);
     return true;
 }
 
@@ -435,17 +491,17 @@ bool ExploreWindow::takesKey(QObject *watched, QKeyEvent *key)
         return key->type() == QEvent::KeyPress && stepPoint(*key);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     // A text field would take N for itself: here it selects the next bright or dark point.
-    // So would it H, which plays the pattern in every window.
+    // So would it H, which plays the pattern in every window, and R, which says the point.
     if (key->type() == QEvent::ShortcutOverride)
         return (key->key() == Qt::Key_N && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier))
-            || (key->key() == Qt::Key_H && modifiers == Qt::NoModifier);
+            || ((key->key() == Qt::Key_H || key->key() == Qt::Key_R) && modifiers == Qt::NoModifier);
     if (modifiers != Qt::NoModifier)
         return false;
     const bool page = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
     const bool line = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
     // The spin box's Page Up and Page Down move twenty points, as the slider's do.
     if (watched == pointBox_ && page) {
-        selectPoint(selected_ + (key->key() == Qt::Key_PageUp ? pageStep : -pageStep));
+        choosePoint(selected_ + (key->key() == Qt::Key_PageUp ? pageStep : -pageStep));
         return true;
     }
     // The readouts' list keeps Up, Down, Home and End for its lines, a text field
@@ -528,11 +584,7 @@ void ExploreWindow::showReadings()
 {
     const RunRecord &record = run();
     if (!hasPoint(selected_)) {
-        //: What every readout shows when the selected point has not been plotted yet by the run going on.
-        const QString notYet = tr("not plotted yet");
-        //: What a readout shows before the first run.
-        const QString noRun = tr("no run yet");
-        readouts_->showNothing(record.waveNumber() > 0 ? notYet : noRun);
+        readouts_->showNothing(nothingToShow());
         plot_->setSelected(std::nullopt);
         return;
     }

@@ -42,8 +42,10 @@ class WindowZoom;
 // Keys: Up and Down select the next point up or down, Page Up and Page Down move
 // twenty points, Home and End go to the first and last point; N and Shift+N
 // select the next bright and dark point, and a screen reader says its reading;
-// Ctrl+S saves the table. In the point's readouts, one Tab from the point box,
-// Up and Down go from line to line. A click in the plot selects the point at
+// R says the selected point's height and brightness; Ctrl+S saves the table.
+// A point selected by a key or a click sounds for a moment (toneWanted()),
+// unless the check box for the tones is cleared. In the point's readouts, one
+// Tab from the point box, Up and Down go from line to line. A click in the plot selects the point at
 // that height. The program's keys for every window (F1, H, Escape, Ctrl+E, the
 // zoom, Ctrl+Q) are the main window's, installed here.
 class ExploreWindow : public FittedWindow {
@@ -63,6 +65,11 @@ public:
     void copyTable();
     void saveTableAs();
 
+signals:
+    // The pupil has selected point `point` of `run`, whose bands are `bands`,
+    // and the tones are on: its tone is wanted. The records are valid during the call.
+    void toneWanted(const RunRecord &run, const BandReading &bands, int point);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -71,6 +78,8 @@ protected:
 
 private:
     QLayout *buildPointChooser();
+    // The point tones' check box, and R.
+    QWidget *buildTones();
     QLayout *buildPlotColumn();
     QWidget *buildBandsGroup();
     QWidget *buildRunsGroup();
@@ -84,6 +93,12 @@ private:
     // reading of a whole run, or read here from one that grows or was stopped.
     const BandReading &runBands() const;
     bool hasPoint(int point) const;
+    // The pupil's choice of a point (a key, a click, the box, the slider): selected, and heard.
+    void choosePoint(int point);
+    // R: the selected point's height on the screen line and its brightness, said.
+    void sayPoint();
+    // What the readouts show while the selected point has nothing to show.
+    QString nothingToShow() const;
     // Up, Down, the pages, Home and End select another point; false for any other key.
     bool stepPoint(const QKeyEvent &key);
     // The keys this window's fields take for themselves or pass on (eventFilter); true if taken.
@@ -116,6 +131,7 @@ private:
     ExplorePlot *plot_ = nullptr;
     ScreenStrip *strip_ = nullptr;
     QCheckBox *showFormula_ = nullptr;
+    QCheckBox *tones_ = nullptr;
     PointReadouts *readouts_ = nullptr;
     QLineEdit *spacing_ = nullptr;
     QTableView *ordersTable_ = nullptr;

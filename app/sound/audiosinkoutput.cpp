@@ -18,7 +18,8 @@ AudioSinkOutput::~AudioSinkOutput()
     sink_->stop();
 }
 
-bool AudioSinkOutput::open(int sampleRate, std::function<void()> playedOut, std::function<void()> stopped)
+bool AudioSinkOutput::open(int sampleRate, int bufferMs, std::function<void()> playedOut,
+                           std::function<void()> stopped)
 {
     QAudioFormat format;
     format.setSampleRate(sampleRate);
@@ -28,6 +29,8 @@ bool AudioSinkOutput::open(int sampleRate, std::function<void()> playedOut, std:
     if (device.isNull() || !device.isFormatSupported(format))
         return false;
     sink_ = std::make_unique<QAudioSink>(device, format);
+    if (bufferMs > 0)
+        sink_->setBufferSize(format.bytesForDuration(qint64(bufferMs) * 1000));
     QAudioSink *sink = sink_.get();
     QObject::connect(sink, &QAudioSink::stateChanged, sink,
                      [playedOut = std::move(playedOut), stopped = std::move(stopped)](QAudio::State state) {

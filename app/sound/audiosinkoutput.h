@@ -15,7 +15,8 @@ class AudioSinkOutput final : public SoundOutput {
 public:
     AudioSinkOutput();
     ~AudioSinkOutput() override;
-    bool open(int sampleRate, std::function<void()> playedOut, std::function<void()> stopped) override;
+    bool open(int sampleRate, int bufferMs, std::function<void()> playedOut,
+              std::function<void()> stopped) override;
     bool start(QIODevice *source) override;
     void stop() override;
     qint64 processedUSecs() const override;

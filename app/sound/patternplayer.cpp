@@ -27,6 +27,10 @@ constexpr int tailSamples = patternsound::sampleRate / 5;
 constexpr int answerMs = 4000;
 // How long the end waits for a sound thread that is not waiting on the server.
 constexpr int shutdownMs = 1000;
+// A point's tone's output buffer. The server's own, some two seconds, is
+// filled before the sound starts: a tone, far shorter, never started. Short, too,
+// so that the tone follows its key at once.
+constexpr int toneBufferMs = 80;
 
 // Sound threads given up on at the end, still waiting on a silent server: a
 // QThread destroyed while it runs ends the program, so they are kept, and
@@ -77,12 +81,11 @@ PatternPlayer::PatternPlayer(const RunSession &session, QObject *parent) : QObje
     unanswered_.setSingleShot(true);
     unanswered_.setInterval(answerMs);
     connect(&unanswered_, &QTimer::timeout, this, [this] {
-        playing_ = false;
         //: Shown, and said to a screen reader, when the pattern is to be played as
         //: sound and the computer's sound server (the program that plays every
         //: program's sound) does not answer within a few seconds.
-        emit notice(tr("The sound server does not answer: the pattern cannot be heard. Try again later, or "
-                       "restart the computer's sound."));
+        fail(tr("The sound server does not answer: the pattern cannot be heard. Try again later, or "
+                "restart the computer's sound."));
     });
 }
 
@@ -123,20 +126,43 @@ void PatternPlayer::play(const RunReading &run, int slowness)
                         .arg(QCoreApplication::translate("frmQuarnel", "Start")));
         return;
     }
-    const std::vector<qint16> sound = RenderPatternSound(run, slowness);
+    send(RenderPatternSound(run, slowness), false);
+}
+
+void PatternPlayer::playTone(const RunRecord &run, const BandReading &bands, int point)
+{
+    const std::vector<qint16> tone = RenderPointTone(run, bands, point);
+    if (!tone.empty())
+        send(tone, true);
+}
+
+void PatternPlayer::send(const std::vector<qint16> &sound, bool tone)
+{
     QByteArray samples(reinterpret_cast<const char *>(sound.data()),
                        qsizetype(sound.size() * sizeof(qint16)));
     samples.append(QByteArray(tailSamples * qsizetype(sizeof(qint16)), '\0'));
     startWorker();
     endSound();
+    // The worker skips every sound asked for before this one that it has not
+    // begun, and stops the one that plays before it starts this one.
     const int number = ++number_;
     worker_->supersede(number);
+    const int bufferMs = tone ? toneBufferMs : 0;
     QMetaObject::invokeMethod(
-        worker_, [worker = worker_, number, samples] { worker->play(number, samples); },
+        worker_, [worker = worker_, number, samples, bufferMs] { worker->play(number, samples, bufferMs); },
         Qt::QueuedConnection);
     playing_ = true;
+    tone_ = tone;
     played_ = 0;
     unanswered_.start();
+}
+
+void PatternPlayer::fail(const QString &why)
+{
+    playing_ = false;
+    if (tone_ && std::exchange(toneFailed_, true))
+        return;
+    emit notice(why);
 }
 
 void PatternPlayer::startWorker()
@@ -169,22 +195,20 @@ void PatternPlayer::answered(int number, SoundWorker::Outcome outcome)
     case SoundWorker::Outcome::Started:
         // Late, after the server had been given up on, it still plays.
         playing_ = true;
+        toneFailed_ = false;
         emit started();
         return;
     case SoundWorker::Outcome::NoModule:
-        playing_ = false;
         //: Shown, and said to a screen reader, when the part of Quarnel that plays
         //: sound is missing or broken; quarnel-sound is the name of the package
         //: to install, keep it as it is.
-        emit notice(
-            tr("The sound component of Quarnel is not installed: install the package quarnel-sound to "
-               "hear the pattern."));
+        fail(tr("The sound component of Quarnel is not installed: install the package quarnel-sound to "
+                "hear the pattern."));
         return;
     case SoundWorker::Outcome::NoOutput:
-        playing_ = false;
         //: Shown, and said to a screen reader, when the computer has no sound server
         //: or no sound output to play the pattern through.
-        emit notice(tr("No sound output was found: the pattern cannot be heard."));
+        fail(tr("No sound output was found: the pattern cannot be heard."));
         return;
     }
 }

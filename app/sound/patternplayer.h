@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <vector>
 
 class QThread;
+struct BandReading;
+class RunRecord;
 struct RunReading;
 class RunSession;
 
@@ -23,6 +26,10 @@ class RunSession;
 //   a sound that plays out drops nothing.
 // - No sound module, no sound server or device, or a server that does not
 //   answer within a few seconds: says which, and the program goes on as before.
+// - A point's tone (Explore) takes the place of whatever plays, at once, and
+//   of a tone asked for before it that has not begun: keys pressed fast queue
+//   nothing up. Why tones cannot be heard is said once, not at every key,
+//   until a tone plays again; a sound that waits for the run waits on.
 //
 // Threads: the player lives on the user-interface thread, and so do its
 // signals. The sound module is loaded, and each output opened, played and
@@ -47,6 +54,8 @@ public:
     // H, Shift+H and the menu's entries: at `slowness` 1 the pattern takes four
     // seconds, at `slowly` four times as long.
     void play(int slowness = 1);
+    // Point `point` of `run` alone (RenderPointTone), while Explore moves from point to point.
+    void playTone(const RunRecord &run, const BandReading &bands, int point);
     void stop();
     // Asked for and neither ended, nor failed, nor unanswered.
     bool isPlaying() const { return playing_; }
@@ -66,6 +75,10 @@ signals:
 
 private:
     void play(const RunReading &run, int slowness);
+    // Hands the samples to the worker, in place of any sound before them; `tone` if a point's.
+    void send(const std::vector<qint16> &sound, bool tone);
+    // Says why nothing plays, once for a string of tones.
+    void fail(const QString &why);
     void startWorker();
     void answered(int number, SoundWorker::Outcome outcome);
     void ended(int number, qint64 usecs);
@@ -78,6 +91,8 @@ private:
     QTimer unanswered_;             // a sound asked for, and the server silent
     int number_ = 0;                // the sound last asked for, or stopped
     bool playing_ = false;
+    bool tone_ = false;       // the sound last asked for is a point's tone
+    bool toneFailed_ = false; // said why a tone is not heard, and no tone has played since
     qint64 played_ = 0;
     int waiting_ = 0; // the slowness of a sound that waits for the run's end, 0 for none
 };

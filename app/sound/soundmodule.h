@@ -13,7 +13,8 @@ class SoundOutput;
 // never asked for sound: they are neither loaded nor paid for at start-up.
 //
 // The object is the library's, shared by every loader of it; it holds nothing,
-// so that any thread may ask it for an output.
+// so that any thread may ask it for an output. The interface's number changes
+// with SoundOutput's: a module of another number is not loaded.
 class SoundModule {
 public:
     virtual ~SoundModule() = default;
@@ -21,5 +22,5 @@ public:
     virtual std::unique_ptr<SoundOutput> makeOutput() const = 0;
 };
 
-#define SoundModule_iid "org.quarnel.Quarnel.SoundModule/1"
+#define SoundModule_iid "org.quarnel.Quarnel.SoundModule/2"
 Q_DECLARE_INTERFACE(SoundModule, SoundModule_iid)

@@ -19,11 +19,12 @@ class SoundOutput {
 public:
     // Stops the sound and lets the output go.
     virtual ~SoundOutput() = default;
-    // Opens the default output for samples at `sampleRate` per second; false if
-    // there is no sound server or no device, or it refuses the format.
-    // `playedOut` is called when the source has run dry, `stopped` whenever the
-    // output stops.
-    virtual bool open(int sampleRate, std::function<void()> playedOut, std::function<void()> stopped) = 0;
+    // Opens the default output for samples at `sampleRate` per second, with a
+    // buffer of `bufferMs` (0: the server's own); false if there is no sound
+    // server or no device, or it refuses the format. `playedOut` is called when
+    // the source has run dry, `stopped` whenever the output stops.
+    virtual bool open(int sampleRate, int bufferMs, std::function<void()> playedOut,
+                      std::function<void()> stopped) = 0;
     // Plays `source` (open for reading) from where it stands; false if the output failed.
     virtual bool start(QIODevice *source) = 0;
     virtual void stop() = 0;

@@ -23,17 +23,17 @@ SoundWorker::SoundWorker(const QStringList &modulePaths) : modulePaths_(modulePa
 // The output goes before the module that made it.
 SoundWorker::~SoundWorker() { output_.reset(); }
 
-void SoundWorker::play(int number, const QByteArray &samples)
+void SoundWorker::play(int number, const QByteArray &samples, int bufferMs)
 {
     if (number == wanted_.load())
-        busyWith([&] { start(number, samples); });
+        busyWith([&] { start(number, samples, bufferMs); });
 }
 
-void SoundWorker::start(int number, const QByteArray &samples)
+void SoundWorker::start(int number, const QByteArray &samples, int bufferMs)
 {
     finish();
     output_.reset();
-    if (const Outcome failed = open(); failed != Outcome::Started) {
+    if (const Outcome failed = open(bufferMs); failed != Outcome::Started) {
         emit answered(number, failed);
         return;
     }
@@ -56,7 +56,7 @@ void SoundWorker::start(int number, const QByteArray &samples)
     emit answered(number, Outcome::Started);
 }
 
-SoundWorker::Outcome SoundWorker::open()
+SoundWorker::Outcome SoundWorker::open(int bufferMs)
 {
     if (!module_) {
         for (const QString &path : modulePaths_) {
@@ -77,7 +77,7 @@ SoundWorker::Outcome SoundWorker::open()
         if (buffer_.atEnd())
             finish();
     };
-    if (!output_->open(patternsound::sampleRate, playedOut, [this] { finish(); })) {
+    if (!output_->open(patternsound::sampleRate, bufferMs, playedOut, [this] { finish(); })) {
         output_.reset();
         return Outcome::NoOutput;
     }

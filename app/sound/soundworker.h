@@ -36,8 +36,9 @@ public:
     bool isBusy() const { return busy_.load(); }
 
     // Plays these samples (16-bit mono at patternsound::sampleRate) as sound
-    // `number`, after stopping the one that plays: answered() says how it went.
-    void play(int number, const QByteArray &samples);
+    // `number`, through an output with a buffer of `bufferMs` (0: the server's
+    // own), after stopping the one that plays: answered() says how it went.
+    void play(int number, const QByteArray &samples, int bufferMs);
     // Stops the sound that plays.
     void stop();
 
@@ -57,8 +58,8 @@ private:
         call();
         busy_.store(false);
     }
-    SoundWorker::Outcome open();
-    void start(int number, const QByteArray &samples);
+    SoundWorker::Outcome open(int bufferMs);
+    void start(int number, const QByteArray &samples, int bufferMs);
     void finish();
 
     const QStringList modulePaths_;

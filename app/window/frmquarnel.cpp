@@ -3,6 +3,7 @@
 #include "window/frmquarnel.h"
 
 #include "accessibility/accessibility.h"
+#include "accessibility/announcement.h"
 #include "accessibility/picturedescription.h"
 #include "accessibility/runannouncement.h"
 #include "accessibility/settingcaptions.h"
@@ -107,10 +108,12 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
     connect(session_, &RunSession::chosen, this,
             [this](Setting setting, const QString &text) { fields_[std::size_t(setting)]->setText(text); });
     // Why H plays nothing, or plays later: beside the picture and to the screen
-    // reader, without a sound.
+    // reader, without a sound. Told by a notification of its own: a point's tone
+    // fails a moment after Explore has said the point (N), and in the one
+    // notification the failure took the point's place before Orca read it.
     connect(player_, &PatternPlayer::notice, this, [this](const QString &text) {
         QToolTip::showText(picture_->mapToGlobal(picture_->rect().center()), text, picture_);
-        announce(*this, text);
+        soundNotice_->say(text);
     });
     closeRequest_ = std::make_unique<CloseRequest>(*this, [this] {
         session_->close();
@@ -119,6 +122,9 @@ frmQuarnel::frmQuarnel(QWidget *parent) : QWidget(parent)
 
     Form_Load();
     setUpAccessibility(*this);
+    // After the window's own notification, which announce() finds first.
+    soundNotice_ = new Announcement(this);
+    soundNotice_->setObjectName(QStringLiteral("soundAnnouncement"));
 }
 
 // Explore is a window of its own, not the main window's child: it goes first,
@@ -132,6 +138,7 @@ void frmQuarnel::showExplore()
     if (!explore_) {
         explore_ = new ExploreWindow(*session_, *picture_, *zoom_, *this);
         commands_->installOn(*explore_);
+        connect(explore_, &ExploreWindow::toneWanted, player_, &PatternPlayer::playTone);
     }
     explore_->show();
     explore_->raise();

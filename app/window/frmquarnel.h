@@ -15,6 +15,7 @@ class QLineEdit;
 class QScrollBar;
 class CloseRequest;
 class PictureCommands;
+class Announcement;
 class ExploreWindow;
 class PatternPlayer;
 struct RunReading;
@@ -102,6 +103,7 @@ private:
     WindowZoom *zoom_ = nullptr;
     PictureCommands *commands_ = nullptr;
     PatternPlayer *player_ = nullptr;
+    Announcement *soundNotice_ = nullptr; // the player's notices, for a screen reader
     QPointer<ExploreWindow> explore_;
     std::unique_ptr<CloseRequest> closeRequest_;
     std::array<QLineEdit *, 5> fields_{}; // indexed by Setting
