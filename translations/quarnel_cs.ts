@@ -881,11 +881,6 @@
         <translation>%1 přehraje poslední běh jako zvuk, asi za čtyři sekundy: stínítko odspodu nahoru, setinu sekundy na každý bod. Tón je hlasitý tam, kde je graf jasný, a v tmavém pruhu mlčí. %2 ho zastaví.</translation>
     </message>
     <message>
-        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
-        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
-        <translation>U každého světlého pruhu zazní krátké vysoké &lt;b&gt;tiknutí&lt;/b&gt;: spočítejte tiknutí a máte spočítané pruhy. &lt;b&gt;Cvaknutí&lt;/b&gt; o oktávu níž označuje místo, kde běh prochází optickou osou, takže lze rozlišit pruhy pod středem a nad ním.</translation>
-    </message>
-    <message>
         <source>Exploring a run from the keyboard</source>
         <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
         <translation>Zkoumání běhu z klávesnice</translation>
@@ -964,6 +959,11 @@
         <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
         <extracomment>%1 is the key R.</extracomment>
         <translation>%1 řekne výšku vybraného bodu nad optickou osou a jeho jas: co tam ukazuje graf, v procentech nejjasnějšího bodu běhu.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A soft &lt;b&gt;hum&lt;/b&gt;, a little higher than the tone, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the soft hum on the axis.</extracomment>
+        <translation>U každého světlého pruhu zazní krátké vysoké &lt;b&gt;tiknutí&lt;/b&gt;: spočítejte tiknutí a máte spočítané pruhy. Tiché &lt;b&gt;bzučení&lt;/b&gt;, o něco vyšší než tón, označuje místo, kde běh prochází optickou osou, takže lze rozlišit pruhy pod středem a nad ním.</translation>
     </message>
 </context>
 <context>

@@ -879,11 +879,6 @@
         <translation>%1 spielt den letzten Durchlauf als Ton ab, in etwa vier Sekunden: den Schirm von unten nach oben, eine Hundertstelsekunde für jeden Punkt. Der Ton ist laut, wo das Diagramm hell ist, und verstummt in einem dunklen Streifen. %2 hält ihn an.</translation>
     </message>
     <message>
-        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
-        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
-        <translation>Bei jedem hellen Streifen erklingt ein kurzes hohes &lt;b&gt;Ticken&lt;/b&gt;: Zählen Sie die Ticks, dann haben Sie die Streifen gezählt. Ein &lt;b&gt;Klicken&lt;/b&gt;, eine Oktave tiefer, markiert, wo der Durchlauf die optische Achse überquert, damit sich die Streifen unter und über der Mitte unterscheiden lassen.</translation>
-    </message>
-    <message>
         <source>Exploring a run from the keyboard</source>
         <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
         <translation>Einen Durchlauf mit der Tastatur erkunden</translation>
@@ -962,6 +957,11 @@
         <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
         <extracomment>%1 is the key R.</extracomment>
         <translation>%1 sagt die Höhe des gewählten Punkts über der optischen Achse und seine Helligkeit: was das Diagramm dort zeigt, in Prozent des hellsten Punkts des Durchlaufs.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A soft &lt;b&gt;hum&lt;/b&gt;, a little higher than the tone, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the soft hum on the axis.</extracomment>
+        <translation>Bei jedem hellen Streifen erklingt ein kurzes hohes &lt;b&gt;Ticken&lt;/b&gt;: Zählen Sie die Ticks, dann haben Sie die Streifen gezählt. Ein leises &lt;b&gt;Summen&lt;/b&gt;, etwas höher als der Ton, markiert, wo der Durchlauf die optische Achse überquert, damit sich die Streifen unter und über der Mitte unterscheiden lassen.</translation>
     </message>
 </context>
 <context>

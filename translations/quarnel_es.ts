@@ -879,11 +879,6 @@
         <translation>%1 reproduce el último barrido como sonido, en unos cuatro segundos: la pantalla de abajo arriba, una centésima de segundo por punto. El tono suena fuerte donde la gráfica es brillante y calla en una franja oscura. %2 lo detiene.</translation>
     </message>
     <message>
-        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
-        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
-        <translation>En cada franja brillante suena un &lt;b&gt;tic&lt;/b&gt; corto y agudo: cuente los tics y habrá contado las franjas. Un &lt;b&gt;clic&lt;/b&gt;, una octava más grave, marca dónde el barrido cruza el eje óptico, para distinguir las franjas por debajo y por encima del centro.</translation>
-    </message>
-    <message>
         <source>Exploring a run from the keyboard</source>
         <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
         <translation>Explorar un barrido con el teclado</translation>
@@ -962,6 +957,11 @@
         <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
         <extracomment>%1 is the key R.</extracomment>
         <translation>%1 dice la altura del punto elegido sobre el eje óptico y su brillo: lo que la gráfica muestra allí, en porcentaje del punto más brillante del barrido.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A soft &lt;b&gt;hum&lt;/b&gt;, a little higher than the tone, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the soft hum on the axis.</extracomment>
+        <translation>En cada franja brillante suena un &lt;b&gt;tic&lt;/b&gt; corto y agudo: cuente los tics y habrá contado las franjas. Un suave &lt;b&gt;zumbido&lt;/b&gt;, algo más agudo que el tono, marca dónde el barrido cruza el eje óptico, para distinguir las franjas por debajo y por encima del centro.</translation>
     </message>
 </context>
 <context>

@@ -879,11 +879,6 @@
         <translation>%1 joue le dernier balayage sous forme de son, en quatre secondes environ : l&apos;écran de bas en haut, un centième de seconde par point. Le son est fort là où le graphique est brillant et se tait dans une frange sombre. %2 l&apos;arrête.</translation>
     </message>
     <message>
-        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
-        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
-        <translation>Un &lt;b&gt;tic&lt;/b&gt; bref et aigu retentit à chaque frange brillante : comptez les tics et vous aurez compté les franges. Un &lt;b&gt;clic&lt;/b&gt;, une octave plus bas, marque l&apos;endroit où le balayage passe l&apos;axe optique, pour distinguer les franges au-dessous et au-dessus du milieu.</translation>
-    </message>
-    <message>
         <source>Exploring a run from the keyboard</source>
         <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
         <translation>Explorer un balayage au clavier</translation>
@@ -962,6 +957,11 @@
         <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
         <extracomment>%1 is the key R.</extracomment>
         <translation>%1 annonce la hauteur du point choisi au-dessus de l&apos;axe optique et sa luminosité : ce que le graphique y montre, en pour cent du point le plus brillant du balayage.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A soft &lt;b&gt;hum&lt;/b&gt;, a little higher than the tone, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the soft hum on the axis.</extracomment>
+        <translation>Un &lt;b&gt;tic&lt;/b&gt; bref et aigu retentit à chaque frange brillante : comptez les tics et vous aurez compté les franges. Un léger &lt;b&gt;bourdonnement&lt;/b&gt;, un peu plus aigu que le son, marque l&apos;endroit où le balayage passe l&apos;axe optique, pour distinguer les franges au-dessous et au-dessus du milieu.</translation>
     </message>
 </context>
 <context>

@@ -881,11 +881,6 @@
         <translation>%1 odtwarza ostatni przebieg jako dźwięk, w około cztery sekundy: ekran od dołu do góry, setną część sekundy na każdy punkt. Ton jest głośny tam, gdzie wykres jest jasny, i milknie w ciemnym prążku. %2 go zatrzymuje.</translation>
     </message>
     <message>
-        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
-        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
-        <translation>Przy każdym jasnym prążku rozlega się krótkie wysokie &lt;b&gt;tyknięcie&lt;/b&gt;: policz tyknięcia, a policzysz prążki. &lt;b&gt;Kliknięcie&lt;/b&gt;, o oktawę niższe, zaznacza miejsce, w którym przebieg mija oś optyczną, aby odróżnić prążki poniżej i powyżej środka.</translation>
-    </message>
-    <message>
         <source>Exploring a run from the keyboard</source>
         <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
         <translation>Badanie przebiegu z klawiatury</translation>
@@ -964,6 +959,11 @@
         <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
         <extracomment>%1 is the key R.</extracomment>
         <translation>%1 podaje wysokość wybranego punktu nad osią optyczną i jego jasność: to, co pokazuje tam wykres, w procentach najjaśniejszego punktu przebiegu.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A soft &lt;b&gt;hum&lt;/b&gt;, a little higher than the tone, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the soft hum on the axis.</extracomment>
+        <translation>Przy każdym jasnym prążku rozlega się krótkie wysokie &lt;b&gt;tyknięcie&lt;/b&gt;: policz tyknięcia, a policzysz prążki. Ciche &lt;b&gt;buczenie&lt;/b&gt;, nieco wyższe od tonu, zaznacza miejsce, w którym przebieg mija oś optyczną, aby odróżnić prążki poniżej i powyżej środka.</translation>
     </message>
 </context>
 <context>

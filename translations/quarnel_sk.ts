@@ -881,11 +881,6 @@
         <translation>%1 prehrá posledný beh ako zvuk, približne za štyri sekundy: tienidlo zdola nahor, stotinu sekundy na každý bod. Tón je hlasný tam, kde je graf jasný, a v tmavom páse stíchne. %2 ho zastaví.</translation>
     </message>
     <message>
-        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A &lt;b&gt;click&lt;/b&gt;, an octave lower, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
-        <extracomment>How to hear the bands in the sound: the high tick and the click.</extracomment>
-        <translation>Pri každom svetlom páse zaznie krátke vysoké &lt;b&gt;tiknutie&lt;/b&gt;: spočítajte tiknutia a máte spočítané pásy. &lt;b&gt;Cvaknutie&lt;/b&gt; o oktávu nižšie označuje miesto, kde beh prechádza optickou osou, takže sa dajú rozlíšiť pásy pod stredom a nad ním.</translation>
-    </message>
-    <message>
         <source>Exploring a run from the keyboard</source>
         <extracomment>A heading of the help: the keys of the Explore window.</extracomment>
         <translation>Skúmanie behu z klávesnice</translation>
@@ -964,6 +959,11 @@
         <source>%1 says the selected point&apos;s height above the optical axis and its brightness: what the plot shows there, in per cent of the brightest point of the run.</source>
         <extracomment>%1 is the key R.</extracomment>
         <translation>%1 povie výšku vybraného bodu nad optickou osou a jeho jas: čo tam ukazuje graf, v percentách najjasnejšieho bodu behu.</translation>
+    </message>
+    <message>
+        <source>A short high &lt;b&gt;tick&lt;/b&gt; sounds at each bright band: count the ticks and you have counted the bands. A soft &lt;b&gt;hum&lt;/b&gt;, a little higher than the tone, marks where the scan passes the optical axis, so the bands below and above the middle can be told apart.</source>
+        <extracomment>How to hear the bands in the sound: the high tick and the soft hum on the axis.</extracomment>
+        <translation>Pri každom svetlom páse zaznie krátke vysoké &lt;b&gt;tiknutie&lt;/b&gt;: spočítajte tiknutia a máte spočítané pásy. Tiché &lt;b&gt;bzučanie&lt;/b&gt;, o niečo vyššie než tón, označuje miesto, kde beh prechádza optickou osou, takže sa dajú rozlíšiť pásy pod stredom a nad ním.</translation>
     </message>
 </context>
 <context>

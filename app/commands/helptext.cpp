@@ -264,9 +264,10 @@ QString sound()
                  "silent in a dark band. %2 stops it.")
             .arg(playKey, keys({QKeySequence(Qt::Key_Escape)})));
     html += paragraph(
-        //: How to hear the bands in the sound: the high tick and the click.
+        //: How to hear the bands in the sound: the high tick and the soft hum on the axis.
         Text::tr("A short high <b>tick</b> sounds at each bright band: count the ticks and you have counted "
-                 "the bands. A <b>click</b>, an octave lower, marks where the scan passes the optical axis, "
+                 "the bands. A soft <b>hum</b>, a little higher than the tone, marks where the scan passes the "
+                 "optical axis, "
                  "so the bands below and above the middle can be told apart."));
     html += paragraph(
         //: The point tones of Explore; %1 is the caption of their check box as Explore shows it.
