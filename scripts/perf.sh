@@ -8,12 +8,11 @@
 #     launched alternately under a private Xvfb;
 #   - a run's own work per mode, pacing aside, against the same figures drawn
 #     with one bare QPainter (Google Benchmark, bench/quarnel_bench);
-#   - the cost of showing one point, against repainting the whole picture;
 #   - paced runs through the real window at slow-down 1 and 5 (each the best of
 #     three by CPU time), and at slow-down 1 zoomed to 200 % and at ratio 2; the
 #     CPU of the first against a kept image shown at 60 Hz for as long.
 # Usage: scripts/perf.sh [LAUNCHES]   (start-up launches per program, default 21)
-# Not part of the test suite: it takes about a minute and its figures depend on
+# Not part of the test suite: it takes about five minutes and its figures depend on
 # what else the machine is doing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -98,38 +97,29 @@ echo
 echo "| Measure | Quarnel | Reference | Ratio | Budget | Holds |"
 echo "|---|---:|---:|---:|---|---|"
 r=$(ratio "$q_shown" "$b_shown")
-echo "| Start-up to the window shown, ms | $(f "$q_shown" 1) | $(f "$b_shown" 1) (one window, one button) | $r | ratio ≤ 1.10 | $(holds "$r" 1.10) |"
+echo "| Start-up to the window shown, ms | $(f "$q_shown" 1) | $(f "$b_shown" 1) (one window, one button) | $r | ≤ 1.10 | $(holds "$r" 1.10) |"
 r=$(ratio "$q_peak" "$b_peak")
-echo "| Peak resident set after a run, MiB | $(f "$(awk -v k="$q_peak" 'BEGIN{print k/1024}')" 1) | $(f "$(awk -v k="$b_peak" 'BEGIN{print k/1024}')" 1) (one window, one button) | $r | ratio ≤ 1.25 | $(holds "$r" 1.25) |"
-slowest=0
+echo "| Peak resident set after a run, MiB | $(f "$(awk -v k="$q_peak" 'BEGIN{print k/1024}')" 1) | $(f "$(awk -v k="$b_peak" 'BEGIN{print k/1024}')" 1) (one window, one button) | $r | ≤ 1.25 | $(holds "$r" 1.25) |"
 for mode in 0 1 2; do
   run=$(bench "BM_WholeRun/$mode"); bare=$(bench "BM_BarePainter/$mode")
-  slowest=$(awk -v a="$slowest" -v b="$run" 'BEGIN { print (b > a) ? b : a }')
-  echo "| A run's own work, mode \"$mode\", ms | $(f "$run") | $(f "$bare") (same figures, one bare QPainter) | $(ratio "$run" "$bare") | small multiple | $(holds "$(ratio "$run" "$bare")" 3) |"
+  r=$(ratio "$run" "$bare")
+  echo "| A run's own work, mode \"$mode\", ms | $(f "$run") | $(f "$bare") (the same figures, one bare QPainter) | $r | ≤ 3 | $(holds "$r" 3) |"
 done
-echo "| Slowest mode's run, ms | $(f "$slowest") | | | was ≤ 5 ms, with the shortcuts (see below) | $(holds "$slowest" 5) |"
-echo "| Scan arithmetic of 399 points, ms | $(f "$(bench BM_ScanArithmetic)" 3) | | | | |"
-echo "| Scene with its clear, ms | $(f "$(bench BM_DrawScene)" 3) | | | | |"
-point=$(bench BM_PresentPoint); whole=$(bench BM_PresentWhole)
-echo "| Showing one point (its changed region), µs | $(f "$(awk -v t="$point" 'BEGIN{print t*1000}')" 1) | $(f "$(awk -v t="$whole" 'BEGIN{print t*1000}')" 1) (whole picture) | $(ratio "$point" "$whole") | region only | $(holds "$point" "$whole") |"
-work_ms=$(value work_ms "$work/paced")
-echo "| A run's own work in the window (drawn and shown, no waiting), ms | $(f "$work_ms" 1) | | | | |"
-paced_rows() { # file slow-down label cpu-budget
-  local file=$1 s=$2 label=$3 budget=$4
-  local wall expected nominal deviation nominal_deviation cpu cpu_share
-  wall=$(value "slowdown${s}_wall_ms" "$file"); expected=$(value "slowdown${s}_expected_ms" "$file")
-  nominal=$(value "slowdown${s}_nominal_ms" "$file")
-  deviation=$(value "slowdown${s}_deviation_pct" "$file"); cpu=$(value "slowdown${s}_cpu_ms" "$file")
-  nominal_deviation=$(value "slowdown${s}_nominal_deviation_pct" "$file")
-  echo "| Paced run at slow-down $s$label, ms | $(f "$wall" 1) | $(f "$expected" 1) (nominal wait + own work) | $(ratio "$wall" "$expected") | within 5 % | $(holds "$(abs "$deviation")" 5) |"
-  echo "| Paced run at slow-down $s$label against its nominal length, ms | $(f "$wall" 1) | $(f "$nominal" 1) (nominal wait) | $(ratio "$wall" "$nominal") | within 3 % | $(holds "$(abs "$nominal_deviation")" 3) |"
-  cpu_share=$(awk -v c="$cpu" -v w="$wall" 'BEGIN { printf "%.3f", c / w }')
-  echo "| CPU time / wall time at slow-down $s$label (best of 3) | $cpu_share | | | ≤ $budget | $(holds "$cpu_share" "$budget") |"
+# A paced run against its nominal length: the slow-down's waits, 399 points long.
+paced_row() { # file slow-down label
+  local file=$1 s=$2 label=$3 wall nominal deviation
+  wall=$(value "slowdown${s}_wall_ms" "$file"); nominal=$(value "slowdown${s}_nominal_ms" "$file")
+  deviation=$(value "slowdown${s}_nominal_deviation_pct" "$file")
+  echo "| Paced run at slow-down $s$label, ms | $(f "$wall" 1) | $(f "$nominal" 1) (its nominal length) | $(ratio "$wall" "$nominal") | within 3 % | $(holds "$(abs "$deviation")" 3) |"
 }
-paced_rows "$work/paced" 1 "" 0.03
+paced_row "$work/paced" 1 ""
+paced_row "$work/paced-zoom" 1 ", zoom 200 %"
+paced_row "$work/paced-ratio2" 1 ", ratio 2"
+paced_row "$work/paced" 5 ""
 kept_cpu=$(sed -n 's/^cpu_ms=//p' "$work/kept" | sort -g | head -1)
 cpu1=$(value slowdown1_cpu_ms "$work/paced")
-echo "| CPU time of the paced run at slow-down 1, ms | $(f "$cpu1" 1) | $(f "$kept_cpu" 1) (a kept image shown at 60 Hz as long) | $(ratio "$cpu1" "$kept_cpu") | side by side | |"
-paced_rows "$work/paced-zoom" 1 ", zoom 200 %" 0.05
-paced_rows "$work/paced-ratio2" 1 ", ratio 2" 0.05
-paced_rows "$work/paced" 5 "" 0.10
+r=$(ratio "$cpu1" "$kept_cpu")
+goal=$(awk -v r="$r" 'BEGIN { print (r <= 1.2) ? "yes" : "no: a goal" }')
+echo "| CPU time of the paced run at slow-down 1, ms | $(f "$cpu1" 1) | $(f "$kept_cpu" 1) (a kept image shown at 60 Hz as long) | $r | ≤ 1.20 | $goal |"
+echo
+echo "For the record, without a budget: the scan arithmetic of 399 points takes $(f "$(bench BM_ScanArithmetic)" 3) ms, the scene with its clear $(f "$(bench BM_DrawScene)" 3) ms, and a whole run in the window, drawn and shown with no waiting, $(f "$(value work_ms "$work/paced")" 1) ms."
