@@ -266,9 +266,8 @@ QString sound()
     html += paragraph(
         //: How to hear the bands in the sound: the high tick and the soft hum on the axis.
         Text::tr("A short high <b>tick</b> sounds at each bright band: count the ticks and you have counted "
-                 "the bands. A soft <b>hum</b>, a little higher than the tone, marks where the scan passes the "
-                 "optical axis, "
-                 "so the bands below and above the middle can be told apart."));
+                 "the bands. A soft <b>hum</b>, a little higher than the tone, marks where the scan "
+                 "passes the optical axis, so the bands below and above the middle can be told apart."));
     html += paragraph(
         //: The point tones of Explore; %1 is the caption of their check box as Explore shows it.
         Text::tr("In Explore, each point you select, by a key or a click, sounds for a moment with the "
