@@ -36,18 +36,6 @@ constexpr double third = 0.25;
 // 0 → 1 along a half cosine, for t from 0 to 1.
 double rise(double t) { return 0.5 - 0.5 * std::cos(std::numbers::pi * t); }
 
-// What the plot showed at each point, as a share of the most it showed.
-std::vector<double> levels(const RunRecord &run)
-{
-    std::vector<double> shown;
-    for (const RunRecord::Point &p : run.points())
-        shown.push_back(std::isfinite(p.shown) ? std::max(p.shown, 0.0) : 0.0);
-    const double most = shown.empty() ? 0 : *std::max_element(shown.begin(), shown.end());
-    for (double &level : shown)
-        level = most > 0 ? level / most : 0;
-    return shown;
-}
-
 // The tone's loudness at every sample, `perPoint` samples a point: each point's
 // level held over its time; between two points the change takes fadeSamples
 // within the louder point's time, so a point darker than both neighbours keeps
@@ -149,7 +137,7 @@ std::vector<qint16> RenderPatternSound(const RunReading &reading, int slowness)
     if (run.points().empty())
         return {};
     const std::size_t perPoint = std::size_t(samplesPerPoint) * std::size_t(std::max(slowness, 1));
-    const std::vector<double> env = envelope(levels(run), perPoint);
+    const std::vector<double> env = envelope(run.shownShares(), perPoint);
     std::vector<double> out(cueSamples + env.size() + cueSamples);
     addTone(out, cueSamples, env);
     // Where point p's time begins.
@@ -167,7 +155,7 @@ double PointLevel(const RunRecord &run, int point)
 {
     if (point < 1 || point > int(run.points().size()))
         return 0;
-    return levels(run)[std::size_t(point - 1)];
+    return run.shownShares()[std::size_t(point - 1)];
 }
 
 std::vector<qint16> RenderPointTone(const RunRecord &run, const BandReading &bands, int point)

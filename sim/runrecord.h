@@ -35,6 +35,10 @@ public:
     QString setting(Setting setting) const { return settings_.text(setting); }
     const Settings &settings() const { return settings_; }
     const std::vector<Point> &points() const { return points_; }
+    // What the plot showed at each point, bottom to top, as a share of the most
+    // it showed (0 … 1): the grey of the eye's screen, the loudness of the sound.
+    // A value that is not a finite positive number counts as none.
+    std::vector<double> shownShares() const;
 
 private:
     SceneGeometry geometry_;

@@ -51,9 +51,7 @@ void ScreenStrip::paintEvent(QPaintEvent *)
         return;
     const std::vector<RunRecord::Point> &points = run->points();
     const double centreY = run->geometry().centreY;
-    double largest = 0;
-    for (const RunRecord::Point &p : points)
-        largest = std::max(largest, p.shown);
+    const std::vector<double> shares = run->shownShares();
     // Heights rise from the first point (the bottom) to the last. The plot's y
     // and this widget's differ by where each stands in the window.
     const double shift = mapFrom(window(), plot_.mapTo(window(), QPointF(0, 0))).y();
@@ -73,7 +71,7 @@ void ScreenStrip::paintEvent(QPaintEvent *)
             || (above != points.begin() && height - heightOf(*(above - 1)) < heightOf(*above) - height))
             --above;
         const bool near = std::abs(heightOf(*above) - height) <= reachOfPoint;
-        const int level = near && largest > 0 ? int(std::lround(255 * above->shown / largest)) : 0;
+        const int level = near ? int(std::lround(255 * shares[std::size_t(above - points.begin())])) : 0;
         painter.fillRect(QRect(grey.left(), row, grey.width(), 1),
                          near ? QColor(level, level, level) : palette().color(QPalette::Window));
     }
